@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing Velkarn need. Safe to run again: it
+# installs only what is missing, and refreshes the package lists first because a fresh machine
+# has stale ones.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
+          "$@")
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \
+        || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+echo "Installing: ${missing[*]}"
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"

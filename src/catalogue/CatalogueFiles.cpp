@@ -1,0 +1,84 @@
+#include "catalogue/CatalogueFiles.h"
+
+#include "platform/Errors.h"
+#include "platform/TextFile.h"
+#include "setup/TextHelpers.h"
+
+namespace velkarn {
+
+namespace {
+
+constexpr std::size_t MapRecordLines = 9;
+
+std::uint8_t flagFrom(const std::string& line) { return ColumnText(line, 2) == "true" ? 1 : 0; }
+
+std::string flagText(std::uint8_t flag) { return flag == 1 ? " true" : " false"; }
+
+} // namespace
+
+void readMapsFile(const std::string& fileName, Catalogue& catalogue) {
+    const Lines lines = readTextFile(fileName);
+    for (std::size_t i = 0; i < lines.size(); i += MapRecordLines) {
+        auto map = std::make_unique<AMapFile>();
+        map->FileName = lines[i];
+        map->ArchivePath = ColumnText(lineAt(lines, i + 1), 2);
+        map->LongName = ColumnText(lineAt(lines, i + 2), 2);
+        map->ArenaBotCount = toInt(ColumnText(lineAt(lines, i + 3), 2));
+        map->SupportsFFA = flagFrom(lineAt(lines, i + 4));
+        map->SupportsTourney = flagFrom(lineAt(lines, i + 5));
+        map->SupportsTeam = flagFrom(lineAt(lines, i + 6));
+        map->SupportsCTF = flagFrom(lineAt(lines, i + 7));
+        catalogue.MapFileList.push_back(std::move(map));
+    }
+}
+
+void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
+    for (const auto& line : readTextFile(fileName))
+        catalogue.addBotName(line);
+}
+
+void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
+    const Lines lines = readTextFile(fileName);
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        auto model = std::make_unique<AModel>();
+        model->Name = lines[i];
+        // The line after the name is always a skin; more follow until the next line is "END".
+        std::size_t next = i + 1;
+        do {
+            if (next >= lines.size())
+                break;
+            if (model->SkinCount < MaxModelSkins)
+                model->Skins[model->SkinCount++] = Trim(lines[next]);
+            ++next;
+        } while (next < lines.size() && lines[next] != "END");
+        catalogue.ModelList.push_back(std::move(model));
+        i = next + 1;
+    }
+}
+
+void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {
+    Lines maps;
+    for (const auto& map : catalogue.MapFileList) {
+        maps.insert(maps.end(),
+                    {map->FileName, " " + map->ArchivePath, " " + map->LongName,
+                     " " + std::to_string(map->ArenaBotCount), flagText(map->SupportsFFA),
+                     flagText(map->SupportsTourney), flagText(map->SupportsTeam),
+                     flagText(map->SupportsCTF), "END"});
+    }
+    writeTextFile(folder + "maps.txt", maps);
+
+    writeTextFile(folder + "bots.txt", catalogue.BotNames);
+
+    Lines models;
+    for (const auto& name : catalogue.sortedModelNames()) {
+        const AModel* model = catalogue.findModel(name);
+        models.push_back(name);
+        for (int s = 0; s < model->SkinCount; ++s)
+            models.push_back(" " + model->Skins[s]);
+        models.push_back("END");
+    }
+    writeTextFile(folder + "models.txt", models);
+}
+
+} // namespace velkarn

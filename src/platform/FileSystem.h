@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// File system queries as the program needs them. Names starting with "." count as hidden and
+// are never listed, as hidden entries were not on the original platform.
+namespace velkarn {
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+};
+
+// The visible entries of a folder, in the order the file system returns them. An unreadable or
+// missing folder gives no entries. Symbolic links are followed; `isFolder` is true for links to
+// folders.
+std::vector<FolderEntry> listFolder(const std::string& folder);
+
+bool fileExists(const std::string& path);   // a plain file (links followed)
+bool folderExists(const std::string& path); // a folder (links followed)
+bool pathExists(const std::string& path);   // anything
+
+// Creates one folder level; false when it could not be created (and did not exist).
+bool createFolder(const std::string& path);
+
+// Case-insensitive match of a name's ending, as Windows patterns like "*.vkn" matched.
+bool endsWithNoCase(const std::string& name, const std::string& suffix);
+
+// Appends "/" unless the path already ends with one.
+std::string withTrailingSlash(const std::string& path);
+
+// The part after the last "/".
+std::string fileNamePart(const std::string& path);
+
+// The absolute form of the current folder, with a trailing "/".
+std::string currentFolder();
+
+} // namespace velkarn

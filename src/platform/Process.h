@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// Splits a parameter text into arguments the way a shell splits words (blanks separate,
+// double quotes group, a doubled quote inside quotes is a quote).
+std::vector<std::string> splitParameters(const std::string& parameters);
+
+// Starts `program` detached, with `workingFolder` as its working folder and the parameter text
+// split into arguments. Returns false when it could not be started; never waits for it.
+bool startDetached(const std::string& program, const std::string& parameters,
+                   const std::string& workingFolder);
+
+// Opens a web or mail address with the desktop's default program; false when nothing did.
+bool openUrl(const std::string& address);
+
+} // namespace velkarn

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Text files as the program keeps them: 8-bit lines, written with CR LF after every line (the
+// last one too), read back split at CR LF, a lone CR or a lone LF.
+namespace velkarn {
+
+using Lines = std::vector<std::string>;
+
+// The line at index i, or an empty text past the end (readers rely on missing lines reading
+// as empty).
+const std::string& lineAt(const Lines& lines, std::size_t i);
+
+// Splits a text into lines; an empty text gives no lines, a final line end adds no empty line.
+Lines splitLines(const std::string& text);
+
+// Joins lines, each followed by CR LF.
+std::string joinLines(const Lines& lines);
+
+// Reads a whole file as bytes. Throws FileOpenError(path) when it cannot be opened or read.
+std::string readFileBytes(const std::string& path);
+
+// Reads a whole text file as lines. Throws FileOpenError(path).
+Lines readTextFile(const std::string& path);
+
+// How a failed write is reported: files written whole raise FileCreateError, the game script
+// and the test report raise the run-time InOutError.
+enum class WriteErrorKind { FileCreate, InOut };
+
+// Replaces a file atomically: the bytes go to a temporary file in the same folder that is then
+// renamed over the old one, so a failure (missing folder, no permission, full disk) leaves the
+// old file as it was and throws the error of `kind`.
+void writeFileAtomic(const std::string& path, const std::string& bytes,
+                     WriteErrorKind kind = WriteErrorKind::FileCreate);
+
+// writeFileAtomic of joinLines(lines).
+void writeTextFile(const std::string& path, const Lines& lines,
+                   WriteErrorKind kind = WriteErrorKind::FileCreate);
+
+} // namespace velkarn

@@ -1,0 +1,38 @@
+#include "support/RecordingDialogs.h"
+
+#include <QDialog>
+
+namespace velkarn::test {
+
+RecordingDialogs::RecordingDialogs() { installDialogs(this); }
+
+RecordingDialogs::~RecordingDialogs() { installDialogs(nullptr); }
+
+void RecordingDialogs::showMessage(const std::string& text) { messages.push_back(text); }
+
+std::optional<std::string> RecordingDialogs::askOpenFileName(const std::string&,
+                                                             const std::string& folder,
+                                                             const std::string&) {
+    fileDialogFolders.push_back(folder);
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> RecordingDialogs::askSaveFileName(const std::string& caption,
+                                                             const std::string& folder,
+                                                             const std::string& filter,
+                                                             const std::string&) {
+    return askOpenFileName(caption, folder, filter);
+}
+
+void RecordingDialogs::runModal(QDialog& dialog) {
+    modalWindows.push_back(dialog.objectName().toStdString());
+    if (onModal)
+        onModal(dialog);
+    dialog.hide();
+}
+
+} // namespace velkarn::test
