@@ -1,11 +1,11 @@
 #include "app/StartupFiles.h"
 
-#include <functional>
-
 #include "catalogue/CatalogueFiles.h"
 #include "launch/ServerListFile.h"
 #include "platform/Errors.h"
 #include "platform/FileSystem.h"
+
+#include <functional>
 
 namespace velkarn {
 
@@ -24,7 +24,9 @@ bool readRecorded(StartupFiles& result, const std::function<void()>& reader) {
 
 } // namespace
 
-std::string configsFolder(const std::string& appDir) { return appDir + "configs/"; }
+std::string configsFolder(const std::string& appDir) {
+    return appDir + "configs/";
+}
 
 StartupFiles LoadListFiles(const std::string& appDir, SetupModel& model) {
     StartupFiles result;

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "options/PathFile.h"
+#include "setup/SetupModel.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "options/PathFile.h"
-#include "setup/SetupModel.h"
 
 namespace velkarn {
 

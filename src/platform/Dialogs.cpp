@@ -14,6 +14,8 @@ Dialogs& dialogs() {
     return *installed;
 }
 
-void installDialogs(Dialogs* implementation) { installed = implementation; }
+void installDialogs(Dialogs* implementation) {
+    installed = implementation;
+}
 
 } // namespace velkarn

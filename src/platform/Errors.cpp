@@ -31,18 +31,23 @@ std::string inOutText(int code) {
 
 } // namespace
 
-FileOpenError::FileOpenError(const std::string& fileName) : Error("Cannot open file " + fileName) {}
+FileOpenError::FileOpenError(const std::string& fileName) : Error("Cannot open file " + fileName) {
+}
 
 FileCreateError::FileCreateError(const std::string& fileName)
-    : Error("Cannot create file " + fileName) {}
+    : Error("Cannot create file " + fileName) {
+}
 
 ConvertError::ConvertError(const std::string& text)
-    : Error("'" + text + "' is not a valid integer value") {}
+    : Error("'" + text + "' is not a valid integer value") {
+}
 
 ListIndexError::ListIndexError(long long index)
-    : Error("List index out of bounds (" + std::to_string(index) + ")") {}
+    : Error("List index out of bounds (" + std::to_string(index) + ")") {
+}
 
-InOutError::InOutError(int code) : Error(inOutText(code)), code_(code) {}
+InOutError::InOutError(int code) : Error(inOutText(code)), code_(code) {
+}
 
 int InOutError::codeFromErrno(int err) {
     switch (err) {

@@ -6,7 +6,7 @@ namespace velkarn {
 
 const std::vector<std::string>& gameExecutableNames() {
     static const std::vector<std::string> names = {
-        "quake3.exe",     "ioquake3.x86_64", "ioquake3", "quake3e.x64",
+        "quake3.exe",    "ioquake3.x86_64", "ioquake3", "quake3e.x64",
         "quake3.x86_64", "quake3.x86",      "quake3",
     };
     return names;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <functional>
 
 namespace velkarn {
@@ -11,12 +10,11 @@ namespace velkarn {
 // program. Every handler connected to a control goes through it.
 void runGuarded(const std::function<void()>& handler);
 
-// Connects a Qt signal to a handler that runs guarded.
+// Connects a Qt signal to a handler that runs guarded. The handler takes no arguments: it reads
+// what it needs from the controls at the moment of use.
 template <typename Sender, typename Signal, typename Receiver, typename Handler>
 void connectGuarded(Sender* sender, Signal signal, Receiver* context, Handler handler) {
-    QObject::connect(sender, signal, context, [handler](auto&&... args) {
-        runGuarded([&] { handler(args...); });
-    });
+    QObject::connect(sender, signal, context, [handler](auto&&...) { runGuarded(handler); });
 }
 
 } // namespace velkarn

@@ -9,7 +9,9 @@ namespace velkarn {
 
 namespace {
 
-QString local(const std::string& text) { return QString::fromLocal8Bit(text); }
+QString local(const std::string& text) {
+    return QString::fromLocal8Bit(text);
+}
 
 std::optional<std::string> chosen(const QString& fileName) {
     if (fileName.isEmpty())
@@ -44,6 +46,8 @@ std::optional<std::string> QtDialogs::askSaveFileName(const std::string& caption
     return chosen(dialog.selectedFiles().constFirst());
 }
 
-void QtDialogs::runModal(QDialog& dialog) { dialog.exec(); }
+void QtDialogs::runModal(QDialog& dialog) {
+    dialog.exec();
+}
 
 } // namespace velkarn

@@ -14,8 +14,7 @@ public:
                                                const std::string& folder,
                                                const std::string& filter) override;
     std::optional<std::string> askSaveFileName(const std::string& caption,
-                                               const std::string& folder,
-                                               const std::string& filter,
+                                               const std::string& folder, const std::string& filter,
                                                const std::string& defaultSuffix) override;
     void runModal(QDialog& dialog) override;
 };

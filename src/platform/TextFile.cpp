@@ -26,7 +26,7 @@ std::string folderOf(const std::string& path) {
 
 // New files get the usual permissions (0666 less the umask); a replaced file keeps its own.
 mode_t modeFor(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) == 0)
         return st.st_mode & 07777;
     const mode_t mask = ::umask(0);
@@ -70,7 +70,7 @@ std::string readFileBytes(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw FileOpenError(path);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
         ::close(fd);
         throw FileOpenError(path);
@@ -93,7 +93,9 @@ std::string readFileBytes(const std::string& path) {
     return bytes;
 }
 
-Lines readTextFile(const std::string& path) { return splitLines(readFileBytes(path)); }
+Lines readTextFile(const std::string& path) {
+    return splitLines(readFileBytes(path));
+}
 
 void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErrorKind kind) {
     // A read-only file stays protected although replacing it by rename would be allowed.

@@ -1,8 +1,8 @@
 #include "setup/SetupModel.h"
 
-#include <algorithm>
-
 #include "setup/TextHelpers.h"
+
+#include <algorithm>
 
 namespace velkarn {
 

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "setup/SetupRecords.h"
+
 #include <string>
 #include <vector>
-
-#include "setup/SetupRecords.h"
 
 namespace velkarn {
 
 // What the content search found: map files, bot names and player models.
 struct Catalogue {
-    MapFileListType MapFileList; // in the order maps were first seen; parallel to cbMap
+    MapFileListType MapFileList;       // in the order maps were first seen; parallel to cbMap
     std::vector<std::string> BotNames; // kept sorted ignoring case; parallel to cbBot
     ModelListType ModelList;           // in the order models were read or found
 
@@ -25,7 +25,7 @@ struct Catalogue {
 
 // The whole in-memory setup of one run.
 struct SetupModel {
-    MapListType MapList;             // the offline rotation, in play order
+    MapListType MapList; // the offline rotation, in play order
     Catalogue catalogue;
     ServerListType ServerList;       // pre-defined servers
     ServerMapListType ServerMapList; // the server rotation

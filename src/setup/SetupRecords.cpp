@@ -12,8 +12,8 @@ const std::string& pick(const std::array<std::string, 4>& texts, int gameType) {
 } // namespace
 
 const std::string& gameTypeText(int gameType) {
-    static const std::array<std::string, 4> texts = {"Deathmatch", "Tournament",
-                                                     "Team Deathmatch", "Capture The Flag"};
+    static const std::array<std::string, 4> texts = {"Deathmatch", "Tournament", "Team Deathmatch",
+                                                     "Capture The Flag"};
     return pick(texts, gameType);
 }
 
@@ -28,7 +28,9 @@ const std::string& limitLabel(int gameType) {
     return gameType == CaptureTheFlag ? capture : frag;
 }
 
-bool isTeamGame(int gameType) { return gameType == TeamDeathmatch || gameType == CaptureTheFlag; }
+bool isTeamGame(int gameType) {
+    return gameType == TeamDeathmatch || gameType == CaptureTheFlag;
+}
 
 const std::vector<std::string>& skillTexts() {
     static const std::vector<std::string> texts = {"I Can Win", "Bring It On", "Hurt Me Plenty",

@@ -64,8 +64,7 @@ struct AModel {
     std::int32_t SkinCount = 0;
 };
 
-template <typename Record>
-using RecordList = std::vector<std::unique_ptr<Record>>;
+template <typename Record> using RecordList = std::vector<std::unique_ptr<Record>>;
 
 using MapListType = RecordList<AMap>;
 using MapFileListType = RecordList<AMapFile>;
@@ -74,7 +73,12 @@ using ServerMapListType = RecordList<AServerMap>;
 using ModelListType = RecordList<AModel>;
 
 // Game types, skills and teams with their texts.
-enum GameTypeNumber : std::uint8_t { Deathmatch = 1, Tournament = 2, TeamDeathmatch = 3, CaptureTheFlag = 4 };
+enum GameTypeNumber : std::uint8_t {
+    Deathmatch = 1,
+    Tournament = 2,
+    TeamDeathmatch = 3,
+    CaptureTheFlag = 4
+};
 
 // "Deathmatch", "Tournament", "Team Deathmatch", "Capture The Flag"; empty outside 1..4.
 const std::string& gameTypeText(int gameType);

@@ -7,7 +7,9 @@ namespace velkarn {
 
 namespace {
 
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 unsigned char lowerByte(char c) {
     return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
@@ -15,7 +17,9 @@ unsigned char lowerByte(char c) {
 
 } // namespace
 
-std::string Spaces(long long n) { return n > 0 ? std::string(static_cast<size_t>(n), ' ') : ""; }
+std::string Spaces(long long n) {
+    return n > 0 ? std::string(static_cast<size_t>(n), ' ') : "";
+}
 
 std::string Trim(const std::string& s) {
     size_t first = 0;
@@ -70,8 +74,8 @@ std::string BotEntryText(const bot& b, bool withTeam) {
     const auto& skills = skillTexts();
     const std::string skill =
         b.Skill >= 1 && b.Skill <= static_cast<int>(skills.size()) ? skills[b.Skill - 1] : "";
-    std::string text = ColumnText(b.Name, 1, 10) + Spaces(10 - static_cast<long long>(b.Name.size())) +
-                       skill;
+    std::string text =
+        ColumnText(b.Name, 1, 10) + Spaces(10 - static_cast<long long>(b.Name.size())) + skill;
     if (withTeam)
         text += Spaces(15 - static_cast<long long>(skill.size())) + b.Team;
     return text;

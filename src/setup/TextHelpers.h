@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "setup/SetupRecords.h"
+
+#include <string>
 
 namespace velkarn {
 

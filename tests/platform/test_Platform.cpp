@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "platform/FileSystem.h"
 #include "platform/GameExecutable.h"
 #include "platform/Process.h"
@@ -7,6 +5,7 @@
 #include "support/TempFolder.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 using namespace velkarn;

@@ -1,10 +1,9 @@
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include "platform/Errors.h"
 #include "platform/TextFile.h"
 #include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace velkarn;
 using velkarn::test::TempFolder;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "setup/TextHelpers.h"
+
+#include <gtest/gtest.h>
 
 using namespace velkarn;
 

@@ -4,11 +4,17 @@
 
 namespace velkarn::test {
 
-RecordingDialogs::RecordingDialogs() { installDialogs(this); }
+RecordingDialogs::RecordingDialogs() {
+    installDialogs(this);
+}
 
-RecordingDialogs::~RecordingDialogs() { installDialogs(nullptr); }
+RecordingDialogs::~RecordingDialogs() {
+    installDialogs(nullptr);
+}
 
-void RecordingDialogs::showMessage(const std::string& text) { messages.push_back(text); }
+void RecordingDialogs::showMessage(const std::string& text) {
+    messages.push_back(text);
+}
 
 std::optional<std::string> RecordingDialogs::askOpenFileName(const std::string&,
                                                              const std::string& folder,

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "platform/Dialogs.h"
+
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "platform/Dialogs.h"
 
 namespace velkarn::test {
 
@@ -22,15 +22,14 @@ public:
                                                const std::string& folder,
                                                const std::string& filter) override;
     std::optional<std::string> askSaveFileName(const std::string& caption,
-                                               const std::string& folder,
-                                               const std::string& filter,
+                                               const std::string& folder, const std::string& filter,
                                                const std::string& defaultSuffix) override;
     void runModal(QDialog& dialog) override;
 
-    std::vector<std::string> messages;          // every message shown, in order
-    std::vector<std::string> modalWindows;      // object names of windows run modally
+    std::vector<std::string> messages;                  // every message shown, in order
+    std::vector<std::string> modalWindows;              // object names of windows run modally
     std::deque<std::optional<std::string>> fileAnswers; // next answers to file dialogs
-    std::vector<std::string> fileDialogFolders; // the folder each file dialog started in
+    std::vector<std::string> fileDialogFolders;         // the folder each file dialog started in
     // Called with each window run modally, to play the user's part; the window is closed after.
     std::function<void(QDialog&)> onModal;
 };

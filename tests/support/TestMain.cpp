@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
+#include <gtest/gtest.h>
 
 // Every test program gets one QApplication (on the offscreen platform under ctest), so widget
 // and core tests share one main.

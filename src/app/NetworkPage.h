@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace velkarn {
+
+// The Network page: the pre-defined servers to join, or a new server, in the same place.
+class NetworkPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit NetworkPage(QWidget* parent = nullptr);
+
+    // Shows the server list (true) or the new-server group (false).
+    void showServers(bool servers);
+
+    QGroupBox* gbServers;
+    QGroupBox* gbNewServer;
+    QPushButton* butNetworkBack;
+};
+
+} // namespace velkarn

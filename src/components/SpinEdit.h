@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSpinBox>
+
+namespace velkarn {
+
+// A number field in a fixed range and step. Any whole number may be typed; when the field is
+// left a value outside the range is brought into it, and a text that is not a number counts as
+// the minimum.
+class TSpinEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    TSpinEdit(int minimum, int maximum, int step, int initial, QWidget* parent = nullptr);
+
+    // Only the arrows change the value; typing is off.
+    void setArrowsOnly();
+
+    // The value a typed text stands for, by the rule above.
+    int valueForText(const QString& text) const;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override;
+    void fixup(QString& input) const override;
+    int valueFromText(const QString& text) const override;
+};
+
+} // namespace velkarn

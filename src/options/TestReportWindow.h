@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace velkarn {
+
+// "Test Report": a short report for the maintainer, saved with the program's list files.
+class TfmTestReport : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfmTestReport(const std::string& appDir, QWidget* parent = nullptr);
+
+    QPlainTextEdit* memBugReport;
+    QPlainTextEdit* memProgUseful;
+    QPlainTextEdit* memAnyIdeas;
+    QPushButton* butSaveReport;
+
+private:
+    std::string appDir_;
+};
+
+} // namespace velkarn

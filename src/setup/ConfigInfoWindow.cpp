@@ -1,0 +1,35 @@
+#include "setup/ConfigInfoWindow.h"
+
+#include "components/WindowPlacement.h"
+#include "platform/TextFile.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace velkarn {
+
+TfmConfigInfo::TfmConfigInfo(QWidget* parent) : QDialog(parent) {
+    setObjectName("fmConfigInfo");
+    setWindowTitle("Velkarn Configuration Info");
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* label = new QLabel("Enter Map Configuration Info : ", this);
+    memConfigInfo = new QPlainTextEdit("[None]", this);
+    memConfigInfo->setObjectName("memConfigInfo");
+    label->setBuddy(memConfigInfo);
+    butConfigInfoOK = new QPushButton("OK", this);
+    butConfigInfoOK->setObjectName("butConfigInfoOK");
+    butConfigInfoOK->setDefault(true);
+    connect(butConfigInfoOK, &QPushButton::clicked, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(memConfigInfo);
+    layout->addWidget(butConfigInfoOK, 0, Qt::AlignRight);
+    resize(380, 240);
+    centreOnScreen(this);
+}
+
+std::vector<std::string> TfmConfigInfo::infoLines() const {
+    return splitLines(memConfigInfo->toPlainText().toLocal8Bit().toStdString());
+}
+
+} // namespace velkarn
