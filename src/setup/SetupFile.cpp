@@ -5,6 +5,7 @@
 #include "setup/TextHelpers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <memory>
 
 namespace velkarn {
@@ -20,6 +21,7 @@ public:
 
     bool atEnd() const { return next_ >= lines_.size(); }
     const std::string& peek() const { return lineAt(lines_, next_); }
+    const std::string& lineAfter(std::size_t n) const { return lineAt(lines_, next_ + n); }
     const std::string& take() { return lineAt(lines_, next_++); }
     // The integer of the next line from a 1-based column to its end.
     int takeInt(long long column = 1) { return toInt(ColumnText(take(), column)); }
@@ -67,6 +69,21 @@ std::unique_ptr<AMap> readEntry(LineReader& reader, const std::string& name, int
     return entry;
 }
 
+// A map that is no longer catalogued: its indented lines are passed over, but never more than
+// the entry holds, so that a player name beginning with a blank is still read as one.
+void skipEntryLines(LineReader& reader) {
+    std::size_t limit = SIZE_MAX;
+    try {
+        const std::uint8_t botCount = static_cast<std::uint8_t>(toInt(reader.lineAfter(3)));
+        limit = 4 + 3 * std::size_t{botCount};
+    } catch (const ConvertError&) {
+        // Not an entry as written by the program: the indentation alone tells where it ends.
+    }
+    for (std::size_t n = 0; n < limit && !reader.peek().empty() && reader.peek().front() == ' ';
+         ++n)
+        reader.skip(1);
+}
+
 } // namespace
 
 void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
@@ -84,9 +101,7 @@ void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
         const std::string name = reader.take();
         const int index = catalogueIndex(catalogue, name);
         if (index < 0) {
-            // A map that is no longer catalogued: pass over its indented lines.
-            while (!reader.peek().empty() && reader.peek().front() == ' ')
-                reader.skip(1);
+            skipEntryLines(reader);
             continue;
         }
         into.maps.push_back(readEntry(reader, name, index));
