@@ -28,11 +28,11 @@ struct SetupReadResult {
     PlayerLines player;
 };
 
-// Reads a setup file into `into`. An entry refers to the catalogue by its map name: the first
-// map file whose FileName less its last four characters equals the name exactly gives its
-// MapFileIndex; an entry whose map is not catalogued is dropped with its indented lines. Game
-// type and bot count keep their low 8 bits; bots past the 32 roster slots are passed over.
-// Throws FileOpenError when the file cannot be read and ConvertError at the first number line
+// Reads a setup file, appending to `into` (pass a fresh one). An entry refers to the catalogue by
+// its map name: the first map file whose FileName less its last four characters equals the name
+// exactly gives its MapFileIndex; an entry whose map is not catalogued is dropped with its indented
+// lines. Game type and bot count keep their low 8 bits; bots past the 32 roster slots are passed
+// over. Throws FileOpenError when the file cannot be read and ConvertError at the first number line
 // that is not a whole number; the entry in which that happens is not kept.
 void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
                    SetupReadResult& into);

@@ -59,17 +59,6 @@ TEST(PlayerNamePreview, CaretAtTheEnd) {
     EXPECT_EQ(PlayerNamePreview("").visible, "");
 }
 
-TEST(ColourCodes, EightButtonsWithTheGameColours) {
-    const auto& codes = ColourCodes();
-    ASSERT_EQ(codes.size(), 8u);
-    EXPECT_STREQ(codes.front().buttonName, "tbBlack");
-    EXPECT_EQ(codes.front().colour, (Rgb{0, 0, 0}));
-    EXPECT_STREQ(codes.back().buttonName, "tbWhite");
-    EXPECT_EQ(codes.back().colour, (Rgb{254, 254, 254}));
-    for (std::size_t i = 0; i < codes.size(); ++i)
-        EXPECT_EQ(codes[i].digit, static_cast<char>('0' + i));
-}
-
 TEST(InsertColourCode, WholeNameWithoutSelection) {
     EXPECT_EQ(InsertColourCode("", 0, 0, '1'), "");
     const std::string red = InsertColourCode("abc", 0, 0, '1');

@@ -61,9 +61,3 @@ TEST(TestReport, UncreatableReportIsAnInOutError) {
         EXPECT_STREQ(e.what(), "Invalid filename");
     }
 }
-
-TEST(TestReport, SavedMessageNamesTheContact) {
-    EXPECT_EQ(ReportSavedMessage(),
-              std::string("Please e-mail any test reports you have generated to ") +
-                  VELKARN_REPORT_CONTACT);
-}
