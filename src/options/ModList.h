@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The mod list of the game options: display names with the game parameters that start each
+// mod, stored in mods.txt as two lines per entry. Entry 0 stands for playing without a mod.
+namespace velkarn {
+
+struct Mod {
+    std::string name;       // display name
+    std::string parameters; // game command-line parameters, may be empty
+};
+
+// The list of a first run: the single entry "[None]" with empty parameters.
+std::vector<Mod> FreshModList();
+
+// Reads mods.txt: pairs of lines (name, parameters); an odd last line gets empty parameters and
+// the first pair is always taken, so a file without lines gives one entry with an empty name.
+// A missing file gives FreshModList(). Throws FileOpenError when the file exists but cannot be
+// read.
+std::vector<Mod> ReadModsFile(const std::string& path);
+
+// Replaces mods.txt with every entry, entry 0 included. Throws FileCreateError; the old file then
+// stays as it was.
+void WriteModsFile(const std::string& path, const std::vector<Mod>& mods);
+
+// "+set fs_game " + folder + " +sv_pure 0": the parameters of a mod found in `folder`.
+std::string ModFolderParameters(const std::string& folder);
+
+// Looks for mod folders in the game folder and appends the ones not yet listed, in alphabetical
+// order ignoring case; returns how many were appended. Entries already listed are never removed
+// or changed. Throws FileOpenError when a mod's description.txt cannot be read: the search ends
+// there and the entries appended so far stay. Writes nothing.
+int FindMods(const std::string& gameFolder, std::vector<Mod>& mods);
+
+// The parameters the game is started with: empty for index 0 (no mod), a negative index (no
+// selection) or an index past the end.
+std::string ModParameters(const std::vector<Mod>& mods, int selectedIndex);
+
+// The index of the first entry whose name equals `name` ignoring case; 0 when none does.
+int ModIndexForName(const std::vector<Mod>& mods, const std::string& name);
+
+// Edit and Remove apply to every entry but entry 0.
+bool CanEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex);
+
+// Replaces entry `index` by `edited`, texts as typed. False, and nothing changed, when the entry
+// may not be edited (see CanEditOrRemoveMod).
+bool EditMod(std::vector<Mod>& mods, int index, const Mod& edited);
+
+// Deletes entry `index`. False, and nothing changed, when the entry may not be removed.
+bool RemoveMod(std::vector<Mod>& mods, int index);
+
+} // namespace velkarn
