@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "setup/SetupRecords.h"
+
+#include <string>
 
 // servers.txt: three lines a server: the name, then one blank and the address, then one blank
 // and the password.
