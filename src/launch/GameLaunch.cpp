@@ -1,0 +1,65 @@
+#include "launch/GameLaunch.h"
+
+#include "platform/GameExecutable.h"
+#include "platform/Process.h"
+
+namespace velkarn {
+
+std::string GameParameters(LaunchPath path, const std::string& extraCommandLine,
+                           const ModChoice& mod) {
+    if (mod.index >= 1)
+        return mod.parameters + " +exec velkarn";
+    if (path == LaunchPath::Join)
+        return "+exec velkarn";
+    return "+exec velkarn " + extraCommandLine;
+}
+
+std::string ScriptPath(const std::string& gameFolder) {
+    return gameFolder + "baseq3/velkarn.cfg";
+}
+
+void WriteGameScript(const std::string& gameFolder, const Lines& lines) {
+    writeTextFile(ScriptPath(gameFolder), lines, WriteErrorKind::InOut);
+}
+
+bool StartGame(const std::string& gameFolder, const std::string& parameters) {
+    const auto executable = findGameExecutable(gameFolder);
+    return executable && startDetached(*executable, parameters, gameFolder);
+}
+
+void WriteLocalScript(const std::string& gameFolder, const PlayerSettings& player,
+                      const MapListType& rotation) {
+    WriteGameScript(gameFolder, LocalScriptLines(player, rotation));
+}
+
+void WriteJoinScript(const std::string& gameFolder, const PlayerSettings& player,
+                     const AServer& server) {
+    WriteGameScript(gameFolder, JoinScriptLines(player, server));
+}
+
+void WriteServerScript(const std::string& gameFolder, const ServerOptions& options,
+                       const ServerMapListType& rotation) {
+    WriteGameScript(gameFolder, ServerScriptLines(options, rotation));
+}
+
+bool PlayLocal(const GameSettings& game, const PlayerSettings& player,
+               const MapListType& rotation) {
+    WriteLocalScript(game.gameFolder, player, rotation);
+    return StartGame(game.gameFolder,
+                     GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
+}
+
+bool JoinServer(const GameSettings& game, const PlayerSettings& player, const AServer& server) {
+    WriteJoinScript(game.gameFolder, player, server);
+    return StartGame(game.gameFolder,
+                     GameParameters(LaunchPath::Join, game.extraCommandLine, game.mod));
+}
+
+bool StartServer(const GameSettings& game, const ServerOptions& options,
+                 const ServerMapListType& rotation) {
+    WriteServerScript(game.gameFolder, options, rotation);
+    return StartGame(game.gameFolder,
+                     GameParameters(LaunchPath::Server, game.extraCommandLine, game.mod));
+}
+
+} // namespace velkarn

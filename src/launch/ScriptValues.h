@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// Text values go into the game script verbatim, where a ";" ends a console command, a '"' ends a
+// rotation variable and a line break starts a new command. Whoever controls a name could thus
+// run any console command, so such values are refused before anything is written.
+namespace velkarn {
+
+// True when `value` holds no ";", no '"' and no control character (codes 0..31 and 127).
+// Colour codes ("^1") and bytes of 128 and above are fine.
+bool isSafeScriptValue(const std::string& value);
+
+// Throws UserMessage "The <field> must not contain a semicolon, a double quote or a control
+// character!" unless isSafeScriptValue(value).
+void requireSafeScriptValue(const std::string& value, const std::string& field);
+
+} // namespace velkarn
