@@ -1,17 +1,19 @@
 #include "app/ComplexPage.h"
 
+#include "components/WindowPlacement.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
-ComplexPage::ComplexPage(QWidget* parent) : QWidget(parent) {
-    gbMaps = new QGroupBox("Maps", this);
-    gbMaps->setObjectName("gbMaps");
-    gbBots = new QGroupBox("Bots", this);
-    gbBots->setObjectName("gbBots");
+ComplexPage::ComplexPage(SetupModel& model, Random& random, QWidget* parent) : QWidget(parent) {
+    gbBots = new BotsGroup(model, this);
+    gbMaps = new MapsGroup(model, random, *gbBots, this);
+    gbBots->maps = gbMaps;
     butPlay = new QPushButton("Play...", this);
     butPlay->setObjectName("butPlay");
+    makeBold(butPlay);
     butComplexBack = new QPushButton("Back", this);
     butComplexBack->setObjectName("butComplexBack");
 

@@ -1,6 +1,10 @@
 #pragma once
 
-#include <QGroupBox>
+#include "platform/Random.h"
+#include "setup/BotsGroup.h"
+#include "setup/MapsGroup.h"
+#include "setup/SetupModel.h"
+
 #include <QPushButton>
 #include <QWidget>
 
@@ -10,10 +14,10 @@ namespace velkarn {
 class ComplexPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ComplexPage(QWidget* parent = nullptr);
+    ComplexPage(SetupModel& model, Random& random, QWidget* parent = nullptr);
 
-    QGroupBox* gbMaps;
-    QGroupBox* gbBots;
+    BotsGroup* gbBots;
+    MapsGroup* gbMaps;
     QPushButton* butPlay;
     QPushButton* butComplexBack;
 };

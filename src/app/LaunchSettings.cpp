@@ -7,7 +7,9 @@
 namespace velkarn {
 
 namespace {
-std::string bytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
+std::string bytes(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
 } // namespace
 
 GameSettings currentGameSettings() {

@@ -4,10 +4,12 @@
 #include "app/BeginPage.h"
 #include "app/ComplexPage.h"
 #include "app/Forms.h"
+#include "app/LaunchSettings.h"
 #include "app/NetworkPage.h"
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
 #include "components/WindowPlacement.h"
+#include "launch/GameLaunch.h"
 #include "launch/ServerListFile.h"
 #include "options/GameOptionsWindow.h"
 #include "options/PlayerOptionsWindow.h"
@@ -50,7 +52,7 @@ void TfmMain::createPages() {
     PageControl->setObjectName("PageControl");
     beginPage = new BeginPage;
     simplePage = new SimplePage;
-    complexPage = new ComplexPage;
+    complexPage = new ComplexPage(model, random);
     networkPage = new NetworkPage;
     tabBegin = beginPage;
     tabSimple = simplePage;
@@ -70,6 +72,9 @@ void TfmMain::createPages() {
     for (QPushButton* back :
          {simplePage->butSimpleBack, complexPage->butComplexBack, networkPage->butNetworkBack})
         connectGuarded(back, &QPushButton::clicked, this, [this] { butSimpleBackClick(); });
+    connectGuarded(complexPage->butPlay, &QPushButton::clicked, this, [this] { butPlayClick(); });
+    connectGuarded(simplePage->butSimplePlay, &QPushButton::clicked, this,
+                   [this] { butPlayClick(); });
     connectGuarded(beginPage->butSmallTestReport, &QPushButton::clicked, this,
                    [this] { showModeless(forms().fmTestReport); });
 }
@@ -141,9 +146,24 @@ void TfmMain::Exit1Click() {
     quitEventLoop();
 }
 
+void TfmMain::butPlayClick() {
+    PlayLocal(currentGameSettings(), currentPlayerSettings(), model.MapList);
+}
+
 void TfmMain::FormShow() {
     dialogs().runModal(*forms().fmSplash);
     LoadListFiles();
+    MapsGroup& maps = *complexPage->gbMaps;
+    BotsGroup& bots = *complexPage->gbBots;
+    maps.showMaps();
+    bots.showBotNames();
+    bots.cbSkill->setCurrentIndex(0);
+    bots.cbRanSkill->setCurrentIndex(0);
+    bots.cbRanTeam->setCurrentIndex(0);
+    bots.setTeamGame(false);
+    if (model.MapList.empty())
+        bots.EnableBotControls(false);
+    maps.cbMapChange();
 }
 
 void TfmMain::LoadListFiles() {

@@ -61,6 +61,8 @@ public:
     void butGoClick();
     void butSimpleBackClick();
     void Exit1Click();
+    // Writes the local-play script for the rotation and starts the game.
+    void butPlayClick();
 
     // Ends the event loop; replaced by tests.
     std::function<void()> quitEventLoop;

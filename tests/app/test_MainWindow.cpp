@@ -6,11 +6,8 @@
 #include "app/SimplePage.h"
 #include "options/GameOptionsWindow.h"
 #include "platform/FileSystem.h"
-#include "support/RecordingDialogs.h"
-#include "support/TempFolder.h"
+#include "support/AppFixture.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -18,22 +15,8 @@ using namespace velkarn::test;
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public AppFixture {
 protected:
-    TempFolder app;
-    RecordingDialogs dialogs;
-    std::unique_ptr<FormSet> windows;
-
-    void start() {
-        windows = std::make_unique<FormSet>(app.path(), 1);
-        forms().fmMain->FormShow();
-    }
-    TfmMain& main() { return *forms().fmMain; }
-    bool closeMain() {
-        QCloseEvent event;
-        QCoreApplication::sendEvent(&main(), &event);
-        return event.isAccepted();
-    }
     void go(int item) {
         main().beginPage->rgConfigType->setItemIndex(item);
         main().butGoClick();

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "support/TempFolder.h"
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace velkarn::test {
+
+// A game folder with baseq3 and, on request, the fake game installed as "quake3"; the fake game
+// records its working folder and arguments when it runs.
+struct GameFolder {
+    TempFolder dir;
+    explicit GameFolder(bool withGame = false) {
+        dir.makeFolder("baseq3");
+        if (withGame) {
+            std::filesystem::copy_file(FAKE_GAME_PATH, dir.file("quake3"));
+            std::filesystem::permissions(dir.file("quake3"), std::filesystem::perms::owner_all,
+                                         std::filesystem::perm_options::add);
+        }
+    }
+    const std::string& path() const { return dir.path(); }
+    std::string script() const { return dir.read("baseq3/velkarn.cfg"); }
+    // What the fake game recorded (working folder, then one argument a line), waiting for it a
+    // while; empty when it never ran.
+    Lines run() const {
+        const std::string file = dir.file("fake_game_run.txt");
+        for (int i = 0; i < 200 && !fileExists(file); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return fileExists(file) ? readTextFile(file) : Lines{};
+    }
+};
+
+} // namespace velkarn::test
