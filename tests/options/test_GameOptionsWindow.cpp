@@ -208,3 +208,18 @@ TEST_F(GameOptionsWindowTest, OkStoresBothLinesEvenAnInvalidPathAndAnEmptyComman
     EXPECT_EQ(app.read("path.txt"), "/no/such/folder/\r\n\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
 }
+
+// A folder in the place of mods.txt can be neither read nor replaced, even by root.
+TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemory) {
+    app.makeFolder("mods.txt");
+    game.makeFolder("arena2/vm");
+    createWindows();
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Cannot open file " + app.file("mods.txt")}));
+    EXPECT_EQ(modNames(), (QStringList{"[None]"}));
+
+    options().edExePath->setText(QString::fromLocal8Bit(game.path()));
+    options().butFindMods->click();
+    EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("mods.txt"));
+    EXPECT_EQ(modNames(), (QStringList{"[None]", "arena2"}));
+}

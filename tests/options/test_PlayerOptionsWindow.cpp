@@ -4,6 +4,8 @@
 #include "platform/FileSystem.h"
 
 #include <QColor>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -205,4 +207,27 @@ TEST_F(PlayerOptionsWindowTest, PingIsKeptInRangeAndOkOnlyHides) {
     player().butPlayerOptionsOK->click();
     EXPECT_FALSE(player().isVisible());
     EXPECT_FALSE(fileExists(app.file("models.txt")));
+}
+
+TEST_F(PlayerOptionsWindowTest, ColourButtonReachedByKeyboardStillCodesTheSelection) {
+    createWindows();
+    name().setText("abcd");
+    name().setSelection(1, 2);
+    // Tabbing away makes the field drop its selection.
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&name(), &leave);
+    EXPECT_FALSE(name().hasSelectedText());
+    click("tbRed");
+    EXPECT_EQ(name().text(), "a^1bcd");
+    // Once the name has changed, the old selection no longer applies.
+    click("tbBlue");
+    EXPECT_EQ(name().text(), "^4abcd");
+}
+
+TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmpty) {
+    app.makeFolder("models.txt");
+    createWindows();
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Cannot open file " + app.file("models.txt")}));
+    EXPECT_EQ(player().cbPlayerModel->count(), 0);
 }

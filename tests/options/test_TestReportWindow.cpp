@@ -65,3 +65,12 @@ TEST_F(TestReportWindowTest, AMissingListFileIsReportedAndTheWindowStaysOpen) {
     EXPECT_TRUE(report().isVisible());
     EXPECT_EQ(app.read("report.txt"), "");
 }
+
+TEST_F(TestReportWindowTest, AReportThatCannotBeCreatedIsReportedAndTheWindowStaysOpen) {
+    writeListFiles();
+    createWindows();
+    dialogs.fileAnswers.push_back(app.file("no-such-folder/report.txt"));
+    showAndSave();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
+    EXPECT_TRUE(report().isVisible());
+}
