@@ -59,30 +59,17 @@ TEST_F(GameOptionsWindowTest, ModsFileFillsNamesAndParametersIndexForIndex) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(GameOptionsWindowTest, NoModsFileGivesTheFreshList) {
-    createWindows();
-    EXPECT_EQ(modNames(), (QStringList{"[None]"}));
-    EXPECT_EQ(options().modList().size(), 1u);
-    EXPECT_EQ(options().selectedModParameters(), "");
-}
-
-TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZero) {
+TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZeroAndGivesTheChoice) {
     startWithTwoMods();
     options().cbMod->setCurrentIndex(2);
     EXPECT_TRUE(editAndRemoveEnabled());
     EXPECT_EQ(options().selectedModName(), "Team");
     EXPECT_EQ(options().selectedModParameters(), "+set fs_game team +sv_pure 0");
-    options().cbMod->setCurrentIndex(0);
+    options().selectModByName("ARENA");
+    EXPECT_EQ(options().selectedModIndex(), 1);
+    options().selectModByName("gone");
     EXPECT_FALSE(editAndRemoveEnabled());
     EXPECT_EQ(options().selectedModParameters(), "");
-}
-
-TEST_F(GameOptionsWindowTest, SelectByNameIgnoresCaseAndFallsBackToEntryZero) {
-    startWithTwoMods();
-    options().selectModByName("TEAM");
-    EXPECT_EQ(options().selectedModIndex(), 2);
-    options().selectModByName("gone");
-    EXPECT_EQ(options().selectedModIndex(), 0);
 }
 
 TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheSelection) {
