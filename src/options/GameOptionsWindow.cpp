@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "components/WindowPlacement.h"
 #include "options/ChooseExePathWindow.h"
+#include "options/LocalText.h"
 #include "options/ModEditWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/GameExecutable.h"
@@ -17,13 +18,6 @@
 namespace velkarn {
 
 namespace {
-
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
-std::string bytes(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 QPushButton* boldButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);

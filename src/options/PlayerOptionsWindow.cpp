@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "components/WindowPlacement.h"
+#include "options/LocalText.h"
 #include "options/PlayerModels.h"
 #include "options/PlayerName.h"
 #include "platform/Guard.h"
@@ -17,13 +18,6 @@
 namespace velkarn {
 
 namespace {
-
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
-std::string bytes(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 QColor qColour(const Rgb& colour) {
     return QColor(colour.r, colour.g, colour.b);
@@ -169,9 +163,9 @@ void TfmPlayerOptions::tbColourClick(char digit) {
     else if (selectionAtFocusOut_)
         selection = *selectionAtFocusOut_;
     // The field counts characters, the name is counted in bytes.
-    const int byteStart = static_cast<int>(text.left(selection.start).toLocal8Bit().size());
+    const int byteStart = static_cast<int>(bytes(text.left(selection.start)).size());
     const int byteLength =
-        static_cast<int>(text.mid(selection.start, selection.length).toLocal8Bit().size());
+        static_cast<int>(bytes(text.mid(selection.start, selection.length)).size());
     edTruePlayerName->setText(local(InsertColourCode(bytes(text), byteStart, byteLength, digit)));
 }
 

@@ -1,6 +1,7 @@
 #include "options/TestReportWindow.h"
 
 #include "components/WindowPlacement.h"
+#include "options/LocalText.h"
 #include "options/TestReport.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -47,10 +48,8 @@ void TfmTestReport::butSaveReportClick() {
         dialogs().askSaveFileName("Save report", appDir_, "Text files (*.txt)", "txt");
     if (!reportPath || reportPath->empty())
         return;
-    auto text = [](const QPlainTextEdit* memo) {
-        return memo->toPlainText().toLocal8Bit().toStdString();
-    };
-    WriteTestReport(*reportPath, text(memBugReport), text(memProgUseful), text(memAnyIdeas),
+    WriteTestReport(*reportPath, bytes(memBugReport->toPlainText()),
+                    bytes(memProgUseful->toPlainText()), bytes(memAnyIdeas->toPlainText()),
                     appDir_);
     hide();
     dialogs().showMessage(ReportSavedMessage());
