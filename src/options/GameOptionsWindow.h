@@ -18,6 +18,7 @@ namespace velkarn {
 class TfmGameOptions : public QDialog {
     Q_OBJECT
 public:
+    // FormCreate: reads the mod list from mods.txt in `appDir` (ending with "/").
     explicit TfmGameOptions(const std::string& appDir, QWidget* parent = nullptr);
 
     QLabel* lbExePath;

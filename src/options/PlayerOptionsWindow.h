@@ -21,6 +21,8 @@ namespace velkarn {
 class TfmPlayerOptions : public QDialog {
     Q_OBJECT
 public:
+    // FormCreate: reads models.txt from the main window's AppDir into its catalogue, so the
+    // main window must exist first.
     explicit TfmPlayerOptions(QWidget* parent = nullptr);
 
     QToolBar* ToolBar;
