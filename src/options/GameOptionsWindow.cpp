@@ -3,6 +3,8 @@
 #include "app/Forms.h"
 #include "components/WindowPlacement.h"
 #include "options/ChooseExePathWindow.h"
+#include "options/LocalText.h"
+#include "options/ModEditWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/GameExecutable.h"
 #include "platform/Guard.h"
@@ -10,17 +12,12 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QSignalBlocker>
+#include <algorithm>
 
 namespace velkarn {
 
 namespace {
-
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
-std::string bytes(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 QPushButton* boldButton(const QString& text, const char* name, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -85,6 +82,15 @@ TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
     connectGuarded(butChooseExePath, &QPushButton::clicked, this,
                    [this] { butChooseExePathClick(); });
     connectGuarded(butGOOK, &QPushButton::clicked, this, [this] { butGOOKClick(); });
+    connectGuarded(butFindMods, &QPushButton::clicked, this, [this] { butFindModsClick(); });
+    connectGuarded(butEditMod, &QPushButton::clicked, this, [this] { butEditModClick(); });
+    connectGuarded(butRemoveMod, &QPushButton::clicked, this, [this] { butRemoveModClick(); });
+    connectGuarded(cbMod, &QComboBox::currentIndexChanged, this, [this] { cbModChange(); });
+
+    // A mods.txt that cannot be read is reported and the fresh list used, so the program
+    // still starts.
+    runGuarded([this] { mods_ = ReadModsFile(modsFile()); });
+    showModList(0);
     centreOnScreen(this);
 }
 
@@ -121,6 +127,91 @@ void TfmGameOptions::butChooseExePathClick() {
 void TfmGameOptions::butGOOKClick() {
     hide();
     writePathFile(appDir_ + "path.txt", paths());
+}
+
+void TfmGameOptions::showModList(int index) {
+    {
+        const QSignalBlocker blockSelection(cbMod);
+        cbMod->clear();
+        lbModParameters->clear();
+        for (const Mod& mod : mods_) {
+            cbMod->addItem(local(mod.name));
+            lbModParameters->addItem(local(mod.parameters));
+        }
+        cbMod->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods_.size())));
+        cbMod->setCurrentIndex(index < static_cast<int>(mods_.size()) ? index : -1);
+    }
+    cbModChange();
+}
+
+void TfmGameOptions::writeModList() const {
+    WriteModsFile(modsFile(), mods_);
+}
+
+void TfmGameOptions::butFindModsClick() {
+    const int selected = cbMod->currentIndex();
+    const std::string gameFolder = bytes(edExePath->text());
+    try {
+        // An empty field names no folder; it must not turn into the file system's root.
+        if (!gameFolder.empty())
+            FindMods(gameFolder, mods_);
+    } catch (...) {
+        // The mods found before the failure stay listed, as they stay in memory.
+        showModList(selected);
+        throw;
+    }
+    showModList(selected);
+    writeModList();
+}
+
+void TfmGameOptions::butEditModClick() {
+    const int index = cbMod->currentIndex();
+    if (!CanEditOrRemoveMod(mods_, index))
+        return;
+    const Mod& mod = mods_[static_cast<std::size_t>(index)];
+    TfmModEdit& editor = *forms().fmModEdit;
+    editor.edEditModName->setText(local(mod.name));
+    editor.edEditModParameters->setText(local(mod.parameters));
+    editor.setResult(QDialog::Rejected); // a window closed by other means than OK changes nothing
+    dialogs().runModal(editor);
+    if (editor.accepted())
+        EditMod(
+            mods_, index,
+            Mod{bytes(editor.edEditModName->text()), bytes(editor.edEditModParameters->text())});
+    showModList(index);
+    writeModList();
+}
+
+void TfmGameOptions::butRemoveModClick() {
+    if (!RemoveMod(mods_, cbMod->currentIndex()))
+        return;
+    showModList(0);
+    writeModList();
+}
+
+void TfmGameOptions::cbModChange() {
+    const bool editable = CanEditOrRemoveMod(mods_, cbMod->currentIndex());
+    butEditMod->setEnabled(editable);
+    butRemoveMod->setEnabled(editable);
+}
+
+int TfmGameOptions::selectedModIndex() const {
+    return cbMod->currentIndex();
+}
+
+std::string TfmGameOptions::selectedModParameters() const {
+    return ModParameters(mods_, selectedModIndex());
+}
+
+std::string TfmGameOptions::selectedModName() const {
+    const int index = selectedModIndex();
+    return index >= 0 && index < static_cast<int>(mods_.size())
+               ? mods_[static_cast<std::size_t>(index)].name
+               : "";
+}
+
+void TfmGameOptions::selectModByName(const std::string& name) {
+    cbMod->setCurrentIndex(ModIndexForName(mods_, name));
 }
 
 } // namespace velkarn

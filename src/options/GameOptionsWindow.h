@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options/ModList.h"
 #include "options/PathFile.h"
 
 #include <QComboBox>
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <string>
+#include <vector>
 
 namespace velkarn {
 
@@ -15,6 +18,7 @@ namespace velkarn {
 class TfmGameOptions : public QDialog {
     Q_OBJECT
 public:
+    // FormCreate: reads the mod list from mods.txt in `appDir` (ending with "/").
     explicit TfmGameOptions(const std::string& appDir, QWidget* parent = nullptr);
 
     QLabel* lbExePath;
@@ -41,11 +45,36 @@ public:
     // Hides the window and writes path.txt.
     void butGOOKClick();
 
+    // Appends the mod folders of the game folder not yet listed and rewrites mods.txt; the
+    // selection stays. The content search calls it too after each catalogue search.
+    void butFindModsClick();
+    // Edits the selected mod in the mod edit window; mods.txt is rewritten either way.
+    void butEditModClick();
+    // Deletes the selected mod without asking, rewrites mods.txt and selects entry 0.
+    void butRemoveModClick();
+    // Edit and Remove apply to every entry but entry 0.
+    void cbModChange();
+
+    // The mod choice as the launch and the setup files read it. No selection reads as -1, and
+    // it and entry 0 start the game without mod parameters.
+    int selectedModIndex() const;
+    std::string selectedModParameters() const;
+    std::string selectedModName() const;
+    // Selects the first mod named `name` ignoring case, else entry 0.
+    void selectModByName(const std::string& name);
+    const std::vector<Mod>& modList() const { return mods_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    std::string modsFile() const { return appDir_ + "mods.txt"; }
+    // Mirrors mods_ into cbMod and lbModParameters, index for index, then selects `index`.
+    void showModList(int index);
+    void writeModList() const;
+
     std::string appDir_;
+    std::vector<Mod> mods_ = FreshModList();
 };
 
 } // namespace velkarn

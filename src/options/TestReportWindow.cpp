@@ -1,6 +1,10 @@
 #include "options/TestReportWindow.h"
 
 #include "components/WindowPlacement.h"
+#include "options/LocalText.h"
+#include "options/TestReport.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -23,19 +27,32 @@ TfmTestReport::TfmTestReport(const std::string& appDir, QWidget* parent)
     butSaveReport = new QPushButton("Save report...", this);
     butSaveReport->setObjectName("butSaveReport");
     makeBold(butSaveReport);
+    connectGuarded(butSaveReport, &QPushButton::clicked, this, [this] { butSaveReportClick(); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Bug(s) to report (if any) :", this));
+    layout->addWidget(new QLabel(ReportBugsHeading, this));
     layout->addWidget(memBugReport);
-    layout->addWidget(new QLabel("Did you find the program useful?", this));
+    layout->addWidget(new QLabel(ReportUsefulHeading, this));
     layout->addWidget(memProgUseful);
-    layout->addWidget(new QLabel("Any ideas, suggestions?", this));
+    layout->addWidget(new QLabel(ReportIdeasHeading, this));
     layout->addWidget(memAnyIdeas);
     layout->addWidget(new QLabel("Thanks for filling out this test report form.", this));
     layout->addWidget(butSaveReport, 0, Qt::AlignHCenter);
     setMaximumSize(329, 630);
     resize(329, 560);
     centreOnScreen(this);
+}
+
+void TfmTestReport::butSaveReportClick() {
+    const auto reportPath =
+        dialogs().askSaveFileName("Save report", appDir_, "Text files (*.txt)", "txt");
+    if (!reportPath || reportPath->empty())
+        return;
+    WriteTestReport(*reportPath, bytes(memBugReport->toPlainText()),
+                    bytes(memProgUseful->toPlainText()), bytes(memAnyIdeas->toPlainText()),
+                    appDir_);
+    hide();
+    dialogs().showMessage(ReportSavedMessage());
 }
 
 } // namespace velkarn

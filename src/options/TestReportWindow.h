@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <string>
 
 namespace velkarn {
 
@@ -16,6 +17,10 @@ public:
     QPlainTextEdit* memProgUseful;
     QPlainTextEdit* memAnyIdeas;
     QPushButton* butSaveReport;
+
+    // Asks where to save, writes the report with the list files, hides the window and says
+    // where to send the report. Cancelling writes nothing.
+    void butSaveReportClick();
 
 private:
     std::string appDir_;
