@@ -3,7 +3,7 @@
 #include "app/Forms.h"
 #include "components/WindowPlacement.h"
 #include "options/ChooseExePathWindow.h"
-#include "options/LocalText.h"
+#include "platform/LocalText.h"
 #include "options/ModEditWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/GameExecutable.h"

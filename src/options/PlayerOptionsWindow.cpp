@@ -3,7 +3,7 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "components/WindowPlacement.h"
-#include "options/LocalText.h"
+#include "platform/LocalText.h"
 #include "options/PlayerModels.h"
 #include "options/PlayerName.h"
 #include "platform/Guard.h"

@@ -1,7 +1,7 @@
 #include "options/TestReportWindow.h"
 
 #include "components/WindowPlacement.h"
-#include "options/LocalText.h"
+#include "platform/LocalText.h"
 #include "options/TestReport.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"

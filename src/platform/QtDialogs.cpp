@@ -5,18 +5,17 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "platform/LocalText.h"
+
 namespace velkarn {
 
 namespace {
 
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
 
 std::optional<std::string> chosen(const QString& fileName) {
     if (fileName.isEmpty())
         return std::nullopt;
-    return fileName.toLocal8Bit().toStdString();
+    return bytes(fileName);
 }
 
 } // namespace

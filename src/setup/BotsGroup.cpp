@@ -9,16 +9,12 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
+#include "platform/LocalText.h"
+
 namespace velkarn {
 
 namespace {
 
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
-std::string bytes(const QString& text) {
-    return text.toLocal8Bit().toStdString();
-}
 
 QStringList localList(const std::vector<std::string>& texts) {
     QStringList list;

@@ -1,6 +1,7 @@
 #include "setup/ConfigInfoWindow.h"
 
 #include "components/WindowPlacement.h"
+#include "platform/LocalText.h"
 #include "platform/TextFile.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ TfmConfigInfo::TfmConfigInfo(QWidget* parent) : QDialog(parent) {
 }
 
 std::vector<std::string> TfmConfigInfo::infoLines() const {
-    return splitLines(memConfigInfo->toPlainText().toLocal8Bit().toStdString());
+    return splitLines(bytes(memConfigInfo->toPlainText()));
 }
 
 } // namespace velkarn

@@ -12,15 +12,9 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include "platform/LocalText.h"
+
 namespace velkarn {
-
-namespace {
-
-QString local(const std::string& text) {
-    return QString::fromLocal8Bit(text);
-}
-
-} // namespace
 
 MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget* parent)
     : QGroupBox("Maps", parent), model_(model), random_(random), bots_(bots) {
@@ -197,7 +191,7 @@ void MapsGroup::cbMapChange() {
     describe(*map);
     bots_.spNumRan->setValue(RandomBotCountFor(*map));
     if (previewLevelshot)
-        previewLevelshot(*map, cbMap->currentText().toLocal8Bit().toStdString());
+        previewLevelshot(*map, bytes(cbMap->currentText()));
     showGameTypes(ChoicesForMap(*map));
 }
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-// The one place where the windows of this area convert between the core's 8-bit text and Qt's.
+// The one place where the windows convert between the core's 8-bit text and Qt's.
 namespace velkarn {
 
 inline QString local(const std::string& text) {
