@@ -9,7 +9,8 @@ namespace velkarn {
 
 GameSettings currentGameSettings() {
     const TfmGameOptions& options = *forms().fmGameOptions;
-    return {bytes(options.edExePath->text()), bytes(options.edCommandLine->text()),
+    return {bytes(options.edExePath->text()),
+            bytes(options.edCommandLine->text()),
             {options.selectedModIndex(), options.selectedModParameters()}};
 }
 

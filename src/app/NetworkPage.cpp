@@ -6,10 +6,8 @@
 namespace velkarn {
 
 NetworkPage::NetworkPage(QWidget* parent) : QWidget(parent) {
-    gbServers = new QGroupBox("Pre-Defined Servers", this);
-    gbServers->setObjectName("gbServers");
-    gbNewServer = new QGroupBox("Set Up New Server", this);
-    gbNewServer->setObjectName("gbNewServer");
+    gbServers = new ServersGroup(this);
+    gbNewServer = new NewServerGroup(this);
     butNetworkBack = new QPushButton("Back", this);
     butNetworkBack->setObjectName("butNetworkBack");
 

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QGroupBox>
+#include "launch/NewServerGroup.h"
+#include "launch/ServersGroup.h"
+
 #include <QPushButton>
 #include <QWidget>
 
@@ -15,8 +17,8 @@ public:
     // Shows the server list (true) or the new-server group (false).
     void showServers(bool servers);
 
-    QGroupBox* gbServers;
-    QGroupBox* gbNewServer;
+    ServersGroup* gbServers;
+    NewServerGroup* gbNewServer;
     QPushButton* butNetworkBack;
 };
 

@@ -3,11 +3,11 @@
 #include "app/Forms.h"
 #include "components/WindowPlacement.h"
 #include "options/ChooseExePathWindow.h"
-#include "platform/LocalText.h"
 #include "options/ModEditWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/GameExecutable.h"
 #include "platform/Guard.h"
+#include "platform/LocalText.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -3,10 +3,10 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "components/WindowPlacement.h"
-#include "platform/LocalText.h"
 #include "options/PlayerModels.h"
 #include "options/PlayerName.h"
 #include "platform/Guard.h"
+#include "platform/LocalText.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,10 +1,10 @@
 #include "options/TestReportWindow.h"
 
 #include "components/WindowPlacement.h"
-#include "platform/LocalText.h"
 #include "options/TestReport.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
+#include "platform/LocalText.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

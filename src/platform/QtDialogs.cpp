@@ -1,16 +1,15 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/LocalText.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "platform/LocalText.h"
-
 namespace velkarn {
 
 namespace {
-
 
 std::optional<std::string> chosen(const QString& fileName) {
     if (fileName.isEmpty())

@@ -1,7 +1,8 @@
 #include "setup/BotsGroup.h"
 
-#include "components/FixedPitchFont.h"
+#include "components/ControlHelpers.h"
 #include "platform/Guard.h"
+#include "platform/LocalText.h"
 #include "setup/MapsGroup.h"
 #include "setup/RosterOps.h"
 #include "setup/TextHelpers.h"
@@ -9,26 +10,15 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 
-#include "platform/LocalText.h"
-
 namespace velkarn {
 
 namespace {
-
 
 QStringList localList(const std::vector<std::string>& texts) {
     QStringList list;
     for (const auto& text : texts)
         list << local(text);
     return list;
-}
-
-std::vector<int> selectedRows(const QListWidget* list) {
-    std::vector<int> rows;
-    for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->isSelected())
-            rows.push_back(row);
-    return rows;
 }
 
 } // namespace
@@ -137,7 +127,7 @@ void BotsGroup::butRemoveBotClick() {
     AMap* entry = maps->currentEntry();
     if (!entry)
         return;
-    RemoveBots(*entry, selectedRows(lbBots));
+    RemoveBots(*entry, selectedRows(*lbBots));
     maps->lbMapsClick(false);
     showRoster(*entry);
 }

@@ -1,7 +1,8 @@
 #include "setup/MapsGroup.h"
 
-#include "components/FixedPitchFont.h"
+#include "components/ControlHelpers.h"
 #include "platform/Guard.h"
+#include "platform/LocalText.h"
 #include "setup/BotsGroup.h"
 #include "setup/TextHelpers.h"
 
@@ -11,8 +12,6 @@
 #include <QHelpEvent>
 #include <QSignalBlocker>
 #include <QToolTip>
-
-#include "platform/LocalText.h"
 
 namespace velkarn {
 
@@ -103,11 +102,7 @@ void MapsGroup::focusEntry(int position) {
 }
 
 std::vector<int> MapsGroup::selectedEntries() const {
-    std::vector<int> rows;
-    for (int row = 0; row < lbMaps->count(); ++row)
-        if (lbMaps->item(row)->isSelected())
-            rows.push_back(row);
-    return rows;
+    return selectedRows(*lbMaps);
 }
 
 void MapsGroup::showMaps() {

@@ -6,10 +6,8 @@
 #include "support/RotationFixtures.h"
 #include "support/TempFolder.h"
 
-#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace velkarn;
 using namespace velkarn::test;

@@ -24,6 +24,7 @@ struct GameFolder {
     }
     const std::string& path() const { return dir.path(); }
     std::string script() const { return dir.read("baseq3/velkarn.cfg"); }
+    bool scriptWritten() const { return fileExists(dir.file("baseq3/velkarn.cfg")); }
     // What the fake game recorded (working folder, then one argument a line), waiting for it a
     // while; empty when it never ran.
     Lines run() const {
@@ -31,6 +32,11 @@ struct GameFolder {
         for (int i = 0; i < 200 && !fileExists(file); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return fileExists(file) ? readTextFile(file) : Lines{};
+    }
+    // The recorded arguments, without the working folder.
+    Lines arguments() const {
+        const Lines recorded = run();
+        return recorded.empty() ? Lines{} : Lines(recorded.begin() + 1, recorded.end());
     }
 };
 
