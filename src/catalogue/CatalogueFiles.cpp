@@ -10,9 +10,13 @@ namespace {
 
 constexpr std::size_t MapRecordLines = 9;
 
-std::uint8_t flagFrom(const std::string& line) { return ColumnText(line, 2) == "true" ? 1 : 0; }
+std::uint8_t flagFrom(const std::string& line) {
+    return ColumnText(line, 2) == "true" ? 1 : 0;
+}
 
-std::string flagText(std::uint8_t flag) { return flag == 1 ? " true" : " false"; }
+std::string flagText(std::uint8_t flag) {
+    return flag == 1 ? " true" : " false";
+}
 
 } // namespace
 
@@ -60,11 +64,10 @@ void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
 void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {
     Lines maps;
     for (const auto& map : catalogue.MapFileList) {
-        maps.insert(maps.end(),
-                    {map->FileName, " " + map->ArchivePath, " " + map->LongName,
-                     " " + std::to_string(map->ArenaBotCount), flagText(map->SupportsFFA),
-                     flagText(map->SupportsTourney), flagText(map->SupportsTeam),
-                     flagText(map->SupportsCTF), "END"});
+        maps.insert(maps.end(), {map->FileName, " " + map->ArchivePath, " " + map->LongName,
+                                 " " + std::to_string(map->ArenaBotCount),
+                                 flagText(map->SupportsFFA), flagText(map->SupportsTourney),
+                                 flagText(map->SupportsTeam), flagText(map->SupportsCTF), "END"});
     }
     writeTextFile(folder + "maps.txt", maps);
 

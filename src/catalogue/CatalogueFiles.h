@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "setup/SetupModel.h"
+
+#include <string>
 
 // The catalogue cache files maps.txt, bots.txt and models.txt.
 namespace velkarn {

@@ -11,7 +11,7 @@ namespace velkarn {
 namespace {
 
 bool statMode(const std::string& path, mode_t& mode) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return false;
     mode = st.st_mode;
@@ -61,10 +61,9 @@ bool createFolder(const std::string& path) {
 bool endsWithNoCase(const std::string& name, const std::string& suffix) {
     if (name.size() < suffix.size())
         return false;
-    return std::equal(suffix.begin(), suffix.end(), name.end() - suffix.size(),
-                      [](unsigned char a, unsigned char b) {
-                          return std::tolower(a) == std::tolower(b);
-                      });
+    return std::equal(
+        suffix.begin(), suffix.end(), name.end() - suffix.size(),
+        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
 std::string withTrailingSlash(const std::string& path) {
@@ -84,6 +83,15 @@ std::string currentFolder() {
         return "./";
     buffer.resize(std::char_traits<char>::length(buffer.c_str()));
     return withTrailingSlash(buffer);
+}
+
+bool fileIdentity(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    identity = {static_cast<unsigned long long>(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino)};
+    return true;
 }
 
 } // namespace velkarn
