@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-struct zip;
-
 namespace velkarn {
 
 // The archive component: setting an archive lists it at once from its central directory;
@@ -19,9 +17,9 @@ namespace velkarn {
 class TZipMaster {
 public:
     explicit TZipMaster(ZipMessageHandler onMessage = {});
-    ~TZipMaster();
     TZipMaster(const TZipMaster&) = delete;
     TZipMaster& operator=(const TZipMaster&) = delete;
+    ~TZipMaster() = default;
 
     // Sets the current archive and lists it. A path naming no file gives no entries and no
     // message; a listing that fails reports why and clears ZipFilename.
@@ -46,18 +44,13 @@ public:
 
 private:
     void report(const ZipMessage& message);
-    void closeReader();
-    bool openReader(const std::string& entryName);
-    std::optional<std::string> readIndex(std::size_t index, const std::string& entryName,
-                                         std::size_t maxBytes);
+    std::optional<std::string> readIndex(std::size_t index, std::size_t maxBytes);
 
     ZipMessageHandler onMessage_;
     ZipMessage lastError_;
     std::string zipFilename_;
     std::vector<ZipDirEntry> entries_;
-    std::uint64_t archiveStart_ = 0;
-    std::uint64_t archiveEnd_ = 0;
-    zip* reader_ = nullptr; // libzip's view of the current archive, opened on the first read
+    std::uint64_t archiveStart_ = 0; // other data in front of the archive
 };
 
 } // namespace velkarn

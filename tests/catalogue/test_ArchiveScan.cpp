@@ -107,6 +107,7 @@ TEST_F(ArchiveScanTest, ModelFoldersNeedAMeshAndCollectHeadSkins) {
 }
 
 TEST_F(ArchiveScanTest, TextsAreReadFromTheArchiveWithoutTouchingTheDisk) {
+    const std::string current = currentFolder();
     scan("t.pk3", {{"scripts/bots.txt", "name Brute\nname Scout\n"},
                    {"scripts/extra.bot", "name Anvil"},
                    {"scripts/BOTS.TXT", "name Ignored"},
@@ -117,6 +118,7 @@ TEST_F(ArchiveScanTest, TextsAreReadFromTheArchiveWithoutTouchingTheDisk) {
     EXPECT_EQ(catalogue.MapFileList[0]->LongName, "Arena Gate");
     EXPECT_EQ(catalogue.MapFileList[0]->ArchivePath, folder.file("t.pk3"));
     EXPECT_EQ(listFolder(folder.path()).size(), 1u); // nothing copied out next to the archive
+    EXPECT_EQ(currentFolder(), current);
 }
 
 TEST_F(ArchiveScanTest, UnreadableTextsAreReportedAndSkipped) {

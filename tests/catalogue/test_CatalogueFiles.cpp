@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueFiles.h"
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,25 @@ TEST(CatalogueFilesTest, FlagsAreCaseSensitiveAndABadCountFails) {
     ASSERT_EQ(catalogue.MapFileList.size(), 1u);
     EXPECT_EQ(catalogue.MapFileList[0]->SupportsFFA, 0);
     EXPECT_EQ(catalogue.MapFileList[0]->SupportsTourney, 1);
+}
+
+TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {
+    TempFolder folder;
+    Catalogue catalogue;
+    catalogue.addBotName("Brute");
+    WriteCatalogueFiles(folder.path(), catalogue);
+    const auto inode = [&](const char* name) {
+        FileIdentity identity;
+        fileIdentity(folder.file(name), identity);
+        return identity.inode;
+    };
+    const auto bots = inode("bots.txt");
+    const auto maps = inode("maps.txt");
+    addMap(catalogue, "new.bsp");
+    WriteCatalogueFiles(folder.path(), catalogue);
+    EXPECT_EQ(inode("bots.txt"), bots);
+    EXPECT_NE(inode("maps.txt"), maps); // replaced by a new file
+    EXPECT_EQ(folder.read("maps.txt").substr(0, 9), "new.bsp\r\n");
 }
 
 TEST(CatalogueFilesTest, UnwritableFolderFails) {
