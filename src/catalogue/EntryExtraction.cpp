@@ -1,9 +1,9 @@
 #include "catalogue/EntryExtraction.h"
 
+#include "catalogue/ZipBytes.h"
+
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 #include <zip.h>
 
 namespace velkarn {
@@ -13,91 +13,51 @@ namespace {
 constexpr std::uint32_t LocalHeaderSignature = 0x04034B50;
 constexpr std::size_t LocalHeaderSize = 30;
 
-std::uint16_t get16(const std::string& s, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(s[at]) |
-                                      static_cast<unsigned char>(s[at + 1]) << 8);
-}
-
-std::uint32_t get32(const std::string& s, std::size_t at) {
-    return get16(s, at) | static_cast<std::uint32_t>(get16(s, at + 2)) << 16;
-}
-
-void put16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void put32(std::string& out, std::uint32_t value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
 std::string sizeText(std::size_t bytes) {
     if (bytes % (1024 * 1024) == 0)
         return std::to_string(bytes / (1024 * 1024)) + " MiB";
     return std::to_string(bytes) + " bytes";
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ~FileHandle() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int fd() const { return fd_; }
+// Appends `size` bytes read at `offset`; false when the file ends first or cannot be read.
+bool appendRead(const ReadOnlyFile& file, std::string& out, std::uint64_t offset,
+                std::size_t size) {
+    const std::size_t start = out.size();
+    out.resize(start + size);
+    return file.readAt(offset, out.data() + start, size) == static_cast<long long>(size);
+}
 
-    // Appends `size` bytes read at `offset`; false when the file ends first or cannot be read.
-    bool readInto(std::string& out, std::uint64_t offset, std::size_t size) const {
-        const std::size_t start = out.size();
-        out.resize(start + size);
-        std::size_t done = 0;
-        while (done < size) {
-            const ssize_t got = ::pread(fd_, out.data() + start + done, size - done,
-                                        static_cast<off_t>(offset + done));
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got <= 0)
-                return false;
-            done += static_cast<std::size_t>(got);
-        }
-        return true;
-    }
+const unsigned char* bytesAt(const std::string& bytes, std::size_t at) {
+    return reinterpret_cast<const unsigned char*>(bytes.data()) + at;
+}
 
-private:
-    int fd_;
-};
-
-// The directory record and end record that make `local` (header and data at offset 0) a
-// one-entry archive.
+// Appends the directory record and end record that make `archive` (an entry's local header
+// and data) a one-entry archive.
 void appendDirectory(std::string& archive, const ZipDirEntry& entry) {
     const auto directoryStart = static_cast<std::uint32_t>(archive.size());
-    put32(archive, 0x02014B50);
-    put16(archive, static_cast<std::uint32_t>(entry.HostSystem) << 8 | entry.MadeByVersion);
-    put16(archive, entry.NeededVersion);
-    put16(archive, entry.Flag);
-    put16(archive, entry.ComprMethod);
-    put32(archive, entry.ModifDateTime);
-    put32(archive, entry.CRC32);
-    put32(archive, entry.ComprSize);
-    put32(archive, entry.UncomprSize);
-    put16(archive, 1); // name "e": the entry is opened by index
-    put32(archive, 0); // extra field and comment lengths
-    put32(archive, 0); // disk, internal attributes
-    put32(archive, 0); // external attributes
-    put32(archive, 0); // local header offset
+    zipPut32(archive, 0x02014B50);
+    zipPut16(archive, static_cast<std::uint32_t>(entry.HostSystem) << 8 | entry.MadeByVersion);
+    zipPut16(archive, entry.NeededVersion);
+    zipPut16(archive, entry.Flag);
+    zipPut16(archive, entry.ComprMethod);
+    zipPut32(archive, entry.ModifDateTime);
+    zipPut32(archive, entry.CRC32);
+    zipPut32(archive, entry.ComprSize);
+    zipPut32(archive, entry.UncomprSize);
+    zipPut16(archive, 1); // name "e": the entry is opened by index
+    zipPut32(archive, 0); // extra field and comment lengths
+    zipPut32(archive, 0); // disk, internal attributes
+    zipPut32(archive, 0); // external attributes
+    zipPut32(archive, 0); // local header offset
     archive += 'e';
     const auto directorySize = static_cast<std::uint32_t>(archive.size()) - directoryStart;
-    put32(archive, 0x06054B50);
-    put32(archive, 0);
-    put16(archive, 1);
-    put16(archive, 1);
-    put32(archive, directorySize);
-    put32(archive, directoryStart);
-    put16(archive, 0);
+    zipPut32(archive, 0x06054B50);
+    zipPut32(archive, 0);
+    zipPut16(archive, 1);
+    zipPut16(archive, 1);
+    zipPut32(archive, directorySize);
+    zipPut32(archive, directoryStart);
+    zipPut16(archive, 0);
 }
 
 // Decompresses entry 0 of `archive` with libzip, at most `maxBytes`.
@@ -151,23 +111,23 @@ ExtractionResult extractEntry(const std::string& path, std::uint64_t archiveStar
         result.problem = "larger than " + sizeText(maxBytes) + "; skipped";
         return result;
     }
-    const FileHandle file(path);
-    if (file.fd() < 0) {
-        result.missingArchive = errno == ENOENT;
-        result.problem = std::strerror(errno);
+    const ReadOnlyFile file(path);
+    if (!file.isOpen()) {
+        result.missingArchive = file.openError() == ENOENT;
+        result.problem = std::strerror(file.openError());
         return result;
     }
     const std::uint64_t localStart = archiveStart + entry.RelOffLocalHdr;
     std::string archive;
     archive.reserve(LocalHeaderSize + 512 + entry.ComprSize + 128);
-    if (!file.readInto(archive, localStart, LocalHeaderSize) ||
-        get32(archive, 0) != LocalHeaderSignature) {
+    if (!appendRead(file, archive, localStart, LocalHeaderSize) ||
+        zipGet32(bytesAt(archive, 0)) != LocalHeaderSignature) {
         result.problem = "damaged: no local header where the directory says";
         return result;
     }
     const std::size_t nameAndExtra =
-        get16(archive, 26) + static_cast<std::size_t>(get16(archive, 28));
-    if (!file.readInto(archive, localStart + LocalHeaderSize, nameAndExtra + entry.ComprSize)) {
+        zipGet16(bytesAt(archive, 26)) + static_cast<std::size_t>(zipGet16(bytesAt(archive, 28)));
+    if (!appendRead(file, archive, localStart + LocalHeaderSize, nameAndExtra + entry.ComprSize)) {
         result.problem = "damaged: the entry's data runs past the end of the file";
         return result;
     }

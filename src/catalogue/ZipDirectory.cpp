@@ -1,14 +1,12 @@
 #include "catalogue/ZipDirectory.h"
 
 #include "catalogue/Cp437.h"
+#include "catalogue/ZipBytes.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace velkarn {
 
@@ -30,54 +28,13 @@ struct ListingError {
     std::string detail;
 };
 
-std::uint16_t get16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
-
-std::uint32_t get32(const unsigned char* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-class FileHandle {
-public:
-    explicit FileHandle(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
-    ~FileHandle() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// Reads up to `size` bytes at `offset`; fewer only at the end of the file. -1 on a read error.
-long long readAt(int fd, std::uint64_t offset, unsigned char* into, std::size_t size) {
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t got =
-            ::pread(fd, into + done, size - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return -1;
-        if (got == 0)
-            break;
-        done += static_cast<std::size_t>(got);
-    }
-    return static_cast<long long>(done);
-}
-
 // Sequential reading of the central directory in large blocks, so that a listing costs a few
 // system calls however many entries the archive holds.
 class DirectoryReader {
 public:
-    DirectoryReader(int fd, std::uint64_t start, std::uint64_t fileSize, std::size_t sizeHint)
-        : fd_(fd), next_(start), fileSize_(fileSize),
+    DirectoryReader(const ReadOnlyFile& file, std::uint64_t start, std::uint64_t fileSize,
+                    std::size_t sizeHint)
+        : file_(file), next_(start), fileSize_(fileSize),
           chunk_(std::clamp<std::size_t>(sizeHint, 64 * 1024, ReadChunk)) {}
 
     // The next `size` bytes, or nullptr when the file ends first. Valid until the next call.
@@ -103,7 +60,7 @@ private:
             std::min<std::uint64_t>(std::max(missing, chunk_), fileSize_ - next_));
         const std::size_t kept = buffer_.size();
         buffer_.resize(kept + want);
-        const long long got = readAt(fd_, next_, buffer_.data() + kept, want);
+        const long long got = file_.readAt(next_, buffer_.data() + kept, want);
         if (got < 0)
             throw ListingError{ZipMsg::ListingFailed,
                                std::string("read error: ") + std::strerror(errno)};
@@ -112,7 +69,7 @@ private:
         return buffer_.size() >= need;
     }
 
-    int fd_;
+    const ReadOnlyFile& file_;
     std::uint64_t next_;
     std::uint64_t fileSize_;
     std::size_t chunk_;
@@ -141,13 +98,13 @@ std::string entryLabel(std::size_t index, std::size_t total) {
 
 // Finds the end record in the last 65557 bytes of the file, nearest the end first, and checks
 // what follows it.
-EndRecord findEndRecord(int fd, std::uint64_t fileSize, const std::string& path,
+EndRecord findEndRecord(const ReadOnlyFile& file, std::uint64_t fileSize, const std::string& path,
                         const ZipMessageHandler& report) {
     const std::size_t tailSize =
         static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, LongestComment + EndRecordSize));
     std::vector<unsigned char> tail(tailSize);
     const std::uint64_t tailStart = fileSize - tailSize;
-    const long long got = readAt(fd, tailStart, tail.data(), tailSize);
+    const long long got = file.readAt(tailStart, tail.data(), tailSize);
     if (got < 0)
         throw ListingError{ZipMsg::EndRecordRead, std::strerror(errno)};
     if (static_cast<std::size_t>(got) != tailSize)
@@ -156,7 +113,7 @@ EndRecord findEndRecord(int fd, std::uint64_t fileSize, const std::string& path,
         throw ListingError{ZipMsg::NotAZipArchive, {}};
 
     std::size_t at = tailSize - EndRecordSize;
-    while (get32(&tail[at]) != EndRecordSignature) {
+    while (zipGet32(&tail[at]) != EndRecordSignature) {
         if (at == 0)
             throw ListingError{ZipMsg::NotAZipArchive, {}};
         --at;
@@ -165,13 +122,13 @@ EndRecord findEndRecord(int fd, std::uint64_t fileSize, const std::string& path,
     const unsigned char* p = &tail[at];
     EndRecord record;
     record.position = tailStart + at;
-    record.thisDisk = get16(p + 4);
-    record.directoryDisk = get16(p + 6);
-    record.entriesOnDisk = get16(p + 8);
-    record.totalEntries = get16(p + 10);
-    record.directorySize = get32(p + 12);
-    record.directoryOffset = get32(p + 16);
-    record.commentLength = get16(p + 20);
+    record.thisDisk = zipGet16(p + 4);
+    record.directoryDisk = zipGet16(p + 6);
+    record.entriesOnDisk = zipGet16(p + 8);
+    record.totalEntries = zipGet16(p + 10);
+    record.directorySize = zipGet32(p + 12);
+    record.directoryOffset = zipGet32(p + 16);
+    record.commentLength = zipGet16(p + 20);
 
     const std::uint64_t commentEnd = record.position + EndRecordSize + record.commentLength;
     if (commentEnd != fileSize) {
@@ -190,24 +147,24 @@ void checkSingleDisk(const EndRecord& record, const std::vector<unsigned char>& 
     if (record.thisDisk != 0 || record.directoryDisk != 0 ||
         record.entriesOnDisk != record.totalEntries)
         throw ListingError{ZipMsg::MultiDisk, {}};
-    if (locator.size() == Zip64LocatorSize && get32(locator.data()) == Zip64LocatorSignature)
+    if (locator.size() == Zip64LocatorSize && zipGet32(locator.data()) == Zip64LocatorSignature)
         throw ListingError{ZipMsg::ListingFailed, "it uses the ZIP64 extensions, which are not "
                                                   "supported"};
 }
 
 ZipListing listArchive(const std::string& path, const ZipMessageHandler& report) {
-    FileHandle file(path);
-    if (file.fd() < 0)
-        throw ListingError{ZipMsg::CannotOpen, std::strerror(errno)};
-    struct stat st {};
-    if (::fstat(file.fd(), &st) != 0)
+    const ReadOnlyFile file(path);
+    if (!file.isOpen())
+        throw ListingError{ZipMsg::CannotOpen, std::strerror(file.openError())};
+    const long long size = file.size();
+    if (size < 0)
         throw ListingError{ZipMsg::EndRecordSeek, {}};
-    const auto fileSize = static_cast<std::uint64_t>(st.st_size);
+    const auto fileSize = static_cast<std::uint64_t>(size);
 
-    const EndRecord record = findEndRecord(file.fd(), fileSize, path, report);
+    const EndRecord record = findEndRecord(file, fileSize, path, report);
     std::vector<unsigned char> locator(record.position >= Zip64LocatorSize ? Zip64LocatorSize : 0);
-    if (!locator.empty() && readAt(file.fd(), record.position - Zip64LocatorSize, locator.data(),
-                                   locator.size()) != static_cast<long long>(Zip64LocatorSize))
+    if (!locator.empty() && file.readAt(record.position - Zip64LocatorSize, locator.data(),
+                                        locator.size()) != static_cast<long long>(Zip64LocatorSize))
         locator.clear();
     checkSingleDisk(record, locator);
 
@@ -224,9 +181,8 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
             report(makeZipMessage(ZipMsg::DataInFront, path, std::to_string(shift)));
         listing.archiveStart = shift > 0 ? static_cast<std::uint64_t>(shift) : 0;
     }
-    listing.archiveEnd = std::min(fileSize, record.position + EndRecordSize + record.commentLength);
 
-    DirectoryReader reader(file.fd(), directoryStart, fileSize,
+    DirectoryReader reader(file, directoryStart, fileSize,
                            record.directorySize + EndRecordSize + record.commentLength);
     const std::size_t total = record.totalEntries;
     listing.entries.reserve(total);
@@ -234,25 +190,25 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
         const unsigned char* h = reader.take(HeaderSize);
         if (!h)
             throw ListingError{ZipMsg::DirectoryShort, entryLabel(k, total)};
-        if (get32(h) != HeaderSignature)
+        if (zipGet32(h) != HeaderSignature)
             throw ListingError{ZipMsg::BadHeaderSignature, "Entry " + std::to_string(k + 1)};
         ZipDirEntry entry;
         entry.MadeByVersion = h[4];
         entry.HostSystem = h[5];
-        entry.NeededVersion = get16(h + 6);
-        entry.Flag = get16(h + 8);
-        entry.ComprMethod = get16(h + 10);
-        entry.ModifDateTime = get32(h + 12);
-        entry.CRC32 = get32(h + 16);
-        entry.ComprSize = get32(h + 20);
-        entry.UncomprSize = get32(h + 24);
-        entry.FileNameLength = get16(h + 28);
-        entry.ExtraFieldLength = get16(h + 30);
-        entry.FileCommentLen = get16(h + 32);
-        entry.DiskStart = get16(h + 34);
-        entry.IntFileAttrib = get16(h + 36);
-        entry.ExtFileAttrib = get32(h + 38);
-        entry.RelOffLocalHdr = get32(h + 42);
+        entry.NeededVersion = zipGet16(h + 6);
+        entry.Flag = zipGet16(h + 8);
+        entry.ComprMethod = zipGet16(h + 10);
+        entry.ModifDateTime = zipGet32(h + 12);
+        entry.CRC32 = zipGet32(h + 16);
+        entry.ComprSize = zipGet32(h + 20);
+        entry.UncomprSize = zipGet32(h + 24);
+        entry.FileNameLength = zipGet16(h + 28);
+        entry.ExtraFieldLength = zipGet16(h + 30);
+        entry.FileCommentLen = zipGet16(h + 32);
+        entry.DiskStart = zipGet16(h + 34);
+        entry.IntFileAttrib = zipGet16(h + 36);
+        entry.ExtFileAttrib = zipGet32(h + 38);
+        entry.RelOffLocalHdr = zipGet32(h + 42);
 
         const unsigned char* name = reader.take(entry.FileNameLength);
         if (!name)

@@ -36,10 +36,9 @@ struct ZipDirEntry {
 
 struct ZipListing {
     std::vector<ZipDirEntry> entries; // in central directory order
-    // Where the archive proper lies in the file: other data in front of it (a self-extracting
-    // program) and after its end record are outside [archiveStart, archiveEnd).
+    // Bytes of other data in front of the archive proper (a self-extracting program) that its
+    // stored offsets do not count.
     std::uint64_t archiveStart = 0;
-    std::uint64_t archiveEnd = 0;
 };
 
 // Lists the archive at `path` from its central directory, searching the end record across a

@@ -16,9 +16,9 @@ std::string sentence(int number, const std::string& archive, const std::string& 
     case ZipMsg::ListingFailed:
         return archive + " cannot be listed: " + detail + ".";
     case ZipMsg::DataInFront:
-        return archive + " has " + detail +
-               " bytes of other data in front of the archive (a self-extracting program?); "
-               "its offsets are corrected.";
+        return "The central directory of " + archive + " lies " + detail +
+               " bytes away from where the archive says (other data in front of it, such as a "
+               "self-extracting program?); the offsets are corrected.";
     case ZipMsg::DataAfterEnd:
         return archive + " has unexpected data after the end of its central directory; the "
                          "data is ignored.";
