@@ -19,7 +19,6 @@ public:
     explicit TZipMaster(ZipMessageHandler onMessage = {});
     TZipMaster(const TZipMaster&) = delete;
     TZipMaster& operator=(const TZipMaster&) = delete;
-    ~TZipMaster() = default;
 
     // Sets the current archive and lists it. A path naming no file gives no entries and no
     // message; a listing that fails reports why and clears ZipFilename.
