@@ -67,7 +67,8 @@ void PurgeCatalogue(Catalogue& catalogue) {
 void RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
     TZipMaster zip([&observer](const ZipMessage& message) { observer.message(message.text); });
-    {
+    // No game folder chosen yet: there is nothing to scan (and "/" is not the game).
+    if (!gameFolder.empty()) {
         CatalogueIndex index(catalogue);
         ScanFolder(gameFolder, index, zip, observer);
     }

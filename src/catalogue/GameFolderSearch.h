@@ -11,10 +11,10 @@
 // does not know yet is scanned and merged in; the catalogue files then keep the result.
 namespace velkarn {
 
-// The whole search without windows: scans `gameFolder` (ending with "/"), purges the
-// catalogue and writes maps.txt, bots.txt and models.txt into `appDir` (ending with "/").
-// Archive problems go to observer.message and the search goes on. Throws FileCreateError when
-// a catalogue file cannot be written.
+// The whole search without windows: scans `gameFolder` (ending with "/"; empty: nothing to
+// scan), purges the catalogue and writes maps.txt, bots.txt and models.txt into `appDir`
+// (ending with "/"). Archive problems go to observer.message and the search goes on. Throws
+// FileCreateError when a catalogue file cannot be written.
 void RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer);
 

@@ -98,6 +98,8 @@ TEST_F(GameFolderSearchTest, MissingGameFolderStillWritesTheCatalogue) {
     RebuildCatalogue(temp.path() + "nowhere/", app, catalogue, observer);
     EXPECT_TRUE(std::filesystem::exists(app + "maps.txt"));
     EXPECT_EQ(temp.read("app/models.txt"), "");
+    RebuildCatalogue("", app, catalogue, observer); // no game folder set: nothing is walked
+    EXPECT_EQ(observer.steps + observer.messages.size(), 0u);
 }
 
 TEST_F(GameFolderSearchTest, LinkCyclesAreWalkedOnceAndBrokenArchivesDoNotStopTheSearch) {
