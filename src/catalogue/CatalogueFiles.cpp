@@ -1,6 +1,7 @@
 #include "catalogue/CatalogueFiles.h"
 
 #include "platform/Errors.h"
+#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "setup/TextHelpers.h"
 
@@ -16,6 +17,24 @@ std::uint8_t flagFrom(const std::string& line) {
 
 std::string flagText(std::uint8_t flag) {
     return flag == 1 ? " true" : " false";
+}
+
+bool holdsExactly(const std::string& path, const std::string& bytes) {
+    if (!fileExists(path))
+        return false;
+    try {
+        return readFileBytes(path) == bytes;
+    } catch (const FileOpenError&) {
+        return false;
+    }
+}
+
+// A search that finds nothing new would only rewrite the same bytes, at the price of a flush to
+// disk per file on every start; such files are left as they are.
+void writeCatalogueFile(const std::string& path, const Lines& lines) {
+    const std::string bytes = joinLines(lines);
+    if (!holdsExactly(path, bytes))
+        writeFileAtomic(path, bytes);
 }
 
 } // namespace
@@ -69,9 +88,9 @@ void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
                                  flagText(map->SupportsFFA), flagText(map->SupportsTourney),
                                  flagText(map->SupportsTeam), flagText(map->SupportsCTF), "END"});
     }
-    writeTextFile(folder + "maps.txt", maps);
+    writeCatalogueFile(folder + "maps.txt", maps);
 
-    writeTextFile(folder + "bots.txt", catalogue.BotNames);
+    writeCatalogueFile(folder + "bots.txt", catalogue.BotNames);
 
     Lines models;
     for (const auto& name : catalogue.sortedModelNames()) {
@@ -81,7 +100,7 @@ void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
             models.push_back(" " + model->Skins[s]);
         models.push_back("END");
     }
-    writeTextFile(folder + "models.txt", models);
+    writeCatalogueFile(folder + "models.txt", models);
 }
 
 } // namespace velkarn

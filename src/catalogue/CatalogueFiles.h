@@ -19,8 +19,9 @@ void readBotsFile(const std::string& fileName, Catalogue& catalogue);
 // skins kept; a block not closed by "END" ends at the end of the file. Throws FileOpenError.
 void readModelsFile(const std::string& fileName, Catalogue& catalogue);
 
-// Writes maps.txt, bots.txt and models.txt into `folder` (ending with "/"), in this order.
-// Throws FileCreateError; files written before a failure keep their new content.
+// Writes maps.txt, bots.txt and models.txt into `folder` (ending with "/"), in this order; a
+// file that already holds exactly the new content is not rewritten. Throws FileCreateError;
+// files written before a failure keep their new content.
 void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue);
 
 } // namespace velkarn

@@ -85,4 +85,13 @@ std::string currentFolder() {
     return withTrailingSlash(buffer);
 }
 
+bool fileIdentity(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    identity = {static_cast<unsigned long long>(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino)};
+    return true;
+}
+
 } // namespace velkarn

@@ -36,4 +36,14 @@ std::string fileNamePart(const std::string& path);
 // The absolute form of the current folder, with a trailing "/".
 std::string currentFolder();
 
+// What a path names (links followed): equal for two paths of the same file or folder, so that
+// walks over folder trees can tell a folder they have seen through a link.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// False when the path names nothing.
+bool fileIdentity(const std::string& path, FileIdentity& identity);
+
 } // namespace velkarn

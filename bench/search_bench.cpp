@@ -1,0 +1,160 @@
+// Times the content search against a plain libzip listing of the same archives:
+//   (a) every entry name of every archive through zip_open and zip_get_name (the baseline),
+//   (b) a first search into an empty catalogue, (c) a second search right after it,
+// and measures the peak memory of a first search in a fresh child process.
+// Goals: (b) <= 1.5 x (a), (c) <= (b) / 5, peak memory of (b) under 64 MB.
+//
+// Usage: search_bench [corpus folder]   (default: <temp>/velkarn-search-corpus, made once)
+
+#include "catalogue/CatalogueFiles.h"
+#include "catalogue/GameFolderSearch.h"
+#include "make_corpus.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+#include <zip.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace velkarn;
+
+constexpr int Rounds = 5;
+
+struct QuietObserver : SearchObserver {
+    int steps = 0;
+    int messages = 0;
+    void step() override { ++steps; }
+    void message(const std::string& text) override {
+        ++messages;
+        std::fprintf(stderr, "%s\n", text.c_str());
+    }
+};
+
+std::vector<std::string> archivesBelow(const std::string& folder) {
+    std::vector<std::string> archives;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() && entry.path().extension() == ".pk3")
+            archives.push_back(entry.path().string());
+    return archives;
+}
+
+// The fastest of several rounds, in milliseconds; `prepare` runs untimed before each.
+double fastest(const std::function<void()>& prepare, const std::function<void()>& work) {
+    double best = 1e300;
+    for (int round = 0; round < Rounds; ++round) {
+        prepare();
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+std::size_t listWithLibzip(const std::vector<std::string>& archives) {
+    std::size_t names = 0;
+    for (const auto& path : archives) {
+        int error = 0;
+        zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &error);
+        if (!archive)
+            continue;
+        const zip_int64_t count = zip_get_num_entries(archive, 0);
+        for (zip_int64_t i = 0; i < count; ++i)
+            if (zip_get_name(archive, static_cast<zip_uint64_t>(i), 0))
+                ++names;
+        zip_discard(archive);
+    }
+    return names;
+}
+
+// One first search in this process; the parent reads its peak memory.
+int childSearch(const std::string& game, const std::string& app) {
+    Catalogue catalogue;
+    QuietObserver observer;
+    RebuildCatalogue(game, app, catalogue, observer);
+    return catalogue.MapFileList.empty() ? 1 : 0;
+}
+
+long peakMemoryOfChildSearch(const char* self, const std::string& game, const std::string& app) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl(self, self, "--child-search", game.c_str(), app.c_str(), nullptr);
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss; // kilobytes
+}
+
+const char* verdict(bool met) {
+    return met ? "met" : "MISSED";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--child-search")
+        return childSearch(argv[2], argv[3]);
+
+    const std::string root =
+        argc > 1 ? argv[1] : (fs::temp_directory_path() / "velkarn-search-corpus").string();
+    std::printf("corpus: %s\n", root.c_str());
+    const std::string game = bench::ensureCorpus(root);
+    const std::string app = root + "/app/";
+    fs::create_directories(app);
+    const auto archives = archivesBelow(game);
+    std::uintmax_t bytes = 0;
+    for (const auto& path : archives)
+        bytes += fs::file_size(path);
+
+    std::size_t names = 0;
+    const double baseline = fastest([] {}, [&] { names = listWithLibzip(archives); });
+    std::printf("archives: %zu, entries: %zu, size: %.0f MB\n", archives.size(), names,
+                static_cast<double>(bytes) / 1e6);
+
+    Catalogue catalogue;
+    QuietObserver observer;
+    const auto emptyCatalogue = [&] {
+        catalogue = Catalogue();
+        for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
+            fs::remove(app + name);
+    };
+    const double first =
+        fastest(emptyCatalogue, [&] { RebuildCatalogue(game, app, catalogue, observer); });
+    const double second = fastest([] {}, [&] { RebuildCatalogue(game, app, catalogue, observer); });
+    std::printf("catalogue: %zu maps, %zu bots, %zu models; %d messages\n",
+                catalogue.MapFileList.size(), catalogue.BotNames.size(), catalogue.ModelList.size(),
+                observer.messages);
+
+    const double writing = fastest([&] { fs::remove(app + "maps.txt"); },
+                                   [&] { WriteCatalogueFiles(app, catalogue); });
+    const long peakKb = peakMemoryOfChildSearch(argv[0], game, app);
+    const double firstRatio = first / baseline;
+    const double secondRatio = second / first;
+    std::printf("(a) libzip listing:  %8.2f ms\n", baseline);
+    std::printf("(b) first search:    %8.2f ms\n", first);
+    std::printf("(c) second search:   %8.2f ms\n", second);
+    std::printf("    writing maps.txt (part of (b); (c) finds the files unchanged): %.2f ms\n",
+                writing);
+    std::printf("(b)/(a) = %.2f (goal <= 1.5: %s)\n", firstRatio, verdict(firstRatio <= 1.5));
+    std::printf("(c)/(b) = %.2f (goal <= 0.2: %s)\n", secondRatio, verdict(secondRatio <= 0.2));
+    if (peakKb < 0)
+        std::printf("peak memory of (b): not measured (child search failed)\n");
+    else
+        std::printf("peak memory of (b): %.1f MB (goal < 64 MB: %s)\n", peakKb / 1024.0,
+                    verdict(peakKb < 64 * 1024));
+    return 0;
+}

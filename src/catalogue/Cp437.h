@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace velkarn {
+
+// Converts text written in the MS-DOS code page 437 to UTF-8. Bytes below 128 stay as they are.
+std::string cp437ToUtf8(const std::string& text);
+
+} // namespace velkarn

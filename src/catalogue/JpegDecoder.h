@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace velkarn {
+
+// Images needing more memory than this once decoded are refused.
+constexpr unsigned long long MaxDecodedJpegBytes = 256ull * 1024 * 1024;
+
+// Decodes a JPEG picture (greyscale, colour or CMYK) into a Format_RGB32 image. Damaged or
+// unsupported data, and pictures too large to decode, give a null image; nothing is printed.
+QImage DecodeJpeg(const std::string& bytes);
+
+} // namespace velkarn

@@ -1,0 +1,36 @@
+#include "catalogue/Levelshot.h"
+
+#include "catalogue/ZipMaster.h"
+#include "setup/TextHelpers.h"
+
+namespace velkarn {
+
+namespace {
+
+int findEntryNoCase(const TZipMaster& zip, const std::string& name) {
+    const auto& entries = zip.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (equalsNoCase(entries[i].FileName, name))
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+std::optional<Levelshot> ReadLevelshot(const std::string& archivePath, const std::string& mapName,
+                                       const ZipMessageHandler& onMessage) {
+    TZipMaster zip(onMessage);
+    zip.setZipFilename(archivePath);
+    const std::pair<const char*, Levelshot::Format> kinds[] = {{".jpg", Levelshot::Jpeg},
+                                                               {".tga", Levelshot::Tga}};
+    for (const auto& [extension, format] : kinds) {
+        const int index = findEntryNoCase(zip, "levelshots\\" + mapName + extension);
+        if (index < 0)
+            continue;
+        if (auto bytes = zip.ReadEntryAt(index, MaxLevelshotBytes))
+            return Levelshot{format, std::move(*bytes)};
+    }
+    return std::nullopt;
+}
+
+} // namespace velkarn
