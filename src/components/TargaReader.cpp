@@ -2,6 +2,7 @@
 
 #include "components/TargaProgress.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -130,11 +131,19 @@ struct Bgr24 {
     std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
 };
 
+// Blue, green, red, alpha bytes read as one little-endian word are already 0xAARRGGBB.
 struct Bgra32 {
     static constexpr int Bytes = 4;
     static constexpr bool HasAlpha = true;
-    std::uint32_t color(const std::uint8_t* p) const { return rgb(p[2], p[1], p[0]); }
-    std::uint32_t alpha(const std::uint8_t* p) const { return Opaque | (p[3] * 0x010101u); }
+    static std::uint32_t word(const std::uint8_t* p) {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        return qFromLittleEndian(v);
+    }
+    std::uint32_t color(const std::uint8_t* p) const { return Opaque | word(p); }
+    std::uint32_t alpha(const std::uint8_t* p) const {
+        return Opaque | ((word(p) >> 24) * 0x010101u);
+    }
 };
 
 // Where decoded rows go: file row r is picture line r for top-to-bottom files, otherwise the
@@ -160,6 +169,12 @@ private:
     bool topToBottom_;
 };
 
+// How far decoding got: whole rows, then pixels of the row after them.
+struct DecodedExtent {
+    int rows = 0;
+    int pixels = 0;
+};
+
 template <typename Format>
 void convertPixels(const Format& format, const std::uint8_t* p, int count, std::uint32_t* line,
                    std::uint32_t* alphaLine) {
@@ -171,23 +186,24 @@ void convertPixels(const Format& format, const std::uint8_t* p, int count, std::
 }
 
 template <typename Format>
-void decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
-                   int height, const TargaRowProgress& progress) {
+DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
+                            int height, const TargaRowProgress& progress) {
     for (int row = 0; row < height; ++row) {
         const int count = int(std::min<std::size_t>(width, in.remaining() / Format::Bytes));
         convertPixels(format, in.current(), count, target.imageLine(row), target.alphaLine(row));
         in.skip(std::size_t(count) * Format::Bytes);
         if (count < width)
-            return; // the stream ended: the rest stays blank
+            return {row, count}; // the stream ended: the rest stays blank
         progress.row(row, height);
     }
+    return {height, 0};
 }
 
 // Packets are read as one stream of pixels that rows take in turn, so a packet running past the
 // end of a row continues on the next one (as older writers produce) and never writes past it.
 template <typename Format>
-void decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
-                         int height, const TargaRowProgress& progress) {
+DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& target,
+                                  int width, int height, const TargaRowProgress& progress) {
     int left = 0; // pixels still owed by the current packet
     bool isRun = false;
     std::uint32_t runColor = 0;
@@ -199,13 +215,13 @@ void decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& t
         while (x < width) {
             if (left == 0) {
                 if (in.remaining() == 0)
-                    return;
+                    return {row, x};
                 const std::uint8_t packet = in.byte();
                 left = (packet & 0x7F) + 1;
                 isRun = (packet & 0x80) != 0;
                 if (isRun) {
                     if (in.remaining() < Format::Bytes)
-                        return;
+                        return {row, x};
                     runColor = format.color(in.current());
                     runAlpha = format.alpha(in.current());
                     in.skip(Format::Bytes);
@@ -222,7 +238,7 @@ void decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& t
                 convertPixels(format, in.current(), present, line + x, alphaLine + x);
                 in.skip(std::size_t(present) * Format::Bytes);
                 if (present < count)
-                    return;
+                    return {row, x + present};
             }
             x += count;
             left -= count;
@@ -231,25 +247,34 @@ void decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& t
     }
     if (!isRun) // leave the position after the last packet taken
         in.skip(std::size_t(left) * Format::Bytes);
+    return {height, 0};
 }
 
 template <typename Format>
-void decodeRows(const Format& format, bool runLength, ByteInput& in, const RowTarget& target,
-                int width, int height, const TargaRowProgress& progress) {
-    if (runLength)
-        decodeRunLengthRows(format, in, target, width, height, progress);
-    else
-        decodeRawRows(format, in, target, width, height, progress);
+DecodedExtent decodeRows(const Format& format, bool runLength, ByteInput& in,
+                         const RowTarget& target, int width, int height,
+                         const TargaRowProgress& progress) {
+    return runLength ? decodeRunLengthRows(format, in, target, width, height, progress)
+                     : decodeRawRows(format, in, target, width, height, progress);
 }
 
-QImage blankPicture(int width, int height) {
+// Paints black what decoding did not reach, so pictures need no clearing beforehand.
+template <typename LineOf>
+void blankAfter(DecodedExtent done, int width, int height, LineOf lineOf) {
+    for (int row = done.rows; row < height; ++row) {
+        std::uint32_t* line = lineOf(row);
+        std::fill(line + (row == done.rows ? done.pixels : 0), line + width, Opaque);
+    }
+}
+
+// The picture's pixels are left for the decoder and blankAfter() to set.
+QImage newPicture(int width, int height) {
     if (width == 0 || height == 0)
         return {};
     QImage picture(width, height, QImage::Format_RGB32);
     if (picture.isNull())
         throw TargaError("Not enough memory for a TGA picture of " + std::to_string(width) + " x " +
                          std::to_string(height) + " pixels");
-    picture.fill(Opaque);
     return picture;
 }
 
@@ -279,16 +304,21 @@ TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
     if (h.ColorMapType == 1)
         readColorMap(in, h, result.palette);
 
-    result.image = blankPicture(h.Width, h.Height);
-    result.alpha = blankPicture(h.Width, h.Height);
+    result.image = newPicture(h.Width, h.Height);
+    result.alpha = newPicture(h.Width, h.Height);
     const RowTarget target(result.image, result.alpha, h.topToBottom());
     const int width = h.Width;
     const int height = h.Height;
+    DecodedExtent done;
+    DecodedExtent alphaDone;
     auto decode = [&](const auto& format, bool runLength, TTargaColorDepthType depth) {
         result.colorDepth = depth;
         result.includeAlpha = std::decay_t<decltype(format)>::HasAlpha;
-        if (!result.image.isNull())
-            decodeRows(format, runLength, in, target, width, height, progress);
+        if (result.image.isNull())
+            return; // no width or no height: nothing to decode
+        alphaDone = done = decodeRows(format, runLength, in, target, width, height, progress);
+        if (!std::decay_t<decltype(format)>::HasAlpha)
+            alphaDone = {};
     };
 
     switch (h.ImageType) {
@@ -336,6 +366,10 @@ TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
         break;
     }
 
+    if (!result.image.isNull()) {
+        blankAfter(done, width, height, [&](int row) { return target.imageLine(row); });
+        blankAfter(alphaDone, width, height, [&](int row) { return target.alphaLine(row); });
+    }
     result.bytesUsed = in.position();
     progress.end();
     return result;
