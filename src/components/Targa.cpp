@@ -1,5 +1,6 @@
 #include "components/Targa.h"
 
+#include "components/TargaReader.h"
 #include "components/TargaWriter.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

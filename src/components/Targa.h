@@ -1,6 +1,5 @@
 #pragma once
 
-#include "components/TargaReader.h"
 #include "components/TargaTypes.h"
 
 #include <QImage>
@@ -11,6 +10,8 @@ class QIODevice;
 class QPainter;
 
 namespace velkarn {
+
+struct TargaReadResult;
 
 // A TGA picture: the colours as a 32-bit picture and the alpha channel as a second, grey 32-bit
 // picture of the same size, plus the kind of image last read or to be written.

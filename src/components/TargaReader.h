@@ -10,8 +10,6 @@
 
 namespace velkarn {
 
-using TTargaPalette = std::array<TPaletteColor, 256>;
-
 // Everything one TGA stream yields. The type fields are empty where the stream leaves the
 // picture's current value alone (an unknown image type, an unsupported depth).
 struct TargaReadResult {

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 
 #include <QRect>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -36,6 +37,9 @@ struct TPaletteColor {
     std::uint8_t alpha = 0;
     friend bool operator==(const TPaletteColor&, const TPaletteColor&) = default;
 };
+
+// The colour map of the last colour-mapped file read.
+using TTargaPalette = std::array<TPaletteColor, 256>;
 
 // The 18-byte file header; multi-byte fields are little-endian in the file.
 struct TTargaHeader {

@@ -323,6 +323,18 @@ TEST(TargaWriter, ColorMappedWritingReducesColours) {
         << "diffusion keeps the average colour of an area";
 }
 
+TEST(TargaWriter, EmptyPicturesWriteAHeaderOnly) {
+    TTarga empty;
+    const std::string mapped = empty.SaveToBytes();
+    EXPECT_EQ(mapped.size(), 18u + 768u) << "a colour-mapped file always has 256 map entries";
+    EXPECT_EQ(mapped.find_first_not_of('\0', 18), std::string::npos);
+    empty.SetTargaType(TTargaType::ttRLETrueColorImage);
+    EXPECT_EQ(empty.SaveToBytes().size(), 18u);
+    TTarga back;
+    back.LoadFromBytes(mapped);
+    EXPECT_TRUE(back.Empty());
+}
+
 TEST(TargaWriter, RefusesPicturesAHeaderCannotDescribe) {
     TTarga targa;
     targa.SetImage(QImage(70000, 1, QImage::Format_RGB32));
