@@ -73,6 +73,27 @@ const std::string& rawFile() {
     return file;
 }
 
+// Times mean little if the readers disagree: every pixel must match stb_image's decoding.
+bool agreesWithStb(const std::string& file, const char* name) {
+    TTarga targa;
+    targa.LoadFromBytes(file);
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(file.data()),
+                                          int(file.size()), &width, &height, &channels, 4);
+    bool same = rgba && width == targa.Width() && height == targa.Height();
+    for (int y = 0; same && y < height; ++y)
+        for (int x = 0; same && x < width; ++x) {
+            const stbi_uc* p = rgba + (std::size_t(y) * width + x) * 4;
+            const QRgb ours = targa.Image().pixel(x, y);
+            same = qRed(ours) == p[0] && qGreen(ours) == p[1] && qBlue(ours) == p[2] &&
+                   (channels < 4 || qBlue(targa.AlphaImage().pixel(x, y)) == p[3]);
+        }
+    stbi_image_free(rgba);
+    std::printf("%s: TTarga and stb_image decode %s\n", name,
+                same ? "the same pixels" : "DIFFERENT pixels");
+    return same;
+}
+
 void decodeWithTarga(benchmark::State& state, const std::string& file) {
     for (auto _ : state) {
         TTarga targa;
@@ -182,6 +203,8 @@ void printRatio(const RecordingReporter& reporter, const char* what, const std::
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv); // image format plugins are found through the application
     benchmark::Initialize(&argc, argv);
+    const bool agree =
+        agreesWithStb(rleFile(), "24-bit RLE") & agreesWithStb(rawFile(), "32-bit raw");
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
