@@ -212,5 +212,5 @@ int main(int argc, char** argv) {
     printRatio(reporter, "24-bit RLE 2048x2048, TTarga/stb", "BM_Rle24_Targa", "BM_Rle24_Stb", 1.5);
     printRatio(reporter, "32-bit raw 2048x2048, TTarga/stb", "BM_Raw32_Targa", "BM_Raw32_Stb", 1.5);
     printRatio(reporter, "32-bit raw 2048x2048, TTarga/Qt", "BM_Raw32_Targa", "BM_Raw32_Qt", 1.0);
-    return 0;
+    return agree ? 0 : 1;
 }
