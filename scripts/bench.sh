@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up, builds the benchmarks in Release and runs them. The content search benchmark makes
+# its corpus of game archives (about 320 MB) once in the temporary folder.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh libbenchmark-dev libstb-dev qt6-image-formats-plugins
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARN_BUILD_BENCH=ON \
+    -DVELKARN_BUILD_TESTS=OFF
+cmake --build build-bench -j2 --target search_bench tga_bench
+./build-bench/bench/search_bench
+./build-bench/bench/tga_bench
