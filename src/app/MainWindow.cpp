@@ -6,6 +6,8 @@
 #include "app/Forms.h"
 #include "app/LaunchSettings.h"
 #include "app/NetworkPage.h"
+#include "launch/NewServerGroup.h"
+#include "launch/ServersGroup.h"
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
 #include "components/WindowPlacement.h"
@@ -164,6 +166,9 @@ void TfmMain::FormShow() {
     if (model.MapList.empty())
         bots.EnableBotControls(false);
     maps.cbMapChange();
+    networkPage->gbServers->showServers();
+    networkPage->gbNewServer->showMaps();
+    networkPage->gbNewServer->cbServerMapChange();
 }
 
 void TfmMain::LoadListFiles() {
