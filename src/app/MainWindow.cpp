@@ -6,13 +6,13 @@
 #include "app/Forms.h"
 #include "app/LaunchSettings.h"
 #include "app/NetworkPage.h"
-#include "launch/NewServerGroup.h"
-#include "launch/ServersGroup.h"
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
 #include "components/WindowPlacement.h"
 #include "launch/GameLaunch.h"
+#include "launch/NewServerGroup.h"
 #include "launch/ServerListFile.h"
+#include "launch/ServersGroup.h"
 #include "options/GameOptionsWindow.h"
 #include "options/PlayerOptionsWindow.h"
 #include "options/TestReportWindow.h"
@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStyle>
+#include <exception>
 
 namespace velkarn {
 
@@ -77,6 +78,8 @@ void TfmMain::createPages() {
     connectGuarded(complexPage->butPlay, &QPushButton::clicked, this, [this] { butPlayClick(); });
     connectGuarded(simplePage->butSimplePlay, &QPushButton::clicked, this,
                    [this] { butPlayClick(); });
+    connectGuarded(simplePage->lbSimpleConfigs, &QListWidget::itemClicked, this,
+                   [this] { lbSimpleConfigsClick(); });
     connectGuarded(beginPage->butSmallTestReport, &QPushButton::clicked, this,
                    [this] { showModeless(forms().fmTestReport); });
 }
@@ -90,10 +93,10 @@ void TfmMain::createMenus() {
         return item;
     };
     QMenu* file = menuBar()->addMenu("&File");
-    Load1 = action(file, "&Open", "Load1", [] {});
-    Save2 = action(file, "&Save", "Save2", [] {});
+    Load1 = action(file, "&Open", "Load1", [this] { Load1Click(); });
+    Save2 = action(file, "&Save", "Save2", [this] { Save2Click(); });
     Save2->setShortcut(QKeySequence("Ctrl+S"));
-    Save1 = action(file, "Save &as ...", "Save1", [] {});
+    Save1 = action(file, "Save &as ...", "Save1", [this] { Save1Click(); });
     file->addSeparator();
     Exit1 = action(file, "E&xit", "Exit1", [this] { Exit1Click(); });
 
@@ -169,6 +172,7 @@ void TfmMain::FormShow() {
     networkPage->gbServers->showServers();
     networkPage->gbNewServer->showMaps();
     networkPage->gbNewServer->cbServerMapChange();
+    listPreDefinedSetups();
 }
 
 void TfmMain::LoadListFiles() {
@@ -185,6 +189,9 @@ void TfmMain::LoadListFiles() {
         dialogs().runModal(*options);
         options->butFindMods->setEnabled(true);
     }
+    // After the catalogue, since a setup looks its maps up in it; a broken default setup is
+    // reported and the start-up goes on.
+    runGuarded([this] { loadDefaultSetup(); });
 }
 
 void TfmMain::SaveServerList() {
@@ -195,7 +202,16 @@ void TfmMain::SaveServerList() {
 }
 
 void TfmMain::FormClose() {
+    // Both are written even when the first fails; the first failure is then reported.
+    std::exception_ptr failure;
+    try {
+        SaveSetup("default.vkn", false);
+    } catch (...) {
+        failure = std::current_exception();
+    }
     SaveServerList();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "app/StartupFiles.h"
 #include "platform/Random.h"
+#include "setup/SetupFile.h"
 #include "setup/SetupModel.h"
 
 #include <QAction>
@@ -58,6 +59,17 @@ public:
     void FormClose();
     void SaveServerList();
 
+    // Setup files, always in the configs folder: reading replaces the rotation and the player
+    // values; saving with info asks for the configuration info first.
+    void LoadSetup(const std::string& name);
+    void SaveSetup(const std::string& name, bool withInfo);
+    void Load1Click();
+    void Save1Click();
+    void Save2Click();
+    void lbSimpleConfigsClick();
+    // Lists every setup but the default one on the Simple page.
+    void listPreDefinedSetups();
+
     void butGoClick();
     void butSimpleBackClick();
     void Exit1Click();
@@ -74,6 +86,10 @@ private:
     void createMenus();
     void createPages();
     void showModeless(QWidget* window);
+    void showSetup(SetupReadResult& read);
+    void loadDefaultSetup();
+
+    std::string savedSetupName_; // the name of the last Save as in this run
 };
 
 } // namespace velkarn

@@ -148,17 +148,24 @@ void SaveSetupFile(const std::string& path, const std::vector<std::string>* info
     writeTextFile(path, SetupFileLines(info, maps, player));
 }
 
-std::vector<std::string> PreDefinedSetupNames(const std::string& configsFolder) {
+std::vector<std::string> PreDefinedSetupFiles(const std::string& configsFolder) {
     const std::string folder = withTrailingSlash(configsFolder);
-    std::vector<std::string> names;
+    std::vector<std::string> files;
     for (const auto& entry : listFolder(folder)) {
         if (entry.isFolder || entry.name == "default.vkn" || !endsWithNoCase(entry.name, ".vkn"))
             continue;
         if (fileExists(folder + entry.name))
-            names.push_back(entry.name.substr(0, entry.name.size() - ExtensionLength));
+            files.push_back(entry.name);
     }
     // Windows listed them alphabetically ignoring case; the same order keeps the list stable.
-    std::stable_sort(names.begin(), names.end(), lessNoCase);
+    std::stable_sort(files.begin(), files.end(), lessNoCase);
+    return files;
+}
+
+std::vector<std::string> PreDefinedSetupNames(const std::string& configsFolder) {
+    std::vector<std::string> names;
+    for (const auto& file : PreDefinedSetupFiles(configsFolder))
+        names.push_back(file.substr(0, file.size() - ExtensionLength));
     return names;
 }
 

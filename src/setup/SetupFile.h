@@ -50,6 +50,8 @@ void SaveSetupFile(const std::string& path, const std::vector<std::string>* info
 // of the files ending in ".vkn" ignoring case, except the one named exactly "default.vkn".
 // Sorted alphabetically ignoring case. A missing folder gives none.
 std::vector<std::string> PreDefinedSetupNames(const std::string& configsFolder);
+// The same setups' file names, with their extension as spelled on disk.
+std::vector<std::string> PreDefinedSetupFiles(const std::string& configsFolder);
 
 // Setup files always live in the configs folder: of a path chosen in a dialog only the file
 // name is used.

@@ -218,7 +218,7 @@ TEST_F(ComplexPageTest, PlayWithoutBaseq3ShowsTheFileErrorAndStartsNothing) {
     std::filesystem::remove_all(game.dir.file("baseq3"));
     main().complexPage->butPlay->click();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
-    EXPECT_FALSE(fileExists(game.dir.file("fake_game_run.txt")));
+    EXPECT_FALSE(game.ran());
 }
 
 TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {

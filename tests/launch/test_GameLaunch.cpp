@@ -125,5 +125,5 @@ TEST(Launch, ScriptFailureStartsNothing) {
     EXPECT_THROW(PlayLocal({game.dir.path(), "", {}}, unsafe, {}), UserMessage);
     EXPECT_FALSE(fileExists(ScriptPath(game.dir.path())));
     // Both failed before the start, so the game never ran.
-    EXPECT_FALSE(fileExists(game.dir.file("fake_game_run.txt")));
+    EXPECT_FALSE(game.ran());
 }

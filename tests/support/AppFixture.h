@@ -24,6 +24,7 @@ protected:
     // Closes the main window as the user would; true when it closed.
     bool closeMain();
 
+public:
     // One nine-line record of maps.txt.
     static std::string mapRecord(const std::string& fileName, const std::string& title,
                                  int botCount, bool ffa, bool tourney, bool team, bool ctf);

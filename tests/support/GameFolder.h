@@ -33,6 +33,13 @@ struct GameFolder {
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         return fileExists(file) ? readTextFile(file) : Lines{};
     }
+    // Whether the fake game ran, allowing a moment for one that was wrongly started to show.
+    bool ran() const {
+        const std::string file = dir.file("fake_game_run.txt");
+        for (int i = 0; i < 6 && !fileExists(file); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return fileExists(file);
+    }
     // The recorded arguments, without the working folder.
     Lines arguments() const {
         const Lines recorded = run();

@@ -1,0 +1,63 @@
+#include "app/PlayCommand.h"
+
+#include "app/StartupFiles.h"
+#include "catalogue/ModelChoice.h"
+#include "launch/GameLaunch.h"
+#include "launch/GameScript.h"
+#include "options/ModList.h"
+#include "options/PlayerModels.h"
+#include "platform/Errors.h"
+#include "setup/SetupFile.h"
+
+#include <ostream>
+
+namespace velkarn {
+
+namespace {
+
+void playSetup(const std::string& appDir, const std::string& setupName, bool noStart,
+               std::ostream& out, std::ostream& err) {
+    SetupModel model;
+    const StartupFiles startup = LoadListFiles(appDir, model);
+    for (const auto& problem : startup.errors)
+        err << problem << "\n";
+    if (!startup.paths)
+        throw UserMessage("Please set Quake III Arena executable path..." +
+                          std::string(" (no path.txt in ") + appDir + ")");
+    LoadModelsFile(appDir + "models.txt", model.catalogue);
+    const std::vector<Mod> mods = ReadModsFile(appDir + "mods.txt");
+
+    SetupReadResult setup;
+    LoadSetupFile(configsFolder(appDir) + SetupFileNameFromChosenPath(setupName) + ".vkn",
+                  model.catalogue.MapFileList, setup);
+
+    const auto [modelName, skinName] =
+        chooseModelAndSkin(model.catalogue, setup.player.model, setup.player.skin);
+    const PlayerSettings player{setup.player.name, modelName, skinName, 0, setup.player.simPing};
+    const int modIndex = ModIndexForName(mods, setup.player.mod);
+    const GameSettings game{startup.paths->gameFolder,
+                            startup.paths->commandLine,
+                            {modIndex, ModParameters(mods, modIndex)}};
+
+    if (noStart) {
+        WriteLocalScript(game.gameFolder, player, setup.maps);
+        out << GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
+    } else if (!PlayLocal(game, player, setup.maps)) {
+        throw UserMessage("Quake 3 Executable not found!");
+    }
+}
+
+} // namespace
+
+int RunPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+                   std::ostream& out, std::ostream& err) {
+    try {
+        playSetup(appDir, setupName, noStart, out, err);
+        return 0;
+    } catch (const std::exception& error) {
+        err << error.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace velkarn
