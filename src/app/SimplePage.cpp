@@ -23,8 +23,7 @@ SimplePage::SimplePage(QWidget* parent) : QWidget(parent) {
     memPreDefinedInfo->setReadOnly(true);
     memPreDefinedInfo->setFrameShape(QFrame::NoFrame);
 
-    gbSetupNew = new QGroupBox("Setup New", this);
-    gbSetupNew->setObjectName("gbSetupNew");
+    gbSetupNew = new SetupNewGroup(this);
     gbSetupNew->hide();
 
     butSimpleBack = new QPushButton("Back", this);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "launch/SetupNewGroup.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -23,7 +25,7 @@ public:
     QPushButton* butSimplePlay;
     QLabel* lbConfigInfo;
     QPlainTextEdit* memPreDefinedInfo;
-    QGroupBox* gbSetupNew;
+    SetupNewGroup* gbSetupNew;
     QPushButton* butSimpleBack;
 };
 
