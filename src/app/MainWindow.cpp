@@ -10,6 +10,7 @@
 #include "launch/ServersGroup.h"
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
+#include "catalogue/SearchDriver.h"
 #include "components/WindowPlacement.h"
 #include "launch/GameLaunch.h"
 #include "launch/ServerListFile.h"
@@ -74,6 +75,7 @@ void TfmMain::createPages() {
     for (QPushButton* back :
          {simplePage->butSimpleBack, complexPage->butComplexBack, networkPage->butNetworkBack})
         connectGuarded(back, &QPushButton::clicked, this, [this] { butSimpleBackClick(); });
+    complexPage->gbMaps->findMaps = [] { SearchGameFolder(); };
     connectGuarded(complexPage->butPlay, &QPushButton::clicked, this, [this] { butPlayClick(); });
     connectGuarded(simplePage->butSimplePlay, &QPushButton::clicked, this,
                    [this] { butPlayClick(); });
@@ -155,6 +157,7 @@ void TfmMain::butPlayClick() {
 void TfmMain::FormShow() {
     dialogs().runModal(*forms().fmSplash);
     LoadListFiles();
+    runGuarded([] { SearchGameFolder(); });
     MapsGroup& maps = *complexPage->gbMaps;
     BotsGroup& bots = *complexPage->gbBots;
     maps.showMaps();
