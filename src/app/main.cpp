@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Forms.h"
 #include "app/MainWindow.h"
+#include "app/ScanCommand.h"
 #include "platform/FileSystem.h"
 #include "platform/QtDialogs.h"
 #include "platform/Random.h"
@@ -52,9 +53,10 @@ int main(int argc, char** argv) {
         std::cerr << "velkarn: " << commandLine.problem << "\n\n" << usageText();
         return 2;
     case CommandLine::Command::Play:
-    case CommandLine::Command::Scan:
         std::cerr << "velkarn: this command is not available yet\n";
         return 2;
+    case CommandLine::Command::Scan:
+        return RunScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
     case CommandLine::Command::Windows:
         break;
     }
