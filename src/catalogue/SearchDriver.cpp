@@ -99,7 +99,7 @@ void runWithProgressWindow(ProgressObserver& observer) {
 void showArchiveMessages(const std::vector<std::string>& messages) {
     if (messages.empty())
         return;
-    std::string text = "Some archives could not be read completely:\n";
+    std::string text = "The search found problems in these archives:\n";
     for (const auto& message : messages)
         text += "\n" + message;
     dialogs().showMessage(text);

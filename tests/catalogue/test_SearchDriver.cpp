@@ -83,7 +83,7 @@ TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
     start();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     const std::string& text = dialogs.messages[0];
-    EXPECT_EQ(text.rfind("Some archives could not be read completely:", 0), 0u) << text;
+    EXPECT_EQ(text.rfind("The search found problems in these archives:", 0), 0u) << text;
     EXPECT_NE(text.find(game.file("baseq3/broken.pk3")), std::string::npos) << text;
     EXPECT_NE(text.find(game.file("arena2/cut.pk3")), std::string::npos) << text;
     EXPECT_EQ(maps().cbMap->count(), 2); // the good archive was still read
