@@ -8,6 +8,7 @@
 #include "app/NetworkPage.h"
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
+#include "catalogue/SearchDriver.h"
 #include "components/WindowPlacement.h"
 #include "launch/GameLaunch.h"
 #include "launch/NewServerGroup.h"
@@ -75,6 +76,7 @@ void TfmMain::createPages() {
     for (QPushButton* back :
          {simplePage->butSimpleBack, complexPage->butComplexBack, networkPage->butNetworkBack})
         connectGuarded(back, &QPushButton::clicked, this, [this] { butSimpleBackClick(); });
+    complexPage->gbMaps->findMaps = [] { SearchGameFolder(); };
     connectGuarded(complexPage->butPlay, &QPushButton::clicked, this, [this] { butPlayClick(); });
     connectGuarded(simplePage->butSimplePlay, &QPushButton::clicked, this,
                    [this] { butPlayClick(); });
@@ -160,17 +162,16 @@ void TfmMain::FormShow() {
     LoadListFiles();
     MapsGroup& maps = *complexPage->gbMaps;
     BotsGroup& bots = *complexPage->gbBots;
-    maps.showMaps();
-    bots.showBotNames();
     bots.cbSkill->setCurrentIndex(0);
     bots.cbRanSkill->setCurrentIndex(0);
     bots.cbRanTeam->setCurrentIndex(0);
     bots.setTeamGame(false);
     if (model.MapList.empty())
         bots.EnableBotControls(false);
-    maps.cbMapChange();
     networkPage->gbServers->showServers();
-    networkPage->gbNewServer->showMaps();
+    // The search refreshes the map, bot and model lists from the catalogue read above.
+    runGuarded([] { SearchGameFolder(); });
+    maps.cbMapChange();
     networkPage->gbNewServer->cbServerMapChange();
     listPreDefinedSetups();
 }

@@ -2,6 +2,7 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/PlayCommand.h"
+#include "app/ScanCommand.h"
 #include "platform/FileSystem.h"
 #include "platform/QtDialogs.h"
 #include "platform/Random.h"
@@ -56,8 +57,7 @@ int main(int argc, char** argv) {
         return RunPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.noStart,
                               std::cout, std::cerr);
     case CommandLine::Command::Scan:
-        std::cerr << "velkarn: this command is not available yet\n";
-        return 2;
+        return RunScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
     case CommandLine::Command::Windows:
         break;
     }

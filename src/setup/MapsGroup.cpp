@@ -1,5 +1,6 @@
 #include "setup/MapsGroup.h"
 
+#include "catalogue/LevelshotPreview.h"
 #include "components/ControlHelpers.h"
 #include "platform/Guard.h"
 #include "platform/LocalText.h"
@@ -33,8 +34,10 @@ MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget
     lbTimeLimit = named(new QLabel("Time Limit", this), "lbTimeLimit");
     spTimeLimit = named(new TSpinEdit(0, 255, 5, 20, this), "spTimeLimit");
     lbTimeLimit->setBuddy(spTimeLimit);
-    preview = new QWidget(this);
-    preview->setFixedSize(128, 128);
+    preview = new LevelshotPreview(this);
+    previewLevelshot = [this](const AMapFile& map, const std::string& mapName) {
+        preview->preview(map, mapName);
+    };
     lbMapInfo = named(new QLabel(this), "lbMapInfo");
     lbMapInfo->setWordWrap(true);
     lbMaps = named(new QListWidget(this), "lbMaps");

@@ -15,6 +15,7 @@
 namespace velkarn {
 
 class BotsGroup;
+class LevelshotPreview;
 
 // The "Maps" group of the Complex page: the offline rotation, each entry's game type and limits,
 // and the preview of the chosen map.
@@ -31,11 +32,11 @@ public:
     TSpinEdit* spFragLimit;
     QLabel* lbTimeLimit;
     TSpinEdit* spTimeLimit;
-    QWidget* preview; // the levelshot; replaced by the preview control when it is built
+    LevelshotPreview* preview; // imgMap and TargaImage
     QLabel* lbMapInfo;
     QListWidget* lbMaps;
 
-    // Shows a map's levelshot; set by the window that owns the preview control.
+    // Shows a map's levelshot; shows it in `preview` unless replaced.
     std::function<void(const AMapFile&, const std::string& mapName)> previewLevelshot;
     // Runs the content search ("Find...").
     std::function<void()> findMaps;

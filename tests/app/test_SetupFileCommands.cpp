@@ -1,5 +1,6 @@
 #include "app/ComplexPage.h"
 #include "app/SimplePage.h"
+#include "launch/SetupNewGroup.h"
 #include "options/GameOptionsWindow.h"
 #include "options/PlayerOptionsWindow.h"
 #include "platform/FileSystem.h"
@@ -137,4 +138,17 @@ TEST_F(SetupFileTest, FailedDefaultSaveStillWritesServersAndKeepsTheWindowOpen) 
     EXPECT_FALSE(closeMain());
     EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("configs/default.vkn"));
     EXPECT_EQ(app.read("servers.txt"), "Home\r\n h\r\n \r\n");
+}
+
+TEST_F(SetupFileTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
+    start();
+    SetupNewGroup& simple = *main().simplePage->gbSetupNew;
+    simple.spSimpleNumMaps->setValue(2);
+    simple.butSimpleNewPlayClick();
+    ASSERT_EQ(main().model.MapList.size(), 2u);
+    ASSERT_TRUE(closeMain());
+    const Lines saved = readTextFile(app.file("configs/default.vkn"));
+    ASSERT_FALSE(saved.empty());
+    EXPECT_EQ(saved[0], "2");
+    EXPECT_EQ(saved[1], main().model.MapList[0]->Name);
 }

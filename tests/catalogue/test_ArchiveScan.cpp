@@ -1,8 +1,8 @@
-#include "ZipFixtures.h"
 #include "catalogue/ArchiveScan.h"
 #include "catalogue/EntryNames.h"
 #include "platform/FileSystem.h"
 #include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ZipFixtures.h"
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/GameFolderSearch.h"
 #include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

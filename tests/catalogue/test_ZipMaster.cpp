@@ -1,6 +1,6 @@
-#include "ZipFixtures.h"
 #include "catalogue/ZipMaster.h"
 #include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
 
 #include <gtest/gtest.h>
 

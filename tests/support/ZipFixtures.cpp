@@ -1,4 +1,4 @@
-#include "ZipFixtures.h"
+#include "support/ZipFixtures.h"
 
 #include <stdexcept>
 #include <zip.h>

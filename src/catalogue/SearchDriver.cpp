@@ -1,0 +1,125 @@
+#include "catalogue/SearchDriver.h"
+
+#include "app/ComplexPage.h"
+#include "app/Forms.h"
+#include "app/MainWindow.h"
+#include "app/NetworkPage.h"
+#include "catalogue/GameFolderSearch.h"
+#include "catalogue/SearchingWindow.h"
+#include "components/WindowPlacement.h"
+#include "launch/NewServerGroup.h"
+#include "options/GameOptionsWindow.h"
+#include "options/PlayerOptionsWindow.h"
+#include "platform/Dialogs.h"
+#include "setup/BotsGroup.h"
+#include "setup/MapsGroup.h"
+
+#include <QCoreApplication>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velkarn {
+
+namespace {
+
+// Runs `action` when the scope is left, by return or by exception.
+class ScopeExit {
+public:
+    explicit ScopeExit(std::function<void()> action) : action_(std::move(action)) {}
+    ~ScopeExit() { action_(); }
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+
+private:
+    std::function<void()> action_;
+};
+
+// Moves the progress bar, keeps the windows painted and keeps the archive messages for the end:
+// one box per damaged archive would pile up behind the progress window.
+class ProgressObserver : public SearchObserver {
+public:
+    explicit ProgressObserver(TfmSearching& window) : window_(window) {}
+
+    void step() override { window_.StepIt(); }
+    void message(const std::string& text) override { messages.push_back(text); }
+    // Only painting and timers: input could start a second search or change the catalogue
+    // under the search.
+    void keepAlive() override {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    std::vector<std::string> messages;
+
+private:
+    TfmSearching& window_;
+};
+
+bool searchRunning = false;
+
+// Every list that shows the catalogue, item for item.
+void showCatalogue() {
+    TfmMain& main = *forms().fmMain;
+    main.complexPage->gbMaps->showMaps();
+    main.networkPage->gbNewServer->showMaps();
+    main.complexPage->gbBots->showBotNames();
+    forms().fmPlayerOptions->refillModels(main.model.catalogue, main.model.SetupModelName,
+                                          main.model.SetupSkinName);
+}
+
+void rebuildAndShow(SearchObserver& observer) {
+    TfmMain& main = *forms().fmMain;
+    const std::string gameFolder = forms().fmGameOptions->paths().gameFolder;
+    try {
+        RebuildCatalogue(gameFolder, main.AppDir, main.model.catalogue, observer);
+    } catch (...) {
+        // The catalogue may have changed before the failure (new finds, the purge); the lists
+        // must still match it item for item.
+        showCatalogue();
+        throw;
+    }
+    showCatalogue();
+    forms().fmGameOptions->butFindModsClick();
+}
+
+void runWithProgressWindow(ProgressObserver& observer) {
+    TfmSearching& window = *forms().fmSearching;
+    window.setWindowModality(Qt::ApplicationModal);
+    centreOnScreen(&window);
+    window.show();
+    const ScopeExit takeDown([&window] {
+        window.ProgressBar->setValue(window.ProgressBar->maximum());
+        window.hide();
+    });
+    observer.keepAlive();
+    rebuildAndShow(observer);
+}
+
+void showArchiveMessages(const std::vector<std::string>& messages) {
+    if (messages.empty())
+        return;
+    std::string text = "The search found problems in these archives:\n";
+    for (const auto& message : messages)
+        text += "\n" + message;
+    dialogs().showMessage(text);
+}
+
+} // namespace
+
+void SearchGameFolder() {
+    if (searchRunning)
+        return;
+    searchRunning = true;
+    const ScopeExit done([] { searchRunning = false; });
+    ProgressObserver observer(*forms().fmSearching);
+    try {
+        runWithProgressWindow(observer);
+    } catch (...) {
+        showArchiveMessages(observer.messages);
+        throw;
+    }
+    showArchiveMessages(observer.messages);
+}
+
+} // namespace velkarn
