@@ -14,9 +14,7 @@
 namespace velkarn {
 
 TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
-    setObjectName("fmAbout");
-    setWindowTitle("About Velkarn...");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmAbout", "About Velkarn...");
 
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(360, 100));

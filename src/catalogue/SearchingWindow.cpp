@@ -1,12 +1,12 @@
 #include "catalogue/SearchingWindow.h"
 
+#include "components/WindowPlacement.h"
+
 namespace velkarn {
 
 TfmSearching::TfmSearching(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName("fmSearching");
-    setWindowTitle("Searching...");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmSearching", "Searching...");
     setFixedSize(250, 147);
     Label1 = new QLabel("Searching for maps, models, skins, and mods... ", this);
     Label1->setGeometry(0, 40, 250, 16);

@@ -6,6 +6,12 @@
 
 namespace velkarn {
 
+void setUpWindow(QWidget* window, const char* name, const char* caption) {
+    window->setObjectName(name);
+    window->setWindowTitle(caption);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+}
+
 void centreOnScreen(QWidget* window) {
     window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -4,6 +4,10 @@ class QWidget;
 
 namespace velkarn {
 
+// Names and captions one of the program's secondary windows. They live for the whole run and
+// closing them only hides them, so none of them keeps the program running.
+void setUpWindow(QWidget* window, const char* name, const char* caption);
+
 // Places a window in the middle of the primary screen (after its size is settled).
 void centreOnScreen(QWidget* window);
 

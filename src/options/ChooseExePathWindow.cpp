@@ -14,9 +14,7 @@ namespace velkarn {
 
 TfmChooseExePath::TfmChooseExePath(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName("fmChooseExePath");
-    setWindowTitle("Choose Quake III Arena Directory...");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmChooseExePath", "Choose Quake III Arena Directory...");
 
     dcbDrive = new QComboBox(this);
     dcbDrive->setObjectName("dcbDrive");

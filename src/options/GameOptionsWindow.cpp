@@ -30,9 +30,7 @@ QPushButton* boldButton(const QString& text, const char* name, QWidget* parent) 
 
 TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), appDir_(appDir) {
-    setObjectName("fmGameOptions");
-    setWindowTitle("Game Options");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmGameOptions", "Game Options");
 
     lbExePath = new QLabel("Quake III Path", this);
     edExePath = new QLineEdit("C:\\Games\\Quake III Arena\\", this);

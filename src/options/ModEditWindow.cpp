@@ -8,9 +8,7 @@ namespace velkarn {
 
 TfmModEdit::TfmModEdit(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName("fmModEdit");
-    setWindowTitle("Edit Mod");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmModEdit", "Edit Mod");
     lbAddModName = new QLabel("Name", this);
     edEditModName = new QLineEdit(this);
     edEditModName->setObjectName("edEditModName");

@@ -38,9 +38,7 @@ void selectExactly(QComboBox* box, const std::string& text) {
 
 TfmPlayerOptions::TfmPlayerOptions(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setObjectName("fmPlayerOptions");
-    setWindowTitle("Player Options");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmPlayerOptions", "Player Options");
 
     ToolBar = new QToolBar(this);
     ToolBar->setObjectName("ToolBar");

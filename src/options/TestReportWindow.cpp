@@ -13,9 +13,7 @@ namespace velkarn {
 
 TfmTestReport::TfmTestReport(const std::string& appDir, QWidget* parent)
     : QDialog(parent), appDir_(appDir) {
-    setObjectName("fmTestReport");
-    setWindowTitle("Test Report");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmTestReport", "Test Report");
     auto memo = [this](const char* name) {
         auto* edit = new QPlainTextEdit(this);
         edit->setObjectName(name);

@@ -10,9 +10,7 @@
 namespace velkarn {
 
 TfmConfigInfo::TfmConfigInfo(QWidget* parent) : QDialog(parent) {
-    setObjectName("fmConfigInfo");
-    setWindowTitle("Velkarn Configuration Info");
-    setAttribute(Qt::WA_QuitOnClose, false);
+    setUpWindow(this, "fmConfigInfo", "Velkarn Configuration Info");
     auto* label = new QLabel("Enter Map Configuration Info : ", this);
     memConfigInfo = new QPlainTextEdit("[None]", this);
     memConfigInfo->setObjectName("memConfigInfo");
