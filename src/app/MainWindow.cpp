@@ -154,7 +154,7 @@ void TfmMain::Exit1Click() {
 }
 
 void TfmMain::butPlayClick() {
-    PlayLocal(currentGameSettings(), currentPlayerSettings(), model.MapList);
+    RequireGameStarted(PlayLocal(currentGameSettings(), currentPlayerSettings(), model.MapList));
 }
 
 void TfmMain::FormShow() {
@@ -206,7 +206,7 @@ void TfmMain::FormClose() {
     // Both are written even when the first fails; the first failure is then reported.
     std::exception_ptr failure;
     try {
-        SaveSetup("default.vkn", false);
+        saveDefaultSetup();
     } catch (...) {
         failure = std::current_exception();
     }

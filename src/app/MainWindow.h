@@ -88,8 +88,10 @@ private:
     void showModeless(QWidget* window);
     void showSetup(SetupReadResult& read);
     void loadDefaultSetup();
+    void saveDefaultSetup();
 
     std::string savedSetupName_; // the name of the last Save as in this run
+    bool defaultSetupUnreadable_ = false;
 };
 
 } // namespace velkarn

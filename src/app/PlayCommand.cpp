@@ -9,6 +9,7 @@
 #include "platform/Errors.h"
 #include "setup/SetupFile.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace velkarn {
@@ -33,7 +34,9 @@ void playSetup(const std::string& appDir, const std::string& setupName, bool noS
 
     const auto [modelName, skinName] =
         chooseModelAndSkin(model.catalogue, setup.player.model, setup.player.skin);
-    const PlayerSettings player{setup.player.name, modelName, skinName, 0, setup.player.simPing};
+    // The ping field holds 0..500; a file's value is brought into that range as the field does.
+    const PlayerSettings player{setup.player.name, modelName, skinName, 0,
+                                std::clamp(setup.player.simPing, 0, 500)};
     const int modIndex = ModIndexForName(mods, setup.player.mod);
     const GameSettings game{startup.paths->gameFolder,
                             startup.paths->commandLine,
@@ -42,8 +45,8 @@ void playSetup(const std::string& appDir, const std::string& setupName, bool noS
     if (noStart) {
         WriteLocalScript(game.gameFolder, player, setup.maps);
         out << GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
-    } else if (!PlayLocal(game, player, setup.maps)) {
-        throw UserMessage("Quake 3 Executable not found!");
+    } else {
+        RequireGameStarted(PlayLocal(game, player, setup.maps));
     }
 }
 

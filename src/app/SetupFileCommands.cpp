@@ -30,14 +30,15 @@ void TfmMain::LoadSetup(const std::string& name) {
     simplePage->memPreDefinedInfo->clear();
 
     SetupReadResult read;
-    // What was read before a failure stays, as the rotation list always mirrors the rotation.
-    struct Mirror {
-        TfmMain& window;
-        SetupReadResult& read;
-        ~Mirror() { window.showSetup(read); }
-    } mirror{*this, read};
     bots.EnableBotControls(true);
-    LoadSetupFile(configsFolder(AppDir) + name, model.catalogue.MapFileList, read);
+    try {
+        LoadSetupFile(configsFolder(AppDir) + name, model.catalogue.MapFileList, read);
+    } catch (...) {
+        // What was read before the failure stays, as the rotation list mirrors the rotation.
+        showSetup(read);
+        throw;
+    }
+    showSetup(read);
 }
 
 void TfmMain::showSetup(SetupReadResult& read) {
@@ -114,8 +115,23 @@ void TfmMain::listPreDefinedSetups() {
 }
 
 void TfmMain::loadDefaultSetup() {
-    if (fileExists(configsFolder(AppDir) + "default.vkn"))
+    if (!fileExists(configsFolder(AppDir) + "default.vkn"))
+        return;
+    try {
         LoadSetup("default.vkn");
+    } catch (...) {
+        defaultSetupUnreadable_ = true;
+        throw;
+    }
+}
+
+void TfmMain::saveDefaultSetup() {
+    // A default setup that could not be read whole at start-up is kept aside rather than
+    // replaced by the part of it that was read.
+    const std::string file = configsFolder(AppDir) + "default.vkn";
+    if (defaultSetupUnreadable_ && renameFile(file, file + ".bak"))
+        defaultSetupUnreadable_ = false;
+    SaveSetup("default.vkn", false);
 }
 
 } // namespace velkarn

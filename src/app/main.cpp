@@ -4,6 +4,7 @@
 #include "app/PlayCommand.h"
 #include "app/ScanCommand.h"
 #include "platform/FileSystem.h"
+#include "platform/Guard.h"
 #include "platform/QtDialogs.h"
 #include "platform/Random.h"
 
@@ -31,7 +32,7 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     installDialogs(&realDialogs);
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
     FormSet windows(appDir, seed);
-    forms().fmMain->FormShow();
+    runGuarded([] { forms().fmMain->FormShow(); });
     forms().fmMain->show();
     const int status = QApplication::exec();
     installDialogs(nullptr);

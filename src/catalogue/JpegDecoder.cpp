@@ -48,6 +48,8 @@ bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) 
         return false;
     }
     jpeg_create_decompress(&info);
+    // A crafted picture must not make the decoder's own buffers grow past the same limit.
+    info.mem->max_memory_to_use = MaxDecodedJpegBytes;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||

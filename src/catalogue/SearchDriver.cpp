@@ -44,11 +44,9 @@ public:
 
     void step() override { window_.StepIt(); }
     void message(const std::string& text) override { messages.push_back(text); }
-    // Only painting and timers: input could start a second search or change the catalogue
-    // under the search.
-    void keepAlive() override {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
+    // The progress window is modal to the application, so input to the other windows is
+    // dropped here rather than held back until the search has ended.
+    void keepAlive() override { QCoreApplication::processEvents(); }
 
     std::vector<std::string> messages;
 
@@ -87,9 +85,11 @@ void runWithProgressWindow(ProgressObserver& observer) {
     TfmSearching& window = *forms().fmSearching;
     window.setWindowModality(Qt::ApplicationModal);
     centreOnScreen(&window);
+    window.busy = true;
     window.show();
     const ScopeExit takeDown([&window] {
         window.ProgressBar->setValue(window.ProgressBar->maximum());
+        window.busy = false;
         window.hide();
     });
     observer.keepAlive();

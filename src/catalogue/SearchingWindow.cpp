@@ -2,6 +2,8 @@
 
 #include "components/WindowPlacement.h"
 
+#include <QCloseEvent>
+
 namespace velkarn {
 
 TfmSearching::TfmSearching(QWidget* parent)
@@ -20,6 +22,18 @@ TfmSearching::TfmSearching(QWidget* parent)
     ProgressBar->setRange(0, ProgressMaximum);
     ProgressBar->setTextVisible(false);
     ProgressBar->setValue(0);
+}
+
+void TfmSearching::closeEvent(QCloseEvent* event) {
+    if (busy)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void TfmSearching::reject() {
+    if (!busy)
+        QDialog::reject();
 }
 
 void TfmSearching::StepIt() {

@@ -21,6 +21,13 @@ public:
 
     // Advances the bar by one step, starting again from the minimum past the maximum.
     void StepIt();
+
+    // True while a search runs: the window cannot be closed then.
+    bool busy = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
 };
 
 } // namespace velkarn

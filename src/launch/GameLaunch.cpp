@@ -1,5 +1,7 @@
 #include "launch/GameLaunch.h"
 
+#include "platform/Errors.h"
+#include "platform/FileSystem.h"
 #include "platform/GameExecutable.h"
 #include "platform/Process.h"
 
@@ -15,14 +17,24 @@ std::string GameParameters(LaunchPath path, const std::string& extraCommandLine,
 }
 
 std::string ScriptPath(const std::string& gameFolder) {
-    return gameFolder + "baseq3/velkarn.cfg";
+    return withTrailingSlash(gameFolder) + "baseq3/velkarn.cfg";
 }
 
 void WriteGameScript(const std::string& gameFolder, const Lines& lines) {
+    // An empty path would put the script below whatever folder the program was started in.
+    if (gameFolder.empty())
+        throw UserMessage("Please set Quake III Arena executable path in Options, Game!");
     writeTextFile(ScriptPath(gameFolder), lines, WriteErrorKind::InOut);
 }
 
+void RequireGameStarted(bool started) {
+    if (!started)
+        throw UserMessage("Quake 3 Executable not found!");
+}
+
 bool StartGame(const std::string& gameFolder, const std::string& parameters) {
+    if (gameFolder.empty())
+        return false;
     const auto executable = findGameExecutable(gameFolder);
     return executable && startDetached(*executable, parameters, gameFolder);
 }

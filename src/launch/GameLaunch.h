@@ -49,6 +49,10 @@ struct GameSettings {
     ModChoice mod;
 };
 
+// A launch that wrote its script but found no game to start is said, not passed over: throws
+// UserMessage "Quake 3 Executable not found!" when `started` is false.
+void RequireGameStarted(bool started);
+
 // Write the path's script, then start the game with the path's parameters. The game is started
 // only when the script was written (a failure throws, see above); the result is StartGame's.
 bool PlayLocal(const GameSettings& game, const PlayerSettings& player, const MapListType& rotation);

@@ -261,7 +261,7 @@ void NewServerGroup::butStartServerClick() {
     // A number still being typed counts as entered, as if its field had been left.
     for (TSpinEdit* field : {spMaxClients, spMaxRate, spWeaponRespawn})
         field->interpretText();
-    StartServer(currentGameSettings(), serverOptions(), rotation());
+    RequireGameStarted(StartServer(currentGameSettings(), serverOptions(), rotation()));
 }
 
 } // namespace velkarn

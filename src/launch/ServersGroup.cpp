@@ -85,6 +85,8 @@ ServersGroup::ServersGroup(QWidget* parent) : QGroupBox("Pre-Defined Servers", p
 void ServersGroup::connectHandlers() {
     connectGuarded(lbServers, &QListWidget::itemSelectionChanged, this,
                    [this] { lbServersClick(); });
+    // A click on the server already selected brings its stored values back into the fields.
+    connectGuarded(lbServers, &QListWidget::itemClicked, this, [this] { lbServersClick(); });
     connectGuarded(butAddServer, &QPushButton::clicked, this, [this] { butAddServerClick(); });
     connectGuarded(butUpdateServer, &QPushButton::clicked, this,
                    [this] { butUpdateServerClick(); });
@@ -163,7 +165,7 @@ void ServersGroup::butDeleteServerClick() {
 
 void ServersGroup::butJoinNetworkGameClick() {
     const AServer& server = JoinTarget(serverList(), selectedServer());
-    JoinServer(currentGameSettings(), currentPlayerSettings(), server);
+    RequireGameStarted(JoinServer(currentGameSettings(), currentPlayerSettings(), server));
 }
 
 } // namespace velkarn

@@ -10,6 +10,7 @@
 #include "platform/LocalText.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
@@ -102,8 +103,13 @@ void TfmGameOptions::setPaths(const GamePaths& paths) {
 }
 
 bool TfmGameOptions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edExePath && event->type() == QEvent::FocusOut)
-        runGuarded([this] { edExePathChange(); });
+    // Leaving the field for another control validates; switching to another window or opening
+    // the field's menu does not.
+    if (watched == edExePath && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            runGuarded([this] { edExePathChange(); });
+    }
     return QDialog::eventFilter(watched, event);
 }
 

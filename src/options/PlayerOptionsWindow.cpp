@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/MainWindow.h"
+#include "catalogue/ModelChoice.h"
 #include "components/WindowPlacement.h"
 #include "options/PlayerModels.h"
 #include "options/PlayerName.h"
@@ -29,10 +30,6 @@ Catalogue& catalogue() {
 }
 
 // Selects the item whose text equals `text` exactly, else the first item.
-void selectExactly(QComboBox* box, const std::string& text) {
-    const int index = box->findText(local(text), Qt::MatchExactly | Qt::MatchCaseSensitive);
-    box->setCurrentIndex(index >= 0 ? index : (box->count() > 0 ? 0 : -1));
-}
 
 } // namespace
 
@@ -209,10 +206,14 @@ void TfmPlayerOptions::refillModels(const Catalogue& models, const std::string& 
         cbPlayerModel->clear();
         for (const auto& name : models.sortedModelNames())
             cbPlayerModel->addItem(local(name));
-        selectExactly(cbPlayerModel, setupModel);
     }
+    // The same choice as the command line makes: the named model and skin, else the first.
+    const auto [model, skin] = chooseModelAndSkin(models, setupModel, setupSkin);
+    cbPlayerModel->setCurrentIndex(
+        cbPlayerModel->findText(local(model), Qt::MatchExactly | Qt::MatchCaseSensitive));
     refillSkins(models);
-    selectExactly(cbPlayerSkin, setupSkin);
+    cbPlayerSkin->setCurrentIndex(
+        cbPlayerSkin->findText(local(skin), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 std::string TfmPlayerOptions::playerName() const {

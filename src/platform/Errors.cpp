@@ -69,6 +69,12 @@ int InOutError::codeFromErrno(int err) {
     case EFBIG:
         return DiskFull;
     default:
+        // Other errors read "I/O error %d"; a number that happens to equal one of the codes
+        // above is moved out of their way so it is not shown as that code's text.
+        for (int reserved : {FileNotFound, InvalidFilename, TooManyOpenFiles, AccessDenied,
+                             ReadBeyondEnd, DiskFull, InvalidNumericInput})
+            if (err == reserved)
+                return 1000 + err;
         return err;
     }
 }
@@ -82,7 +88,7 @@ int toInt(const std::string& text) {
         --last;
     const char* begin = text.data() + first;
     const char* end = text.data() + last;
-    if (begin != end && *begin == '+')
+    if (begin != end && *begin == '+' && begin + 1 != end && *(begin + 1) != '-')
         ++begin;
     long long value = 0;
     auto [ptr, ec] = std::from_chars(begin, end, value);

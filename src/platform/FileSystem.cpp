@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,6 +57,10 @@ bool pathExists(const std::string& path) {
 
 bool createFolder(const std::string& path) {
     return ::mkdir(path.c_str(), 0777) == 0 || folderExists(path);
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool endsWithNoCase(const std::string& name, const std::string& suffix) {

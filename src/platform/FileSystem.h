@@ -24,6 +24,9 @@ bool pathExists(const std::string& path);   // anything
 // Creates one folder level; false when it could not be created (and did not exist).
 bool createFolder(const std::string& path);
 
+// Renames a file, replacing `to`; false when it could not be renamed.
+bool renameFile(const std::string& from, const std::string& to);
+
 // Case-insensitive match of a name's ending, as Windows patterns like "*.vkn" matched.
 bool endsWithNoCase(const std::string& name, const std::string& suffix);
 

@@ -128,7 +128,7 @@ void BotsGroup::butRemoveBotClick() {
     if (!entry)
         return;
     RemoveBots(*entry, selectedRows(*lbBots));
-    maps->lbMapsClick(false);
+    // The list shows the entry the bots were removed from, which stays the current one.
     showRoster(*entry);
 }
 

@@ -235,3 +235,10 @@ TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
                   "character!"}));
     EXPECT_FALSE(fileExists(game.dir.file("baseq3/velkarn.cfg")));
 }
+
+TEST_F(ComplexPageTest, GameFolderWithoutTheGameSaysSoAfterWritingTheScript) {
+    std::filesystem::remove(game.dir.file("quake3"));
+    main().complexPage->butPlay->click();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
+    EXPECT_TRUE(game.scriptWritten());
+}

@@ -152,3 +152,13 @@ TEST_F(SetupFileTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     EXPECT_EQ(saved[0], "2");
     EXPECT_EQ(saved[1], main().model.MapList[0]->Name);
 }
+
+TEST_F(SetupFileTest, UnreadableDefaultSetupIsKeptAsideAtClose) {
+    const std::string broken = "1\r\ngorge1\r\n 1\r\n lots\r\n";
+    app.write("configs/default.vkn", broken);
+    start();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'lots' is not a valid integer value"}));
+    ASSERT_TRUE(closeMain());
+    EXPECT_EQ(app.read("configs/default.vkn.bak"), broken);
+    EXPECT_EQ(app.read("configs/default.vkn").substr(0, 3), "0\r\n");
+}

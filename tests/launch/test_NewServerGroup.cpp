@@ -231,3 +231,15 @@ TEST_F(NewServerGroupTest, NumberFieldsFixTheirTextWhenLeft) {
     EXPECT_EQ(entry(0).FragLimit, 255);
     EXPECT_EQ(line(0), "q3dm17          DM   FL=255TL=0");
 }
+
+TEST_F(NewServerGroupTest, CaptureTheFlagArenaWithOneBotTournamentShowsWhatIsWritten) {
+    model().catalogue.MapFileList.push_back(
+        std::make_unique<AMapFile>(catalogued("duel1.bsp", true, true, 1)));
+    group.showMaps();
+    add(3);
+    EXPECT_EQ(line(0), "duel1           TNY  FL=0  TL=20");
+    click(0);
+    EXPECT_EQ(gameTypes(), (QStringList{"Deathmatch", "Tournament", "Team Deathmatch"}));
+    EXPECT_EQ(group.cbServerGameType->currentText(), "Tournament");
+    EXPECT_EQ(group.lbServerFragLimit->text(), "Frag Limit");
+}
