@@ -13,6 +13,13 @@ QFont fixedPitchFont() {
     return font;
 }
 
+QLabel* namedLabel(const QString& caption, const char* name, QWidget* parent, QWidget* buddy) {
+    auto* label = named(new QLabel(caption, parent), name);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
 QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent, bool bold) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);

@@ -1,15 +1,27 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QString>
 #include <string>
 #include <vector>
 
-// Small pieces the windows share: the fixed-pitch list font, named buttons and the selected rows
-// of a list.
+// Small pieces the windows share: named controls and labels, the fixed-pitch list font, named
+// buttons and the selected rows of a list.
 namespace velkarn {
+
+// Gives a control its object name, the name the program's code and tests know it by.
+template <typename Control> Control* named(Control* control, const char* name) {
+    control->setObjectName(name);
+    return control;
+}
+
+// A label with its object name, tied to the control it names when there is one (so its
+// mnemonic and screen readers reach that control).
+QLabel* namedLabel(const QString& caption, const char* name, QWidget* parent,
+                   QWidget* buddy = nullptr);
 
 // "Courier New" where installed, otherwise the system's monospace font.
 QFont fixedPitchFont();

@@ -28,18 +28,6 @@ ServerMapListType& rotation() {
     return model().ServerMapList;
 }
 
-template <typename Control> Control* named(Control* control, const char* name) {
-    control->setObjectName(name);
-    return control;
-}
-
-QLabel* label(const QString& caption, const char* name, QWidget* buddy, QWidget* parent) {
-    auto* result = named(new QLabel(caption, parent), name);
-    if (buddy)
-        result->setBuddy(buddy);
-    return result;
-}
-
 } // namespace
 
 NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server", parent) {
@@ -69,9 +57,11 @@ void NewServerGroup::createMapControls() {
     lbServerMaps->setFont(fixedPitchFont());
     cbServerGameType = named(new QComboBox(gbServerMaps), "cbServerGameType");
     spServerFragLimit = named(new TSpinEdit(0, 255, 5, 0, gbServerMaps), "spServerFragLimit");
-    lbServerFragLimit = label("Frag Limit", "lbServerFragLimit", spServerFragLimit, gbServerMaps);
+    lbServerFragLimit =
+        namedLabel("Frag Limit", "lbServerFragLimit", gbServerMaps, spServerFragLimit);
     spServerTimeLimit = named(new TSpinEdit(0, 255, 5, 20, gbServerMaps), "spServerTimeLimit");
-    lbServerTimeLimit = label("Time Limit", "lbServerTimeLimit", spServerTimeLimit, gbServerMaps);
+    lbServerTimeLimit =
+        namedLabel("Time Limit", "lbServerTimeLimit", gbServerMaps, spServerTimeLimit);
 
     auto* choose = new QHBoxLayout;
     choose->addWidget(cbServerMap, 1);
@@ -93,19 +83,19 @@ void NewServerGroup::createOptionControls() {
     gbServerOptions = named(new QGroupBox("Server Options", this), "gbServerOptions");
     QWidget* box = gbServerOptions;
     spMaxClients = named(new TSpinEdit(4, 64, 1, 4, box), "spMaxClients");
-    lbMaxClients = label("Max Clients", "lbMaxClients", spMaxClients, box);
+    lbMaxClients = namedLabel("Max Clients", "lbMaxClients", box, spMaxClients);
     edHostName = named(new QLineEdit(box), "edHostName");
-    lbHostName = label("Host Name", "lbHostName", edHostName, box);
+    lbHostName = namedLabel("Host Name", "lbHostName", box, edHostName);
     edMOTD = named(new QLineEdit(box), "edMOTD");
-    lbMOTD = label("Message", "lbMOTD", edMOTD, box);
+    lbMOTD = namedLabel("Message", "lbMOTD", box, edMOTD);
     edPassword = named(new QLineEdit(box), "edPassword");
-    lbPassword = label("Password", "lbPassword", edPassword, box);
+    lbPassword = namedLabel("Password", "lbPassword", box, edPassword);
     cbPure = named(new QCheckBox("Pure Server", box), "cbPure");
     spMaxRate = named(new TSpinEdit(0, 25000, 1000, 10000, box), "spMaxRate");
-    lbMaxRate = label("Max Rate", "lbMaxRate", spMaxRate, box);
+    lbMaxRate = namedLabel("Max Rate", "lbMaxRate", box, spMaxRate);
     spWeaponRespawn = named(new TSpinEdit(0, 60, 5, 5, box), "spWeaponRespawn");
-    lbWeaponRespawn = label("Weapon Respawn", "lbWeaponRespawn", spWeaponRespawn, box);
-    lbWeaponRespawnSeconds = label("seconds", "lbWeaponRespawnSeconds", nullptr, box);
+    lbWeaponRespawn = namedLabel("Weapon Respawn", "lbWeaponRespawn", box, spWeaponRespawn);
+    lbWeaponRespawnSeconds = namedLabel("seconds", "lbWeaponRespawnSeconds", box);
     cbVoting = named(new QCheckBox("Allow Voting", box), "cbVoting");
     cbVoting->setChecked(true);
     cbSynchronous = named(new QCheckBox("Synchronous Clients", box), "cbSynchronous");

@@ -37,12 +37,6 @@ QLineEdit* namedField(const char* name, QLabel* label, QWidget* parent) {
     return field;
 }
 
-QLabel* namedLabel(const QString& caption, const char* name, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    return label;
-}
-
 } // namespace
 
 ServersGroup::ServersGroup(QWidget* parent) : QGroupBox("Pre-Defined Servers", parent) {

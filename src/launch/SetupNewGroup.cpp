@@ -18,15 +18,6 @@ namespace {
 
 constexpr int DeathmatchItem = 1;
 
-template <typename Control> Control* named(Control* control, const char* name) {
-    control->setObjectName(name);
-    return control;
-}
-
-QLabel* label(const QString& caption, const char* name, QWidget* parent) {
-    return named(new QLabel(caption, parent), name);
-}
-
 // The Complex page shows the new rotation as if its entries had been added there one by one:
 // the last one is the entry worked on, with its roster.
 void showOnComplexPage(TfmMain& main) {
@@ -56,21 +47,21 @@ SetupNewGroup::SetupNewGroup(QWidget* parent) : QGroupBox("Setup New", parent) {
 }
 
 void SetupNewGroup::createControls() {
-    lbSimple0 = label("I want to play", "lbSimple0", this);
+    lbSimple0 = namedLabel("I want to play", "lbSimple0", this);
     spSimpleNumMaps = named(new TSpinEdit(1, 99, 1, 4, this), "spSimpleNumMaps");
-    lbSimple1 = label("maps", "lbSimple1", this);
-    lbSimple4 = label("of", "lbSimple4", this);
+    lbSimple1 = namedLabel("maps", "lbSimple1", this);
+    lbSimple4 = namedLabel("of", "lbSimple4", this);
     cbSimpleGameType = named(new QComboBox(this), "cbSimpleGameType");
     cbSimpleGameType->addItem("[Default]");
     for (int gameType = Deathmatch; gameType <= CaptureTheFlag; ++gameType)
         cbSimpleGameType->addItem(local(gameTypeText(gameType)));
-    lbSimple5 = label("with", "lbSimple5", this);
+    lbSimple5 = namedLabel("with", "lbSimple5", this);
     spSimpleFragLimit = named(new TSpinEdit(0, 255, 5, 30, this), "spSimpleFragLimit");
-    lbSimple3 = label("frag limit", "lbSimple3", this);
-    lbSimple6 = label("and with", "lbSimple6", this);
+    lbSimple3 = namedLabel("frag limit", "lbSimple3", this);
+    lbSimple6 = namedLabel("and with", "lbSimple6", this);
     spSimpleTimeLimit = named(new TSpinEdit(0, 255, 5, 10, this), "spSimpleTimeLimit");
-    lbSimple2 = label("time limit", "lbSimple2", this);
-    lbSimple7 = label("minutes", "lbSimple7", this);
+    lbSimple2 = namedLabel("time limit", "lbSimple2", this);
+    lbSimple7 = namedLabel("minutes", "lbSimple7", this);
     butSimpleNewPlay = namedButton("Play...", "butSimpleNewPlay", this, true);
     cbSimpleGameType->setCurrentIndex(DeathmatchItem);
     cbSimpleGameTypeChange();

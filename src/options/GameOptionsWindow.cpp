@@ -1,6 +1,7 @@
 #include "options/GameOptionsWindow.h"
 
 #include "app/Forms.h"
+#include "components/ControlHelpers.h"
 #include "components/WindowPlacement.h"
 #include "options/ChooseExePathWindow.h"
 #include "options/ModEditWindow.h"
@@ -18,17 +19,6 @@
 
 namespace velkarn {
 
-namespace {
-
-QPushButton* boldButton(const QString& text, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    makeBold(button);
-    return button;
-}
-
-} // namespace
-
 TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), appDir_(appDir) {
     setUpWindow(this, "fmGameOptions", "Game Options");
@@ -40,13 +30,13 @@ TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
     lbExePath->setBuddy(edExePath);
     butChooseExePath = new QPushButton("...", this);
     butChooseExePath->setObjectName("butChooseExePath");
-    butGOOK = boldButton("OK", "butGOOK", this);
+    butGOOK = namedButton("OK", "butGOOK", this, true);
     butGOOK->setDefault(true);
     lbMod = new QLabel("Mod", this);
     cbMod = new QComboBox(this);
     cbMod->setObjectName("cbMod");
     lbMod->setBuddy(cbMod);
-    butFindMods = boldButton("Find Mods...", "butFindMods", this);
+    butFindMods = namedButton("Find Mods...", "butFindMods", this, true);
     butEditMod = new QPushButton("Edit Mod...", this);
     butEditMod->setObjectName("butEditMod");
     butEditMod->setEnabled(false);

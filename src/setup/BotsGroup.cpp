@@ -26,10 +26,6 @@ QStringList localList(const std::vector<std::string>& texts) {
 BotsGroup::BotsGroup(SetupModel& model, QWidget* parent)
     : QGroupBox("Bots", parent), model_(model) {
     setObjectName("gbBots");
-    auto named = [](auto* widget, const char* name) {
-        widget->setObjectName(name);
-        return widget;
-    };
     cbBot = named(new QComboBox(this), "cbBot");
     cbBot->setMaxVisibleItems(20);
     cbSkill = named(new QComboBox(this), "cbSkill");
@@ -44,12 +40,12 @@ BotsGroup::BotsGroup(SetupModel& model, QWidget* parent)
     butAddRan = named(new QPushButton("Add", this), "butAddRan");
     spNumRan = named(new TSpinEdit(1, 15, 1, 4, this), "spNumRan");
     spNumRan->setArrowsOnly();
-    lbRanBots = new QLabel("random bots", this);
-    lbSkill = new QLabel("skill", this);
+    lbRanBots = namedLabel("random bots", "lbRanBots", this, spNumRan);
+    lbSkill = named(new QLabel("skill", this), "lbSkill");
     cbRanSkill = named(new QComboBox(this), "cbRanSkill");
     cbRanSkill->addItem("Random");
     cbRanSkill->addItems(localList(skillTexts()));
-    lbTeam = new QLabel("team", this);
+    lbTeam = named(new QLabel("team", this), "lbTeam");
     cbRanTeam = named(new QComboBox(this), "cbRanTeam");
     cbRanTeam->addItems({"Random", "Blue", "Red"});
 

@@ -19,10 +19,6 @@ namespace velkarn {
 MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget* parent)
     : QGroupBox("Maps", parent), model_(model), random_(random), bots_(bots) {
     setObjectName("gbMaps");
-    auto named = [](auto* widget, const char* name) {
-        widget->setObjectName(name);
-        return widget;
-    };
     cbMap = named(new QComboBox(this), "cbMap");
     cbMap->setMaxVisibleItems(20);
     butFindMaps = named(new QPushButton("Find...", this), "butFindMaps");
