@@ -82,3 +82,16 @@ TEST(InsertColourCode, SelectionOnly) {
     // A selection reaching past the name is cut to it.
     EXPECT_EQ(InsertColourCode("abc", 2, 99, '6'), "ab^6c");
 }
+
+TEST(PlayerName, CodesNeverSplitALetterOfSeveralBytes) {
+    // "é" is two bytes in UTF-8: a code before it hides it whole, and shown it stays whole.
+    const ColouredText preview = PlayerNamePreview("^\xC3\xA9x^1\xC3\xA9");
+    EXPECT_EQ(preview.visible, "x\xC3\xA9");
+    ASSERT_EQ(preview.colours.size(), 3u);
+    EXPECT_EQ(preview.colours[1], (Rgb{254, 0, 0}));
+    EXPECT_EQ(preview.colours[2], (Rgb{254, 0, 0}));
+    EXPECT_EQ(InsertColourCode("^\xC3\xA9"
+                               "ab",
+                               0, 0, '2'),
+              "^2ab");
+}
