@@ -17,20 +17,29 @@ int findEntryNoCase(const TZipMaster& zip, const std::string& name) {
 
 } // namespace
 
-std::optional<Levelshot> ReadLevelshot(const std::string& archivePath, const std::string& mapName,
-                                       const ZipMessageHandler& onMessage) {
+std::vector<Levelshot> ReadLevelshots(const std::string& archivePath, const std::string& mapName,
+                                      const ZipMessageHandler& onMessage) {
     TZipMaster zip(onMessage);
     zip.setZipFilename(archivePath);
     const std::pair<const char*, Levelshot::Format> kinds[] = {{".jpg", Levelshot::Jpeg},
                                                                {".tga", Levelshot::Tga}};
+    std::vector<Levelshot> found;
     for (const auto& [extension, format] : kinds) {
         const int index = findEntryNoCase(zip, "levelshots\\" + mapName + extension);
         if (index < 0)
             continue;
         if (auto bytes = zip.ReadEntryAt(index, MaxLevelshotBytes))
-            return Levelshot{format, std::move(*bytes)};
+            found.push_back(Levelshot{format, std::move(*bytes)});
     }
-    return std::nullopt;
+    return found;
+}
+
+std::optional<Levelshot> ReadLevelshot(const std::string& archivePath, const std::string& mapName,
+                                       const ZipMessageHandler& onMessage) {
+    auto found = ReadLevelshots(archivePath, mapName, onMessage);
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
 }
 
 } // namespace velkarn

@@ -25,13 +25,11 @@ LevelshotPreview::LevelshotPreview(QWidget* parent) : QWidget(parent) {
 }
 
 void LevelshotPreview::preview(const AMapFile& map, const std::string& mapName) {
-    const auto shot = ReadLevelshot(map.ArchivePath, mapName);
-    const bool shown =
-        shot && (shot->format == Levelshot::Jpeg ? showJpeg(shot->bytes) : showTga(shot->bytes));
-    if (!shown) {
-        imgMap->hide();
-        TargaImage->hide();
-    }
+    for (const Levelshot& shot : ReadLevelshots(map.ArchivePath, mapName))
+        if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes))
+            return;
+    imgMap->hide();
+    TargaImage->hide();
 }
 
 bool LevelshotPreview::showJpeg(const std::string& bytes) {

@@ -31,7 +31,9 @@ protected:
                                    {{"levelshots/wide.jpg", encodeJpeg(200, 50)},
                                     {"levelshots/tga.tga", smallTga()},
                                     {"levelshots/broken.jpg", "\xFF\xD8 not really a jpeg"},
-                                    {"levelshots/broken2.tga", std::string("\0\0\2", 3)}});
+                                    {"levelshots/broken2.tga", std::string("\0\0\2", 3)},
+                                    {"levelshots/both.jpg", "\xFF\xD8 damaged"},
+                                    {"levelshots/both.tga", smallTga()}});
     }
 
     bool jpegShown() const { return !preview.imgMap->isHidden(); }
@@ -77,4 +79,10 @@ TEST_F(LevelshotPreviewTest, MissingOrUndecodableLevelshotsShowNothingWithoutAMe
         EXPECT_FALSE(tgaShown()) << name;
     }
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LevelshotPreviewTest, DamagedJpegGivesWayToTheTgaLevelshot) {
+    preview.preview(map, "both");
+    EXPECT_TRUE(tgaShown());
+    EXPECT_FALSE(jpegShown());
 }
