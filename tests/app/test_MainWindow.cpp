@@ -1,12 +1,16 @@
 #include "app/AboutWindow.h"
 #include "app/BeginPage.h"
+#include "app/ComplexPage.h"
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/NetworkPage.h"
 #include "app/SimplePage.h"
+#include "catalogue/SearchingWindow.h"
 #include "options/GameOptionsWindow.h"
 #include "platform/FileSystem.h"
 #include "support/AppFixture.h"
+#include "support/GameFolder.h"
+#include "support/ZipFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -145,4 +149,25 @@ TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {
     EXPECT_EQ(forms().fmAbout->findChildren<TLegacy*>().size(), 1);
     EXPECT_EQ(forms().fmAbout->lgAddress->text(), "Get new version!");
     EXPECT_EQ(forms().fmAbout->lgAddress->target(), VELKARN_NEW_VERSION_URL);
+}
+
+TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
+    GameFolder game;
+    writeZip(game.dir.file("baseq3/pak0.pk3"),
+             {{"maps/gorge1.bsp", "bsp"}, {"scripts/bots.txt", "name Vexor\n"}});
+    app.write("configs/duel.vkn", "0\r\n\r\n\r\n\r\n0\r\n\r\n");
+    dialogs.onModal = [&](QDialog& window) {
+        if (window.objectName() == "fmGameOptions")
+            forms().fmGameOptions->edExePath->setText(QString::fromStdString(game.path()));
+    };
+    start();
+    // Splash, then the prompt, then the search over the folder chosen there, then the lists.
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmSplash", "fmGameOptions"}));
+    ComplexPage& complex = *main().complexPage;
+    ASSERT_EQ(complex.gbMaps->cbMap->count(), 1);
+    EXPECT_EQ(complex.gbMaps->lbMapInfo->text(), "gorge1.bsp: ");
+    EXPECT_EQ(complex.gbBots->cbBot->itemText(0), "Vexor");
+    EXPECT_EQ(app.read("maps.txt").substr(0, 12), "gorge1.bsp\r\n");
+    EXPECT_EQ(main().simplePage->lbSimpleConfigs->count(), 1);
+    EXPECT_FALSE(forms().fmSearching->isVisible());
 }
