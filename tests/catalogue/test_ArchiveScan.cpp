@@ -1,6 +1,7 @@
 #include "catalogue/ArchiveScan.h"
 #include "catalogue/EntryNames.h"
 #include "platform/FileSystem.h"
+#include "support/RecordingObserver.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
@@ -11,17 +12,10 @@ using namespace velkarn::test;
 
 namespace {
 
-struct CountingObserver : SearchObserver {
-    int steps = 0;
-    std::vector<std::string> messages;
-    void step() override { ++steps; }
-    void message(const std::string& text) override { messages.push_back(text); }
-};
-
 struct ArchiveScanTest : ::testing::Test {
     TempFolder folder;
     Catalogue catalogue;
-    CountingObserver observer;
+    RecordingObserver observer;
     TZipMaster zip{[this](const ZipMessage& m) { observer.message(m.text); }};
 
     void scan(const std::string& name, const EntryList& entries) {

@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/GameFolderSearch.h"
+#include "support/RecordingObserver.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
@@ -10,13 +11,6 @@ using namespace velkarn;
 using namespace velkarn::test;
 
 namespace {
-
-struct RecordingObserver : SearchObserver {
-    int steps = 0;
-    std::vector<std::string> messages;
-    void step() override { ++steps; }
-    void message(const std::string& text) override { messages.push_back(text); }
-};
 
 struct GameFolderSearchTest : ::testing::Test {
     TempFolder temp;
