@@ -178,9 +178,7 @@ void TfmMain::FormShow() {
 
 void TfmMain::LoadListFiles() {
     startup = velkarn::LoadListFiles(AppDir, model);
-    for (const auto& error : startup.errors)
-        dialogs().showMessage(error);
-
+    // path.txt comes first, as it is read first; then what went wrong with the other files.
     TfmGameOptions* options = forms().fmGameOptions;
     if (startup.paths)
         options->setPaths(*startup.paths);
@@ -190,6 +188,8 @@ void TfmMain::LoadListFiles() {
         dialogs().runModal(*options);
         options->butFindMods->setEnabled(true);
     }
+    for (const auto& error : startup.errors)
+        dialogs().showMessage(error);
     // After the catalogue, since a setup looks its maps up in it; a broken default setup is
     // reported and the start-up goes on.
     runGuarded([this] { loadDefaultSetup(); });
