@@ -16,8 +16,12 @@ std::string sentence(int number, const std::string& archive, const std::string& 
     case ZipMsg::ListingFailed:
         return archive + " cannot be listed: " + detail + ".";
     case ZipMsg::DataInFront:
+        if (!detail.empty() && detail.front() == '-')
+            return "The central directory of " + archive + " lies " + detail.substr(1) +
+                   " bytes before where the archive says; the archive is damaged and is read "
+                   "from where the directory really is.";
         return "The central directory of " + archive + " lies " + detail +
-               " bytes away from where the archive says (other data in front of it, such as a "
+               " bytes after where the archive says (other data in front of it, such as a "
                "self-extracting program?); the offsets are corrected.";
     case ZipMsg::DataAfterEnd:
         return archive + " has unexpected data after the end of its central directory; the "
