@@ -15,4 +15,8 @@ bool isSafeScriptValue(const std::string& value);
 // character!" unless isSafeScriptValue(value).
 void requireSafeScriptValue(const std::string& value, const std::string& field);
 
+// Throws UserMessage "The <field> must not contain a control character!" when `value` holds one:
+// for texts that are kept one a line in a list file but never reach the script.
+void requireSingleLineValue(const std::string& value, const std::string& field);
+
 } // namespace velkarn

@@ -22,10 +22,11 @@ ServerListType& serverList() {
     return forms().fmMain->model.ServerList;
 }
 
-// The values end up in the join script verbatim, so they are refused here, where the user
-// can still correct them, rather than only when joining.
+// Address and password end up in the join script verbatim, so they are refused here, where the
+// user can still correct them, rather than only when joining. The name only has to stay on its
+// line of servers.txt.
 void requireSafeFields(const ServerFields& fields) {
-    requireSafeScriptValue(fields.name, "server name");
+    requireSingleLineValue(fields.name, "server name");
     requireSafeScriptValue(fields.address, "server address");
     requireSafeScriptValue(fields.password, "server password");
 }

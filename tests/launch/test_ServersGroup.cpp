@@ -128,23 +128,26 @@ TEST_F(ServersGroupTest, JoinWithoutSelectionAsksForOneAndStartsNothing) {
 }
 
 TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
-    add("Home;quit", "127.0.0.1");
+    add("Home\nquit", "127.0.0.1");
     add("Home", "127.0.0.1\n");
     EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"The server name must not contain a semicolon, a double "
-                                        "quote or a control character!",
+              (std::vector<std::string>{"The server name must not contain a control character!",
                                         "The server address must not contain a semicolon, a "
                                         "double quote or a control character!"}));
     EXPECT_TRUE(model().ServerList.empty());
     EXPECT_EQ(group.lbServers->count(), 0);
 
+    // A name never reaches the script, so quotes and semicolons are fine in it.
+    add("\"Joe's\"; LAN", "127.0.0.1");
+    ASSERT_EQ(names(), (std::vector<std::string>{"\"Joe's\"; LAN"}));
+
     add("Home", "127.0.0.1", "pw");
-    select(0);
+    select(1);
     dialogs.messages.clear();
     type("Home", "127.0.0.1", "a\"b");
     group.butUpdateServer->click();
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"The server password must not contain a semicolon, a "
                                         "double quote or a control character!"}));
-    EXPECT_EQ(model().ServerList[0]->Password, "pw");
+    EXPECT_EQ(model().ServerList[1]->Password, "pw");
 }
