@@ -7,6 +7,7 @@
 #include "platform/LocalText.h"
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace velkarn {
@@ -27,7 +28,19 @@ TfmTestReport::TfmTestReport(const std::string& appDir, QWidget* parent)
     makeBold(butSaveReport);
     connectGuarded(butSaveReport, &QPushButton::clicked, this, [this] { butSaveReportClick(); });
 
-    auto* layout = new QVBoxLayout(this);
+    // The answers scroll up and down inside the window, which is never wider than its fields.
+    auto* content = new QWidget;
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("reportScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    auto* layout = new QVBoxLayout(content);
     layout->addWidget(new QLabel(ReportBugsHeading, this));
     layout->addWidget(memBugReport);
     layout->addWidget(new QLabel(ReportUsefulHeading, this));

@@ -3,6 +3,9 @@
 #include "options/TestReportWindow.h"
 #include "platform/FileSystem.h"
 
+#include <QScrollArea>
+#include <QScrollBar>
+
 using namespace velkarn;
 using namespace velkarn::test;
 
@@ -73,4 +76,14 @@ TEST_F(TestReportWindowTest, AReportThatCannotBeCreatedIsReportedAndTheWindowSta
     showAndSave();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
     EXPECT_TRUE(report().isVisible());
+}
+
+TEST_F(TestReportWindowTest, TheAnswersScrollUpAndDownButNotSideways) {
+    createWindows();
+    report().show();
+    const auto* scroll = report().findChild<QScrollArea*>("reportScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->isAncestorOf(report().memBugReport));
 }
