@@ -6,6 +6,7 @@
 #include "options/ChooseExePathWindow.h"
 #include "options/ModEditWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/FileSystem.h"
 #include "platform/GameExecutable.h"
 #include "platform/Guard.h"
 #include "platform/LocalText.h"
@@ -49,6 +50,7 @@ TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
     lbCommandLine = new QLabel("Command Line", this);
     edCommandLine = new QLineEdit(this);
     edCommandLine->setObjectName("edCommandLine");
+    initialPaths_ = paths();
     lbCommandLine->setBuddy(edCommandLine);
 
     auto* grid = new QGridLayout(this);
@@ -119,8 +121,17 @@ void TfmGameOptions::butChooseExePathClick() {
 }
 
 void TfmGameOptions::butGOOKClick() {
-    hide();
-    writePathFile(appDir_ + "path.txt", paths());
+    accept();
+}
+
+void TfmGameOptions::done(int result) {
+    QDialog::done(result);
+    const std::string pathFile = appDir_ + "path.txt";
+    const GamePaths entered = paths();
+    if (!fileExists(pathFile) && entered.gameFolder == initialPaths_.gameFolder &&
+        entered.commandLine == initialPaths_.commandLine)
+        return;
+    runGuarded([&] { writePathFile(pathFile, entered); });
 }
 
 void TfmGameOptions::showModList(int index) {

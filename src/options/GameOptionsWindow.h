@@ -44,6 +44,10 @@ public:
     void butChooseExePathClick();
     // Hides the window and writes path.txt.
     void butGOOKClick();
+    // However the window is left (OK, Escape, its close box), what was entered is kept in
+    // path.txt. A first start left without any change writes nothing, so the next start asks
+    // again.
+    void done(int result) override;
 
     // Appends the mod folders of the game folder not yet listed and rewrites mods.txt; the
     // selection stays. The content search calls it too after each catalogue search.
@@ -68,6 +72,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    GamePaths initialPaths_; // what the fields hold before anything is entered
     std::string modsFile() const { return appDir_ + "mods.txt"; }
     // Mirrors mods_ into cbMod and lbModParameters, index for index, then selects `index`.
     void showModList(int index);

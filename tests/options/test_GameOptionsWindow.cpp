@@ -196,6 +196,19 @@ TEST_F(GameOptionsWindowTest, OkStoresBothLinesEvenAnInvalidPathAndAnEmptyComman
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(GameOptionsWindowTest, EscapeAndTheCloseBoxKeepWhatWasEnteredButWriteNothingEmpty) {
+    createWindows();
+    options().show();
+    options().reject(); // Escape
+    EXPECT_FALSE(fileExists(app.file("path.txt"))) << "nothing entered: the next start asks";
+
+    options().show();
+    options().edExePath->setText("/games/q3/");
+    options().close();
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(app.read("path.txt"), "/games/q3/\r\n\r\n");
+}
+
 // A folder in the place of mods.txt can be neither read nor replaced, even by root.
 TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemory) {
     app.makeFolder("mods.txt");
