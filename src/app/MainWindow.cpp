@@ -9,6 +9,7 @@
 #include "app/SimplePage.h"
 #include "app/SplashWindow.h"
 #include "catalogue/SearchDriver.h"
+#include "components/SpinEdit.h"
 #include "components/WindowPlacement.h"
 #include "launch/GameLaunch.h"
 #include "launch/NewServerGroup.h"
@@ -154,6 +155,7 @@ void TfmMain::Exit1Click() {
 }
 
 void TfmMain::butPlayClick() {
+    commitTypedNumbers();
     RequireGameStarted(PlayLocal(currentGameSettings(), currentPlayerSettings(), model.MapList));
 }
 
@@ -166,6 +168,8 @@ void TfmMain::FormShow() {
     bots.cbRanSkill->setCurrentIndex(0);
     bots.cbRanTeam->setCurrentIndex(0);
     bots.setTeamGame(false);
+    // At start the team list shows its first team, disabled, rather than "None".
+    bots.cbTeam->setCurrentIndex(0);
     if (model.MapList.empty())
         bots.EnableBotControls(false);
     networkPage->gbServers->showServers();

@@ -4,6 +4,7 @@
 #include "app/Forms.h"
 #include "app/MainWindow.h"
 #include "app/SimplePage.h"
+#include "components/SpinEdit.h"
 #include "options/GameOptionsWindow.h"
 #include "options/PlayerOptionsWindow.h"
 #include "platform/Dialogs.h"
@@ -64,6 +65,7 @@ void TfmMain::showSetup(SetupReadResult& read) {
 }
 
 void TfmMain::SaveSetup(const std::string& name, bool withInfo) {
+    commitTypedNumbers();
     std::vector<std::string> info;
     if (withInfo) {
         dialogs().runModal(*forms().fmConfigInfo);

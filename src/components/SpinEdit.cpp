@@ -1,5 +1,6 @@
 #include "components/SpinEdit.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -39,6 +40,12 @@ void TSpinEdit::fixup(QString& input) const {
 
 int TSpinEdit::valueFromText(const QString& text) const {
     return valueForText(text);
+}
+
+void commitTypedNumbers() {
+    for (QWidget* widget : QApplication::allWidgets())
+        if (auto* field = qobject_cast<TSpinEdit*>(widget))
+            field->interpretText();
 }
 
 } // namespace velkarn

@@ -24,4 +24,8 @@ protected:
     int valueFromText(const QString& text) const override;
 };
 
+// Takes the text typed into every number field of the program as its value, as leaving the
+// field would. Saving, closing and playing call it first, so what is on screen is what is used.
+void commitTypedNumbers();
+
 } // namespace velkarn

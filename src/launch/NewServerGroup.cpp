@@ -248,9 +248,7 @@ ServerOptions NewServerGroup::serverOptions() const {
 }
 
 void NewServerGroup::butStartServerClick() {
-    // A number still being typed counts as entered, as if its field had been left.
-    for (TSpinEdit* field : {spMaxClients, spMaxRate, spWeaponRespawn})
-        field->interpretText();
+    commitTypedNumbers();
     RequireGameStarted(StartServer(currentGameSettings(), serverOptions(), rotation()));
 }
 

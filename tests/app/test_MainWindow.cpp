@@ -72,6 +72,9 @@ TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
     EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmSplash"}));
     EXPECT_EQ(forms().fmGameOptions->edExePath->text(), "/games/q3/");
     EXPECT_EQ(forms().fmGameOptions->edCommandLine->text(), "+set fs_debug 1");
+    const BotsGroup& bots = *main().complexPage->gbBots;
+    EXPECT_EQ(bots.cbTeam->currentText(), "Blue");
+    EXPECT_FALSE(bots.cbTeam->isEnabled());
 }
 
 TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAtClose) {

@@ -9,6 +9,7 @@
 #include "support/AppFixture.h"
 #include "support/GameFolder.h"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -61,6 +62,22 @@ TEST_F(SetupFileTest, DefaultSetupIsReadAtStartAndShown) {
     EXPECT_EQ(app.read("configs/default.vkn"),
               "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n   3\r\n   \r\nvault\r\n 3\r\n"
               " 30\r\n 15\r\n 0\r\n^1Ace\r\n\r\n\r\n40\r\nArena\r\n");
+}
+
+TEST_F(SetupFileTest, NumbersTypedButNotConfirmedAreSaved) {
+    app.write("configs/default.vkn", TwoMapSetup);
+    start();
+    MapsGroup& maps = *main().complexPage->gbMaps;
+    rotation().item(0)->setSelected(true);
+    rotation().setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    maps.lbMapsClick(true);
+    maps.spFragLimit->findChild<QLineEdit*>()->setText("25");
+    forms().fmPlayerOptions->spSimPing->findChild<QLineEdit*>()->setText("75");
+    dialogs.fileAnswers = {app.file("configs/mine.vkn")};
+    main().Save2->trigger();
+    const std::string saved = app.read("configs/mine.vkn");
+    EXPECT_NE(saved.find("gorge1\r\n 1\r\n 25\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("\r\n75\r\nArena\r\n"), std::string::npos) << saved;
 }
 
 TEST_F(SetupFileTest, PreDefinedListSkipsOnlyTheDefaultAndAClickLoads) {
