@@ -70,7 +70,8 @@ int RunScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
         // read, nothing is searched or written.
         std::vector<Mod> mods = ReadModsFile(appDir + "mods.txt");
         PrintingObserver observer(err);
-        RebuildCatalogue(*gameFolder, appDir, model.catalogue, observer);
+        if (RebuildCatalogue(*gameFolder, appDir, model.catalogue, observer))
+            err << CatalogueRebuiltMessage << "\n";
         FindMods(*gameFolder, mods);
         WriteModsFile(appDir + "mods.txt", mods);
         out << "maps: " << model.catalogue.MapFileList.size() << "\n"

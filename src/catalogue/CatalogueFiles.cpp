@@ -37,10 +37,34 @@ void writeCatalogueFile(const std::string& path, const Lines& lines) {
         writeFileAtomic(path, bytes);
 }
 
+// Runs a catalogue file's reading; a failure marks the catalogue for a full rebuild.
+template <typename Reading> void readMarkingFailure(Catalogue& catalogue, Reading reading) {
+    try {
+        reading();
+    } catch (...) {
+        catalogue.needsRebuild = true;
+        throw;
+    }
+}
+
 } // namespace
 
 void readMapsFile(const std::string& fileName, Catalogue& catalogue) {
-    const Lines lines = readTextFile(fileName);
+    readMarkingFailure(catalogue, [&] { appendMapRecords(readTextFile(fileName), catalogue); });
+}
+
+void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
+    readMarkingFailure(catalogue, [&] {
+        for (const auto& line : readTextFile(fileName))
+            catalogue.addBotName(line);
+    });
+}
+
+void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
+    readMarkingFailure(catalogue, [&] { appendModelRecords(readTextFile(fileName), catalogue); });
+}
+
+void appendMapRecords(const Lines& lines, Catalogue& catalogue) {
     for (std::size_t i = 0; i < lines.size(); i += MapRecordLines) {
         auto map = std::make_unique<AMapFile>();
         map->FileName = lines[i];
@@ -55,13 +79,7 @@ void readMapsFile(const std::string& fileName, Catalogue& catalogue) {
     }
 }
 
-void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
-    for (const auto& line : readTextFile(fileName))
-        catalogue.addBotName(line);
-}
-
-void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
-    const Lines lines = readTextFile(fileName);
+void appendModelRecords(const Lines& lines, Catalogue& catalogue) {
     std::size_t i = 0;
     while (i < lines.size()) {
         auto model = std::make_unique<AModel>();

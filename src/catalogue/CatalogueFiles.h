@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/TextFile.h"
 #include "setup/SetupModel.h"
 
 #include <string>
@@ -18,6 +19,12 @@ void readBotsFile(const std::string& fileName, Catalogue& catalogue);
 // Appends the models of models.txt: a name line, skin lines up to the line "END", at most 16
 // skins kept; a block not closed by "END" ends at the end of the file. Throws FileOpenError.
 void readModelsFile(const std::string& fileName, Catalogue& catalogue);
+
+// A reading that fails marks the catalogue with needsRebuild.
+
+// The record parsing of maps.txt and models.txt, for lines already read.
+void appendMapRecords(const Lines& lines, Catalogue& catalogue);
+void appendModelRecords(const Lines& lines, Catalogue& catalogue);
 
 // Writes maps.txt, bots.txt and models.txt into `folder` (ending with "/"), in this order; a
 // file that already holds exactly the new content is not rewritten. Throws FileCreateError;

@@ -64,16 +64,30 @@ void PurgeCatalogue(Catalogue& catalogue) {
     std::erase_if(catalogue.ModelList, [](const auto& model) { return model->SkinCount == 0; });
 }
 
-void RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+const char* const CatalogueRebuiltMessage =
+    "The catalogue files could not be read whole, so every archive of the game folder was "
+    "searched again.";
+
+bool RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
     TZipMaster zip([&observer](const ZipMessage& message) { observer.message(message.text); });
+    // Files that could not be read whole are kept until a game folder can rebuild them.
+    if (catalogue.needsRebuild && !folderExists(gameFolder))
+        return false;
     // No game folder chosen yet: there is nothing to scan (and "/" is not the game).
-    if (!gameFolder.empty()) {
-        CatalogueIndex index(catalogue);
-        ScanFolder(gameFolder, index, zip, observer);
+    if (gameFolder.empty()) {
+        PurgeCatalogue(catalogue);
+        WriteCatalogueFiles(withTrailingSlash(appDir), catalogue);
+        return false;
     }
+    const bool rebuilding = catalogue.needsRebuild;
+    if (rebuilding)
+        catalogue = Catalogue{};
+    CatalogueIndex index(catalogue);
+    ScanFolder(gameFolder, index, zip, observer);
     PurgeCatalogue(catalogue);
     WriteCatalogueFiles(withTrailingSlash(appDir), catalogue);
+    return rebuilding;
 }
 
 } // namespace velkarn

@@ -15,7 +15,10 @@ namespace velkarn {
 // scan), purges the catalogue and writes maps.txt, bots.txt and models.txt into `appDir`
 // (ending with "/"). Archive problems go to observer.message and the search goes on. Throws
 // FileCreateError when a catalogue file cannot be written.
-void RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+// A catalogue marked needsRebuild is emptied first, so every archive is searched again; the
+// result is true then, and the caller says CatalogueRebuiltMessage once.
+extern const char* const CatalogueRebuiltMessage;
+bool RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer);
 
 // Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly

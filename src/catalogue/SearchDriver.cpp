@@ -70,7 +70,8 @@ void rebuildAndShow(SearchObserver& observer) {
     TfmMain& main = *forms().fmMain;
     const std::string gameFolder = forms().fmGameOptions->paths().gameFolder;
     try {
-        RebuildCatalogue(gameFolder, main.AppDir, main.model.catalogue, observer);
+        if (RebuildCatalogue(gameFolder, main.AppDir, main.model.catalogue, observer))
+            dialogs().showMessage(CatalogueRebuiltMessage);
     } catch (...) {
         // The catalogue may have changed before the failure (new finds, the purge); the lists
         // must still match it item for item.

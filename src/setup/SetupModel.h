@@ -12,6 +12,9 @@ struct Catalogue {
     MapFileListType MapFileList;       // in the order maps were first seen; parallel to cbMap
     std::vector<std::string> BotNames; // kept sorted ignoring case; parallel to cbBot
     ModelListType ModelList;           // in the order models were read or found
+    // A catalogue file could not be read whole: what was read may name an archive whose other
+    // finds were lost, so the next search starts from nothing, as a first search does.
+    bool needsRebuild = false;
 
     // Inserts a bot name at its sorted place (equal names keep their arrival order).
     void addBotName(const std::string& name);

@@ -1,5 +1,6 @@
 #include "catalogue/CatalogueFiles.h"
 #include "catalogue/GameFolderSearch.h"
+#include "platform/Errors.h"
 #include "support/RecordingObserver.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
@@ -113,4 +114,23 @@ TEST(IsNewArchiveTest, ComparesPathsExactly) {
     catalogue.MapFileList[0]->ArchivePath = "/g/a.pk3";
     EXPECT_FALSE(IsNewArchive(catalogue, "/g/a.pk3"));
     EXPECT_TRUE(IsNewArchive(catalogue, "/g/A.pk3"));
+}
+
+TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
+    archive("baseq3/maps.pk3", {{"maps/q3dm1.bsp", "m"}, {"maps/q3dm2.bsp", "m"}});
+    search();
+    const std::string whole = temp.read("app/maps.txt");
+    // The second record's bot count is damaged: only the first map is read, and its archive
+    // would otherwise count as searched.
+    std::string damaged = whole;
+    damaged.replace(damaged.rfind(" 0\r\n"), 4, " x\r\n");
+    temp.write("app/maps.txt", damaged);
+    catalogue = Catalogue{};
+    EXPECT_THROW(readMapsFile(app + "maps.txt", catalogue), ConvertError);
+    ASSERT_EQ(maps().size(), 1u);
+
+    EXPECT_TRUE(RebuildCatalogue(game, app, catalogue, observer));
+    EXPECT_EQ(maps(), (std::vector<std::string>{"q3dm1.bsp", "q3dm2.bsp"}));
+    EXPECT_EQ(temp.read("app/maps.txt"), whole);
+    EXPECT_FALSE(RebuildCatalogue(game, app, catalogue, observer)) << "said once";
 }
