@@ -6,8 +6,8 @@
 //
 // Usage: search_bench [corpus folder]   (default: <temp>/velkarn-search-corpus, made once)
 
-#include "catalogue/CatalogueFiles.h"
-#include "catalogue/GameFolderSearch.h"
+#include "core/content/CatalogueFiles.h"
+#include "core/content/GameFolderSearch.h"
 #include "make_corpus.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Decoding speed of the TGA reader against stb_image and Qt's own TGA reader, and the speed of
 // writing colour-mapped files with each dither mode. Prints the usual benchmark table, then the
 // ratios the reader is held to: within 1.5 times stb_image, faster than Qt.
-#include "components/Targa.h"
+#include "core/images/Targa.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/Forms.h"
-#include "app/MainWindow.h"
+#include "support/MapRecords.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
+#include "ui/main/Forms.h"
+#include "ui/main/MainWindow.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,11 +24,6 @@ protected:
     TfmMain& main() { return *forms().fmMain; }
     // Closes the main window as the user would; true when it closed.
     bool closeMain();
-
-public:
-    // One nine-line record of maps.txt.
-    static std::string mapRecord(const std::string& fileName, const std::string& title,
-                                 int botCount, bool ffa, bool tourney, bool team, bool ctf);
 };
 
 } // namespace velkarn::test

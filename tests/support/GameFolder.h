@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <chrono>

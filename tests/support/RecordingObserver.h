@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/SearchObserver.h"
+#include "core/content/SearchObserver.h"
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "setup/SetupRecords.h"
+#include "core/setup/SetupRecords.h"
 
 #include <memory>
 #include <string>

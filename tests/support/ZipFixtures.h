@@ -1,6 +1,6 @@
 #pragma once
 
-#include "catalogue/ZipMessages.h"
+#include "core/content/ZipMessages.h"
 
 #include <cstdint>
 #include <string>

@@ -1,0 +1,72 @@
+#include "cli/CommandLine.h"
+
+namespace velkarn {
+
+namespace {
+
+CommandLine badUsage(const std::string& problem) {
+    CommandLine result;
+    result.command = CommandLine::Command::BadUsage;
+    result.problem = problem;
+    return result;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine result;
+    bool commandSeen = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            result.command = CommandLine::Command::Help;
+            return result;
+        }
+        if (argument == "--version") {
+            result.command = CommandLine::Command::Version;
+            return result;
+        }
+        if (argument == "--appdir") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("--appdir needs a folder");
+            result.appDir = arguments[++i];
+        } else if (argument == "--no-start" && result.command == CommandLine::Command::Play) {
+            result.noStart = true;
+        } else if (!commandSeen && argument == "play") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("play needs the name of a setup");
+            result.command = CommandLine::Command::Play;
+            result.setupName = arguments[++i];
+            commandSeen = true;
+        } else if (!commandSeen && argument == "scan") {
+            result.command = CommandLine::Command::Scan;
+            commandSeen = true;
+        } else {
+            return badUsage("unknown argument '" + argument + "'");
+        }
+    }
+    return result;
+}
+
+std::string usageText() {
+    return "Usage: velkarn [--appdir DIR] [COMMAND]\n"
+           "\n"
+           "Prepares Quake III Arena games and starts the game. Without a command the windows\n"
+           "open. The list files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
+           "servers.txt and the configs folder) live in the folder given by --appdir, by\n"
+           "default the current folder.\n"
+           "\n"
+           "Commands:\n"
+           "  play NAME [--no-start]  play the setup configs/NAME.vkn: write the game script\n"
+           "                          and start the game; with --no-start print the game's\n"
+           "                          parameters instead of starting it\n"
+           "  scan                    search the game folder for maps, bots, models and mods,\n"
+           "                          rewrite the catalogue files and print what was found\n"
+           "\n"
+           "Options:\n"
+           "  --appdir DIR            the folder of the list files\n"
+           "  --help                  show this text\n"
+           "  --version               show the version\n";
+}
+
+} // namespace velkarn

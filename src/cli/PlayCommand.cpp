@@ -1,0 +1,66 @@
+#include "cli/PlayCommand.h"
+
+#include "core/content/ModelChoice.h"
+#include "core/content/PlayerModels.h"
+#include "core/launch/GameLaunch.h"
+#include "core/launch/GameScript.h"
+#include "core/platform/Errors.h"
+#include "core/session/StartupFiles.h"
+#include "core/setup/ModList.h"
+#include "core/setup/SetupFile.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace velkarn {
+
+namespace {
+
+void playSetup(const std::string& appDir, const std::string& setupName, bool noStart,
+               std::ostream& out, std::ostream& err) {
+    SetupModel model;
+    const StartupFiles startup = LoadListFiles(appDir, model);
+    for (const auto& problem : startup.errors)
+        err << problem << "\n";
+    if (!startup.paths)
+        throw UserMessage("Please set Quake III Arena executable path..." +
+                          std::string(" (no path.txt in ") + appDir + ")");
+    LoadModelsFile(appDir + "models.txt", model.catalogue);
+    const std::vector<Mod> mods = ReadModsFile(appDir + "mods.txt");
+
+    SetupReadResult setup;
+    LoadSetupFile(configsFolder(appDir) + SetupFileNameFromChosenPath(setupName) + ".vkn",
+                  model.catalogue.MapFileList, setup);
+
+    const auto [modelName, skinName] =
+        chooseModelAndSkin(model.catalogue, setup.player.model, setup.player.skin);
+    // The ping field holds 0..500; a file's value is brought into that range as the field does.
+    const PlayerSettings player{setup.player.name, modelName, skinName, 0,
+                                std::clamp(setup.player.simPing, 0, 500)};
+    const int modIndex = ModIndexForName(mods, setup.player.mod);
+    const GameSettings game{startup.paths->gameFolder,
+                            startup.paths->commandLine,
+                            {modIndex, ModParameters(mods, modIndex)}};
+
+    if (noStart) {
+        WriteLocalScript(game.gameFolder, player, setup.maps);
+        out << GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
+    } else {
+        RequireGameStarted(PlayLocal(game, player, setup.maps));
+    }
+}
+
+} // namespace
+
+int RunPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+                   std::ostream& out, std::ostream& err) {
+    try {
+        playSetup(appDir, setupName, noStart, out, err);
+        return 0;
+    } catch (const std::exception& error) {
+        err << error.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace velkarn

@@ -1,0 +1,66 @@
+#include "cli/CommandLine.h"
+#include "cli/PlayCommand.h"
+#include "cli/ScanCommand.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/Random.h"
+#include "ui/main/Forms.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/QtDialogs.h"
+
+#include <QApplication>
+#include <iostream>
+
+using namespace velkarn;
+
+namespace {
+
+std::string appDirFrom(const CommandLine& commandLine) {
+    if (commandLine.appDir.empty())
+        return currentFolder();
+    std::string folder = commandLine.appDir;
+    if (folder.front() != '/')
+        folder = currentFolder() + folder;
+    return withTrailingSlash(folder);
+}
+
+int runWindows(int argc, char** argv, const std::string& appDir) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Velkarn");
+    QApplication::setApplicationDisplayName("Velkarn");
+    QtDialogs realDialogs;
+    installDialogs(&realDialogs);
+    const auto seed = static_cast<std::uint32_t>(std::random_device{}());
+    FormSet windows(appDir, seed);
+    runGuarded([] { forms().fmMain->FormShow(); });
+    forms().fmMain->show();
+    const int status = QApplication::exec();
+    installDialogs(nullptr);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine commandLine =
+        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (commandLine.command) {
+    case CommandLine::Command::Help:
+        std::cout << usageText();
+        return 0;
+    case CommandLine::Command::Version:
+        std::cout << "velkarn " << VELKARN_VERSION << "\n";
+        return 0;
+    case CommandLine::Command::BadUsage:
+        std::cerr << "velkarn: " << commandLine.problem << "\n\n" << usageText();
+        return 2;
+    case CommandLine::Command::Play:
+        return RunPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.noStart,
+                              std::cout, std::cerr);
+    case CommandLine::Command::Scan:
+        return RunScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
+    case CommandLine::Command::Windows:
+        break;
+    }
+    return runWindows(argc, argv, appDirFrom(commandLine));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/content/CatalogueIndex.h"
+#include "core/content/SearchObserver.h"
+#include "core/content/ZipMaster.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// Bot and arena texts larger than this are not read.
+constexpr std::size_t MaxTextEntryBytes = 16 * 1024 * 1024;
+
+// Lists one archive and merges what its entry names offer into the catalogue: map files (the
+// archive examined last becomes a map's home), bot and arena texts (read and parsed), model
+// folders holding a mesh, with up to 16 head skins each. Unreadable archives and entries are
+// reported through `zip`'s message handler and skipped.
+void ScanArchive(const std::string& archivePath, TZipMaster& zip, CatalogueIndex& index,
+                 SearchObserver& observer);
+
+// Answers whether the model folder of an entry holds a ".md3" mesh, walking the entries from
+// that entry on while the last part of their parent folder stays the same (the first entry of
+// another folder is still examined). It relies on the entries of one folder being listed
+// together. Remembers its last walk, so asking for every entry of a folder costs one walk.
+class MeshLookahead {
+public:
+    explicit MeshLookahead(const std::vector<ZipDirEntry>& entries) : entries_(entries) {}
+    bool ModelFolderHasMesh(std::size_t entry); // 0-based
+
+private:
+    const std::vector<ZipDirEntry>& entries_;
+    std::string folder_;
+    std::size_t first_ = 0;
+    std::size_t walkedTo_ = 0;
+    bool result_ = false;
+    bool valid_ = false;
+};
+
+// The skin a model folder file names when it is a head skin ("head" ... ".skin", ignoring case):
+// the name with its first five characters and the extension removed, e.g. head_blue.skin gives
+// blue and head_.skin an empty name. False when it is no head skin.
+bool headSkinName(const std::string& fileName, std::string& skin);
+
+} // namespace velkarn

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/setup/SetupModel.h"
+
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace velkarn {
+
+// Look-ups of the catalogue by name in constant time while a search merges its finds, so that
+// archives with many entries cost in proportion to their size. Every change to the catalogue
+// during a search goes through here; the index is valid while nothing else changes it.
+class CatalogueIndex {
+public:
+    explicit CatalogueIndex(Catalogue& catalogue);
+
+    Catalogue& catalogue() { return catalogue_; }
+
+    // Some map file has this name, ignoring case.
+    bool IsKnownMapFile(const std::string& fileName) const;
+    // The first map file whose name equals `fileName` ignoring case, or exactly; or nullptr.
+    AMapFile* findMapNoCase(const std::string& fileName) const;
+    AMapFile* findMapExact(const std::string& fileName) const;
+    // Appends a map file as a search first meets it: no archive, no title, no bots, free for
+    // all only.
+    AMapFile& appendMap(const std::string& fileName);
+
+    // Some model has this name, ignoring case.
+    bool IsKnownModel(const std::string& name) const;
+    AModel* findModelNoCase(const std::string& name) const;
+    AModel& appendModel(const std::string& name);
+
+    // Some bot name equals `name`, ignoring case.
+    bool IsKnownBot(const std::string& name) const;
+    // Adds names not known yet (ignoring case) at their sorted places.
+    void addBots(const std::vector<std::string>& names);
+
+private:
+    Catalogue& catalogue_;
+    std::unordered_map<std::string, AMapFile*> mapsNoCase_;
+    std::unordered_map<std::string, AMapFile*> mapsExact_;
+    std::unordered_map<std::string, AModel*> modelsNoCase_;
+    std::unordered_set<std::string> botsNoCase_;
+};
+
+// One of the model's skins equals `skin`, ignoring case.
+bool IsKnownSkin(const AModel& model, const std::string& skin);
+
+} // namespace velkarn

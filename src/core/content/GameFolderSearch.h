@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/content/CatalogueIndex.h"
+#include "core/content/SearchObserver.h"
+#include "core/content/ZipMaster.h"
+#include "core/setup/SetupModel.h"
+
+#include <string>
+
+// The content search over the game folder: every ".pk3" archive below it that the catalogue
+// does not know yet is scanned and merged in; the catalogue files then keep the result.
+namespace velkarn {
+
+// The whole search without windows: scans `gameFolder` (ending with "/"; empty: nothing to
+// scan), purges the catalogue and writes maps.txt, bots.txt and models.txt into `appDir`
+// (ending with "/"). Archive problems go to observer.message and the search goes on. Throws
+// FileCreateError when a catalogue file cannot be written.
+// A catalogue marked needsRebuild is emptied first, so every archive is searched again; the
+// result is true then, and the caller says CatalogueRebuiltMessage once.
+extern const char* const CatalogueRebuiltMessage;
+bool RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+                      Catalogue& catalogue, SearchObserver& observer);
+
+// Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly
+// "Extras"), in the order the file system lists them, then the folder's own files whose names
+// end exactly in ".pk3" and that IsNewArchive lets through. A folder reached again through a
+// symbolic link is not walked twice.
+void ScanFolder(const std::string& folder, CatalogueIndex& index, TZipMaster& zip,
+                SearchObserver& observer);
+
+// No map file names this archive as its home (exact comparison).
+bool IsNewArchive(const Catalogue& catalogue, const std::string& archivePath);
+
+// Drops map files that no archive holds (named only by an arena text) and models without
+// skins, keeping the order of the rest.
+void PurgeCatalogue(Catalogue& catalogue);
+
+} // namespace velkarn

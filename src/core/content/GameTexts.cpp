@@ -1,0 +1,137 @@
+#include "core/content/GameTexts.h"
+
+#include "core/setup/TextHelpers.h"
+
+namespace velkarn {
+
+namespace {
+
+bool startsKeyWord(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return (code >= '0' && code <= '9') || (code >= 65 && code <= 122);
+}
+
+bool isLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// 1-based position of the first double quote at position 2 or later; length + 1 when none.
+long long FirstQuotePos(const std::string& line) {
+    const auto quote = line.find('"', 1);
+    return quote == std::string::npos ? static_cast<long long>(line.size()) + 1
+                                      : static_cast<long long>(quote) + 1;
+}
+
+// The value after the first quote; the line's last character (the closing quote) is dropped.
+std::string cutQuotedValue(const std::string& line) {
+    return ColumnText(line, FirstQuotePos(line) + 1, static_cast<long long>(line.size()) - 1);
+}
+
+// The value after the first quote with the closing quote kept, to end the walks below.
+std::string openQuotedValue(const std::string& line) {
+    return ColumnText(line, FirstQuotePos(line) + 1, static_cast<long long>(line.size()));
+}
+
+// Blanks and quotes up to and including the first quote: the bot names plus one.
+int countBots(const std::string& value) {
+    int count = 0;
+    for (const char c : value) {
+        if (c == ' ' || c == '"')
+            ++count;
+        if (c == '"')
+            break;
+    }
+    return count;
+}
+
+void setGameTypes(AMapFile& map, const std::string& value) {
+    map.SupportsFFA = map.SupportsTourney = map.SupportsTeam = map.SupportsCTF = 0;
+    const auto take = [&map](const std::string& word) {
+        if (word == "ffa")
+            map.SupportsFFA = 1;
+        else if (word == "tourney")
+            map.SupportsTourney = 1;
+        else if (word == "team")
+            map.SupportsTeam = 1;
+        else if (word == "ctf")
+            map.SupportsCTF = 1;
+    };
+    std::string word;
+    for (const char c : value) {
+        if (c == '"')
+            break;
+        if (c == ' ') {
+            take(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    take(word);
+}
+
+// Reads one block whose "{" stood just before line i; returns the line to go on at.
+std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& index) {
+    if (KeyWord(lineAt(lines, i), 3) != "map")
+        return i; // this line may itself be the next "{"
+    const std::string mapName = cutQuotedValue(lineAt(lines, i));
+    AMapFile* map = index.findMapNoCase(mapName + ".bsp");
+    if (!map)
+        map = &index.appendMap(toLower(mapName) + ".bsp");
+    ++i;
+    if (KeyWord(lineAt(lines, i), 4) == "bots") {
+        map->ArenaBotCount = countBots(openQuotedValue(lineAt(lines, i)));
+        ++i;
+    }
+    if (KeyWord(lineAt(lines, i), 8) == "longname") {
+        map->LongName = cutQuotedValue(lineAt(lines, i));
+        ++i;
+    }
+    if (KeyWord(lineAt(lines, i), 7) == "special")
+        ++i;
+    if (KeyWord(lineAt(lines, i), 9) == "fraglimit")
+        ++i;
+    if (KeyWord(lineAt(lines, i), 4) == "type") {
+        setGameTypes(*map, openQuotedValue(lineAt(lines, i)));
+        ++i;
+    }
+    if (lineAt(lines, i) == "}")
+        i += 2;
+    return i;
+}
+
+} // namespace
+
+std::string KeyWord(const std::string& line, std::size_t n) {
+    for (std::size_t at = 0; at < line.size(); ++at)
+        if (startsKeyWord(line[at]))
+            return line.substr(at, n);
+    return {};
+}
+
+void ParseBotText(const Lines& lines, CatalogueIndex& index) {
+    std::vector<std::string> names;
+    for (const auto& line : lines) {
+        if (line.size() < 4 || toLower(line.substr(0, 4)) != "name")
+            continue;
+        std::string name;
+        for (std::size_t at = 4; at < line.size(); ++at)
+            if (isLetter(line[at]))
+                name += line[at];
+        if (!name.empty())
+            names.push_back(name);
+    }
+    index.addBots(names);
+}
+
+void ParseArenaText(const Lines& lines, CatalogueIndex& index) {
+    std::size_t i = 0;
+    while (i + 1 < lines.size()) {
+        if (!lines[i].empty() && lines[i][0] == '{')
+            i = readArenaBlock(lines, i + 1, index);
+        else
+            ++i;
+    }
+}
+
+} // namespace velkarn

@@ -1,0 +1,24 @@
+#include "core/content/ModelChoice.h"
+
+#include <algorithm>
+
+namespace velkarn {
+
+std::pair<std::string, std::string> chooseModelAndSkin(const Catalogue& catalogue,
+                                                       const std::string& setupModel,
+                                                       const std::string& setupSkin) {
+    const auto names = catalogue.sortedModelNames();
+    if (names.empty())
+        return {};
+    const bool named = std::find(names.begin(), names.end(), setupModel) != names.end();
+    const std::string model = named ? setupModel : names.front();
+    const AModel* record = catalogue.findModel(model);
+    if (!record || record->SkinCount <= 0)
+        return {model, {}};
+    const auto first = record->Skins.begin();
+    const auto last = first + record->SkinCount;
+    const bool skinNamed = std::find(first, last, setupSkin) != last;
+    return {model, skinNamed ? setupSkin : *first};
+}
+
+} // namespace velkarn

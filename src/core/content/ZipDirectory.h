@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/content/ZipMessages.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Our own reader of a zip archive's central directory: it lists what an archive holds without
+// decompressing anything.
+namespace velkarn {
+
+// One listed entry: the fields of the central directory file header after its signature, in
+// their order, then the converted name and comment.
+struct ZipDirEntry {
+    std::uint8_t MadeByVersion = 0;
+    std::uint8_t HostSystem = 0; // 0 MS-DOS, 3 Unix, 6 HPFS, 11 NTFS, ...
+    std::uint16_t NeededVersion = 0;
+    std::uint16_t Flag = 0;
+    std::uint16_t ComprMethod = 0;
+    std::uint32_t ModifDateTime = 0;
+    std::uint32_t CRC32 = 0;
+    std::uint32_t ComprSize = 0;
+    std::uint32_t UncomprSize = 0;
+    std::uint16_t FileNameLength = 0;
+    std::uint16_t ExtraFieldLength = 0;
+    std::uint16_t FileCommentLen = 0;
+    std::uint16_t DiskStart = 0;
+    std::uint16_t IntFileAttrib = 0;
+    std::uint32_t ExtFileAttrib = 0;
+    std::uint32_t RelOffLocalHdr = 0;
+    std::string FileName;    // UTF-8, every "/" turned into "\"
+    std::string FileComment; // UTF-8
+};
+
+struct ZipListing {
+    std::vector<ZipDirEntry> entries; // in central directory order
+    // Bytes of other data in front of the archive proper (a self-extracting program) that its
+    // stored offsets do not count.
+    std::uint64_t archiveStart = 0;
+};
+
+// Lists the archive at `path` from its central directory, searching the end record across a
+// trailing comment of up to 65535 bytes. Problems are reported to `report` by number; warnings
+// (data in front of or after the archive) let the listing go on, errors give nothing.
+std::optional<ZipListing> readZipListing(const std::string& path, const ZipMessageHandler& report);
+
+// The name conversion of a listed entry: names and comments written by MS-DOS (unless marked as
+// UTF-8), HPFS and early NTFS hosts are code page 437 and become UTF-8; in names "/" becomes "\".
+std::string convertEntryText(const std::string& stored, std::uint8_t madeByVersion,
+                             std::uint8_t hostSystem, std::uint16_t flag, bool isName);
+
+} // namespace velkarn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/content/ZipDirectory.h"
+#include "core/content/ZipMessages.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// The archive component: setting an archive lists it at once from its central directory;
+// entries are read into memory by their listed names. Problems never reach the caller as
+// errors: they go to the message handler (and lastError), and the archive then counts as empty
+// or the entry as unreadable.
+class TZipMaster {
+public:
+    explicit TZipMaster(ZipMessageHandler onMessage = {});
+    TZipMaster(const TZipMaster&) = delete;
+    TZipMaster& operator=(const TZipMaster&) = delete;
+
+    // Sets the current archive and lists it. A path naming no file gives no entries and no
+    // message; a listing that fails reports why and clears ZipFilename.
+    void setZipFilename(const std::string& path);
+    const std::string& ZipFilename() const { return zipFilename_; }
+
+    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    // The entries in central directory order, names with "\" separators.
+    const std::vector<ZipDirEntry>& Entries() const { return entries_; }
+
+    // The uncompressed bytes of the entry listed under `entryName` (exact name, "\"
+    // separators), or nothing after reporting why: no such entry, larger than `maxBytes`,
+    // damaged data, a CRC mismatch, a missing archive.
+    std::optional<std::string> ReadEntry(const std::string& entryName, std::size_t maxBytes);
+    // ReadEntry of the entry at `index` (0-based, listing order).
+    std::optional<std::string> ReadEntryAt(int index, std::size_t maxBytes);
+
+    // The last message reported; number 0 when there was none.
+    const ZipMessage& lastError() const { return lastError_; }
+
+    void setMessageHandler(ZipMessageHandler onMessage) { onMessage_ = std::move(onMessage); }
+
+private:
+    void report(const ZipMessage& message);
+    std::optional<std::string> readIndex(std::size_t index, std::size_t maxBytes);
+
+    ZipMessageHandler onMessage_;
+    ZipMessage lastError_;
+    std::string zipFilename_;
+    std::vector<ZipDirEntry> entries_;
+    std::uint64_t archiveStart_ = 0; // other data in front of the archive
+};
+
+} // namespace velkarn

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "core/images/TargaTypes.h"
+
+#include <string>
+
+namespace velkarn {
+
+// Reports the progress of a row-by-row load or save: the starting stage at 0 percent, one
+// running report per row with the share of rows done, and the ending stage at 100 percent with
+// the redraw-now flag. Without a listener it costs nothing per row.
+class TargaRowProgress {
+public:
+    TargaRowProgress(const TTargaProgressEvent& listener, std::string message)
+        : listener_(listener), message_(std::move(message)) {}
+
+    void start() const { report(TProgressStage::psStarting, 0, false); }
+    void row(int row, int rowCount) const {
+        if (listener_)
+            report(TProgressStage::psRunning, rowCount > 1 ? row * 100 / (rowCount - 1) : 100,
+                   false);
+    }
+    void end() const { report(TProgressStage::psEnding, 100, true); }
+
+private:
+    void report(TProgressStage stage, int percent, bool redrawNow) const;
+
+    const TTargaProgressEvent& listener_;
+    std::string message_;
+};
+
+} // namespace velkarn

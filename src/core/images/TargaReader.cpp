@@ -1,0 +1,378 @@
+#include "core/images/TargaReader.h"
+
+#include "core/images/TargaProgress.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cstring>
+
+namespace velkarn {
+
+namespace {
+
+constexpr std::uint32_t Opaque = 0xFF000000u;
+
+// A cursor over the input that never hands out bytes beyond its end.
+class ByteInput {
+public:
+    explicit ByteInput(std::string_view bytes)
+        : data_(reinterpret_cast<const std::uint8_t*>(bytes.data())), size_(bytes.size()) {}
+
+    std::size_t remaining() const { return size_ - pos_; }
+    std::size_t position() const { return pos_; }
+    const std::uint8_t* current() const { return data_ + pos_; }
+    void skip(std::size_t n) { pos_ += std::min(n, remaining()); }
+    std::uint8_t byte() { return data_[pos_++]; } // caller checks remaining() first
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t pos_ = 0;
+};
+
+std::uint16_t littleEndian16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
+    return Opaque | (red << 16) | (green << 8) | blue;
+}
+
+// A header cut short reads as zeros, like an empty picture.
+TTargaHeader readHeader(ByteInput& in) {
+    std::uint8_t raw[TTargaHeader::Size] = {};
+    const std::size_t n = std::min<std::size_t>(TTargaHeader::Size, in.remaining());
+    std::memcpy(raw, in.current(), n);
+    in.skip(n);
+    TTargaHeader h;
+    h.IDLength = raw[0];
+    h.ColorMapType = raw[1];
+    h.ImageType = raw[2];
+    h.ColorMapStart = littleEndian16(raw + 3);
+    h.ColorMapLength = littleEndian16(raw + 5);
+    h.ColorMapEntrySize = raw[7];
+    h.XOrigin = littleEndian16(raw + 8);
+    h.YOrigin = littleEndian16(raw + 10);
+    h.Width = littleEndian16(raw + 12);
+    h.Height = littleEndian16(raw + 14);
+    h.PixelDepth = raw[16];
+    h.ImageDescriptor = raw[17];
+    return h;
+}
+
+TPaletteColor colorFrom555(std::uint16_t v) {
+    TPaletteColor c;
+    c.blue = static_cast<std::uint8_t>((v & 31) << 3);
+    c.green = static_cast<std::uint8_t>(((v >> 5) & 31) << 3);
+    c.red = static_cast<std::uint8_t>(((v >> 10) & 31) << 3);
+    return c;
+}
+
+// Fills palette entries from 0. Entries past 256 are skipped, so the pixel data that follows is
+// still found; so is a map of an entry size that is not understood, which leaves the palette.
+void readColorMap(ByteInput& in, const TTargaHeader& h, TTargaPalette& palette) {
+    const int entryBytes = (h.ColorMapEntrySize + 7) / 8;
+    const bool understood = h.ColorMapEntrySize == 15 || h.ColorMapEntrySize == 16 ||
+                            h.ColorMapEntrySize == 24 || h.ColorMapEntrySize == 32;
+    const std::size_t mapBytes = std::size_t{h.ColorMapLength} * entryBytes;
+    if (!understood) {
+        in.skip(mapBytes);
+        return;
+    }
+    const std::size_t available = std::min<std::size_t>(
+        {std::size_t{h.ColorMapLength}, palette.size(), in.remaining() / entryBytes});
+    const std::uint8_t* p = in.current();
+    for (std::size_t i = 0; i < available; ++i, p += entryBytes) {
+        TPaletteColor c;
+        if (entryBytes == 2) {
+            c = colorFrom555(littleEndian16(p));
+        } else {
+            c.blue = p[0];
+            c.green = p[1];
+            c.red = p[2];
+            if (entryBytes == 4)
+                c.alpha = p[3];
+        }
+        palette[i] = c;
+    }
+    in.skip(mapBytes);
+}
+
+// Pixel formats, resolved at compile time so the row loops carry no per-pixel dispatch.
+struct Indexed8 {
+    static constexpr int Bytes = 1;
+    static constexpr bool HasAlpha = false;
+    const std::uint32_t* colors;
+    std::uint32_t color(const std::uint8_t* p) const { return colors[*p]; }
+    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
+};
+
+struct Grey8 {
+    static constexpr int Bytes = 1;
+    static constexpr bool HasAlpha = false;
+    std::uint32_t color(const std::uint8_t* p) const { return Opaque | (p[0] * 0x010101u); }
+    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
+};
+
+struct Bgr555 {
+    static constexpr int Bytes = 2;
+    static constexpr bool HasAlpha = false;
+    std::uint32_t color(const std::uint8_t* p) const {
+        const TPaletteColor c = colorFrom555(littleEndian16(p));
+        return rgb(c.red, c.green, c.blue);
+    }
+    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
+};
+
+struct Bgr24 {
+    static constexpr int Bytes = 3;
+    static constexpr bool HasAlpha = false;
+    std::uint32_t color(const std::uint8_t* p) const { return rgb(p[2], p[1], p[0]); }
+    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
+};
+
+// Blue, green, red, alpha bytes read as one little-endian word are already 0xAARRGGBB.
+struct Bgra32 {
+    static constexpr int Bytes = 4;
+    static constexpr bool HasAlpha = true;
+    static std::uint32_t word(const std::uint8_t* p) {
+        std::uint32_t v;
+        std::memcpy(&v, p, 4);
+        return qFromLittleEndian(v);
+    }
+    std::uint32_t color(const std::uint8_t* p) const { return Opaque | word(p); }
+    std::uint32_t alpha(const std::uint8_t* p) const {
+        return Opaque | ((word(p) >> 24) * 0x010101u);
+    }
+};
+
+// Where decoded rows go: file row r is picture line r for top-to-bottom files, otherwise the
+// lines are filled from the bottom up.
+class RowTarget {
+public:
+    RowTarget(QImage& image, QImage& alpha, bool topToBottom)
+        : image_(image.bits()), alpha_(alpha.bits()), stride_(image.bytesPerLine()),
+          height_(image.height()), topToBottom_(topToBottom) {}
+
+    std::uint32_t* imageLine(int row) const { return line(image_, row); }
+    std::uint32_t* alphaLine(int row) const { return line(alpha_, row); }
+
+private:
+    std::uint32_t* line(std::uint8_t* bits, int row) const {
+        const int y = topToBottom_ ? row : height_ - 1 - row;
+        return reinterpret_cast<std::uint32_t*>(bits + std::size_t(y) * stride_);
+    }
+    std::uint8_t* image_;
+    std::uint8_t* alpha_;
+    qsizetype stride_;
+    int height_;
+    bool topToBottom_;
+};
+
+// How far decoding got: whole rows, then pixels of the row after them.
+struct DecodedExtent {
+    int rows = 0;
+    int pixels = 0;
+};
+
+template <typename Format>
+void convertPixels(const Format& format, const std::uint8_t* p, int count, std::uint32_t* line,
+                   std::uint32_t* alphaLine) {
+    for (int x = 0; x < count; ++x, p += Format::Bytes) {
+        line[x] = format.color(p);
+        if constexpr (Format::HasAlpha)
+            alphaLine[x] = format.alpha(p);
+    }
+}
+
+template <typename Format>
+DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
+                            int height, const TargaRowProgress& progress) {
+    for (int row = 0; row < height; ++row) {
+        const int count = int(std::min<std::size_t>(width, in.remaining() / Format::Bytes));
+        convertPixels(format, in.current(), count, target.imageLine(row), target.alphaLine(row));
+        in.skip(std::size_t(count) * Format::Bytes);
+        if (count < width)
+            return {row, count}; // the stream ended: the rest stays blank
+        progress.row(row, height);
+    }
+    return {height, 0};
+}
+
+// Packets are read as one stream of pixels that rows take in turn, so a packet running past the
+// end of a row continues on the next one (as older writers produce) and never writes past it.
+template <typename Format>
+DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& target,
+                                  int width, int height, const TargaRowProgress& progress) {
+    int left = 0; // pixels still owed by the current packet
+    bool isRun = false;
+    std::uint32_t runColor = 0;
+    std::uint32_t runAlpha = 0;
+    for (int row = 0; row < height; ++row) {
+        std::uint32_t* line = target.imageLine(row);
+        std::uint32_t* alphaLine = target.alphaLine(row);
+        int x = 0;
+        while (x < width) {
+            if (left == 0) {
+                if (in.remaining() == 0)
+                    return {row, x};
+                const std::uint8_t packet = in.byte();
+                left = (packet & 0x7F) + 1;
+                isRun = (packet & 0x80) != 0;
+                if (isRun) {
+                    if (in.remaining() < Format::Bytes)
+                        return {row, x};
+                    runColor = format.color(in.current());
+                    runAlpha = format.alpha(in.current());
+                    in.skip(Format::Bytes);
+                }
+            }
+            const int count = std::min(left, width - x);
+            if (isRun) {
+                std::fill_n(line + x, count, runColor);
+                if constexpr (Format::HasAlpha)
+                    std::fill_n(alphaLine + x, count, runAlpha);
+            } else {
+                const int present =
+                    int(std::min<std::size_t>(count, in.remaining() / Format::Bytes));
+                convertPixels(format, in.current(), present, line + x, alphaLine + x);
+                in.skip(std::size_t(present) * Format::Bytes);
+                if (present < count)
+                    return {row, x + present};
+            }
+            x += count;
+            left -= count;
+        }
+        progress.row(row, height);
+    }
+    if (!isRun) // leave the position after the last packet taken
+        in.skip(std::size_t(left) * Format::Bytes);
+    return {height, 0};
+}
+
+template <typename Format>
+DecodedExtent decodeRows(const Format& format, bool runLength, ByteInput& in,
+                         const RowTarget& target, int width, int height,
+                         const TargaRowProgress& progress) {
+    return runLength ? decodeRunLengthRows(format, in, target, width, height, progress)
+                     : decodeRawRows(format, in, target, width, height, progress);
+}
+
+// Paints black what decoding did not reach, so pictures need no clearing beforehand.
+template <typename LineOf>
+void blankAfter(DecodedExtent done, int width, int height, LineOf lineOf) {
+    for (int row = done.rows; row < height; ++row) {
+        std::uint32_t* line = lineOf(row);
+        std::fill(line + (row == done.rows ? done.pixels : 0), line + width, Opaque);
+    }
+}
+
+// The picture's pixels are left for the decoder and blankAfter() to set.
+QImage newPicture(int width, int height) {
+    if (width == 0 || height == 0)
+        return {};
+    QImage picture(width, height, QImage::Format_RGB32);
+    if (picture.isNull())
+        throw TargaError("Not enough memory for a TGA picture of " + std::to_string(width) + " x " +
+                         std::to_string(height) + " pixels");
+    return picture;
+}
+
+void checkPictureSize(const TTargaHeader& h) {
+    const std::uint64_t bytes = std::uint64_t{h.Width} * h.Height * 4 * 2;
+    if (bytes > MaxTargaPictureBytes)
+        throw TargaError("TGA picture of " + std::to_string(h.Width) + " x " +
+                         std::to_string(h.Height) + " pixels is too large (more than " +
+                         std::to_string(MaxTargaPictureBytes / (1024 * 1024)) + " MiB)");
+}
+
+} // namespace
+
+TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
+                          const TTargaProgressEvent& listener) {
+    const TargaRowProgress progress(listener, "Targa loading...");
+    progress.start();
+    ByteInput in(bytes);
+    TargaReadResult result;
+    result.palette = palette;
+    const TTargaHeader h = result.header = readHeader(in);
+    checkPictureSize(h);
+
+    const std::size_t idBytes = std::min<std::size_t>(h.IDLength, in.remaining());
+    result.imageID.assign(reinterpret_cast<const char*>(in.current()), idBytes);
+    in.skip(idBytes);
+    if (h.ColorMapType == 1)
+        readColorMap(in, h, result.palette);
+
+    result.image = newPicture(h.Width, h.Height);
+    result.alpha = newPicture(h.Width, h.Height);
+    const RowTarget target(result.image, result.alpha, h.topToBottom());
+    const int width = h.Width;
+    const int height = h.Height;
+    DecodedExtent done;
+    DecodedExtent alphaDone;
+    auto decode = [&](const auto& format, bool runLength, TTargaColorDepthType depth) {
+        result.colorDepth = depth;
+        result.includeAlpha = std::decay_t<decltype(format)>::HasAlpha;
+        if (result.image.isNull())
+            return; // no width or no height: nothing to decode
+        alphaDone = done = decodeRows(format, runLength, in, target, width, height, progress);
+        if (!std::decay_t<decltype(format)>::HasAlpha)
+            alphaDone = {};
+    };
+
+    switch (h.ImageType) {
+    case 0:
+        result.targaType = TTargaType::ttNoImageData;
+        break;
+    case 1:
+    case 9: {
+        const bool runLength = h.ImageType == 9;
+        result.targaType =
+            runLength ? TTargaType::ttRLEColorMapedImage : TTargaType::ttColorMapedImage;
+        if (h.PixelDepth == 8) {
+            std::array<std::uint32_t, 256> colors;
+            for (std::size_t i = 0; i < colors.size(); ++i)
+                colors[i] =
+                    rgb(result.palette[i].red, result.palette[i].green, result.palette[i].blue);
+            decode(Indexed8{colors.data()}, runLength, TTargaColorDepthType::cd8bit);
+        }
+        break;
+    }
+    case 2:
+    case 10: {
+        const bool runLength = h.ImageType == 10;
+        result.targaType =
+            runLength ? TTargaType::ttRLETrueColorImage : TTargaType::ttTrueColorImage;
+        if (h.PixelDepth == 16)
+            decode(Bgr555{}, runLength, TTargaColorDepthType::cd16bit);
+        else if (h.PixelDepth == 24)
+            decode(Bgr24{}, runLength, TTargaColorDepthType::cd24bit);
+        else if (h.PixelDepth == 32)
+            decode(Bgra32{}, runLength, TTargaColorDepthType::cd32bit);
+        break;
+    }
+    case 3:
+    case 11: {
+        const bool runLength = h.ImageType == 11;
+        result.targaType =
+            runLength ? TTargaType::ttRLEBlackAndWhiteImage : TTargaType::ttBlackAndWhiteImage;
+        // Grey of another depth is treated like an unsupported depth of the other types.
+        if (h.PixelDepth == 8)
+            decode(Grey8{}, runLength, TTargaColorDepthType::cd8bit);
+        break;
+    }
+    default:
+        break;
+    }
+
+    if (!result.image.isNull()) {
+        blankAfter(done, width, height, [&](int row) { return target.imageLine(row); });
+        blankAfter(alphaDone, width, height, [&](int row) { return target.alphaLine(row); });
+    }
+    result.bytesUsed = in.position();
+    progress.end();
+    return result;
+}
+
+} // namespace velkarn

@@ -1,0 +1,183 @@
+#include "core/launch/GameScript.h"
+
+#include "core/launch/ScriptValues.h"
+
+#include <algorithm>
+#include <span>
+
+namespace velkarn {
+
+namespace {
+
+// What the script needs of a rotation entry; server entries have no bots.
+struct ScriptEntry {
+    int gameType = 0;
+    int limit = 0;
+    int timeLimit = 0;
+    std::string name;
+    std::span<const bot> bots;
+};
+
+int knownGameType(int gameType) {
+    return gameType >= Deathmatch && gameType <= CaptureTheFlag ? gameType : Deathmatch;
+}
+
+// A damaged BotCount must not read past the roster.
+std::span<const bot> rosterOf(const AMap& entry) {
+    return std::span<const bot>(entry.Bots.data(),
+                                std::min<std::size_t>(entry.BotCount, entry.Bots.size()));
+}
+
+ScriptEntry scriptEntry(const AMap& entry) {
+    return {entry.GameType, entry.FragLimit, entry.TimeLimit, entry.Name, rosterOf(entry)};
+}
+
+ScriptEntry scriptEntry(const AServerMap& entry) {
+    return {entry.GameType, entry.FragLimit, entry.TimeLimit, entry.Name, {}};
+}
+
+std::string limitCommand(const ScriptEntry& entry) {
+    return (knownGameType(entry.gameType) == CaptureTheFlag ? "set capturelimit "
+                                                            : "set fraglimit ") +
+           std::to_string(entry.limit);
+}
+
+// "name skill", with " team" in team games.
+std::string addbotArguments(const ScriptEntry& entry, const bot& b) {
+    requireSafeScriptValue(b.Name, "bot name");
+    std::string text = b.Name + " " + std::to_string(b.Skill);
+    if (isTeamGame(knownGameType(entry.gameType))) {
+        requireSafeScriptValue(b.Team, "bot team");
+        text += " " + b.Team;
+    }
+    return text;
+}
+
+void appendSingleMap(Lines& lines, const ScriptEntry& entry) {
+    requireSafeScriptValue(entry.name, "map name");
+    lines.push_back("set g_gametype " + std::to_string(GameTypeValue(entry.gameType)));
+    lines.push_back(limitCommand(entry));
+    lines.push_back("set timelimit " + std::to_string(entry.timeLimit));
+    lines.push_back("map " + entry.name);
+    for (const bot& b : entry.bots)
+        lines.push_back("addbot " + addbotArguments(entry, b));
+}
+
+// Each m variable kicks the bots of the entry before it (entry 0 those of the last entry) and
+// adds its own, then points nextmap at the following variable, the last back at m0.
+void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) {
+    const std::size_t n = entries.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const ScriptEntry& entry = entries[i];
+        const ScriptEntry& previous = entries[(i + n - 1) % n];
+        requireSafeScriptValue(entry.name, "map name");
+        std::string line = "set m" + std::to_string(i) + " \"set g_gametype " +
+                           std::to_string(GameTypeValue(entry.gameType)) + ";" +
+                           limitCommand(entry) + ";set timelimit " +
+                           std::to_string(entry.timeLimit) + ";map " + entry.name;
+        for (const bot& b : previous.bots) {
+            requireSafeScriptValue(b.Name, "bot name");
+            line += ";kick " + b.Name;
+        }
+        for (const bot& b : entry.bots)
+            line += ";addbot " + addbotArguments(entry, b);
+        line += ";set nextmap vstr m" + std::to_string(i + 1 < n ? i + 1 : 0) + "\"";
+        lines.push_back(std::move(line));
+    }
+    lines.push_back("vstr m0");
+}
+
+void appendRotation(Lines& lines, const std::vector<ScriptEntry>& entries) {
+    if (entries.size() == 1)
+        appendSingleMap(lines, entries.front());
+    else
+        appendRotationChain(lines, entries);
+}
+
+template <typename Entry>
+std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation) {
+    std::vector<ScriptEntry> entries;
+    entries.reserve(rotation.size());
+    for (const auto& entry : rotation)
+        entries.push_back(scriptEntry(*entry));
+    return entries;
+}
+
+void appendPlayer(Lines& lines, const PlayerSettings& player) {
+    requireSafeScriptValue(player.name, "player name");
+    requireSafeScriptValue(player.model, "player model");
+    requireSafeScriptValue(player.skin, "player skin");
+    lines.push_back("name " + player.name);
+    lines.push_back("seta model " + player.model + "/" + player.skin);
+}
+
+// Only a chosen side gives a line; "Choose at launch" lets the player pick in the game.
+void appendTeam(Lines& lines, const PlayerSettings& player) {
+    if (player.team == 1 || player.team == 2)
+        lines.push_back("team " + teamTexts()[player.team - 1]);
+}
+
+std::string flag(bool on) {
+    return on ? "1" : "0";
+}
+
+} // namespace
+
+int GameTypeValue(int gameType) {
+    switch (knownGameType(gameType)) {
+    case Tournament:
+        return 1;
+    case TeamDeathmatch:
+        return 3;
+    case CaptureTheFlag:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+Lines LocalScriptLines(const PlayerSettings& player, const MapListType& rotation) {
+    Lines lines;
+    appendPlayer(lines, player);
+    lines.push_back("cl_timenudge " + std::to_string(player.simPing));
+    lines.push_back("sv_maxclients 16");
+    appendRotation(lines, scriptEntries(rotation));
+    appendTeam(lines, player);
+    return lines;
+}
+
+Lines JoinScriptLines(const PlayerSettings& player, const AServer& server) {
+    requireSafeScriptValue(server.Password, "server password");
+    requireSafeScriptValue(server.Address, "server address");
+    Lines lines;
+    appendPlayer(lines, player);
+    appendTeam(lines, player);
+    lines.push_back("password " + server.Password);
+    lines.push_back("connect " + server.Address);
+    return lines;
+}
+
+Lines ServerScriptLines(const ServerOptions& options, const ServerMapListType& rotation) {
+    requireSafeScriptValue(options.hostName, "host name");
+    requireSafeScriptValue(options.motd, "message");
+    requireSafeScriptValue(options.password, "server password");
+    Lines lines;
+    lines.push_back("sv_maxclients " + std::to_string(options.maxClients));
+    lines.push_back("sv_hostname " + options.hostName);
+    lines.push_back("g_motd " + options.motd);
+    if (options.password.empty()) {
+        lines.push_back("sv_privateClients 0");
+    } else {
+        lines.push_back("sv_privateClients 1");
+        lines.push_back("sv_privatePassword " + options.password);
+    }
+    lines.push_back("sv_pure " + flag(options.pure));
+    lines.push_back("sv_maxrate " + std::to_string(options.maxRate));
+    lines.push_back("g_weaponrespawn " + std::to_string(options.weaponRespawn));
+    lines.push_back("g_allowvote " + flag(options.allowVote));
+    lines.push_back("g_syncronousclients " + flag(options.synchronous));
+    appendRotation(lines, scriptEntries(rotation));
+    return lines;
+}
+
+} // namespace velkarn

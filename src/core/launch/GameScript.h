@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/platform/TextFile.h"
+#include "core/setup/SetupRecords.h"
+
+#include <string>
+
+// The lines of the console script the game executes at start: local play with its bot rotation,
+// joining a server, or running a server with its own rotation. Lines carry no line ends; the
+// file writer adds CR LF to each.
+namespace velkarn {
+
+struct PlayerSettings {
+    std::string name; // with the game's "^" colour codes
+    std::string model, skin;
+    int team = 0; // 0 "Choose at launch", 1 "Blue", 2 "Red"
+    int simPing = 0;
+};
+
+struct ServerOptions {
+    int maxClients = 4;
+    std::string hostName, motd, password;
+    bool pure = false;
+    int maxRate = 10000;
+    int weaponRespawn = 5;
+    bool allowVote = true;
+    bool synchronous = false;
+};
+
+// The game's g_gametype value for a game type: Deathmatch 0, Tournament 1, Team Deathmatch 3,
+// Capture The Flag 4. A game type outside 1..4 counts as Deathmatch here and in the limit and
+// team choices of the script.
+int GameTypeValue(int gameType);
+
+// Player lines, "sv_maxclients 16", the rotation (one entry as plain commands with its bots,
+// any other number as the chain of m variables with kick lists, then "vstr m0"), and the team
+// line when a side was chosen. Throws UserMessage, naming the field, when a name, model, skin,
+// map name, bot name or bot team that would be written is unsafe (see ScriptValues.h).
+Lines LocalScriptLines(const PlayerSettings& player, const MapListType& rotation);
+
+// Player lines, the team line when a side was chosen, "password ..." (also when empty) and
+// "connect ...". Throws UserMessage for unsafe player values, password or address.
+Lines JoinScriptLines(const PlayerSettings& player, const AServer& server);
+
+// The server option lines, then the rotation as for local play without bots or kicks.
+// Throws UserMessage for an unsafe host name, message, password or map name.
+Lines ServerScriptLines(const ServerOptions& options, const ServerMapListType& rotation);
+
+} // namespace velkarn

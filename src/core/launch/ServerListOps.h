@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/setup/SetupRecords.h"
+
+#include <string>
+#include <vector>
+
+// The data side of the pre-defined server list: the editing fields, adding, updating, deleting
+// and the server a join goes to. Positions are list positions (-1 for no selection).
+namespace velkarn {
+
+struct ServerFields {
+    std::string name, address, password;
+};
+
+ServerFields FieldsOf(const AServer& server);
+
+// The messages that stop an add, in the order they are shown: "You must enter a server name!"
+// for an empty name, then "You must enter a server address!" for an empty address.
+std::vector<std::string> ServerFieldProblems(const ServerFields& fields);
+
+// Appends a server from the fields unless ServerFieldProblems finds something; returns those
+// messages (empty when the server was added). Blank-only names and repeated names are accepted.
+std::vector<std::string> AddServer(ServerListType& servers, const ServerFields& fields);
+
+// Stores the fields into the server at `position`; false (nothing changed) without one.
+bool UpdateServer(ServerListType& servers, int position, const ServerFields& fields);
+
+// Removes the server at `position`; false (nothing changed) without one.
+bool DeleteServer(ServerListType& servers, int position);
+
+// The server a join goes to: the stored record at `selected`, not what the fields show.
+// Throws UserMessage "You must select a server!" when no server is selected.
+const AServer& JoinTarget(const ServerListType& servers, int selected);
+
+} // namespace velkarn

@@ -1,0 +1,102 @@
+#include "core/platform/FileSystem.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velkarn {
+
+namespace {
+
+bool statMode(const std::string& path, mode_t& mode) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    mode = st.st_mode;
+    return true;
+}
+
+} // namespace
+
+std::vector<FolderEntry> listFolder(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return entries;
+    const std::string prefix = withTrailingSlash(folder);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.empty() || name[0] == '.')
+            continue;
+        mode_t mode = 0;
+        if (!statMode(prefix + name, mode))
+            continue; // dangling link
+        entries.push_back({name, S_ISDIR(mode)});
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+bool fileExists(const std::string& path) {
+    mode_t mode = 0;
+    return statMode(path, mode) && S_ISREG(mode);
+}
+
+bool folderExists(const std::string& path) {
+    mode_t mode = 0;
+    return statMode(path, mode) && S_ISDIR(mode);
+}
+
+bool pathExists(const std::string& path) {
+    mode_t mode = 0;
+    return statMode(path, mode);
+}
+
+bool createFolder(const std::string& path) {
+    return ::mkdir(path.c_str(), 0777) == 0 || folderExists(path);
+}
+
+bool renameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool endsWithNoCase(const std::string& name, const std::string& suffix) {
+    if (name.size() < suffix.size())
+        return false;
+    return std::equal(
+        suffix.begin(), suffix.end(), name.end() - suffix.size(),
+        [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+}
+
+std::string withTrailingSlash(const std::string& path) {
+    if (!path.empty() && path.back() == '/')
+        return path;
+    return path + "/";
+}
+
+std::string fileNamePart(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string currentFolder() {
+    std::string buffer(4096, '\0');
+    if (!::getcwd(buffer.data(), buffer.size()))
+        return "./";
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+    return withTrailingSlash(buffer);
+}
+
+bool fileIdentity(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    identity = {static_cast<unsigned long long>(st.st_dev),
+                static_cast<unsigned long long>(st.st_ino)};
+    return true;
+}
+
+} // namespace velkarn

@@ -1,0 +1,140 @@
+#include "core/platform/TextFile.h"
+
+#include "core/platform/Errors.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace velkarn {
+
+namespace {
+
+[[noreturn]] void raiseWriteError(const std::string& path, WriteErrorKind kind, int err) {
+    if (kind == WriteErrorKind::FileCreate)
+        throw FileCreateError(path);
+    throw InOutError(InOutError::codeFromErrno(err));
+}
+
+std::string folderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// New files get the usual permissions (0666 less the umask); a replaced file keeps its own.
+mode_t modeFor(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+const std::string& lineAt(const Lines& lines, std::size_t i) {
+    static const std::string empty;
+    return i < lines.size() ? lines[i] : empty;
+}
+
+Lines splitLines(const std::string& text) {
+    Lines lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.emplace_back(text, start, i - start);
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.emplace_back(text, start);
+    return lines;
+}
+
+std::string joinLines(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string readFileBytes(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileOpenError(path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        throw FileOpenError(path);
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            throw FileOpenError(path);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+Lines readTextFile(const std::string& path) {
+    return splitLines(readFileBytes(path));
+}
+
+void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErrorKind kind) {
+    // A read-only file stays protected although replacing it by rename would be allowed.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        raiseWriteError(path, kind, errno);
+    std::string temp = folderOf(path) + "/.velkarn-XXXXXX";
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        raiseWriteError(path, kind, errno);
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        raiseWriteError(path, kind, err);
+    };
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            fail(errno);
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fchmod(fd, modeFor(path)) != 0 || ::fsync(fd) != 0)
+        fail(errno);
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        raiseWriteError(path, kind, err);
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(temp.c_str());
+        raiseWriteError(path, kind, err);
+    }
+}
+
+void writeTextFile(const std::string& path, const Lines& lines, WriteErrorKind kind) {
+    writeFileAtomic(path, joinLines(lines), kind);
+}
+
+} // namespace velkarn

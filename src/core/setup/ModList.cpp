@@ -1,0 +1,128 @@
+#include "core/setup/ModList.h"
+
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "core/setup/TextHelpers.h"
+
+#include <algorithm>
+
+namespace velkarn {
+
+namespace {
+
+const std::string FsGamePrefix = "+set fs_game ";
+
+// A folder counts as listed when some entry's parameters begin with the prefix and the folder
+// name. Only as many characters as that text has are compared, so a listed "arena22" also
+// covers a folder "arena2"; an entry whose parameters were edited no longer covers its folder.
+bool isListed(const std::vector<Mod>& mods, const std::string& folder) {
+    const std::string wanted = FsGamePrefix + folder;
+    return std::any_of(mods.begin(), mods.end(), [&](const Mod& mod) {
+        return Trim(mod.parameters.substr(0, wanted.size())) == wanted;
+    });
+}
+
+// A mod folder holds the game's "vm" folder or file, or failing that at least one archive.
+bool isModFolder(const std::string& folderPath) {
+    if (pathExists(folderPath + "vm"))
+        return true;
+    const auto entries = listFolder(folderPath);
+    return std::any_of(entries.begin(), entries.end(), [&](const FolderEntry& entry) {
+        return endsWithNoCase(entry.name, ".pk3") && fileExists(folderPath + entry.name);
+    });
+}
+
+// Windows listed folders alphabetically ignoring case; the same order keeps the result stable.
+bool folderOrder(const FolderEntry& a, const FolderEntry& b) {
+    return lessNoCase(a.name, b.name);
+}
+
+bool isEditable(const std::vector<Mod>& mods, int index) {
+    return index > 0 && index < static_cast<int>(mods.size());
+}
+
+} // namespace
+
+std::vector<Mod> FreshModList() {
+    return {Mod{"[None]", ""}};
+}
+
+std::vector<Mod> ReadModsFile(const std::string& path) {
+    if (!pathExists(path))
+        return FreshModList();
+    const Lines lines = readTextFile(path);
+    std::vector<Mod> mods;
+    std::size_t i = 0;
+    do {
+        mods.push_back(Mod{lineAt(lines, i), lineAt(lines, i + 1)});
+        i += 2;
+    } while (i < lines.size());
+    return mods;
+}
+
+void WriteModsFile(const std::string& path, const std::vector<Mod>& mods) {
+    Lines lines;
+    for (const auto& mod : mods) {
+        lines.push_back(mod.name);
+        lines.push_back(mod.parameters);
+    }
+    writeTextFile(path, lines);
+}
+
+std::string ModFolderParameters(const std::string& folder) {
+    return FsGamePrefix + folder + " +sv_pure 0";
+}
+
+int FindMods(const std::string& gameFolder, std::vector<Mod>& mods) {
+    const std::string root = withTrailingSlash(gameFolder);
+    auto entries = listFolder(root);
+    std::stable_sort(entries.begin(), entries.end(), folderOrder);
+    int added = 0;
+    for (const auto& entry : entries) {
+        const std::string& folder = entry.name;
+        if (!entry.isFolder || folder == "baseq3" || isListed(mods, folder))
+            continue;
+        const std::string folderPath = root + folder + "/";
+        if (!isModFolder(folderPath))
+            continue;
+        mods.push_back(Mod{folder, ModFolderParameters(folder)});
+        ++added;
+        const std::string description = folderPath + "description.txt";
+        if (fileExists(description))
+            mods.back().name = lineAt(readTextFile(description), 0);
+    }
+    return added;
+}
+
+std::string ModParameters(const std::vector<Mod>& mods, int selectedIndex) {
+    return isEditable(mods, selectedIndex)
+               ? mods[static_cast<std::size_t>(selectedIndex)].parameters
+               : "";
+}
+
+int ModIndexForName(const std::vector<Mod>& mods, const std::string& name) {
+    for (std::size_t i = 0; i < mods.size(); ++i)
+        if (equalsNoCase(mods[i].name, name))
+            return static_cast<int>(i);
+    return 0;
+}
+
+bool CanEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex) {
+    return isEditable(mods, selectedIndex);
+}
+
+bool EditMod(std::vector<Mod>& mods, int index, const Mod& edited) {
+    if (!isEditable(mods, index))
+        return false;
+    mods[static_cast<std::size_t>(index)] = edited;
+    return true;
+}
+
+bool RemoveMod(std::vector<Mod>& mods, int index) {
+    if (!isEditable(mods, index))
+        return false;
+    mods.erase(mods.begin() + index);
+    return true;
+}
+
+} // namespace velkarn

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/setup/SetupRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// What the content search found: map files, bot names and player models.
+struct Catalogue {
+    MapFileListType MapFileList;       // in the order maps were first seen; parallel to cbMap
+    std::vector<std::string> BotNames; // kept sorted ignoring case; parallel to cbBot
+    ModelListType ModelList;           // in the order models were read or found
+    // A catalogue file could not be read whole: what was read may name an archive whose other
+    // finds were lost, so the next search starts from nothing, as a first search does.
+    bool needsRebuild = false;
+
+    // Inserts a bot name at its sorted place (equal names keep their arrival order).
+    void addBotName(const std::string& name);
+    // Some bot name equals `name` ignoring case.
+    bool isKnownBot(const std::string& name) const;
+    // The model names sorted ignoring case, as the player model list shows them.
+    std::vector<std::string> sortedModelNames() const;
+    // The first model whose name equals `name` exactly, or nullptr.
+    const AModel* findModel(const std::string& name) const;
+};
+
+// The whole in-memory setup of one run.
+struct SetupModel {
+    MapListType MapList; // the offline rotation, in play order
+    Catalogue catalogue;
+    ServerListType ServerList;       // pre-defined servers
+    ServerMapListType ServerMapList; // the server rotation
+    // Player model and skin named by the last setup file read; the next search selects them.
+    std::string SetupModelName;
+    std::string SetupSkinName;
+};
+
+} // namespace velkarn

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/platform/Random.h"
+#include "core/setup/SetupModel.h"
+#include "ui/rotation/BotsGroup.h"
+#include "ui/rotation/MapsGroup.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace velkarn {
+
+// The Complex page: the map rotation with each map's bots, and Play.
+class ComplexPage : public QWidget {
+    Q_OBJECT
+public:
+    ComplexPage(SetupModel& model, Random& random, QWidget* parent = nullptr);
+
+    BotsGroup* gbBots;
+    MapsGroup* gbMaps;
+    QPushButton* butPlay;
+    QPushButton* butComplexBack;
+};
+
+} // namespace velkarn

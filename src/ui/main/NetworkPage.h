@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/network/NewServerGroup.h"
+#include "ui/network/ServersGroup.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace velkarn {
+
+// The Network page: the pre-defined servers to join, or a new server, in the same place.
+class NetworkPage : public QWidget {
+    Q_OBJECT
+public:
+    explicit NetworkPage(QWidget* parent = nullptr);
+
+    // Shows the server list (true) or the new-server group (false).
+    void showServers(bool servers);
+
+    ServersGroup* gbServers;
+    NewServerGroup* gbNewServer;
+    QPushButton* butNetworkBack;
+};
+
+} // namespace velkarn

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/launch/SimpleSetup.h"
+#include "ui/widgets/SpinEdit.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace velkarn {
+
+// "Setup New": one sentence of choices ("I want to play 4 maps of Deathmatch with 30 frag limit
+// and with 10 minutes time limit") that builds a random rotation and plays it.
+class SetupNewGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit SetupNewGroup(QWidget* parent = nullptr);
+
+    QLabel* lbSimple0;
+    TSpinEdit* spSimpleNumMaps;
+    QLabel* lbSimple1;
+    QLabel* lbSimple4;
+    QComboBox* cbSimpleGameType; // item 0 "[Default]", then game types 1..4
+    QLabel* lbSimple5;
+    TSpinEdit* spSimpleFragLimit;
+    QLabel* lbSimple3;
+    QLabel* lbSimple6;
+    TSpinEdit* spSimpleTimeLimit;
+    QLabel* lbSimple2;
+    QLabel* lbSimple7;
+    QPushButton* butSimpleNewPlay;
+
+    // The choices as the controls hold them.
+    SimpleChoices choices() const;
+
+    // Names the limit under the frag limit field after the chosen game type.
+    void cbSimpleGameTypeChange();
+    // Replaces the rotation with a random one built from the choices and the Complex page's
+    // random-bot settings, shows it there, and plays it. When no rotation can be built the
+    // current one stays as it was.
+    void butSimpleNewPlayClick();
+
+private:
+    void createControls();
+    void layOut();
+};
+
+} // namespace velkarn

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/setup/SetupModel.h"
+#include "ui/widgets/SpinEdit.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+#include <array>
+#include <optional>
+#include <string>
+
+namespace velkarn {
+
+// "Player Options": the player's coloured name, model, skin, team and simulated ping.
+class TfmPlayerOptions : public QDialog {
+    Q_OBJECT
+public:
+    // FormCreate: reads models.txt from the main window's AppDir into its catalogue, so the
+    // main window must exist first.
+    explicit TfmPlayerOptions(QWidget* parent = nullptr);
+
+    QToolBar* ToolBar;
+    // tbBlack, tbRed, tbGreen, tbYellow, tbBlue, tbAqua, tbPink, tbWhite, codes "^0" to "^7".
+    std::array<QToolButton*, 8> colourButtons{};
+    QLabel* lbPlayerName;
+    QLineEdit* edTruePlayerName;
+    QTextEdit* rePlayerName; // read-only coloured preview
+    QLabel* lbPlayerModel;
+    QComboBox* cbPlayerModel;
+    QLabel* lbPlayerSkin;
+    QComboBox* cbPlayerSkin;
+    QLabel* lbPlayerTeam;
+    QComboBox* cbPlayerTeam;
+    QLabel* lbSimPing;
+    TSpinEdit* spSimPing;
+    QPushButton* butPlayerOptionsOK;
+
+    // tbBlackClick .. tbWhiteClick: puts "^" and `digit` in front of the name field's selection
+    // (the whole name when nothing is selected), dropping the codes inside it.
+    void tbColourClick(char digit);
+    // Rebuilds the coloured preview from the coded name; runs on every change of the name.
+    void edTruePlayerNameChange();
+    // Refills the skins of the chosen model (exact name) and selects the first.
+    void cbPlayerModelChange();
+    void butPlayerOptionsOKClick();
+
+    // After a content search: the sorted model list, then the model named `setupModel` and its
+    // skin named `setupSkin` (both exact), each falling back to the first entry.
+    void refillModels(const Catalogue& catalogue, const std::string& setupModel,
+                      const std::string& setupSkin);
+
+    // The player settings as the game script and the setup files read them.
+    std::string playerName() const; // coded, as typed
+    std::string modelName() const;
+    std::string skinName() const;
+    int team() const; // 0 "Choose at launch", 1 Blue, 2 Red
+    int simPing() const;
+    void setPlayerName(const std::string& codedName);
+    void setSimPing(int ping);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addColourButtons();
+    void refillSkins(const Catalogue& catalogue);
+
+    // Leaving the name field by keyboard clears its selection; a colour button reached with
+    // Tab still applies to what was selected.
+    struct Selection {
+        int start;
+        int length;
+    };
+    std::optional<Selection> selectionAtFocusOut_;
+};
+
+} // namespace velkarn

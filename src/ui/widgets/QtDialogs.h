@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/platform/Dialogs.h"
+
+class QWidget;
+
+namespace velkarn {
+
+// The real dialogs: QMessageBox, QFileDialog and QDialog::exec.
+class QtDialogs : public Dialogs {
+public:
+    void showMessage(const std::string& text) override;
+    std::optional<std::string> askOpenFileName(const std::string& caption,
+                                               const std::string& folder,
+                                               const std::string& filter) override;
+    std::optional<std::string> askSaveFileName(const std::string& caption,
+                                               const std::string& folder, const std::string& filter,
+                                               const std::string& defaultSuffix) override;
+    void runModal(QDialog& dialog) override;
+};
+
+} // namespace velkarn

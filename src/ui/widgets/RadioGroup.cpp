@@ -1,0 +1,24 @@
+#include "ui/widgets/RadioGroup.h"
+
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velkarn {
+
+TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent) {
+    auto* layout = new QVBoxLayout(this);
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        buttons_.addButton(button, i);
+        layout->addWidget(button);
+    }
+    connect(&buttons_, &QButtonGroup::idClicked, this, &TRadioGroup::itemIndexChanged);
+}
+
+void TRadioGroup::setItemIndex(int index) {
+    if (QAbstractButton* button = buttons_.button(index))
+        button->setChecked(true);
+}
+
+} // namespace velkarn

@@ -1,0 +1,90 @@
+#include "cli/PlayCommand.h"
+#include "support/GameFolder.h"
+#include "support/MapRecords.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+// An AppDir with a catalogue, models, mods and a setup "duel" of two maps.
+struct PlayFixture : ::testing::Test {
+    TempFolder app;
+    GameFolder game{true};
+    std::ostringstream out, err;
+
+    void SetUp() override {
+        app.write("path.txt", game.path() + "\r\n+set r_mode 4\r\n");
+        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
+                                  mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
+        app.write("models.txt", "brute\r\n default\r\n red\r\nEND\r\nanvil\r\n blue\r\nEND\r\n");
+        app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n");
+        app.write("configs/duel.vkn", "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n"
+                                      "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 1\r\n  Krag\r\n"
+                                      "   4\r\n   Red\r\n^1Ace\r\nBRUTE\r\nred\r\n0\r\n[none]\r\n");
+    }
+    int play(const std::string& name, bool noStart) {
+        return RunPlayCommand(app.path(), name, noStart, out, err);
+    }
+};
+
+} // namespace
+
+TEST_F(PlayFixture, NoStartWritesTheScriptAndPrintsTheParameters) {
+    EXPECT_EQ(play("duel", true), 0) << err.str();
+    EXPECT_EQ(out.str(), "+exec velkarn +set r_mode 4\n");
+    // "BRUTE" is no model name: the first of the sorted list (anvil) and its first skin.
+    EXPECT_EQ(game.script(),
+              "name ^1Ace\r\nseta model anvil/blue\r\ncl_timenudge 0\r\nsv_maxclients 16\r\n"
+              "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+              "addbot Vexor 3;set nextmap vstr m1\"\r\n"
+              "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+              "addbot Krag 4 Red;set nextmap vstr m0\"\r\nvstr m0\r\n");
+    EXPECT_FALSE(game.ran()) << "nothing is started";
+}
+
+TEST_F(PlayFixture, ModelSkinAndModMatchAsTheProgramDoes) {
+    std::string setup = app.read("configs/duel.vkn");
+    setup.replace(setup.find("BRUTE\r\nred\r\n0\r\n[none]"), 22, "brute\r\nred\r\n0\r\narena");
+    app.write("configs/duel.vkn", setup);
+    EXPECT_EQ(play("duel", true), 0) << err.str();
+    EXPECT_EQ(out.str(), "+set fs_game arena +sv_pure 0 +exec velkarn\n");
+    EXPECT_NE(game.script().find("seta model brute/red\r\n"), std::string::npos);
+}
+
+TEST_F(PlayFixture, StartsTheGameInItsFolder) {
+    EXPECT_EQ(play("duel", false), 0) << err.str();
+    EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn", "+set", "r_mode", "4"}));
+    EXPECT_TRUE(out.str().empty());
+}
+
+TEST_F(PlayFixture, ErrorsGoToStandardErrorWithStatusOne) {
+    EXPECT_EQ(play("missing", true), 1);
+    EXPECT_EQ(err.str(), "Cannot open file " + app.file("configs/missing.vkn") + "\n");
+
+    err.str("");
+    app.write("configs/bad.vkn", "1\r\ngorge1\r\n 1\r\n twenty\r\n");
+    EXPECT_EQ(play("bad", true), 1);
+    EXPECT_EQ(err.str(), "'twenty' is not a valid integer value\n");
+    EXPECT_FALSE(game.scriptWritten());
+
+    err.str("");
+    std::filesystem::remove(app.file("path.txt"));
+    EXPECT_EQ(play("duel", true), 1);
+    EXPECT_NE(err.str().find("Please set Quake III Arena executable path..."), std::string::npos);
+}
+
+TEST_F(PlayFixture, UnsafeNameIsRefusedAndNothingWritten) {
+    std::string setup = app.read("configs/duel.vkn");
+    setup.replace(setup.find("^1Ace"), 5, "Ace;quit");
+    app.write("configs/duel.vkn", setup);
+    EXPECT_EQ(play("duel", false), 1);
+    EXPECT_EQ(err.str(), "The player name must not contain a semicolon, a double quote or a "
+                         "control character!\n");
+    EXPECT_FALSE(game.scriptWritten());
+    EXPECT_FALSE(game.ran());
+}

@@ -1,0 +1,86 @@
+#include "cli/ScanCommand.h"
+#include "core/platform/FileSystem.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+class ScanCommandTest : public ::testing::Test {
+protected:
+    TempFolder app;
+    TempFolder game;
+    std::ostringstream out;
+    std::ostringstream err;
+
+    int scan() { return RunScanCommand(app.path(), out, err); }
+};
+
+} // namespace
+
+TEST_F(ScanCommandTest, SearchesRewritesTheFilesAndCountsWhatIsKnown) {
+    app.write("path.txt", game.path() + "\r\n\r\n");
+    // A map catalogued earlier whose archive has gone stays; the old model list is kept too.
+    app.write("maps.txt", "old.bsp\r\n /gone/old.pk3\r\n Old\r\n 0\r\n true\r\n false\r\n"
+                          " false\r\n false\r\nEND\r\n");
+    app.write("models.txt", "visor\r\n default\r\nEND\r\n");
+    app.write("mods.txt", "[None]\r\n\r\nMy mod\r\n+set fs_game mine\r\n");
+    game.makeFolder("baseq3");
+    writeZip(game.file("baseq3/pak0.pk3"), {{"maps/q3dm1.bsp", "m"},
+                                            {"maps/q3dm2.bsp", "m"},
+                                            {"scripts/bots.txt", "name Sarge\nname Anarki\n"},
+                                            {"models/players/keel/head.md3", "m"},
+                                            {"models/players/keel/head_default.skin", "s"}});
+    game.write("baseq3/broken.pk3", "not an archive");
+    game.write("arena2/vm/qagame.qvm", "code");
+
+    EXPECT_EQ(scan(), 0);
+    EXPECT_EQ(out.str(), "maps: 3\nbots: 2\nmodels: 2\nmods: 2\n");
+    EXPECT_NE(err.str().find(game.file("baseq3/broken.pk3")), std::string::npos) << err.str();
+
+    const std::string maps = app.read("maps.txt");
+    for (const char* name : {"old.bsp\r\n", "q3dm1.bsp\r\n", "q3dm2.bsp\r\n"})
+        EXPECT_NE(maps.find(name), std::string::npos) << name;
+    EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
+    EXPECT_EQ(app.read("models.txt"), "keel\r\n default\r\nEND\r\nvisor\r\n default\r\nEND\r\n");
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nMy mod\r\n+set fs_game mine\r\n"
+                                    "arena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
+}
+
+TEST_F(ScanCommandTest, WithoutAGameFolderNothingIsWritten) {
+    EXPECT_EQ(scan(), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("Cannot open file " + app.file("path.txt")), std::string::npos);
+
+    app.write("path.txt", game.file("missing/") + "\r\n");
+    err.str("");
+    EXPECT_EQ(scan(), 1);
+    EXPECT_NE(err.str().find(game.file("missing/")), std::string::npos) << err.str();
+
+    app.write("path.txt", "\r\n");
+    EXPECT_EQ(scan(), 1);
+    EXPECT_FALSE(pathExists(app.file("maps.txt")));
+    EXPECT_FALSE(pathExists(app.file("mods.txt")));
+}
+
+TEST_F(ScanCommandTest, BrokenListFilesAreReportedAndAnUnreadableModListIsKept) {
+    app.write("path.txt", game.path() + "\r\n");
+    app.write("maps.txt", "a.bsp\r\n /p.pk3\r\n t\r\n lots\r\n");
+    EXPECT_EQ(scan(), 0);
+    EXPECT_NE(err.str().find("'lots' is not a valid integer value"), std::string::npos);
+    EXPECT_EQ(out.str(), "maps: 0\nbots: 0\nmodels: 0\nmods: 0\n");
+
+    std::filesystem::remove(app.file("mods.txt"));
+    app.makeFolder("mods.txt"); // exists but cannot be read
+    std::filesystem::remove(app.file("maps.txt"));
+    err.str("");
+    EXPECT_EQ(scan(), 1);
+    EXPECT_NE(err.str().find("Cannot open file " + app.file("mods.txt")), std::string::npos);
+    EXPECT_FALSE(pathExists(app.file("maps.txt")));
+}

@@ -1,0 +1,73 @@
+#include "core/content/Levelshot.h"
+#include "core/images/JpegDecoder.h"
+#include "support/JpegFixture.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+bool near(int a, int b) {
+    return std::abs(a - b) < 24;
+}
+
+} // namespace
+
+TEST(JpegDecoderTest, DecodesColourAndGreyPictures) {
+    const QImage colour = DecodeJpeg(encodeJpeg(32, 16, false));
+    ASSERT_FALSE(colour.isNull());
+    EXPECT_EQ(colour.size(), QSize(32, 16));
+    EXPECT_EQ(colour.format(), QImage::Format_RGB32);
+    const QRgb left = colour.pixel(2, 8), right = colour.pixel(29, 8);
+    EXPECT_TRUE(near(qRed(left), 255) && near(qBlue(left), 0)) << std::hex << left;
+    EXPECT_TRUE(near(qRed(right), 0) && near(qBlue(right), 255)) << std::hex << right;
+
+    const QImage grey = DecodeJpeg(encodeJpeg(16, 16, true));
+    ASSERT_FALSE(grey.isNull());
+    EXPECT_TRUE(near(qGreen(grey.pixel(1, 1)), 40) && near(qGreen(grey.pixel(14, 1)), 200));
+}
+
+TEST(JpegDecoderTest, DamagedOrHugePicturesGiveANullImage) {
+    const std::string good = encodeJpeg(64, 64, false);
+    EXPECT_TRUE(DecodeJpeg("").isNull());
+    EXPECT_TRUE(DecodeJpeg("not a jpeg at all").isNull());
+    EXPECT_TRUE(DecodeJpeg(good.substr(0, 100)).isNull());
+
+    std::string huge = good;
+    const std::size_t frame = huge.find("\xFF\xC0");
+    ASSERT_NE(frame, std::string::npos);
+    huge.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF"); // 65535 by 65535
+    EXPECT_TRUE(DecodeJpeg(huge).isNull());
+
+    std::string scrambled = good;
+    for (std::size_t i = scrambled.size() / 2; i < scrambled.size() - 2; i += 3)
+        scrambled[i] = static_cast<char>(i * 31);
+    DecodeJpeg(scrambled); // may give a damaged picture or none, but returns
+}
+
+TEST(LevelshotTest, FindsJpegBeforeTgaIgnoringCase) {
+    TempFolder folder;
+    const std::string jpeg = encodeJpeg(8, 8, false);
+    writeZip(folder.file("maps.pk3"), {{"levelshots/Gorge1.JPG", jpeg},
+                                       {"levelshots/gorge1.tga", "tga"},
+                                       {"levelshots/q3dm1.tga", "tga bytes"}});
+    MessageLog log;
+    const auto gorge = ReadLevelshot(folder.file("maps.pk3"), "gorge1", log.handler());
+    ASSERT_TRUE(gorge);
+    EXPECT_EQ(gorge->format, Levelshot::Jpeg);
+    EXPECT_EQ(gorge->bytes, jpeg);
+
+    const auto dm1 = ReadLevelshot(folder.file("maps.pk3"), "q3dm1", log.handler());
+    ASSERT_TRUE(dm1);
+    EXPECT_EQ(dm1->format, Levelshot::Tga);
+    EXPECT_EQ(dm1->bytes, "tga bytes");
+
+    EXPECT_FALSE(ReadLevelshot(folder.file("maps.pk3"), "none", log.handler()));
+    EXPECT_FALSE(ReadLevelshot(folder.file("gone.pk3"), "gorge1", log.handler()));
+    EXPECT_TRUE(log.messages.empty());
+}

@@ -1,0 +1,35 @@
+#include "core/content/ModelChoice.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+
+namespace {
+
+void addModel(Catalogue& catalogue, const std::string& name, std::vector<std::string> skins) {
+    catalogue.ModelList.push_back(std::make_unique<AModel>());
+    AModel& model = *catalogue.ModelList.back();
+    model.Name = name;
+    for (const auto& skin : skins)
+        model.Skins[model.SkinCount++] = skin;
+}
+
+} // namespace
+
+TEST(ModelChoiceTest, ExactNamesWinElseTheFirstInSortedOrder) {
+    Catalogue catalogue;
+    EXPECT_EQ(chooseModelAndSkin(catalogue, "x", "y"),
+              std::make_pair(std::string(), std::string()));
+    addModel(catalogue, "visor", {"default", "red"});
+    addModel(catalogue, "Anarki", {"blue", "default"});
+    addModel(catalogue, "zed", {"green"});
+
+    EXPECT_EQ(chooseModelAndSkin(catalogue, "zed", "green"),
+              std::make_pair(std::string("zed"), std::string("green")));
+    EXPECT_EQ(chooseModelAndSkin(catalogue, "visor", "red"),
+              std::make_pair(std::string("visor"), std::string("red")));
+    EXPECT_EQ(chooseModelAndSkin(catalogue, "VISOR", "red"), // case counts
+              std::make_pair(std::string("Anarki"), std::string("blue")));
+    EXPECT_EQ(chooseModelAndSkin(catalogue, "visor", "Red"),
+              std::make_pair(std::string("visor"), std::string("default")));
+}

@@ -1,0 +1,191 @@
+#include "TgaBytes.h"
+#include "core/images/Targa.h"
+#include "core/platform/Random.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+QRgb pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
+
+} // namespace
+
+TEST(TargaMalformed, RunPastTheRowContinuesOnTheNextRow) {
+    TTarga targa;
+    // A run of 3 in rows of 2, then a raw packet of 3 that runs past the last row.
+    targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 2, .height = 3, .descriptor = 0x20}) +
+                        bytes({0x82, 0, 0, 255, 0x02, 0, 255, 0, 255, 0, 0, 1, 1, 1}));
+    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.Image(), 1, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(targa.Image(), 0, 2), 0x0000FFu);
+    EXPECT_EQ(pixel(targa.Image(), 1, 2), 0x010101u);
+
+    // A run far longer than the whole picture.
+    targa.LoadFromBytes(tgaHeader({.imageType = 11, .width = 2, .height = 2, .pixelDepth = 8}) +
+                        bytes({0xFF, 9}));
+    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0x090909u);
+}
+
+TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
+    // 300 entries: the first 256 fill the palette, the rest are skipped over.
+    std::string file = tgaHeader({.colorMapType = 1,
+                                  .imageType = 1,
+                                  .colorMapLength = 300,
+                                  .colorMapEntrySize = 24,
+                                  .width = 2,
+                                  .pixelDepth = 8});
+    for (int i = 0; i < 300; ++i)
+        file += bytes({i % 256, 1, 2});
+    file += bytes({255, 7});
+    TTarga targa;
+    targa.LoadFromBytes(file);
+    EXPECT_EQ(pixel(targa.Image(), 0, 0), qRgb(2, 1, 255) & 0xFFFFFF);
+    EXPECT_EQ(pixel(targa.Image(), 1, 0), qRgb(2, 1, 7) & 0xFFFFFF);
+
+    // A map of an entry size that is not understood is skipped, not taken for pixels.
+    TTarga odd;
+    odd.LoadFromBytes(
+        tgaHeader(
+            {.colorMapType = 1, .imageType = 2, .colorMapLength = 2, .colorMapEntrySize = 8}) +
+        bytes({99, 99, 3, 2, 1}));
+    EXPECT_EQ(pixel(odd.Image(), 0, 0), 0x010203u);
+}
+
+TEST(TargaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
+    TTarga targa;
+    // Three top-down rows of 2 pixels, data ends in the middle of the second row.
+    targa.LoadFromBytes(tgaHeader({.width = 2, .height = 3, .descriptor = 0x20}) +
+                        bytes({0, 0, 255, 0, 0, 255, 0, 255, 0, 0}));
+    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(targa.Image(), 1, 1), 0u);
+    EXPECT_EQ(pixel(targa.Image(), 0, 2), 0u);
+
+    // Run-length data cut inside a run's pixel, after a header, inside a raw packet.
+    for (const std::string& tail :
+         {bytes({0x81, 0, 0}), bytes({0x00, 5, 5, 5, 0x81}), bytes({0x03, 1, 1, 1, 2})}) {
+        targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 4, .height = 2}) + tail);
+        EXPECT_EQ(targa.Width(), 4);
+        EXPECT_EQ(pixel(targa.Image(), 3, 0), 0u);
+    }
+
+    // Header, identification and colour map cut short.
+    for (const std::string& cut : {std::string(), bytes({0, 0, 2, 0, 0}),
+                                   tgaHeader({.idLength = 40, .imageType = 2, .width = 3}) + "abc",
+                                   tgaHeader({.colorMapType = 1,
+                                   .imageType = 1,
+                                   .colorMapLength = 200,
+                                   .colorMapEntrySize = 32,
+                                   .width = 3,
+                                   .pixelDepth = 8}) +
+                                       bytes({1, 2, 3, 4, 5, 6})}) {
+        TTarga fresh;
+        fresh.LoadFromBytes(cut);
+        EXPECT_LE(fresh.Width(), 3);
+    }
+}
+
+TEST(TargaMalformed, EmptySizesAndUnsupportedKinds) {
+    TTarga targa;
+    for (int width : {0, 5}) {
+        const int height = width == 0 ? 5 : 0;
+        targa.LoadFromBytes(
+            tgaHeader(
+                {.imageType = 10, .width = std::uint16_t(width), .height = std::uint16_t(height)}) +
+            bytes({0xFF, 1, 2, 3}));
+        EXPECT_TRUE(targa.Empty());
+    }
+
+    // Grey of 16 bits is not understood: the type is taken, the picture stays blank.
+    targa.SetColorDepth(TTargaColorDepthType::cd24bit);
+    targa.LoadFromBytes(tgaHeader({.imageType = 3, .width = 2, .pixelDepth = 16}) +
+                        bytes({200, 255, 200, 255}));
+    EXPECT_EQ(targa.TargaType(), TTargaType::ttBlackAndWhiteImage);
+    EXPECT_EQ(targa.ColorDepth(), TTargaColorDepthType::cd24bit);
+    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0u);
+
+    // A colour-mapped type with 16-bit indices, and an unknown image type.
+    targa.LoadFromBytes(tgaHeader({.imageType = 9, .width = 2, .pixelDepth = 16}) +
+                        bytes({0x81, 1, 0}));
+    EXPECT_EQ(targa.TargaType(), TTargaType::ttRLEColorMapedImage);
+    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0u);
+    targa.LoadFromBytes(tgaHeader({.imageType = 5, .width = 2}) + std::string(6, '\x7f'));
+    EXPECT_EQ(targa.TargaType(), TTargaType::ttRLEColorMapedImage);
+    EXPECT_EQ(targa.Width(), 2);
+    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0u);
+
+    targa.LoadFromBytes(tgaHeader({.imageType = 0, .width = 3, .height = 2}));
+    EXPECT_EQ(targa.TargaType(), TTargaType::ttNoImageData);
+    EXPECT_EQ(targa.Width(), 3);
+}
+
+TEST(TargaMalformed, RefusesHeadersAskingForTooMuchMemory) {
+    TTarga targa;
+    targa.LoadFromBytes(tgaHeader({.width = 4, .height = 4}));
+    int changes = 0;
+    targa.OnChange = [&] { ++changes; };
+    try {
+        targa.LoadFromBytes(tgaHeader({.width = 65535, .height = 65535}));
+        FAIL() << "no error";
+    } catch (const TargaError& e) {
+        EXPECT_NE(std::string(e.what()).find("65535 x 65535 pixels is too large"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(targa.Width(), 4) << "a refused load keeps the picture";
+    EXPECT_EQ(changes, 0);
+}
+
+TEST(TargaMalformed, RandomDamageNeverCrashes) {
+    // Valid files of every kind, damaged at random; sizes stay small so this runs quickly.
+    std::vector<std::string> files;
+    for (auto [type, depth] : {std::pair{1, 8},
+                               {2, 16},
+                               {2, 24},
+                               {2, 32},
+                               {3, 8},
+                               {9, 8},
+                               {10, 16},
+                               {10, 24},
+                               {10, 32},
+                               {11, 8}}) {
+        std::string file = tgaHeader({.idLength = 3,
+                                      .colorMapType = std::uint8_t(type % 8 == 1 ? 1 : 0),
+                                      .imageType = std::uint8_t(type),
+                                      .colorMapLength = std::uint16_t(type % 8 == 1 ? 4 : 0),
+                                      .colorMapEntrySize = 24,
+                                      .width = 6,
+                                      .height = 5,
+                                      .pixelDepth = std::uint8_t(depth)}) +
+                           "abc";
+        if (type % 8 == 1)
+            file += std::string(12, '\x40');
+        for (int i = 0; i < 6 * 5 * depth / 8; ++i)
+            file.push_back(char(i * 37 % 256));
+        files.push_back(file);
+    }
+    Random random(1234);
+    for (int round = 0; round < 3000; ++round) {
+        std::string file = files[std::size_t(random.below(int(files.size())))];
+        const int damage = 1 + random.below(6);
+        for (int i = 0; i < damage; ++i)
+            file[std::size_t(random.below(int(file.size())))] = char(random.below(256));
+        file.resize(std::size_t(random.below(int(file.size()) + 1)));
+        if (file.size() > 15) { // width and height stay below 512
+            file[13] = char(file[13] & 0x01);
+            file[15] = char(file[15] & 0x01);
+        }
+        TTarga targa;
+        targa.LoadFromBytes(file);
+        if (!targa.Empty()) {
+            ASSERT_EQ(targa.Image().format(), QImage::Format_RGB32);
+        }
+    }
+}

@@ -1,0 +1,129 @@
+#include "core/launch/GameLaunch.h"
+#include "core/platform/Errors.h"
+#include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
+#include "support/GameFolder.h"
+#include "support/RotationFixtures.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string inOutMessage(auto write) {
+    try {
+        write();
+    } catch (const InOutError& e) {
+        return e.what();
+    }
+    return "written";
+}
+
+} // namespace
+
+TEST(GameParameters, PerPathAndMod) {
+    const ModChoice none;
+    const ModChoice mod{2, "+set fs_game cpma"};
+    EXPECT_EQ(GameParameters(LaunchPath::LocalPlay, "", none), "+exec velkarn ");
+    EXPECT_EQ(GameParameters(LaunchPath::Server, "+set dedicated 1", none),
+              "+exec velkarn +set dedicated 1");
+    EXPECT_EQ(GameParameters(LaunchPath::Join, "+set dedicated 1", none), "+exec velkarn");
+    for (auto path : {LaunchPath::LocalPlay, LaunchPath::Join, LaunchPath::Server})
+        EXPECT_EQ(GameParameters(path, "+extra", mod), "+set fs_game cpma +exec velkarn");
+    EXPECT_EQ(GameParameters(LaunchPath::LocalPlay, "x", ModChoice{-1, "ignored"}),
+              "+exec velkarn x");
+}
+
+TEST(WriteGameScript, WorkedExampleByteForByte) {
+    GameFolder game;
+    EXPECT_EQ(ScriptPath(game.dir.path()), game.dir.path() + "baseq3/velkarn.cfg");
+    const auto rotation =
+        listOf<AMap>({rotationEntry("gorge1", Deathmatch, 20, 10, {bot{"Vexor", 3, ""}}),
+                      rotationEntry("vault", TeamDeathmatch, 30, 15, {bot{"Krag", 4, "Red"}})});
+    WriteLocalScript(game.dir.path(), PlayerSettings{"^1Ace", "brute", "default", 1, 0}, rotation);
+    EXPECT_EQ(game.script(),
+              "name ^1Ace\r\n"
+              "seta model brute/default\r\n"
+              "cl_timenudge 0\r\n"
+              "sv_maxclients 16\r\n"
+              "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+              "addbot Vexor 3;set nextmap vstr m1\"\r\n"
+              "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+              "addbot Krag 4 Red;set nextmap vstr m0\"\r\n"
+              "vstr m0\r\n"
+              "team Blue\r\n");
+}
+
+TEST(WriteGameScript, SecondWriteReplacesTheFirstEntirely) {
+    GameFolder game;
+    WriteGameScript(game.dir.path(), Lines(50, "a long line from an earlier launch"));
+    WriteJoinScript(game.dir.path(), PlayerSettings{}, AServer{"s", "host", ""});
+    EXPECT_EQ(game.script(), "name \r\nseta model /\r\npassword \r\nconnect host\r\n");
+}
+
+TEST(WriteGameScript, FailuresRaiseTheRunTimeErrors) {
+    TempFolder noBaseq3;
+    EXPECT_EQ(inOutMessage([&] { WriteGameScript(noBaseq3.path(), {"x"}); }), "Invalid filename");
+    EXPECT_FALSE(folderExists(noBaseq3.file("baseq3"))); // not created either
+    EXPECT_EQ(inOutMessage([&] { WriteGameScript(noBaseq3.file("missing/"), {"x"}); }),
+              "Invalid filename");
+
+    GameFolder game;
+    game.dir.makeFolder("baseq3/velkarn.cfg"); // in the way of the script
+    EXPECT_EQ(inOutMessage([&] { WriteServerScript(game.dir.path(), ServerOptions{}, {}); }),
+              "File access denied");
+}
+
+TEST(WriteGameScript, UnsafeValueLeavesTheOldScript) {
+    GameFolder game;
+    WriteGameScript(game.dir.path(), {"old"});
+    ServerOptions options;
+    options.motd = "hi;rcon quit";
+    EXPECT_THROW(WriteServerScript(game.dir.path(), options, {}), UserMessage);
+    EXPECT_EQ(game.script(), "old\r\n");
+}
+
+TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
+    GameFolder game(true);
+    ASSERT_TRUE(StartGame(game.dir.path(), "+set fs_game \"my mod\" +exec velkarn "));
+    const Lines run = game.run();
+    ASSERT_EQ(run.size(), 6u);
+    EXPECT_EQ(fs::canonical(run[0]), fs::canonical(game.dir.path()));
+    EXPECT_EQ(Lines(run.begin() + 1, run.end()),
+              (Lines{"+set", "fs_game", "my mod", "+exec", "velkarn"}));
+}
+
+TEST(StartGame, NoExecutableReportsFalse) {
+    GameFolder game;
+    EXPECT_FALSE(StartGame(game.dir.path(), "+exec velkarn"));
+}
+
+TEST(Launch, PlayWritesThenStarts) {
+    GameFolder game(true);
+    const auto rotation = listOf<AMap>({rotationEntry("q3dm17", Deathmatch, 20, 10)});
+    EXPECT_TRUE(PlayLocal({game.dir.path(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
+    EXPECT_NE(game.script().find("map q3dm17\r\n"), std::string::npos);
+    const Lines run = game.run();
+    ASSERT_FALSE(run.empty());
+    EXPECT_EQ(Lines(run.begin() + 1, run.end()),
+              (Lines{"+exec", "velkarn", "+set", "g_spskill", "3"}));
+}
+
+TEST(Launch, ScriptFailureStartsNothing) {
+    GameFolder game(true);
+    fs::remove(game.dir.file("baseq3"));
+    EXPECT_THROW(JoinServer({game.dir.path(), "", {}}, PlayerSettings{}, AServer{"s", "h", ""}),
+                 InOutError);
+    game.dir.makeFolder("baseq3");
+    PlayerSettings unsafe;
+    unsafe.name = "me\";kill";
+    EXPECT_THROW(PlayLocal({game.dir.path(), "", {}}, unsafe, {}), UserMessage);
+    EXPECT_FALSE(fileExists(ScriptPath(game.dir.path())));
+    // Both failed before the start, so the game never ran.
+    EXPECT_FALSE(game.ran());
+}

@@ -1,0 +1,234 @@
+#include "core/launch/GameScript.h"
+#include "core/platform/Errors.h"
+#include "support/RotationFixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+PlayerSettings ace() {
+    return {"^1Ace", "brute", "default", 1, 0};
+}
+
+const bot Vexor{"Vexor", 3, ""};
+const bot KragRed{"Krag", 4, "Red"};
+
+} // namespace
+
+TEST(LocalScript, WorkedExampleTwoEntries) {
+    const auto rotation = listOf<AMap>({rotationEntry("gorge1", Deathmatch, 20, 10, {Vexor}),
+                                        rotationEntry("vault", TeamDeathmatch, 30, 15, {KragRed})});
+    const Lines expected = {
+        "name ^1Ace",
+        "seta model brute/default",
+        "cl_timenudge 0",
+        "sv_maxclients 16",
+        "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+        "addbot Vexor 3;set nextmap vstr m1\"",
+        "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+        "addbot Krag 4 Red;set nextmap vstr m0\"",
+        "vstr m0",
+        "team Blue",
+    };
+    EXPECT_EQ(LocalScriptLines(ace(), rotation), expected);
+}
+
+TEST(LocalScript, OneEntryIsPlainCommandsWithBotsAfterTheMap) {
+    // A stored team is not written outside team games.
+    const bot bones{"Bones", 5, "Blue"};
+    const auto rotation =
+        listOf<AMap>({rotationEntry("q3tourney2", Tournament, 10, 0, {Vexor, bones})});
+    PlayerSettings player{"", "", "", 0, 250};
+    const Lines expected = {
+        "name ",
+        "seta model /",
+        "cl_timenudge 250",
+        "sv_maxclients 16",
+        "set g_gametype 1",
+        "set fraglimit 10",
+        "set timelimit 0",
+        "map q3tourney2",
+        "addbot Vexor 3",
+        "addbot Bones 5",
+    };
+    EXPECT_EQ(LocalScriptLines(player, rotation), expected);
+}
+
+TEST(LocalScript, CaptureTheFlagSetsCaptureLimitAndTeams) {
+    const auto rotation = listOf<AMap>({rotationEntry("q3ctf1", CaptureTheFlag, 8, 20, {KragRed})});
+    const Lines lines = LocalScriptLines(ace(), rotation);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[4], "set g_gametype 4");
+    EXPECT_EQ(lines[5], "set capturelimit 8");
+    EXPECT_EQ(lines[8], "addbot Krag 4 Red");
+    EXPECT_EQ(lines[9], "team Blue");
+}
+
+TEST(LocalScript, EmptyRotationStillStartsTheChain) {
+    PlayerSettings player = ace();
+    player.team = 2;
+    const Lines lines = LocalScriptLines(player, MapListType{});
+    const Lines expected = {"name ^1Ace",     "seta model brute/default",
+                            "cl_timenudge 0", "sv_maxclients 16",
+                            "vstr m0",        "team Red"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(LocalScript, KickListsWrapAndSkipEntriesWithoutBots) {
+    const bot a{"Anarki", 1, ""}, b{"Bitterman", 2, ""}, c{"Crash", 3, ""};
+    const auto rotation = listOf<AMap>({rotationEntry("m0map", Deathmatch, 0, 20, {a, b}),
+                                        rotationEntry("m1map", Deathmatch, 0, 20),
+                                        rotationEntry("m2map", Deathmatch, 0, 20, {c})});
+    const Lines lines = LocalScriptLines(PlayerSettings{}, rotation);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[4], "set m0 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m0map;"
+                        "kick Crash;addbot Anarki 1;addbot Bitterman 2;set nextmap vstr m1\"");
+    EXPECT_EQ(lines[5], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m1map;"
+                        "kick Anarki;kick Bitterman;set nextmap vstr m2\"");
+    EXPECT_EQ(lines[6], "set m2 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m2map;"
+                        "addbot Crash 3;set nextmap vstr m0\"");
+    EXPECT_EQ(lines[7], "vstr m0");
+}
+
+TEST(LocalScript, DamagedRosterCountReadsOnlyTheRoster) {
+    AMap entry = rotationEntry("x", Deathmatch, 0, 0);
+    entry.BotCount = 200;
+    for (auto& b : entry.Bots)
+        b = Vexor;
+    const Lines lines = LocalScriptLines(PlayerSettings{}, listOf<AMap>({entry}));
+    EXPECT_EQ(lines.size(), 8u + MaxRosterSlots);
+}
+
+TEST(JoinScript, PasswordLineAlwaysPrecedesConnect) {
+    PlayerSettings player = ace();
+    player.team = 0;
+    const Lines lines = JoinScriptLines(player, AServer{"Home", "10.0.0.5:27960", ""});
+    const Lines expected = {"name ^1Ace", "seta model brute/default", "password ",
+                            "connect 10.0.0.5:27960"};
+    EXPECT_EQ(lines, expected);
+    const Lines withTeam = JoinScriptLines(ace(), AServer{"Home", "host", "secret"});
+    const Lines expectedWithTeam = {"name ^1Ace", "seta model brute/default", "team Blue",
+                                    "password secret", "connect host"};
+    EXPECT_EQ(withTeam, expectedWithTeam);
+}
+
+TEST(ServerScript, OptionsThenRotationWithoutBots) {
+    ServerOptions options;
+    options.hostName = "My Server";
+    options.motd = "Welcome";
+    const Lines header = {"sv_maxclients 4",
+                          "sv_hostname My Server",
+                          "g_motd Welcome",
+                          "sv_privateClients 0",
+                          "sv_pure 0",
+                          "sv_maxrate 10000",
+                          "g_weaponrespawn 5",
+                          "g_allowvote 1",
+                          "g_syncronousclients 0"};
+
+    Lines empty = header;
+    empty.push_back("vstr m0");
+    EXPECT_EQ(ServerScriptLines(options, ServerMapListType{}), empty);
+
+    Lines one = header;
+    for (const char* line :
+         {"set g_gametype 4", "set capturelimit 8", "set timelimit 20", "map q3ctf1"})
+        one.push_back(line);
+    EXPECT_EQ(ServerScriptLines(options, listOf<AServerMap>({serverEntry("q3ctf1", 4, 8, 20)})),
+              one);
+
+    options = ServerOptions{16, "", "", "pw", true, 25000, 0, false, true};
+    const Lines many = ServerScriptLines(
+        options, listOf<AServerMap>({serverEntry("a", 1, 5, 10), serverEntry("b", 2, 0, 0)}));
+    const Lines expected = {
+        "sv_maxclients 16",
+        "sv_hostname ",
+        "g_motd ",
+        "sv_privateClients 1",
+        "sv_privatePassword pw",
+        "sv_pure 1",
+        "sv_maxrate 25000",
+        "g_weaponrespawn 0",
+        "g_allowvote 0",
+        "g_syncronousclients 1",
+        "set m0 \"set g_gametype 0;set fraglimit 5;set timelimit 10;map a;set nextmap vstr m1\"",
+        "set m1 \"set g_gametype 1;set fraglimit 0;set timelimit 0;map b;set nextmap vstr m0\"",
+        "vstr m0",
+    };
+    EXPECT_EQ(many, expected);
+}
+
+// Every text a script carries is checked, and the message names the field.
+TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheField) {
+    auto message = [](auto build) -> std::string {
+        try {
+            build();
+        } catch (const UserMessage& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    const std::string tail =
+        " must not contain a semicolon, a double quote or a control character!";
+    const auto two = [](AMap first) {
+        return listOf<AMap>({first, rotationEntry("b", Deathmatch, 0, 0)});
+    };
+
+    PlayerSettings player = ace();
+    player.name = "^1x\x7f";
+    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player name" + tail);
+    player.name = "^1A^7ce d\xc3\xa9j\xc3\xa0"; // colour codes and UTF-8 are fine
+    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "accepted");
+    player.name = "x;quit";
+    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player name" + tail);
+    player = ace();
+    player.model = "brute\"";
+    EXPECT_EQ(message([&] { JoinScriptLines(player, AServer{}); }), "The player model" + tail);
+    player = ace();
+    player.skin = "red\nquit";
+    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player skin" + tail);
+
+    EXPECT_EQ(message([&] { LocalScriptLines(ace(), two(rotationEntry("a;quit", 1, 0, 0))); }),
+              "The map name" + tail);
+    EXPECT_EQ(message([&] {
+                  LocalScriptLines(
+                      ace(), listOf<AMap>({rotationEntry("a", 1, 0, 0, {bot{"V;x", 1, ""}})}));
+              }),
+              "The bot name" + tail);
+    EXPECT_EQ(message([&] {
+                  LocalScriptLines(ace(), two(rotationEntry("a", 3, 0, 0, {bot{"V", 1, "R\"d"}})));
+              }),
+              "The bot team" + tail);
+    // Not written, so not refused: a team outside team games.
+    EXPECT_EQ(message([&] {
+                  LocalScriptLines(ace(), two(rotationEntry("a", 1, 0, 0, {bot{"V", 1, "R\"d"}})));
+              }),
+              "accepted");
+
+    EXPECT_EQ(message([&] {
+                  JoinScriptLines(ace(), AServer{"n", "h;quit", ""});
+              }),
+              "The server address" + tail);
+    EXPECT_EQ(message([&] {
+                  JoinScriptLines(ace(), AServer{"n;ok", "h", "p\x01"});
+              }),
+              "The server password" + tail);
+
+    ServerOptions options;
+    options.hostName = "a;b";
+    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The host name" + tail);
+    options = ServerOptions{};
+    options.motd = "hi\r\nquit";
+    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The message" + tail);
+    options = ServerOptions{};
+    options.password = "\"";
+    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The server password" + tail);
+    EXPECT_EQ(message([&] {
+                  ServerScriptLines(ServerOptions{},
+                                    listOf<AServerMap>({serverEntry("m\"", 1, 0, 0)}));
+              }),
+              "The map name" + tail);
+}

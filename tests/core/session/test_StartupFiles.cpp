@@ -1,0 +1,106 @@
+#include "core/platform/FileSystem.h"
+#include "core/session/StartupFiles.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using velkarn::test::TempFolder;
+
+namespace {
+
+std::string mapRecord(const std::string& file, const std::string& count, const std::string& ffa) {
+    return file + "\r\n /games/pak0.pk3\r\n Title\r\n " + count + "\r\n " + ffa +
+           "\r\n false\r\n TRUE\r\n true\r\nEND\r\n";
+}
+
+} // namespace
+
+TEST(StartupFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
+    TempFolder app;
+    SetupModel model;
+    const StartupFiles result = LoadListFiles(app.path(), model);
+    EXPECT_TRUE(result.pathFileMissing);
+    EXPECT_FALSE(result.paths);
+    EXPECT_TRUE(result.errors.empty());
+    EXPECT_TRUE(result.serverListReadable);
+    EXPECT_TRUE(folderExists(app.file("configs")));
+}
+
+TEST(StartupFiles, ReadsEveryListFileWithMixedLineEnds) {
+    TempFolder app;
+    app.write("path.txt", "/games/q3/\n+set r_fullscreen 0\rextra\r\n");
+    app.write("maps.txt", mapRecord("gorge1.bsp", "2", "true") + mapRecord("vault.bsp", "0", "x"));
+    app.write("bots.txt", "Vexor\r\n\r\nbrute\nAnvil\r");
+    // Four lines: the second server has an empty address and password.
+    app.write("servers.txt", "Home\r\n 10.0.0.1:27960\r\n secret\r\nSecond\r\n");
+    SetupModel model;
+    const StartupFiles result = LoadListFiles(app.path(), model);
+
+    ASSERT_TRUE(result.paths);
+    EXPECT_EQ(result.paths->gameFolder, "/games/q3/");
+    EXPECT_EQ(result.paths->commandLine, "+set r_fullscreen 0");
+
+    const auto& maps = model.catalogue.MapFileList;
+    ASSERT_EQ(maps.size(), 2u);
+    EXPECT_EQ(maps[0]->FileName, "gorge1.bsp");
+    EXPECT_EQ(maps[0]->ArchivePath, "/games/pak0.pk3");
+    EXPECT_EQ(maps[0]->LongName, "Title");
+    EXPECT_EQ(maps[0]->ArenaBotCount, 2);
+    EXPECT_EQ(maps[0]->SupportsFFA, 1);
+    EXPECT_EQ(maps[0]->SupportsTourney, 0);
+    EXPECT_EQ(maps[0]->SupportsTeam, 0) << "only \"true\" in lower case counts";
+    EXPECT_EQ(maps[0]->SupportsCTF, 1);
+    EXPECT_EQ(maps[1]->SupportsFFA, 0);
+
+    EXPECT_EQ(model.catalogue.BotNames, (std::vector<std::string>{"", "Anvil", "brute", "Vexor"}));
+
+    ASSERT_EQ(model.ServerList.size(), 2u);
+    EXPECT_EQ(model.ServerList[0]->Name, "Home");
+    EXPECT_EQ(model.ServerList[0]->Address, "10.0.0.1:27960");
+    EXPECT_EQ(model.ServerList[0]->Password, "secret");
+    EXPECT_EQ(model.ServerList[1]->Name, "Second");
+    EXPECT_EQ(model.ServerList[1]->Address, "");
+    EXPECT_EQ(model.ServerList[1]->Password, "");
+}
+
+TEST(StartupFiles, EmptyFilesGiveNoEntries) {
+    TempFolder app;
+    app.write("path.txt", "");
+    app.write("maps.txt", "");
+    app.write("bots.txt", "");
+    app.write("servers.txt", "");
+    SetupModel model;
+    const StartupFiles result = LoadListFiles(app.path(), model);
+    ASSERT_TRUE(result.paths);
+    EXPECT_EQ(result.paths->gameFolder, "");
+    EXPECT_TRUE(model.catalogue.MapFileList.empty());
+    EXPECT_TRUE(model.catalogue.BotNames.empty());
+    EXPECT_TRUE(model.ServerList.empty());
+}
+
+TEST(StartupFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
+    TempFolder app;
+    app.write("maps.txt", mapRecord("a.bsp", "1", "true") + mapRecord("b.bsp", "two", "true") +
+                              mapRecord("c.bsp", "3", "true"));
+    app.write("bots.txt", "Vexor\r\n");
+    app.write("servers.txt", "Home\r\n addr\r\n \r\n");
+    SetupModel model;
+    const StartupFiles result = LoadListFiles(app.path(), model);
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_EQ(result.errors[0], "'two' is not a valid integer value");
+    ASSERT_EQ(model.catalogue.MapFileList.size(), 1u) << "records before the bad one stay";
+    EXPECT_EQ(model.catalogue.BotNames.size(), 1u);
+    ASSERT_EQ(model.ServerList.size(), 1u);
+    EXPECT_TRUE(result.serverListReadable);
+}
+
+TEST(StartupFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
+    TempFolder app;
+    app.makeFolder("servers.txt"); // exists but cannot be read as a file
+    SetupModel model;
+    const StartupFiles result = LoadListFiles(app.path(), model);
+    EXPECT_FALSE(result.serverListReadable);
+    ASSERT_EQ(result.errors.size(), 1u);
+    EXPECT_EQ(result.errors[0], "Cannot open file " + app.file("servers.txt"));
+}

@@ -1,0 +1,233 @@
+#include "core/setup/TextHelpers.h"
+#include "support/AppFixture.h"
+#include "support/GameFolder.h"
+#include "ui/main/ComplexPage.h"
+#include "ui/main/SimplePage.h"
+#include "ui/network/SetupNewGroup.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+enum Item { DefaultItem, DeathmatchItem, TournamentItem, TeamDeathmatchItem, CaptureTheFlagItem };
+
+// The program's windows over a catalogue given by each test, a few bots, and a game folder with
+// the fake game.
+class SetupNewGroupTest : public AppFixture {
+protected:
+    GameFolder game{true};
+
+    void startWith(const std::string& catalogue) {
+        app.write("path.txt", game.path() + "\r\n\r\n");
+        app.write("maps.txt", catalogue);
+        app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\nMynx\r\n");
+        start();
+    }
+    SetupNewGroup& group() { return *main().simplePage->gbSetupNew; }
+    MapsGroup& maps() { return *main().complexPage->gbMaps; }
+    BotsGroup& bots() { return *main().complexPage->gbBots; }
+    const MapListType& rotation() { return main().model.MapList; }
+    void play(int item, int mapCount) {
+        group().cbSimpleGameType->setCurrentIndex(item);
+        group().spSimpleNumMaps->setValue(mapCount);
+        group().butSimpleNewPlay->click();
+    }
+    QStringList shownLines() {
+        QStringList lines;
+        for (int row = 0; row < maps().lbMaps->count(); ++row)
+            lines << maps().lbMaps->item(row)->text();
+        return lines;
+    }
+    // Free for all, tournament with one bot and with none, team and capture the flag.
+    static std::string mixedCatalogue() {
+        return mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
+               mapRecord("duel1.bsp", "Duel", 1, true, true, false, false) +
+               mapRecord("duel2.bsp", "Duel Two", 0, false, true, false, false) +
+               mapRecord("flags1.bsp", "Flags", 3, false, false, true, true);
+    }
+    static void typeAndLeave(QAbstractSpinBox& field, const QString& text) {
+        field.findChild<QLineEdit*>()->setText(text);
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(&field, &leave);
+    }
+};
+
+} // namespace
+
+TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
+    startWith(mixedCatalogue());
+    SetupNewGroup& g = group();
+    const std::pair<TSpinEdit*, std::array<int, 4>> fields[] = {
+        {g.spSimpleNumMaps, {1, 99, 1, 4}},
+        {g.spSimpleFragLimit, {0, 255, 5, 30}},
+        {g.spSimpleTimeLimit, {0, 255, 5, 10}}};
+    for (const auto& [field, expected] : fields) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        EXPECT_EQ(field->minimum(), expected[0]);
+        EXPECT_EQ(field->maximum(), expected[1]);
+        EXPECT_EQ(field->singleStep(), expected[2]);
+        EXPECT_EQ(field->value(), expected[3]);
+    }
+    QStringList items;
+    for (int i = 0; i < g.cbSimpleGameType->count(); ++i)
+        items << g.cbSimpleGameType->itemText(i);
+    EXPECT_EQ(items, (QStringList{"[Default]", "Deathmatch", "Tournament", "Team Deathmatch",
+                                  "Capture The Flag"}));
+    EXPECT_EQ(g.cbSimpleGameType->currentText(), "Deathmatch");
+    QStringList sentence;
+    for (QLabel* word : {g.lbSimple0, g.lbSimple1, g.lbSimple4, g.lbSimple5, g.lbSimple3,
+                         g.lbSimple6, g.lbSimple2, g.lbSimple7})
+        sentence << word->text();
+    EXPECT_EQ(sentence.join('|'),
+              "I want to play|maps|of|with|frag limit|and with|time limit|minutes");
+    EXPECT_EQ(g.butSimpleNewPlay->text(), "Play...");
+    EXPECT_TRUE(g.butSimpleNewPlay->font().bold());
+}
+
+TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
+    startWith(mixedCatalogue());
+    const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture limit"},
+                                                {TournamentItem, "frag limit"},
+                                                {TeamDeathmatchItem, "frag limit"},
+                                                {CaptureTheFlagItem, "capture limit"},
+                                                {DeathmatchItem, "frag limit"}};
+    for (const auto& [item, caption] : captions) {
+        group().cbSimpleGameType->setCurrentIndex(item);
+        EXPECT_EQ(group().lbSimple3->text(), caption) << item;
+    }
+}
+
+TEST_F(SetupNewGroupTest, NotANumberCountsAsTheMinimum) {
+    startWith(mixedCatalogue());
+    typeAndLeave(*group().spSimpleFragLimit, "abc");
+    EXPECT_EQ(group().spSimpleFragLimit->value(), 0);
+    typeAndLeave(*group().spSimpleTimeLimit, "300");
+    EXPECT_EQ(group().spSimpleTimeLimit->value(), 255);
+
+    // A count still being typed when Play is pressed counts too: "abc" maps is one map.
+    group().spSimpleNumMaps->findChild<QLineEdit*>()->setText("abc");
+    group().butSimpleNewPlay->click();
+    ASSERT_EQ(rotation().size(), 1u);
+    EXPECT_EQ(rotation()[0]->FragLimit, 0);
+    EXPECT_EQ(rotation()[0]->TimeLimit, 255);
+}
+
+TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage) {
+    startWith(mapRecord("gorge1.bsp", "Gorge", 2, true, false, false, false));
+    play(DeathmatchItem, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+    ASSERT_EQ(rotation().size(), 1u);
+    const AMap& entry = *rotation()[0];
+    EXPECT_EQ(entry.Name, "gorge1");
+    EXPECT_EQ(entry.GameType, Deathmatch);
+    EXPECT_EQ(entry.FragLimit, 30);
+    EXPECT_EQ(entry.TimeLimit, 10);
+    EXPECT_EQ(entry.BotCount, 2) << "the arena's bot count";
+
+    const std::string script = game.script();
+    EXPECT_NE(script.find("set g_gametype 0\r\nset fraglimit 30\r\nset timelimit 10\r\n"
+                          "map gorge1\r\naddbot "),
+              std::string::npos)
+        << script;
+    EXPECT_EQ(script.find("vstr"), std::string::npos) << "no rotation chain for one map";
+    const Lines arguments = game.arguments();
+    EXPECT_EQ(arguments, (Lines{"+exec", "velkarn"}));
+
+    EXPECT_EQ(shownLines(), QStringList{QString::fromStdString(MapEntryText(entry))});
+    EXPECT_TRUE(maps().cbGameType->isEnabled());
+    EXPECT_TRUE(bots().butAddRemoveBots->isEnabled());
+    EXPECT_EQ(maps().currentEntry(), &entry) << "the last entry is the one worked on";
+    EXPECT_EQ(bots().lbBots->count(), 2) << "its roster is shown";
+}
+
+TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
+    startWith(mapRecord("flags1.bsp", "Flags", 3, false, false, false, true) +
+              mapRecord("flags2.bsp", "Flags Two", 0, false, false, true, true));
+    group().spSimpleFragLimit->setValue(50);
+    play(DefaultItem, 3);
+    ASSERT_EQ(rotation().size(), 3u);
+    std::set<std::string> teams;
+    for (const auto& entry : rotation()) {
+        EXPECT_EQ(entry->GameType, CaptureTheFlag);
+        EXPECT_EQ(entry->FragLimit, 8) << "the capture limit, whatever the field says";
+        ASSERT_EQ(entry->BotCount, 5);
+        for (int slot = 0; slot < entry->BotCount; ++slot)
+            teams.insert(entry->Bots[static_cast<std::size_t>(slot)].Team);
+    }
+    EXPECT_EQ(teams, (std::set<std::string>{"Blue", "Red"})) << "random teams are balanced";
+    EXPECT_EQ(shownLines().size(), 3);
+    EXPECT_TRUE(bots().cbRanTeam->isEnabled()) << "the last entry is a team game";
+
+    // The Complex page's random-bot choices, as the user left them, decide skills and teams.
+    bots().cbRanSkill->setCurrentIndex(5);
+    bots().cbRanTeam->setCurrentIndex(2);
+    play(DefaultItem, 2);
+    ASSERT_EQ(rotation().size(), 2u);
+    for (const auto& entry : rotation())
+        for (int slot = 0; slot < entry->BotCount; ++slot) {
+            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Skill, 5);
+            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Team, "Red");
+        }
+}
+
+TEST_F(SetupNewGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts) {
+    startWith(mixedCatalogue());
+    play(TournamentItem, 6); // more entries than tourney arenas: later ones repeat
+    ASSERT_EQ(rotation().size(), 6u);
+    std::set<std::string> names;
+    for (const auto& entry : rotation()) {
+        names.insert(entry->Name);
+        EXPECT_EQ(entry->GameType, Tournament);
+        EXPECT_EQ(entry->FragLimit, 30);
+        EXPECT_EQ(entry->BotCount, entry->Name == "duel1" ? 1 : 4) << entry->Name;
+        for (int slot = 0; slot < entry->BotCount; ++slot)
+            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Team, "None");
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"duel1", "duel2"}));
+    EXPECT_NE(rotation()[0]->Name, rotation()[1]->Name) << "the second entry avoids the first map";
+    EXPECT_NE(game.script().find("vstr m0"), std::string::npos);
+}
+
+TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
+    startWith(mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false));
+    play(DeathmatchItem, 2);
+    ASSERT_EQ(rotation().size(), 2u);
+    std::filesystem::remove(game.dir.file("baseq3/velkarn.cfg"));
+    const AMap* first = rotation()[0].get();
+    const QStringList shown = shownLines();
+
+    play(CaptureTheFlagItem, 3);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].ends_with("!")) << dialogs.messages[0];
+    EXPECT_EQ(rotation().size(), 2u);
+    EXPECT_EQ(rotation()[0].get(), first);
+    EXPECT_EQ(shownLines(), shown);
+    EXPECT_FALSE(game.scriptWritten());
+
+    // An empty catalogue likewise.
+    main().model.catalogue.MapFileList.clear();
+    play(DeathmatchItem, 3);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].ends_with("!")) << dialogs.messages[1];
+    EXPECT_EQ(rotation()[0].get(), first);
+    EXPECT_EQ(shownLines(), shown);
+    EXPECT_FALSE(game.scriptWritten());
+}
+
+TEST_F(SetupNewGroupTest, AFailedScriptLeavesTheBuiltRotation) {
+    startWith(mixedCatalogue());
+    std::filesystem::remove_all(game.dir.file("baseq3"));
+    play(DeathmatchItem, 2);
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
+    EXPECT_EQ(rotation().size(), 2u);
+    EXPECT_EQ(shownLines().size(), 2);
+    EXPECT_FALSE(fileExists(game.dir.file("fake_game_run.txt")));
+}

@@ -1,0 +1,225 @@
+#include "OptionsWindowsTest.h"
+#include "core/platform/FileSystem.h"
+#include "ui/options/GameOptionsWindow.h"
+#include "ui/options/ModEditWindow.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <cstdio>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+class GameOptionsWindowTest : public OptionsWindowsTest {
+protected:
+    TempFolder game;
+
+    TfmGameOptions& options() { return *forms().fmGameOptions; }
+
+    QStringList modNames() {
+        QStringList names;
+        for (int i = 0; i < options().cbMod->count(); ++i)
+            names << options().cbMod->itemText(i);
+        return names;
+    }
+    QStringList modParameters() {
+        QStringList parameters;
+        for (int i = 0; i < options().lbModParameters->count(); ++i)
+            parameters << options().lbModParameters->item(i)->text();
+        return parameters;
+    }
+    bool editAndRemoveEnabled() {
+        EXPECT_EQ(options().butEditMod->isEnabled(), options().butRemoveMod->isEnabled());
+        return options().butEditMod->isEnabled();
+    }
+    // A list of "[None]" and two mods, as a program start reads it.
+    void startWithTwoMods() {
+        app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
+                              "Team\r\n+set fs_game team +sv_pure 0\r\n");
+        createWindows();
+    }
+    // Edits the selected mod; `user` plays the part of the user in the edit window.
+    void editSelected(const std::function<void(TfmModEdit&)>& user) {
+        dialogs.onModal = [&](QDialog& window) { user(static_cast<TfmModEdit&>(window)); };
+        options().butEditMod->click();
+    }
+};
+
+} // namespace
+
+TEST_F(GameOptionsWindowTest, ModsFileFillsNamesAndParametersIndexForIndex) {
+    app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\nOdd");
+    createWindows();
+    EXPECT_EQ(modNames(), (QStringList{"[None]", "Arena", "Odd"}));
+    EXPECT_EQ(modParameters(), (QStringList{"", "+set fs_game arena +sv_pure 0", ""}));
+    EXPECT_EQ(options().selectedModIndex(), 0);
+    EXPECT_FALSE(editAndRemoveEnabled());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZeroAndGivesTheChoice) {
+    startWithTwoMods();
+    options().cbMod->setCurrentIndex(2);
+    EXPECT_TRUE(editAndRemoveEnabled());
+    EXPECT_EQ(options().selectedModName(), "Team");
+    EXPECT_EQ(options().selectedModParameters(), "+set fs_game team +sv_pure 0");
+    options().selectModByName("ARENA");
+    EXPECT_EQ(options().selectedModIndex(), 1);
+    options().selectModByName("gone");
+    EXPECT_FALSE(editAndRemoveEnabled());
+    EXPECT_EQ(options().selectedModParameters(), "");
+}
+
+TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheSelection) {
+    game.makeFolder("baseq3/vm");
+    game.makeFolder("arena2/vm");
+    game.write("packed/zz.pk3", "PK");
+    game.write("packed/description.txt", "Packed Mod\r\nsecond line\r\n");
+    game.write("notes/description.txt", "Not a mod\r\n");
+    startWithTwoMods();
+    options().edExePath->setText(QString::fromLocal8Bit(game.path()));
+    options().cbMod->setCurrentIndex(1);
+
+    options().butFindMods->click();
+    EXPECT_EQ(modNames(), (QStringList{"[None]", "Arena", "Team", "arena2", "Packed Mod"}));
+    EXPECT_EQ(modParameters()[4], "+set fs_game packed +sv_pure 0");
+    EXPECT_EQ(options().selectedModIndex(), 1);
+    EXPECT_TRUE(editAndRemoveEnabled());
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
+                                    "Team\r\n+set fs_game team +sv_pure 0\r\n"
+                                    "arena2\r\n+set fs_game arena2 +sv_pure 0\r\n"
+                                    "Packed Mod\r\n+set fs_game packed +sv_pure 0\r\n");
+
+    // Listed folders are not added again.
+    options().butFindMods->click();
+    EXPECT_EQ(options().cbMod->count(), 5);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GameOptionsWindowTest, FindModsWithoutAGameFolderFindsNothingButStillWritesTheFile) {
+    createWindows();
+    options().edExePath->clear();
+    options().butFindMods->click();
+    EXPECT_EQ(modNames(), (QStringList{"[None]"}));
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\n");
+}
+
+TEST_F(GameOptionsWindowTest, EditWithOkReplacesTheEntryAndWritesTheFile) {
+    startWithTwoMods();
+    options().cbMod->setCurrentIndex(2);
+    QString shownName, shownParameters;
+    editSelected([&](TfmModEdit& editor) {
+        shownName = editor.edEditModName->text();
+        shownParameters = editor.edEditModParameters->text();
+        editor.edEditModName->setText("Team Arena");
+        editor.edEditModParameters->setText(" +set fs_game missionpack");
+        editor.butOKEditMod->click();
+    });
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmModEdit"}));
+    EXPECT_EQ(shownName, "Team");
+    EXPECT_EQ(shownParameters, "+set fs_game team +sv_pure 0");
+    EXPECT_EQ(modNames()[2], "Team Arena");
+    EXPECT_EQ(modParameters()[2], " +set fs_game missionpack");
+    EXPECT_EQ(options().selectedModIndex(), 2);
+    EXPECT_TRUE(editAndRemoveEnabled());
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
+                                    "Team Arena\r\n +set fs_game missionpack\r\n");
+}
+
+TEST_F(GameOptionsWindowTest, EditCancelledAfterAnAcceptedOneChangesNothingButWritesTheFile) {
+    startWithTwoMods();
+    options().cbMod->setCurrentIndex(1);
+    editSelected([](TfmModEdit& editor) { editor.butOKEditMod->click(); });
+    std::remove(app.file("mods.txt").c_str());
+
+    editSelected([](TfmModEdit& editor) {
+        editor.edEditModName->setText("changed");
+        editor.butCancelEditMod->click();
+    });
+    EXPECT_EQ(modNames()[1], "Arena");
+    EXPECT_EQ(options().selectedModIndex(), 1);
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
+                                    "Team\r\n+set fs_game team +sv_pure 0\r\n");
+
+    // A window closed without either button counts as cancelled too.
+    editSelected([](TfmModEdit& editor) { editor.edEditModName->setText("changed"); });
+    EXPECT_EQ(modNames()[1], "Arena");
+}
+
+TEST_F(GameOptionsWindowTest, EntryZeroIsNeverEditedOrRemoved) {
+    startWithTwoMods();
+    std::remove(app.file("mods.txt").c_str());
+    options().butEditModClick();
+    options().butRemoveModClick();
+    EXPECT_TRUE(dialogs.modalWindows.empty());
+    EXPECT_EQ(options().cbMod->count(), 3);
+    EXPECT_FALSE(fileExists(app.file("mods.txt"))); // nothing changed, nothing written
+}
+
+TEST_F(GameOptionsWindowTest, RemoveLeavesEntryZeroSelectedWithEditAndRemoveDisabled) {
+    startWithTwoMods();
+    options().cbMod->setCurrentIndex(1);
+    options().butRemoveMod->click();
+    EXPECT_EQ(modNames(), (QStringList{"[None]", "Team"}));
+    EXPECT_EQ(modParameters(), (QStringList{"", "+set fs_game team +sv_pure 0"}));
+    EXPECT_EQ(options().selectedModIndex(), 0);
+    EXPECT_FALSE(editAndRemoveEnabled());
+    EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nTeam\r\n+set fs_game team +sv_pure 0\r\n");
+}
+
+TEST_F(GameOptionsWindowTest, PathValidationAddsTheSlashAndLooksForTheExecutable) {
+    createWindows();
+    game.makeFolder("quake3.exe"); // a folder of that name is no executable
+    std::string folder = game.path();
+    folder.pop_back();
+    options().edExePath->setText(QString::fromLocal8Bit(folder));
+    options().edExePathChange();
+    EXPECT_EQ(options().edExePath->text().toStdString(), game.path());
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
+
+    game.write("ioquake3.x86_64", "");
+    options().edExePathChange();
+    EXPECT_EQ(options().edExePath->text().toStdString(), game.path());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(GameOptionsWindowTest, OkStoresBothLinesEvenAnInvalidPathAndAnEmptyCommandLine) {
+    createWindows();
+    options().show();
+    options().edExePath->setText("/no/such/folder/");
+    options().edCommandLine->clear();
+    options().butGOOK->click();
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(app.read("path.txt"), "/no/such/folder/\r\n\r\n");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(GameOptionsWindowTest, EscapeAndTheCloseBoxKeepWhatWasEnteredButWriteNothingEmpty) {
+    createWindows();
+    options().show();
+    options().reject(); // Escape
+    EXPECT_FALSE(fileExists(app.file("path.txt"))) << "nothing entered: the next start asks";
+
+    options().show();
+    options().edExePath->setText("/games/q3/");
+    options().close();
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(app.read("path.txt"), "/games/q3/\r\n\r\n");
+}
+
+// A folder in the place of mods.txt can be neither read nor replaced, even by root.
+TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemory) {
+    app.makeFolder("mods.txt");
+    game.makeFolder("arena2/vm");
+    createWindows();
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Cannot open file " + app.file("mods.txt")}));
+    EXPECT_EQ(modNames(), (QStringList{"[None]"}));
+
+    options().edExePath->setText(QString::fromLocal8Bit(game.path()));
+    options().butFindMods->click();
+    EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("mods.txt"));
+    EXPECT_EQ(modNames(), (QStringList{"[None]", "arena2"}));
+}

@@ -1,0 +1,207 @@
+#include "OptionsWindowsTest.h"
+#include "ui/main/MainWindow.h"
+#include "ui/options/PlayerOptionsWindow.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QStringList>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+// A stretch of the preview in one colour.
+struct Stretch {
+    QString text;
+    QColor colour;
+    friend bool operator==(const Stretch&, const Stretch&) = default;
+};
+
+const QColor White(255, 255, 255);
+const QColor Red(254, 0, 0);
+const QColor Green(0, 254, 0);
+const QColor Blue(0, 0, 254);
+
+class PlayerOptionsWindowTest : public OptionsWindowsTest {
+protected:
+    TfmPlayerOptions& player() { return *forms().fmPlayerOptions; }
+    QLineEdit& name() { return *player().edTruePlayerName; }
+
+    void click(const char* buttonName) {
+        auto* button = player().ToolBar->findChild<QToolButton*>(buttonName);
+        ASSERT_NE(button, nullptr) << buttonName;
+        button->click();
+    }
+
+    // The preview as the user sees it: its text in runs of one colour.
+    std::vector<Stretch> preview() {
+        std::vector<Stretch> runs;
+        const QTextDocument* document = player().rePlayerName->document();
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QColor colour = fragment.charFormat().foreground().color();
+                if (!runs.empty() && runs.back().colour == colour)
+                    runs.back().text += fragment.text();
+                else
+                    runs.push_back({fragment.text(), colour});
+            }
+        return runs;
+    }
+
+    static QStringList items(const QComboBox* box) {
+        QStringList texts;
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->itemText(i);
+        return texts;
+    }
+
+    // Three models, two of them differing only in case, in file order.
+    void startWithModels() {
+        app.write("models.txt", "Sarge\r\n default\r\n red\r\nEND\r\n"
+                                "sarge\r\n blue\r\nEND\r\n"
+                                "anarki\r\n default\r\nEND\r\n");
+        createWindows();
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
+    createWindows();
+    const std::vector<std::pair<QString, QColor>> expected{{"tbBlack", QColor(0, 0, 0)},
+                                                           {"tbRed", Red},
+                                                           {"tbGreen", Green},
+                                                           {"tbYellow", QColor(254, 254, 0)},
+                                                           {"tbBlue", Blue},
+                                                           {"tbAqua", QColor(0, 254, 254)},
+                                                           {"tbPink", QColor(254, 0, 254)},
+                                                           {"tbWhite", QColor(254, 254, 254)}};
+    ASSERT_EQ(player().colourButtons.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const QToolButton* button = player().colourButtons[i];
+        EXPECT_EQ(button->objectName(), expected[i].first);
+        const QImage swatch = button->icon().pixmap(16, 16).toImage();
+        EXPECT_EQ(swatch.size(), QSize(16, 16));
+        EXPECT_EQ(swatch.pixelColor(8, 8), expected[i].second) << i;
+        EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
+    }
+    EXPECT_TRUE(player().butPlayerOptionsOK->isDefault());
+}
+
+TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheWholeNameWhenNothingIsSelected) {
+    createWindows();
+    click("tbRed");
+    EXPECT_EQ(name().text(), "");
+
+    name().setText("abc");
+    click("tbRed");
+    EXPECT_EQ(name().text(), "^1abc");
+    click("tbGreen");
+    EXPECT_EQ(name().text(), "^2abc");
+    EXPECT_EQ(preview(), (std::vector<Stretch>{{"abc", Green}}));
+}
+
+TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheSelectionCountedInCharacters) {
+    createWindows();
+    name().setText("^1abc");
+    name().setSelection(2, 3);
+    click("tbGreen");
+    EXPECT_EQ(name().text(), "^1^2abc");
+    EXPECT_EQ(preview(), (std::vector<Stretch>{{"^2abc", Red}}));
+
+    // Characters of more than one byte: the code still lands in front of the selection.
+    name().setText(QString::fromUtf8("\xc3\xa4\xc3\xb6xy"));
+    name().setSelection(2, 1);
+    click("tbBlue");
+    EXPECT_EQ(name().text(), QString::fromUtf8("\xc3\xa4\xc3\xb6^4xy"));
+    EXPECT_EQ(preview(),
+              (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), White}, {"xy", Blue}}));
+}
+
+TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColoursWhatFollows) {
+    createWindows();
+    const std::vector<std::pair<QString, std::vector<Stretch>>> cases{
+        {"^1Big^4Gun", {{"Big", Red}, {"Gun", Blue}}},
+        {"^xab^1c", {{"ab", White}, {"c", Red}}},
+        {"^", {}},
+        {"^1", {}},
+        {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", White}}},
+    };
+    for (const auto& [coded, shown] : cases) {
+        player().setPlayerName(coded.toStdString());
+        EXPECT_EQ(preview(), shown) << coded.toStdString();
+    }
+    EXPECT_EQ(player().playerName(), "<b>bold</b> &amp;");
+}
+
+TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
+    startWithModels();
+    EXPECT_EQ(items(player().cbPlayerModel), (QStringList{"anarki", "Sarge", "sarge"}));
+    EXPECT_EQ(player().modelName(), "anarki");
+    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"default"}));
+    EXPECT_EQ(player().team(), 0);
+
+    player().cbPlayerModel->setCurrentIndex(2);
+    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"blue"}));
+    player().cbPlayerModel->setCurrentIndex(1);
+    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"default", "red"}));
+    EXPECT_EQ(player().skinName(), "default");
+    EXPECT_EQ(forms().fmMain->model.catalogue.ModelList.size(), 3u);
+}
+
+TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheFirst) {
+    startWithModels();
+    Catalogue& catalogue = forms().fmMain->model.catalogue;
+    auto grunt = std::make_unique<AModel>();
+    grunt->Name = "Grunt";
+    grunt->Skins[0] = "red";
+    grunt->Skins[1] = "stripe";
+    grunt->SkinCount = 2;
+    catalogue.ModelList.push_back(std::move(grunt));
+
+    player().refillModels(catalogue, "Grunt", "stripe");
+    EXPECT_EQ(items(player().cbPlayerModel), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
+    EXPECT_EQ(player().modelName(), "Grunt");
+    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"red", "stripe"}));
+    EXPECT_EQ(player().skinName(), "stripe");
+
+    player().refillModels(catalogue, "Sarge", "RED");
+    EXPECT_EQ(player().modelName(), "Sarge");
+    EXPECT_EQ(player().skinName(), "default");
+
+    player().refillModels(catalogue, "SARGE", "");
+    EXPECT_EQ(player().modelName(), "anarki");
+    EXPECT_EQ(player().skinName(), "default");
+    EXPECT_EQ(player().cbPlayerModel->count(), 4);
+}
+
+TEST_F(PlayerOptionsWindowTest, ColourButtonReachedByKeyboardStillCodesTheSelection) {
+    createWindows();
+    name().setText("abcd");
+    name().setSelection(1, 2);
+    // Tabbing away makes the field drop its selection.
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(&name(), &leave);
+    EXPECT_FALSE(name().hasSelectedText());
+    click("tbRed");
+    EXPECT_EQ(name().text(), "a^1bcd");
+    // Once the name has changed, the old selection no longer applies.
+    click("tbBlue");
+    EXPECT_EQ(name().text(), "^4abcd");
+}
+
+TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmpty) {
+    app.makeFolder("models.txt");
+    createWindows();
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Cannot open file " + app.file("models.txt")}));
+    EXPECT_EQ(player().cbPlayerModel->count(), 0);
+    EXPECT_EQ(player().cbPlayerSkin->count(), 0);
+    EXPECT_EQ(player().modelName(), "");
+}

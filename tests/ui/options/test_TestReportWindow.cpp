@@ -1,0 +1,89 @@
+#include "OptionsWindowsTest.h"
+#include "core/platform/FileSystem.h"
+#include "core/session/TestReport.h"
+#include "ui/options/TestReportWindow.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+class TestReportWindowTest : public OptionsWindowsTest {
+protected:
+    TfmTestReport& report() { return *forms().fmTestReport; }
+
+    void writeListFiles() {
+        for (const char* name : {"path.txt", "bots.txt", "maps.txt", "models.txt"})
+            app.write(name, std::string(name) + "\r\n");
+    }
+    void showAndSave() {
+        report().show();
+        report().butSaveReport->click();
+    }
+};
+
+} // namespace
+
+TEST_F(TestReportWindowTest, SavingWritesTheReportHidesTheWindowAndSaysWhereToSendIt) {
+    writeListFiles();
+    createWindows();
+    report().memBugReport->setPlainText("crash");
+    dialogs.fileAnswers.push_back(app.file("report.txt"));
+    showAndSave();
+    EXPECT_EQ(dialogs.fileDialogFolders, (std::vector<std::string>{app.path()}));
+    EXPECT_EQ(app.read("report.txt"), TestReportText("crash", "", "", app.path()));
+    EXPECT_FALSE(report().isVisible());
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{ReportSavedMessage()}));
+    EXPECT_EQ(report().memBugReport->toPlainText(), "crash");
+}
+
+TEST_F(TestReportWindowTest, CancellingOrAnEmptyNameWritesNothing) {
+    writeListFiles();
+    createWindows();
+    dialogs.fileAnswers.push_back(app.file("first.txt"));
+    showAndSave();
+    dialogs.messages.clear();
+    const auto filesBefore = listFolder(app.path()).size();
+
+    dialogs.fileAnswers.push_back(std::nullopt);
+    dialogs.fileAnswers.push_back(std::string());
+    showAndSave();
+    showAndSave();
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.fileDialogFolders.size(), 3u);
+    EXPECT_EQ(listFolder(app.path()).size(), filesBefore);
+}
+
+TEST_F(TestReportWindowTest, AMissingListFileIsReportedAndTheWindowStaysOpen) {
+    app.write("path.txt", "/games/q3/\r\n\r\n");
+    createWindows();
+    dialogs.fileAnswers.push_back(app.file("report.txt"));
+    showAndSave();
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Cannot open file " + app.file("bots.txt")}));
+    EXPECT_TRUE(report().isVisible());
+    EXPECT_EQ(app.read("report.txt"), "");
+}
+
+TEST_F(TestReportWindowTest, AReportThatCannotBeCreatedIsReportedAndTheWindowStaysOpen) {
+    writeListFiles();
+    createWindows();
+    dialogs.fileAnswers.push_back(app.file("no-such-folder/report.txt"));
+    showAndSave();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
+    EXPECT_TRUE(report().isVisible());
+}
+
+TEST_F(TestReportWindowTest, TheAnswersScrollUpAndDownButNotSideways) {
+    createWindows();
+    report().show();
+    const auto* scroll = report().findChild<QScrollArea*>("reportScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->isAncestorOf(report().memBugReport));
+}

@@ -1,0 +1,88 @@
+#include "core/images/TgaBytes.h"
+#include "support/JpegFixture.h"
+#include "support/RecordingDialogs.h"
+#include "support/TempFolder.h"
+#include "support/ZipFixtures.h"
+#include "ui/widgets/LevelshotPreview.h"
+
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+// A 2 by 1 true-colour TGA: one blue and one red pixel.
+std::string smallTga() {
+    TgaHeaderFields fields;
+    fields.width = 2;
+    return tgaHeader(fields) + bytes({255, 0, 0, 0, 0, 255});
+}
+
+class LevelshotPreviewTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    RecordingDialogs dialogs;
+    LevelshotPreview preview;
+    AMapFile map;
+
+    LevelshotPreviewTest() {
+        map.ArchivePath = writeZip(folder.file("maps.pk3"),
+                                   {{"levelshots/wide.jpg", encodeJpeg(200, 50)},
+                                    {"levelshots/tga.tga", smallTga()},
+                                    {"levelshots/broken.jpg", "\xFF\xD8 not really a jpeg"},
+                                    {"levelshots/broken2.tga", std::string("\0\0\2", 3)},
+                                    {"levelshots/both.jpg", "\xFF\xD8 damaged"},
+                                    {"levelshots/both.tga", smallTga()}});
+    }
+
+    bool jpegShown() const { return !preview.imgMap->isHidden(); }
+    bool tgaShown() const { return !preview.TargaImage->isHidden(); }
+};
+
+} // namespace
+
+TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
+    EXPECT_FALSE(jpegShown() || tgaShown());
+
+    preview.preview(map, "wide");
+    EXPECT_TRUE(jpegShown());
+    EXPECT_FALSE(tgaShown());
+    EXPECT_EQ(preview.imgMap->pixmap().size(), QSize(128, 128)); // stretched, aspect ignored
+
+    preview.preview(map, "tga");
+    EXPECT_TRUE(tgaShown());
+    EXPECT_FALSE(jpegShown());
+    EXPECT_EQ(preview.TargaImage->targa().Width(), 2);
+
+    preview.preview(map, "wide");
+    EXPECT_TRUE(jpegShown());
+    EXPECT_FALSE(tgaShown());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LevelshotPreviewTest, MissingOrUndecodableLevelshotsShowNothingWithoutAMessage) {
+    AMapFile elsewhere;
+    elsewhere.ArchivePath = folder.file("gone.pk3");
+    AMapFile notArchived; // named by an arena text only
+    folder.write("damaged.pk3", "PK damaged");
+    AMapFile damaged;
+    damaged.ArchivePath = folder.file("damaged.pk3");
+
+    const std::pair<const AMapFile*, std::string> cases[] = {
+        {&map, "none"},       {&map, "broken"},       {&map, "broken2"},
+        {&elsewhere, "wide"}, {&notArchived, "wide"}, {&damaged, "wide"}};
+    for (const auto& [entry, name] : cases) {
+        preview.preview(map, "wide"); // something shown before
+        preview.preview(*entry, name);
+        EXPECT_FALSE(jpegShown()) << name;
+        EXPECT_FALSE(tgaShown()) << name;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(LevelshotPreviewTest, DamagedJpegGivesWayToTheTgaLevelshot) {
+    preview.preview(map, "both");
+    EXPECT_TRUE(tgaShown());
+    EXPECT_FALSE(jpegShown());
+}
