@@ -51,10 +51,10 @@ public:
         if (archive_)
             zip_discard(archive_);
     }
-    void random(const std::string& name, std::size_t size) {
+    void addRandomEntry(const std::string& name, std::size_t size) {
         add(name, pool_.slice(size, count_ + 1), size, ZIP_CM_STORE);
     }
-    void text(const std::string& name, const std::string& content) {
+    void addTextEntry(const std::string& name, const std::string& content) {
         texts_.push_back(content); // libzip reads the buffer when the archive is closed
         add(name, texts_.back().data(), texts_.back().size(), ZIP_CM_DEFLATE);
     }
@@ -88,17 +88,17 @@ std::string arenaText(const std::string& map) {
 
 void fillTo(ArchiveWriter& writer, const std::string& folder, int entries, std::size_t size) {
     for (int k = 0; writer.entries() < entries; ++k)
-        writer.random(folder + "filler_" + std::to_string(k) + ".tga",
-                      size + static_cast<std::size_t>(k % 7) * 512);
+        writer.addRandomEntry(folder + "filler_" + std::to_string(k) + ".tga",
+                              size + static_cast<std::size_t>(k % 7) * 512);
 }
 
 void mapPack(const std::string& path, int pack, const RandomPool& pool, int entries) {
     ArchiveWriter writer(path, pool);
     for (int m = 0; m < MapsPerPack; ++m) {
         const std::string map = "p" + std::to_string(pack) + "m" + std::to_string(m);
-        writer.random("maps/" + map + ".bsp", 100 * 1024);
-        writer.random("levelshots/" + map + ".jpg", 20 * 1024);
-        writer.text("scripts/" + map + ".arena", arenaText(map));
+        writer.addRandomEntry("maps/" + map + ".bsp", 100 * 1024);
+        writer.addRandomEntry("levelshots/" + map + ".jpg", 20 * 1024);
+        writer.addTextEntry("scripts/" + map + ".arena", arenaText(map));
     }
     fillTo(writer, "textures/pack" + std::to_string(pack) + "/", entries, 4 * 1024);
     writer.close();
@@ -110,14 +110,15 @@ void modelPack(const std::string& path, int pack, const RandomPool& pool, int en
         const std::string folder =
             "models/players/model" + std::to_string(pack) + "_" + std::to_string(m) + "/";
         for (const char* part : {"head", "upper", "lower"}) {
-            writer.random(folder + part + ".md3", 30 * 1024);
+            writer.addRandomEntry(folder + part + ".md3", 30 * 1024);
             for (const char* skin : {"default", "red", "blue"})
-                writer.text(folder + part + "_" + skin + ".skin",
-                            std::string(part) + ",models/" + skin + ".tga\n");
+                writer.addTextEntry(folder + part + "_" + skin + ".skin",
+                                    std::string(part) + ",models/" + skin + ".tga\n");
         }
-        writer.text(folder + "animation.cfg", "sex m\n0 30 0 20\n");
+        writer.addTextEntry(folder + "animation.cfg", "sex m\n0 30 0 20\n");
         while (writer.entries() < (m + 1) * entries / ModelsPerPack)
-            writer.random(folder + "skin_" + std::to_string(writer.entries()) + ".tga", 4096);
+            writer.addRandomEntry(folder + "skin_" + std::to_string(writer.entries()) + ".tga",
+                                  4096);
     }
     writer.close();
 }
@@ -125,11 +126,12 @@ void modelPack(const std::string& path, int pack, const RandomPool& pool, int en
 void botPack(const std::string& path, int pack, const RandomPool& pool, int entries) {
     ArchiveWriter writer(path, pool);
     for (int b = 0; b < BotTextsPerPack; ++b) {
-        const std::string bot = "Bot" + std::string(1, static_cast<char>('A' + pack)) +
-                                std::string(1, static_cast<char>('a' + b % 26)) +
-                                std::string(1, static_cast<char>('a' + b / 26));
-        writer.text("scripts/" + bot + ".bot",
-                    "{\nname \"" + bot + "\"\nmodel \"brute\"\naifile \"bots/x_c.c\"\n}\n");
+        const std::string RosterBot = "Bot" + std::string(1, static_cast<char>('A' + pack)) +
+                                      std::string(1, static_cast<char>('a' + b % 26)) +
+                                      std::string(1, static_cast<char>('a' + b / 26));
+        writer.addTextEntry("scripts/" + RosterBot + ".bot",
+                            "{\nname \"" + RosterBot +
+                                "\"\nmodel \"brute\"\naifile \"bots/x_c.c\"\n}\n");
     }
     fillTo(writer, "botfiles/pack" + std::to_string(pack) + "/", entries, 2 * 1024);
     writer.close();

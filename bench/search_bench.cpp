@@ -81,8 +81,8 @@ std::size_t listWithLibzip(const std::vector<std::string>& archives) {
 int childSearch(const std::string& game, const std::string& app) {
     Catalogue catalogue;
     QuietObserver observer;
-    RebuildCatalogue(game, app, catalogue, observer);
-    return catalogue.MapFileList.empty() ? 1 : 0;
+    rebuildCatalogue(game, app, catalogue, observer);
+    return catalogue.mapFiles.empty() ? 1 : 0;
 }
 
 long peakMemoryOfChildSearch(const char* self, const std::string& game, const std::string& app) {
@@ -133,14 +133,14 @@ int main(int argc, char** argv) {
             fs::remove(app + name);
     };
     const double first =
-        fastest(emptyCatalogue, [&] { RebuildCatalogue(game, app, catalogue, observer); });
-    const double second = fastest([] {}, [&] { RebuildCatalogue(game, app, catalogue, observer); });
+        fastest(emptyCatalogue, [&] { rebuildCatalogue(game, app, catalogue, observer); });
+    const double second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
     std::printf("catalogue: %zu maps, %zu bots, %zu models; %d messages\n",
-                catalogue.MapFileList.size(), catalogue.BotNames.size(), catalogue.ModelList.size(),
+                catalogue.mapFiles.size(), catalogue.botNames.size(), catalogue.playerModels.size(),
                 observer.messages);
 
     const double writing = fastest([&] { fs::remove(app + "maps.txt"); },
-                                   [&] { WriteCatalogueFiles(app, catalogue); });
+                                   [&] { writeCatalogueFiles(app, catalogue); });
     const long peakKb = peakMemoryOfChildSearch(argv[0], game, app);
     const double firstRatio = first / baseline;
     const double secondRatio = second / first;

@@ -1,7 +1,7 @@
 // Decoding speed of the TGA reader against stb_image and Qt's own TGA reader, and the speed of
 // writing colour-mapped files with each dither mode. Prints the usual benchmark table, then the
 // ratios the reader is held to: within 1.5 times stb_image, faster than Qt.
-#include "core/images/Targa.h"
+#include "core/images/TgaImage.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,9 +17,9 @@
 #define STBI_ONLY_TGA
 #include <stb/stb_image.h>
 
-using velkarn::TTarga;
-using velkarn::TTargaColorDepthType;
-using velkarn::TTargaType;
+using velkarn::ColorDepth;
+using velkarn::TgaImage;
+using velkarn::TgaType;
 
 namespace {
 
@@ -42,15 +42,15 @@ QImage levelshotLike(int size) {
     return image;
 }
 
-std::string encode(const QImage& image, TTargaType type, TTargaColorDepthType depth) {
-    TTarga targa;
-    targa.SetImage(image);
+std::string encode(const QImage& image, TgaType type, ColorDepth depth) {
+    TgaImage targa;
+    targa.setImage(image);
     QImage alpha(image.size(), QImage::Format_RGB32);
     alpha.fill(qRgb(200, 200, 200));
-    targa.SetAlphaImage(alpha);
-    targa.SetTargaType(type);
-    targa.SetColorDepth(depth);
-    return targa.SaveToBytes();
+    targa.setAlphaImage(alpha);
+    targa.setTargaType(type);
+    targa.setColorDepth(depth);
+    return targa.saveToBytes();
 }
 
 // Qt's reader takes only files that end in a TGA 2.0 footer.
@@ -63,42 +63,42 @@ std::string withFooter(std::string file) {
 
 const std::string& rleFile() {
     static const std::string file =
-        encode(levelshotLike(2048), TTargaType::ttRLETrueColorImage, TTargaColorDepthType::cd24bit);
+        encode(levelshotLike(2048), TgaType::RunLengthTrueColor, ColorDepth::Bits24);
     return file;
 }
 
 const std::string& rawFile() {
-    static const std::string file = withFooter(
-        encode(levelshotLike(2048), TTargaType::ttTrueColorImage, TTargaColorDepthType::cd32bit));
+    static const std::string file =
+        withFooter(encode(levelshotLike(2048), TgaType::TrueColor, ColorDepth::Bits32));
     return file;
 }
 
 // Times mean little if the readers disagree: every pixel must match stb_image's decoding.
 bool agreesWithStb(const std::string& file, const char* name) {
-    TTarga targa;
-    targa.LoadFromBytes(file);
+    TgaImage targa;
+    targa.loadFromBytes(file);
     int width = 0, height = 0, channels = 0;
     stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(file.data()),
                                           int(file.size()), &width, &height, &channels, 4);
-    bool same = rgba && width == targa.Width() && height == targa.Height();
+    bool same = rgba && width == targa.width() && height == targa.height();
     for (int y = 0; same && y < height; ++y)
         for (int x = 0; same && x < width; ++x) {
             const stbi_uc* p = rgba + (std::size_t(y) * width + x) * 4;
-            const QRgb ours = targa.Image().pixel(x, y);
+            const QRgb ours = targa.image().pixel(x, y);
             same = qRed(ours) == p[0] && qGreen(ours) == p[1] && qBlue(ours) == p[2] &&
-                   (channels < 4 || qBlue(targa.AlphaImage().pixel(x, y)) == p[3]);
+                   (channels < 4 || qBlue(targa.alphaImage().pixel(x, y)) == p[3]);
         }
     stbi_image_free(rgba);
-    std::printf("%s: TTarga and stb_image decode %s\n", name,
+    std::printf("%s: TgaImage and stb_image decode %s\n", name,
                 same ? "the same pixels" : "DIFFERENT pixels");
     return same;
 }
 
 void decodeWithTarga(benchmark::State& state, const std::string& file) {
     for (auto _ : state) {
-        TTarga targa;
-        targa.LoadFromBytes(file);
-        benchmark::DoNotOptimize(targa.Image().constBits());
+        TgaImage targa;
+        targa.loadFromBytes(file);
+        benchmark::DoNotOptimize(targa.image().constBits());
     }
 }
 
@@ -128,13 +128,13 @@ void decodeWithQt(benchmark::State& state, const std::string& file) {
     }
 }
 
-void writeColorMapped(benchmark::State& state, velkarn::TDitherMode mode) {
-    TTarga targa;
-    targa.SetImage(levelshotLike(1024));
-    targa.SetTargaType(TTargaType::ttColorMapedImage);
-    targa.SetDitherMode(mode);
+void writeColorMapped(benchmark::State& state, velkarn::DitherMode mode) {
+    TgaImage targa;
+    targa.setImage(levelshotLike(1024));
+    targa.setTargaType(TgaType::ColorMapped);
+    targa.setDitherMode(mode);
     for (auto _ : state)
-        benchmark::DoNotOptimize(targa.SaveToBytes());
+        benchmark::DoNotOptimize(targa.saveToBytes());
 }
 
 void BM_Rle24_Targa(benchmark::State& s) {
@@ -153,10 +153,10 @@ void BM_Raw32_Qt(benchmark::State& s) {
     decodeWithQt(s, rawFile());
 }
 void BM_WriteMapped_Nearest(benchmark::State& s) {
-    writeColorMapped(s, velkarn::TDitherMode::dmNearest);
+    writeColorMapped(s, velkarn::DitherMode::Nearest);
 }
 void BM_WriteMapped_FloydSteinberg(benchmark::State& s) {
-    writeColorMapped(s, velkarn::TDitherMode::dmFloydSteinberg);
+    writeColorMapped(s, velkarn::DitherMode::FloydSteinberg);
 }
 
 BENCHMARK(BM_Rle24_Targa)->Unit(benchmark::kMillisecond);
@@ -209,8 +209,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("\n");
-    printRatio(reporter, "24-bit RLE 2048x2048, TTarga/stb", "BM_Rle24_Targa", "BM_Rle24_Stb", 1.5);
-    printRatio(reporter, "32-bit raw 2048x2048, TTarga/stb", "BM_Raw32_Targa", "BM_Raw32_Stb", 1.5);
-    printRatio(reporter, "32-bit raw 2048x2048, TTarga/Qt", "BM_Raw32_Targa", "BM_Raw32_Qt", 1.0);
+    printRatio(reporter, "24-bit RLE 2048x2048, TgaImage/stb", "BM_Rle24_Targa", "BM_Rle24_Stb",
+               1.5);
+    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/stb", "BM_Raw32_Targa", "BM_Raw32_Stb",
+               1.5);
+    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/Qt", "BM_Raw32_Targa", "BM_Raw32_Qt", 1.0);
     return agree ? 0 : 1;
 }

@@ -19,40 +19,40 @@ namespace {
 void playSetup(const std::string& appDir, const std::string& setupName, bool noStart,
                std::ostream& out, std::ostream& err) {
     SetupModel model;
-    const StartupFiles startup = LoadListFiles(appDir, model);
+    const StartupFiles startup = readListFiles(appDir, model);
     for (const auto& problem : startup.errors)
         err << problem << "\n";
     if (!startup.paths)
         throw UserMessage("Please set Quake III Arena executable path..." +
                           std::string(" (no path.txt in ") + appDir + ")");
-    LoadModelsFile(appDir + "models.txt", model.catalogue);
-    const std::vector<Mod> mods = ReadModsFile(appDir + "mods.txt");
+    loadModelsFile(appDir + "models.txt", model.catalogue);
+    const std::vector<Mod> mods = readModsFile(appDir + "mods.txt");
 
     SetupReadResult setup;
-    LoadSetupFile(configsFolder(appDir) + SetupFileNameFromChosenPath(setupName) + ".vkn",
-                  model.catalogue.MapFileList, setup);
+    loadSetupFile(configsFolder(appDir) + setupFileNameFromChosenPath(setupName) + ".vkn",
+                  model.catalogue.mapFiles, setup);
 
     const auto [modelName, skinName] =
         chooseModelAndSkin(model.catalogue, setup.player.model, setup.player.skin);
     // The ping field holds 0..500; a file's value is brought into that range as the field does.
     const PlayerSettings player{setup.player.name, modelName, skinName, 0,
                                 std::clamp(setup.player.simPing, 0, 500)};
-    const int modIndex = ModIndexForName(mods, setup.player.mod);
+    const int modIndex = modIndexForName(mods, setup.player.mod);
     const GameSettings game{startup.paths->gameFolder,
                             startup.paths->commandLine,
-                            {modIndex, ModParameters(mods, modIndex)}};
+                            {modIndex, modStartParameters(mods, modIndex)}};
 
     if (noStart) {
-        WriteLocalScript(game.gameFolder, player, setup.maps);
-        out << GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
+        writeLocalScript(game.gameFolder, player, setup.maps);
+        out << gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
     } else {
-        RequireGameStarted(PlayLocal(game, player, setup.maps));
+        requireGameStarted(playLocal(game, player, setup.maps));
     }
 }
 
 } // namespace
 
-int RunPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+int runPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
                    std::ostream& out, std::ostream& err) {
     try {
         playSetup(appDir, setupName, noStart, out, err);

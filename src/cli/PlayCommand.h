@@ -11,7 +11,7 @@ namespace velkarn {
 // instead of starting it. The player's model and skin are those of the setup as a search would
 // choose them, the mod is matched by name, and the team is chosen at launch.
 // Returns the exit status: 0, or 1 with the message on `err`.
-int RunPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+int runPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
                    std::ostream& out, std::ostream& err);
 
 } // namespace velkarn

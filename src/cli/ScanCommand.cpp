@@ -51,9 +51,9 @@ int countMods(const std::vector<Mod>& mods) {
 
 } // namespace
 
-int RunScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err) {
+int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err) {
     SetupModel model;
-    const StartupFiles startup = LoadListFiles(appDir, model);
+    const StartupFiles startup = readListFiles(appDir, model);
     for (const auto& error : startup.errors)
         err << error << "\n";
     const auto gameFolder = gameFolderToSearch(appDir, startup, err);
@@ -61,22 +61,22 @@ int RunScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
         return 1;
     try {
         try {
-            LoadModelsFile(appDir + "models.txt", model.catalogue);
+            loadModelsFile(appDir + "models.txt", model.catalogue);
         } catch (const Error& error) {
             // As at start-up: the models of readable archives are found again by the search.
             err << error.what() << "\n";
         }
         // The mod list holds the user's edits, which no search finds again: when it cannot be
         // read, nothing is searched or written.
-        std::vector<Mod> mods = ReadModsFile(appDir + "mods.txt");
+        std::vector<Mod> mods = readModsFile(appDir + "mods.txt");
         PrintingObserver observer(err);
-        if (RebuildCatalogue(*gameFolder, appDir, model.catalogue, observer))
+        if (rebuildCatalogue(*gameFolder, appDir, model.catalogue, observer))
             err << CatalogueRebuiltMessage << "\n";
-        FindMods(*gameFolder, mods);
-        WriteModsFile(appDir + "mods.txt", mods);
-        out << "maps: " << model.catalogue.MapFileList.size() << "\n"
-            << "bots: " << model.catalogue.BotNames.size() << "\n"
-            << "models: " << model.catalogue.ModelList.size() << "\n"
+        appendModFolders(*gameFolder, mods);
+        writeModsFile(appDir + "mods.txt", mods);
+        out << "maps: " << model.catalogue.mapFiles.size() << "\n"
+            << "bots: " << model.catalogue.botNames.size() << "\n"
+            << "models: " << model.catalogue.playerModels.size() << "\n"
             << "mods: " << countMods(mods) << "\n";
         return 0;
     } catch (const std::exception& error) {

@@ -13,6 +13,6 @@ namespace velkarn {
 // the search goes on. Returns 1 after a message on `err` when there is no game folder to
 // search (path.txt missing or naming no existing folder), when mods.txt cannot be read (it is
 // then left alone) or when a file cannot be read or written during the search; else 0.
-int RunScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err);
+int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err);
 
 } // namespace velkarn

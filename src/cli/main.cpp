@@ -32,8 +32,8 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     installDialogs(&realDialogs);
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
     FormSet windows(appDir, seed);
-    runGuarded([] { forms().fmMain->FormShow(); });
-    forms().fmMain->show();
+    runGuarded([] { forms().mainWindow->startUp(); });
+    forms().mainWindow->show();
     const int status = QApplication::exec();
     installDialogs(nullptr);
     return status;
@@ -55,10 +55,10 @@ int main(int argc, char** argv) {
         std::cerr << "velkarn: " << commandLine.problem << "\n\n" << usageText();
         return 2;
     case CommandLine::Command::Play:
-        return RunPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.noStart,
+        return runPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.noStart,
                               std::cout, std::cerr);
     case CommandLine::Command::Scan:
-        return RunScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
+        return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
     case CommandLine::Command::Windows:
         break;
     }

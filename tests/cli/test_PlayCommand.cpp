@@ -11,8 +11,8 @@ using namespace velkarn::test;
 
 namespace {
 
-// An AppDir with a catalogue, models, mods and a setup "duel" of two maps.
-struct PlayFixture : ::testing::Test {
+// An appDir with a catalogue, models, mods and a setup "duel" of two maps.
+struct PlayCommandTest : ::testing::Test {
     TempFolder app;
     GameFolder game{true};
     std::ostringstream out, err;
@@ -28,13 +28,13 @@ struct PlayFixture : ::testing::Test {
                                       "   4\r\n   Red\r\n^1Ace\r\nBRUTE\r\nred\r\n0\r\n[none]\r\n");
     }
     int play(const std::string& name, bool noStart) {
-        return RunPlayCommand(app.path(), name, noStart, out, err);
+        return runPlayCommand(app.path(), name, noStart, out, err);
     }
 };
 
 } // namespace
 
-TEST_F(PlayFixture, NoStartWritesTheScriptAndPrintsTheParameters) {
+TEST_F(PlayCommandTest, NoStartWritesTheScriptAndPrintsTheParameters) {
     EXPECT_EQ(play("duel", true), 0) << err.str();
     EXPECT_EQ(out.str(), "+exec velkarn +set r_mode 4\n");
     // "BRUTE" is no model name: the first of the sorted list (anvil) and its first skin.
@@ -47,7 +47,7 @@ TEST_F(PlayFixture, NoStartWritesTheScriptAndPrintsTheParameters) {
     EXPECT_FALSE(game.ran()) << "nothing is started";
 }
 
-TEST_F(PlayFixture, ModelSkinAndModMatchAsTheProgramDoes) {
+TEST_F(PlayCommandTest, ModelSkinAndModMatchAsTheProgramDoes) {
     std::string setup = app.read("configs/duel.vkn");
     setup.replace(setup.find("BRUTE\r\nred\r\n0\r\n[none]"), 22, "brute\r\nred\r\n0\r\narena");
     app.write("configs/duel.vkn", setup);
@@ -56,13 +56,13 @@ TEST_F(PlayFixture, ModelSkinAndModMatchAsTheProgramDoes) {
     EXPECT_NE(game.script().find("seta model brute/red\r\n"), std::string::npos);
 }
 
-TEST_F(PlayFixture, StartsTheGameInItsFolder) {
+TEST_F(PlayCommandTest, StartsTheGameInItsFolder) {
     EXPECT_EQ(play("duel", false), 0) << err.str();
     EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn", "+set", "r_mode", "4"}));
     EXPECT_TRUE(out.str().empty());
 }
 
-TEST_F(PlayFixture, ErrorsGoToStandardErrorWithStatusOne) {
+TEST_F(PlayCommandTest, ErrorsGoToStandardErrorWithStatusOne) {
     EXPECT_EQ(play("missing", true), 1);
     EXPECT_EQ(err.str(), "Cannot open file " + app.file("configs/missing.vkn") + "\n");
 
@@ -78,7 +78,7 @@ TEST_F(PlayFixture, ErrorsGoToStandardErrorWithStatusOne) {
     EXPECT_NE(err.str().find("Please set Quake III Arena executable path..."), std::string::npos);
 }
 
-TEST_F(PlayFixture, UnsafeNameIsRefusedAndNothingWritten) {
+TEST_F(PlayCommandTest, UnsafeNameIsRefusedAndNothingWritten) {
     std::string setup = app.read("configs/duel.vkn");
     setup.replace(setup.find("^1Ace"), 5, "Ace;quit");
     app.write("configs/duel.vkn", setup);

@@ -19,7 +19,7 @@ protected:
     std::ostringstream out;
     std::ostringstream err;
 
-    int scan() { return RunScanCommand(app.path(), out, err); }
+    int scan() { return runScanCommand(app.path(), out, err); }
 };
 
 } // namespace

@@ -7,12 +7,12 @@ namespace velkarn::test {
 
 void AppFixture::start() {
     windows = std::make_unique<FormSet>(app.path(), 1);
-    forms().fmMain->FormShow();
+    forms().mainWindow->startUp();
 }
 
 bool AppFixture::closeMain() {
     QCloseEvent event;
-    QCoreApplication::sendEvent(&main(), &event);
+    QCoreApplication::sendEvent(&mainWindow(), &event);
     return event.isAccepted();
 }
 

@@ -21,7 +21,7 @@ protected:
 
     // Creates the windows and runs the start-up (splash, list files, refresh of the lists).
     void start();
-    TfmMain& main() { return *forms().fmMain; }
+    MainWindow& mainWindow() { return *forms().mainWindow; }
     // Closes the main window as the user would; true when it closed.
     bool closeMain();
 };

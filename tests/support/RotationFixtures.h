@@ -9,24 +9,25 @@
 // Small builders for rotations, shared by the setup and launch tests.
 namespace velkarn::test {
 
-inline AMap rotationEntry(const std::string& name, int gameType, int limit, int timeLimit,
-                          const std::vector<bot>& bots = {}) {
-    AMap entry;
-    entry.Name = name;
-    entry.GameType = static_cast<std::uint8_t>(gameType);
-    entry.FragLimit = limit;
-    entry.TimeLimit = timeLimit;
-    for (const bot& b : bots)
-        entry.Bots[entry.BotCount++] = b;
+inline RotationEntry rotationEntry(const std::string& name, int gameType, int limit, int timeLimit,
+                                   const std::vector<RosterBot>& bots = {}) {
+    RotationEntry entry;
+    entry.name = name;
+    entry.gameType = static_cast<std::uint8_t>(gameType);
+    entry.fragLimit = limit;
+    entry.timeLimit = timeLimit;
+    for (const RosterBot& b : bots)
+        entry.bots[entry.botCount++] = b;
     return entry;
 }
 
-inline AServerMap serverEntry(const std::string& name, int gameType, int limit, int timeLimit) {
-    AServerMap entry;
-    entry.Name = name;
-    entry.GameType = static_cast<std::uint8_t>(gameType);
-    entry.FragLimit = limit;
-    entry.TimeLimit = timeLimit;
+inline ServerRotationEntry serverEntry(const std::string& name, int gameType, int limit,
+                                       int timeLimit) {
+    ServerRotationEntry entry;
+    entry.name = name;
+    entry.gameType = static_cast<std::uint8_t>(gameType);
+    entry.fragLimit = limit;
+    entry.timeLimit = timeLimit;
     return entry;
 }
 

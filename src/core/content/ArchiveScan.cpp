@@ -17,10 +17,10 @@ void takeMapEntry(const std::string& name, const std::string& archivePath, Catal
     const std::string fileName = entryFileName(name);
     if (fileName.substr(0, fileName.size() >= 4 ? fileName.size() - 4 : 0) == "test_bigbox")
         return;
-    if (!index.IsKnownMapFile(fileName))
+    if (!index.isKnownMapFile(fileName))
         index.appendMap(toLower(fileName));
-    if (AMapFile* map = index.findMapExact(toLower(fileName)))
-        map->ArchivePath = archivePath;
+    if (MapFile* map = index.findMapExact(toLower(fileName)))
+        map->archivePath = archivePath;
     observer.step();
 }
 
@@ -34,34 +34,34 @@ bool isArenaText(const std::string& name) {
 
 void takeModelEntry(const std::string& name, std::size_t k, MeshLookahead& meshes,
                     CatalogueIndex& index, SearchObserver& observer) {
-    const std::string folder = ParentFolder(name);
-    if (ParentFolder(folder) != ModelFolders)
+    const std::string folder = parentFolder(name);
+    if (parentFolder(folder) != ModelFolders)
         return;
-    const std::string model = LastPathPart(folder);
-    if (!index.IsKnownModel(model) && meshes.ModelFolderHasMesh(k))
+    const std::string model = lastPathPart(folder);
+    if (!index.isKnownModel(model) && meshes.modelFolderHasMesh(k))
         index.appendModel(model);
     observer.step();
-    AModel* known = index.findModelNoCase(model);
+    PlayerModel* known = index.findModelNoCase(model);
     std::string skin;
-    if (!known || !headSkinName(LastPathPart(name), skin))
+    if (!known || !headSkinName(lastPathPart(name), skin))
         return;
-    if (!IsKnownSkin(*known, skin) && known->SkinCount < MaxModelSkins)
-        known->Skins[known->SkinCount++] = skin;
+    if (!isKnownSkin(*known, skin) && known->skinCount < MaxModelSkins)
+        known->skins[known->skinCount++] = skin;
     observer.step();
 }
 
 } // namespace
 
-bool MeshLookahead::ModelFolderHasMesh(std::size_t entry) {
-    const std::string folder = LastPathPart(ParentFolder(entries_[entry].FileName));
+bool MeshLookahead::modelFolderHasMesh(std::size_t entry) {
+    const std::string folder = lastPathPart(parentFolder(entries_[entry].fileName));
     if (valid_ && folder == folder_ && entry >= first_ && entry <= walkedTo_)
         return result_;
     bool note = false;
     std::size_t j = entry;
     for (;; ++j) {
-        const std::string& name = entries_[j].FileName;
+        const std::string& name = entries_[j].fileName;
         note = toLower(entryExtension(name)) == ".md3";
-        if (note || LastPathPart(ParentFolder(name)) != folder || j + 1 >= entries_.size())
+        if (note || lastPathPart(parentFolder(name)) != folder || j + 1 >= entries_.size())
             break;
     }
     folder_ = folder;
@@ -74,35 +74,35 @@ bool MeshLookahead::ModelFolderHasMesh(std::size_t entry) {
 
 bool headSkinName(const std::string& fileName, std::string& skin) {
     const long long length = static_cast<long long>(fileName.size());
-    if (toLower(ColumnText(fileName, 1, 4)) != "head" ||
-        toLower(ColumnText(fileName, length - 4, length)) != ".skin")
+    if (toLower(columnText(fileName, 1, 4)) != "head" ||
+        toLower(columnText(fileName, length - 4, length)) != ".skin")
         return false;
     const std::string blanked =
-        Trim(Spaces(5) + (fileName.size() > 5 ? fileName.substr(5) : std::string()));
+        trim(spaces(5) + (fileName.size() > 5 ? fileName.substr(5) : std::string()));
     skin = blanked.size() > 5 ? blanked.substr(0, blanked.size() - 5) : std::string();
     return true;
 }
 
-void ScanArchive(const std::string& archivePath, TZipMaster& zip, CatalogueIndex& index,
+void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex& index,
                  SearchObserver& observer) {
     observer.keepAlive();
     zip.setZipFilename(archivePath);
-    const auto& entries = zip.Entries();
+    const auto& entries = zip.entries();
     MeshLookahead meshes(entries);
     for (std::size_t k = 0; k < entries.size(); ++k) {
-        const std::string& name = entries[k].FileName;
+        const std::string& name = entries[k].fileName;
         takeMapEntry(name, archivePath, index, observer);
         if (isBotText(name)) {
-            if (const auto text = zip.ReadEntryAt(static_cast<int>(k), MaxTextEntryBytes)) {
-                ParseBotText(splitLines(*text), index);
+            if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes)) {
+                parseBotText(splitLines(*text), index);
                 observer.step();
             }
             observer.keepAlive();
         }
         takeModelEntry(name, k, meshes, index, observer);
         if (isArenaText(name)) {
-            if (const auto text = zip.ReadEntryAt(static_cast<int>(k), MaxTextEntryBytes))
-                ParseArenaText(splitLines(*text), index);
+            if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes))
+                parseArenaText(splitLines(*text), index);
             observer.keepAlive();
         }
     }

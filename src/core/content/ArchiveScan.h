@@ -2,7 +2,7 @@
 
 #include "core/content/CatalogueIndex.h"
 #include "core/content/SearchObserver.h"
-#include "core/content/ZipMaster.h"
+#include "core/content/ZipArchive.h"
 
 #include <cstddef>
 #include <string>
@@ -17,7 +17,7 @@ constexpr std::size_t MaxTextEntryBytes = 16 * 1024 * 1024;
 // archive examined last becomes a map's home), bot and arena texts (read and parsed), model
 // folders holding a mesh, with up to 16 head skins each. Unreadable archives and entries are
 // reported through `zip`'s message handler and skipped.
-void ScanArchive(const std::string& archivePath, TZipMaster& zip, CatalogueIndex& index,
+void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex& index,
                  SearchObserver& observer);
 
 // Answers whether the model folder of an entry holds a ".md3" mesh, walking the entries from
@@ -27,7 +27,7 @@ void ScanArchive(const std::string& archivePath, TZipMaster& zip, CatalogueIndex
 class MeshLookahead {
 public:
     explicit MeshLookahead(const std::vector<ZipDirEntry>& entries) : entries_(entries) {}
-    bool ModelFolderHasMesh(std::size_t entry); // 0-based
+    bool modelFolderHasMesh(std::size_t entry); // 0-based
 
 private:
     const std::vector<ZipDirEntry>& entries_;

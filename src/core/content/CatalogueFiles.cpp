@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t MapRecordLines = 9;
 
 std::uint8_t flagFrom(const std::string& line) {
-    return ColumnText(line, 2) == "true" ? 1 : 0;
+    return columnText(line, 2) == "true" ? 1 : 0;
 }
 
 std::string flagText(std::uint8_t flag) {
@@ -66,56 +66,57 @@ void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
 
 void appendMapRecords(const Lines& lines, Catalogue& catalogue) {
     for (std::size_t i = 0; i < lines.size(); i += MapRecordLines) {
-        auto map = std::make_unique<AMapFile>();
-        map->FileName = lines[i];
-        map->ArchivePath = ColumnText(lineAt(lines, i + 1), 2);
-        map->LongName = ColumnText(lineAt(lines, i + 2), 2);
-        map->ArenaBotCount = toInt(ColumnText(lineAt(lines, i + 3), 2));
-        map->SupportsFFA = flagFrom(lineAt(lines, i + 4));
-        map->SupportsTourney = flagFrom(lineAt(lines, i + 5));
-        map->SupportsTeam = flagFrom(lineAt(lines, i + 6));
-        map->SupportsCTF = flagFrom(lineAt(lines, i + 7));
-        catalogue.MapFileList.push_back(std::move(map));
+        auto map = std::make_unique<MapFile>();
+        map->fileName = lines[i];
+        map->archivePath = columnText(lineAt(lines, i + 1), 2);
+        map->longName = columnText(lineAt(lines, i + 2), 2);
+        map->arenaBotCount = toInt(columnText(lineAt(lines, i + 3), 2));
+        map->supportsDeathmatch = flagFrom(lineAt(lines, i + 4));
+        map->supportsTournament = flagFrom(lineAt(lines, i + 5));
+        map->supportsTeamDeathmatch = flagFrom(lineAt(lines, i + 6));
+        map->supportsCaptureTheFlag = flagFrom(lineAt(lines, i + 7));
+        catalogue.mapFiles.push_back(std::move(map));
     }
 }
 
 void appendModelRecords(const Lines& lines, Catalogue& catalogue) {
     std::size_t i = 0;
     while (i < lines.size()) {
-        auto model = std::make_unique<AModel>();
-        model->Name = lines[i];
+        auto model = std::make_unique<PlayerModel>();
+        model->name = lines[i];
         // The line after the name is always a skin; more follow until the next line is "END".
         std::size_t next = i + 1;
         do {
             if (next >= lines.size())
                 break;
-            if (model->SkinCount < MaxModelSkins)
-                model->Skins[model->SkinCount++] = Trim(lines[next]);
+            if (model->skinCount < MaxModelSkins)
+                model->skins[model->skinCount++] = trim(lines[next]);
             ++next;
         } while (next < lines.size() && lines[next] != "END");
-        catalogue.ModelList.push_back(std::move(model));
+        catalogue.playerModels.push_back(std::move(model));
         i = next + 1;
     }
 }
 
-void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {
+void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {
     Lines maps;
-    for (const auto& map : catalogue.MapFileList) {
-        maps.insert(maps.end(), {map->FileName, " " + map->ArchivePath, " " + map->LongName,
-                                 " " + std::to_string(map->ArenaBotCount),
-                                 flagText(map->SupportsFFA), flagText(map->SupportsTourney),
-                                 flagText(map->SupportsTeam), flagText(map->SupportsCTF), "END"});
+    for (const auto& map : catalogue.mapFiles) {
+        maps.insert(maps.end(),
+                    {map->fileName, " " + map->archivePath, " " + map->longName,
+                     " " + std::to_string(map->arenaBotCount), flagText(map->supportsDeathmatch),
+                     flagText(map->supportsTournament), flagText(map->supportsTeamDeathmatch),
+                     flagText(map->supportsCaptureTheFlag), "END"});
     }
     writeCatalogueFile(folder + "maps.txt", maps);
 
-    writeCatalogueFile(folder + "bots.txt", catalogue.BotNames);
+    writeCatalogueFile(folder + "bots.txt", catalogue.botNames);
 
     Lines models;
     for (const auto& name : catalogue.sortedModelNames()) {
-        const AModel* model = catalogue.findModel(name);
+        const PlayerModel* model = catalogue.findModel(name);
         models.push_back(name);
-        for (int s = 0; s < model->SkinCount; ++s)
-            models.push_back(" " + model->Skins[s]);
+        for (int s = 0; s < model->skinCount; ++s)
+            models.push_back(" " + model->skins[s]);
         models.push_back("END");
     }
     writeCatalogueFile(folder + "models.txt", models);

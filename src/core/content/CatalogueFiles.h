@@ -8,7 +8,7 @@
 // The catalogue cache files maps.txt, bots.txt and models.txt.
 namespace velkarn {
 
-// Appends the nine-line records of maps.txt to the catalogue's MapFileList. A record whose bot
+// Appends the nine-line records of maps.txt to the catalogue's mapFiles. A record whose bot
 // count is not a whole number throws ConvertError; the records before it stay appended.
 // Throws FileOpenError.
 void readMapsFile(const std::string& fileName, Catalogue& catalogue);
@@ -29,6 +29,6 @@ void appendModelRecords(const Lines& lines, Catalogue& catalogue);
 // Writes maps.txt, bots.txt and models.txt into `folder` (ending with "/"), in this order; a
 // file that already holds exactly the new content is not rewritten. Throws FileCreateError;
 // files written before a failure keep their new content.
-void WriteCatalogueFiles(const std::string& folder, const Catalogue& catalogue);
+void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue);
 
 } // namespace velkarn

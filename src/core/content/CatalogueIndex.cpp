@@ -19,57 +19,57 @@ Record* lookUp(const std::unordered_map<std::string, Record*>& index, const std:
 
 CatalogueIndex::CatalogueIndex(Catalogue& catalogue) : catalogue_(catalogue) {
     // emplace keeps the first record of a name, as the look-ups want.
-    for (const auto& map : catalogue_.MapFileList) {
-        mapsNoCase_.emplace(toLower(map->FileName), map.get());
-        mapsExact_.emplace(map->FileName, map.get());
+    for (const auto& map : catalogue_.mapFiles) {
+        mapsNoCase_.emplace(toLower(map->fileName), map.get());
+        mapsExact_.emplace(map->fileName, map.get());
     }
-    for (const auto& model : catalogue_.ModelList)
-        modelsNoCase_.emplace(toLower(model->Name), model.get());
-    for (const auto& name : catalogue_.BotNames)
+    for (const auto& model : catalogue_.playerModels)
+        modelsNoCase_.emplace(toLower(model->name), model.get());
+    for (const auto& name : catalogue_.botNames)
         botsNoCase_.insert(toLower(name));
 }
 
-bool CatalogueIndex::IsKnownMapFile(const std::string& fileName) const {
+bool CatalogueIndex::isKnownMapFile(const std::string& fileName) const {
     return findMapNoCase(fileName) != nullptr;
 }
 
-AMapFile* CatalogueIndex::findMapNoCase(const std::string& fileName) const {
+MapFile* CatalogueIndex::findMapNoCase(const std::string& fileName) const {
     return lookUp(mapsNoCase_, toLower(fileName));
 }
 
-AMapFile* CatalogueIndex::findMapExact(const std::string& fileName) const {
+MapFile* CatalogueIndex::findMapExact(const std::string& fileName) const {
     return lookUp(mapsExact_, fileName);
 }
 
-AMapFile& CatalogueIndex::appendMap(const std::string& fileName) {
-    auto map = std::make_unique<AMapFile>();
-    map->FileName = fileName;
-    map->SupportsFFA = 1;
-    AMapFile* added = map.get();
-    catalogue_.MapFileList.push_back(std::move(map));
+MapFile& CatalogueIndex::appendMap(const std::string& fileName) {
+    auto map = std::make_unique<MapFile>();
+    map->fileName = fileName;
+    map->supportsDeathmatch = 1;
+    MapFile* added = map.get();
+    catalogue_.mapFiles.push_back(std::move(map));
     mapsNoCase_.emplace(toLower(fileName), added);
     mapsExact_.emplace(fileName, added);
     return *added;
 }
 
-bool CatalogueIndex::IsKnownModel(const std::string& name) const {
+bool CatalogueIndex::isKnownModel(const std::string& name) const {
     return findModelNoCase(name) != nullptr;
 }
 
-AModel* CatalogueIndex::findModelNoCase(const std::string& name) const {
+PlayerModel* CatalogueIndex::findModelNoCase(const std::string& name) const {
     return lookUp(modelsNoCase_, toLower(name));
 }
 
-AModel& CatalogueIndex::appendModel(const std::string& name) {
-    auto model = std::make_unique<AModel>();
-    model->Name = name;
-    AModel* added = model.get();
-    catalogue_.ModelList.push_back(std::move(model));
+PlayerModel& CatalogueIndex::appendModel(const std::string& name) {
+    auto model = std::make_unique<PlayerModel>();
+    model->name = name;
+    PlayerModel* added = model.get();
+    catalogue_.playerModels.push_back(std::move(model));
     modelsNoCase_.emplace(toLower(name), added);
     return *added;
 }
 
-bool CatalogueIndex::IsKnownBot(const std::string& name) const {
+bool CatalogueIndex::isKnownBot(const std::string& name) const {
     return botsNoCase_.count(toLower(name)) != 0;
 }
 
@@ -82,7 +82,7 @@ void CatalogueIndex::addBots(const std::vector<std::string>& names) {
         return;
     // One merge instead of an insertion per name keeps a long bot text cheap.
     std::stable_sort(fresh.begin(), fresh.end(), lessNoCase);
-    auto& bots = catalogue_.BotNames;
+    auto& bots = catalogue_.botNames;
     std::vector<std::string> merged;
     merged.reserve(bots.size() + fresh.size());
     std::merge(std::make_move_iterator(bots.begin()), std::make_move_iterator(bots.end()),
@@ -91,8 +91,8 @@ void CatalogueIndex::addBots(const std::vector<std::string>& names) {
     bots = std::move(merged);
 }
 
-bool IsKnownSkin(const AModel& model, const std::string& skin) {
-    return std::any_of(model.Skins.begin(), model.Skins.begin() + model.SkinCount,
+bool isKnownSkin(const PlayerModel& model, const std::string& skin) {
+    return std::any_of(model.skins.begin(), model.skins.begin() + model.skinCount,
                        [&](const std::string& known) { return equalsNoCase(known, skin); });
 }
 

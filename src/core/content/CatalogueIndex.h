@@ -19,33 +19,33 @@ public:
     Catalogue& catalogue() { return catalogue_; }
 
     // Some map file has this name, ignoring case.
-    bool IsKnownMapFile(const std::string& fileName) const;
+    bool isKnownMapFile(const std::string& fileName) const;
     // The first map file whose name equals `fileName` ignoring case, or exactly; or nullptr.
-    AMapFile* findMapNoCase(const std::string& fileName) const;
-    AMapFile* findMapExact(const std::string& fileName) const;
+    MapFile* findMapNoCase(const std::string& fileName) const;
+    MapFile* findMapExact(const std::string& fileName) const;
     // Appends a map file as a search first meets it: no archive, no title, no bots, free for
     // all only.
-    AMapFile& appendMap(const std::string& fileName);
+    MapFile& appendMap(const std::string& fileName);
 
     // Some model has this name, ignoring case.
-    bool IsKnownModel(const std::string& name) const;
-    AModel* findModelNoCase(const std::string& name) const;
-    AModel& appendModel(const std::string& name);
+    bool isKnownModel(const std::string& name) const;
+    PlayerModel* findModelNoCase(const std::string& name) const;
+    PlayerModel& appendModel(const std::string& name);
 
     // Some bot name equals `name`, ignoring case.
-    bool IsKnownBot(const std::string& name) const;
+    bool isKnownBot(const std::string& name) const;
     // Adds names not known yet (ignoring case) at their sorted places.
     void addBots(const std::vector<std::string>& names);
 
 private:
     Catalogue& catalogue_;
-    std::unordered_map<std::string, AMapFile*> mapsNoCase_;
-    std::unordered_map<std::string, AMapFile*> mapsExact_;
-    std::unordered_map<std::string, AModel*> modelsNoCase_;
+    std::unordered_map<std::string, MapFile*> mapsNoCase_;
+    std::unordered_map<std::string, MapFile*> mapsExact_;
+    std::unordered_map<std::string, PlayerModel*> modelsNoCase_;
     std::unordered_set<std::string> botsNoCase_;
 };
 
 // One of the model's skins equals `skin`, ignoring case.
-bool IsKnownSkin(const AModel& model, const std::string& skin);
+bool isKnownSkin(const PlayerModel& model, const std::string& skin);
 
 } // namespace velkarn

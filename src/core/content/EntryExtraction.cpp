@@ -36,14 +36,14 @@ const unsigned char* bytesAt(const std::string& bytes, std::size_t at) {
 void appendDirectory(std::string& archive, const ZipDirEntry& entry) {
     const auto directoryStart = static_cast<std::uint32_t>(archive.size());
     zipPut32(archive, 0x02014B50);
-    zipPut16(archive, static_cast<std::uint32_t>(entry.HostSystem) << 8 | entry.MadeByVersion);
-    zipPut16(archive, entry.NeededVersion);
-    zipPut16(archive, entry.Flag);
-    zipPut16(archive, entry.ComprMethod);
-    zipPut32(archive, entry.ModifDateTime);
-    zipPut32(archive, entry.CRC32);
-    zipPut32(archive, entry.ComprSize);
-    zipPut32(archive, entry.UncomprSize);
+    zipPut16(archive, static_cast<std::uint32_t>(entry.hostSystem) << 8 | entry.madeByVersion);
+    zipPut16(archive, entry.versionNeeded);
+    zipPut16(archive, entry.flags);
+    zipPut16(archive, entry.compressionMethod);
+    zipPut32(archive, entry.modifiedDateTime);
+    zipPut32(archive, entry.crc);
+    zipPut32(archive, entry.compressedSize);
+    zipPut32(archive, entry.uncompressedSize);
     zipPut16(archive, 1); // name "e": the entry is opened by index
     zipPut32(archive, 0); // extra field and comment lengths
     zipPut32(archive, 0); // disk, internal attributes
@@ -107,7 +107,8 @@ ExtractionResult extractEntry(const std::string& path, std::uint64_t archiveStar
     ExtractionResult result;
     // Deflate never grows data by more than a few bytes per block, so a compressed size far
     // above the limit cannot hold an entry within it.
-    if (entry.UncomprSize > maxBytes || entry.ComprSize > maxBytes + maxBytes / 64 + 4096) {
+    if (entry.uncompressedSize > maxBytes ||
+        entry.compressedSize > maxBytes + maxBytes / 64 + 4096) {
         result.problem = "larger than " + sizeText(maxBytes) + "; skipped";
         return result;
     }
@@ -117,9 +118,9 @@ ExtractionResult extractEntry(const std::string& path, std::uint64_t archiveStar
         result.problem = std::strerror(file.openError());
         return result;
     }
-    const std::uint64_t localStart = archiveStart + entry.RelOffLocalHdr;
+    const std::uint64_t localStart = archiveStart + entry.localHeaderOffset;
     std::string archive;
-    archive.reserve(LocalHeaderSize + 512 + entry.ComprSize + 128);
+    archive.reserve(LocalHeaderSize + 512 + entry.compressedSize + 128);
     if (!appendRead(file, archive, localStart, LocalHeaderSize) ||
         zipGet32(bytesAt(archive, 0)) != LocalHeaderSignature) {
         result.problem = "damaged: no local header where the directory says";
@@ -127,7 +128,8 @@ ExtractionResult extractEntry(const std::string& path, std::uint64_t archiveStar
     }
     const std::size_t nameAndExtra =
         zipGet16(bytesAt(archive, 26)) + static_cast<std::size_t>(zipGet16(bytesAt(archive, 28)));
-    if (!appendRead(file, archive, localStart + LocalHeaderSize, nameAndExtra + entry.ComprSize)) {
+    if (!appendRead(file, archive, localStart + LocalHeaderSize,
+                    nameAndExtra + entry.compressedSize)) {
         result.problem = "damaged: the entry's data runs past the end of the file";
         return result;
     }

@@ -13,7 +13,7 @@ std::string entryExtension(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot);
 }
 
-std::string ParentFolder(const std::string& path) {
+std::string parentFolder(const std::string& path) {
     const long long length = static_cast<long long>(path.size());
     for (long long position = length - 2; position >= 1; --position)
         if (path[static_cast<std::size_t>(position - 1)] == '\\')
@@ -21,7 +21,7 @@ std::string ParentFolder(const std::string& path) {
     return {};
 }
 
-std::string LastPathPart(const std::string& path) {
+std::string lastPathPart(const std::string& path) {
     if (path.empty())
         return {};
     const long long length = static_cast<long long>(path.size());

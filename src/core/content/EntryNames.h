@@ -14,10 +14,10 @@ std::string entryExtension(const std::string& path);
 
 // The prefix up to and including the last "\" at or before position length - 2, so a trailing
 // "\" is ignored; empty when there is none. models\players\brute\ gives models\players\.
-std::string ParentFolder(const std::string& path);
+std::string parentFolder(const std::string& path);
 
 // The text after the last "\" at positions 2 to length - 2, or else from position 2 on, without
 // a trailing "\". models\players\brute\ gives brute; scripts\ gives cripts.
-std::string LastPathPart(const std::string& path);
+std::string lastPathPart(const std::string& path);
 
 } // namespace velkarn

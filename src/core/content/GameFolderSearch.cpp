@@ -19,7 +19,7 @@ bool endsWith(const std::string& name, const std::string& suffix) {
 
 class FolderWalk {
 public:
-    FolderWalk(CatalogueIndex& index, TZipMaster& zip, SearchObserver& observer)
+    FolderWalk(CatalogueIndex& index, ZipArchive& zip, SearchObserver& observer)
         : index_(index), zip_(zip), observer_(observer) {}
 
     void walk(const std::string& folder) {
@@ -35,58 +35,58 @@ public:
         for (const auto& entry : entries) {
             const std::string path = folder + entry.name;
             if (!entry.isFolder && endsWith(entry.name, ".pk3") &&
-                IsNewArchive(index_.catalogue(), path))
-                ScanArchive(path, zip_, index_, observer_);
+                isNewArchive(index_.catalogue(), path))
+                scanArchive(path, zip_, index_, observer_);
         }
     }
 
 private:
     CatalogueIndex& index_;
-    TZipMaster& zip_;
+    ZipArchive& zip_;
     SearchObserver& observer_;
     std::set<std::pair<unsigned long long, unsigned long long>> seen_;
 };
 
 } // namespace
 
-void ScanFolder(const std::string& folder, CatalogueIndex& index, TZipMaster& zip,
+void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer) {
     FolderWalk(index, zip, observer).walk(withTrailingSlash(folder));
 }
 
-bool IsNewArchive(const Catalogue& catalogue, const std::string& archivePath) {
-    return std::none_of(catalogue.MapFileList.begin(), catalogue.MapFileList.end(),
-                        [&](const auto& map) { return map->ArchivePath == archivePath; });
+bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath) {
+    return std::none_of(catalogue.mapFiles.begin(), catalogue.mapFiles.end(),
+                        [&](const auto& map) { return map->archivePath == archivePath; });
 }
 
-void PurgeCatalogue(Catalogue& catalogue) {
-    std::erase_if(catalogue.MapFileList, [](const auto& map) { return map->ArchivePath.empty(); });
-    std::erase_if(catalogue.ModelList, [](const auto& model) { return model->SkinCount == 0; });
+void purgeCatalogue(Catalogue& catalogue) {
+    std::erase_if(catalogue.mapFiles, [](const auto& map) { return map->archivePath.empty(); });
+    std::erase_if(catalogue.playerModels, [](const auto& model) { return model->skinCount == 0; });
 }
 
 const char* const CatalogueRebuiltMessage =
     "The catalogue files could not be read whole, so every archive of the game folder was "
     "searched again.";
 
-bool RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
-    TZipMaster zip([&observer](const ZipMessage& message) { observer.message(message.text); });
+    ZipArchive zip([&observer](const ZipMessage& message) { observer.message(message.text); });
     // Files that could not be read whole are kept until a game folder can rebuild them.
     if (catalogue.needsRebuild && !folderExists(gameFolder))
         return false;
     // No game folder chosen yet: there is nothing to scan (and "/" is not the game).
     if (gameFolder.empty()) {
-        PurgeCatalogue(catalogue);
-        WriteCatalogueFiles(withTrailingSlash(appDir), catalogue);
+        purgeCatalogue(catalogue);
+        writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
         return false;
     }
     const bool rebuilding = catalogue.needsRebuild;
     if (rebuilding)
         catalogue = Catalogue{};
     CatalogueIndex index(catalogue);
-    ScanFolder(gameFolder, index, zip, observer);
-    PurgeCatalogue(catalogue);
-    WriteCatalogueFiles(withTrailingSlash(appDir), catalogue);
+    scanFolder(gameFolder, index, zip, observer);
+    purgeCatalogue(catalogue);
+    writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
     return rebuilding;
 }
 

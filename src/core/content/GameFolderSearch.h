@@ -2,7 +2,7 @@
 
 #include "core/content/CatalogueIndex.h"
 #include "core/content/SearchObserver.h"
-#include "core/content/ZipMaster.h"
+#include "core/content/ZipArchive.h"
 #include "core/setup/SetupModel.h"
 
 #include <string>
@@ -18,21 +18,21 @@ namespace velkarn {
 // A catalogue marked needsRebuild is emptied first, so every archive is searched again; the
 // result is true then, and the caller says CatalogueRebuiltMessage once.
 extern const char* const CatalogueRebuiltMessage;
-bool RebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer);
 
 // Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly
 // "Extras"), in the order the file system lists them, then the folder's own files whose names
-// end exactly in ".pk3" and that IsNewArchive lets through. A folder reached again through a
+// end exactly in ".pk3" and that isNewArchive lets through. A folder reached again through a
 // symbolic link is not walked twice.
-void ScanFolder(const std::string& folder, CatalogueIndex& index, TZipMaster& zip,
+void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer);
 
 // No map file names this archive as its home (exact comparison).
-bool IsNewArchive(const Catalogue& catalogue, const std::string& archivePath);
+bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath);
 
 // Drops map files that no archive holds (named only by an arena text) and models without
 // skins, keeping the order of the rest.
-void PurgeCatalogue(Catalogue& catalogue);
+void purgeCatalogue(Catalogue& catalogue);
 
 } // namespace velkarn

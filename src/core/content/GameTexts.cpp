@@ -16,7 +16,7 @@ bool isLetter(char c) {
 }
 
 // 1-based position of the first double quote at position 2 or later; length + 1 when none.
-long long FirstQuotePos(const std::string& line) {
+long long firstQuotePosition(const std::string& line) {
     const auto quote = line.find('"', 1);
     return quote == std::string::npos ? static_cast<long long>(line.size()) + 1
                                       : static_cast<long long>(quote) + 1;
@@ -24,12 +24,12 @@ long long FirstQuotePos(const std::string& line) {
 
 // The value after the first quote; the line's last character (the closing quote) is dropped.
 std::string cutQuotedValue(const std::string& line) {
-    return ColumnText(line, FirstQuotePos(line) + 1, static_cast<long long>(line.size()) - 1);
+    return columnText(line, firstQuotePosition(line) + 1, static_cast<long long>(line.size()) - 1);
 }
 
 // The value after the first quote with the closing quote kept, to end the walks below.
 std::string openQuotedValue(const std::string& line) {
-    return ColumnText(line, FirstQuotePos(line) + 1, static_cast<long long>(line.size()));
+    return columnText(line, firstQuotePosition(line) + 1, static_cast<long long>(line.size()));
 }
 
 // Blanks and quotes up to and including the first quote: the bot names plus one.
@@ -44,17 +44,18 @@ int countBots(const std::string& value) {
     return count;
 }
 
-void setGameTypes(AMapFile& map, const std::string& value) {
-    map.SupportsFFA = map.SupportsTourney = map.SupportsTeam = map.SupportsCTF = 0;
+void setGameTypes(MapFile& map, const std::string& value) {
+    map.supportsDeathmatch = map.supportsTournament = map.supportsTeamDeathmatch =
+        map.supportsCaptureTheFlag = 0;
     const auto take = [&map](const std::string& word) {
         if (word == "ffa")
-            map.SupportsFFA = 1;
+            map.supportsDeathmatch = 1;
         else if (word == "tourney")
-            map.SupportsTourney = 1;
+            map.supportsTournament = 1;
         else if (word == "team")
-            map.SupportsTeam = 1;
+            map.supportsTeamDeathmatch = 1;
         else if (word == "ctf")
-            map.SupportsCTF = 1;
+            map.supportsCaptureTheFlag = 1;
     };
     std::string word;
     for (const char c : value) {
@@ -72,26 +73,26 @@ void setGameTypes(AMapFile& map, const std::string& value) {
 
 // Reads one block whose "{" stood just before line i; returns the line to go on at.
 std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& index) {
-    if (KeyWord(lineAt(lines, i), 3) != "map")
+    if (keyWord(lineAt(lines, i), 3) != "map")
         return i; // this line may itself be the next "{"
     const std::string mapName = cutQuotedValue(lineAt(lines, i));
-    AMapFile* map = index.findMapNoCase(mapName + ".bsp");
+    MapFile* map = index.findMapNoCase(mapName + ".bsp");
     if (!map)
         map = &index.appendMap(toLower(mapName) + ".bsp");
     ++i;
-    if (KeyWord(lineAt(lines, i), 4) == "bots") {
-        map->ArenaBotCount = countBots(openQuotedValue(lineAt(lines, i)));
+    if (keyWord(lineAt(lines, i), 4) == "bots") {
+        map->arenaBotCount = countBots(openQuotedValue(lineAt(lines, i)));
         ++i;
     }
-    if (KeyWord(lineAt(lines, i), 8) == "longname") {
-        map->LongName = cutQuotedValue(lineAt(lines, i));
+    if (keyWord(lineAt(lines, i), 8) == "longname") {
+        map->longName = cutQuotedValue(lineAt(lines, i));
         ++i;
     }
-    if (KeyWord(lineAt(lines, i), 7) == "special")
+    if (keyWord(lineAt(lines, i), 7) == "special")
         ++i;
-    if (KeyWord(lineAt(lines, i), 9) == "fraglimit")
+    if (keyWord(lineAt(lines, i), 9) == "fraglimit")
         ++i;
-    if (KeyWord(lineAt(lines, i), 4) == "type") {
+    if (keyWord(lineAt(lines, i), 4) == "type") {
         setGameTypes(*map, openQuotedValue(lineAt(lines, i)));
         ++i;
     }
@@ -102,14 +103,14 @@ std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& in
 
 } // namespace
 
-std::string KeyWord(const std::string& line, std::size_t n) {
+std::string keyWord(const std::string& line, std::size_t n) {
     for (std::size_t at = 0; at < line.size(); ++at)
         if (startsKeyWord(line[at]))
             return line.substr(at, n);
     return {};
 }
 
-void ParseBotText(const Lines& lines, CatalogueIndex& index) {
+void parseBotText(const Lines& lines, CatalogueIndex& index) {
     std::vector<std::string> names;
     for (const auto& line : lines) {
         if (line.size() < 4 || toLower(line.substr(0, 4)) != "name")
@@ -124,7 +125,7 @@ void ParseBotText(const Lines& lines, CatalogueIndex& index) {
     index.addBots(names);
 }
 
-void ParseArenaText(const Lines& lines, CatalogueIndex& index) {
+void parseArenaText(const Lines& lines, CatalogueIndex& index) {
     std::size_t i = 0;
     while (i + 1 < lines.size()) {
         if (!lines[i].empty() && lines[i][0] == '{')

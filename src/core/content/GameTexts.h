@@ -13,15 +13,15 @@ namespace velkarn {
 // Starting at the first character that is a digit or has a code from 65 to 122, the next n
 // characters (fewer at the end of the line); empty when there is no such character. A key is
 // recognised by its first n characters.
-std::string KeyWord(const std::string& line, std::size_t n);
+std::string keyWord(const std::string& line, std::size_t n);
 
 // Every line whose first four characters are "name" in any case names a bot: the letters A-Z
 // and a-z from its fifth character on. Names not known yet (ignoring case) join the bot names.
-void ParseBotText(const Lines& lines, CatalogueIndex& index);
+void parseBotText(const Lines& lines, CatalogueIndex& index);
 
 // Reads the blocks "{", map, bots, longname, special, fraglimit, type, "}" (each optional after
 // map, in this order) into the map files, creating a record for a map not catalogued yet.
 // After a "}" line the following line is passed over as well.
-void ParseArenaText(const Lines& lines, CatalogueIndex& index);
+void parseArenaText(const Lines& lines, CatalogueIndex& index);
 
 } // namespace velkarn

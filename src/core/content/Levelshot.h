@@ -23,10 +23,10 @@ constexpr std::size_t MaxLevelshotBytes = 16 * 1024 * 1024;
 // archive) go to `onMessage` when one is given.
 // Both levelshots of the map that the archive holds, the JPEG one first, so that a damaged
 // picture can give way to the other.
-std::vector<Levelshot> ReadLevelshots(const std::string& archivePath, const std::string& mapName,
+std::vector<Levelshot> readLevelshots(const std::string& archivePath, const std::string& mapName,
                                       const ZipMessageHandler& onMessage = {});
 
-std::optional<Levelshot> ReadLevelshot(const std::string& archivePath, const std::string& mapName,
+std::optional<Levelshot> readLevelshot(const std::string& archivePath, const std::string& mapName,
                                        const ZipMessageHandler& onMessage = {});
 
 } // namespace velkarn

@@ -12,11 +12,11 @@ std::pair<std::string, std::string> chooseModelAndSkin(const Catalogue& catalogu
         return {};
     const bool named = std::find(names.begin(), names.end(), setupModel) != names.end();
     const std::string model = named ? setupModel : names.front();
-    const AModel* record = catalogue.findModel(model);
-    if (!record || record->SkinCount <= 0)
+    const PlayerModel* record = catalogue.findModel(model);
+    if (!record || record->skinCount <= 0)
         return {model, {}};
-    const auto first = record->Skins.begin();
-    const auto last = first + record->SkinCount;
+    const auto first = record->skins.begin();
+    const auto last = first + record->skinCount;
     const bool skinNamed = std::find(first, last, setupSkin) != last;
     return {model, skinNamed ? setupSkin : *first};
 }

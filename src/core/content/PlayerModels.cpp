@@ -7,21 +7,21 @@
 
 namespace velkarn {
 
-bool LoadModelsFile(const std::string& path, Catalogue& catalogue) {
+bool loadModelsFile(const std::string& path, Catalogue& catalogue) {
     if (!pathExists(path))
         return false;
     readModelsFile(path, catalogue);
     return true;
 }
 
-std::optional<std::vector<std::string>> SkinsForModel(const Catalogue& catalogue,
+std::optional<std::vector<std::string>> skinsForModel(const Catalogue& catalogue,
                                                       const std::string& modelName) {
     if (modelName.empty())
         return std::nullopt;
     std::vector<std::string> skins;
-    if (const AModel* model = catalogue.findModel(modelName))
-        skins.assign(model->Skins.begin(),
-                     model->Skins.begin() + std::clamp(model->SkinCount, 0, MaxModelSkins));
+    if (const PlayerModel* model = catalogue.findModel(modelName))
+        skins.assign(model->skins.begin(),
+                     model->skins.begin() + std::clamp(model->skinCount, 0, MaxModelSkins));
     return skins;
 }
 

@@ -193,37 +193,37 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
         if (zipGet32(h) != HeaderSignature)
             throw ListingError{ZipMsg::BadHeaderSignature, "Entry " + std::to_string(k + 1)};
         ZipDirEntry entry;
-        entry.MadeByVersion = h[4];
-        entry.HostSystem = h[5];
-        entry.NeededVersion = zipGet16(h + 6);
-        entry.Flag = zipGet16(h + 8);
-        entry.ComprMethod = zipGet16(h + 10);
-        entry.ModifDateTime = zipGet32(h + 12);
-        entry.CRC32 = zipGet32(h + 16);
-        entry.ComprSize = zipGet32(h + 20);
-        entry.UncomprSize = zipGet32(h + 24);
-        entry.FileNameLength = zipGet16(h + 28);
-        entry.ExtraFieldLength = zipGet16(h + 30);
-        entry.FileCommentLen = zipGet16(h + 32);
-        entry.DiskStart = zipGet16(h + 34);
-        entry.IntFileAttrib = zipGet16(h + 36);
-        entry.ExtFileAttrib = zipGet32(h + 38);
-        entry.RelOffLocalHdr = zipGet32(h + 42);
+        entry.madeByVersion = h[4];
+        entry.hostSystem = h[5];
+        entry.versionNeeded = zipGet16(h + 6);
+        entry.flags = zipGet16(h + 8);
+        entry.compressionMethod = zipGet16(h + 10);
+        entry.modifiedDateTime = zipGet32(h + 12);
+        entry.crc = zipGet32(h + 16);
+        entry.compressedSize = zipGet32(h + 20);
+        entry.uncompressedSize = zipGet32(h + 24);
+        entry.fileNameLength = zipGet16(h + 28);
+        entry.extraFieldLength = zipGet16(h + 30);
+        entry.fileCommentLength = zipGet16(h + 32);
+        entry.diskNumberStart = zipGet16(h + 34);
+        entry.internalAttributes = zipGet16(h + 36);
+        entry.externalAttributes = zipGet32(h + 38);
+        entry.localHeaderOffset = zipGet32(h + 42);
 
-        const unsigned char* name = reader.take(entry.FileNameLength);
+        const unsigned char* name = reader.take(entry.fileNameLength);
         if (!name)
             throw ListingError{ZipMsg::NameShort, entryLabel(k, total)};
-        entry.FileName =
-            convertEntryText(std::string(reinterpret_cast<const char*>(name), entry.FileNameLength),
-                             entry.MadeByVersion, entry.HostSystem, entry.Flag, true);
-        reader.skip(entry.ExtraFieldLength);
-        if (entry.FileCommentLen > 0) {
-            const unsigned char* comment = reader.take(entry.FileCommentLen);
+        entry.fileName =
+            convertEntryText(std::string(reinterpret_cast<const char*>(name), entry.fileNameLength),
+                             entry.madeByVersion, entry.hostSystem, entry.flags, true);
+        reader.skip(entry.extraFieldLength);
+        if (entry.fileCommentLength > 0) {
+            const unsigned char* comment = reader.take(entry.fileCommentLength);
             if (!comment)
                 throw ListingError{ZipMsg::CommentShort, entryLabel(k, total)};
-            entry.FileComment = convertEntryText(
-                std::string(reinterpret_cast<const char*>(comment), entry.FileCommentLen),
-                entry.MadeByVersion, entry.HostSystem, entry.Flag, false);
+            entry.fileComment = convertEntryText(
+                std::string(reinterpret_cast<const char*>(comment), entry.fileCommentLength),
+                entry.madeByVersion, entry.hostSystem, entry.flags, false);
         }
         listing.entries.push_back(std::move(entry));
     }

@@ -14,24 +14,24 @@ namespace velkarn {
 // One listed entry: the fields of the central directory file header after its signature, in
 // their order, then the converted name and comment.
 struct ZipDirEntry {
-    std::uint8_t MadeByVersion = 0;
-    std::uint8_t HostSystem = 0; // 0 MS-DOS, 3 Unix, 6 HPFS, 11 NTFS, ...
-    std::uint16_t NeededVersion = 0;
-    std::uint16_t Flag = 0;
-    std::uint16_t ComprMethod = 0;
-    std::uint32_t ModifDateTime = 0;
-    std::uint32_t CRC32 = 0;
-    std::uint32_t ComprSize = 0;
-    std::uint32_t UncomprSize = 0;
-    std::uint16_t FileNameLength = 0;
-    std::uint16_t ExtraFieldLength = 0;
-    std::uint16_t FileCommentLen = 0;
-    std::uint16_t DiskStart = 0;
-    std::uint16_t IntFileAttrib = 0;
-    std::uint32_t ExtFileAttrib = 0;
-    std::uint32_t RelOffLocalHdr = 0;
-    std::string FileName;    // UTF-8, every "/" turned into "\"
-    std::string FileComment; // UTF-8
+    std::uint8_t madeByVersion = 0;
+    std::uint8_t hostSystem = 0; // 0 MS-DOS, 3 Unix, 6 HPFS, 11 NTFS, ...
+    std::uint16_t versionNeeded = 0;
+    std::uint16_t flags = 0;
+    std::uint16_t compressionMethod = 0;
+    std::uint32_t modifiedDateTime = 0;
+    std::uint32_t crc = 0;
+    std::uint32_t compressedSize = 0;
+    std::uint32_t uncompressedSize = 0;
+    std::uint16_t fileNameLength = 0;
+    std::uint16_t extraFieldLength = 0;
+    std::uint16_t fileCommentLength = 0;
+    std::uint16_t diskNumberStart = 0;
+    std::uint16_t internalAttributes = 0;
+    std::uint32_t externalAttributes = 0;
+    std::uint32_t localHeaderOffset = 0;
+    std::string fileName;    // UTF-8, every "/" turned into "\"
+    std::string fileComment; // UTF-8
 };
 
 struct ZipListing {

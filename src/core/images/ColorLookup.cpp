@@ -5,22 +5,23 @@
 
 namespace velkarn {
 
-TFastColorLookup::TFastColorLookup(std::span<const TPaletteColor> palette) {
+FastColorLookup::FastColorLookup(std::span<const PaletteColor> palette) {
     count_ = int(std::min(palette.size(), entries_.size()));
     std::copy_n(palette.begin(), count_, entries_.begin());
     inverse_.fill(-1);
     for (int i = 0; i < count_; ++i) {
-        std::int16_t& cell = inverse_[Cell(entries_[i].red, entries_[i].green, entries_[i].blue)];
+        std::int16_t& cell =
+            inverse_[cellIndex(entries_[i].red, entries_[i].green, entries_[i].blue)];
         if (cell == -1)
             cell = std::int16_t(i);
     }
 }
 
-int TFastColorLookup::nearest(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const {
+int FastColorLookup::nearest(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const {
     int best = 196608; // above any possible distance
     int bestIndex = 0; // an empty palette answers entry 0, which is black
     for (int i = 0; i < count_; ++i) {
-        const TPaletteColor& e = entries_[i];
+        const PaletteColor& e = entries_[i];
         const int distance =
             std::abs(red - e.red) + std::abs(green - e.green) + std::abs(blue - e.blue);
         if (distance < best) { // strictly better: the first of equal entries wins
@@ -31,11 +32,11 @@ int TFastColorLookup::nearest(std::uint8_t red, std::uint8_t green, std::uint8_t
     return bestIndex;
 }
 
-TColorMatch TFastColorLookup::Lookup(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    std::int16_t& cell = inverse_[Cell(red, green, blue)];
+ColorMatch FastColorLookup::findEntry(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    std::int16_t& cell = inverse_[cellIndex(red, green, blue)];
     if (cell == -1)
         cell = std::int16_t(nearest(red, green, blue));
-    const TPaletteColor& e = entries_[cell];
+    const PaletteColor& e = entries_[cell];
     return {cell, e.red, e.green, e.blue};
 }
 

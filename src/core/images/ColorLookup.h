@@ -9,7 +9,7 @@
 namespace velkarn {
 
 // A palette index and that entry's colour.
-struct TColorMatch {
+struct ColorMatch {
     int index = 0;
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -17,32 +17,32 @@ struct TColorMatch {
 };
 
 // Finds the palette entry for a colour.
-class TColorLookup {
+class ColorLookup {
 public:
-    virtual ~TColorLookup() = default;
-    virtual TColorMatch Lookup(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
+    virtual ~ColorLookup() = default;
+    virtual ColorMatch findEntry(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
 };
 
 // Nearest-colour lookup by sum of absolute channel differences, cached per 5-5-5 colour cell:
 // every colour of a cell gets the answer found for the first colour of that cell looked up, or
 // the first palette entry lying in that cell. Each cell is searched at most once.
-class TFastColorLookup : public TColorLookup {
+class FastColorLookup : public ColorLookup {
 public:
     // Takes the first 256 entries of `palette`.
-    explicit TFastColorLookup(std::span<const TPaletteColor> palette);
+    explicit FastColorLookup(std::span<const PaletteColor> palette);
 
-    TColorMatch Lookup(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
+    ColorMatch findEntry(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
 
-    int Count() const { return count_; }
+    int entryCount() const { return count_; }
 
-    static int Cell(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    static int cellIndex(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
         return ((blue >> 3) << 10) | ((green >> 3) << 5) | (red >> 3);
     }
 
 private:
     int nearest(std::uint8_t red, std::uint8_t green, std::uint8_t blue) const;
 
-    std::array<TPaletteColor, 256> entries_{};
+    std::array<PaletteColor, 256> entries_{};
     int count_ = 0;
     std::array<std::int16_t, 32768> inverse_; // -1: cell not known yet
 };

@@ -6,25 +6,25 @@ namespace velkarn {
 
 namespace {
 
-void collectLeaves(const TOctreeNode& node, std::vector<TPaletteColor>& table) {
-    if (node.Leaf) {
-        TPaletteColor c;
-        if (node.PixelCount > 0) {
-            c.red = std::uint8_t(node.RedSum / node.PixelCount);
-            c.green = std::uint8_t(node.GreenSum / node.PixelCount);
-            c.blue = std::uint8_t(node.BlueSum / node.PixelCount);
+void collectLeaves(const OctreeNode& node, std::vector<PaletteColor>& table) {
+    if (node.isLeaf) {
+        PaletteColor c;
+        if (node.pixelCount > 0) {
+            c.red = std::uint8_t(node.redSum / node.pixelCount);
+            c.green = std::uint8_t(node.greenSum / node.pixelCount);
+            c.blue = std::uint8_t(node.blueSum / node.pixelCount);
         }
         table.push_back(c);
         return;
     }
-    for (const auto& child : node.Children)
+    for (const auto& child : node.children)
         if (child)
             collectLeaves(*child, table);
 }
 
 } // namespace
 
-TColorQuantizer::TColorQuantizer(int maxColors, int colorBits)
+ColorQuantizer::ColorQuantizer(int maxColors, int colorBits)
     : maxColors_(maxColors), colorBits_(colorBits) {
     if (colorBits > 8)
         throw TargaError("ColorBits must be 8 or less");
@@ -32,66 +32,66 @@ TColorQuantizer::TColorQuantizer(int maxColors, int colorBits)
         throw TargaError("ColorBits must not be negative");
 }
 
-std::unique_ptr<TOctreeNode> TColorQuantizer::makeNode(int level) {
-    auto node = std::make_unique<TOctreeNode>();
+std::unique_ptr<OctreeNode> ColorQuantizer::makeNode(int level) {
+    auto node = std::make_unique<OctreeNode>();
     if (level == colorBits_) {
-        node->Leaf = true;
+        node->isLeaf = true;
         ++leafCount_;
     } else {
-        node->NextReducible = reducible_[level];
+        node->nextReducible = reducible_[level];
         reducible_[level] = node.get();
     }
     return node;
 }
 
-void TColorQuantizer::AddColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    std::unique_ptr<TOctreeNode>* slot = &root_;
+void ColorQuantizer::addColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    std::unique_ptr<OctreeNode>* slot = &root_;
     for (int level = 0;; ++level) {
         if (!*slot)
             *slot = makeNode(level);
-        TOctreeNode& node = **slot;
-        if (node.Leaf) {
-            ++node.PixelCount;
-            node.RedSum += red;
-            node.GreenSum += green;
-            node.BlueSum += blue;
+        OctreeNode& node = **slot;
+        if (node.isLeaf) {
+            ++node.pixelCount;
+            node.redSum += red;
+            node.greenSum += green;
+            node.blueSum += blue;
             return;
         }
         const int shift = 7 - level;
         const int child =
             ((red >> shift) & 1) << 2 | ((green >> shift) & 1) << 1 | ((blue >> shift) & 1);
-        slot = &node.Children[child];
+        slot = &node.children[child];
     }
 }
 
 // Merges the most recently added node of the deepest level that has one. Its children are all
 // leaves, because deeper inner nodes would still be on a deeper list.
-bool TColorQuantizer::reduceTree() {
+bool ColorQuantizer::reduceTree() {
     int level = std::max(colorBits_ - 1, 0);
     while (level > 0 && !reducible_[level])
         --level;
-    TOctreeNode* node = reducible_[level];
+    OctreeNode* node = reducible_[level];
     if (!node)
         return false; // the whole tree is one leaf already
-    reducible_[level] = node->NextReducible;
-    node->NextReducible = nullptr;
+    reducible_[level] = node->nextReducible;
+    node->nextReducible = nullptr;
     int children = 0;
-    for (auto& child : node->Children) {
+    for (auto& child : node->children) {
         if (!child)
             continue;
-        node->PixelCount += child->PixelCount;
-        node->RedSum += child->RedSum;
-        node->GreenSum += child->GreenSum;
-        node->BlueSum += child->BlueSum;
+        node->pixelCount += child->pixelCount;
+        node->redSum += child->redSum;
+        node->greenSum += child->greenSum;
+        node->blueSum += child->blueSum;
         child.reset();
         ++children;
     }
-    node->Leaf = true;
+    node->isLeaf = true;
     leafCount_ -= children - 1;
     return true;
 }
 
-void TColorQuantizer::ProcessImage(const QImage& image) {
+void ColorQuantizer::addImage(const QImage& image) {
     const QImage picture =
         image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
             ? image
@@ -99,7 +99,7 @@ void TColorQuantizer::ProcessImage(const QImage& image) {
     for (int y = 0; y < picture.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            AddColor(std::uint8_t(qRed(line[x])), std::uint8_t(qGreen(line[x])),
+            addColor(std::uint8_t(qRed(line[x])), std::uint8_t(qGreen(line[x])),
                      std::uint8_t(qBlue(line[x])));
             while (leafCount_ > maxColors_ && reduceTree()) {
             }
@@ -107,19 +107,19 @@ void TColorQuantizer::ProcessImage(const QImage& image) {
     }
 }
 
-std::vector<TPaletteColor> TColorQuantizer::GetColorTable() const {
-    std::vector<TPaletteColor> table;
+std::vector<PaletteColor> ColorQuantizer::colorTable() const {
+    std::vector<PaletteColor> table;
     table.reserve(std::size_t(std::max(leafCount_, 0)));
     if (root_)
         collectLeaves(*root_, table);
     return table;
 }
 
-std::vector<TPaletteColor> BuildOptimizedPalette(const QImage& image, int colorCount,
-                                                 int colorBits) {
-    TColorQuantizer quantizer(colorCount, colorBits);
-    quantizer.ProcessImage(image);
-    std::vector<TPaletteColor> palette = quantizer.GetColorTable();
+std::vector<PaletteColor> buildOptimizedPalette(const QImage& image, int colorCount,
+                                                int colorBits) {
+    ColorQuantizer quantizer(colorCount, colorBits);
+    quantizer.addImage(image);
+    std::vector<PaletteColor> palette = quantizer.colorTable();
     palette.resize(std::size_t(std::max(colorCount, 0)));
     return palette;
 }

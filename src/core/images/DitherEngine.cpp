@@ -4,38 +4,38 @@
 
 namespace velkarn {
 
-TDitherEngine::TDitherEngine(int width, TColorLookup& lookup)
+DitherEngine::DitherEngine(int width, ColorLookup& lookup)
     : lookup_(lookup), width_(std::max(width, 0)) {
 }
 
-TColorMatch TDitherEngine::Dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const TColorMatch match = lookup_.Lookup(red, green, blue);
+ColorMatch DitherEngine::dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+    const ColorMatch match = lookup_.findEntry(red, green, blue);
     advance();
     return match;
 }
 
-void TDitherEngine::reverse() {
+void DitherEngine::reverse() {
     direction_ = -direction_;
     column_ = direction_ > 0 ? 0 : width_ - 1;
 }
 
-void TDitherEngine::NextLine() {
+void DitherEngine::nextLine() {
     reverse();
 }
 
-TFloydSteinbergEngine::TFloydSteinbergEngine(int width, TColorLookup& lookup)
-    : TDitherEngine(width, lookup) {
+FloydSteinbergEngine::FloydSteinbergEngine(int width, ColorLookup& lookup)
+    : DitherEngine(width, lookup) {
     for (ChannelErrors& channel : channels_)
         channel.row.assign(std::size_t(width_) + 2, 0);
 }
 
-int TFloydSteinbergEngine::adjusted(ChannelErrors& channel, int value) const {
+int FloydSteinbergEngine::adjusted(ChannelErrors& channel, int value) const {
     // Integer division truncates towards zero, as the diffusion weights are meant to.
     const int v = value + (channel.row[channel.pos + direction_] + channel.current + 8) / 16;
     return std::clamp(v, 0, 255);
 }
 
-void TFloydSteinbergEngine::spread(ChannelErrors& channel, int error) {
+void FloydSteinbergEngine::spread(ChannelErrors& channel, int error) {
     channel.row[channel.pos] = channel.belowBehind + 3 * error;
     channel.belowBehind = channel.below + 5 * error;
     channel.below = error;
@@ -43,13 +43,13 @@ void TFloydSteinbergEngine::spread(ChannelErrors& channel, int error) {
     channel.pos += direction_;
 }
 
-TColorMatch TFloydSteinbergEngine::Dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
+ColorMatch FloydSteinbergEngine::dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
     if (column_ < 0 || column_ >= width_) // more pixels than the row holds: nowhere to diffuse
-        return TDitherEngine::Dither(red, green, blue);
+        return DitherEngine::dither(red, green, blue);
     const int r = adjusted(channels_[0], red);
     const int g = adjusted(channels_[1], green);
     const int b = adjusted(channels_[2], blue);
-    const TColorMatch match = lookup_.Lookup(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
+    const ColorMatch match = lookup_.findEntry(std::uint8_t(r), std::uint8_t(g), std::uint8_t(b));
     spread(channels_[0], r - match.red);
     spread(channels_[1], g - match.green);
     spread(channels_[2], b - match.blue);
@@ -57,7 +57,7 @@ TColorMatch TFloydSteinbergEngine::Dither(std::uint8_t red, std::uint8_t green, 
     return match;
 }
 
-void TFloydSteinbergEngine::NextLine() {
+void FloydSteinbergEngine::nextLine() {
     for (ChannelErrors& channel : channels_) {
         channel.row[channel.pos] = channel.belowBehind;
         channel.current = channel.below = channel.belowBehind = 0;

@@ -10,26 +10,26 @@ namespace velkarn {
 
 // Maps the pixels of one row after another to palette entries. Rows are walked in alternating
 // directions, starting left to right: the caller hands the pixel at Column() and calls
-// NextLine() after each row. The base engine takes the nearest colour without diffusion.
-class TDitherEngine {
+// nextLine() after each row. The base engine takes the nearest colour without diffusion.
+class DitherEngine {
 public:
-    TDitherEngine(int width, TColorLookup& lookup);
-    virtual ~TDitherEngine() = default;
-    TDitherEngine(const TDitherEngine&) = delete;
-    TDitherEngine& operator=(const TDitherEngine&) = delete;
+    DitherEngine(int width, ColorLookup& lookup);
+    virtual ~DitherEngine() = default;
+    DitherEngine(const DitherEngine&) = delete;
+    DitherEngine& operator=(const DitherEngine&) = delete;
 
-    virtual TColorMatch Dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
-    virtual void NextLine();
+    virtual ColorMatch dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
+    virtual void nextLine();
 
-    int Column() const { return column_; }
-    int Direction() const { return direction_; }
-    int Width() const { return width_; }
+    int column() const { return column_; }
+    int direction() const { return direction_; }
+    int width() const { return width_; }
 
 protected:
     void advance() { column_ += direction_; }
     void reverse();
 
-    TColorLookup& lookup_;
+    ColorLookup& lookup_;
     int width_;
     int direction_ = 1;
     int column_ = 0;
@@ -38,12 +38,12 @@ protected:
 // Floyd-Steinberg error diffusion: 7/16 of a pixel's error to the next pixel of its row, 3/16,
 // 5/16 and 1/16 to the pixels below behind, below and below ahead, rounded by adding 8 before
 // dividing by 16.
-class TFloydSteinbergEngine : public TDitherEngine {
+class FloydSteinbergEngine : public DitherEngine {
 public:
-    TFloydSteinbergEngine(int width, TColorLookup& lookup);
+    FloydSteinbergEngine(int width, ColorLookup& lookup);
 
-    TColorMatch Dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
-    void NextLine() override;
+    ColorMatch dither(std::uint8_t red, std::uint8_t green, std::uint8_t blue) override;
+    void nextLine() override;
 
 private:
     struct ChannelErrors {

@@ -90,7 +90,7 @@ bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) 
 
 } // namespace
 
-QImage DecodeJpeg(const std::string& bytes) {
+QImage decodeJpeg(const std::string& bytes) {
     QImage image;
     std::vector<JSAMPLE> row;
     if (bytes.empty() || !decode(bytes, image, row))

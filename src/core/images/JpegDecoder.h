@@ -10,6 +10,6 @@ constexpr unsigned long long MaxDecodedJpegBytes = 256ull * 1024 * 1024;
 
 // Decodes a JPEG picture (greyscale, colour or CMYK) into a Format_RGB32 image. Damaged or
 // unsupported data, and pictures too large to decode, give a null image; nothing is printed.
-QImage DecodeJpeg(const std::string& bytes);
+QImage decodeJpeg(const std::string& bytes);
 
 } // namespace velkarn

@@ -1,6 +1,6 @@
 #include "core/images/TargaReader.h"
 
-#include "core/images/TargaProgress.h"
+#include "core/images/TargaRowProgress.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -39,29 +39,29 @@ std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
 }
 
 // A header cut short reads as zeros, like an empty picture.
-TTargaHeader readHeader(ByteInput& in) {
-    std::uint8_t raw[TTargaHeader::Size] = {};
-    const std::size_t n = std::min<std::size_t>(TTargaHeader::Size, in.remaining());
+TgaHeader readHeader(ByteInput& in) {
+    std::uint8_t raw[TgaHeader::Size] = {};
+    const std::size_t n = std::min<std::size_t>(TgaHeader::Size, in.remaining());
     std::memcpy(raw, in.current(), n);
     in.skip(n);
-    TTargaHeader h;
-    h.IDLength = raw[0];
-    h.ColorMapType = raw[1];
-    h.ImageType = raw[2];
-    h.ColorMapStart = littleEndian16(raw + 3);
-    h.ColorMapLength = littleEndian16(raw + 5);
-    h.ColorMapEntrySize = raw[7];
-    h.XOrigin = littleEndian16(raw + 8);
-    h.YOrigin = littleEndian16(raw + 10);
-    h.Width = littleEndian16(raw + 12);
-    h.Height = littleEndian16(raw + 14);
-    h.PixelDepth = raw[16];
-    h.ImageDescriptor = raw[17];
+    TgaHeader h;
+    h.idLength = raw[0];
+    h.colorMapType = raw[1];
+    h.imageType = raw[2];
+    h.colorMapStart = littleEndian16(raw + 3);
+    h.colorMapLength = littleEndian16(raw + 5);
+    h.colorMapEntrySize = raw[7];
+    h.xOrigin = littleEndian16(raw + 8);
+    h.yOrigin = littleEndian16(raw + 10);
+    h.width = littleEndian16(raw + 12);
+    h.height = littleEndian16(raw + 14);
+    h.pixelDepth = raw[16];
+    h.imageDescriptor = raw[17];
     return h;
 }
 
-TPaletteColor colorFrom555(std::uint16_t v) {
-    TPaletteColor c;
+PaletteColor colorFrom555(std::uint16_t v) {
+    PaletteColor c;
     c.blue = static_cast<std::uint8_t>((v & 31) << 3);
     c.green = static_cast<std::uint8_t>(((v >> 5) & 31) << 3);
     c.red = static_cast<std::uint8_t>(((v >> 10) & 31) << 3);
@@ -70,20 +70,20 @@ TPaletteColor colorFrom555(std::uint16_t v) {
 
 // Fills palette entries from 0. Entries past 256 are skipped, so the pixel data that follows is
 // still found; so is a map of an entry size that is not understood, which leaves the palette.
-void readColorMap(ByteInput& in, const TTargaHeader& h, TTargaPalette& palette) {
-    const int entryBytes = (h.ColorMapEntrySize + 7) / 8;
-    const bool understood = h.ColorMapEntrySize == 15 || h.ColorMapEntrySize == 16 ||
-                            h.ColorMapEntrySize == 24 || h.ColorMapEntrySize == 32;
-    const std::size_t mapBytes = std::size_t{h.ColorMapLength} * entryBytes;
+void readColorMap(ByteInput& in, const TgaHeader& h, TgaPalette& palette) {
+    const int entryBytes = (h.colorMapEntrySize + 7) / 8;
+    const bool understood = h.colorMapEntrySize == 15 || h.colorMapEntrySize == 16 ||
+                            h.colorMapEntrySize == 24 || h.colorMapEntrySize == 32;
+    const std::size_t mapBytes = std::size_t{h.colorMapLength} * entryBytes;
     if (!understood) {
         in.skip(mapBytes);
         return;
     }
     const std::size_t available = std::min<std::size_t>(
-        {std::size_t{h.ColorMapLength}, palette.size(), in.remaining() / entryBytes});
+        {std::size_t{h.colorMapLength}, palette.size(), in.remaining() / entryBytes});
     const std::uint8_t* p = in.current();
     for (std::size_t i = 0; i < available; ++i, p += entryBytes) {
-        TPaletteColor c;
+        PaletteColor c;
         if (entryBytes == 2) {
             c = colorFrom555(littleEndian16(p));
         } else {
@@ -118,7 +118,7 @@ struct Bgr555 {
     static constexpr int Bytes = 2;
     static constexpr bool HasAlpha = false;
     std::uint32_t color(const std::uint8_t* p) const {
-        const TPaletteColor c = colorFrom555(littleEndian16(p));
+        const PaletteColor c = colorFrom555(littleEndian16(p));
         return rgb(c.red, c.green, c.blue);
     }
     std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
@@ -278,40 +278,40 @@ QImage newPicture(int width, int height) {
     return picture;
 }
 
-void checkPictureSize(const TTargaHeader& h) {
-    const std::uint64_t bytes = std::uint64_t{h.Width} * h.Height * 4 * 2;
+void checkPictureSize(const TgaHeader& h) {
+    const std::uint64_t bytes = std::uint64_t{h.width} * h.height * 4 * 2;
     if (bytes > MaxTargaPictureBytes)
-        throw TargaError("TGA picture of " + std::to_string(h.Width) + " x " +
-                         std::to_string(h.Height) + " pixels is too large (more than " +
+        throw TargaError("TGA picture of " + std::to_string(h.width) + " x " +
+                         std::to_string(h.height) + " pixels is too large (more than " +
                          std::to_string(MaxTargaPictureBytes / (1024 * 1024)) + " MiB)");
 }
 
 } // namespace
 
-TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
-                          const TTargaProgressEvent& listener) {
+TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
+                          const TgaProgressListener& listener) {
     const TargaRowProgress progress(listener, "Targa loading...");
     progress.start();
     ByteInput in(bytes);
     TargaReadResult result;
     result.palette = palette;
-    const TTargaHeader h = result.header = readHeader(in);
+    const TgaHeader h = result.header = readHeader(in);
     checkPictureSize(h);
 
-    const std::size_t idBytes = std::min<std::size_t>(h.IDLength, in.remaining());
+    const std::size_t idBytes = std::min<std::size_t>(h.idLength, in.remaining());
     result.imageID.assign(reinterpret_cast<const char*>(in.current()), idBytes);
     in.skip(idBytes);
-    if (h.ColorMapType == 1)
+    if (h.colorMapType == 1)
         readColorMap(in, h, result.palette);
 
-    result.image = newPicture(h.Width, h.Height);
-    result.alpha = newPicture(h.Width, h.Height);
+    result.image = newPicture(h.width, h.height);
+    result.alpha = newPicture(h.width, h.height);
     const RowTarget target(result.image, result.alpha, h.topToBottom());
-    const int width = h.Width;
-    const int height = h.Height;
+    const int width = h.width;
+    const int height = h.height;
     DecodedExtent done;
     DecodedExtent alphaDone;
-    auto decode = [&](const auto& format, bool runLength, TTargaColorDepthType depth) {
+    auto decode = [&](const auto& format, bool runLength, ColorDepth depth) {
         result.colorDepth = depth;
         result.includeAlpha = std::decay_t<decltype(format)>::HasAlpha;
         if (result.image.isNull())
@@ -321,45 +321,42 @@ TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
             alphaDone = {};
     };
 
-    switch (h.ImageType) {
+    switch (h.imageType) {
     case 0:
-        result.targaType = TTargaType::ttNoImageData;
+        result.targaType = TgaType::NoImageData;
         break;
     case 1:
     case 9: {
-        const bool runLength = h.ImageType == 9;
-        result.targaType =
-            runLength ? TTargaType::ttRLEColorMapedImage : TTargaType::ttColorMapedImage;
-        if (h.PixelDepth == 8) {
+        const bool runLength = h.imageType == 9;
+        result.targaType = runLength ? TgaType::RunLengthColorMapped : TgaType::ColorMapped;
+        if (h.pixelDepth == 8) {
             std::array<std::uint32_t, 256> colors;
             for (std::size_t i = 0; i < colors.size(); ++i)
                 colors[i] =
                     rgb(result.palette[i].red, result.palette[i].green, result.palette[i].blue);
-            decode(Indexed8{colors.data()}, runLength, TTargaColorDepthType::cd8bit);
+            decode(Indexed8{colors.data()}, runLength, ColorDepth::Bits8);
         }
         break;
     }
     case 2:
     case 10: {
-        const bool runLength = h.ImageType == 10;
-        result.targaType =
-            runLength ? TTargaType::ttRLETrueColorImage : TTargaType::ttTrueColorImage;
-        if (h.PixelDepth == 16)
-            decode(Bgr555{}, runLength, TTargaColorDepthType::cd16bit);
-        else if (h.PixelDepth == 24)
-            decode(Bgr24{}, runLength, TTargaColorDepthType::cd24bit);
-        else if (h.PixelDepth == 32)
-            decode(Bgra32{}, runLength, TTargaColorDepthType::cd32bit);
+        const bool runLength = h.imageType == 10;
+        result.targaType = runLength ? TgaType::RunLengthTrueColor : TgaType::TrueColor;
+        if (h.pixelDepth == 16)
+            decode(Bgr555{}, runLength, ColorDepth::Bits16);
+        else if (h.pixelDepth == 24)
+            decode(Bgr24{}, runLength, ColorDepth::Bits24);
+        else if (h.pixelDepth == 32)
+            decode(Bgra32{}, runLength, ColorDepth::Bits32);
         break;
     }
     case 3:
     case 11: {
-        const bool runLength = h.ImageType == 11;
-        result.targaType =
-            runLength ? TTargaType::ttRLEBlackAndWhiteImage : TTargaType::ttBlackAndWhiteImage;
+        const bool runLength = h.imageType == 11;
+        result.targaType = runLength ? TgaType::RunLengthGrayscale : TgaType::Grayscale;
         // Grey of another depth is treated like an unsupported depth of the other types.
-        if (h.PixelDepth == 8)
-            decode(Grey8{}, runLength, TTargaColorDepthType::cd8bit);
+        if (h.pixelDepth == 8)
+            decode(Grey8{}, runLength, ColorDepth::Bits8);
         break;
     }
     default:

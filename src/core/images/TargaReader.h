@@ -13,13 +13,13 @@ namespace velkarn {
 // Everything one TGA stream yields. The type fields are empty where the stream leaves the
 // picture's current value alone (an unknown image type, an unsupported depth).
 struct TargaReadResult {
-    TTargaHeader header;
+    TgaHeader header;
     std::string imageID;
-    TTargaPalette palette{};
+    TgaPalette palette{};
     QImage image; // Format_RGB32, header Width x Height, black where nothing was decoded
     QImage alpha; // Format_RGB32, same size, alpha as grey
-    std::optional<TTargaType> targaType;
-    std::optional<TTargaColorDepthType> colorDepth;
+    std::optional<TgaType> targaType;
+    std::optional<ColorDepth> colorDepth;
     std::optional<bool> includeAlpha;
     std::size_t bytesUsed = 0; // up to the end of the last packet or row taken
 };
@@ -31,7 +31,7 @@ constexpr std::uint64_t MaxTargaPictureBytes = 256ull * 1024 * 1024;
 // supply keep their colours. Never reads past `bytes`: a stream that ends early gives the part
 // that could be decoded, the rest stays black. Throws TargaError when the header asks for more
 // than MaxTargaPictureBytes.
-TargaReadResult readTarga(std::string_view bytes, const TTargaPalette& palette,
-                          const TTargaProgressEvent& progress);
+TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
+                          const TgaProgressListener& progress);
 
 } // namespace velkarn

@@ -3,7 +3,7 @@
 #include "core/images/ColorLookup.h"
 #include "core/images/ColorQuantizer.h"
 #include "core/images/DitherEngine.h"
-#include "core/images/TargaProgress.h"
+#include "core/images/TargaRowProgress.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -19,18 +19,18 @@ struct Layout {
     std::uint8_t pixelDepth;
 };
 
-Layout layoutFor(TTargaType type, TTargaColorDepthType depth) {
+Layout layoutFor(TgaType type, ColorDepth depth) {
     switch (type) {
-    case TTargaType::ttColorMapedImage:
+    case TgaType::ColorMapped:
         return {1, 8};
-    case TTargaType::ttBlackAndWhiteImage:
+    case TgaType::Grayscale:
         return {3, 8};
-    case TTargaType::ttRLETrueColorImage:
+    case TgaType::RunLengthTrueColor:
         return {10, 24};
     default:
-        if (depth == TTargaColorDepthType::cd16bit)
+        if (depth == ColorDepth::Bits16)
             return {2, 16};
-        if (depth == TTargaColorDepthType::cd32bit)
+        if (depth == ColorDepth::Bits32)
             return {2, 32};
         return {2, 24};
     }
@@ -51,11 +51,11 @@ void writeHeader(std::string& out, const Layout& layout, int idLength, int width
     out.push_back(char(idLength));
     out.push_back(char(mapped ? 1 : 0));
     out.push_back(char(layout.imageType));
-    put16(out, 0);                  // ColorMapStart
-    put16(out, mapped ? 256 : 0);   // ColorMapLength
-    out.push_back(mapped ? 24 : 0); // ColorMapEntrySize
-    put16(out, 0);                  // XOrigin
-    put16(out, 0);                  // YOrigin
+    put16(out, 0);                  // colorMapStart
+    put16(out, mapped ? 256 : 0);   // colorMapLength
+    out.push_back(mapped ? 24 : 0); // colorMapEntrySize
+    put16(out, 0);                  // xOrigin
+    put16(out, 0);                  // yOrigin
     put16(out, std::uint16_t(width));
     put16(out, std::uint16_t(height));
     out.push_back(char(layout.pixelDepth));
@@ -117,38 +117,37 @@ void forEachRowBottomFirst(int height, const TargaRowProgress& progress, WriteRo
     }
 }
 
-void writeColorMapped(std::string& out, const QImage& image, TDitherMode mode,
+void writeColorMapped(std::string& out, const QImage& image, DitherMode mode,
                       const TargaRowProgress& progress) {
-    const std::vector<TPaletteColor> palette = BuildOptimizedPalette(image, 256, 8);
-    for (const TPaletteColor& c : palette) {
+    const std::vector<PaletteColor> palette = buildOptimizedPalette(image, 256, 8);
+    for (const PaletteColor& c : palette) {
         const char bgr[3] = {char(c.blue), char(c.green), char(c.red)};
         out.append(bgr, 3);
     }
-    TFastColorLookup lookup(palette);
+    FastColorLookup lookup(palette);
     const int width = image.width();
-    std::unique_ptr<TDitherEngine> engine =
-        mode == TDitherMode::dmFloydSteinberg
-            ? std::make_unique<TFloydSteinbergEngine>(width, lookup)
-            : std::make_unique<TDitherEngine>(width, lookup);
+    std::unique_ptr<DitherEngine> engine =
+        mode == DitherMode::FloydSteinberg ? std::make_unique<FloydSteinbergEngine>(width, lookup)
+                                           : std::make_unique<DitherEngine>(width, lookup);
     std::string indices(std::size_t(width), '\0');
     forEachRowBottomFirst(image.height(), progress, [&](int y) {
         const QRgb* pixels = line(image, y);
         for (int i = 0; i < width; ++i) {
-            const int x = engine->Column();
+            const int x = engine->column();
             const QRgb p = pixels[x];
             indices[std::size_t(x)] = char(
                 engine
-                    ->Dither(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)))
+                    ->dither(std::uint8_t(qRed(p)), std::uint8_t(qGreen(p)), std::uint8_t(qBlue(p)))
                     .index);
         }
-        engine->NextLine();
+        engine->nextLine();
         out += indices;
     });
 }
 
 } // namespace
 
-std::string writeTarga(const TargaWriteInput& input, const TTargaProgressEvent& listener) {
+std::string writeTarga(const TargaWriteInput& input, const TgaProgressListener& listener) {
     const TargaRowProgress progress(listener, "Targa saving...");
     const QImage image = input.image.format() == QImage::Format_RGB32
                              ? input.image
@@ -163,7 +162,7 @@ std::string writeTarga(const TargaWriteInput& input, const TTargaProgressEvent& 
     const Layout layout = layoutFor(input.targaType, input.colorDepth);
     const std::size_t idLength = std::min<std::size_t>(input.imageID.size(), 255);
     std::string out;
-    out.reserve(TTargaHeader::Size + idLength + 768 +
+    out.reserve(TgaHeader::Size + idLength + 768 +
                 std::size_t(width) * height * (layout.pixelDepth / 8));
     writeHeader(out, layout, int(idLength), width, height);
     out.append(input.imageID, 0, idLength);

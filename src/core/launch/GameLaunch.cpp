@@ -7,7 +7,7 @@
 
 namespace velkarn {
 
-std::string GameParameters(LaunchPath path, const std::string& extraCommandLine,
+std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod) {
     if (mod.index >= 1)
         return mod.parameters + " +exec velkarn";
@@ -16,62 +16,61 @@ std::string GameParameters(LaunchPath path, const std::string& extraCommandLine,
     return "+exec velkarn " + extraCommandLine;
 }
 
-std::string ScriptPath(const std::string& gameFolder) {
+std::string scriptPath(const std::string& gameFolder) {
     return withTrailingSlash(gameFolder) + "baseq3/velkarn.cfg";
 }
 
-void WriteGameScript(const std::string& gameFolder, const Lines& lines) {
+void writeGameScript(const std::string& gameFolder, const Lines& lines) {
     // An empty path would put the script below whatever folder the program was started in.
     if (gameFolder.empty())
         throw UserMessage("Please set Quake III Arena executable path in Options, Game!");
-    writeTextFile(ScriptPath(gameFolder), lines, WriteErrorKind::InOut);
+    writeTextFile(scriptPath(gameFolder), lines, WriteErrorKind::InOut);
 }
 
-void RequireGameStarted(bool started) {
+void requireGameStarted(bool started) {
     if (!started)
         throw UserMessage("Quake 3 Executable not found!");
 }
 
-bool StartGame(const std::string& gameFolder, const std::string& parameters) {
+bool startGame(const std::string& gameFolder, const std::string& parameters) {
     if (gameFolder.empty())
         return false;
     const auto executable = findGameExecutable(gameFolder);
     return executable && startDetached(*executable, parameters, gameFolder);
 }
 
-void WriteLocalScript(const std::string& gameFolder, const PlayerSettings& player,
-                      const MapListType& rotation) {
-    WriteGameScript(gameFolder, LocalScriptLines(player, rotation));
+void writeLocalScript(const std::string& gameFolder, const PlayerSettings& player,
+                      const Rotation& rotation) {
+    writeGameScript(gameFolder, localScriptLines(player, rotation));
 }
 
-void WriteJoinScript(const std::string& gameFolder, const PlayerSettings& player,
-                     const AServer& server) {
-    WriteGameScript(gameFolder, JoinScriptLines(player, server));
+void writeJoinScript(const std::string& gameFolder, const PlayerSettings& player,
+                     const SavedServer& server) {
+    writeGameScript(gameFolder, joinScriptLines(player, server));
 }
 
-void WriteServerScript(const std::string& gameFolder, const ServerOptions& options,
-                       const ServerMapListType& rotation) {
-    WriteGameScript(gameFolder, ServerScriptLines(options, rotation));
+void writeServerScript(const std::string& gameFolder, const ServerOptions& options,
+                       const ServerRotation& rotation) {
+    writeGameScript(gameFolder, serverScriptLines(options, rotation));
 }
 
-bool PlayLocal(const GameSettings& game, const PlayerSettings& player,
-               const MapListType& rotation) {
-    WriteLocalScript(game.gameFolder, player, rotation);
-    return StartGame(game.gameFolder,
-                     GameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
+bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation) {
+    writeLocalScript(game.gameFolder, player, rotation);
+    return startGame(game.gameFolder,
+                     gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
 }
 
-bool JoinServer(const GameSettings& game, const PlayerSettings& player, const AServer& server) {
-    WriteJoinScript(game.gameFolder, player, server);
-    return StartGame(game.gameFolder,
-                     GameParameters(LaunchPath::Join, game.extraCommandLine, game.mod));
+bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server) {
+    writeJoinScript(game.gameFolder, player, server);
+    return startGame(game.gameFolder,
+                     gameParameters(LaunchPath::Join, game.extraCommandLine, game.mod));
 }
 
-bool StartServer(const GameSettings& game, const ServerOptions& options,
-                 const ServerMapListType& rotation) {
-    WriteServerScript(game.gameFolder, options, rotation);
-    return StartGame(game.gameFolder,
-                     GameParameters(LaunchPath::Server, game.extraCommandLine, game.mod));
+bool startServer(const GameSettings& game, const ServerOptions& options,
+                 const ServerRotation& rotation) {
+    writeServerScript(game.gameFolder, options, rotation);
+    return startGame(game.gameFolder,
+                     gameParameters(LaunchPath::Server, game.extraCommandLine, game.mod));
 }
 
 } // namespace velkarn

@@ -18,29 +18,29 @@ struct ModChoice {
 // The game's parameters: local play and server "+exec velkarn " + extra command line (the blank
 // stays when it is empty), join "+exec velkarn" alone; with a mod, its parameter line +
 // " +exec velkarn" on every path and no extra command line.
-std::string GameParameters(LaunchPath path, const std::string& extraCommandLine,
+std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod);
 
 // gameFolder (ending with "/") + "baseq3/velkarn.cfg".
-std::string ScriptPath(const std::string& gameFolder);
+std::string scriptPath(const std::string& gameFolder);
 
 // Replaces the script atomically; baseq3 is not created. Throws InOutError: "Invalid filename"
 // when the game folder or its baseq3 is missing, "File access denied", "Disk full"...; the old
 // script then stays as it was.
-void WriteGameScript(const std::string& gameFolder, const Lines& lines);
+void writeGameScript(const std::string& gameFolder, const Lines& lines);
 
 // Starts the game executable found in the game folder, detached, with the game folder as its
 // working folder. False when there is none or it could not be started; never waits.
-bool StartGame(const std::string& gameFolder, const std::string& parameters);
+bool startGame(const std::string& gameFolder, const std::string& parameters);
 
 // Build the lines (throwing UserMessage for unsafe values, before anything is written) and
 // write them as the script.
-void WriteLocalScript(const std::string& gameFolder, const PlayerSettings& player,
-                      const MapListType& rotation);
-void WriteJoinScript(const std::string& gameFolder, const PlayerSettings& player,
-                     const AServer& server);
-void WriteServerScript(const std::string& gameFolder, const ServerOptions& options,
-                       const ServerMapListType& rotation);
+void writeLocalScript(const std::string& gameFolder, const PlayerSettings& player,
+                      const Rotation& rotation);
+void writeJoinScript(const std::string& gameFolder, const PlayerSettings& player,
+                     const SavedServer& server);
+void writeServerScript(const std::string& gameFolder, const ServerOptions& options,
+                       const ServerRotation& rotation);
 
 // The game options a launch reads: game folder (ending with "/"), extra command line, mod.
 struct GameSettings {
@@ -51,13 +51,13 @@ struct GameSettings {
 
 // A launch that wrote its script but found no game to start is said, not passed over: throws
 // UserMessage "Quake 3 Executable not found!" when `started` is false.
-void RequireGameStarted(bool started);
+void requireGameStarted(bool started);
 
 // Write the path's script, then start the game with the path's parameters. The game is started
-// only when the script was written (a failure throws, see above); the result is StartGame's.
-bool PlayLocal(const GameSettings& game, const PlayerSettings& player, const MapListType& rotation);
-bool JoinServer(const GameSettings& game, const PlayerSettings& player, const AServer& server);
-bool StartServer(const GameSettings& game, const ServerOptions& options,
-                 const ServerMapListType& rotation);
+// only when the script was written (a failure throws, see above); the result is startGame's.
+bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation);
+bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server);
+bool startServer(const GameSettings& game, const ServerOptions& options,
+                 const ServerRotation& rotation);
 
 } // namespace velkarn

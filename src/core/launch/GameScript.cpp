@@ -15,25 +15,25 @@ struct ScriptEntry {
     int limit = 0;
     int timeLimit = 0;
     std::string name;
-    std::span<const bot> bots;
+    std::span<const RosterBot> bots;
 };
 
 int knownGameType(int gameType) {
     return gameType >= Deathmatch && gameType <= CaptureTheFlag ? gameType : Deathmatch;
 }
 
-// A damaged BotCount must not read past the roster.
-std::span<const bot> rosterOf(const AMap& entry) {
-    return std::span<const bot>(entry.Bots.data(),
-                                std::min<std::size_t>(entry.BotCount, entry.Bots.size()));
+// A damaged botCount must not read past the roster.
+std::span<const RosterBot> rosterOf(const RotationEntry& entry) {
+    return std::span<const RosterBot>(entry.bots.data(),
+                                      std::min<std::size_t>(entry.botCount, entry.bots.size()));
 }
 
-ScriptEntry scriptEntry(const AMap& entry) {
-    return {entry.GameType, entry.FragLimit, entry.TimeLimit, entry.Name, rosterOf(entry)};
+ScriptEntry scriptEntry(const RotationEntry& entry) {
+    return {entry.gameType, entry.fragLimit, entry.timeLimit, entry.name, rosterOf(entry)};
 }
 
-ScriptEntry scriptEntry(const AServerMap& entry) {
-    return {entry.GameType, entry.FragLimit, entry.TimeLimit, entry.Name, {}};
+ScriptEntry scriptEntry(const ServerRotationEntry& entry) {
+    return {entry.gameType, entry.fragLimit, entry.timeLimit, entry.name, {}};
 }
 
 std::string limitCommand(const ScriptEntry& entry) {
@@ -43,23 +43,23 @@ std::string limitCommand(const ScriptEntry& entry) {
 }
 
 // "name skill", with " team" in team games.
-std::string addbotArguments(const ScriptEntry& entry, const bot& b) {
-    requireSafeScriptValue(b.Name, "bot name");
-    std::string text = b.Name + " " + std::to_string(b.Skill);
+std::string addbotArguments(const ScriptEntry& entry, const RosterBot& b) {
+    requireSafeScriptValue(b.name, "bot name");
+    std::string text = b.name + " " + std::to_string(b.skill);
     if (isTeamGame(knownGameType(entry.gameType))) {
-        requireSafeScriptValue(b.Team, "bot team");
-        text += " " + b.Team;
+        requireSafeScriptValue(b.team, "bot team");
+        text += " " + b.team;
     }
     return text;
 }
 
 void appendSingleMap(Lines& lines, const ScriptEntry& entry) {
     requireSafeScriptValue(entry.name, "map name");
-    lines.push_back("set g_gametype " + std::to_string(GameTypeValue(entry.gameType)));
+    lines.push_back("set g_gametype " + std::to_string(gameTypeValue(entry.gameType)));
     lines.push_back(limitCommand(entry));
     lines.push_back("set timelimit " + std::to_string(entry.timeLimit));
     lines.push_back("map " + entry.name);
-    for (const bot& b : entry.bots)
+    for (const RosterBot& b : entry.bots)
         lines.push_back("addbot " + addbotArguments(entry, b));
 }
 
@@ -72,14 +72,14 @@ void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) 
         const ScriptEntry& previous = entries[(i + n - 1) % n];
         requireSafeScriptValue(entry.name, "map name");
         std::string line = "set m" + std::to_string(i) + " \"set g_gametype " +
-                           std::to_string(GameTypeValue(entry.gameType)) + ";" +
+                           std::to_string(gameTypeValue(entry.gameType)) + ";" +
                            limitCommand(entry) + ";set timelimit " +
                            std::to_string(entry.timeLimit) + ";map " + entry.name;
-        for (const bot& b : previous.bots) {
-            requireSafeScriptValue(b.Name, "bot name");
-            line += ";kick " + b.Name;
+        for (const RosterBot& b : previous.bots) {
+            requireSafeScriptValue(b.name, "bot name");
+            line += ";kick " + b.name;
         }
-        for (const bot& b : entry.bots)
+        for (const RosterBot& b : entry.bots)
             line += ";addbot " + addbotArguments(entry, b);
         line += ";set nextmap vstr m" + std::to_string(i + 1 < n ? i + 1 : 0) + "\"";
         lines.push_back(std::move(line));
@@ -123,7 +123,7 @@ std::string flag(bool on) {
 
 } // namespace
 
-int GameTypeValue(int gameType) {
+int gameTypeValue(int gameType) {
     switch (knownGameType(gameType)) {
     case Tournament:
         return 1;
@@ -136,7 +136,7 @@ int GameTypeValue(int gameType) {
     }
 }
 
-Lines LocalScriptLines(const PlayerSettings& player, const MapListType& rotation) {
+Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation) {
     Lines lines;
     appendPlayer(lines, player);
     lines.push_back("cl_timenudge " + std::to_string(player.simPing));
@@ -146,18 +146,18 @@ Lines LocalScriptLines(const PlayerSettings& player, const MapListType& rotation
     return lines;
 }
 
-Lines JoinScriptLines(const PlayerSettings& player, const AServer& server) {
-    requireSafeScriptValue(server.Password, "server password");
-    requireSafeScriptValue(server.Address, "server address");
+Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server) {
+    requireSafeScriptValue(server.password, "server password");
+    requireSafeScriptValue(server.address, "server address");
     Lines lines;
     appendPlayer(lines, player);
     appendTeam(lines, player);
-    lines.push_back("password " + server.Password);
-    lines.push_back("connect " + server.Address);
+    lines.push_back("password " + server.password);
+    lines.push_back("connect " + server.address);
     return lines;
 }
 
-Lines ServerScriptLines(const ServerOptions& options, const ServerMapListType& rotation) {
+Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation) {
     requireSafeScriptValue(options.hostName, "host name");
     requireSafeScriptValue(options.motd, "message");
     requireSafeScriptValue(options.password, "server password");

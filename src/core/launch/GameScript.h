@@ -30,20 +30,20 @@ struct ServerOptions {
 // The game's g_gametype value for a game type: Deathmatch 0, Tournament 1, Team Deathmatch 3,
 // Capture The Flag 4. A game type outside 1..4 counts as Deathmatch here and in the limit and
 // team choices of the script.
-int GameTypeValue(int gameType);
+int gameTypeValue(int gameType);
 
 // Player lines, "sv_maxclients 16", the rotation (one entry as plain commands with its bots,
 // any other number as the chain of m variables with kick lists, then "vstr m0"), and the team
 // line when a side was chosen. Throws UserMessage, naming the field, when a name, model, skin,
 // map name, bot name or bot team that would be written is unsafe (see ScriptValues.h).
-Lines LocalScriptLines(const PlayerSettings& player, const MapListType& rotation);
+Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation);
 
 // Player lines, the team line when a side was chosen, "password ..." (also when empty) and
 // "connect ...". Throws UserMessage for unsafe player values, password or address.
-Lines JoinScriptLines(const PlayerSettings& player, const AServer& server);
+Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server);
 
 // The server option lines, then the rotation as for local play without bots or kicks.
 // Throws UserMessage for an unsafe host name, message, password or map name.
-Lines ServerScriptLines(const ServerOptions& options, const ServerMapListType& rotation);
+Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation);
 
 } // namespace velkarn

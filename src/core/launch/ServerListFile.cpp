@@ -5,25 +5,25 @@
 
 namespace velkarn {
 
-ServerListType readServerList(const std::string& fileName) {
+SavedServers readServerList(const std::string& fileName) {
     const Lines lines = readTextFile(fileName);
-    ServerListType servers;
+    SavedServers servers;
     for (std::size_t i = 0; i < lines.size(); i += 3) {
-        auto server = std::make_unique<AServer>();
-        server->Name = lines[i];
-        server->Address = ColumnText(lineAt(lines, i + 1), 2);
-        server->Password = ColumnText(lineAt(lines, i + 2), 2);
+        auto server = std::make_unique<SavedServer>();
+        server->name = lines[i];
+        server->address = columnText(lineAt(lines, i + 1), 2);
+        server->password = columnText(lineAt(lines, i + 2), 2);
         servers.push_back(std::move(server));
     }
     return servers;
 }
 
-void writeServerList(const std::string& fileName, const ServerListType& servers) {
+void writeServerList(const std::string& fileName, const SavedServers& servers) {
     Lines lines;
     for (const auto& server : servers) {
-        lines.push_back(server->Name);
-        lines.push_back(" " + server->Address);
-        lines.push_back(" " + server->Password);
+        lines.push_back(server->name);
+        lines.push_back(" " + server->address);
+        lines.push_back(" " + server->password);
     }
     writeTextFile(fileName, lines);
 }

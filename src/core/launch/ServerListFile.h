@@ -10,10 +10,10 @@ namespace velkarn {
 
 // Reads blocks of three lines while a block's first line exists; missing lines of a last block
 // read as empty. Throws FileOpenError.
-ServerListType readServerList(const std::string& fileName);
+SavedServers readServerList(const std::string& fileName);
 
 // Writes every server, replacing the file; no servers writes an empty file.
 // Throws FileCreateError.
-void writeServerList(const std::string& fileName, const ServerListType& servers);
+void writeServerList(const std::string& fileName, const SavedServers& servers);
 
 } // namespace velkarn

@@ -6,23 +6,23 @@ namespace velkarn {
 
 namespace {
 
-bool holds(const ServerListType& servers, int position) {
+bool holds(const SavedServers& servers, int position) {
     return position >= 0 && position < static_cast<int>(servers.size());
 }
 
-void store(AServer& server, const ServerFields& fields) {
-    server.Name = fields.name;
-    server.Address = fields.address;
-    server.Password = fields.password;
+void store(SavedServer& server, const ServerFields& fields) {
+    server.name = fields.name;
+    server.address = fields.address;
+    server.password = fields.password;
 }
 
 } // namespace
 
-ServerFields FieldsOf(const AServer& server) {
-    return {server.Name, server.Address, server.Password};
+ServerFields fieldsOf(const SavedServer& server) {
+    return {server.name, server.address, server.password};
 }
 
-std::vector<std::string> ServerFieldProblems(const ServerFields& fields) {
+std::vector<std::string> serverFieldProblems(const ServerFields& fields) {
     std::vector<std::string> problems;
     if (fields.name.empty())
         problems.push_back("You must enter a server name!");
@@ -31,30 +31,30 @@ std::vector<std::string> ServerFieldProblems(const ServerFields& fields) {
     return problems;
 }
 
-std::vector<std::string> AddServer(ServerListType& servers, const ServerFields& fields) {
-    auto problems = ServerFieldProblems(fields);
+std::vector<std::string> addServer(SavedServers& servers, const ServerFields& fields) {
+    auto problems = serverFieldProblems(fields);
     if (problems.empty()) {
-        servers.push_back(std::make_unique<AServer>());
+        servers.push_back(std::make_unique<SavedServer>());
         store(*servers.back(), fields);
     }
     return problems;
 }
 
-bool UpdateServer(ServerListType& servers, int position, const ServerFields& fields) {
+bool updateServer(SavedServers& servers, int position, const ServerFields& fields) {
     if (!holds(servers, position))
         return false;
     store(*servers[static_cast<std::size_t>(position)], fields);
     return true;
 }
 
-bool DeleteServer(ServerListType& servers, int position) {
+bool deleteServer(SavedServers& servers, int position) {
     if (!holds(servers, position))
         return false;
     servers.erase(servers.begin() + position);
     return true;
 }
 
-const AServer& JoinTarget(const ServerListType& servers, int selected) {
+const SavedServer& joinTarget(const SavedServers& servers, int selected) {
     if (!holds(servers, selected))
         throw UserMessage("You must select a server!");
     return *servers[static_cast<std::size_t>(selected)];

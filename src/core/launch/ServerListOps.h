@@ -13,24 +13,24 @@ struct ServerFields {
     std::string name, address, password;
 };
 
-ServerFields FieldsOf(const AServer& server);
+ServerFields fieldsOf(const SavedServer& server);
 
 // The messages that stop an add, in the order they are shown: "You must enter a server name!"
 // for an empty name, then "You must enter a server address!" for an empty address.
-std::vector<std::string> ServerFieldProblems(const ServerFields& fields);
+std::vector<std::string> serverFieldProblems(const ServerFields& fields);
 
-// Appends a server from the fields unless ServerFieldProblems finds something; returns those
+// Appends a server from the fields unless serverFieldProblems finds something; returns those
 // messages (empty when the server was added). Blank-only names and repeated names are accepted.
-std::vector<std::string> AddServer(ServerListType& servers, const ServerFields& fields);
+std::vector<std::string> addServer(SavedServers& servers, const ServerFields& fields);
 
 // Stores the fields into the server at `position`; false (nothing changed) without one.
-bool UpdateServer(ServerListType& servers, int position, const ServerFields& fields);
+bool updateServer(SavedServers& servers, int position, const ServerFields& fields);
 
 // Removes the server at `position`; false (nothing changed) without one.
-bool DeleteServer(ServerListType& servers, int position);
+bool deleteServer(SavedServers& servers, int position);
 
 // The server a join goes to: the stored record at `selected`, not what the fields show.
 // Throws UserMessage "You must select a server!" when no server is selected.
-const AServer& JoinTarget(const ServerListType& servers, int selected);
+const SavedServer& joinTarget(const SavedServers& servers, int selected);
 
 } // namespace velkarn

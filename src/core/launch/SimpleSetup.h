@@ -19,22 +19,21 @@ struct SimpleChoices {
 
 // The caption under the limit field for a game type item: "frag/capture limit" for
 // "[Default]", "capture limit" for Capture The Flag, "frag limit" otherwise.
-std::string SimpleLimitCaption(int gameTypeItem);
+std::string simpleLimitCaption(int gameTypeItem);
 
 // Whether the arena lists the game type (1..4); any map suits "[Default]".
-bool MapSupports(const AMapFile& map, int gameType);
+bool mapSupports(const MapFile& map, int gameType);
 
 // Draws the catalogue position for the next entry: a map that suits the game type, drawn again
 // (up to 100 times) while some entry of `built` begins with its map name; the 101st candidate
 // is taken whatever it is. Throws UserMessage when the catalogue holds no suitable map.
-int DrawSimpleMap(const MapFileListType& catalogue, const MapListType& built, int gameType,
-                  Random& random);
+int drawSimpleMap(const MapFiles& catalogue, const Rotation& built, int gameType, Random& random);
 
 // Builds a new rotation of `choices.mapCount` entries (a count outside 1..99 is brought into
 // it) with random bots from the catalogue's bot names, skills by `skillChoice` (0 random,
 // 1..5) and, in team games, teams by `team`. Throws UserMessage for an empty catalogue or a game
 // type no catalogued map supports; the caller's rotation is never touched.
-MapListType BuildSimpleRotation(const Catalogue& catalogue, const SimpleChoices& choices,
-                                int skillChoice, TeamChoice team, Random& random);
+Rotation buildSimpleRotation(const Catalogue& catalogue, const SimpleChoices& choices,
+                             int skillChoice, TeamChoice team, Random& random);
 
 } // namespace velkarn

@@ -28,7 +28,7 @@ std::string configsFolder(const std::string& appDir) {
     return appDir + "configs/";
 }
 
-StartupFiles LoadListFiles(const std::string& appDir, SetupModel& model) {
+StartupFiles readListFiles(const std::string& appDir, SetupModel& model) {
     StartupFiles result;
     const std::string pathFile = appDir + "path.txt";
     if (!pathExists(pathFile))
@@ -47,7 +47,7 @@ StartupFiles LoadListFiles(const std::string& appDir, SetupModel& model) {
     const std::string serversFile = appDir + "servers.txt";
     if (pathExists(serversFile))
         result.serverListReadable =
-            readRecorded(result, [&] { model.ServerList = readServerList(serversFile); });
+            readRecorded(result, [&] { model.servers = readServerList(serversFile); });
 
     createFolder(configsFolder(appDir));
     return result;

@@ -22,7 +22,7 @@ struct StartupFiles {
 // Reads path.txt, maps.txt, bots.txt and servers.txt from `appDir` (ending with "/") into the
 // model, and creates the configs folder when it is missing. Never throws for a broken file:
 // each failure is recorded and the next file is read.
-StartupFiles LoadListFiles(const std::string& appDir, SetupModel& model);
+StartupFiles readListFiles(const std::string& appDir, SetupModel& model);
 
 // The folder of the setup files, "<appDir>configs/".
 std::string configsFolder(const std::string& appDir);

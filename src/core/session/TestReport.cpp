@@ -30,7 +30,7 @@ std::string withCrLf(const std::string& text) {
 
 } // namespace
 
-std::string TestReportText(const std::string& bugs, const std::string& useful,
+std::string testReportText(const std::string& bugs, const std::string& useful,
                            const std::string& ideas, const std::string& appDir) {
     std::string report;
     for (const auto& [heading, answer] :
@@ -44,13 +44,13 @@ std::string TestReportText(const std::string& bugs, const std::string& useful,
     return report;
 }
 
-void WriteTestReport(const std::string& reportPath, const std::string& bugs,
+void writeTestReport(const std::string& reportPath, const std::string& bugs,
                      const std::string& useful, const std::string& ideas,
                      const std::string& appDir) {
-    writeFileAtomic(reportPath, TestReportText(bugs, useful, ideas, appDir), WriteErrorKind::InOut);
+    writeFileAtomic(reportPath, testReportText(bugs, useful, ideas, appDir), WriteErrorKind::InOut);
 }
 
-std::string ReportSavedMessage() {
+std::string reportSavedMessage() {
     return std::string("Please e-mail any test reports you have generated to ") +
            VELKARN_REPORT_CONTACT;
 }

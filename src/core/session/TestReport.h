@@ -15,17 +15,17 @@ extern const char* const ReportIdeasHeading;  // "Any ideas, suggestions?"
 // contents of path.txt, bots.txt, maps.txt and models.txt from `appDir` (ending with "/"),
 // line ends made CR LF, each followed by a line end. Throws FileOpenError naming the first list
 // file that cannot be read.
-std::string TestReportText(const std::string& bugs, const std::string& useful,
+std::string testReportText(const std::string& bugs, const std::string& useful,
                            const std::string& ideas, const std::string& appDir);
 
-// Writes TestReportText to `reportPath`, replacing the file. The text is built before the file
+// Writes testReportText to `reportPath`, replacing the file. The text is built before the file
 // is touched, so a missing list file (FileOpenError) leaves no partial report; a report file
 // that cannot be written throws InOutError and leaves an older one as it was.
-void WriteTestReport(const std::string& reportPath, const std::string& bugs,
+void writeTestReport(const std::string& reportPath, const std::string& bugs,
                      const std::string& useful, const std::string& ideas,
                      const std::string& appDir);
 
 // The message shown after a saved report, ending with the contact configured for the build.
-std::string ReportSavedMessage();
+std::string reportSavedMessage();
 
 } // namespace velkarn

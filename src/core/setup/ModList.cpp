@@ -18,7 +18,7 @@ const std::string FsGamePrefix = "+set fs_game ";
 bool isListed(const std::vector<Mod>& mods, const std::string& folder) {
     const std::string wanted = FsGamePrefix + folder;
     return std::any_of(mods.begin(), mods.end(), [&](const Mod& mod) {
-        return Trim(mod.parameters.substr(0, wanted.size())) == wanted;
+        return trim(mod.parameters.substr(0, wanted.size())) == wanted;
     });
 }
 
@@ -43,13 +43,13 @@ bool isEditable(const std::vector<Mod>& mods, int index) {
 
 } // namespace
 
-std::vector<Mod> FreshModList() {
+std::vector<Mod> freshModList() {
     return {Mod{"[None]", ""}};
 }
 
-std::vector<Mod> ReadModsFile(const std::string& path) {
+std::vector<Mod> readModsFile(const std::string& path) {
     if (!pathExists(path))
-        return FreshModList();
+        return freshModList();
     const Lines lines = readTextFile(path);
     std::vector<Mod> mods;
     std::size_t i = 0;
@@ -60,7 +60,7 @@ std::vector<Mod> ReadModsFile(const std::string& path) {
     return mods;
 }
 
-void WriteModsFile(const std::string& path, const std::vector<Mod>& mods) {
+void writeModsFile(const std::string& path, const std::vector<Mod>& mods) {
     Lines lines;
     for (const auto& mod : mods) {
         lines.push_back(mod.name);
@@ -69,11 +69,11 @@ void WriteModsFile(const std::string& path, const std::vector<Mod>& mods) {
     writeTextFile(path, lines);
 }
 
-std::string ModFolderParameters(const std::string& folder) {
+std::string modFolderParameters(const std::string& folder) {
     return FsGamePrefix + folder + " +sv_pure 0";
 }
 
-int FindMods(const std::string& gameFolder, std::vector<Mod>& mods) {
+int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods) {
     const std::string root = withTrailingSlash(gameFolder);
     auto entries = listFolder(root);
     std::stable_sort(entries.begin(), entries.end(), folderOrder);
@@ -85,7 +85,7 @@ int FindMods(const std::string& gameFolder, std::vector<Mod>& mods) {
         const std::string folderPath = root + folder + "/";
         if (!isModFolder(folderPath))
             continue;
-        mods.push_back(Mod{folder, ModFolderParameters(folder)});
+        mods.push_back(Mod{folder, modFolderParameters(folder)});
         ++added;
         const std::string description = folderPath + "description.txt";
         if (fileExists(description))
@@ -94,31 +94,31 @@ int FindMods(const std::string& gameFolder, std::vector<Mod>& mods) {
     return added;
 }
 
-std::string ModParameters(const std::vector<Mod>& mods, int selectedIndex) {
+std::string modStartParameters(const std::vector<Mod>& mods, int selectedIndex) {
     return isEditable(mods, selectedIndex)
                ? mods[static_cast<std::size_t>(selectedIndex)].parameters
                : "";
 }
 
-int ModIndexForName(const std::vector<Mod>& mods, const std::string& name) {
+int modIndexForName(const std::vector<Mod>& mods, const std::string& name) {
     for (std::size_t i = 0; i < mods.size(); ++i)
         if (equalsNoCase(mods[i].name, name))
             return static_cast<int>(i);
     return 0;
 }
 
-bool CanEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex) {
+bool canEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex) {
     return isEditable(mods, selectedIndex);
 }
 
-bool EditMod(std::vector<Mod>& mods, int index, const Mod& edited) {
+bool replaceModAt(std::vector<Mod>& mods, int index, const Mod& edited) {
     if (!isEditable(mods, index))
         return false;
     mods[static_cast<std::size_t>(index)] = edited;
     return true;
 }
 
-bool RemoveMod(std::vector<Mod>& mods, int index) {
+bool removeModAt(std::vector<Mod>& mods, int index) {
     if (!isEditable(mods, index))
         return false;
     mods.erase(mods.begin() + index);

@@ -13,42 +13,42 @@ struct Mod {
 };
 
 // The list of a first run: the single entry "[None]" with empty parameters.
-std::vector<Mod> FreshModList();
+std::vector<Mod> freshModList();
 
 // Reads mods.txt: pairs of lines (name, parameters); an odd last line gets empty parameters and
 // the first pair is always taken, so a file without lines gives one entry with an empty name.
-// A missing file gives FreshModList(). Throws FileOpenError when the file exists but cannot be
+// A missing file gives freshModList(). Throws FileOpenError when the file exists but cannot be
 // read.
-std::vector<Mod> ReadModsFile(const std::string& path);
+std::vector<Mod> readModsFile(const std::string& path);
 
 // Replaces mods.txt with every entry, entry 0 included. Throws FileCreateError; the old file then
 // stays as it was.
-void WriteModsFile(const std::string& path, const std::vector<Mod>& mods);
+void writeModsFile(const std::string& path, const std::vector<Mod>& mods);
 
 // "+set fs_game " + folder + " +sv_pure 0": the parameters of a mod found in `folder`.
-std::string ModFolderParameters(const std::string& folder);
+std::string modFolderParameters(const std::string& folder);
 
 // Looks for mod folders in the game folder and appends the ones not yet listed, in alphabetical
 // order ignoring case; returns how many were appended. Entries already listed are never removed
 // or changed. Throws FileOpenError when a mod's description.txt cannot be read: the search ends
 // there and the entries appended so far stay. Writes nothing.
-int FindMods(const std::string& gameFolder, std::vector<Mod>& mods);
+int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods);
 
 // The parameters the game is started with: empty for index 0 (no mod), a negative index (no
 // selection) or an index past the end.
-std::string ModParameters(const std::vector<Mod>& mods, int selectedIndex);
+std::string modStartParameters(const std::vector<Mod>& mods, int selectedIndex);
 
 // The index of the first entry whose name equals `name` ignoring case; 0 when none does.
-int ModIndexForName(const std::vector<Mod>& mods, const std::string& name);
+int modIndexForName(const std::vector<Mod>& mods, const std::string& name);
 
 // Edit and Remove apply to every entry but entry 0.
-bool CanEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex);
+bool canEditOrRemoveMod(const std::vector<Mod>& mods, int selectedIndex);
 
 // Replaces entry `index` by `edited`, texts as typed. False, and nothing changed, when the entry
-// may not be edited (see CanEditOrRemoveMod).
-bool EditMod(std::vector<Mod>& mods, int index, const Mod& edited);
+// may not be edited (see canEditOrRemoveMod).
+bool replaceModAt(std::vector<Mod>& mods, int index, const Mod& edited);
 
 // Deletes entry `index`. False, and nothing changed, when the entry may not be removed.
-bool RemoveMod(std::vector<Mod>& mods, int index);
+bool removeModAt(std::vector<Mod>& mods, int index);
 
 } // namespace velkarn

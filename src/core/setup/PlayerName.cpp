@@ -4,13 +4,13 @@
 
 namespace velkarn {
 
-const std::vector<ColourCode>& ColourCodes() {
+const std::vector<ColourCode>& colourCodes() {
     // The game's colours use 254, not 255.
     static const std::vector<ColourCode> codes = {
-        {"tbBlack", '0', {0, 0, 0}},    {"tbRed", '1', {254, 0, 0}},
-        {"tbGreen", '2', {0, 254, 0}},  {"tbYellow", '3', {254, 254, 0}},
-        {"tbBlue", '4', {0, 0, 254}},   {"tbAqua", '5', {0, 254, 254}},
-        {"tbPink", '6', {254, 0, 254}}, {"tbWhite", '7', {254, 254, 254}},
+        {"Black", '0', {0, 0, 0}},    {"Red", '1', {254, 0, 0}},
+        {"Green", '2', {0, 254, 0}},  {"Yellow", '3', {254, 254, 0}},
+        {"Blue", '4', {0, 0, 254}},   {"Aqua", '5', {0, 254, 254}},
+        {"Pink", '6', {254, 0, 254}}, {"White", '7', {254, 254, 254}},
     };
     return codes;
 }
@@ -31,7 +31,7 @@ std::size_t characterLength(const std::string& text, std::size_t i) {
 
 } // namespace
 
-ColouredText PlayerNamePreview(const std::string& codedName) {
+ColouredText previewPlayerName(const std::string& codedName) {
     ColouredText preview;
     Rgb colour = PreviewDefaultColour;
     // Shows the character at `i` and returns the position after it.
@@ -51,7 +51,7 @@ ColouredText PlayerNamePreview(const std::string& codedName) {
             break; // a "^" ending the name is hidden alone
         const char code = codedName[i + 1];
         i += 1 + characterLength(codedName, i + 1);
-        for (const auto& known : ColourCodes())
+        for (const auto& known : colourCodes())
             if (known.digit == code)
                 colour = known.colour;
         if (i < codedName.size())
@@ -60,7 +60,7 @@ ColouredText PlayerNamePreview(const std::string& codedName) {
     return preview;
 }
 
-std::string InsertColourCode(const std::string& name, int selStart, int selLength, char digit) {
+std::string insertColourCode(const std::string& name, int selStart, int selLength, char digit) {
     if (name.empty())
         return name;
     const int length = static_cast<int>(name.size());

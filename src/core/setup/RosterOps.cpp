@@ -8,20 +8,20 @@ namespace {
 
 constexpr int SkillCount = 5;
 
-// The used slots; a damaged BotCount never reaches past the roster.
-int usedSlots(const AMap& entry) {
-    return std::min<int>(entry.BotCount, static_cast<int>(entry.Bots.size()));
+// The used slots; a damaged botCount never reaches past the roster.
+int usedSlots(const RotationEntry& entry) {
+    return std::min<int>(entry.botCount, static_cast<int>(entry.bots.size()));
 }
 
-void appendBot(AMap& entry, bot b) {
-    entry.Bots[static_cast<std::size_t>(usedSlots(entry))] = std::move(b);
-    entry.BotCount = static_cast<std::uint8_t>(usedSlots(entry) + 1);
+void appendBot(RotationEntry& entry, RosterBot b) {
+    entry.bots[static_cast<std::size_t>(usedSlots(entry))] = std::move(b);
+    entry.botCount = static_cast<std::uint8_t>(usedSlots(entry) + 1);
 }
 
-int countTeam(const AMap& entry, const std::string& team) {
-    const auto first = entry.Bots.begin();
+int countTeam(const RotationEntry& entry, const std::string& team) {
+    const auto first = entry.bots.begin();
     return static_cast<int>(std::count_if(first, first + usedSlots(entry),
-                                          [&](const bot& b) { return b.Team == team; }));
+                                          [&](const RosterBot& b) { return b.team == team; }));
 }
 
 const std::string& drawName(const std::vector<std::string>& botNames, Random& random) {
@@ -35,11 +35,11 @@ const std::string& drawName(const std::vector<std::string>& botNames, Random& ra
 
 } // namespace
 
-TeamChoice TeamChoiceFor(int gameType, TeamChoice chosen) {
+TeamChoice teamChoiceFor(int gameType, TeamChoice chosen) {
     return isTeamGame(gameType) ? chosen : TeamChoice::Disabled;
 }
 
-TeamChoice TeamChoiceFromItem(int item) {
+TeamChoice teamChoiceFromItem(int item) {
     switch (item) {
     case 1:
         return TeamChoice::Blue;
@@ -50,14 +50,15 @@ TeamChoice TeamChoiceFromItem(int item) {
     }
 }
 
-bool AddBotByHand(AMap& entry, const std::string& name, int skill, const std::string& team) {
-    if (entry.BotCount >= MaxBotsByHand)
+bool addBotByHand(RotationEntry& entry, const std::string& name, int skill,
+                  const std::string& team) {
+    if (entry.botCount >= MaxBotsByHand)
         return false;
-    appendBot(entry, bot{name, skill, team});
+    appendBot(entry, RosterBot{name, skill, team});
     return true;
 }
 
-int RemoveBots(AMap& entry, const std::vector<int>& slots) {
+int removeBots(RotationEntry& entry, const std::vector<int>& slots) {
     const int used = usedSlots(entry);
     std::vector<bool> doomed(static_cast<std::size_t>(used), false);
     for (int slot : slots)
@@ -66,16 +67,16 @@ int RemoveBots(AMap& entry, const std::vector<int>& slots) {
     int kept = 0;
     for (int slot = 0; slot < used; ++slot)
         if (!doomed[static_cast<std::size_t>(slot)])
-            entry.Bots[static_cast<std::size_t>(kept++)] =
-                std::move(entry.Bots[static_cast<std::size_t>(slot)]);
+            entry.bots[static_cast<std::size_t>(kept++)] =
+                std::move(entry.bots[static_cast<std::size_t>(slot)]);
     // Freed slots are cleared so that no removed bot lingers behind the roster.
     for (int slot = kept; slot < used; ++slot)
-        entry.Bots[static_cast<std::size_t>(slot)] = bot{};
-    entry.BotCount = static_cast<std::uint8_t>(kept);
+        entry.bots[static_cast<std::size_t>(slot)] = RosterBot{};
+    entry.botCount = static_cast<std::uint8_t>(kept);
     return used - kept;
 }
 
-int AddRandomBots(AMap& entry, int requested, const std::vector<std::string>& botNames,
+int addRandomBots(RotationEntry& entry, int requested, const std::vector<std::string>& botNames,
                   int skillChoice, TeamChoice team, Random& random) {
     const int count = std::min(requested, MaxRandomRoster - usedSlots(entry));
     const bool anyName =
@@ -85,29 +86,29 @@ int AddRandomBots(AMap& entry, int requested, const std::vector<std::string>& bo
     int blue = countTeam(entry, "Blue");
     int red = countTeam(entry, "Red");
     for (int i = 0; i < count; ++i) {
-        bot b;
-        b.Name = drawName(botNames, random);
-        b.Skill = skillChoice >= 1 && skillChoice <= SkillCount ? skillChoice
+        RosterBot b;
+        b.name = drawName(botNames, random);
+        b.skill = skillChoice >= 1 && skillChoice <= SkillCount ? skillChoice
                                                                 : 1 + random.below(SkillCount);
         switch (team) {
         case TeamChoice::Disabled:
-            b.Team = "None";
+            b.team = "None";
             break;
         case TeamChoice::Random:
             // A tie goes to red, so the added bots balance the teams.
             if (blue < red) {
-                b.Team = "Blue";
+                b.team = "Blue";
                 ++blue;
             } else {
-                b.Team = "Red";
+                b.team = "Red";
                 ++red;
             }
             break;
         case TeamChoice::Blue:
-            b.Team = "Blue";
+            b.team = "Blue";
             break;
         case TeamChoice::Red:
-            b.Team = "Red";
+            b.team = "Red";
             break;
         }
         appendBot(entry, std::move(b));

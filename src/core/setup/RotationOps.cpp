@@ -14,28 +14,28 @@ constexpr int MinRandomBots = 1;
 constexpr int MaxRandomBots = 15;
 
 template <typename Entry>
-Entry newEntry(const AMapFile& map, const std::string& name, int mapFileIndex) {
+Entry newEntry(const MapFile& map, const std::string& name, int mapFileIndex) {
     Entry entry;
-    entry.GameType = static_cast<std::uint8_t>(DefaultGameType(map));
-    entry.FragLimit = 0;
-    entry.TimeLimit = NewEntryTimeLimit;
-    entry.Name = name;
-    entry.MapFileIndex = mapFileIndex;
+    entry.gameType = static_cast<std::uint8_t>(defaultGameType(map));
+    entry.fragLimit = 0;
+    entry.timeLimit = NewEntryTimeLimit;
+    entry.name = name;
+    entry.mapFileIndex = mapFileIndex;
     return entry;
 }
 
 template <typename Entry>
-Entry& addEntry(RecordList<Entry>& rotation, const MapFileListType& catalogue, int mapFileIndex) {
+Entry& addEntry(RecordList<Entry>& rotation, const MapFiles& catalogue, int mapFileIndex) {
     if (mapFileIndex < 0 || mapFileIndex >= static_cast<int>(catalogue.size()))
         throw ListIndexError(mapFileIndex);
-    const AMapFile& map = *catalogue[static_cast<std::size_t>(mapFileIndex)];
+    const MapFile& map = *catalogue[static_cast<std::size_t>(mapFileIndex)];
     rotation.push_back(
-        std::make_unique<Entry>(newEntry<Entry>(map, MapBaseName(map.FileName), mapFileIndex)));
+        std::make_unique<Entry>(newEntry<Entry>(map, mapBaseName(map.fileName), mapFileIndex)));
     return *rotation.back();
 }
 
-int arenaBotCountOr4(const AMapFile& map) {
-    return map.ArenaBotCount != 0 ? map.ArenaBotCount : 4;
+int arenaBotCountOr4(const MapFile& map) {
+    return map.arenaBotCount != 0 ? map.arenaBotCount : 4;
 }
 
 int inRandomBotRange(int count) {
@@ -61,9 +61,9 @@ std::vector<int> editSelected(RecordList<Entry>& rotation, const std::vector<int
         if (position < 0 || position >= static_cast<int>(rotation.size()))
             continue;
         Entry& entry = *rotation[static_cast<std::size_t>(position)];
-        const std::string before = MapEntryText(entry);
+        const std::string before = rotationEntryText(entry);
         edit(entry);
-        if (MapEntryText(entry) != before)
+        if (rotationEntryText(entry) != before)
             changed.push_back(position);
     }
     return changed;
@@ -71,34 +71,35 @@ std::vector<int> editSelected(RecordList<Entry>& rotation, const std::vector<int
 
 } // namespace
 
-int DefaultGameType(const AMapFile& map) {
+int defaultGameType(const MapFile& map) {
     int gameType = Deathmatch;
-    if (map.SupportsCTF == 1)
+    if (map.supportsCaptureTheFlag == 1)
         gameType = CaptureTheFlag;
-    if (map.SupportsTourney == 1 && map.ArenaBotCount == 1)
+    if (map.supportsTournament == 1 && map.arenaBotCount == 1)
         gameType = Tournament;
     return gameType;
 }
 
-AMap NewRotationEntry(const AMapFile& map, const std::string& name, int mapFileIndex) {
-    return newEntry<AMap>(map, name, mapFileIndex);
+RotationEntry newRotationEntry(const MapFile& map, const std::string& name, int mapFileIndex) {
+    return newEntry<RotationEntry>(map, name, mapFileIndex);
 }
 
-AServerMap NewServerEntry(const AMapFile& map, const std::string& name, int mapFileIndex) {
-    return newEntry<AServerMap>(map, name, mapFileIndex);
+ServerRotationEntry newServerRotationEntry(const MapFile& map, const std::string& name,
+                                           int mapFileIndex) {
+    return newEntry<ServerRotationEntry>(map, name, mapFileIndex);
 }
 
-AMap& AddRotationEntry(MapListType& rotation, const MapFileListType& catalogue, int mapFileIndex) {
+RotationEntry& addRotationEntry(Rotation& rotation, const MapFiles& catalogue, int mapFileIndex) {
     return addEntry(rotation, catalogue, mapFileIndex);
 }
 
-AServerMap& AddServerEntry(ServerMapListType& rotation, const MapFileListType& catalogue,
-                           int mapFileIndex) {
+ServerRotationEntry& addServerRotationEntry(ServerRotation& rotation, const MapFiles& catalogue,
+                                            int mapFileIndex) {
     return addEntry(rotation, catalogue, mapFileIndex);
 }
 
 template <typename Entry>
-int RemoveEntries(RecordList<Entry>& rotation, const std::vector<int>& positions) {
+int removeEntries(RecordList<Entry>& rotation, const std::vector<int>& positions) {
     std::vector<bool> doomed(rotation.size(), false);
     for (int position : positions)
         if (position >= 0 && position < static_cast<int>(rotation.size()))
@@ -134,55 +135,55 @@ const std::string& GameTypeChoices::limitCaption() const {
     return limitLabel(captureTheFlagOnly() ? CaptureTheFlag : Deathmatch);
 }
 
-GameTypeChoices ChoicesForMap(const AMapFile& map) {
-    if (map.SupportsCTF == 1)
+GameTypeChoices gameTypeChoicesForMap(const MapFile& map) {
+    if (map.supportsCaptureTheFlag == 1)
         return captureTheFlagChoice();
-    const bool tournament = map.SupportsTourney == 1 && map.ArenaBotCount == 1;
+    const bool tournament = map.supportsTournament == 1 && map.arenaBotCount == 1;
     return threeChoices(tournament ? Tournament : Deathmatch);
 }
 
-GameTypeChoices ChoicesForEntry(int gameType) {
+GameTypeChoices gameTypeChoicesForEntry(int gameType) {
     return gameType == CaptureTheFlag ? captureTheFlagChoice() : threeChoices(gameType);
 }
 
-int RandomBotCountFor(const AMapFile& map) {
-    return inRandomBotRange(map.SupportsCTF == 1 ? 5 : arenaBotCountOr4(map));
+int randomBotCountFor(const MapFile& map) {
+    return inRandomBotRange(map.supportsCaptureTheFlag == 1 ? 5 : arenaBotCountOr4(map));
 }
 
-int RandomBotCountFor(const AMapFile& map, int gameType) {
+int randomBotCountFor(const MapFile& map, int gameType) {
     return inRandomBotRange(isTeamGame(gameType) ? 5 : arenaBotCountOr4(map));
 }
 
 template <typename Entry>
-std::vector<int> SetGameType(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setGameType(RecordList<Entry>& rotation, const std::vector<int>& selected,
                              int gameType) {
     return editSelected(rotation, selected, [gameType](Entry& entry) {
-        entry.GameType = static_cast<std::uint8_t>(gameType);
+        entry.gameType = static_cast<std::uint8_t>(gameType);
     });
 }
 
 template <typename Entry>
-std::vector<int> SetFragLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setFragLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
                               int fragLimit) {
     return editSelected(rotation, selected,
-                        [fragLimit](Entry& entry) { entry.FragLimit = fragLimit; });
+                        [fragLimit](Entry& entry) { entry.fragLimit = fragLimit; });
 }
 
 template <typename Entry>
-std::vector<int> SetTimeLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setTimeLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
                               int timeLimit) {
     return editSelected(rotation, selected,
-                        [timeLimit](Entry& entry) { entry.TimeLimit = timeLimit; });
+                        [timeLimit](Entry& entry) { entry.timeLimit = timeLimit; });
 }
 
 // The two rotations are the only users.
 #define VELKARN_ROTATION_OPS(Entry)                                                                \
-    template int RemoveEntries(RecordList<Entry>&, const std::vector<int>&);                       \
-    template std::vector<int> SetGameType(RecordList<Entry>&, const std::vector<int>&, int);       \
-    template std::vector<int> SetFragLimit(RecordList<Entry>&, const std::vector<int>&, int);      \
-    template std::vector<int> SetTimeLimit(RecordList<Entry>&, const std::vector<int>&, int);
-VELKARN_ROTATION_OPS(AMap)
-VELKARN_ROTATION_OPS(AServerMap)
+    template int removeEntries(RecordList<Entry>&, const std::vector<int>&);                       \
+    template std::vector<int> setGameType(RecordList<Entry>&, const std::vector<int>&, int);       \
+    template std::vector<int> setFragLimit(RecordList<Entry>&, const std::vector<int>&, int);      \
+    template std::vector<int> setTimeLimit(RecordList<Entry>&, const std::vector<int>&, int);
+VELKARN_ROTATION_OPS(RotationEntry)
+VELKARN_ROTATION_OPS(ServerRotationEntry)
 #undef VELKARN_ROTATION_OPS
 
 } // namespace velkarn

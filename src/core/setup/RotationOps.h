@@ -7,28 +7,29 @@
 
 // The data side of editing a map rotation: new entries with their default game type, the game
 // type list offered for a map or an entry, and edits of the selected entries. The offline
-// rotation (AMap) and the server rotation (AServerMap) share these operations.
+// rotation (RotationEntry) and the server rotation (ServerRotationEntry) share these operations.
 namespace velkarn {
 
 // Deathmatch; Capture The Flag when the arena lists "ctf"; Tournament when it lists "tourney"
 // and exactly one bot (this last rule wins).
-int DefaultGameType(const AMapFile& map);
+int defaultGameType(const MapFile& map);
 
 // A new entry for a catalogued map: no bots, frag limit 0, time limit 20, the default game type.
-AMap NewRotationEntry(const AMapFile& map, const std::string& name, int mapFileIndex);
-AServerMap NewServerEntry(const AMapFile& map, const std::string& name, int mapFileIndex);
+RotationEntry newRotationEntry(const MapFile& map, const std::string& name, int mapFileIndex);
+ServerRotationEntry newServerRotationEntry(const MapFile& map, const std::string& name,
+                                           int mapFileIndex);
 
-// Appends the entry for catalogue position `mapFileIndex` (named by MapBaseName of its file
+// Appends the entry for catalogue position `mapFileIndex` (named by mapBaseName of its file
 // name) and returns it. Throws ListIndexError for a position outside the catalogue, leaving the
 // rotation unchanged.
-AMap& AddRotationEntry(MapListType& rotation, const MapFileListType& catalogue, int mapFileIndex);
-AServerMap& AddServerEntry(ServerMapListType& rotation, const MapFileListType& catalogue,
-                           int mapFileIndex);
+RotationEntry& addRotationEntry(Rotation& rotation, const MapFiles& catalogue, int mapFileIndex);
+ServerRotationEntry& addServerRotationEntry(ServerRotation& rotation, const MapFiles& catalogue,
+                                            int mapFileIndex);
 
 // Removes the entries at the given positions (any order; repeats and positions outside the
 // list are ignored). Returns how many were removed.
 template <typename Entry>
-int RemoveEntries(RecordList<Entry>& rotation, const std::vector<int>& positions);
+int removeEntries(RecordList<Entry>& rotation, const std::vector<int>& positions);
 
 // The game type list shown for a map or an entry: either the single item "Capture The Flag" or
 // the three items "Deathmatch", "Tournament", "Team Deathmatch".
@@ -52,31 +53,31 @@ struct GameTypeChoices {
 // For a map chosen to be added: the single Capture The Flag item for an arena that lists "ctf";
 // otherwise the three items with Tournament selected when the arena lists "tourney" and exactly
 // one bot, else Deathmatch.
-GameTypeChoices ChoicesForMap(const AMapFile& map);
+GameTypeChoices gameTypeChoicesForMap(const MapFile& map);
 
 // For an entry shown from the rotation. The list follows the entry's own game type, so what is
 // shown is what the script writes: a Capture The Flag entry gets the single item, any other
 // entry the three items with its game type selected (Deathmatch for an unknown game type). A
 // Tournament entry of an arena that also lists "ctf" thus shows the three items.
-GameTypeChoices ChoicesForEntry(int gameType);
+GameTypeChoices gameTypeChoicesForEntry(int gameType);
 
 // The random-bot count offered for a chosen map: its arena's bot count or 4 when none, 5 for a
 // Capture The Flag arena. Brought into the count field's range 1..15.
-int RandomBotCountFor(const AMapFile& map);
+int randomBotCountFor(const MapFile& map);
 // The same for a shown entry: the arena's count or 4, and 5 when the entry is a team game.
-int RandomBotCountFor(const AMapFile& map, int gameType);
+int randomBotCountFor(const MapFile& map, int gameType);
 
 // Edits of the selected entries (positions outside the list are ignored). Each returns the
-// positions whose entry text (MapEntryText) changed, in the order given, so the caller replaces
-// just those lines and keeps the selection.
+// positions whose entry text (rotationEntryText) changed, in the order given, so the caller
+// replaces just those lines and keeps the selection.
 template <typename Entry>
-std::vector<int> SetGameType(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setGameType(RecordList<Entry>& rotation, const std::vector<int>& selected,
                              int gameType);
 template <typename Entry>
-std::vector<int> SetFragLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setFragLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
                               int fragLimit);
 template <typename Entry>
-std::vector<int> SetTimeLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
+std::vector<int> setTimeLimit(RecordList<Entry>& rotation, const std::vector<int>& selected,
                               int timeLimit);
 
 } // namespace velkarn

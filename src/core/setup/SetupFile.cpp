@@ -24,7 +24,7 @@ public:
     const std::string& lineAfter(std::size_t n) const { return lineAt(lines_, next_ + n); }
     const std::string& take() { return lineAt(lines_, next_++); }
     // The integer of the next line from a 1-based column to its end.
-    int takeInt(long long column = 1) { return toInt(ColumnText(take(), column)); }
+    int takeInt(long long column = 1) { return toInt(columnText(take(), column)); }
     void skip(std::size_t count) { next_ += count; }
 
 private:
@@ -33,13 +33,13 @@ private:
 };
 
 bool isInfoLine(const std::string& line) {
-    const std::string trimmed = Trim(line);
+    const std::string trimmed = trim(line);
     return !trimmed.empty() && trimmed.front() == ';';
 }
 
-int catalogueIndex(const MapFileListType& catalogue, const std::string& name) {
+int catalogueIndex(const MapFiles& catalogue, const std::string& name) {
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const std::string& fileName = catalogue[i]->FileName;
+        const std::string& fileName = catalogue[i]->fileName;
         const std::size_t keep =
             fileName.size() > ExtensionLength ? fileName.size() - ExtensionLength : 0;
         if (fileName.compare(0, keep, name) == 0)
@@ -48,24 +48,25 @@ int catalogueIndex(const MapFileListType& catalogue, const std::string& name) {
     return -1;
 }
 
-std::unique_ptr<AMap> readEntry(LineReader& reader, const std::string& name, int mapFileIndex) {
-    auto entry = std::make_unique<AMap>();
-    entry->Name = name;
-    entry->MapFileIndex = mapFileIndex;
-    entry->GameType = static_cast<std::uint8_t>(reader.takeInt(2));
-    entry->FragLimit = reader.takeInt(2);
-    entry->TimeLimit = reader.takeInt(2);
+std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& name,
+                                         int mapFileIndex) {
+    auto entry = std::make_unique<RotationEntry>();
+    entry->name = name;
+    entry->mapFileIndex = mapFileIndex;
+    entry->gameType = static_cast<std::uint8_t>(reader.takeInt(2));
+    entry->fragLimit = reader.takeInt(2);
+    entry->timeLimit = reader.takeInt(2);
     const int botCount = static_cast<std::uint8_t>(reader.takeInt(2));
     const int kept = std::min(botCount, MaxRosterSlots);
     for (int slot = 0; slot < kept; ++slot) {
-        bot& b = entry->Bots[static_cast<std::size_t>(slot)];
-        b.Name = ColumnText(reader.take(), 3);
-        b.Skill = reader.takeInt(4);
-        b.Team = ColumnText(reader.take(), 4);
+        RosterBot& b = entry->bots[static_cast<std::size_t>(slot)];
+        b.name = columnText(reader.take(), 3);
+        b.skill = reader.takeInt(4);
+        b.team = columnText(reader.take(), 4);
     }
     // A hand-edited file may list more bots than a roster holds.
     reader.skip(static_cast<std::size_t>(botCount - kept) * 3);
-    entry->BotCount = static_cast<std::uint8_t>(kept);
+    entry->botCount = static_cast<std::uint8_t>(kept);
     return entry;
 }
 
@@ -86,11 +87,10 @@ void skipEntryLines(LineReader& reader) {
 
 } // namespace
 
-void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
-                   SetupReadResult& into) {
+void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupReadResult& into) {
     LineReader reader(readTextFile(path));
     while (isInfoLine(reader.peek()))
-        into.info.push_back(ColumnText(reader.take(), 2));
+        into.info.push_back(columnText(reader.take(), 2));
 
     const int count = reader.takeInt();
     for (int n = 0; n < count; ++n) {
@@ -117,7 +117,7 @@ void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
     into.playerLinesRead = true;
 }
 
-Lines SetupFileLines(const std::vector<std::string>* info, const MapListType& maps,
+Lines setupFileLines(const std::vector<std::string>* info, const Rotation& maps,
                      const PlayerLines& player) {
     Lines lines;
     if (info)
@@ -125,17 +125,17 @@ Lines SetupFileLines(const std::vector<std::string>* info, const MapListType& ma
             lines.push_back(";" + line);
     lines.push_back(std::to_string(maps.size()));
     for (const auto& entry : maps) {
-        const int botCount = std::min<int>(entry->BotCount, MaxRosterSlots);
-        lines.push_back(entry->Name);
-        lines.push_back(" " + std::to_string(entry->GameType));
-        lines.push_back(" " + std::to_string(entry->FragLimit));
-        lines.push_back(" " + std::to_string(entry->TimeLimit));
+        const int botCount = std::min<int>(entry->botCount, MaxRosterSlots);
+        lines.push_back(entry->name);
+        lines.push_back(" " + std::to_string(entry->gameType));
+        lines.push_back(" " + std::to_string(entry->fragLimit));
+        lines.push_back(" " + std::to_string(entry->timeLimit));
         lines.push_back(" " + std::to_string(botCount));
         for (int slot = 0; slot < botCount; ++slot) {
-            const bot& b = entry->Bots[static_cast<std::size_t>(slot)];
-            lines.push_back("  " + b.Name);
-            lines.push_back("   " + std::to_string(b.Skill));
-            lines.push_back("   " + b.Team);
+            const RosterBot& b = entry->bots[static_cast<std::size_t>(slot)];
+            lines.push_back("  " + b.name);
+            lines.push_back("   " + std::to_string(b.skill));
+            lines.push_back("   " + b.team);
         }
     }
     lines.insert(lines.end(), {player.name, player.model, player.skin,
@@ -143,12 +143,12 @@ Lines SetupFileLines(const std::vector<std::string>* info, const MapListType& ma
     return lines;
 }
 
-void SaveSetupFile(const std::string& path, const std::vector<std::string>* info,
-                   const MapListType& maps, const PlayerLines& player) {
-    writeTextFile(path, SetupFileLines(info, maps, player));
+void saveSetupFile(const std::string& path, const std::vector<std::string>* info,
+                   const Rotation& maps, const PlayerLines& player) {
+    writeTextFile(path, setupFileLines(info, maps, player));
 }
 
-std::vector<std::string> PreDefinedSetupFiles(const std::string& configsFolder) {
+std::vector<std::string> predefinedSetupFiles(const std::string& configsFolder) {
     const std::string folder = withTrailingSlash(configsFolder);
     std::vector<std::string> files;
     for (const auto& entry : listFolder(folder)) {
@@ -162,14 +162,14 @@ std::vector<std::string> PreDefinedSetupFiles(const std::string& configsFolder) 
     return files;
 }
 
-std::vector<std::string> PreDefinedSetupNames(const std::string& configsFolder) {
+std::vector<std::string> predefinedSetupNames(const std::string& configsFolder) {
     std::vector<std::string> names;
-    for (const auto& file : PreDefinedSetupFiles(configsFolder))
+    for (const auto& file : predefinedSetupFiles(configsFolder))
         names.push_back(file.substr(0, file.size() - ExtensionLength));
     return names;
 }
 
-std::string SetupFileNameFromChosenPath(const std::string& chosen) {
+std::string setupFileNameFromChosenPath(const std::string& chosen) {
     return fileNamePart(chosen);
 }
 

@@ -23,38 +23,37 @@ struct PlayerLines {
 // failure.
 struct SetupReadResult {
     std::vector<std::string> info; // the info lines' texts, without ";"
-    MapListType maps;              // only entries read completely, so it stays parallel to lbMaps
-    bool playerLinesRead = false;  // the five player lines were read; `player` is valid
+    Rotation maps; // only entries read completely, so it stays parallel to rotationList
+    bool playerLinesRead = false; // the five player lines were read; `player` is valid
     PlayerLines player;
 };
 
 // Reads a setup file, appending to `into` (pass a fresh one). An entry refers to the catalogue by
-// its map name: the first map file whose FileName less its last four characters equals the name
-// exactly gives its MapFileIndex; an entry whose map is not catalogued is dropped with its indented
+// its map name: the first map file whose fileName less its last four characters equals the name
+// exactly gives its mapFileIndex; an entry whose map is not catalogued is dropped with its indented
 // lines. Game type and bot count keep their low 8 bits; bots past the 32 roster slots are passed
 // over. Throws FileOpenError when the file cannot be read and ConvertError at the first number line
 // that is not a whole number; the entry in which that happens is not kept.
-void LoadSetupFile(const std::string& path, const MapFileListType& catalogue,
-                   SetupReadResult& into);
+void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupReadResult& into);
 
 // The lines of a setup file. `info` null writes no info lines; otherwise every line becomes ";"
-// followed by it. Every entry is written with its first BotCount bots (at most 32).
-Lines SetupFileLines(const std::vector<std::string>* info, const MapListType& maps,
+// followed by it. Every entry is written with its first botCount bots (at most 32).
+Lines setupFileLines(const std::vector<std::string>* info, const Rotation& maps,
                      const PlayerLines& player);
 
-// Replaces the file with SetupFileLines. Throws FileCreateError; the old file then stays intact.
-void SaveSetupFile(const std::string& path, const std::vector<std::string>* info,
-                   const MapListType& maps, const PlayerLines& player);
+// Replaces the file with setupFileLines. Throws FileCreateError; the old file then stays intact.
+void saveSetupFile(const std::string& path, const std::vector<std::string>* info,
+                   const Rotation& maps, const PlayerLines& player);
 
 // The pre-defined setups in a configs folder: the names, without their last four characters,
 // of the files ending in ".vkn" ignoring case, except the one named exactly "default.vkn".
 // Sorted alphabetically ignoring case. A missing folder gives none.
-std::vector<std::string> PreDefinedSetupNames(const std::string& configsFolder);
+std::vector<std::string> predefinedSetupNames(const std::string& configsFolder);
 // The same setups' file names, with their extension as spelled on disk.
-std::vector<std::string> PreDefinedSetupFiles(const std::string& configsFolder);
+std::vector<std::string> predefinedSetupFiles(const std::string& configsFolder);
 
 // Setup files always live in the configs folder: of a path chosen in a dialog only the file
 // name is used.
-std::string SetupFileNameFromChosenPath(const std::string& chosen);
+std::string setupFileNameFromChosenPath(const std::string& chosen);
 
 } // namespace velkarn

@@ -9,9 +9,9 @@ namespace velkarn {
 
 // What the content search found: map files, bot names and player models.
 struct Catalogue {
-    MapFileListType MapFileList;       // in the order maps were first seen; parallel to cbMap
-    std::vector<std::string> BotNames; // kept sorted ignoring case; parallel to cbBot
-    ModelListType ModelList;           // in the order models were read or found
+    MapFiles mapFiles;                 // in the order maps were first seen; parallel to mapCombo
+    std::vector<std::string> botNames; // kept sorted ignoring case; parallel to botCombo
+    PlayerModelList playerModels;      // in the order models were read or found
     // A catalogue file could not be read whole: what was read may name an archive whose other
     // finds were lost, so the next search starts from nothing, as a first search does.
     bool needsRebuild = false;
@@ -23,18 +23,18 @@ struct Catalogue {
     // The model names sorted ignoring case, as the player model list shows them.
     std::vector<std::string> sortedModelNames() const;
     // The first model whose name equals `name` exactly, or nullptr.
-    const AModel* findModel(const std::string& name) const;
+    const PlayerModel* findModel(const std::string& name) const;
 };
 
 // The whole in-memory setup of one run.
 struct SetupModel {
-    MapListType MapList; // the offline rotation, in play order
+    Rotation rotation; // the offline rotation, in play order
     Catalogue catalogue;
-    ServerListType ServerList;       // pre-defined servers
-    ServerMapListType ServerMapList; // the server rotation
+    SavedServers servers;          // pre-defined servers
+    ServerRotation serverRotation; // the server rotation
     // Player model and skin named by the last setup file read; the next search selects them.
-    std::string SetupModelName;
-    std::string SetupSkinName;
+    std::string modelNameFromSetup;
+    std::string skinNameFromSetup;
 };
 
 } // namespace velkarn

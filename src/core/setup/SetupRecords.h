@@ -14,63 +14,63 @@ namespace velkarn {
 constexpr int MaxRosterSlots = 32;
 constexpr int MaxModelSkins = 16;
 
-struct bot {
-    std::string Name;
-    std::int32_t Skill = 0; // 1 "I Can Win" .. 5 "Nightmare"
-    std::string Team;       // "Blue", "Red", "None" or empty
+struct RosterBot {
+    std::string name;
+    std::int32_t skill = 0; // 1 "I Can Win" .. 5 "Nightmare"
+    std::string team;       // "Blue", "Red", "None" or empty
 };
 
 // One map of the offline rotation, with its own roster.
-struct AMap {
-    std::uint8_t GameType = 0; // 1..4
-    std::uint8_t BotCount = 0; // used slots of Bots
-    std::array<bot, MaxRosterSlots> Bots{};
-    std::int32_t FragLimit = 0; // capture limit for Capture The Flag
-    std::int32_t TimeLimit = 0; // minutes
-    std::string Name;           // map name without folder and extension
-    std::int32_t MapFileIndex = 0;
+struct RotationEntry {
+    std::uint8_t gameType = 0; // 1..4
+    std::uint8_t botCount = 0; // used slots of Bots
+    std::array<RosterBot, MaxRosterSlots> bots{};
+    std::int32_t fragLimit = 0; // capture limit for Capture The Flag
+    std::int32_t timeLimit = 0; // minutes
+    std::string name;           // map name without folder and extension
+    std::int32_t mapFileIndex = 0;
 };
 
 // One catalogued map file.
-struct AMapFile {
-    std::string FileName;    // lower case, with ".bsp"
-    std::string ArchivePath; // the .pk3 that holds it; empty when none is known
-    std::string LongName;
-    std::int32_t ArenaBotCount = 0;
-    std::uint8_t SupportsFFA = 0;
-    std::uint8_t SupportsTourney = 0;
-    std::uint8_t SupportsTeam = 0;
-    std::uint8_t SupportsCTF = 0;
+struct MapFile {
+    std::string fileName;    // lower case, with ".bsp"
+    std::string archivePath; // the .pk3 that holds it; empty when none is known
+    std::string longName;
+    std::int32_t arenaBotCount = 0;
+    std::uint8_t supportsDeathmatch = 0;
+    std::uint8_t supportsTournament = 0;
+    std::uint8_t supportsTeamDeathmatch = 0;
+    std::uint8_t supportsCaptureTheFlag = 0;
 };
 
-struct AServer {
-    std::string Name;
-    std::string Address;
-    std::string Password;
+struct SavedServer {
+    std::string name;
+    std::string address;
+    std::string password;
 };
 
 // One map of the server rotation.
-struct AServerMap {
-    std::uint8_t GameType = 0;
-    std::int32_t FragLimit = 0;
-    std::int32_t TimeLimit = 0;
-    std::string Name;
-    std::int32_t MapFileIndex = 0;
+struct ServerRotationEntry {
+    std::uint8_t gameType = 0;
+    std::int32_t fragLimit = 0;
+    std::int32_t timeLimit = 0;
+    std::string name;
+    std::int32_t mapFileIndex = 0;
 };
 
-struct AModel {
-    std::string Name;
-    std::array<std::string, MaxModelSkins> Skins{};
-    std::int32_t SkinCount = 0;
+struct PlayerModel {
+    std::string name;
+    std::array<std::string, MaxModelSkins> skins{};
+    std::int32_t skinCount = 0;
 };
 
 template <typename Record> using RecordList = std::vector<std::unique_ptr<Record>>;
 
-using MapListType = RecordList<AMap>;
-using MapFileListType = RecordList<AMapFile>;
-using ServerListType = RecordList<AServer>;
-using ServerMapListType = RecordList<AServerMap>;
-using ModelListType = RecordList<AModel>;
+using Rotation = RecordList<RotationEntry>;
+using MapFiles = RecordList<MapFile>;
+using SavedServers = RecordList<SavedServer>;
+using ServerRotation = RecordList<ServerRotationEntry>;
+using PlayerModelList = RecordList<PlayerModel>;
 
 // Game types, skills and teams with their texts.
 enum GameTypeNumber : std::uint8_t {

@@ -17,11 +17,11 @@ unsigned char lowerByte(char c) {
 
 } // namespace
 
-std::string Spaces(long long n) {
+std::string spaces(long long n) {
     return n > 0 ? std::string(static_cast<size_t>(n), ' ') : "";
 }
 
-std::string Trim(const std::string& s) {
+std::string trim(const std::string& s) {
     size_t first = 0;
     size_t last = s.size();
     while (first < last && isBlankOrControl(s[first]))
@@ -31,53 +31,53 @@ std::string Trim(const std::string& s) {
     return s.substr(first, last - first);
 }
 
-std::string ColumnText(const std::string& s, long long from, long long to) {
+std::string columnText(const std::string& s, long long from, long long to) {
     const long long length = static_cast<long long>(s.size());
     from = std::max(from, 1LL);
     to = std::min(to, length);
     if (s.empty() || from > to)
         return "";
-    return Trim(s.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from + 1)));
+    return trim(s.substr(static_cast<size_t>(from - 1), static_cast<size_t>(to - from + 1)));
 }
 
-std::string ColumnText(const std::string& s, long long from) {
-    return ColumnText(s, from, static_cast<long long>(s.size()));
+std::string columnText(const std::string& s, long long from) {
+    return columnText(s, from, static_cast<long long>(s.size()));
 }
 
-std::string MapBaseName(const std::string& fileName) {
+std::string mapBaseName(const std::string& fileName) {
     if (fileName.size() < 2)
         return fileName;
     const auto dot = fileName.rfind('.', fileName.size() - 2);
     if (dot == std::string::npos)
         return fileName;
-    return Trim(fileName.substr(0, dot));
+    return trim(fileName.substr(0, dot));
 }
 
-std::string MapEntryText(const std::string& name, int gameType, int fragLimit, int timeLimit) {
+std::string rotationEntryText(const std::string& name, int gameType, int fragLimit, int timeLimit) {
     const std::string& shortText = gameTypeShortText(gameType);
     const std::string limit = std::to_string(fragLimit);
-    return name + Spaces(16 - static_cast<long long>(name.size())) + shortText +
-           Spaces(5 - static_cast<long long>(shortText.size())) +
+    return name + spaces(16 - static_cast<long long>(name.size())) + shortText +
+           spaces(5 - static_cast<long long>(shortText.size())) +
            (gameType == CaptureTheFlag ? "CL=" : "FL=") + limit +
-           Spaces(3 - static_cast<long long>(limit.size())) + "TL=" + std::to_string(timeLimit);
+           spaces(3 - static_cast<long long>(limit.size())) + "TL=" + std::to_string(timeLimit);
 }
 
-std::string MapEntryText(const AMap& entry) {
-    return MapEntryText(entry.Name, entry.GameType, entry.FragLimit, entry.TimeLimit);
+std::string rotationEntryText(const RotationEntry& entry) {
+    return rotationEntryText(entry.name, entry.gameType, entry.fragLimit, entry.timeLimit);
 }
 
-std::string MapEntryText(const AServerMap& entry) {
-    return MapEntryText(entry.Name, entry.GameType, entry.FragLimit, entry.TimeLimit);
+std::string rotationEntryText(const ServerRotationEntry& entry) {
+    return rotationEntryText(entry.name, entry.gameType, entry.fragLimit, entry.timeLimit);
 }
 
-std::string BotEntryText(const bot& b, bool withTeam) {
+std::string rosterEntryText(const RosterBot& b, bool withTeam) {
     const auto& skills = skillTexts();
     const std::string skill =
-        b.Skill >= 1 && b.Skill <= static_cast<int>(skills.size()) ? skills[b.Skill - 1] : "";
+        b.skill >= 1 && b.skill <= static_cast<int>(skills.size()) ? skills[b.skill - 1] : "";
     std::string text =
-        ColumnText(b.Name, 1, 10) + Spaces(10 - static_cast<long long>(b.Name.size())) + skill;
+        columnText(b.name, 1, 10) + spaces(10 - static_cast<long long>(b.name.size())) + skill;
     if (withTeam)
-        text += Spaces(15 - static_cast<long long>(skill.size())) + b.Team;
+        text += spaces(15 - static_cast<long long>(skill.size())) + b.team;
     return text;
 }
 

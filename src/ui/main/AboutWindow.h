@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgets/Legacy.h"
+#include "ui/widgets/LinkLabel.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -8,15 +8,15 @@
 namespace velkarn {
 
 // "About Velkarn...": version, credits, the link to new versions and the test report.
-class TfmAbout : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmAbout(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
-    TLegacy* lgAddress;
-    QPushButton* butTestReport;
+    LinkLabel* newVersionLink;
+    QPushButton* testReportButton;
 
-    void butTestReportClick();
+    void showTestReport();
 };
 
 } // namespace velkarn

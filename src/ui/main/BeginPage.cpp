@@ -13,11 +13,11 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
     picture->setPixmap(bannerPicture(700, 150));
     picture->setAlignment(Qt::AlignCenter);
 
-    lbSmallVersion = new QLabel(VELKARN_VERSION, this);
-    lbSmallVersion->setObjectName("lbSmallVersion");
-    lbSimpleHelp = new QLabel("Welcome to Velkarn! Please choose a configuration :", this);
-    lbSimpleHelp->setObjectName("lbSimpleHelp");
-    rgConfigType = new TRadioGroup(
+    versionLabel = new QLabel(VELKARN_VERSION, this);
+    versionLabel->setObjectName("versionLabel");
+    welcomeLabel = new QLabel("Welcome to Velkarn! Please choose a configuration :", this);
+    welcomeLabel->setObjectName("welcomeLabel");
+    configTypeGroup = new RadioGroup(
         "Velkarn Configuration",
         {"Pre-Defined : To run a previously made Velkarn config file",
          "Setup Simple : To quickly create an offline random series of maps and bots",
@@ -25,29 +25,29 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
          "Join Network : To join a previously existing network game",
          "Create Network: To create a network game"},
         this);
-    rgConfigType->setObjectName("rgConfigType");
-    rgConfigType->setItemIndex(PreDefined);
-    butGo = new QPushButton("Go!", this);
-    butGo->setObjectName("butGo");
-    butGo->setDefault(true);
-    makeBold(butGo);
-    butSmallTestReport = new QPushButton("I've found a bug!", this);
-    butSmallTestReport->setObjectName("butSmallTestReport");
-    QFont small = butSmallTestReport->font();
+    configTypeGroup->setObjectName("configTypeGroup");
+    configTypeGroup->setItemIndex(PreDefined);
+    goButton = new QPushButton("Go!", this);
+    goButton->setObjectName("goButton");
+    goButton->setDefault(true);
+    makeBold(goButton);
+    reportBugButton = new QPushButton("I've found a bug!", this);
+    reportBugButton->setObjectName("reportBugButton");
+    QFont small = reportBugButton->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
-    butSmallTestReport->setFont(small);
+    reportBugButton->setFont(small);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(butSmallTestReport);
+    buttons->addWidget(reportBugButton);
     buttons->addStretch();
-    buttons->addWidget(lbSmallVersion);
+    buttons->addWidget(versionLabel);
     buttons->addSpacing(12);
-    buttons->addWidget(butGo);
+    buttons->addWidget(goButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
-    layout->addWidget(lbSimpleHelp);
-    layout->addWidget(rgConfigType);
+    layout->addWidget(welcomeLabel);
+    layout->addWidget(configTypeGroup);
     layout->addStretch();
     layout->addLayout(buttons);
 }

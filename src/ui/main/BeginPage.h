@@ -14,14 +14,14 @@ class BeginPage : public QWidget {
 public:
     explicit BeginPage(QWidget* parent = nullptr);
 
-    // The positions of rgConfigType's items.
+    // The positions of configTypeGroup's items.
     enum ConfigType { PreDefined, SetupSimple, SetupComplex, JoinNetwork, CreateNetwork };
 
-    QLabel* lbSmallVersion;
-    QLabel* lbSimpleHelp;
-    TRadioGroup* rgConfigType;
-    QPushButton* butGo;
-    QPushButton* butSmallTestReport;
+    QLabel* versionLabel;
+    QLabel* welcomeLabel;
+    RadioGroup* configTypeGroup;
+    QPushButton* goButton;
+    QPushButton* reportBugButton;
 };
 
 } // namespace velkarn

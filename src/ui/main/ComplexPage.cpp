@@ -8,22 +8,22 @@
 namespace velkarn {
 
 ComplexPage::ComplexPage(SetupModel& model, Random& random, QWidget* parent) : QWidget(parent) {
-    gbBots = new BotsGroup(model, this);
-    gbMaps = new MapsGroup(model, random, *gbBots, this);
-    gbBots->maps = gbMaps;
-    butPlay = new QPushButton("Play...", this);
-    butPlay->setObjectName("butPlay");
-    makeBold(butPlay);
-    butComplexBack = new QPushButton("Back", this);
-    butComplexBack->setObjectName("butComplexBack");
+    botsGroup = new BotsGroup(model, this);
+    mapsGroup = new MapsGroup(model, random, *botsGroup, this);
+    botsGroup->maps = mapsGroup;
+    playButton = new QPushButton("Play...", this);
+    playButton->setObjectName("playButton");
+    makeBold(playButton);
+    backButton = new QPushButton("Back", this);
+    backButton->setObjectName("backButton");
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(gbMaps, 1);
-    groups->addWidget(gbBots, 1);
+    groups->addWidget(mapsGroup, 1);
+    groups->addWidget(botsGroup, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(butPlay);
-    bottom->addWidget(butComplexBack);
+    bottom->addWidget(playButton);
+    bottom->addWidget(backButton);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups, 1);
     layout->addLayout(bottom);

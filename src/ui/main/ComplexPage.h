@@ -16,10 +16,10 @@ class ComplexPage : public QWidget {
 public:
     ComplexPage(SetupModel& model, Random& random, QWidget* parent = nullptr);
 
-    BotsGroup* gbBots;
-    MapsGroup* gbMaps;
-    QPushButton* butPlay;
-    QPushButton* butComplexBack;
+    BotsGroup* botsGroup;
+    MapsGroup* mapsGroup;
+    QPushButton* playButton;
+    QPushButton* backButton;
 };
 
 } // namespace velkarn

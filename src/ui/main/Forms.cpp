@@ -22,16 +22,16 @@ Forms& forms() {
 }
 
 struct FormSet::Owned {
-    std::unique_ptr<TfmMain> fmMain;
-    std::unique_ptr<TfmGameOptions> fmGameOptions;
-    std::unique_ptr<TfmChooseExePath> fmChooseExePath;
-    std::unique_ptr<TfmModEdit> fmModEdit;
-    std::unique_ptr<TfmPlayerOptions> fmPlayerOptions;
-    std::unique_ptr<TfmSearching> fmSearching;
-    std::unique_ptr<TfmSplash> fmSplash;
-    std::unique_ptr<TfmAbout> fmAbout;
-    std::unique_ptr<TfmTestReport> fmTestReport;
-    std::unique_ptr<TfmConfigInfo> fmConfigInfo;
+    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
+    std::unique_ptr<ChooseExePathWindow> chooseExePathWindow;
+    std::unique_ptr<ModEditWindow> modEditWindow;
+    std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
+    std::unique_ptr<SearchingWindow> searchingWindow;
+    std::unique_ptr<SplashWindow> splashWindow;
+    std::unique_ptr<AboutWindow> aboutWindow;
+    std::unique_ptr<TestReportWindow> testReportWindow;
+    std::unique_ptr<ConfigInfoWindow> configInfoWindow;
 };
 
 // Each window is registered as soon as it exists, so a later one may reach the earlier ones
@@ -39,30 +39,34 @@ struct FormSet::Owned {
 FormSet::FormSet(const std::string& appDir, std::uint32_t seed) : owned_(new Owned) {
     current = Forms{};
     Owned& o = *owned_;
-    current.fmMain = (o.fmMain = std::make_unique<TfmMain>(appDir, seed)).get();
-    current.fmGameOptions = (o.fmGameOptions = std::make_unique<TfmGameOptions>(appDir)).get();
-    current.fmChooseExePath = (o.fmChooseExePath = std::make_unique<TfmChooseExePath>()).get();
-    current.fmModEdit = (o.fmModEdit = std::make_unique<TfmModEdit>()).get();
-    current.fmPlayerOptions = (o.fmPlayerOptions = std::make_unique<TfmPlayerOptions>()).get();
-    current.fmSearching = (o.fmSearching = std::make_unique<TfmSearching>()).get();
-    current.fmSplash = (o.fmSplash = std::make_unique<TfmSplash>()).get();
-    current.fmAbout = (o.fmAbout = std::make_unique<TfmAbout>()).get();
-    current.fmTestReport = (o.fmTestReport = std::make_unique<TfmTestReport>(appDir)).get();
-    current.fmConfigInfo = (o.fmConfigInfo = std::make_unique<TfmConfigInfo>()).get();
+    current.mainWindow = (o.mainWindow = std::make_unique<MainWindow>(appDir, seed)).get();
+    current.gameOptionsWindow =
+        (o.gameOptionsWindow = std::make_unique<GameOptionsWindow>(appDir)).get();
+    current.chooseExePathWindow =
+        (o.chooseExePathWindow = std::make_unique<ChooseExePathWindow>()).get();
+    current.modEditWindow = (o.modEditWindow = std::make_unique<ModEditWindow>()).get();
+    current.playerOptionsWindow =
+        (o.playerOptionsWindow = std::make_unique<PlayerOptionsWindow>()).get();
+    current.searchingWindow = (o.searchingWindow = std::make_unique<SearchingWindow>()).get();
+    current.splashWindow = (o.splashWindow = std::make_unique<SplashWindow>()).get();
+    current.aboutWindow = (o.aboutWindow = std::make_unique<AboutWindow>()).get();
+    current.testReportWindow =
+        (o.testReportWindow = std::make_unique<TestReportWindow>(appDir)).get();
+    current.configInfoWindow = (o.configInfoWindow = std::make_unique<ConfigInfoWindow>()).get();
 }
 
 FormSet::~FormSet() {
     Owned& o = *owned_;
-    o.fmConfigInfo.reset();
-    o.fmTestReport.reset();
-    o.fmAbout.reset();
-    o.fmSplash.reset();
-    o.fmSearching.reset();
-    o.fmPlayerOptions.reset();
-    o.fmModEdit.reset();
-    o.fmChooseExePath.reset();
-    o.fmGameOptions.reset();
-    o.fmMain.reset();
+    o.configInfoWindow.reset();
+    o.testReportWindow.reset();
+    o.aboutWindow.reset();
+    o.splashWindow.reset();
+    o.searchingWindow.reset();
+    o.playerOptionsWindow.reset();
+    o.modEditWindow.reset();
+    o.chooseExePathWindow.reset();
+    o.gameOptionsWindow.reset();
+    o.mainWindow.reset();
     current = Forms{};
 }
 

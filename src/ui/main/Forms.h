@@ -6,30 +6,30 @@
 
 namespace velkarn {
 
-class TfmMain;
-class TfmGameOptions;
-class TfmChooseExePath;
-class TfmModEdit;
-class TfmPlayerOptions;
-class TfmSearching;
-class TfmSplash;
-class TfmAbout;
-class TfmTestReport;
-class TfmConfigInfo;
+class MainWindow;
+class GameOptionsWindow;
+class ChooseExePathWindow;
+class ModEditWindow;
+class PlayerOptionsWindow;
+class SearchingWindow;
+class SplashWindow;
+class AboutWindow;
+class TestReportWindow;
+class ConfigInfoWindow;
 
 // The ten windows of a run. Each exists once and is reached through its instance here; closing
 // a window hides it.
 struct Forms {
-    TfmMain* fmMain = nullptr;
-    TfmGameOptions* fmGameOptions = nullptr;
-    TfmChooseExePath* fmChooseExePath = nullptr;
-    TfmModEdit* fmModEdit = nullptr;
-    TfmPlayerOptions* fmPlayerOptions = nullptr;
-    TfmSearching* fmSearching = nullptr;
-    TfmSplash* fmSplash = nullptr;
-    TfmAbout* fmAbout = nullptr;
-    TfmTestReport* fmTestReport = nullptr;
-    TfmConfigInfo* fmConfigInfo = nullptr;
+    MainWindow* mainWindow = nullptr;
+    GameOptionsWindow* gameOptionsWindow = nullptr;
+    ChooseExePathWindow* chooseExePathWindow = nullptr;
+    ModEditWindow* modEditWindow = nullptr;
+    PlayerOptionsWindow* playerOptionsWindow = nullptr;
+    SearchingWindow* searchingWindow = nullptr;
+    SplashWindow* splashWindow = nullptr;
+    AboutWindow* aboutWindow = nullptr;
+    TestReportWindow* testReportWindow = nullptr;
+    ConfigInfoWindow* configInfoWindow = nullptr;
 };
 
 // The windows of the running program (or of the test that made them).

@@ -8,14 +8,14 @@
 namespace velkarn {
 
 GameSettings currentGameSettings() {
-    const TfmGameOptions& options = *forms().fmGameOptions;
-    return {bytes(options.edExePath->text()),
-            bytes(options.edCommandLine->text()),
+    const GameOptionsWindow& options = *forms().gameOptionsWindow;
+    return {bytes(options.gameFolderEdit->text()),
+            bytes(options.commandLineEdit->text()),
             {options.selectedModIndex(), options.selectedModParameters()}};
 }
 
 PlayerSettings currentPlayerSettings() {
-    const TfmPlayerOptions& player = *forms().fmPlayerOptions;
+    const PlayerOptionsWindow& player = *forms().playerOptionsWindow;
     return {player.playerName(), player.modelName(), player.skinName(), player.team(),
             player.simPing()};
 }

@@ -18,7 +18,7 @@
 #include "ui/options/TestReportWindow.h"
 #include "ui/search/SearchDriver.h"
 #include "ui/widgets/Guard.h"
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QApplication>
@@ -36,8 +36,9 @@ constexpr int ClientHeight = 567;
 
 } // namespace
 
-TfmMain::TfmMain(const std::string& appDir, std::uint32_t seed) : AppDir(appDir), random(seed) {
-    setObjectName("fmMain");
+MainWindow::MainWindow(const std::string& appDir, std::uint32_t seed)
+    : appDir(appDir), random(seed) {
+    setObjectName("mainWindow");
     setWindowTitle("Velkarn");
     quitEventLoop = [] { QCoreApplication::exit(0); };
     createPages();
@@ -50,44 +51,45 @@ TfmMain::TfmMain(const std::string& appDir, std::uint32_t seed) : AppDir(appDir)
     centreOnScreen(this);
 }
 
-TfmMain::~TfmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void TfmMain::createPages() {
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName("PageControl");
+void MainWindow::createPages() {
+    pageTabs = new QTabWidget(this);
+    pageTabs->setObjectName("PageControl");
     beginPage = new BeginPage;
     simplePage = new SimplePage;
     complexPage = new ComplexPage(model, random);
     networkPage = new NetworkPage;
-    tabBegin = beginPage;
-    tabSimple = simplePage;
-    tabComplex = complexPage;
-    tabNetwork = networkPage;
-    tabBegin->setObjectName("tabBegin");
-    tabSimple->setObjectName("tabSimple");
-    tabComplex->setObjectName("tabComplex");
-    tabNetwork->setObjectName("tabNetwork");
-    PageControl->addTab(tabBegin, "Begin");
-    PageControl->addTab(tabSimple, "Simple");
-    PageControl->addTab(tabComplex, "Complex");
-    PageControl->addTab(tabNetwork, "Network");
-    setCentralWidget(PageControl);
+    beginTab = beginPage;
+    simpleTab = simplePage;
+    complexTab = complexPage;
+    networkTab = networkPage;
+    beginTab->setObjectName("beginTab");
+    simpleTab->setObjectName("simpleTab");
+    complexTab->setObjectName("complexTab");
+    networkTab->setObjectName("networkTab");
+    pageTabs->addTab(beginTab, "Begin");
+    pageTabs->addTab(simpleTab, "Simple");
+    pageTabs->addTab(complexTab, "Complex");
+    pageTabs->addTab(networkTab, "Network");
+    setCentralWidget(pageTabs);
 
-    connectGuarded(beginPage->butGo, &QPushButton::clicked, this, [this] { butGoClick(); });
+    connectGuarded(beginPage->goButton, &QPushButton::clicked, this, [this] { goToChosenPage(); });
     for (QPushButton* back :
-         {simplePage->butSimpleBack, complexPage->butComplexBack, networkPage->butNetworkBack})
-        connectGuarded(back, &QPushButton::clicked, this, [this] { butSimpleBackClick(); });
-    complexPage->gbMaps->findMaps = [] { SearchGameFolder(); };
-    connectGuarded(complexPage->butPlay, &QPushButton::clicked, this, [this] { butPlayClick(); });
-    connectGuarded(simplePage->butSimplePlay, &QPushButton::clicked, this,
-                   [this] { butPlayClick(); });
-    connectGuarded(simplePage->lbSimpleConfigs, &QListWidget::itemClicked, this,
-                   [this] { lbSimpleConfigsClick(); });
-    connectGuarded(beginPage->butSmallTestReport, &QPushButton::clicked, this,
-                   [this] { showModeless(forms().fmTestReport); });
+         {simplePage->backButton, complexPage->backButton, networkPage->backButton})
+        connectGuarded(back, &QPushButton::clicked, this, [this] { showBeginPage(); });
+    complexPage->mapsGroup->findMaps = [] { searchGameFolder(); };
+    connectGuarded(complexPage->playButton, &QPushButton::clicked, this,
+                   [this] { playRotation(); });
+    connectGuarded(simplePage->playSetupButton, &QPushButton::clicked, this,
+                   [this] { playRotation(); });
+    connectGuarded(simplePage->preDefinedSetupList, &QListWidget::itemClicked, this,
+                   [this] { loadChosenSetup(); });
+    connectGuarded(beginPage->reportBugButton, &QPushButton::clicked, this,
+                   [this] { showModeless(forms().testReportWindow); });
 }
 
-void TfmMain::createMenus() {
+void MainWindow::createMenus() {
     auto action = [this](QMenu* menu, const QString& text, const char* name,
                          std::function<void()> handler) {
         QAction* item = menu->addAction(text);
@@ -96,101 +98,103 @@ void TfmMain::createMenus() {
         return item;
     };
     QMenu* file = menuBar()->addMenu("&File");
-    Load1 = action(file, "&Open", "Load1", [this] { Load1Click(); });
-    Save2 = action(file, "&Save", "Save2", [this] { Save2Click(); });
-    Save2->setShortcut(QKeySequence("Ctrl+S"));
-    Save1 = action(file, "Save &as ...", "Save1", [this] { Save1Click(); });
+    openAction = action(file, "&Open", "Load1", [this] { openSetup(); });
+    saveAction = action(file, "&Save", "Save2", [this] { saveSetup(); });
+    saveAction->setShortcut(QKeySequence("Ctrl+S"));
+    saveAsAction = action(file, "Save &as ...", "Save1", [this] { saveSetupAs(); });
     file->addSeparator();
-    Exit1 = action(file, "E&xit", "Exit1", [this] { Exit1Click(); });
+    exitAction = action(file, "E&xit", "Exit1", [this] { exitProgram(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
-    Game1 = action(options, "G&ame...", "Game1", [this] { showModeless(forms().fmGameOptions); });
-    Player1 =
-        action(options, "&Player...", "Player1", [this] { showModeless(forms().fmPlayerOptions); });
+    gameOptionsAction =
+        action(options, "G&ame...", "Game1", [this] { showModeless(forms().gameOptionsWindow); });
+    playerOptionsAction = action(options, "&Player...", "Player1",
+                                 [this] { showModeless(forms().playerOptionsWindow); });
 
     QMenu* help = menuBar()->addMenu("&Help");
-    About1 = action(help, "&About...", "About1", [this] { showModeless(forms().fmAbout); });
-    TestReport1 = action(help, "&Test Report...", "TestReport1",
-                         [this] { showModeless(forms().fmTestReport); });
+    aboutAction =
+        action(help, "&About...", "About1", [this] { showModeless(forms().aboutWindow); });
+    testReportAction = action(help, "&Test Report...", "TestReport1",
+                              [this] { showModeless(forms().testReportWindow); });
 }
 
-void TfmMain::showModeless(QWidget* window) {
+void MainWindow::showModeless(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void TfmMain::butGoClick() {
-    switch (beginPage->rgConfigType->itemIndex()) {
+void MainWindow::goToChosenPage() {
+    switch (beginPage->configTypeGroup->itemIndex()) {
     case BeginPage::PreDefined:
         simplePage->showPreDefined(true);
-        PageControl->setCurrentWidget(tabSimple);
+        pageTabs->setCurrentWidget(simpleTab);
         break;
     case BeginPage::SetupSimple:
         simplePage->showPreDefined(false);
-        PageControl->setCurrentWidget(tabSimple);
+        pageTabs->setCurrentWidget(simpleTab);
         break;
     case BeginPage::SetupComplex:
-        PageControl->setCurrentWidget(tabComplex);
+        pageTabs->setCurrentWidget(complexTab);
         break;
     case BeginPage::JoinNetwork:
         networkPage->showServers(true);
-        PageControl->setCurrentWidget(tabNetwork);
+        pageTabs->setCurrentWidget(networkTab);
         break;
     case BeginPage::CreateNetwork:
         networkPage->showServers(false);
-        PageControl->setCurrentWidget(tabNetwork);
+        pageTabs->setCurrentWidget(networkTab);
         break;
     default:
         break;
     }
 }
 
-void TfmMain::butSimpleBackClick() {
-    PageControl->setCurrentWidget(tabBegin);
+void MainWindow::showBeginPage() {
+    pageTabs->setCurrentWidget(beginTab);
 }
 
-void TfmMain::Exit1Click() {
+void MainWindow::exitProgram() {
     quitEventLoop();
 }
 
-void TfmMain::butPlayClick() {
+void MainWindow::playRotation() {
     commitTypedNumbers();
-    RequireGameStarted(PlayLocal(currentGameSettings(), currentPlayerSettings(), model.MapList));
+    requireGameStarted(playLocal(currentGameSettings(), currentPlayerSettings(), model.rotation));
 }
 
-void TfmMain::FormShow() {
-    dialogs().runModal(*forms().fmSplash);
-    LoadListFiles();
-    MapsGroup& maps = *complexPage->gbMaps;
-    BotsGroup& bots = *complexPage->gbBots;
-    bots.cbSkill->setCurrentIndex(0);
-    bots.cbRanSkill->setCurrentIndex(0);
-    bots.cbRanTeam->setCurrentIndex(0);
+void MainWindow::startUp() {
+    dialogs().runModal(*forms().splashWindow);
+    readListFiles();
+    MapsGroup& maps = *complexPage->mapsGroup;
+    BotsGroup& bots = *complexPage->botsGroup;
+    bots.skillCombo->setCurrentIndex(0);
+    bots.randomSkillCombo->setCurrentIndex(0);
+    bots.randomTeamCombo->setCurrentIndex(0);
     bots.setTeamGame(false);
     // At start the team list shows its first team, disabled, rather than "None".
-    bots.cbTeam->setCurrentIndex(0);
-    if (model.MapList.empty())
-        bots.EnableBotControls(false);
-    networkPage->gbServers->showServers();
+    bots.teamCombo->setCurrentIndex(0);
+    if (model.rotation.empty())
+        bots.enableBotControls(false);
+    networkPage->serversGroup->showServers();
     // The search refreshes the map, bot and model lists from the catalogue read above.
-    runGuarded([] { SearchGameFolder(); });
-    maps.cbMapChange();
-    networkPage->gbNewServer->cbServerMapChange();
+    runGuarded([] { searchGameFolder(); });
+    maps.showChosenMap();
+    networkPage->newServerGroup->showChosenServerMap();
     listPreDefinedSetups();
 }
 
-void TfmMain::LoadListFiles() {
-    startup = velkarn::LoadListFiles(AppDir, model);
+void MainWindow::readListFiles() {
+    startup = velkarn::readListFiles(appDir, model);
     // path.txt comes first, as it is read first; then what went wrong with the other files.
-    TfmGameOptions* options = forms().fmGameOptions;
+    GameOptionsWindow* options = forms().gameOptionsWindow;
     if (startup.paths)
         options->setPaths(*startup.paths);
     if (startup.pathFileMissing) {
         dialogs().showMessage("Please set Quake III Arena executable path...");
-        options->butFindMods->setEnabled(false);
+        options->findModsButton->setEnabled(false);
         dialogs().runModal(*options);
-        options->butFindMods->setEnabled(true);
+        options->findModsButton->setEnabled(true);
     }
     for (const auto& error : startup.errors)
         dialogs().showMessage(error);
@@ -199,14 +203,14 @@ void TfmMain::LoadListFiles() {
     runGuarded([this] { loadDefaultSetup(); });
 }
 
-void TfmMain::SaveServerList() {
+void MainWindow::saveServerList() {
     // A server list that could not be read at start-up is kept rather than overwritten.
     if (!startup.serverListReadable)
         return;
-    writeServerList(AppDir + "servers.txt", model.ServerList);
+    writeServerList(appDir + "servers.txt", model.servers);
 }
 
-void TfmMain::FormClose() {
+void MainWindow::saveAtClose() {
     // Both are written even when the first fails; the first failure is then reported.
     std::exception_ptr failure;
     try {
@@ -214,15 +218,15 @@ void TfmMain::FormClose() {
     } catch (...) {
         failure = std::current_exception();
     }
-    SaveServerList();
+    saveServerList();
     if (failure)
         std::rethrow_exception(failure);
 }
 
-void TfmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool saved = false;
     runGuarded([&] {
-        FormClose();
+        saveAtClose();
         saved = true;
     });
     // When saving failed the window stays open, so nothing is lost; File, Exit still leaves.

@@ -20,61 +20,61 @@ class NetworkPage;
 
 // The main window: four pages, a menu bar, and the run's setup. It is the only window that
 // stays open; closing it saves the setup and the server list and ends the program.
-class TfmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // FormCreate: sets AppDir, creates the lists and seeds the random generator.
-    TfmMain(const std::string& appDir, std::uint32_t seed);
-    ~TfmMain() override;
+    // FormCreate: sets appDir, creates the lists and seeds the random generator.
+    MainWindow(const std::string& appDir, std::uint32_t seed);
+    ~MainWindow() override;
 
-    std::string AppDir; // ends with "/"
+    std::string appDir; // ends with "/"
     SetupModel model;
     Random random;
     StartupFiles startup;
 
-    QTabWidget* PageControl;
-    QWidget* tabBegin;
-    QWidget* tabSimple;
-    QWidget* tabComplex;
-    QWidget* tabNetwork;
+    QTabWidget* pageTabs;
+    QWidget* beginTab;
+    QWidget* simpleTab;
+    QWidget* complexTab;
+    QWidget* networkTab;
     BeginPage* beginPage;
     SimplePage* simplePage;
     ComplexPage* complexPage;
     NetworkPage* networkPage;
 
-    QAction* Load1;       // File, Open
-    QAction* Save2;       // File, Save
-    QAction* Save1;       // File, Save as
-    QAction* Exit1;       // File, Exit
-    QAction* Game1;       // Options, Game
-    QAction* Player1;     // Options, Player
-    QAction* About1;      // Help, About
-    QAction* TestReport1; // Help, Test Report
+    QAction* openAction;          // File, Open
+    QAction* saveAction;          // File, Save
+    QAction* saveAsAction;        // File, Save as
+    QAction* exitAction;          // File, Exit
+    QAction* gameOptionsAction;   // Options, Game
+    QAction* playerOptionsAction; // Options, Player
+    QAction* aboutAction;         // Help, About
+    QAction* testReportAction;    // Help, Test Report
 
     // Runs once, after all windows exist and before this one becomes visible.
-    void FormShow();
+    void startUp();
     // The start-up reading of the list files into the model and the controls.
-    void LoadListFiles();
+    void readListFiles();
     // Saving at close: the default setup and the server list.
-    void FormClose();
-    void SaveServerList();
+    void saveAtClose();
+    void saveServerList();
 
     // Setup files, always in the configs folder: reading replaces the rotation and the player
     // values; saving with info asks for the configuration info first.
-    void LoadSetup(const std::string& name);
-    void SaveSetup(const std::string& name, bool withInfo);
-    void Load1Click();
-    void Save1Click();
-    void Save2Click();
-    void lbSimpleConfigsClick();
+    void loadSetup(const std::string& name);
+    void writeSetup(const std::string& name, bool withInfo);
+    void openSetup();
+    void saveSetupAs();
+    void saveSetup();
+    void loadChosenSetup();
     // Lists every setup but the default one on the Simple page.
     void listPreDefinedSetups();
 
-    void butGoClick();
-    void butSimpleBackClick();
-    void Exit1Click();
+    void goToChosenPage();
+    void showBeginPage();
+    void exitProgram();
     // Writes the local-play script for the rotation and starts the game.
-    void butPlayClick();
+    void playRotation();
 
     // Ends the event loop; replaced by tests.
     std::function<void()> quitEventLoop;

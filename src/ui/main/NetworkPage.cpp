@@ -6,24 +6,24 @@
 namespace velkarn {
 
 NetworkPage::NetworkPage(QWidget* parent) : QWidget(parent) {
-    gbServers = new ServersGroup(this);
-    gbNewServer = new NewServerGroup(this);
-    butNetworkBack = new QPushButton("Back", this);
-    butNetworkBack->setObjectName("butNetworkBack");
+    serversGroup = new ServersGroup(this);
+    newServerGroup = new NewServerGroup(this);
+    backButton = new QPushButton("Back", this);
+    backButton->setObjectName("backButton");
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(butNetworkBack);
+    bottom->addWidget(backButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(gbServers, 1);
-    layout->addWidget(gbNewServer, 1);
+    layout->addWidget(serversGroup, 1);
+    layout->addWidget(newServerGroup, 1);
     layout->addLayout(bottom);
     showServers(true);
 }
 
 void NetworkPage::showServers(bool servers) {
-    gbServers->setVisible(servers);
-    gbNewServer->setVisible(!servers);
+    serversGroup->setVisible(servers);
+    newServerGroup->setVisible(!servers);
 }
 
 } // namespace velkarn

@@ -17,9 +17,9 @@ public:
     // Shows the server list (true) or the new-server group (false).
     void showServers(bool servers);
 
-    ServersGroup* gbServers;
-    NewServerGroup* gbNewServer;
-    QPushButton* butNetworkBack;
+    ServersGroup* serversGroup;
+    NewServerGroup* newServerGroup;
+    QPushButton* backButton;
 };
 
 } // namespace velkarn

@@ -12,7 +12,7 @@
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/rotation/ConfigInfoWindow.h"
 #include "ui/widgets/LocalText.h"
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 
 namespace velkarn {
 
@@ -22,18 +22,18 @@ const char* const SetupFilter = "Velkarn Files (*.vkn *.VKN)";
 
 } // namespace
 
-void TfmMain::LoadSetup(const std::string& name) {
-    MapsGroup& maps = *complexPage->gbMaps;
-    BotsGroup& bots = *complexPage->gbBots;
-    model.MapList.clear();
-    maps.lbMaps->clear();
-    bots.lbBots->clear();
-    simplePage->memPreDefinedInfo->clear();
+void MainWindow::loadSetup(const std::string& name) {
+    MapsGroup& maps = *complexPage->mapsGroup;
+    BotsGroup& bots = *complexPage->botsGroup;
+    model.rotation.clear();
+    maps.rotationList->clear();
+    bots.rosterList->clear();
+    simplePage->setupInfoText->clear();
 
     SetupReadResult read;
-    bots.EnableBotControls(true);
+    bots.enableBotControls(true);
     try {
-        LoadSetupFile(configsFolder(AppDir) + name, model.catalogue.MapFileList, read);
+        loadSetupFile(configsFolder(appDir) + name, model.catalogue.mapFiles, read);
     } catch (...) {
         // What was read before the failure stays, as the rotation list mirrors the rotation.
         showSetup(read);
@@ -42,98 +42,98 @@ void TfmMain::LoadSetup(const std::string& name) {
     showSetup(read);
 }
 
-void TfmMain::showSetup(SetupReadResult& read) {
-    MapsGroup& maps = *complexPage->gbMaps;
+void MainWindow::showSetup(SetupReadResult& read) {
+    MapsGroup& maps = *complexPage->mapsGroup;
     for (const auto& line : read.info)
-        simplePage->memPreDefinedInfo->appendPlainText(local(line));
-    model.MapList = std::move(read.maps);
-    for (const auto& entry : model.MapList)
-        maps.lbMaps->addItem(local(MapEntryText(*entry)));
+        simplePage->setupInfoText->appendPlainText(local(line));
+    model.rotation = std::move(read.maps);
+    for (const auto& entry : model.rotation)
+        maps.rotationList->addItem(local(rotationEntryText(*entry)));
     if (read.playerLinesRead) {
-        TfmPlayerOptions& player = *forms().fmPlayerOptions;
+        PlayerOptionsWindow& player = *forms().playerOptionsWindow;
         player.setPlayerName(read.player.name);
-        model.SetupModelName = read.player.model;
-        model.SetupSkinName = read.player.skin;
+        model.modelNameFromSetup = read.player.model;
+        model.skinNameFromSetup = read.player.skin;
         player.setSimPing(read.player.simPing);
-        forms().fmGameOptions->selectModByName(read.player.mod);
+        forms().gameOptionsWindow->selectModByName(read.player.mod);
     }
-    if (!model.MapList.empty()) {
+    if (!model.rotation.empty()) {
         maps.enableEntryControls(true);
-        maps.lbMaps->setCurrentRow(0);
-        maps.lbMapsClick(true);
+        maps.rotationList->setCurrentRow(0);
+        maps.showCurrentEntry(true);
     }
 }
 
-void TfmMain::SaveSetup(const std::string& name, bool withInfo) {
+void MainWindow::writeSetup(const std::string& name, bool withInfo) {
     commitTypedNumbers();
     std::vector<std::string> info;
     if (withInfo) {
-        dialogs().runModal(*forms().fmConfigInfo);
-        info = forms().fmConfigInfo->infoLines();
+        dialogs().runModal(*forms().configInfoWindow);
+        info = forms().configInfoWindow->infoLines();
     }
-    const TfmPlayerOptions& player = *forms().fmPlayerOptions;
+    const PlayerOptionsWindow& player = *forms().playerOptionsWindow;
     const PlayerLines lines{player.playerName(), player.modelName(), player.skinName(),
-                            player.simPing(), forms().fmGameOptions->selectedModName()};
-    SaveSetupFile(configsFolder(AppDir) + name, withInfo ? &info : nullptr, model.MapList, lines);
+                            player.simPing(), forms().gameOptionsWindow->selectedModName()};
+    saveSetupFile(configsFolder(appDir) + name, withInfo ? &info : nullptr, model.rotation, lines);
 }
 
-void TfmMain::Load1Click() {
-    const auto chosen = dialogs().askOpenFileName("Open", configsFolder(AppDir), SetupFilter);
+void MainWindow::openSetup() {
+    const auto chosen = dialogs().askOpenFileName("Open", configsFolder(appDir), SetupFilter);
     if (chosen)
-        LoadSetup(SetupFileNameFromChosenPath(*chosen));
+        loadSetup(setupFileNameFromChosenPath(*chosen));
 }
 
-void TfmMain::Save1Click() {
+void MainWindow::saveSetupAs() {
     const auto chosen =
-        dialogs().askSaveFileName("Save as", configsFolder(AppDir), SetupFilter, "vkn");
-    if (!chosen || SetupFileNameFromChosenPath(*chosen).empty())
+        dialogs().askSaveFileName("Save as", configsFolder(appDir), SetupFilter, "vkn");
+    if (!chosen || setupFileNameFromChosenPath(*chosen).empty())
         return;
-    savedSetupName_ = SetupFileNameFromChosenPath(*chosen);
-    SaveSetup(savedSetupName_, true);
+    savedSetupName_ = setupFileNameFromChosenPath(*chosen);
+    writeSetup(savedSetupName_, true);
     listPreDefinedSetups();
 }
 
-void TfmMain::Save2Click() {
+void MainWindow::saveSetup() {
     if (savedSetupName_.empty())
-        Save1Click();
+        saveSetupAs();
     else
-        SaveSetup(savedSetupName_, true);
+        writeSetup(savedSetupName_, true);
 }
 
-void TfmMain::lbSimpleConfigsClick() {
+void MainWindow::loadChosenSetup() {
     // The item keeps the file's own name: "DEFAULT" may stand for DEFAULT.VKN on this platform.
-    const QListWidgetItem* item = simplePage->lbSimpleConfigs->currentItem();
+    const QListWidgetItem* item = simplePage->preDefinedSetupList->currentItem();
     if (item)
-        LoadSetup(bytes(item->data(Qt::UserRole).toString()));
+        loadSetup(bytes(item->data(Qt::UserRole).toString()));
 }
 
-void TfmMain::listPreDefinedSetups() {
-    simplePage->lbSimpleConfigs->clear();
-    for (const auto& fileName : PreDefinedSetupFiles(configsFolder(AppDir))) {
+void MainWindow::listPreDefinedSetups() {
+    simplePage->preDefinedSetupList->clear();
+    for (const auto& fileName : predefinedSetupFiles(configsFolder(appDir))) {
         auto* item = new QListWidgetItem(local(fileName.substr(0, fileName.size() - 4)));
         item->setData(Qt::UserRole, local(fileName));
-        simplePage->lbSimpleConfigs->addItem(item);
+        simplePage->preDefinedSetupList->addItem(item);
     }
 }
 
-void TfmMain::loadDefaultSetup() {
-    if (!fileExists(configsFolder(AppDir) + "default.vkn"))
+void MainWindow::loadDefaultSetup() {
+    if (!fileExists(configsFolder(appDir) + "default.vkn"))
         return;
     try {
-        LoadSetup("default.vkn");
+        loadSetup("default.vkn");
     } catch (...) {
         defaultSetupUnreadable_ = true;
         throw;
     }
 }
 
-void TfmMain::saveDefaultSetup() {
+void MainWindow::saveDefaultSetup() {
     // A default setup that could not be read whole at start-up is kept aside rather than
     // replaced by the part of it that was read.
-    const std::string file = configsFolder(AppDir) + "default.vkn";
+    const std::string file = configsFolder(appDir) + "default.vkn";
     if (defaultSetupUnreadable_ && renameFile(file, file + ".bak"))
         defaultSetupUnreadable_ = false;
-    SaveSetup("default.vkn", false);
+    writeSetup("default.vkn", false);
 }
 
 } // namespace velkarn

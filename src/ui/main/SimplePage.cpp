@@ -6,51 +6,51 @@
 namespace velkarn {
 
 SimplePage::SimplePage(QWidget* parent) : QWidget(parent) {
-    gbPreDefined = new QGroupBox("Pre-Defined", this);
-    gbPreDefined->setObjectName("gbPreDefined");
-    lbSimpleConfigs = new QListWidget(gbPreDefined);
-    lbSimpleConfigs->setObjectName("lbSimpleConfigs");
-    butSimplePlay = new QPushButton("Play...", gbPreDefined);
-    butSimplePlay->setObjectName("butSimplePlay");
-    auto* preDefined = new QVBoxLayout(gbPreDefined);
-    preDefined->addWidget(lbSimpleConfigs);
-    preDefined->addWidget(butSimplePlay, 0, Qt::AlignRight);
+    preDefinedGroup = new QGroupBox("Pre-Defined", this);
+    preDefinedGroup->setObjectName("preDefinedGroup");
+    preDefinedSetupList = new QListWidget(preDefinedGroup);
+    preDefinedSetupList->setObjectName("preDefinedSetupList");
+    playSetupButton = new QPushButton("Play...", preDefinedGroup);
+    playSetupButton->setObjectName("playSetupButton");
+    auto* preDefined = new QVBoxLayout(preDefinedGroup);
+    preDefined->addWidget(preDefinedSetupList);
+    preDefined->addWidget(playSetupButton, 0, Qt::AlignRight);
 
-    lbConfigInfo = new QLabel("Config File Info :", this);
-    lbConfigInfo->setObjectName("lbConfigInfo");
-    memPreDefinedInfo = new QPlainTextEdit(this);
-    memPreDefinedInfo->setObjectName("memPreDefinedInfo");
-    memPreDefinedInfo->setReadOnly(true);
-    memPreDefinedInfo->setFrameShape(QFrame::NoFrame);
+    setupInfoLabel = new QLabel("Config File Info :", this);
+    setupInfoLabel->setObjectName("setupInfoLabel");
+    setupInfoText = new QPlainTextEdit(this);
+    setupInfoText->setObjectName("setupInfoText");
+    setupInfoText->setReadOnly(true);
+    setupInfoText->setFrameShape(QFrame::NoFrame);
 
-    gbSetupNew = new SetupNewGroup(this);
-    gbSetupNew->hide();
+    newSetupGroup = new SetupNewGroup(this);
+    newSetupGroup->hide();
 
-    butSimpleBack = new QPushButton("Back", this);
-    butSimpleBack->setObjectName("butSimpleBack");
+    backButton = new QPushButton("Back", this);
+    backButton->setObjectName("backButton");
 
     auto* info = new QVBoxLayout;
-    info->addWidget(lbConfigInfo);
-    info->addWidget(memPreDefinedInfo);
+    info->addWidget(setupInfoLabel);
+    info->addWidget(setupInfoText);
     auto* top = new QHBoxLayout;
-    top->addWidget(gbPreDefined, 1);
+    top->addWidget(preDefinedGroup, 1);
     top->addLayout(info, 1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(butSimpleBack);
+    bottom->addWidget(backButton);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(gbSetupNew);
+    layout->addWidget(newSetupGroup);
     layout->addLayout(bottom);
 }
 
 void SimplePage::showPreDefined(bool preDefined) {
-    gbPreDefined->setVisible(preDefined);
-    lbConfigInfo->setVisible(preDefined);
-    memPreDefinedInfo->setVisible(preDefined);
-    gbSetupNew->setVisible(!preDefined);
+    preDefinedGroup->setVisible(preDefined);
+    setupInfoLabel->setVisible(preDefined);
+    setupInfoText->setVisible(preDefined);
+    newSetupGroup->setVisible(!preDefined);
 }
 
 } // namespace velkarn

@@ -20,13 +20,13 @@ public:
     // Shows the pre-defined setups (true) or the new random setup (false).
     void showPreDefined(bool preDefined);
 
-    QGroupBox* gbPreDefined;
-    QListWidget* lbSimpleConfigs;
-    QPushButton* butSimplePlay;
-    QLabel* lbConfigInfo;
-    QPlainTextEdit* memPreDefinedInfo;
-    SetupNewGroup* gbSetupNew;
-    QPushButton* butSimpleBack;
+    QGroupBox* preDefinedGroup;
+    QListWidget* preDefinedSetupList;
+    QPushButton* playSetupButton;
+    QLabel* setupInfoLabel;
+    QPlainTextEdit* setupInfoText;
+    SetupNewGroup* newSetupGroup;
+    QPushButton* backButton;
 };
 
 } // namespace velkarn

@@ -8,9 +8,9 @@
 
 namespace velkarn {
 
-TfmSplash::TfmSplash(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
-    setObjectName("fmSplash");
+    setObjectName("splashWindow");
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(480, 240));
@@ -20,14 +20,14 @@ TfmSplash::TfmSplash(QWidget* parent)
     adjustSize();
     centreOnScreen(this);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(IntervalMs);
-    connect(Timer1, &QTimer::timeout, this, &TfmSplash::Timer1Timer);
-    Timer1->start();
+    closeTimer = new QTimer(this);
+    closeTimer->setInterval(IntervalMs);
+    connect(closeTimer, &QTimer::timeout, this, &SplashWindow::closeSplash);
+    closeTimer->start();
 }
 
-void TfmSplash::Timer1Timer() {
-    Timer1->stop();
+void SplashWindow::closeSplash() {
+    closeTimer->stop();
     close();
 }
 

@@ -6,15 +6,15 @@
 namespace velkarn {
 
 // The borderless start-up picture. Its timer runs from creation; the first tick closes it.
-class TfmSplash : public QDialog {
+class SplashWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmSplash(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
 
-    QTimer* Timer1;
+    QTimer* closeTimer;
     static constexpr int IntervalMs = 2000;
 
-    void Timer1Timer();
+    void closeSplash();
 };
 
 } // namespace velkarn

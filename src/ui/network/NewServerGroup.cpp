@@ -21,235 +21,245 @@ namespace {
 constexpr int MapDropDownLines = 20;
 
 SetupModel& model() {
-    return forms().fmMain->model;
+    return forms().mainWindow->model;
 }
 
-ServerMapListType& rotation() {
-    return model().ServerMapList;
+ServerRotation& rotation() {
+    return model().serverRotation;
 }
 
 } // namespace
 
 NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server", parent) {
-    setObjectName("gbNewServer");
+    setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
-    butStartServer = namedButton("Start Server...", "butStartServer", this, true);
+    startServerButton = namedButton("Start Server...", "startServerButton", this, true);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(gbServerOptions);
+    right->addWidget(serverOptionsGroup);
     right->addStretch();
-    right->addWidget(butStartServer, 0, Qt::AlignRight);
+    right->addWidget(startServerButton, 0, Qt::AlignRight);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(gbServerMaps, 1);
+    layout->addWidget(serverMapsGroup, 1);
     layout->addLayout(right, 1);
     setRotationControlsEnabled(false);
     connectHandlers();
 }
 
 void NewServerGroup::createMapControls() {
-    gbServerMaps = named(new QGroupBox("Maps", this), "gbServerMaps");
-    cbServerMap = named(new QComboBox(gbServerMaps), "cbServerMap");
-    cbServerMap->setMaxVisibleItems(MapDropDownLines);
-    butAddRemoveServerMap = namedButton("Add/Remove", "butAddRemoveServerMap", gbServerMaps, true);
-    lbServerMaps = named(new QListWidget(gbServerMaps), "lbServerMaps");
-    lbServerMaps->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbServerMaps->setFont(fixedPitchFont());
-    cbServerGameType = named(new QComboBox(gbServerMaps), "cbServerGameType");
-    spServerFragLimit = named(new TSpinEdit(0, 255, 5, 0, gbServerMaps), "spServerFragLimit");
-    lbServerFragLimit =
-        namedLabel("Frag Limit", "lbServerFragLimit", gbServerMaps, spServerFragLimit);
-    spServerTimeLimit = named(new TSpinEdit(0, 255, 5, 20, gbServerMaps), "spServerTimeLimit");
-    lbServerTimeLimit =
-        namedLabel("Time Limit", "lbServerTimeLimit", gbServerMaps, spServerTimeLimit);
+    serverMapsGroup = named(new QGroupBox("Maps", this), "serverMapsGroup");
+    serverMapCombo = named(new QComboBox(serverMapsGroup), "serverMapCombo");
+    serverMapCombo->setMaxVisibleItems(MapDropDownLines);
+    addRemoveServerMapButton =
+        namedButton("Add/Remove", "addRemoveServerMapButton", serverMapsGroup, true);
+    serverRotationList = named(new QListWidget(serverMapsGroup), "serverRotationList");
+    serverRotationList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    serverRotationList->setFont(fixedPitchFont());
+    serverGameTypeCombo = named(new QComboBox(serverMapsGroup), "serverGameTypeCombo");
+    serverFragLimitSpin =
+        named(new NumberSpin(0, 255, 5, 0, serverMapsGroup), "serverFragLimitSpin");
+    serverFragLimitLabel =
+        namedLabel("Frag Limit", "serverFragLimitLabel", serverMapsGroup, serverFragLimitSpin);
+    serverTimeLimitSpin =
+        named(new NumberSpin(0, 255, 5, 20, serverMapsGroup), "serverTimeLimitSpin");
+    serverTimeLimitLabel =
+        namedLabel("Time Limit", "serverTimeLimitLabel", serverMapsGroup, serverTimeLimitSpin);
 
     auto* choose = new QHBoxLayout;
-    choose->addWidget(cbServerMap, 1);
-    choose->addWidget(butAddRemoveServerMap);
+    choose->addWidget(serverMapCombo, 1);
+    choose->addWidget(addRemoveServerMapButton);
     auto* limits = new QHBoxLayout;
-    limits->addWidget(lbServerFragLimit);
-    limits->addWidget(spServerFragLimit);
+    limits->addWidget(serverFragLimitLabel);
+    limits->addWidget(serverFragLimitSpin);
     limits->addStretch();
-    limits->addWidget(lbServerTimeLimit);
-    limits->addWidget(spServerTimeLimit);
-    auto* layout = new QVBoxLayout(gbServerMaps);
+    limits->addWidget(serverTimeLimitLabel);
+    limits->addWidget(serverTimeLimitSpin);
+    auto* layout = new QVBoxLayout(serverMapsGroup);
     layout->addLayout(choose);
-    layout->addWidget(lbServerMaps, 1);
-    layout->addWidget(cbServerGameType);
+    layout->addWidget(serverRotationList, 1);
+    layout->addWidget(serverGameTypeCombo);
     layout->addLayout(limits);
 }
 
 void NewServerGroup::createOptionControls() {
-    gbServerOptions = named(new QGroupBox("Server Options", this), "gbServerOptions");
-    QWidget* box = gbServerOptions;
-    spMaxClients = named(new TSpinEdit(4, 64, 1, 4, box), "spMaxClients");
-    lbMaxClients = namedLabel("Max Clients", "lbMaxClients", box, spMaxClients);
-    edHostName = named(new QLineEdit(box), "edHostName");
-    lbHostName = namedLabel("Host Name", "lbHostName", box, edHostName);
-    edMOTD = named(new QLineEdit(box), "edMOTD");
-    lbMOTD = namedLabel("Message", "lbMOTD", box, edMOTD);
-    edPassword = named(new QLineEdit(box), "edPassword");
-    lbPassword = namedLabel("Password", "lbPassword", box, edPassword);
-    cbPure = named(new QCheckBox("Pure Server", box), "cbPure");
-    spMaxRate = named(new TSpinEdit(0, 25000, 1000, 10000, box), "spMaxRate");
-    lbMaxRate = namedLabel("Max Rate", "lbMaxRate", box, spMaxRate);
-    spWeaponRespawn = named(new TSpinEdit(0, 60, 5, 5, box), "spWeaponRespawn");
-    lbWeaponRespawn = namedLabel("Weapon Respawn", "lbWeaponRespawn", box, spWeaponRespawn);
-    lbWeaponRespawnSeconds = namedLabel("seconds", "lbWeaponRespawnSeconds", box);
-    cbVoting = named(new QCheckBox("Allow Voting", box), "cbVoting");
-    cbVoting->setChecked(true);
-    cbSynchronous = named(new QCheckBox("Synchronous Clients", box), "cbSynchronous");
+    serverOptionsGroup = named(new QGroupBox("Server Options", this), "serverOptionsGroup");
+    QWidget* box = serverOptionsGroup;
+    maxClientsSpin = named(new NumberSpin(4, 64, 1, 4, box), "maxClientsSpin");
+    maxClientsLabel = namedLabel("Max Clients", "maxClientsLabel", box, maxClientsSpin);
+    hostNameEdit = named(new QLineEdit(box), "hostNameEdit");
+    hostNameLabel = namedLabel("Host Name", "hostNameLabel", box, hostNameEdit);
+    motdEdit = named(new QLineEdit(box), "motdEdit");
+    motdLabel = namedLabel("Message", "motdLabel", box, motdEdit);
+    passwordEdit = named(new QLineEdit(box), "passwordEdit");
+    passwordLabel = namedLabel("Password", "passwordLabel", box, passwordEdit);
+    pureServerCheck = named(new QCheckBox("Pure Server", box), "pureServerCheck");
+    maxRateSpin = named(new NumberSpin(0, 25000, 1000, 10000, box), "maxRateSpin");
+    maxRateLabel = namedLabel("Max Rate", "maxRateLabel", box, maxRateSpin);
+    weaponRespawnSpin = named(new NumberSpin(0, 60, 5, 5, box), "weaponRespawnSpin");
+    weaponRespawnLabel = namedLabel("Weapon Respawn", "weaponRespawnLabel", box, weaponRespawnSpin);
+    weaponRespawnSecondsLabel = namedLabel("seconds", "weaponRespawnSecondsLabel", box);
+    allowVotingCheck = named(new QCheckBox("Allow Voting", box), "allowVotingCheck");
+    allowVotingCheck->setChecked(true);
+    synchronousClientsCheck =
+        named(new QCheckBox("Synchronous Clients", box), "synchronousClientsCheck");
 
     auto* grid = new QGridLayout(box);
-    const std::pair<QLabel*, QWidget*> rows[] = {
-        {lbMaxClients, spMaxClients}, {lbHostName, edHostName}, {lbMOTD, edMOTD},
-        {lbPassword, edPassword},     {lbMaxRate, spMaxRate},   {lbWeaponRespawn, spWeaponRespawn}};
+    const std::pair<QLabel*, QWidget*> rows[] = {{maxClientsLabel, maxClientsSpin},
+                                                 {hostNameLabel, hostNameEdit},
+                                                 {motdLabel, motdEdit},
+                                                 {passwordLabel, passwordEdit},
+                                                 {maxRateLabel, maxRateSpin},
+                                                 {weaponRespawnLabel, weaponRespawnSpin}};
     int row = 0;
     for (const auto& [caption, field] : rows) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
         ++row;
     }
-    grid->addWidget(lbWeaponRespawnSeconds, row - 1, 2);
-    for (QCheckBox* check : {cbPure, cbVoting, cbSynchronous})
+    grid->addWidget(weaponRespawnSecondsLabel, row - 1, 2);
+    for (QCheckBox* check : {pureServerCheck, allowVotingCheck, synchronousClientsCheck})
         grid->addWidget(check, row++, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 }
 
 void NewServerGroup::connectHandlers() {
-    connectGuarded(cbServerMap, &QComboBox::activated, this, [this] { cbServerMapChange(); });
-    connectGuarded(butAddRemoveServerMap, &QPushButton::clicked, this,
-                   [this] { butAddRemoveServerMapClick(); });
-    connectGuarded(lbServerMaps, &QListWidget::itemSelectionChanged, this,
-                   [this] { lbServerMapsClick(); });
-    connectGuarded(cbServerGameType, &QComboBox::activated, this,
-                   [this] { cbServerGameTypeChange(); });
-    connectGuarded(spServerFragLimit, &QSpinBox::valueChanged, this,
-                   [this] { spServerFragLimitChange(); });
-    connectGuarded(spServerTimeLimit, &QSpinBox::valueChanged, this,
-                   [this] { spServerTimeLimitChange(); });
-    connectGuarded(butStartServer, &QPushButton::clicked, this, [this] { butStartServerClick(); });
+    connectGuarded(serverMapCombo, &QComboBox::activated, this, [this] { showChosenServerMap(); });
+    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this,
+                   [this] { addOrRemoveServerEntries(); });
+    connectGuarded(serverRotationList, &QListWidget::itemSelectionChanged, this,
+                   [this] { showFocusedServerEntry(); });
+    connectGuarded(serverGameTypeCombo, &QComboBox::activated, this,
+                   [this] { applyServerGameType(); });
+    connectGuarded(serverFragLimitSpin, &QSpinBox::valueChanged, this,
+                   [this] { applyServerFragLimit(); });
+    connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
+                   [this] { applyServerTimeLimit(); });
+    connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
 }
 
 void NewServerGroup::showMaps() {
-    const QSignalBlocker quiet(cbServerMap);
-    cbServerMap->clear();
-    for (const auto& map : model().catalogue.MapFileList)
-        cbServerMap->addItem(local(MapBaseName(map->FileName)));
-    cbServerMap->setCurrentIndex(cbServerMap->count() > 0 ? 0 : -1);
+    const QSignalBlocker quiet(serverMapCombo);
+    serverMapCombo->clear();
+    for (const auto& map : model().catalogue.mapFiles)
+        serverMapCombo->addItem(local(mapBaseName(map->fileName)));
+    serverMapCombo->setCurrentIndex(serverMapCombo->count() > 0 ? 0 : -1);
 }
 
 void NewServerGroup::showChoices(const GameTypeChoices& choices) {
     shownChoices_ = choices;
-    const QSignalBlocker quiet(cbServerGameType);
-    cbServerGameType->clear();
+    const QSignalBlocker quiet(serverGameTypeCombo);
+    serverGameTypeCombo->clear();
     for (const std::string& text : choices.texts())
-        cbServerGameType->addItem(local(text));
-    cbServerGameType->setCurrentIndex(choices.selected);
-    lbServerFragLimit->setText(local(choices.limitCaption()));
+        serverGameTypeCombo->addItem(local(text));
+    serverGameTypeCombo->setCurrentIndex(choices.selected);
+    serverFragLimitLabel->setText(local(choices.limitCaption()));
 }
 
 void NewServerGroup::setRotationControlsEnabled(bool enabled) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{cbServerGameType, lbServerFragLimit, spServerFragLimit,
-                                         lbServerTimeLimit, spServerTimeLimit})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             serverGameTypeCombo, serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
+             serverTimeLimitSpin})
         control->setEnabled(enabled);
 }
 
 void NewServerGroup::replaceLines(const std::vector<int>& positions) {
     for (int position : positions)
-        lbServerMaps->item(position)->setText(
-            local(MapEntryText(*rotation()[static_cast<std::size_t>(position)])));
+        serverRotationList->item(position)->setText(
+            local(rotationEntryText(*rotation()[static_cast<std::size_t>(position)])));
 }
 
-void NewServerGroup::cbServerMapChange() {
-    const MapFileListType& catalogue = model().catalogue.MapFileList;
-    const int chosen = cbServerMap->currentIndex();
+void NewServerGroup::showChosenServerMap() {
+    const MapFiles& catalogue = model().catalogue.mapFiles;
+    const int chosen = serverMapCombo->currentIndex();
     if (chosen < 0 || chosen >= static_cast<int>(catalogue.size()))
         return;
     {
-        const QSignalBlocker quiet(lbServerMaps);
-        lbServerMaps->clearSelection();
+        const QSignalBlocker quiet(serverRotationList);
+        serverRotationList->clearSelection();
     }
-    showChoices(ChoicesForMap(*catalogue[static_cast<std::size_t>(chosen)]));
+    showChoices(gameTypeChoicesForMap(*catalogue[static_cast<std::size_t>(chosen)]));
 }
 
-void NewServerGroup::butAddRemoveServerMapClick() {
-    if (selectedRows(*lbServerMaps).empty())
-        butAddServerMapClick();
+void NewServerGroup::addOrRemoveServerEntries() {
+    if (selectedRows(*serverRotationList).empty())
+        addChosenServerMap();
     else
-        butRemoveServerMapClick();
+        removeSelectedServerEntries();
 }
 
-void NewServerGroup::butAddServerMapClick() {
-    const int chosen = cbServerMap->currentIndex();
+void NewServerGroup::addChosenServerMap() {
+    const int chosen = serverMapCombo->currentIndex();
     if (chosen < 0)
         return;
-    const AServerMap& entry = AddServerEntry(rotation(), model().catalogue.MapFileList, chosen);
-    lbServerMaps->addItem(local(MapEntryText(entry)));
+    const ServerRotationEntry& entry =
+        addServerRotationEntry(rotation(), model().catalogue.mapFiles, chosen);
+    serverRotationList->addItem(local(rotationEntryText(entry)));
     setRotationControlsEnabled(true);
 }
 
-void NewServerGroup::butRemoveServerMapClick() {
-    const std::vector<int> rows = selectedRows(*lbServerMaps);
-    RemoveEntries(rotation(), rows);
+void NewServerGroup::removeSelectedServerEntries() {
+    const std::vector<int> rows = selectedRows(*serverRotationList);
+    removeEntries(rotation(), rows);
     {
-        const QSignalBlocker quiet(lbServerMaps);
+        const QSignalBlocker quiet(serverRotationList);
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            delete lbServerMaps->takeItem(*row);
+            delete serverRotationList->takeItem(*row);
     }
-    cbServerMapChange();
+    showChosenServerMap();
     if (rotation().empty())
         setRotationControlsEnabled(false);
 }
 
-void NewServerGroup::lbServerMapsClick() {
-    const int focused = lbServerMaps->currentRow();
-    if (selectedRows(*lbServerMaps).empty() || focused < 0 ||
+void NewServerGroup::showFocusedServerEntry() {
+    const int focused = serverRotationList->currentRow();
+    if (selectedRows(*serverRotationList).empty() || focused < 0 ||
         focused >= static_cast<int>(rotation().size()))
         return;
-    const AServerMap& entry = *rotation()[static_cast<std::size_t>(focused)];
+    const ServerRotationEntry& entry = *rotation()[static_cast<std::size_t>(focused)];
     {
         // Showing an entry must not store its limits into the other selected entries.
-        const QSignalBlocker quietFrag(spServerFragLimit);
-        const QSignalBlocker quietTime(spServerTimeLimit);
-        spServerFragLimit->setValue(entry.FragLimit);
-        spServerTimeLimit->setValue(entry.TimeLimit);
+        const QSignalBlocker quietFrag(serverFragLimitSpin);
+        const QSignalBlocker quietTime(serverTimeLimitSpin);
+        serverFragLimitSpin->setValue(entry.fragLimit);
+        serverTimeLimitSpin->setValue(entry.timeLimit);
     }
-    showChoices(ChoicesForEntry(entry.GameType));
+    showChoices(gameTypeChoicesForEntry(entry.gameType));
 }
 
-void NewServerGroup::cbServerGameTypeChange() {
-    const int gameType = shownChoices_.gameTypeAt(cbServerGameType->currentIndex());
-    replaceLines(SetGameType(rotation(), selectedRows(*lbServerMaps), gameType));
-    lbServerFragLimit->setText(local(limitLabel(gameType)));
+void NewServerGroup::applyServerGameType() {
+    const int gameType = shownChoices_.gameTypeAt(serverGameTypeCombo->currentIndex());
+    replaceLines(setGameType(rotation(), selectedRows(*serverRotationList), gameType));
+    serverFragLimitLabel->setText(local(limitLabel(gameType)));
 }
 
-void NewServerGroup::spServerFragLimitChange() {
-    replaceLines(SetFragLimit(rotation(), selectedRows(*lbServerMaps), spServerFragLimit->value()));
+void NewServerGroup::applyServerFragLimit() {
+    replaceLines(
+        setFragLimit(rotation(), selectedRows(*serverRotationList), serverFragLimitSpin->value()));
 }
 
-void NewServerGroup::spServerTimeLimitChange() {
-    replaceLines(SetTimeLimit(rotation(), selectedRows(*lbServerMaps), spServerTimeLimit->value()));
+void NewServerGroup::applyServerTimeLimit() {
+    replaceLines(
+        setTimeLimit(rotation(), selectedRows(*serverRotationList), serverTimeLimitSpin->value()));
 }
 
 ServerOptions NewServerGroup::serverOptions() const {
     ServerOptions options;
-    options.maxClients = spMaxClients->value();
-    options.hostName = bytes(edHostName->text());
-    options.motd = bytes(edMOTD->text());
-    options.password = bytes(edPassword->text());
-    options.pure = cbPure->isChecked();
-    options.maxRate = spMaxRate->value();
-    options.weaponRespawn = spWeaponRespawn->value();
-    options.allowVote = cbVoting->isChecked();
-    options.synchronous = cbSynchronous->isChecked();
+    options.maxClients = maxClientsSpin->value();
+    options.hostName = bytes(hostNameEdit->text());
+    options.motd = bytes(motdEdit->text());
+    options.password = bytes(passwordEdit->text());
+    options.pure = pureServerCheck->isChecked();
+    options.maxRate = maxRateSpin->value();
+    options.weaponRespawn = weaponRespawnSpin->value();
+    options.allowVote = allowVotingCheck->isChecked();
+    options.synchronous = synchronousClientsCheck->isChecked();
     return options;
 }
 
-void NewServerGroup::butStartServerClick() {
+void NewServerGroup::startNewServer() {
     commitTypedNumbers();
-    RequireGameStarted(StartServer(currentGameSettings(), serverOptions(), rotation()));
+    requireGameStarted(startServer(currentGameSettings(), serverOptions(), rotation()));
 }
 
 } // namespace velkarn

@@ -18,8 +18,8 @@ namespace velkarn {
 
 namespace {
 
-ServerListType& serverList() {
-    return forms().fmMain->model.ServerList;
+SavedServers& serverList() {
+    return forms().mainWindow->model.servers;
 }
 
 // Address and password end up in the join script verbatim, so they are refused here, where the
@@ -41,126 +41,126 @@ QLineEdit* namedField(const char* name, QLabel* label, QWidget* parent) {
 } // namespace
 
 ServersGroup::ServersGroup(QWidget* parent) : QGroupBox("Pre-Defined Servers", parent) {
-    setObjectName("gbServers");
-    lbServers = new QListWidget(this);
-    lbServers->setObjectName("lbServers");
-    lbServers->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbServerName = namedLabel("Server Name", "lbServerName", this);
-    edServerName = namedField("edServerName", lbServerName, this);
-    lbServerAddress = namedLabel("Server Address", "lbServerAddress", this);
-    edServerAddress = namedField("edServerAddress", lbServerAddress, this);
-    lbServerPassword = namedLabel("Server Password", "lbServerPassword", this);
-    edServerPassword = namedField("edServerPassword", lbServerPassword, this);
-    butUpdateServer = namedButton("Update Server", "butUpdateServer", this);
-    butAddServer = namedButton("Add Server", "butAddServer", this, true);
-    butDeleteServer = namedButton("Delete Server", "butDeleteServer", this);
-    butJoinNetworkGame = namedButton("Join Game", "butJoinNetworkGame", this, true);
+    setObjectName("serversGroup");
+    savedServerList = new QListWidget(this);
+    savedServerList->setObjectName("savedServerList");
+    savedServerList->setSelectionMode(QAbstractItemView::SingleSelection);
+    serverNameLabel = namedLabel("Server Name", "serverNameLabel", this);
+    serverNameEdit = namedField("serverNameEdit", serverNameLabel, this);
+    serverAddressLabel = namedLabel("Server Address", "serverAddressLabel", this);
+    serverAddressEdit = namedField("serverAddressEdit", serverAddressLabel, this);
+    serverPasswordLabel = namedLabel("Server Password", "serverPasswordLabel", this);
+    serverPasswordEdit = namedField("serverPasswordEdit", serverPasswordLabel, this);
+    updateServerButton = namedButton("Update Server", "updateServerButton", this);
+    addServerButton = namedButton("Add Server", "addServerButton", this, true);
+    deleteServerButton = namedButton("Delete Server", "deleteServerButton", this);
+    joinGameButton = namedButton("Join Game", "joinGameButton", this, true);
 
     auto* fields = new QGridLayout;
-    fields->addWidget(lbServerName, 0, 0);
-    fields->addWidget(edServerName, 0, 1);
-    fields->addWidget(lbServerAddress, 1, 0);
-    fields->addWidget(edServerAddress, 1, 1);
-    fields->addWidget(lbServerPassword, 2, 0);
-    fields->addWidget(edServerPassword, 2, 1);
+    fields->addWidget(serverNameLabel, 0, 0);
+    fields->addWidget(serverNameEdit, 0, 1);
+    fields->addWidget(serverAddressLabel, 1, 0);
+    fields->addWidget(serverAddressEdit, 1, 1);
+    fields->addWidget(serverPasswordLabel, 2, 0);
+    fields->addWidget(serverPasswordEdit, 2, 1);
     auto* editButtons = new QHBoxLayout;
-    editButtons->addWidget(butUpdateServer);
-    editButtons->addWidget(butAddServer);
-    editButtons->addWidget(butDeleteServer);
+    editButtons->addWidget(updateServerButton);
+    editButtons->addWidget(addServerButton);
+    editButtons->addWidget(deleteServerButton);
     fields->addLayout(editButtons, 3, 0, 1, 2);
     fields->setRowStretch(4, 1);
-    fields->addWidget(butJoinNetworkGame, 5, 1, Qt::AlignRight);
+    fields->addWidget(joinGameButton, 5, 1, Qt::AlignRight);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(lbServers, 1);
+    layout->addWidget(savedServerList, 1);
     layout->addLayout(fields, 1);
     connectHandlers();
 }
 
 void ServersGroup::connectHandlers() {
-    connectGuarded(lbServers, &QListWidget::itemSelectionChanged, this,
-                   [this] { lbServersClick(); });
+    connectGuarded(savedServerList, &QListWidget::itemSelectionChanged, this,
+                   [this] { showSelectedServer(); });
     // A click on the server already selected brings its stored values back into the fields.
-    connectGuarded(lbServers, &QListWidget::itemClicked, this, [this] { lbServersClick(); });
-    connectGuarded(butAddServer, &QPushButton::clicked, this, [this] { butAddServerClick(); });
-    connectGuarded(butUpdateServer, &QPushButton::clicked, this,
-                   [this] { butUpdateServerClick(); });
-    connectGuarded(butDeleteServer, &QPushButton::clicked, this,
-                   [this] { butDeleteServerClick(); });
-    connectGuarded(butJoinNetworkGame, &QPushButton::clicked, this,
-                   [this] { butJoinNetworkGameClick(); });
+    connectGuarded(savedServerList, &QListWidget::itemClicked, this,
+                   [this] { showSelectedServer(); });
+    connectGuarded(addServerButton, &QPushButton::clicked, this, [this] { addServerFromFields(); });
+    connectGuarded(updateServerButton, &QPushButton::clicked, this,
+                   [this] { updateSelectedServer(); });
+    connectGuarded(deleteServerButton, &QPushButton::clicked, this,
+                   [this] { deleteSelectedServer(); });
+    connectGuarded(joinGameButton, &QPushButton::clicked, this, [this] { joinSelectedServer(); });
 }
 
 void ServersGroup::showServers() {
-    const QSignalBlocker quiet(lbServers);
-    lbServers->clear();
+    const QSignalBlocker quiet(savedServerList);
+    savedServerList->clear();
     for (const auto& server : serverList())
-        lbServers->addItem(local(server->Name));
+        savedServerList->addItem(local(server->name));
 }
 
 ServerFields ServersGroup::editedFields() const {
-    return {bytes(edServerName->text()), bytes(edServerAddress->text()),
-            bytes(edServerPassword->text())};
+    return {bytes(serverNameEdit->text()), bytes(serverAddressEdit->text()),
+            bytes(serverPasswordEdit->text())};
 }
 
 void ServersGroup::showFields(const ServerFields& fields) {
-    edServerName->setText(local(fields.name));
-    edServerAddress->setText(local(fields.address));
-    edServerPassword->setText(local(fields.password));
+    serverNameEdit->setText(local(fields.name));
+    serverAddressEdit->setText(local(fields.address));
+    serverPasswordEdit->setText(local(fields.password));
 }
 
 int ServersGroup::selectedServer() const {
-    const std::vector<int> rows = selectedRows(*lbServers);
+    const std::vector<int> rows = selectedRows(*savedServerList);
     return rows.empty() || rows.front() >= static_cast<int>(serverList().size()) ? -1
                                                                                  : rows.front();
 }
 
-void ServersGroup::lbServersClick() {
+void ServersGroup::showSelectedServer() {
     const int row = selectedServer();
     if (row >= 0)
-        showFields(FieldsOf(*serverList()[static_cast<std::size_t>(row)]));
+        showFields(fieldsOf(*serverList()[static_cast<std::size_t>(row)]));
 }
 
-void ServersGroup::butAddServerClick() {
+void ServersGroup::addServerFromFields() {
     const ServerFields fields = editedFields();
-    const std::vector<std::string> problems = ServerFieldProblems(fields);
+    const std::vector<std::string> problems = serverFieldProblems(fields);
     for (const std::string& problem : problems)
         dialogs().showMessage(problem);
     if (!problems.empty())
         return;
     requireSafeFields(fields);
-    AddServer(serverList(), fields);
-    lbServers->addItem(local(fields.name));
+    addServer(serverList(), fields);
+    savedServerList->addItem(local(fields.name));
 }
 
-void ServersGroup::butUpdateServerClick() {
+void ServersGroup::updateSelectedServer() {
     const int row = selectedServer();
     if (row < 0)
         return;
     const ServerFields fields = editedFields();
     requireSafeFields(fields);
-    UpdateServer(serverList(), row, fields);
-    lbServers->item(row)->setText(local(fields.name));
+    updateServer(serverList(), row, fields);
+    savedServerList->item(row)->setText(local(fields.name));
 }
 
-void ServersGroup::butDeleteServerClick() {
+void ServersGroup::deleteSelectedServer() {
     const int row = selectedServer();
     if (row < 0)
         return;
-    DeleteServer(serverList(), row);
+    deleteServer(serverList(), row);
     {
         // The fields are emptied below; no neighbour becomes selected and shown meanwhile.
-        const QSignalBlocker quiet(lbServers);
-        delete lbServers->takeItem(row);
-        lbServers->clearSelection();
-        lbServers->setCurrentRow(-1);
+        const QSignalBlocker quiet(savedServerList);
+        delete savedServerList->takeItem(row);
+        savedServerList->clearSelection();
+        savedServerList->setCurrentRow(-1);
     }
     showFields({});
 }
 
-void ServersGroup::butJoinNetworkGameClick() {
-    const AServer& server = JoinTarget(serverList(), selectedServer());
-    RequireGameStarted(JoinServer(currentGameSettings(), currentPlayerSettings(), server));
+void ServersGroup::joinSelectedServer() {
+    const SavedServer& server = joinTarget(serverList(), selectedServer());
+    requireGameStarted(joinServer(currentGameSettings(), currentPlayerSettings(), server));
 }
 
 } // namespace velkarn

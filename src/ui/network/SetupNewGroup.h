@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/launch/SimpleSetup.h"
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -17,29 +17,29 @@ class SetupNewGroup : public QGroupBox {
 public:
     explicit SetupNewGroup(QWidget* parent = nullptr);
 
-    QLabel* lbSimple0;
-    TSpinEdit* spSimpleNumMaps;
-    QLabel* lbSimple1;
-    QLabel* lbSimple4;
-    QComboBox* cbSimpleGameType; // item 0 "[Default]", then game types 1..4
-    QLabel* lbSimple5;
-    TSpinEdit* spSimpleFragLimit;
-    QLabel* lbSimple3;
-    QLabel* lbSimple6;
-    TSpinEdit* spSimpleTimeLimit;
-    QLabel* lbSimple2;
-    QLabel* lbSimple7;
-    QPushButton* butSimpleNewPlay;
+    QLabel* iWantToPlayLabel;
+    NumberSpin* simpleMapCountSpin;
+    QLabel* mapsWordLabel;
+    QLabel* ofWordLabel;
+    QComboBox* simpleGameTypeCombo; // item 0 "[Default]", then game types 1..4
+    QLabel* withWordLabel;
+    NumberSpin* simpleFragLimitSpin;
+    QLabel* simpleLimitLabel;
+    QLabel* andWithWordLabel;
+    NumberSpin* simpleTimeLimitSpin;
+    QLabel* simpleTimeLimitLabel;
+    QLabel* minutesWordLabel;
+    QPushButton* simplePlayButton;
 
     // The choices as the controls hold them.
     SimpleChoices choices() const;
 
     // Names the limit under the frag limit field after the chosen game type.
-    void cbSimpleGameTypeChange();
+    void updateLimitCaption();
     // Replaces the rotation with a random one built from the choices and the Complex page's
     // random-bot settings, shows it there, and plays it. When no rotation can be built the
     // current one stays as it was.
-    void butSimpleNewPlayClick();
+    void playRandomRotation();
 
 private:
     void createControls();

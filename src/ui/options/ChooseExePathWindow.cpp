@@ -12,85 +12,86 @@
 
 namespace velkarn {
 
-TfmChooseExePath::TfmChooseExePath(QWidget* parent)
+ChooseExePathWindow::ChooseExePathWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setUpWindow(this, "fmChooseExePath", "Choose Quake III Arena Directory...");
+    setUpWindow(this, "chooseExePathWindow", "Choose Quake III Arena Directory...");
 
-    dcbDrive = new QComboBox(this);
-    dcbDrive->setObjectName("dcbDrive");
+    storageRootCombo = new QComboBox(this);
+    storageRootCombo->setObjectName("storageRootCombo");
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
         if (volume.isValid() && volume.isReady())
-            dcbDrive->addItem(volume.rootPath());
+            storageRootCombo->addItem(volume.rootPath());
     folders_ = new QFileSystemModel(this);
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     folders_->setRootPath(QDir::rootPath());
-    dlbChooseExePath = new QTreeView(this);
-    dlbChooseExePath->setObjectName("dlbChooseExePath");
-    dlbChooseExePath->setModel(folders_);
+    folderTree = new QTreeView(this);
+    folderTree->setObjectName("folderTree");
+    folderTree->setModel(folders_);
     for (int column = 1; column < folders_->columnCount(); ++column)
-        dlbChooseExePath->hideColumn(column);
-    dlbChooseExePath->header()->hide();
-    dlbChooseExePath->setMinimumSize(360, 320);
-    butExePathOK = new QPushButton("OK", this);
-    butExePathOK->setObjectName("butExePathOK");
-    makeBold(butExePathOK);
-    butExePathOK->setDefault(true);
-    butExePathCancel = new QPushButton("Cancel", this);
-    butExePathCancel->setObjectName("butExePathCancel");
+        folderTree->hideColumn(column);
+    folderTree->header()->hide();
+    folderTree->setMinimumSize(360, 320);
+    okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    makeBold(okButton);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("cancelButton");
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(dcbDrive, 0, 0, 1, 2);
-    grid->addWidget(dlbChooseExePath, 1, 0, 1, 2);
-    grid->addWidget(butExePathOK, 2, 0);
-    grid->addWidget(butExePathCancel, 2, 1);
+    grid->addWidget(storageRootCombo, 0, 0, 1, 2);
+    grid->addWidget(folderTree, 1, 0, 1, 2);
+    grid->addWidget(okButton, 2, 0);
+    grid->addWidget(cancelButton, 2, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     // The tree starts in the process's current folder, under the root that holds it.
     const QString start = QDir::currentPath();
-    for (int i = dcbDrive->count() - 1; i >= 0; --i)
-        if (start.startsWith(dcbDrive->itemText(i))) {
-            dcbDrive->setCurrentIndex(i);
+    for (int i = storageRootCombo->count() - 1; i >= 0; --i)
+        if (start.startsWith(storageRootCombo->itemText(i))) {
+            storageRootCombo->setCurrentIndex(i);
             break;
         }
-    dcbDriveChange();
+    showChosenRoot();
     selectFolder(start);
 
-    connectGuarded(dcbDrive, &QComboBox::currentIndexChanged, this, [this] { dcbDriveChange(); });
-    connectGuarded(butExePathOK, &QPushButton::clicked, this, [this] { butExePathOKClick(); });
-    connectGuarded(butExePathCancel, &QPushButton::clicked, this,
-                   [this] { butExePathCancelClick(); });
+    connectGuarded(storageRootCombo, &QComboBox::currentIndexChanged, this,
+                   [this] { showChosenRoot(); });
+    connectGuarded(okButton, &QPushButton::clicked, this, [this] { useChosenFolder(); });
+    connectGuarded(cancelButton, &QPushButton::clicked, this, [this] { cancelChoice(); });
 }
 
-QString TfmChooseExePath::selectedFolder() const {
-    const QModelIndex current = dlbChooseExePath->currentIndex();
+QString ChooseExePathWindow::selectedFolder() const {
+    const QModelIndex current = folderTree->currentIndex();
     return current.isValid() ? folders_->filePath(current) : QString();
 }
 
-void TfmChooseExePath::selectFolder(const QString& folder) {
+void ChooseExePathWindow::selectFolder(const QString& folder) {
     const QModelIndex index = folders_->index(folder);
     if (!index.isValid())
         return;
-    dlbChooseExePath->setCurrentIndex(index);
-    dlbChooseExePath->scrollTo(index);
+    folderTree->setCurrentIndex(index);
+    folderTree->scrollTo(index);
 }
 
-void TfmChooseExePath::dcbDriveChange() {
-    const QString root =
-        dcbDrive->currentText().isEmpty() ? QDir::rootPath() : dcbDrive->currentText();
-    dlbChooseExePath->setRootIndex(folders_->index(root));
+void ChooseExePathWindow::showChosenRoot() {
+    const QString root = storageRootCombo->currentText().isEmpty()
+                             ? QDir::rootPath()
+                             : storageRootCombo->currentText();
+    folderTree->setRootIndex(folders_->index(root));
 }
 
-void TfmChooseExePath::butExePathOKClick() {
+void ChooseExePathWindow::useChosenFolder() {
     hide();
     const QString folder = selectedFolder();
     if (folder.isEmpty())
         return;
-    TfmGameOptions* options = forms().fmGameOptions;
-    options->edExePath->setText(folder);
-    options->edExePathChange();
+    GameOptionsWindow* options = forms().gameOptionsWindow;
+    options->gameFolderEdit->setText(folder);
+    options->checkGameFolder();
 }
 
-void TfmChooseExePath::butExePathCancelClick() {
+void ChooseExePathWindow::cancelChoice() {
     hide();
 }
 

@@ -9,24 +9,24 @@
 namespace velkarn {
 
 // "Choose Quake III Arena Directory...": a storage-root selector over a folder tree.
-class TfmChooseExePath : public QDialog {
+class ChooseExePathWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmChooseExePath(QWidget* parent = nullptr);
+    explicit ChooseExePathWindow(QWidget* parent = nullptr);
 
-    QComboBox* dcbDrive;         // storage roots
-    QTreeView* dlbChooseExePath; // folders of the chosen root
-    QPushButton* butExePathOK;
-    QPushButton* butExePathCancel;
+    QComboBox* storageRootCombo; // storage roots
+    QTreeView* folderTree;       // folders of the chosen root
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     // The folder picked in the tree (a full path), or empty.
     QString selectedFolder() const;
     void selectFolder(const QString& folder);
 
-    void dcbDriveChange();
+    void showChosenRoot();
     // Hides the chooser, puts the picked folder into the game path and validates it.
-    void butExePathOKClick();
-    void butExePathCancelClick();
+    void useChosenFolder();
+    void cancelChoice();
 
 private:
     QFileSystemModel* folders_;

@@ -20,111 +20,111 @@
 
 namespace velkarn {
 
-TfmGameOptions::TfmGameOptions(const std::string& appDir, QWidget* parent)
+GameOptionsWindow::GameOptionsWindow(const std::string& appDir, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), appDir_(appDir) {
-    setUpWindow(this, "fmGameOptions", "Game Options");
+    setUpWindow(this, "gameOptionsWindow", "Game Options");
 
-    lbExePath = new QLabel("Quake III Path", this);
-    edExePath = new QLineEdit("C:\\Games\\Quake III Arena\\", this);
-    edExePath->setObjectName("edExePath");
-    edExePath->setMinimumWidth(320);
-    lbExePath->setBuddy(edExePath);
-    butChooseExePath = new QPushButton("...", this);
-    butChooseExePath->setObjectName("butChooseExePath");
-    butGOOK = namedButton("OK", "butGOOK", this, true);
-    butGOOK->setDefault(true);
-    lbMod = new QLabel("Mod", this);
-    cbMod = new QComboBox(this);
-    cbMod->setObjectName("cbMod");
-    lbMod->setBuddy(cbMod);
-    butFindMods = namedButton("Find Mods...", "butFindMods", this, true);
-    butEditMod = new QPushButton("Edit Mod...", this);
-    butEditMod->setObjectName("butEditMod");
-    butEditMod->setEnabled(false);
-    butRemoveMod = new QPushButton("Remove Mod...", this);
-    butRemoveMod->setObjectName("butRemoveMod");
-    butRemoveMod->setEnabled(false);
-    lbModParameters = new QListWidget(this);
-    lbModParameters->setObjectName("lbModParameters");
-    lbModParameters->hide();
-    lbCommandLine = new QLabel("Command Line", this);
-    edCommandLine = new QLineEdit(this);
-    edCommandLine->setObjectName("edCommandLine");
+    gameFolderLabel = new QLabel("Quake III Path", this);
+    gameFolderEdit = new QLineEdit("C:\\Games\\Quake III Arena\\", this);
+    gameFolderEdit->setObjectName("gameFolderEdit");
+    gameFolderEdit->setMinimumWidth(320);
+    gameFolderLabel->setBuddy(gameFolderEdit);
+    chooseGameFolderButton = new QPushButton("...", this);
+    chooseGameFolderButton->setObjectName("chooseGameFolderButton");
+    okButton = namedButton("OK", "okButton", this, true);
+    okButton->setDefault(true);
+    modLabel = new QLabel("Mod", this);
+    modCombo = new QComboBox(this);
+    modCombo->setObjectName("modCombo");
+    modLabel->setBuddy(modCombo);
+    findModsButton = namedButton("Find Mods...", "findModsButton", this, true);
+    editModButton = new QPushButton("Edit Mod...", this);
+    editModButton->setObjectName("editModButton");
+    editModButton->setEnabled(false);
+    removeModButton = new QPushButton("Remove Mod...", this);
+    removeModButton->setObjectName("removeModButton");
+    removeModButton->setEnabled(false);
+    modParametersList = new QListWidget(this);
+    modParametersList->setObjectName("modParametersList");
+    modParametersList->hide();
+    commandLineLabel = new QLabel("Command Line", this);
+    commandLineEdit = new QLineEdit(this);
+    commandLineEdit->setObjectName("commandLineEdit");
     initialPaths_ = paths();
-    lbCommandLine->setBuddy(edCommandLine);
+    commandLineLabel->setBuddy(commandLineEdit);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lbExePath, 0, 0);
-    grid->addWidget(edExePath, 0, 1, 1, 3);
-    grid->addWidget(butChooseExePath, 0, 4);
-    grid->addWidget(lbMod, 1, 0);
-    grid->addWidget(cbMod, 1, 1, 1, 4);
+    grid->addWidget(gameFolderLabel, 0, 0);
+    grid->addWidget(gameFolderEdit, 0, 1, 1, 3);
+    grid->addWidget(chooseGameFolderButton, 0, 4);
+    grid->addWidget(modLabel, 1, 0);
+    grid->addWidget(modCombo, 1, 1, 1, 4);
     auto* modButtons = new QHBoxLayout;
-    modButtons->addWidget(butFindMods);
-    modButtons->addWidget(butEditMod);
-    modButtons->addWidget(butRemoveMod);
+    modButtons->addWidget(findModsButton);
+    modButtons->addWidget(editModButton);
+    modButtons->addWidget(removeModButton);
     grid->addLayout(modButtons, 2, 1, 1, 4);
-    grid->addWidget(lbCommandLine, 3, 0);
-    grid->addWidget(edCommandLine, 3, 1, 1, 4);
-    grid->addWidget(butGOOK, 4, 4);
+    grid->addWidget(commandLineLabel, 3, 0);
+    grid->addWidget(commandLineEdit, 3, 1, 1, 4);
+    grid->addWidget(okButton, 4, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
-    edExePath->installEventFilter(this);
-    connectGuarded(butChooseExePath, &QPushButton::clicked, this,
-                   [this] { butChooseExePathClick(); });
-    connectGuarded(butGOOK, &QPushButton::clicked, this, [this] { butGOOKClick(); });
-    connectGuarded(butFindMods, &QPushButton::clicked, this, [this] { butFindModsClick(); });
-    connectGuarded(butEditMod, &QPushButton::clicked, this, [this] { butEditModClick(); });
-    connectGuarded(butRemoveMod, &QPushButton::clicked, this, [this] { butRemoveModClick(); });
-    connectGuarded(cbMod, &QComboBox::currentIndexChanged, this, [this] { cbModChange(); });
+    gameFolderEdit->installEventFilter(this);
+    connectGuarded(chooseGameFolderButton, &QPushButton::clicked, this,
+                   [this] { showFolderChooser(); });
+    connectGuarded(okButton, &QPushButton::clicked, this, [this] { savePathsAndClose(); });
+    connectGuarded(findModsButton, &QPushButton::clicked, this, [this] { searchForMods(); });
+    connectGuarded(editModButton, &QPushButton::clicked, this, [this] { editSelectedMod(); });
+    connectGuarded(removeModButton, &QPushButton::clicked, this, [this] { removeSelectedMod(); });
+    connectGuarded(modCombo, &QComboBox::currentIndexChanged, this, [this] { updateModButtons(); });
 
     // A mods.txt that cannot be read is reported and the fresh list used, so the program
     // still starts.
-    runGuarded([this] { mods_ = ReadModsFile(modsFile()); });
+    runGuarded([this] { mods_ = readModsFile(modsFile()); });
     showModList(0);
     centreOnScreen(this);
 }
 
-GamePaths TfmGameOptions::paths() const {
-    return {bytes(edExePath->text()), bytes(edCommandLine->text())};
+GamePaths GameOptionsWindow::paths() const {
+    return {bytes(gameFolderEdit->text()), bytes(commandLineEdit->text())};
 }
 
-void TfmGameOptions::setPaths(const GamePaths& paths) {
-    edExePath->setText(local(paths.gameFolder));
-    edCommandLine->setText(local(paths.commandLine));
+void GameOptionsWindow::setPaths(const GamePaths& paths) {
+    gameFolderEdit->setText(local(paths.gameFolder));
+    commandLineEdit->setText(local(paths.commandLine));
 }
 
-bool TfmGameOptions::eventFilter(QObject* watched, QEvent* event) {
+bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     // Leaving the field for another control validates; switching to another window or opening
     // the field's menu does not.
-    if (watched == edExePath && event->type() == QEvent::FocusOut) {
+    if (watched == gameFolderEdit && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            runGuarded([this] { edExePathChange(); });
+            runGuarded([this] { checkGameFolder(); });
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TfmGameOptions::edExePathChange() {
-    std::string folder = bytes(edExePath->text());
+void GameOptionsWindow::checkGameFolder() {
+    std::string folder = bytes(gameFolderEdit->text());
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
-        edExePath->setText(local(folder));
+        gameFolderEdit->setText(local(folder));
     }
     if (folder.empty() || !findGameExecutable(folder))
         dialogs().showMessage("Quake 3 Executable not found!");
 }
 
-void TfmGameOptions::butChooseExePathClick() {
-    forms().fmChooseExePath->show();
-    forms().fmChooseExePath->raise();
+void GameOptionsWindow::showFolderChooser() {
+    forms().chooseExePathWindow->show();
+    forms().chooseExePathWindow->raise();
 }
 
-void TfmGameOptions::butGOOKClick() {
+void GameOptionsWindow::savePathsAndClose() {
     accept();
 }
 
-void TfmGameOptions::done(int result) {
+void GameOptionsWindow::done(int result) {
     QDialog::done(result);
     const std::string pathFile = appDir_ + "path.txt";
     const GamePaths entered = paths();
@@ -134,32 +134,32 @@ void TfmGameOptions::done(int result) {
     runGuarded([&] { writePathFile(pathFile, entered); });
 }
 
-void TfmGameOptions::showModList(int index) {
+void GameOptionsWindow::showModList(int index) {
     {
-        const QSignalBlocker blockSelection(cbMod);
-        cbMod->clear();
-        lbModParameters->clear();
+        const QSignalBlocker blockSelection(modCombo);
+        modCombo->clear();
+        modParametersList->clear();
         for (const Mod& mod : mods_) {
-            cbMod->addItem(local(mod.name));
-            lbModParameters->addItem(local(mod.parameters));
+            modCombo->addItem(local(mod.name));
+            modParametersList->addItem(local(mod.parameters));
         }
-        cbMod->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods_.size())));
-        cbMod->setCurrentIndex(index < static_cast<int>(mods_.size()) ? index : -1);
+        modCombo->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods_.size())));
+        modCombo->setCurrentIndex(index < static_cast<int>(mods_.size()) ? index : -1);
     }
-    cbModChange();
+    updateModButtons();
 }
 
-void TfmGameOptions::writeModList() const {
-    WriteModsFile(modsFile(), mods_);
+void GameOptionsWindow::writeModList() const {
+    writeModsFile(modsFile(), mods_);
 }
 
-void TfmGameOptions::butFindModsClick() {
-    const int selected = cbMod->currentIndex();
-    const std::string gameFolder = bytes(edExePath->text());
+void GameOptionsWindow::searchForMods() {
+    const int selected = modCombo->currentIndex();
+    const std::string gameFolder = bytes(gameFolderEdit->text());
     try {
         // An empty field names no folder; it must not turn into the file system's root.
         if (!gameFolder.empty())
-            FindMods(gameFolder, mods_);
+            appendModFolders(gameFolder, mods_);
     } catch (...) {
         // The mods found before the failure stay listed, as they stay in memory.
         showModList(selected);
@@ -169,54 +169,54 @@ void TfmGameOptions::butFindModsClick() {
     writeModList();
 }
 
-void TfmGameOptions::butEditModClick() {
-    const int index = cbMod->currentIndex();
-    if (!CanEditOrRemoveMod(mods_, index))
+void GameOptionsWindow::editSelectedMod() {
+    const int index = modCombo->currentIndex();
+    if (!canEditOrRemoveMod(mods_, index))
         return;
     const Mod& mod = mods_[static_cast<std::size_t>(index)];
-    TfmModEdit& editor = *forms().fmModEdit;
-    editor.edEditModName->setText(local(mod.name));
-    editor.edEditModParameters->setText(local(mod.parameters));
+    ModEditWindow& editor = *forms().modEditWindow;
+    editor.modNameEdit->setText(local(mod.name));
+    editor.modParametersEdit->setText(local(mod.parameters));
     editor.setResult(QDialog::Rejected); // a window closed by other means than OK changes nothing
     dialogs().runModal(editor);
     if (editor.accepted())
-        EditMod(
+        replaceModAt(
             mods_, index,
-            Mod{bytes(editor.edEditModName->text()), bytes(editor.edEditModParameters->text())});
+            Mod{bytes(editor.modNameEdit->text()), bytes(editor.modParametersEdit->text())});
     showModList(index);
     writeModList();
 }
 
-void TfmGameOptions::butRemoveModClick() {
-    if (!RemoveMod(mods_, cbMod->currentIndex()))
+void GameOptionsWindow::removeSelectedMod() {
+    if (!removeModAt(mods_, modCombo->currentIndex()))
         return;
     showModList(0);
     writeModList();
 }
 
-void TfmGameOptions::cbModChange() {
-    const bool editable = CanEditOrRemoveMod(mods_, cbMod->currentIndex());
-    butEditMod->setEnabled(editable);
-    butRemoveMod->setEnabled(editable);
+void GameOptionsWindow::updateModButtons() {
+    const bool editable = canEditOrRemoveMod(mods_, modCombo->currentIndex());
+    editModButton->setEnabled(editable);
+    removeModButton->setEnabled(editable);
 }
 
-int TfmGameOptions::selectedModIndex() const {
-    return cbMod->currentIndex();
+int GameOptionsWindow::selectedModIndex() const {
+    return modCombo->currentIndex();
 }
 
-std::string TfmGameOptions::selectedModParameters() const {
-    return ModParameters(mods_, selectedModIndex());
+std::string GameOptionsWindow::selectedModParameters() const {
+    return modStartParameters(mods_, selectedModIndex());
 }
 
-std::string TfmGameOptions::selectedModName() const {
+std::string GameOptionsWindow::selectedModName() const {
     const int index = selectedModIndex();
     return index >= 0 && index < static_cast<int>(mods_.size())
                ? mods_[static_cast<std::size_t>(index)].name
                : "";
 }
 
-void TfmGameOptions::selectModByName(const std::string& name) {
-    cbMod->setCurrentIndex(ModIndexForName(mods_, name));
+void GameOptionsWindow::selectModByName(const std::string& name) {
+    modCombo->setCurrentIndex(modIndexForName(mods_, name));
 }
 
 } // namespace velkarn

@@ -15,24 +15,24 @@
 namespace velkarn {
 
 // "Game Options": the game folder, the extra command line and the mod list.
-class TfmGameOptions : public QDialog {
+class GameOptionsWindow : public QDialog {
     Q_OBJECT
 public:
     // FormCreate: reads the mod list from mods.txt in `appDir` (ending with "/").
-    explicit TfmGameOptions(const std::string& appDir, QWidget* parent = nullptr);
+    explicit GameOptionsWindow(const std::string& appDir, QWidget* parent = nullptr);
 
-    QLabel* lbExePath;
-    QLineEdit* edExePath;
-    QPushButton* butChooseExePath;
-    QPushButton* butGOOK;
-    QLabel* lbMod;
-    QComboBox* cbMod;
-    QPushButton* butFindMods;
-    QPushButton* butEditMod;
-    QPushButton* butRemoveMod;
-    QListWidget* lbModParameters; // hidden; parameters of each mod, index for index with cbMod
-    QLabel* lbCommandLine;
-    QLineEdit* edCommandLine;
+    QLabel* gameFolderLabel;
+    QLineEdit* gameFolderEdit;
+    QPushButton* chooseGameFolderButton;
+    QPushButton* okButton;
+    QLabel* modLabel;
+    QComboBox* modCombo;
+    QPushButton* findModsButton;
+    QPushButton* editModButton;
+    QPushButton* removeModButton;
+    QListWidget* modParametersList; // hidden; parameters of each mod, index for index with modCombo
+    QLabel* commandLineLabel;
+    QLineEdit* commandLineEdit;
 
     // The game folder and command line as the fields hold them.
     GamePaths paths() const;
@@ -40,10 +40,10 @@ public:
 
     // Path validation when the field is left: a trailing "/" is added, then the game's
     // executable is looked for.
-    void edExePathChange();
-    void butChooseExePathClick();
+    void checkGameFolder();
+    void showFolderChooser();
     // Hides the window and writes path.txt.
-    void butGOOKClick();
+    void savePathsAndClose();
     // However the window is left (OK, Escape, its close box), what was entered is kept in
     // path.txt. A first start left without any change writes nothing, so the next start asks
     // again.
@@ -51,13 +51,13 @@ public:
 
     // Appends the mod folders of the game folder not yet listed and rewrites mods.txt; the
     // selection stays. The content search calls it too after each catalogue search.
-    void butFindModsClick();
+    void searchForMods();
     // Edits the selected mod in the mod edit window; mods.txt is rewritten either way.
-    void butEditModClick();
+    void editSelectedMod();
     // Deletes the selected mod without asking, rewrites mods.txt and selects entry 0.
-    void butRemoveModClick();
+    void removeSelectedMod();
     // Edit and Remove apply to every entry but entry 0.
-    void cbModChange();
+    void updateModButtons();
 
     // The mod choice as the launch and the setup files read it. No selection reads as -1, and
     // it and entry 0 start the game without mod parameters.
@@ -74,12 +74,12 @@ protected:
 private:
     GamePaths initialPaths_; // what the fields hold before anything is entered
     std::string modsFile() const { return appDir_ + "mods.txt"; }
-    // Mirrors mods_ into cbMod and lbModParameters, index for index, then selects `index`.
+    // Mirrors mods_ into modCombo and modParametersList, index for index, then selects `index`.
     void showModList(int index);
     void writeModList() const;
 
     std::string appDir_;
-    std::vector<Mod> mods_ = FreshModList();
+    std::vector<Mod> mods_ = freshModList();
 };
 
 } // namespace velkarn

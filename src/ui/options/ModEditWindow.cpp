@@ -6,34 +6,34 @@
 
 namespace velkarn {
 
-TfmModEdit::TfmModEdit(QWidget* parent)
+ModEditWindow::ModEditWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setUpWindow(this, "fmModEdit", "Edit Mod");
-    lbAddModName = new QLabel("Name", this);
-    edEditModName = new QLineEdit(this);
-    edEditModName->setObjectName("edEditModName");
-    edEditModName->setMinimumWidth(300);
-    lbAddModName->setBuddy(edEditModName);
-    lbAddModParameters = new QLabel("Parameters", this);
-    edEditModParameters = new QLineEdit(this);
-    edEditModParameters->setObjectName("edEditModParameters");
-    lbAddModParameters->setBuddy(edEditModParameters);
-    butOKEditMod = new QPushButton("OK", this);
-    butOKEditMod->setObjectName("butOKEditMod");
-    makeBold(butOKEditMod);
-    butOKEditMod->setDefault(true);
-    butCancelEditMod = new QPushButton("Cancel", this);
-    butCancelEditMod->setObjectName("butCancelEditMod");
-    connect(butOKEditMod, &QPushButton::clicked, this, &QDialog::accept);
-    connect(butCancelEditMod, &QPushButton::clicked, this, &QDialog::reject);
+    setUpWindow(this, "modEditWindow", "Edit Mod");
+    modNameLabel = new QLabel("Name", this);
+    modNameEdit = new QLineEdit(this);
+    modNameEdit->setObjectName("modNameEdit");
+    modNameEdit->setMinimumWidth(300);
+    modNameLabel->setBuddy(modNameEdit);
+    modParametersLabel = new QLabel("Parameters", this);
+    modParametersEdit = new QLineEdit(this);
+    modParametersEdit->setObjectName("modParametersEdit");
+    modParametersLabel->setBuddy(modParametersEdit);
+    okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    makeBold(okButton);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton("Cancel", this);
+    cancelButton->setObjectName("cancelButton");
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(lbAddModName, 0, 0);
-    grid->addWidget(edEditModName, 0, 1, 1, 2);
-    grid->addWidget(lbAddModParameters, 1, 0);
-    grid->addWidget(edEditModParameters, 1, 1, 1, 2);
-    grid->addWidget(butOKEditMod, 2, 1);
-    grid->addWidget(butCancelEditMod, 2, 2);
+    grid->addWidget(modNameLabel, 0, 0);
+    grid->addWidget(modNameEdit, 0, 1, 1, 2);
+    grid->addWidget(modParametersLabel, 1, 0);
+    grid->addWidget(modParametersEdit, 1, 1, 1, 2);
+    grid->addWidget(okButton, 2, 1);
+    grid->addWidget(cancelButton, 2, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(this);
 }

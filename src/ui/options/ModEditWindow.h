@@ -8,17 +8,17 @@
 namespace velkarn {
 
 // "Edit Mod": the display name and the parameters of one mod.
-class TfmModEdit : public QDialog {
+class ModEditWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmModEdit(QWidget* parent = nullptr);
+    explicit ModEditWindow(QWidget* parent = nullptr);
 
-    QLabel* lbAddModName;
-    QLineEdit* edEditModName;
-    QLabel* lbAddModParameters;
-    QLineEdit* edEditModParameters;
-    QPushButton* butOKEditMod;
-    QPushButton* butCancelEditMod;
+    QLabel* modNameLabel;
+    QLineEdit* modNameEdit;
+    QLabel* modParametersLabel;
+    QLineEdit* modParametersEdit;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     // True when the window was last closed with OK.
     bool accepted() const { return result() == QDialog::Accepted; }

@@ -26,31 +26,31 @@ QColor qColour(const Rgb& colour) {
 
 // The catalogue the content search fills; the main window owns it.
 Catalogue& catalogue() {
-    return forms().fmMain->model.catalogue;
+    return forms().mainWindow->model.catalogue;
 }
 
 // Selects the item whose text equals `text` exactly, else the first item.
 
 } // namespace
 
-TfmPlayerOptions::TfmPlayerOptions(QWidget* parent)
+PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setUpWindow(this, "fmPlayerOptions", "Player Options");
+    setUpWindow(this, "playerOptionsWindow", "Player Options");
 
-    ToolBar = new QToolBar(this);
-    ToolBar->setObjectName("ToolBar");
+    colourToolBar = new QToolBar(this);
+    colourToolBar->setObjectName("colourToolBar");
     addColourButtons();
-    lbPlayerName = new QLabel("Player Name", this);
-    edTruePlayerName = new QLineEdit(this);
-    edTruePlayerName->setObjectName("edTruePlayerName");
-    lbPlayerName->setBuddy(edTruePlayerName);
-    rePlayerName = new QTextEdit(this);
-    rePlayerName->setObjectName("rePlayerName");
-    rePlayerName->setReadOnly(true);
-    rePlayerName->setFixedHeight(rePlayerName->fontMetrics().height() + 12);
-    rePlayerName->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rePlayerName->setLineWrapMode(QTextEdit::NoWrap);
-    rePlayerName->setStyleSheet(
+    playerNameLabel = new QLabel("Player Name", this);
+    playerNameEdit = new QLineEdit(this);
+    playerNameEdit->setObjectName("playerNameEdit");
+    playerNameLabel->setBuddy(playerNameEdit);
+    namePreview = new QTextEdit(this);
+    namePreview->setObjectName("namePreview");
+    namePreview->setReadOnly(true);
+    namePreview->setFixedHeight(namePreview->fontMetrics().height() + 12);
+    namePreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    namePreview->setLineWrapMode(QTextEdit::NoWrap);
+    namePreview->setStyleSheet(
         QString("QTextEdit { background: rgb(%1,%2,%3); color: rgb(%4,%5,%6); }")
             .arg(PreviewBackground.r)
             .arg(PreviewBackground.g)
@@ -58,117 +58,115 @@ TfmPlayerOptions::TfmPlayerOptions(QWidget* parent)
             .arg(PreviewDefaultColour.r)
             .arg(PreviewDefaultColour.g)
             .arg(PreviewDefaultColour.b));
-    lbPlayerModel = new QLabel("Player Model", this);
-    cbPlayerModel = new QComboBox(this);
-    cbPlayerModel->setObjectName("cbPlayerModel");
-    lbPlayerModel->setBuddy(cbPlayerModel);
-    lbPlayerSkin = new QLabel("Player Skin", this);
-    cbPlayerSkin = new QComboBox(this);
-    cbPlayerSkin->setObjectName("cbPlayerSkin");
-    lbPlayerSkin->setBuddy(cbPlayerSkin);
-    lbPlayerTeam = new QLabel("Player Team", this);
-    cbPlayerTeam = new QComboBox(this);
-    cbPlayerTeam->setObjectName("cbPlayerTeam");
-    cbPlayerTeam->addItems({"Choose at launch", "Blue", "Red"});
-    lbPlayerTeam->setBuddy(cbPlayerTeam);
-    lbSimPing = new QLabel("Simulated Ping", this);
-    spSimPing = new TSpinEdit(0, 500, 10, 0, this);
-    spSimPing->setObjectName("spSimPing");
-    lbSimPing->setBuddy(spSimPing);
-    butPlayerOptionsOK = new QPushButton("OK", this);
-    butPlayerOptionsOK->setObjectName("butPlayerOptionsOK");
-    makeBold(butPlayerOptionsOK);
-    butPlayerOptionsOK->setDefault(true);
+    modelLabel = new QLabel("Player Model", this);
+    modelCombo = new QComboBox(this);
+    modelCombo->setObjectName("modelCombo");
+    modelLabel->setBuddy(modelCombo);
+    skinLabel = new QLabel("Player Skin", this);
+    skinCombo = new QComboBox(this);
+    skinCombo->setObjectName("skinCombo");
+    skinLabel->setBuddy(skinCombo);
+    teamLabel = new QLabel("Player Team", this);
+    teamCombo = new QComboBox(this);
+    teamCombo->setObjectName("teamCombo");
+    teamCombo->addItems({"Choose at launch", "Blue", "Red"});
+    teamLabel->setBuddy(teamCombo);
+    simPingLabel = new QLabel("Simulated Ping", this);
+    simPingSpin = new NumberSpin(0, 500, 10, 0, this);
+    simPingSpin->setObjectName("simPingSpin");
+    simPingLabel->setBuddy(simPingSpin);
+    okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    makeBold(okButton);
+    okButton->setDefault(true);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(ToolBar, 0, 0, 1, 2);
-    grid->addWidget(lbPlayerName, 1, 0);
-    grid->addWidget(edTruePlayerName, 1, 1);
-    grid->addWidget(rePlayerName, 2, 1);
-    grid->addWidget(lbPlayerModel, 3, 0);
-    grid->addWidget(cbPlayerModel, 3, 1);
-    grid->addWidget(lbPlayerSkin, 4, 0);
-    grid->addWidget(cbPlayerSkin, 4, 1);
-    grid->addWidget(lbPlayerTeam, 5, 0);
-    grid->addWidget(cbPlayerTeam, 5, 1);
-    grid->addWidget(lbSimPing, 6, 0);
-    grid->addWidget(spSimPing, 6, 1);
-    grid->addWidget(butPlayerOptionsOK, 7, 1, Qt::AlignRight);
+    grid->addWidget(colourToolBar, 0, 0, 1, 2);
+    grid->addWidget(playerNameLabel, 1, 0);
+    grid->addWidget(playerNameEdit, 1, 1);
+    grid->addWidget(namePreview, 2, 1);
+    grid->addWidget(modelLabel, 3, 0);
+    grid->addWidget(modelCombo, 3, 1);
+    grid->addWidget(skinLabel, 4, 0);
+    grid->addWidget(skinCombo, 4, 1);
+    grid->addWidget(teamLabel, 5, 0);
+    grid->addWidget(teamCombo, 5, 1);
+    grid->addWidget(simPingLabel, 6, 0);
+    grid->addWidget(simPingSpin, 6, 1);
+    grid->addWidget(okButton, 7, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    setTabOrder(colourButtons.back(), edTruePlayerName);
+    setTabOrder(colourButtons.back(), playerNameEdit);
 
-    edTruePlayerName->installEventFilter(this);
-    connectGuarded(edTruePlayerName, &QLineEdit::textChanged, this, [this] {
+    playerNameEdit->installEventFilter(this);
+    connectGuarded(playerNameEdit, &QLineEdit::textChanged, this, [this] {
         selectionAtFocusOut_.reset();
-        edTruePlayerNameChange();
+        showNamePreview();
     });
-    connectGuarded(cbPlayerModel, &QComboBox::currentIndexChanged, this,
-                   [this] { cbPlayerModelChange(); });
-    connectGuarded(butPlayerOptionsOK, &QPushButton::clicked, this,
-                   [this] { butPlayerOptionsOKClick(); });
+    connectGuarded(modelCombo, &QComboBox::currentIndexChanged, this, [this] { showModelSkins(); });
+    connectGuarded(okButton, &QPushButton::clicked, this, [this] { closeOptions(); });
 
-    cbPlayerTeam->setCurrentIndex(0);
+    teamCombo->setCurrentIndex(0);
     // A models.txt that cannot be read is reported; the lists then start empty.
-    runGuarded([] { LoadModelsFile(forms().fmMain->AppDir + "models.txt", catalogue()); });
+    runGuarded([] { loadModelsFile(forms().mainWindow->appDir + "models.txt", catalogue()); });
     refillModels(catalogue(), "", "");
     centreOnScreen(this);
 }
 
-void TfmPlayerOptions::addColourButtons() {
-    const auto& codes = ColourCodes();
+void PlayerOptionsWindow::addColourButtons() {
+    const auto& codes = colourCodes();
     for (std::size_t i = 0; i < colourButtons.size() && i < codes.size(); ++i) {
         const ColourCode& code = codes[i];
         QPixmap swatch(16, 16);
         swatch.fill(qColour(code.colour));
-        auto* button = new QToolButton(ToolBar);
-        button->setObjectName(code.buttonName);
+        auto* button = new QToolButton(colourToolBar);
+        button->setObjectName(QString(code.colourName).toLower() + "Button");
         button->setIcon(QIcon(swatch));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(QString(code.buttonName).mid(2)); // "tbRed" -> "Red"
+        button->setToolTip(code.colourName);
         // Tab reaches the buttons; a mouse click leaves the focus, and so the selection, in
         // the name field.
         button->setFocusPolicy(Qt::TabFocus);
-        ToolBar->addWidget(button);
+        colourToolBar->addWidget(button);
         colourButtons[i] = button;
         const char digit = code.digit;
         connectGuarded(button, &QToolButton::clicked, this,
-                       [this, digit] { tbColourClick(digit); });
+                       [this, digit] { applyColourCode(digit); });
     }
 }
 
-bool TfmPlayerOptions::eventFilter(QObject* watched, QEvent* event) {
+bool PlayerOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     // Runs before the field's own handling, which drops the selection on a keyboard leave.
-    if (watched == edTruePlayerName) {
+    if (watched == playerNameEdit) {
         if (event->type() == QEvent::FocusIn)
             selectionAtFocusOut_.reset();
-        else if (event->type() == QEvent::FocusOut && edTruePlayerName->hasSelectedText())
+        else if (event->type() == QEvent::FocusOut && playerNameEdit->hasSelectedText())
             selectionAtFocusOut_ =
-                Selection{edTruePlayerName->selectionStart(), edTruePlayerName->selectionLength()};
+                Selection{playerNameEdit->selectionStart(), playerNameEdit->selectionLength()};
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void TfmPlayerOptions::tbColourClick(char digit) {
-    const QString text = edTruePlayerName->text();
+void PlayerOptionsWindow::applyColourCode(char digit) {
+    const QString text = playerNameEdit->text();
     if (text.isEmpty())
         return;
     Selection selection{0, 0};
-    if (edTruePlayerName->hasSelectedText())
-        selection = {edTruePlayerName->selectionStart(), edTruePlayerName->selectionLength()};
+    if (playerNameEdit->hasSelectedText())
+        selection = {playerNameEdit->selectionStart(), playerNameEdit->selectionLength()};
     else if (selectionAtFocusOut_)
         selection = *selectionAtFocusOut_;
     // The field counts characters, the name is counted in bytes.
     const int byteStart = static_cast<int>(bytes(text.left(selection.start)).size());
     const int byteLength =
         static_cast<int>(bytes(text.mid(selection.start, selection.length)).size());
-    edTruePlayerName->setText(local(InsertColourCode(bytes(text), byteStart, byteLength, digit)));
+    playerNameEdit->setText(local(insertColourCode(bytes(text), byteStart, byteLength, digit)));
 }
 
-void TfmPlayerOptions::edTruePlayerNameChange() {
-    const ColouredText preview = PlayerNamePreview(bytes(edTruePlayerName->text()));
-    rePlayerName->clear();
+void PlayerOptionsWindow::showNamePreview() {
+    const ColouredText preview = previewPlayerName(bytes(playerNameEdit->text()));
+    namePreview->clear();
     // Text goes in as plain runs with their colours, so nothing in a name is read as markup.
-    QTextCursor cursor(rePlayerName->document());
+    QTextCursor cursor(namePreview->document());
     std::size_t runStart = 0;
     for (std::size_t i = 1; i <= preview.visible.size(); ++i) {
         if (i < preview.visible.size() && preview.colours[i] == preview.colours[runStart])
@@ -180,68 +178,68 @@ void TfmPlayerOptions::edTruePlayerNameChange() {
     }
 }
 
-void TfmPlayerOptions::cbPlayerModelChange() {
+void PlayerOptionsWindow::showModelSkins() {
     refillSkins(catalogue());
 }
 
-void TfmPlayerOptions::refillSkins(const Catalogue& models) {
-    const auto skins = SkinsForModel(models, bytes(cbPlayerModel->currentText()));
+void PlayerOptionsWindow::refillSkins(const Catalogue& models) {
+    const auto skins = skinsForModel(models, bytes(modelCombo->currentText()));
     if (!skins)
         return;
-    cbPlayerSkin->clear();
+    skinCombo->clear();
     for (const auto& skin : *skins)
-        cbPlayerSkin->addItem(local(skin));
-    cbPlayerSkin->setCurrentIndex(skins->empty() ? -1 : 0);
+        skinCombo->addItem(local(skin));
+    skinCombo->setCurrentIndex(skins->empty() ? -1 : 0);
 }
 
-void TfmPlayerOptions::butPlayerOptionsOKClick() {
+void PlayerOptionsWindow::closeOptions() {
     hide();
 }
 
-void TfmPlayerOptions::refillModels(const Catalogue& models, const std::string& setupModel,
-                                    const std::string& setupSkin) {
+void PlayerOptionsWindow::refillModels(const Catalogue& models, const std::string& setupModel,
+                                       const std::string& setupSkin) {
     {
         // The skins are refilled once, for the model finally selected.
-        const QSignalBlocker blockModelChange(cbPlayerModel);
-        cbPlayerModel->clear();
+        const QSignalBlocker blockModelChange(modelCombo);
+        modelCombo->clear();
         for (const auto& name : models.sortedModelNames())
-            cbPlayerModel->addItem(local(name));
+            modelCombo->addItem(local(name));
     }
     // The same choice as the command line makes: the named model and skin, else the first.
     const auto [model, skin] = chooseModelAndSkin(models, setupModel, setupSkin);
-    cbPlayerModel->setCurrentIndex(
-        cbPlayerModel->findText(local(model), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    modelCombo->setCurrentIndex(
+        modelCombo->findText(local(model), Qt::MatchExactly | Qt::MatchCaseSensitive));
     refillSkins(models);
-    cbPlayerSkin->setCurrentIndex(
-        cbPlayerSkin->findText(local(skin), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    skinCombo->setCurrentIndex(
+        skinCombo->findText(local(skin), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-std::string TfmPlayerOptions::playerName() const {
-    return bytes(edTruePlayerName->text());
+std::string PlayerOptionsWindow::playerName() const {
+    return bytes(playerNameEdit->text());
 }
 
-std::string TfmPlayerOptions::modelName() const {
-    return bytes(cbPlayerModel->currentText());
+std::string PlayerOptionsWindow::modelName() const {
+    return bytes(modelCombo->currentText());
 }
 
-std::string TfmPlayerOptions::skinName() const {
-    return bytes(cbPlayerSkin->currentText());
+std::string PlayerOptionsWindow::skinName() const {
+    return bytes(skinCombo->currentText());
 }
 
-int TfmPlayerOptions::team() const {
-    return cbPlayerTeam->currentIndex();
+int PlayerOptionsWindow::team() const {
+    return teamCombo->currentIndex();
 }
 
-int TfmPlayerOptions::simPing() const {
-    return spSimPing->value();
+int PlayerOptionsWindow::simPing() const {
+    return simPingSpin->value();
 }
 
-void TfmPlayerOptions::setPlayerName(const std::string& codedName) {
-    edTruePlayerName->setText(local(codedName));
+void PlayerOptionsWindow::setPlayerName(const std::string& codedName) {
+    playerNameEdit->setText(local(codedName));
 }
 
-void TfmPlayerOptions::setSimPing(int ping) {
-    spSimPing->setValue(ping);
+void PlayerOptionsWindow::setSimPing(int ping) {
+    simPingSpin->setValue(ping);
 }
 
 } // namespace velkarn

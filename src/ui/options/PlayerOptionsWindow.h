@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/setup/SetupModel.h"
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -18,37 +18,37 @@
 namespace velkarn {
 
 // "Player Options": the player's coloured name, model, skin, team and simulated ping.
-class TfmPlayerOptions : public QDialog {
+class PlayerOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    // FormCreate: reads models.txt from the main window's AppDir into its catalogue, so the
+    // FormCreate: reads models.txt from the main window's appDir into its catalogue, so the
     // main window must exist first.
-    explicit TfmPlayerOptions(QWidget* parent = nullptr);
+    explicit PlayerOptionsWindow(QWidget* parent = nullptr);
 
-    QToolBar* ToolBar;
-    // tbBlack, tbRed, tbGreen, tbYellow, tbBlue, tbAqua, tbPink, tbWhite, codes "^0" to "^7".
+    QToolBar* colourToolBar;
+    // blackButton, redButton, ... whiteButton: the colour codes "^0" to "^7".
     std::array<QToolButton*, 8> colourButtons{};
-    QLabel* lbPlayerName;
-    QLineEdit* edTruePlayerName;
-    QTextEdit* rePlayerName; // read-only coloured preview
-    QLabel* lbPlayerModel;
-    QComboBox* cbPlayerModel;
-    QLabel* lbPlayerSkin;
-    QComboBox* cbPlayerSkin;
-    QLabel* lbPlayerTeam;
-    QComboBox* cbPlayerTeam;
-    QLabel* lbSimPing;
-    TSpinEdit* spSimPing;
-    QPushButton* butPlayerOptionsOK;
+    QLabel* playerNameLabel;
+    QLineEdit* playerNameEdit;
+    QTextEdit* namePreview; // read-only coloured preview
+    QLabel* modelLabel;
+    QComboBox* modelCombo;
+    QLabel* skinLabel;
+    QComboBox* skinCombo;
+    QLabel* teamLabel;
+    QComboBox* teamCombo;
+    QLabel* simPingLabel;
+    NumberSpin* simPingSpin;
+    QPushButton* okButton;
 
-    // tbBlackClick .. tbWhiteClick: puts "^" and `digit` in front of the name field's selection
+    // The colour buttons: puts "^" and `digit` in front of the name field's selection
     // (the whole name when nothing is selected), dropping the codes inside it.
-    void tbColourClick(char digit);
+    void applyColourCode(char digit);
     // Rebuilds the coloured preview from the coded name; runs on every change of the name.
-    void edTruePlayerNameChange();
+    void showNamePreview();
     // Refills the skins of the chosen model (exact name) and selects the first.
-    void cbPlayerModelChange();
-    void butPlayerOptionsOKClick();
+    void showModelSkins();
+    void closeOptions();
 
     // After a content search: the sorted model list, then the model named `setupModel` and its
     // skin named `setupSkin` (both exact), each falling back to the first entry.

@@ -12,21 +12,21 @@
 
 namespace velkarn {
 
-TfmTestReport::TfmTestReport(const std::string& appDir, QWidget* parent)
+TestReportWindow::TestReportWindow(const std::string& appDir, QWidget* parent)
     : QDialog(parent), appDir_(appDir) {
-    setUpWindow(this, "fmTestReport", "Test Report");
+    setUpWindow(this, "testReportWindow", "Test Report");
     auto memo = [this](const char* name) {
         auto* edit = new QPlainTextEdit(this);
         edit->setObjectName(name);
         return edit;
     };
-    memBugReport = memo("memBugReport");
-    memProgUseful = memo("memProgUseful");
-    memAnyIdeas = memo("memAnyIdeas");
-    butSaveReport = new QPushButton("Save report...", this);
-    butSaveReport->setObjectName("butSaveReport");
-    makeBold(butSaveReport);
-    connectGuarded(butSaveReport, &QPushButton::clicked, this, [this] { butSaveReportClick(); });
+    bugsEdit = memo("bugsEdit");
+    usefulEdit = memo("usefulEdit");
+    ideasEdit = memo("ideasEdit");
+    saveReportButton = new QPushButton("Save report...", this);
+    saveReportButton->setObjectName("saveReportButton");
+    makeBold(saveReportButton);
+    connectGuarded(saveReportButton, &QPushButton::clicked, this, [this] { saveReport(); });
 
     // The answers scroll up and down inside the window, which is never wider than its fields.
     auto* content = new QWidget;
@@ -42,28 +42,27 @@ TfmTestReport::TfmTestReport(const std::string& appDir, QWidget* parent)
 
     auto* layout = new QVBoxLayout(content);
     layout->addWidget(new QLabel(ReportBugsHeading, this));
-    layout->addWidget(memBugReport);
+    layout->addWidget(bugsEdit);
     layout->addWidget(new QLabel(ReportUsefulHeading, this));
-    layout->addWidget(memProgUseful);
+    layout->addWidget(usefulEdit);
     layout->addWidget(new QLabel(ReportIdeasHeading, this));
-    layout->addWidget(memAnyIdeas);
+    layout->addWidget(ideasEdit);
     layout->addWidget(new QLabel("Thanks for filling out this test report form.", this));
-    layout->addWidget(butSaveReport, 0, Qt::AlignHCenter);
+    layout->addWidget(saveReportButton, 0, Qt::AlignHCenter);
     setMaximumSize(329, 630);
     resize(329, 560);
     centreOnScreen(this);
 }
 
-void TfmTestReport::butSaveReportClick() {
+void TestReportWindow::saveReport() {
     const auto reportPath =
         dialogs().askSaveFileName("Save report", appDir_, "Text files (*.txt)", "txt");
     if (!reportPath || reportPath->empty())
         return;
-    WriteTestReport(*reportPath, bytes(memBugReport->toPlainText()),
-                    bytes(memProgUseful->toPlainText()), bytes(memAnyIdeas->toPlainText()),
-                    appDir_);
+    writeTestReport(*reportPath, bytes(bugsEdit->toPlainText()), bytes(usefulEdit->toPlainText()),
+                    bytes(ideasEdit->toPlainText()), appDir_);
     hide();
-    dialogs().showMessage(ReportSavedMessage());
+    dialogs().showMessage(reportSavedMessage());
 }
 
 } // namespace velkarn

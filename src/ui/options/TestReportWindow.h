@@ -8,19 +8,19 @@
 namespace velkarn {
 
 // "Test Report": a short report for the maintainer, saved with the program's list files.
-class TfmTestReport : public QDialog {
+class TestReportWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmTestReport(const std::string& appDir, QWidget* parent = nullptr);
+    explicit TestReportWindow(const std::string& appDir, QWidget* parent = nullptr);
 
-    QPlainTextEdit* memBugReport;
-    QPlainTextEdit* memProgUseful;
-    QPlainTextEdit* memAnyIdeas;
-    QPushButton* butSaveReport;
+    QPlainTextEdit* bugsEdit;
+    QPlainTextEdit* usefulEdit;
+    QPlainTextEdit* ideasEdit;
+    QPushButton* saveReportButton;
 
     // Asks where to save, writes the report with the list files, hides the window and says
     // where to send the report. Cancelling writes nothing.
-    void butSaveReportClick();
+    void saveReport();
 
 private:
     std::string appDir_;

@@ -25,128 +25,130 @@ QStringList localList(const std::vector<std::string>& texts) {
 
 BotsGroup::BotsGroup(SetupModel& model, QWidget* parent)
     : QGroupBox("Bots", parent), model_(model) {
-    setObjectName("gbBots");
-    cbBot = named(new QComboBox(this), "cbBot");
-    cbBot->setMaxVisibleItems(20);
-    cbSkill = named(new QComboBox(this), "cbSkill");
-    cbSkill->addItems(localList(skillTexts()));
-    cbTeam = named(new QComboBox(this), "cbTeam");
-    cbTeam->addItems(localList(teamTexts()));
-    cbTeam->setPlaceholderText("None");
-    butAddRemoveBots = named(new QPushButton("Add/Remove", this), "butAddRemoveBots");
-    lbBots = named(new QListWidget(this), "lbBots");
-    lbBots->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbBots->setFont(fixedPitchFont());
-    butAddRan = named(new QPushButton("Add", this), "butAddRan");
-    spNumRan = named(new TSpinEdit(1, 15, 1, 4, this), "spNumRan");
-    spNumRan->setArrowsOnly();
-    lbRanBots = namedLabel("random bots", "lbRanBots", this, spNumRan);
-    lbSkill = named(new QLabel("skill", this), "lbSkill");
-    cbRanSkill = named(new QComboBox(this), "cbRanSkill");
-    cbRanSkill->addItem("Random");
-    cbRanSkill->addItems(localList(skillTexts()));
-    lbTeam = named(new QLabel("team", this), "lbTeam");
-    cbRanTeam = named(new QComboBox(this), "cbRanTeam");
-    cbRanTeam->addItems({"Random", "Blue", "Red"});
+    setObjectName("botsGroup");
+    botCombo = named(new QComboBox(this), "botCombo");
+    botCombo->setMaxVisibleItems(20);
+    skillCombo = named(new QComboBox(this), "skillCombo");
+    skillCombo->addItems(localList(skillTexts()));
+    teamCombo = named(new QComboBox(this), "teamCombo");
+    teamCombo->addItems(localList(teamTexts()));
+    teamCombo->setPlaceholderText("None");
+    addRemoveBotsButton = named(new QPushButton("Add/Remove", this), "addRemoveBotsButton");
+    rosterList = named(new QListWidget(this), "rosterList");
+    rosterList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    rosterList->setFont(fixedPitchFont());
+    addRandomBotsButton = named(new QPushButton("Add", this), "addRandomBotsButton");
+    randomBotCountSpin = named(new NumberSpin(1, 15, 1, 4, this), "randomBotCountSpin");
+    randomBotCountSpin->setArrowsOnly();
+    randomBotsLabel = namedLabel("random bots", "randomBotsLabel", this, randomBotCountSpin);
+    randomSkillLabel = named(new QLabel("skill", this), "randomSkillLabel");
+    randomSkillCombo = named(new QComboBox(this), "randomSkillCombo");
+    randomSkillCombo->addItem("Random");
+    randomSkillCombo->addItems(localList(skillTexts()));
+    randomTeamLabel = named(new QLabel("team", this), "randomTeamLabel");
+    randomTeamCombo = named(new QComboBox(this), "randomTeamCombo");
+    randomTeamCombo->addItems({"Random", "Blue", "Red"});
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(cbBot, 0, 0, 1, 2);
-    grid->addWidget(cbSkill, 1, 0);
-    grid->addWidget(cbTeam, 1, 1);
-    grid->addWidget(butAddRemoveBots, 2, 1);
-    grid->addWidget(lbBots, 3, 0, 1, 2);
+    grid->addWidget(botCombo, 0, 0, 1, 2);
+    grid->addWidget(skillCombo, 1, 0);
+    grid->addWidget(teamCombo, 1, 1);
+    grid->addWidget(addRemoveBotsButton, 2, 1);
+    grid->addWidget(rosterList, 3, 0, 1, 2);
     auto* random = new QHBoxLayout;
-    random->addWidget(butAddRan);
-    random->addWidget(spNumRan);
-    random->addWidget(lbRanBots);
+    random->addWidget(addRandomBotsButton);
+    random->addWidget(randomBotCountSpin);
+    random->addWidget(randomBotsLabel);
     grid->addLayout(random, 4, 0, 1, 2);
     auto* randomKind = new QHBoxLayout;
-    randomKind->addWidget(lbSkill);
-    randomKind->addWidget(cbRanSkill, 1);
-    randomKind->addWidget(lbTeam);
-    randomKind->addWidget(cbRanTeam, 1);
+    randomKind->addWidget(randomSkillLabel);
+    randomKind->addWidget(randomSkillCombo, 1);
+    randomKind->addWidget(randomTeamLabel);
+    randomKind->addWidget(randomTeamCombo, 1);
     grid->addLayout(randomKind, 5, 0, 1, 2);
 
-    connectGuarded(butAddRemoveBots, &QPushButton::clicked, this,
-                   [this] { butAddRemoveBotsClick(); });
-    connectGuarded(butAddRan, &QPushButton::clicked, this, [this] { butAddRanClick(); });
-    connectGuarded(cbBot, &QComboBox::activated, this, [this] { cbBotChange(); });
+    connectGuarded(addRemoveBotsButton, &QPushButton::clicked, this, [this] { addOrRemoveBots(); });
+    connectGuarded(addRandomBotsButton, &QPushButton::clicked, this,
+                   [this] { addRandomBotsToSelected(); });
+    connectGuarded(botCombo, &QComboBox::activated, this, [this] { clearRosterSelection(); });
 }
 
-void BotsGroup::EnableBotControls(bool on) {
+void BotsGroup::enableBotControls(bool on) {
     for (QWidget* control : std::initializer_list<QWidget*>{
-             cbBot, cbSkill, cbTeam, butAddRemoveBots, lbBots, butAddRan, spNumRan, lbSkill,
-             cbRanSkill, lbTeam, cbRanTeam, lbRanBots})
+             botCombo, skillCombo, teamCombo, addRemoveBotsButton, rosterList, addRandomBotsButton,
+             randomBotCountSpin, randomSkillLabel, randomSkillCombo, randomTeamLabel,
+             randomTeamCombo, randomBotsLabel})
         control->setEnabled(on);
 }
 
 void BotsGroup::setTeamGame(bool teamGame) {
-    cbTeam->setEnabled(teamGame);
-    cbTeam->setCurrentIndex(teamGame ? 0 : -1); // "Blue", or the text "None"
-    cbRanTeam->setEnabled(teamGame);
-    lbTeam->setEnabled(teamGame);
+    teamCombo->setEnabled(teamGame);
+    teamCombo->setCurrentIndex(teamGame ? 0 : -1); // "Blue", or the text "None"
+    randomTeamCombo->setEnabled(teamGame);
+    randomTeamLabel->setEnabled(teamGame);
 }
 
-void BotsGroup::showRoster(const AMap& entry) {
-    lbBots->clear();
-    for (int slot = 0; slot < std::min<int>(entry.BotCount, MaxRosterSlots); ++slot)
-        lbBots->addItem(local(BotEntryText(entry.Bots[slot], cbTeam->isEnabled())));
+void BotsGroup::showRoster(const RotationEntry& entry) {
+    rosterList->clear();
+    for (int slot = 0; slot < std::min<int>(entry.botCount, MaxRosterSlots); ++slot)
+        rosterList->addItem(local(rosterEntryText(entry.bots[slot], teamCombo->isEnabled())));
 }
 
 void BotsGroup::showBotNames() {
-    const QString chosen = cbBot->currentText();
-    cbBot->clear();
-    cbBot->addItems(localList(model_.catalogue.BotNames));
-    const int again = cbBot->findText(chosen);
-    cbBot->setCurrentIndex(again >= 0 ? again : 0);
+    const QString chosen = botCombo->currentText();
+    botCombo->clear();
+    botCombo->addItems(localList(model_.catalogue.botNames));
+    const int again = botCombo->findText(chosen);
+    botCombo->setCurrentIndex(again >= 0 ? again : 0);
 }
 
-void BotsGroup::butAddRemoveBotsClick() {
-    if (!lbBots->selectedItems().isEmpty())
-        butRemoveBotClick();
+void BotsGroup::addOrRemoveBots() {
+    if (!rosterList->selectedItems().isEmpty())
+        removeSelectedBots();
     else
-        butAddBotClick();
+        addChosenBot();
 }
 
-void BotsGroup::butAddBotClick() {
-    // The roster list always shows the current entry's roster, so its length is BotCount.
-    AMap* entry = maps->currentEntry();
-    if (!entry || cbBot->currentIndex() < 0)
+void BotsGroup::addChosenBot() {
+    // The roster list always shows the current entry's roster, so its length is botCount.
+    RotationEntry* entry = maps->currentEntry();
+    if (!entry || botCombo->currentIndex() < 0)
         return;
-    const std::string team = cbTeam->isEnabled() ? bytes(cbTeam->currentText()) : "";
-    if (!AddBotByHand(*entry, bytes(cbBot->currentText()), cbSkill->currentIndex() + 1, team))
+    const std::string team = teamCombo->isEnabled() ? bytes(teamCombo->currentText()) : "";
+    if (!addBotByHand(*entry, bytes(botCombo->currentText()), skillCombo->currentIndex() + 1, team))
         return;
-    lbBots->addItem(local(BotEntryText(entry->Bots[entry->BotCount - 1], cbTeam->isEnabled())));
+    rosterList->addItem(
+        local(rosterEntryText(entry->bots[entry->botCount - 1], teamCombo->isEnabled())));
 }
 
-void BotsGroup::butRemoveBotClick() {
-    AMap* entry = maps->currentEntry();
+void BotsGroup::removeSelectedBots() {
+    RotationEntry* entry = maps->currentEntry();
     if (!entry)
         return;
-    RemoveBots(*entry, selectedRows(*lbBots));
+    removeBots(*entry, selectedRows(*rosterList));
     // The list shows the entry the bots were removed from, which stays the current one.
     showRoster(*entry);
 }
 
-void BotsGroup::butAddRanClick() {
+void BotsGroup::addRandomBotsToSelected() {
     const std::vector<int> selected = maps->selectedEntries();
     // The count the user asked for; showing each entry in turn would reset the field.
-    const int requested = spNumRan->value();
+    const int requested = randomBotCountSpin->value();
     for (const int position : selected) {
-        AMap& entry = *model_.MapList[position];
+        RotationEntry& entry = *model_.rotation[position];
         maps->makeCurrent(position);
         if (selected.size() > 1)
             maps->focusEntry(position);
         const TeamChoice team =
-            TeamChoiceFor(entry.GameType, TeamChoiceFromItem(cbRanTeam->currentIndex()));
-        AddRandomBots(entry, requested, model_.catalogue.BotNames, cbRanSkill->currentIndex(), team,
-                      maps->random());
+            teamChoiceFor(entry.gameType, teamChoiceFromItem(randomTeamCombo->currentIndex()));
+        addRandomBots(entry, requested, model_.catalogue.botNames, randomSkillCombo->currentIndex(),
+                      team, maps->random());
     }
-    maps->lbMapsClick(false);
+    maps->showCurrentEntry(false);
 }
 
-void BotsGroup::cbBotChange() {
-    lbBots->clearSelection();
+void BotsGroup::clearRosterSelection() {
+    rosterList->clearSelection();
 }
 
 } // namespace velkarn

@@ -9,26 +9,26 @@
 
 namespace velkarn {
 
-TfmConfigInfo::TfmConfigInfo(QWidget* parent) : QDialog(parent) {
-    setUpWindow(this, "fmConfigInfo", "Velkarn Configuration Info");
+ConfigInfoWindow::ConfigInfoWindow(QWidget* parent) : QDialog(parent) {
+    setUpWindow(this, "configInfoWindow", "Velkarn Configuration Info");
     auto* label = new QLabel("Enter Map Configuration Info : ", this);
-    memConfigInfo = new QPlainTextEdit("[None]", this);
-    memConfigInfo->setObjectName("memConfigInfo");
-    label->setBuddy(memConfigInfo);
-    butConfigInfoOK = new QPushButton("OK", this);
-    butConfigInfoOK->setObjectName("butConfigInfoOK");
-    butConfigInfoOK->setDefault(true);
-    connect(butConfigInfoOK, &QPushButton::clicked, this, &QDialog::accept);
+    infoEdit = new QPlainTextEdit("[None]", this);
+    infoEdit->setObjectName("infoEdit");
+    label->setBuddy(infoEdit);
+    okButton = new QPushButton("OK", this);
+    okButton->setObjectName("okButton");
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
-    layout->addWidget(memConfigInfo);
-    layout->addWidget(butConfigInfoOK, 0, Qt::AlignRight);
+    layout->addWidget(infoEdit);
+    layout->addWidget(okButton, 0, Qt::AlignRight);
     resize(380, 240);
     centreOnScreen(this);
 }
 
-std::vector<std::string> TfmConfigInfo::infoLines() const {
-    return splitLines(bytes(memConfigInfo->toPlainText()));
+std::vector<std::string> ConfigInfoWindow::infoLines() const {
+    return splitLines(bytes(infoEdit->toPlainText()));
 }
 
 } // namespace velkarn

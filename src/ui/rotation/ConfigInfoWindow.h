@@ -10,13 +10,13 @@ namespace velkarn {
 
 // "Velkarn Configuration Info": free lines that describe a setup, asked for when it is saved.
 // The text stays for the whole run.
-class TfmConfigInfo : public QDialog {
+class ConfigInfoWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmConfigInfo(QWidget* parent = nullptr);
+    explicit ConfigInfoWindow(QWidget* parent = nullptr);
 
-    QPlainTextEdit* memConfigInfo;
-    QPushButton* butConfigInfoOK;
+    QPlainTextEdit* infoEdit;
+    QPushButton* okButton;
 
     // The memo's lines; an emptied memo has none.
     std::vector<std::string> infoLines() const;

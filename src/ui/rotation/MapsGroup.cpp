@@ -18,248 +18,249 @@ namespace velkarn {
 
 MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget* parent)
     : QGroupBox("Maps", parent), model_(model), random_(random), bots_(bots) {
-    setObjectName("gbMaps");
-    cbMap = named(new QComboBox(this), "cbMap");
-    cbMap->setMaxVisibleItems(20);
-    butFindMaps = named(new QPushButton("Find...", this), "butFindMaps");
-    butAddRemoveMaps = named(new QPushButton("Add/Remove", this), "butAddRemoveMaps");
-    cbGameType = named(new QComboBox(this), "cbGameType");
-    lbFragLimit = named(new QLabel("Frag Limit", this), "lbFragLimit");
-    spFragLimit = named(new TSpinEdit(0, 255, 5, 0, this), "spFragLimit");
-    lbFragLimit->setBuddy(spFragLimit);
-    lbTimeLimit = named(new QLabel("Time Limit", this), "lbTimeLimit");
-    spTimeLimit = named(new TSpinEdit(0, 255, 5, 20, this), "spTimeLimit");
-    lbTimeLimit->setBuddy(spTimeLimit);
+    setObjectName("mapsGroup");
+    mapCombo = named(new QComboBox(this), "mapCombo");
+    mapCombo->setMaxVisibleItems(20);
+    findMapsButton = named(new QPushButton("Find...", this), "findMapsButton");
+    addRemoveMapsButton = named(new QPushButton("Add/Remove", this), "addRemoveMapsButton");
+    gameTypeCombo = named(new QComboBox(this), "gameTypeCombo");
+    fragLimitLabel = named(new QLabel("Frag Limit", this), "fragLimitLabel");
+    fragLimitSpin = named(new NumberSpin(0, 255, 5, 0, this), "fragLimitSpin");
+    fragLimitLabel->setBuddy(fragLimitSpin);
+    timeLimitLabel = named(new QLabel("Time Limit", this), "timeLimitLabel");
+    timeLimitSpin = named(new NumberSpin(0, 255, 5, 20, this), "timeLimitSpin");
+    timeLimitLabel->setBuddy(timeLimitSpin);
     preview = new LevelshotPreview(this);
-    previewLevelshot = [this](const AMapFile& map, const std::string& mapName) {
+    previewLevelshot = [this](const MapFile& map, const std::string& mapName) {
         preview->preview(map, mapName);
     };
-    lbMapInfo = named(new QLabel(this), "lbMapInfo");
-    lbMapInfo->setWordWrap(true);
-    lbMaps = named(new QListWidget(this), "lbMaps");
-    lbMaps->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbMaps->setFont(fixedPitchFont());
-    lbMaps->setMouseTracking(true);
-    lbMaps->viewport()->installEventFilter(this);
+    mapInfoLabel = named(new QLabel(this), "mapInfoLabel");
+    mapInfoLabel->setWordWrap(true);
+    rotationList = named(new QListWidget(this), "rotationList");
+    rotationList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    rotationList->setFont(fixedPitchFont());
+    rotationList->setMouseTracking(true);
+    rotationList->viewport()->installEventFilter(this);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(cbMap, 0, 0, 1, 2);
-    grid->addWidget(butFindMaps, 0, 2);
+    grid->addWidget(mapCombo, 0, 0, 1, 2);
+    grid->addWidget(findMapsButton, 0, 2);
     grid->addWidget(preview, 1, 0, 4, 1);
-    grid->addWidget(butAddRemoveMaps, 1, 2);
-    grid->addWidget(cbGameType, 2, 1, 1, 2);
+    grid->addWidget(addRemoveMapsButton, 1, 2);
+    grid->addWidget(gameTypeCombo, 2, 1, 1, 2);
     auto* limits = new QGridLayout;
-    limits->addWidget(lbFragLimit, 0, 0);
-    limits->addWidget(spFragLimit, 0, 1);
-    limits->addWidget(lbTimeLimit, 1, 0);
-    limits->addWidget(spTimeLimit, 1, 1);
+    limits->addWidget(fragLimitLabel, 0, 0);
+    limits->addWidget(fragLimitSpin, 0, 1);
+    limits->addWidget(timeLimitLabel, 1, 0);
+    limits->addWidget(timeLimitSpin, 1, 1);
     grid->addLayout(limits, 3, 1, 2, 2);
-    grid->addWidget(lbMapInfo, 5, 0, 1, 3);
-    grid->addWidget(lbMaps, 6, 0, 1, 3);
+    grid->addWidget(mapInfoLabel, 5, 0, 1, 3);
+    grid->addWidget(rotationList, 6, 0, 1, 3);
     grid->setRowStretch(6, 1);
 
-    connectGuarded(cbMap, &QComboBox::activated, this, [this] { cbMapChange(); });
-    connectGuarded(butFindMaps, &QPushButton::clicked, this, [this] {
+    connectGuarded(mapCombo, &QComboBox::activated, this, [this] { showChosenMap(); });
+    connectGuarded(findMapsButton, &QPushButton::clicked, this, [this] {
         if (findMaps)
             findMaps();
     });
-    connectGuarded(butAddRemoveMaps, &QPushButton::clicked, this,
-                   [this] { butAddRemoveMapsClick(); });
-    connectGuarded(lbMaps, &QListWidget::itemClicked, this, [this] { lbMapsClick(true); });
-    connectGuarded(lbMaps, &QListWidget::currentRowChanged, this, [this] {
+    connectGuarded(addRemoveMapsButton, &QPushButton::clicked, this,
+                   [this] { addOrRemoveEntries(); });
+    connectGuarded(rotationList, &QListWidget::itemClicked, this,
+                   [this] { showCurrentEntry(true); });
+    connectGuarded(rotationList, &QListWidget::currentRowChanged, this, [this] {
         // Keyboard moves show the entry like a click does.
-        if (lbMaps->hasFocus())
-            lbMapsClick(true);
+        if (rotationList->hasFocus())
+            showCurrentEntry(true);
     });
-    connectGuarded(cbGameType, &QComboBox::activated, this, [this] { cbGameTypeChange(); });
-    connectGuarded(spFragLimit, &QSpinBox::valueChanged, this, [this] { spFragLimitChange(); });
-    connectGuarded(spTimeLimit, &QSpinBox::valueChanged, this, [this] { spTimeLimitChange(); });
+    connectGuarded(gameTypeCombo, &QComboBox::activated, this, [this] { applyGameType(); });
+    connectGuarded(fragLimitSpin, &QSpinBox::valueChanged, this, [this] { applyFragLimit(); });
+    connectGuarded(timeLimitSpin, &QSpinBox::valueChanged, this, [this] { applyTimeLimit(); });
     enableEntryControls(false);
 }
 
-const AMapFile* MapsGroup::catalogueEntry(int index) const {
-    const auto& catalogue = model_.catalogue.MapFileList;
+const MapFile* MapsGroup::catalogueEntry(int index) const {
+    const auto& catalogue = model_.catalogue.mapFiles;
     return index >= 0 && index < static_cast<int>(catalogue.size()) ? catalogue[index].get()
                                                                     : nullptr;
 }
 
-AMap* MapsGroup::currentEntry() const {
-    for (const auto& entry : model_.MapList)
-        if (entry.get() == CurMap)
-            return CurMap;
+RotationEntry* MapsGroup::currentEntry() const {
+    for (const auto& entry : model_.rotation)
+        if (entry.get() == currentEntry_)
+            return currentEntry_;
     return nullptr;
 }
 
 void MapsGroup::makeCurrent(int position) {
-    CurMap = model_.MapList.at(position).get();
+    currentEntry_ = model_.rotation.at(position).get();
 }
 
 void MapsGroup::focusEntry(int position) {
-    QSignalBlocker quiet(lbMaps);
-    lbMaps->setCurrentRow(position, QItemSelectionModel::NoUpdate);
-    lbMapsClick(false);
+    QSignalBlocker quiet(rotationList);
+    rotationList->setCurrentRow(position, QItemSelectionModel::NoUpdate);
+    showCurrentEntry(false);
 }
 
 std::vector<int> MapsGroup::selectedEntries() const {
-    return selectedRows(*lbMaps);
+    return selectedRows(*rotationList);
 }
 
 void MapsGroup::showMaps() {
-    cbMap->clear();
-    for (const auto& map : model_.catalogue.MapFileList)
-        cbMap->addItem(local(MapBaseName(map->FileName)));
-    cbMap->setCurrentIndex(cbMap->count() > 0 ? 0 : -1);
+    mapCombo->clear();
+    for (const auto& map : model_.catalogue.mapFiles)
+        mapCombo->addItem(local(mapBaseName(map->fileName)));
+    mapCombo->setCurrentIndex(mapCombo->count() > 0 ? 0 : -1);
 }
 
 void MapsGroup::showRotation() {
-    lbMaps->clear();
-    for (const auto& entry : model_.MapList)
-        lbMaps->addItem(local(MapEntryText(*entry)));
-    bots_.lbBots->clear();
-    enableEntryControls(!model_.MapList.empty());
+    rotationList->clear();
+    for (const auto& entry : model_.rotation)
+        rotationList->addItem(local(rotationEntryText(*entry)));
+    bots_.rosterList->clear();
+    enableEntryControls(!model_.rotation.empty());
 }
 
 void MapsGroup::enableEntryControls(bool on) {
-    for (QWidget* control : std::initializer_list<QWidget*>{cbGameType, lbFragLimit, spFragLimit,
-                                                            lbTimeLimit, spTimeLimit})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             gameTypeCombo, fragLimitLabel, fragLimitSpin, timeLimitLabel, timeLimitSpin})
         control->setEnabled(on);
 }
 
-void MapsGroup::butAddRemoveMapsClick() {
-    if (!lbMaps->selectedItems().isEmpty())
-        butRemoveMapClick();
+void MapsGroup::addOrRemoveEntries() {
+    if (!rotationList->selectedItems().isEmpty())
+        removeSelectedEntries();
     else
-        butAddMapClick();
+        addChosenMap();
 }
 
-void MapsGroup::butAddMapClick() {
-    const AMapFile* map = catalogueEntry(cbMap->currentIndex());
+void MapsGroup::addChosenMap() {
+    const MapFile* map = catalogueEntry(mapCombo->currentIndex());
     if (!map)
         return; // no map chosen: nothing to add
-    AMap& entry =
-        AddRotationEntry(model_.MapList, model_.catalogue.MapFileList, cbMap->currentIndex());
-    CurMap = &entry;
-    bots_.EnableBotControls(true);
-    bots_.spNumRan->setValue(map->ArenaBotCount != 0 ? map->ArenaBotCount : 4);
+    RotationEntry& entry =
+        addRotationEntry(model_.rotation, model_.catalogue.mapFiles, mapCombo->currentIndex());
+    currentEntry_ = &entry;
+    bots_.enableBotControls(true);
+    bots_.randomBotCountSpin->setValue(map->arenaBotCount != 0 ? map->arenaBotCount : 4);
     // The roster shown is always the current entry's: the new entry's, empty, with the team
     // controls of its game type.
-    bots_.setTeamGame(isTeamGame(entry.GameType));
+    bots_.setTeamGame(isTeamGame(entry.gameType));
     bots_.showRoster(entry);
-    lbMaps->addItem(local(MapEntryText(entry)));
+    rotationList->addItem(local(rotationEntryText(entry)));
     enableEntryControls(true);
-    bots_.spNumRan->setEnabled(true);
+    bots_.randomBotCountSpin->setEnabled(true);
 }
 
-void MapsGroup::butRemoveMapClick() {
-    RemoveEntries(model_.MapList, selectedEntries());
-    for (int row = lbMaps->count() - 1; row >= 0; --row)
-        if (lbMaps->item(row)->isSelected())
-            delete lbMaps->takeItem(row);
-    bots_.lbBots->clear();
-    cbMapChange();
-    if (model_.MapList.empty()) {
+void MapsGroup::removeSelectedEntries() {
+    removeEntries(model_.rotation, selectedEntries());
+    for (int row = rotationList->count() - 1; row >= 0; --row)
+        if (rotationList->item(row)->isSelected())
+            delete rotationList->takeItem(row);
+    bots_.rosterList->clear();
+    showChosenMap();
+    if (model_.rotation.empty()) {
         enableEntryControls(false);
-        bots_.EnableBotControls(false);
+        bots_.enableBotControls(false);
     }
 }
 
-void MapsGroup::describe(const AMapFile& map) {
-    lbMapInfo->setText(local(map.FileName + ": " + map.LongName));
+void MapsGroup::describe(const MapFile& map) {
+    mapInfoLabel->setText(local(map.fileName + ": " + map.longName));
 }
 
 void MapsGroup::showGameTypes(const GameTypeChoices& choices) {
     shownChoices_ = choices;
-    QSignalBlocker quiet(cbGameType);
-    cbGameType->clear();
+    QSignalBlocker quiet(gameTypeCombo);
+    gameTypeCombo->clear();
     for (const auto& text : choices.texts())
-        cbGameType->addItem(local(text));
-    cbGameType->setCurrentIndex(choices.selected);
-    lbFragLimit->setText(local(choices.limitCaption()));
+        gameTypeCombo->addItem(local(text));
+    gameTypeCombo->setCurrentIndex(choices.selected);
+    fragLimitLabel->setText(local(choices.limitCaption()));
 }
 
-void MapsGroup::cbMapChange() {
-    lbMaps->clearSelection();
-    const AMapFile* map = catalogueEntry(cbMap->currentIndex());
+void MapsGroup::showChosenMap() {
+    rotationList->clearSelection();
+    const MapFile* map = catalogueEntry(mapCombo->currentIndex());
     if (!map)
         return;
     describe(*map);
-    bots_.spNumRan->setValue(RandomBotCountFor(*map));
+    bots_.randomBotCountSpin->setValue(randomBotCountFor(*map));
     if (previewLevelshot)
-        previewLevelshot(*map, bytes(cbMap->currentText()));
-    showGameTypes(ChoicesForMap(*map));
+        previewLevelshot(*map, bytes(mapCombo->currentText()));
+    showGameTypes(gameTypeChoicesForMap(*map));
 }
 
-void MapsGroup::lbMapsClick(bool withPreview) {
-    const int row = lbMaps->currentRow();
-    if (row < 0 || row >= static_cast<int>(model_.MapList.size()) ||
-        lbMaps->selectedItems().isEmpty())
+void MapsGroup::showCurrentEntry(bool withPreview) {
+    const int row = rotationList->currentRow();
+    if (row < 0 || row >= static_cast<int>(model_.rotation.size()) ||
+        rotationList->selectedItems().isEmpty())
         return;
-    CurMap = model_.MapList[row].get();
-    const AMapFile* map = catalogueEntry(CurMap->MapFileIndex);
+    currentEntry_ = model_.rotation[row].get();
+    const MapFile* map = catalogueEntry(currentEntry_->mapFileIndex);
     if (map) {
         describe(*map);
         if (withPreview && previewLevelshot)
-            previewLevelshot(*map, CurMap->Name);
+            previewLevelshot(*map, currentEntry_->name);
     }
     {
         // Showing an entry stores nothing: the limit fields change without their handlers.
-        QSignalBlocker quietFrag(spFragLimit);
-        QSignalBlocker quietTime(spTimeLimit);
-        spFragLimit->setValue(CurMap->FragLimit);
-        spTimeLimit->setValue(CurMap->TimeLimit);
+        QSignalBlocker quietFrag(fragLimitSpin);
+        QSignalBlocker quietTime(timeLimitSpin);
+        fragLimitSpin->setValue(currentEntry_->fragLimit);
+        timeLimitSpin->setValue(currentEntry_->timeLimit);
     }
-    const GameTypeChoices choices = ChoicesForEntry(CurMap->GameType);
+    const GameTypeChoices choices = gameTypeChoicesForEntry(currentEntry_->gameType);
     showGameTypes(choices);
-    bots_.spNumRan->setValue(map ? RandomBotCountFor(*map, CurMap->GameType) : 4);
+    bots_.randomBotCountSpin->setValue(map ? randomBotCountFor(*map, currentEntry_->gameType) : 4);
     bots_.setTeamGame(choices.teamGame());
-    bots_.showRoster(*CurMap);
+    bots_.showRoster(*currentEntry_);
 }
 
 void MapsGroup::replaceLines(const std::vector<int>& positions) {
     for (const int position : positions)
-        lbMaps->item(position)->setText(local(MapEntryText(*model_.MapList[position])));
+        rotationList->item(position)->setText(local(rotationEntryText(*model_.rotation[position])));
 }
 
-void MapsGroup::cbGameTypeChange() {
+void MapsGroup::applyGameType() {
     const GameTypeChoices choices = [&] {
         GameTypeChoices picked = shownChoices_;
-        picked.selected = std::max(0, cbGameType->currentIndex());
+        picked.selected = std::max(0, gameTypeCombo->currentIndex());
         return picked;
     }();
     const std::vector<int> selected = selectedEntries();
-    if (!model_.MapList.empty() && !selected.empty()) {
-        replaceLines(SetGameType(model_.MapList, selected, choices.selectedGameType()));
+    if (!model_.rotation.empty() && !selected.empty()) {
+        replaceLines(setGameType(model_.rotation, selected, choices.selectedGameType()));
         bots_.setTeamGame(choices.teamGame());
         if (choices.teamGame())
-            bots_.spNumRan->setValue(5);
+            bots_.randomBotCountSpin->setValue(5);
     }
     shownChoices_ = choices;
-    lbFragLimit->setText(local(choices.limitCaption()));
+    fragLimitLabel->setText(local(choices.limitCaption()));
 }
 
-void MapsGroup::spFragLimitChange() {
-    replaceLines(SetFragLimit(model_.MapList, selectedEntries(), spFragLimit->value()));
+void MapsGroup::applyFragLimit() {
+    replaceLines(setFragLimit(model_.rotation, selectedEntries(), fragLimitSpin->value()));
 }
 
-void MapsGroup::spTimeLimitChange() {
-    replaceLines(SetTimeLimit(model_.MapList, selectedEntries(), spTimeLimit->value()));
+void MapsGroup::applyTimeLimit() {
+    replaceLines(setTimeLimit(model_.rotation, selectedEntries(), timeLimitSpin->value()));
 }
 
 QString MapsGroup::hintForRow(int row) const {
-    if (row < 0 || row >= static_cast<int>(model_.MapList.size()))
+    if (row < 0 || row >= static_cast<int>(model_.rotation.size()))
         return {};
-    const AMapFile* map = catalogueEntry(model_.MapList[row]->MapFileIndex);
-    return map ? local(map->LongName) : QString();
+    const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
+    return map ? local(map->longName) : QString();
 }
 
 bool MapsGroup::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lbMaps->viewport() && event->type() == QEvent::ToolTip) {
+    if (watched == rotationList->viewport() && event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const QString hint = hintForRow(lbMaps->indexAt(help->pos()).row());
+        const QString hint = hintForRow(rotationList->indexAt(help->pos()).row());
         if (hint.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), hint, lbMaps);
+            QToolTip::showText(help->globalPos(), hint, rotationList);
         return true;
     }
     return QGroupBox::eventFilter(watched, event);

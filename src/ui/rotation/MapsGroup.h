@@ -3,7 +3,7 @@
 #include "core/platform/Random.h"
 #include "core/setup/RotationOps.h"
 #include "core/setup/SetupModel.h"
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -24,46 +24,46 @@ class MapsGroup : public QGroupBox {
 public:
     MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget* parent = nullptr);
 
-    QComboBox* cbMap;
-    QPushButton* butFindMaps;
-    QPushButton* butAddRemoveMaps;
-    QComboBox* cbGameType;
-    QLabel* lbFragLimit;
-    TSpinEdit* spFragLimit;
-    QLabel* lbTimeLimit;
-    TSpinEdit* spTimeLimit;
-    LevelshotPreview* preview; // imgMap and TargaImage
-    QLabel* lbMapInfo;
-    QListWidget* lbMaps;
+    QComboBox* mapCombo;
+    QPushButton* findMapsButton;
+    QPushButton* addRemoveMapsButton;
+    QComboBox* gameTypeCombo;
+    QLabel* fragLimitLabel;
+    NumberSpin* fragLimitSpin;
+    QLabel* timeLimitLabel;
+    NumberSpin* timeLimitSpin;
+    LevelshotPreview* preview; // jpegLabel and tgaView
+    QLabel* mapInfoLabel;
+    QListWidget* rotationList;
 
     // Shows a map's levelshot; shows it in `preview` unless replaced.
-    std::function<void(const AMapFile&, const std::string& mapName)> previewLevelshot;
+    std::function<void(const MapFile&, const std::string& mapName)> previewLevelshot;
     // Runs the content search ("Find...").
     std::function<void()> findMaps;
 
     // The entry the roster operations work on, or nothing when it is no longer in the rotation.
-    AMap* currentEntry() const;
+    RotationEntry* currentEntry() const;
     void makeCurrent(int position);
     // Gives an entry the focus without changing the selection, and shows it without preview.
     void focusEntry(int position);
     std::vector<int> selectedEntries() const;
     Random& random() { return random_; }
 
-    // Refills cbMap from the catalogue and chooses its first map.
+    // Refills mapCombo from the catalogue and chooses its first map.
     void showMaps();
-    // Refills lbMaps from the rotation (after it was replaced as a whole).
+    // Refills rotationList from the rotation (after it was replaced as a whole).
     void showRotation();
     // Enables or disables the game type and limit controls.
     void enableEntryControls(bool on);
 
-    void butAddRemoveMapsClick();
-    void butAddMapClick();
-    void butRemoveMapClick();
-    void cbMapChange();
-    void lbMapsClick(bool withPreview);
-    void cbGameTypeChange();
-    void spFragLimitChange();
-    void spTimeLimitChange();
+    void addOrRemoveEntries();
+    void addChosenMap();
+    void removeSelectedEntries();
+    void showChosenMap();
+    void showCurrentEntry(bool withPreview);
+    void applyGameType();
+    void applyFragLimit();
+    void applyTimeLimit();
     // The hint of an entry: its map's title.
     QString hintForRow(int row) const;
 
@@ -71,15 +71,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const AMapFile* catalogueEntry(int index) const;
+    const MapFile* catalogueEntry(int index) const;
     void showGameTypes(const GameTypeChoices& choices);
     void replaceLines(const std::vector<int>& positions);
-    void describe(const AMapFile& map);
+    void describe(const MapFile& map);
 
     SetupModel& model_;
     Random& random_;
     BotsGroup& bots_;
-    AMap* CurMap = nullptr;
+    RotationEntry* currentEntry_ = nullptr;
     GameTypeChoices shownChoices_;
 };
 

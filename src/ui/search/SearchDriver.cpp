@@ -40,9 +40,9 @@ private:
 // one box per damaged archive would pile up behind the progress window.
 class ProgressObserver : public SearchObserver {
 public:
-    explicit ProgressObserver(TfmSearching& window) : window_(window) {}
+    explicit ProgressObserver(SearchingWindow& window) : window_(window) {}
 
-    void step() override { window_.StepIt(); }
+    void step() override { window_.advanceProgress(); }
     void message(const std::string& text) override { messages.push_back(text); }
     // The progress window is modal to the application, so input to the other windows is
     // dropped here rather than held back until the search has ended.
@@ -51,26 +51,26 @@ public:
     std::vector<std::string> messages;
 
 private:
-    TfmSearching& window_;
+    SearchingWindow& window_;
 };
 
 bool searchRunning = false;
 
 // Every list that shows the catalogue, item for item.
 void showCatalogue() {
-    TfmMain& main = *forms().fmMain;
-    main.complexPage->gbMaps->showMaps();
-    main.networkPage->gbNewServer->showMaps();
-    main.complexPage->gbBots->showBotNames();
-    forms().fmPlayerOptions->refillModels(main.model.catalogue, main.model.SetupModelName,
-                                          main.model.SetupSkinName);
+    MainWindow& main = *forms().mainWindow;
+    main.complexPage->mapsGroup->showMaps();
+    main.networkPage->newServerGroup->showMaps();
+    main.complexPage->botsGroup->showBotNames();
+    forms().playerOptionsWindow->refillModels(main.model.catalogue, main.model.modelNameFromSetup,
+                                              main.model.skinNameFromSetup);
 }
 
 void rebuildAndShow(SearchObserver& observer) {
-    TfmMain& main = *forms().fmMain;
-    const std::string gameFolder = forms().fmGameOptions->paths().gameFolder;
+    MainWindow& main = *forms().mainWindow;
+    const std::string gameFolder = forms().gameOptionsWindow->paths().gameFolder;
     try {
-        if (RebuildCatalogue(gameFolder, main.AppDir, main.model.catalogue, observer))
+        if (rebuildCatalogue(gameFolder, main.appDir, main.model.catalogue, observer))
             dialogs().showMessage(CatalogueRebuiltMessage);
     } catch (...) {
         // The catalogue may have changed before the failure (new finds, the purge); the lists
@@ -79,17 +79,17 @@ void rebuildAndShow(SearchObserver& observer) {
         throw;
     }
     showCatalogue();
-    forms().fmGameOptions->butFindModsClick();
+    forms().gameOptionsWindow->searchForMods();
 }
 
 void runWithProgressWindow(ProgressObserver& observer) {
-    TfmSearching& window = *forms().fmSearching;
+    SearchingWindow& window = *forms().searchingWindow;
     window.setWindowModality(Qt::ApplicationModal);
     centreOnScreen(&window);
     window.busy = true;
     window.show();
     const ScopeExit takeDown([&window] {
-        window.ProgressBar->setValue(window.ProgressBar->maximum());
+        window.progressBar->setValue(window.progressBar->maximum());
         window.busy = false;
         window.hide();
     });
@@ -108,12 +108,12 @@ void showArchiveMessages(const std::vector<std::string>& messages) {
 
 } // namespace
 
-void SearchGameFolder() {
+void searchGameFolder() {
     if (searchRunning)
         return;
     searchRunning = true;
     const ScopeExit done([] { searchRunning = false; });
-    ProgressObserver observer(*forms().fmSearching);
+    ProgressObserver observer(*forms().searchingWindow);
     try {
         runWithProgressWindow(observer);
     } catch (...) {

@@ -8,6 +8,6 @@ namespace velkarn {
 // progress window blocks input to the other windows while the search runs; a call made while
 // a search runs returns at once. Errors that end the search are rethrown after the window is
 // hidden, for the general error handler to show.
-void SearchGameFolder();
+void searchGameFolder();
 
 } // namespace velkarn

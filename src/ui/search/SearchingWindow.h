@@ -7,20 +7,20 @@
 namespace velkarn {
 
 // "Searching...": shown while the content search runs; no close box.
-class TfmSearching : public QDialog {
+class SearchingWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TfmSearching(QWidget* parent = nullptr);
+    explicit SearchingWindow(QWidget* parent = nullptr);
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QProgressBar* ProgressBar;
+    QLabel* searchingLabel;
+    QLabel* pleaseWaitLabel;
+    QProgressBar* progressBar;
 
     static constexpr int ProgressMaximum = 12192;
     static constexpr int ProgressStep = 10;
 
     // Advances the bar by one step, starting again from the minimum past the maximum.
-    void StepIt();
+    void advanceProgress();
 
     // True while a search runs: the window cannot be closed then.
     bool busy = false;

@@ -11,48 +11,48 @@ namespace velkarn {
 LevelshotPreview::LevelshotPreview(QWidget* parent) : QWidget(parent) {
     setObjectName("preview");
     setFixedSize(Side, Side);
-    imgMap = new QLabel(this);
-    imgMap->setObjectName("imgMap");
-    imgMap->setGeometry(0, 0, Side, Side);
-    imgMap->hide();
-    TargaImage = new TTargaImage(this);
-    TargaImage->setObjectName("TargaImage");
-    TargaImage->setGeometry(0, 0, Side, Side);
-    TargaImage->setStretch(true);
-    TargaImage->setColorDepth(TTargaColorDepthType::cd8bit);
-    TargaImage->setDitherMode(TDitherMode::dmNearest);
-    TargaImage->hide();
+    jpegLabel = new QLabel(this);
+    jpegLabel->setObjectName("jpegLabel");
+    jpegLabel->setGeometry(0, 0, Side, Side);
+    jpegLabel->hide();
+    tgaView = new TgaView(this);
+    tgaView->setObjectName("tgaView");
+    tgaView->setGeometry(0, 0, Side, Side);
+    tgaView->setStretch(true);
+    tgaView->setColorDepth(ColorDepth::Bits8);
+    tgaView->setDitherMode(DitherMode::Nearest);
+    tgaView->hide();
 }
 
-void LevelshotPreview::preview(const AMapFile& map, const std::string& mapName) {
-    for (const Levelshot& shot : ReadLevelshots(map.ArchivePath, mapName))
+void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
+    for (const Levelshot& shot : readLevelshots(map.archivePath, mapName))
         if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes))
             return;
-    imgMap->hide();
-    TargaImage->hide();
+    jpegLabel->hide();
+    tgaView->hide();
 }
 
 bool LevelshotPreview::showJpeg(const std::string& bytes) {
-    const QImage picture = DecodeJpeg(bytes);
+    const QImage picture = decodeJpeg(bytes);
     if (picture.isNull())
         return false;
-    imgMap->setPixmap(QPixmap::fromImage(
+    jpegLabel->setPixmap(QPixmap::fromImage(
         picture.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    TargaImage->hide();
-    imgMap->show();
+    tgaView->hide();
+    jpegLabel->show();
     return true;
 }
 
 bool LevelshotPreview::showTga(const std::string& bytes) {
     try {
-        TargaImage->loadFromBytes(bytes);
+        tgaView->loadFromBytes(bytes);
     } catch (const std::exception&) {
         return false; // a damaged levelshot is no reason to interrupt choosing a map
     }
-    if (TargaImage->targa().Width() == 0 || TargaImage->targa().Height() == 0)
+    if (tgaView->targa().width() == 0 || tgaView->targa().height() == 0)
         return false; // a header cut short reads as an empty picture
-    imgMap->hide();
-    TargaImage->show();
+    jpegLabel->hide();
+    tgaView->show();
     return true;
 }
 

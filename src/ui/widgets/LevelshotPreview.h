@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/setup/SetupRecords.h"
-#include "ui/widgets/TargaImage.h"
+#include "ui/widgets/TgaView.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -9,8 +9,8 @@
 
 namespace velkarn {
 
-// The map preview: a map's levelshot, 128 by 128, as a JPEG in imgMap or as a TGA in
-// TargaImage, both in the same place; at most one of them is visible.
+// The map preview: a map's levelshot, 128 by 128, as a JPEG in jpegLabel or as a TGA in
+// tgaView, both in the same place; at most one of them is visible.
 class LevelshotPreview : public QWidget {
     Q_OBJECT
 public:
@@ -18,12 +18,12 @@ public:
 
     explicit LevelshotPreview(QWidget* parent = nullptr);
 
-    QLabel* imgMap;
-    TTargaImage* TargaImage;
+    QLabel* jpegLabel;
+    TgaView* tgaView;
 
     // Shows the levelshot of `mapName` from the archive of `map`. A map without one, an archive
     // that cannot be read and a picture that cannot be decoded show nothing, without a message.
-    void preview(const AMapFile& map, const std::string& mapName);
+    void preview(const MapFile& map, const std::string& mapName);
 
 private:
     bool showJpeg(const std::string& bytes);

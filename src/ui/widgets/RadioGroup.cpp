@@ -5,7 +5,7 @@
 
 namespace velkarn {
 
-TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent) {
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < items.size(); ++i) {
@@ -13,10 +13,10 @@ TRadioGroup::TRadioGroup(const QString& caption, const QStringList& items, QWidg
         buttons_.addButton(button, i);
         layout->addWidget(button);
     }
-    connect(&buttons_, &QButtonGroup::idClicked, this, &TRadioGroup::itemIndexChanged);
+    connect(&buttons_, &QButtonGroup::idClicked, this, &RadioGroup::itemIndexChanged);
 }
 
-void TRadioGroup::setItemIndex(int index) {
+void RadioGroup::setItemIndex(int index) {
     if (QAbstractButton* button = buttons_.button(index))
         button->setChecked(true);
 }

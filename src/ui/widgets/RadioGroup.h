@@ -7,10 +7,10 @@
 namespace velkarn {
 
 // A captioned group of radio buttons, one selected, addressed by item position.
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    TRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
+    RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
     int itemIndex() const { return buttons_.checkedId(); }
     void setItemIndex(int index);

@@ -10,18 +10,18 @@ using namespace velkarn::test;
 
 namespace {
 
-AMapFile& addMap(Catalogue& catalogue, const std::string& name) {
-    catalogue.MapFileList.push_back(std::make_unique<AMapFile>());
-    catalogue.MapFileList.back()->FileName = name;
-    return *catalogue.MapFileList.back();
+MapFile& addMap(Catalogue& catalogue, const std::string& name) {
+    catalogue.mapFiles.push_back(std::make_unique<MapFile>());
+    catalogue.mapFiles.back()->fileName = name;
+    return *catalogue.mapFiles.back();
 }
 
-AModel& addModel(Catalogue& catalogue, const std::string& name, int skins) {
-    catalogue.ModelList.push_back(std::make_unique<AModel>());
-    AModel& model = *catalogue.ModelList.back();
-    model.Name = name;
+PlayerModel& addModel(Catalogue& catalogue, const std::string& name, int skins) {
+    catalogue.playerModels.push_back(std::make_unique<PlayerModel>());
+    PlayerModel& model = *catalogue.playerModels.back();
+    model.name = name;
     for (int i = 0; i < skins; ++i)
-        model.Skins[model.SkinCount++] = "skin" + std::to_string(i);
+        model.skins[model.skinCount++] = "skin" + std::to_string(i);
     return model;
 }
 
@@ -30,16 +30,16 @@ AModel& addModel(Catalogue& catalogue, const std::string& name, int skins) {
 TEST(CatalogueFilesTest, WritesTheRecordFormatsAndReadsThemBack) {
     TempFolder folder;
     Catalogue catalogue;
-    AMapFile& map = addMap(catalogue, "gorge1.bsp");
-    map.ArchivePath = "/games/q3/baseq3/pak0.pk3";
-    map.ArenaBotCount = -2;
-    map.SupportsFFA = 1;
-    map.SupportsCTF = 2; // anything but 1 is written false
+    MapFile& map = addMap(catalogue, "gorge1.bsp");
+    map.archivePath = "/games/q3/baseq3/pak0.pk3";
+    map.arenaBotCount = -2;
+    map.supportsDeathmatch = 1;
+    map.supportsCaptureTheFlag = 2; // anything but 1 is written false
     catalogue.addBotName("Brute");
     catalogue.addBotName("anvil");
     addModel(catalogue, "zed", 16);
     addModel(catalogue, "Brute", 1);
-    WriteCatalogueFiles(folder.path(), catalogue);
+    writeCatalogueFiles(folder.path(), catalogue);
 
     EXPECT_EQ(folder.read("maps.txt"), "gorge1.bsp\r\n /games/q3/baseq3/pak0.pk3\r\n \r\n -2\r\n"
                                        " true\r\n false\r\n false\r\n false\r\nEND\r\n");
@@ -50,25 +50,25 @@ TEST(CatalogueFilesTest, WritesTheRecordFormatsAndReadsThemBack) {
     readMapsFile(folder.file("maps.txt"), reread);
     readBotsFile(folder.file("bots.txt"), reread);
     readModelsFile(folder.file("models.txt"), reread);
-    ASSERT_EQ(reread.MapFileList.size(), 1u);
-    EXPECT_EQ(reread.MapFileList[0]->LongName, "");
-    EXPECT_EQ(reread.MapFileList[0]->ArenaBotCount, -2);
-    EXPECT_EQ(reread.MapFileList[0]->SupportsCTF, 0);
-    EXPECT_EQ(reread.BotNames, catalogue.BotNames);
-    ASSERT_EQ(reread.ModelList.size(), 2u);
-    EXPECT_EQ(reread.ModelList[1]->SkinCount, 16);
-    EXPECT_EQ(reread.ModelList[1]->Skins[15], "skin15");
+    ASSERT_EQ(reread.mapFiles.size(), 1u);
+    EXPECT_EQ(reread.mapFiles[0]->longName, "");
+    EXPECT_EQ(reread.mapFiles[0]->arenaBotCount, -2);
+    EXPECT_EQ(reread.mapFiles[0]->supportsCaptureTheFlag, 0);
+    EXPECT_EQ(reread.botNames, catalogue.botNames);
+    ASSERT_EQ(reread.playerModels.size(), 2u);
+    EXPECT_EQ(reread.playerModels[1]->skinCount, 16);
+    EXPECT_EQ(reread.playerModels[1]->skins[15], "skin15");
 }
 
 TEST(CatalogueFilesTest, EmptyCatalogueGivesEmptyFilesThatReadBackEmpty) {
     TempFolder folder;
     Catalogue empty;
-    WriteCatalogueFiles(folder.path(), empty);
+    writeCatalogueFiles(folder.path(), empty);
     for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
         EXPECT_EQ(folder.read(name), "") << name;
     readMapsFile(folder.file("maps.txt"), empty);
     readModelsFile(folder.file("models.txt"), empty);
-    EXPECT_TRUE(empty.MapFileList.empty() && empty.ModelList.empty());
+    EXPECT_TRUE(empty.mapFiles.empty() && empty.playerModels.empty());
 }
 
 TEST(CatalogueFilesTest, FlagsAreCaseSensitiveAndABadCountFails) {
@@ -77,16 +77,16 @@ TEST(CatalogueFilesTest, FlagsAreCaseSensitiveAndABadCountFails) {
     folder.write("maps.txt", "a.bsp\n /p\n T\n 3\n TRUE\n true\n false\n false\nEND\n"
                              "b.bsp\n /p\n\n x3\n");
     EXPECT_THROW(readMapsFile(folder.file("maps.txt"), catalogue), ConvertError);
-    ASSERT_EQ(catalogue.MapFileList.size(), 1u);
-    EXPECT_EQ(catalogue.MapFileList[0]->SupportsFFA, 0);
-    EXPECT_EQ(catalogue.MapFileList[0]->SupportsTourney, 1);
+    ASSERT_EQ(catalogue.mapFiles.size(), 1u);
+    EXPECT_EQ(catalogue.mapFiles[0]->supportsDeathmatch, 0);
+    EXPECT_EQ(catalogue.mapFiles[0]->supportsTournament, 1);
 }
 
 TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {
     TempFolder folder;
     Catalogue catalogue;
     catalogue.addBotName("Brute");
-    WriteCatalogueFiles(folder.path(), catalogue);
+    writeCatalogueFiles(folder.path(), catalogue);
     const auto inode = [&](const char* name) {
         FileIdentity identity;
         fileIdentity(folder.file(name), identity);
@@ -95,7 +95,7 @@ TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {
     const auto bots = inode("bots.txt");
     const auto maps = inode("maps.txt");
     addMap(catalogue, "new.bsp");
-    WriteCatalogueFiles(folder.path(), catalogue);
+    writeCatalogueFiles(folder.path(), catalogue);
     EXPECT_EQ(inode("bots.txt"), bots);
     EXPECT_NE(inode("maps.txt"), maps); // replaced by a new file
     EXPECT_EQ(folder.read("maps.txt").substr(0, 9), "new.bsp\r\n");
@@ -103,5 +103,5 @@ TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {
 
 TEST(CatalogueFilesTest, UnwritableFolderFails) {
     TempFolder folder;
-    EXPECT_THROW(WriteCatalogueFiles(folder.path() + "missing/", Catalogue{}), FileCreateError);
+    EXPECT_THROW(writeCatalogueFiles(folder.path() + "missing/", Catalogue{}), FileCreateError);
 }

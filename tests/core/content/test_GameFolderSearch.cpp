@@ -24,11 +24,11 @@ struct GameFolderSearchTest : ::testing::Test {
         temp.makeFolder(std::filesystem::path("game/" + path).parent_path().string());
         writeZip(game + path, entries, true);
     }
-    void search() { RebuildCatalogue(game, app, catalogue, observer); }
+    void search() { rebuildCatalogue(game, app, catalogue, observer); }
     std::vector<std::string> maps() const {
         std::vector<std::string> names;
-        for (const auto& map : catalogue.MapFileList)
-            names.push_back(map->FileName);
+        for (const auto& map : catalogue.mapFiles)
+            names.push_back(map->fileName);
         return names;
     }
 };
@@ -60,10 +60,10 @@ TEST_F(GameFolderSearchTest, SecondSearchOpensOnlyArchivesWithoutCataloguedMaps)
     observer.steps = 0;
     search();
     EXPECT_EQ(observer.steps, 1 + 3); // the map archive stays closed
-    EXPECT_EQ(catalogue.MapFileList.size(), 2u);
-    EXPECT_EQ(catalogue.BotNames, std::vector<std::string>{"Brute"});
-    ASSERT_EQ(catalogue.ModelList.size(), 1u);
-    EXPECT_EQ(catalogue.ModelList[0]->SkinCount, 1);
+    EXPECT_EQ(catalogue.mapFiles.size(), 2u);
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Brute"});
+    ASSERT_EQ(catalogue.playerModels.size(), 1u);
+    EXPECT_EQ(catalogue.playerModels[0]->skinCount, 1);
 }
 
 TEST_F(GameFolderSearchTest, PurgeDropsTitleOnlyMapsAndSkinlessModels) {
@@ -75,25 +75,25 @@ TEST_F(GameFolderSearchTest, PurgeDropsTitleOnlyMapsAndSkinlessModels) {
     catalogue.addBotName("Keeper"); // found by an earlier search: never removed
     search();
     EXPECT_EQ(maps(), std::vector<std::string>{"real.bsp"});
-    ASSERT_EQ(catalogue.ModelList.size(), 1u);
-    EXPECT_EQ(catalogue.ModelList[0]->Name, "dressed");
+    ASSERT_EQ(catalogue.playerModels.size(), 1u);
+    EXPECT_EQ(catalogue.playerModels[0]->name, "dressed");
 
     Catalogue reread;
     readMapsFile(app + "maps.txt", reread);
     readBotsFile(app + "bots.txt", reread);
     readModelsFile(app + "models.txt", reread);
-    ASSERT_EQ(reread.MapFileList.size(), 1u);
-    EXPECT_EQ(reread.MapFileList[0]->ArchivePath, game + "baseq3/a.pk3");
-    EXPECT_EQ(reread.BotNames, std::vector<std::string>{"Keeper"});
-    ASSERT_EQ(reread.ModelList.size(), 1u);
-    EXPECT_EQ(reread.ModelList[0]->Skins[0], "default");
+    ASSERT_EQ(reread.mapFiles.size(), 1u);
+    EXPECT_EQ(reread.mapFiles[0]->archivePath, game + "baseq3/a.pk3");
+    EXPECT_EQ(reread.botNames, std::vector<std::string>{"Keeper"});
+    ASSERT_EQ(reread.playerModels.size(), 1u);
+    EXPECT_EQ(reread.playerModels[0]->skins[0], "default");
 }
 
 TEST_F(GameFolderSearchTest, MissingGameFolderStillWritesTheCatalogue) {
-    RebuildCatalogue(temp.path() + "nowhere/", app, catalogue, observer);
+    rebuildCatalogue(temp.path() + "nowhere/", app, catalogue, observer);
     EXPECT_TRUE(std::filesystem::exists(app + "maps.txt"));
     EXPECT_EQ(temp.read("app/models.txt"), "");
-    RebuildCatalogue("", app, catalogue, observer); // no game folder set: nothing is walked
+    rebuildCatalogue("", app, catalogue, observer); // no game folder set: nothing is walked
     EXPECT_EQ(observer.steps + observer.messages.size(), 0u);
 }
 
@@ -109,11 +109,11 @@ TEST_F(GameFolderSearchTest, LinkCyclesAreWalkedOnceAndBrokenArchivesDoNotStopTh
 
 TEST(IsNewArchiveTest, ComparesPathsExactly) {
     Catalogue catalogue;
-    EXPECT_TRUE(IsNewArchive(catalogue, "/g/a.pk3"));
-    catalogue.MapFileList.push_back(std::make_unique<AMapFile>());
-    catalogue.MapFileList[0]->ArchivePath = "/g/a.pk3";
-    EXPECT_FALSE(IsNewArchive(catalogue, "/g/a.pk3"));
-    EXPECT_TRUE(IsNewArchive(catalogue, "/g/A.pk3"));
+    EXPECT_TRUE(isNewArchive(catalogue, "/g/a.pk3"));
+    catalogue.mapFiles.push_back(std::make_unique<MapFile>());
+    catalogue.mapFiles[0]->archivePath = "/g/a.pk3";
+    EXPECT_FALSE(isNewArchive(catalogue, "/g/a.pk3"));
+    EXPECT_TRUE(isNewArchive(catalogue, "/g/A.pk3"));
 }
 
 TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
@@ -129,8 +129,8 @@ TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
     EXPECT_THROW(readMapsFile(app + "maps.txt", catalogue), ConvertError);
     ASSERT_EQ(maps().size(), 1u);
 
-    EXPECT_TRUE(RebuildCatalogue(game, app, catalogue, observer));
+    EXPECT_TRUE(rebuildCatalogue(game, app, catalogue, observer));
     EXPECT_EQ(maps(), (std::vector<std::string>{"q3dm1.bsp", "q3dm2.bsp"}));
     EXPECT_EQ(temp.read("app/maps.txt"), whole);
-    EXPECT_FALSE(RebuildCatalogue(game, app, catalogue, observer)) << "said once";
+    EXPECT_FALSE(rebuildCatalogue(game, app, catalogue, observer)) << "said once";
 }

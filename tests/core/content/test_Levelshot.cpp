@@ -19,7 +19,7 @@ bool near(int a, int b) {
 } // namespace
 
 TEST(JpegDecoderTest, DecodesColourAndGreyPictures) {
-    const QImage colour = DecodeJpeg(encodeJpeg(32, 16, false));
+    const QImage colour = decodeJpeg(encodeJpeg(32, 16, false));
     ASSERT_FALSE(colour.isNull());
     EXPECT_EQ(colour.size(), QSize(32, 16));
     EXPECT_EQ(colour.format(), QImage::Format_RGB32);
@@ -27,27 +27,27 @@ TEST(JpegDecoderTest, DecodesColourAndGreyPictures) {
     EXPECT_TRUE(near(qRed(left), 255) && near(qBlue(left), 0)) << std::hex << left;
     EXPECT_TRUE(near(qRed(right), 0) && near(qBlue(right), 255)) << std::hex << right;
 
-    const QImage grey = DecodeJpeg(encodeJpeg(16, 16, true));
+    const QImage grey = decodeJpeg(encodeJpeg(16, 16, true));
     ASSERT_FALSE(grey.isNull());
     EXPECT_TRUE(near(qGreen(grey.pixel(1, 1)), 40) && near(qGreen(grey.pixel(14, 1)), 200));
 }
 
 TEST(JpegDecoderTest, DamagedOrHugePicturesGiveANullImage) {
     const std::string good = encodeJpeg(64, 64, false);
-    EXPECT_TRUE(DecodeJpeg("").isNull());
-    EXPECT_TRUE(DecodeJpeg("not a jpeg at all").isNull());
-    EXPECT_TRUE(DecodeJpeg(good.substr(0, 100)).isNull());
+    EXPECT_TRUE(decodeJpeg("").isNull());
+    EXPECT_TRUE(decodeJpeg("not a jpeg at all").isNull());
+    EXPECT_TRUE(decodeJpeg(good.substr(0, 100)).isNull());
 
     std::string huge = good;
     const std::size_t frame = huge.find("\xFF\xC0");
     ASSERT_NE(frame, std::string::npos);
     huge.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF"); // 65535 by 65535
-    EXPECT_TRUE(DecodeJpeg(huge).isNull());
+    EXPECT_TRUE(decodeJpeg(huge).isNull());
 
     std::string scrambled = good;
     for (std::size_t i = scrambled.size() / 2; i < scrambled.size() - 2; i += 3)
         scrambled[i] = static_cast<char>(i * 31);
-    DecodeJpeg(scrambled); // may give a damaged picture or none, but returns
+    decodeJpeg(scrambled); // may give a damaged picture or none, but returns
 }
 
 TEST(LevelshotTest, FindsJpegBeforeTgaIgnoringCase) {
@@ -57,17 +57,17 @@ TEST(LevelshotTest, FindsJpegBeforeTgaIgnoringCase) {
                                        {"levelshots/gorge1.tga", "tga"},
                                        {"levelshots/q3dm1.tga", "tga bytes"}});
     MessageLog log;
-    const auto gorge = ReadLevelshot(folder.file("maps.pk3"), "gorge1", log.handler());
+    const auto gorge = readLevelshot(folder.file("maps.pk3"), "gorge1", log.handler());
     ASSERT_TRUE(gorge);
     EXPECT_EQ(gorge->format, Levelshot::Jpeg);
     EXPECT_EQ(gorge->bytes, jpeg);
 
-    const auto dm1 = ReadLevelshot(folder.file("maps.pk3"), "q3dm1", log.handler());
+    const auto dm1 = readLevelshot(folder.file("maps.pk3"), "q3dm1", log.handler());
     ASSERT_TRUE(dm1);
     EXPECT_EQ(dm1->format, Levelshot::Tga);
     EXPECT_EQ(dm1->bytes, "tga bytes");
 
-    EXPECT_FALSE(ReadLevelshot(folder.file("maps.pk3"), "none", log.handler()));
-    EXPECT_FALSE(ReadLevelshot(folder.file("gone.pk3"), "gorge1", log.handler()));
+    EXPECT_FALSE(readLevelshot(folder.file("maps.pk3"), "none", log.handler()));
+    EXPECT_FALSE(readLevelshot(folder.file("gone.pk3"), "gorge1", log.handler()));
     EXPECT_TRUE(log.messages.empty());
 }

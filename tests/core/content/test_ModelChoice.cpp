@@ -7,11 +7,11 @@ using namespace velkarn;
 namespace {
 
 void addModel(Catalogue& catalogue, const std::string& name, std::vector<std::string> skins) {
-    catalogue.ModelList.push_back(std::make_unique<AModel>());
-    AModel& model = *catalogue.ModelList.back();
-    model.Name = name;
+    catalogue.playerModels.push_back(std::make_unique<PlayerModel>());
+    PlayerModel& model = *catalogue.playerModels.back();
+    model.name = name;
     for (const auto& skin : skins)
-        model.Skins[model.SkinCount++] = skin;
+        model.skins[model.skinCount++] = skin;
 }
 
 } // namespace

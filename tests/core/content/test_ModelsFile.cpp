@@ -10,8 +10,8 @@ using velkarn::test::TempFolder;
 
 namespace {
 
-std::vector<std::string> skinsOf(const AModel& model) {
-    return {model.Skins.begin(), model.Skins.begin() + model.SkinCount};
+std::vector<std::string> skinsOf(const PlayerModel& model) {
+    return {model.skins.begin(), model.skins.begin() + model.skinCount};
 }
 
 Catalogue modelsFrom(const std::string& text) {
@@ -26,20 +26,20 @@ Catalogue modelsFrom(const std::string& text) {
 
 TEST(ModelsFile, BlocksOfNameSkinsAndEnd) {
     const Catalogue c = modelsFrom("sarge\r\n default\r\n\tred \r\nEND\r\nKeel\n blue\nEND\n");
-    ASSERT_EQ(c.ModelList.size(), 2u);
-    EXPECT_EQ(c.ModelList[0]->Name, "sarge");
-    EXPECT_EQ(skinsOf(*c.ModelList[0]), (std::vector<std::string>{"default", "red"}));
-    EXPECT_EQ(c.ModelList[1]->Name, "Keel");
-    EXPECT_EQ(skinsOf(*c.ModelList[1]), std::vector<std::string>{"blue"});
-    EXPECT_TRUE(modelsFrom("").ModelList.empty());
+    ASSERT_EQ(c.playerModels.size(), 2u);
+    EXPECT_EQ(c.playerModels[0]->name, "sarge");
+    EXPECT_EQ(skinsOf(*c.playerModels[0]), (std::vector<std::string>{"default", "red"}));
+    EXPECT_EQ(c.playerModels[1]->name, "Keel");
+    EXPECT_EQ(skinsOf(*c.playerModels[1]), std::vector<std::string>{"blue"});
+    EXPECT_TRUE(modelsFrom("").playerModels.empty());
 }
 
 TEST(ModelsFile, LineAfterTheNameIsAlwaysASkin) {
     // "END" is only a terminator from the second line after the name on; " END" never is.
     const Catalogue c = modelsFrom("odd\r\nEND\r\n END\r\nEND\r\nnext\r\n x\r\nEND\r\n");
-    ASSERT_EQ(c.ModelList.size(), 2u);
-    EXPECT_EQ(skinsOf(*c.ModelList[0]), (std::vector<std::string>{"END", "END"}));
-    EXPECT_EQ(c.ModelList[1]->Name, "next");
+    ASSERT_EQ(c.playerModels.size(), 2u);
+    EXPECT_EQ(skinsOf(*c.playerModels[0]), (std::vector<std::string>{"END", "END"}));
+    EXPECT_EQ(c.playerModels[1]->name, "next");
 }
 
 TEST(ModelsFile, UnclosedAndOverfullBlocksReadWhatFits) {
@@ -48,31 +48,31 @@ TEST(ModelsFile, UnclosedAndOverfullBlocksReadWhatFits) {
         text += " skin" + std::to_string(s) + "\r\n";
     text += "END\r\nafter\r\n one\r\nEND\r\nunclosed\r\n a\r\n b\r\n";
     const Catalogue c = modelsFrom(text);
-    ASSERT_EQ(c.ModelList.size(), 3u);
-    EXPECT_EQ(c.ModelList[0]->SkinCount, MaxModelSkins);
-    EXPECT_EQ(c.ModelList[0]->Skins[15], "skin16");
-    EXPECT_EQ(c.ModelList[1]->Name, "after"); // the skins past the sixteenth were passed over
-    EXPECT_EQ(skinsOf(*c.ModelList[2]), (std::vector<std::string>{"a", "b"}));
+    ASSERT_EQ(c.playerModels.size(), 3u);
+    EXPECT_EQ(c.playerModels[0]->skinCount, MaxModelSkins);
+    EXPECT_EQ(c.playerModels[0]->skins[15], "skin16");
+    EXPECT_EQ(c.playerModels[1]->name, "after"); // the skins past the sixteenth were passed over
+    EXPECT_EQ(skinsOf(*c.playerModels[2]), (std::vector<std::string>{"a", "b"}));
 
     const Catalogue lastLine = modelsFrom("sarge\r\n x\r\nEND\r\nlonely\r\n");
-    ASSERT_EQ(lastLine.ModelList.size(), 2u);
-    EXPECT_EQ(lastLine.ModelList[1]->SkinCount, 0);
+    ASSERT_EQ(lastLine.playerModels.size(), 2u);
+    EXPECT_EQ(lastLine.playerModels[1]->skinCount, 0);
 }
 
 TEST(PlayerModels, LoadOnlyWhenPresent) {
     TempFolder dir;
     Catalogue catalogue;
-    EXPECT_FALSE(LoadModelsFile(dir.file("models.txt"), catalogue));
-    EXPECT_TRUE(catalogue.ModelList.empty());
+    EXPECT_FALSE(loadModelsFile(dir.file("models.txt"), catalogue));
+    EXPECT_TRUE(catalogue.playerModels.empty());
     dir.write("models.txt", "sarge\r\n default\r\nEND\r\n");
-    EXPECT_TRUE(LoadModelsFile(dir.file("models.txt"), catalogue));
-    EXPECT_EQ(catalogue.ModelList.size(), 1u);
+    EXPECT_TRUE(loadModelsFile(dir.file("models.txt"), catalogue));
+    EXPECT_EQ(catalogue.playerModels.size(), 1u);
 }
 
 TEST(PlayerModels, SkinsOfTheModelWithTheExactName) {
     const Catalogue c = modelsFrom("Sarge\r\n big\r\nEND\r\nsarge\r\n small\r\n tiny\r\nEND\r\n");
-    EXPECT_FALSE(SkinsForModel(c, "").has_value());
-    EXPECT_EQ(SkinsForModel(c, "Sarge"), std::vector<std::string>{"big"});
-    EXPECT_EQ(SkinsForModel(c, "sarge"), (std::vector<std::string>{"small", "tiny"}));
-    EXPECT_EQ(SkinsForModel(c, "SARGE"), std::vector<std::string>{});
+    EXPECT_FALSE(skinsForModel(c, "").has_value());
+    EXPECT_EQ(skinsForModel(c, "Sarge"), std::vector<std::string>{"big"});
+    EXPECT_EQ(skinsForModel(c, "sarge"), (std::vector<std::string>{"small", "tiny"}));
+    EXPECT_EQ(skinsForModel(c, "SARGE"), std::vector<std::string>{});
 }

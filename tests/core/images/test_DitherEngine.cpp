@@ -9,10 +9,10 @@ namespace {
 
 // Answers one fixed colour and records the colours it was asked for, so the diffused values
 // can be checked exactly.
-class FixedLookup : public TColorLookup {
+class FixedLookup : public ColorLookup {
 public:
     explicit FixedLookup(std::uint8_t value) : value_(value) {}
-    TColorMatch Lookup(std::uint8_t red, std::uint8_t, std::uint8_t) override {
+    ColorMatch findEntry(std::uint8_t red, std::uint8_t, std::uint8_t) override {
         asked.push_back(red);
         return {0, value_, value_, value_};
     }
@@ -22,14 +22,14 @@ private:
     std::uint8_t value_;
 };
 
-std::vector<int> ditherRows(TDitherEngine& engine, const std::vector<std::vector<int>>& rows) {
+std::vector<int> ditherRows(DitherEngine& engine, const std::vector<std::vector<int>>& rows) {
     std::vector<int> columns;
     for (const auto& row : rows) {
         for (int value : row) {
-            columns.push_back(engine.Column());
-            engine.Dither(std::uint8_t(value), std::uint8_t(value), std::uint8_t(value));
+            columns.push_back(engine.column());
+            engine.dither(std::uint8_t(value), std::uint8_t(value), std::uint8_t(value));
         }
-        engine.NextLine();
+        engine.nextLine();
     }
     return columns;
 }
@@ -38,7 +38,7 @@ std::vector<int> ditherRows(TDitherEngine& engine, const std::vector<std::vector
 
 TEST(DitherEngine, WalksRowsInAlternatingDirections) {
     FixedLookup lookup(0);
-    TDitherEngine engine(3, lookup);
+    DitherEngine engine(3, lookup);
     EXPECT_EQ(ditherRows(engine, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}}),
               (std::vector<int>{0, 1, 2, 2, 1, 0, 0, 1, 2}));
     EXPECT_EQ(lookup.asked, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9})) << "no diffusion";
@@ -47,26 +47,26 @@ TEST(DitherEngine, WalksRowsInAlternatingDirections) {
 TEST(FloydSteinbergEngine, DiffusesRoundedErrors) {
     // Error 2 gives 14/16 to the next pixel: adding 8 before dividing makes that 1.
     FixedLookup black(0);
-    TFloydSteinbergEngine rounding(2, black);
+    FloydSteinbergEngine rounding(2, black);
     ditherRows(rounding, {{2, 2}});
     EXPECT_EQ(black.asked, (std::vector<int>{2, 3}));
 
     // Negative errors are divided towards zero: 200 - 23 (not 24) after an error of -55.
     FixedLookup white(255);
-    TFloydSteinbergEngine truncating(2, white);
+    FloydSteinbergEngine truncating(2, white);
     ditherRows(truncating, {{200, 200}});
     EXPECT_EQ(white.asked, (std::vector<int>{200, 177}));
 
     // Values are clamped to 0..255 before the lookup.
     FixedLookup clamped(0);
-    TFloydSteinbergEngine clamping(2, clamped);
+    FloydSteinbergEngine clamping(2, clamped);
     ditherRows(clamping, {{250, 250}});
     EXPECT_EQ(clamped.asked, (std::vector<int>{250, 255}));
 }
 
 TEST(FloydSteinbergEngine, SpreadsErrorsToTheRowBelowInBothDirections) {
     FixedLookup black(0);
-    TFloydSteinbergEngine engine(2, black);
+    FloydSteinbergEngine engine(2, black);
     const std::vector<int> columns = ditherRows(engine, {{10, 10}, {10, 10}, {10, 10}});
     EXPECT_EQ(columns, (std::vector<int>{0, 1, 1, 0, 0, 1}));
     // Row 1 leaves errors 10 and 14. Row 2 runs right to left: column 1 gets 1/16 of 10 and

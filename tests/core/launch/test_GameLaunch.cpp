@@ -29,23 +29,23 @@ std::string inOutMessage(auto write) {
 TEST(GameParameters, PerPathAndMod) {
     const ModChoice none;
     const ModChoice mod{2, "+set fs_game cpma"};
-    EXPECT_EQ(GameParameters(LaunchPath::LocalPlay, "", none), "+exec velkarn ");
-    EXPECT_EQ(GameParameters(LaunchPath::Server, "+set dedicated 1", none),
+    EXPECT_EQ(gameParameters(LaunchPath::LocalPlay, "", none), "+exec velkarn ");
+    EXPECT_EQ(gameParameters(LaunchPath::Server, "+set dedicated 1", none),
               "+exec velkarn +set dedicated 1");
-    EXPECT_EQ(GameParameters(LaunchPath::Join, "+set dedicated 1", none), "+exec velkarn");
+    EXPECT_EQ(gameParameters(LaunchPath::Join, "+set dedicated 1", none), "+exec velkarn");
     for (auto path : {LaunchPath::LocalPlay, LaunchPath::Join, LaunchPath::Server})
-        EXPECT_EQ(GameParameters(path, "+extra", mod), "+set fs_game cpma +exec velkarn");
-    EXPECT_EQ(GameParameters(LaunchPath::LocalPlay, "x", ModChoice{-1, "ignored"}),
+        EXPECT_EQ(gameParameters(path, "+extra", mod), "+set fs_game cpma +exec velkarn");
+    EXPECT_EQ(gameParameters(LaunchPath::LocalPlay, "x", ModChoice{-1, "ignored"}),
               "+exec velkarn x");
 }
 
 TEST(WriteGameScript, WorkedExampleByteForByte) {
     GameFolder game;
-    EXPECT_EQ(ScriptPath(game.dir.path()), game.dir.path() + "baseq3/velkarn.cfg");
-    const auto rotation =
-        listOf<AMap>({rotationEntry("gorge1", Deathmatch, 20, 10, {bot{"Vexor", 3, ""}}),
-                      rotationEntry("vault", TeamDeathmatch, 30, 15, {bot{"Krag", 4, "Red"}})});
-    WriteLocalScript(game.dir.path(), PlayerSettings{"^1Ace", "brute", "default", 1, 0}, rotation);
+    EXPECT_EQ(scriptPath(game.dir.path()), game.dir.path() + "baseq3/velkarn.cfg");
+    const auto rotation = listOf<RotationEntry>(
+        {rotationEntry("gorge1", Deathmatch, 20, 10, {RosterBot{"Vexor", 3, ""}}),
+         rotationEntry("vault", TeamDeathmatch, 30, 15, {RosterBot{"Krag", 4, "Red"}})});
+    writeLocalScript(game.dir.path(), PlayerSettings{"^1Ace", "brute", "default", 1, 0}, rotation);
     EXPECT_EQ(game.script(),
               "name ^1Ace\r\n"
               "seta model brute/default\r\n"
@@ -61,36 +61,36 @@ TEST(WriteGameScript, WorkedExampleByteForByte) {
 
 TEST(WriteGameScript, SecondWriteReplacesTheFirstEntirely) {
     GameFolder game;
-    WriteGameScript(game.dir.path(), Lines(50, "a long line from an earlier launch"));
-    WriteJoinScript(game.dir.path(), PlayerSettings{}, AServer{"s", "host", ""});
+    writeGameScript(game.dir.path(), Lines(50, "a long line from an earlier launch"));
+    writeJoinScript(game.dir.path(), PlayerSettings{}, SavedServer{"s", "host", ""});
     EXPECT_EQ(game.script(), "name \r\nseta model /\r\npassword \r\nconnect host\r\n");
 }
 
 TEST(WriteGameScript, FailuresRaiseTheRunTimeErrors) {
     TempFolder noBaseq3;
-    EXPECT_EQ(inOutMessage([&] { WriteGameScript(noBaseq3.path(), {"x"}); }), "Invalid filename");
+    EXPECT_EQ(inOutMessage([&] { writeGameScript(noBaseq3.path(), {"x"}); }), "Invalid filename");
     EXPECT_FALSE(folderExists(noBaseq3.file("baseq3"))); // not created either
-    EXPECT_EQ(inOutMessage([&] { WriteGameScript(noBaseq3.file("missing/"), {"x"}); }),
+    EXPECT_EQ(inOutMessage([&] { writeGameScript(noBaseq3.file("missing/"), {"x"}); }),
               "Invalid filename");
 
     GameFolder game;
     game.dir.makeFolder("baseq3/velkarn.cfg"); // in the way of the script
-    EXPECT_EQ(inOutMessage([&] { WriteServerScript(game.dir.path(), ServerOptions{}, {}); }),
+    EXPECT_EQ(inOutMessage([&] { writeServerScript(game.dir.path(), ServerOptions{}, {}); }),
               "File access denied");
 }
 
 TEST(WriteGameScript, UnsafeValueLeavesTheOldScript) {
     GameFolder game;
-    WriteGameScript(game.dir.path(), {"old"});
+    writeGameScript(game.dir.path(), {"old"});
     ServerOptions options;
     options.motd = "hi;rcon quit";
-    EXPECT_THROW(WriteServerScript(game.dir.path(), options, {}), UserMessage);
+    EXPECT_THROW(writeServerScript(game.dir.path(), options, {}), UserMessage);
     EXPECT_EQ(game.script(), "old\r\n");
 }
 
 TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
     GameFolder game(true);
-    ASSERT_TRUE(StartGame(game.dir.path(), "+set fs_game \"my mod\" +exec velkarn "));
+    ASSERT_TRUE(startGame(game.dir.path(), "+set fs_game \"my mod\" +exec velkarn "));
     const Lines run = game.run();
     ASSERT_EQ(run.size(), 6u);
     EXPECT_EQ(fs::canonical(run[0]), fs::canonical(game.dir.path()));
@@ -100,13 +100,13 @@ TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
 
 TEST(StartGame, NoExecutableReportsFalse) {
     GameFolder game;
-    EXPECT_FALSE(StartGame(game.dir.path(), "+exec velkarn"));
+    EXPECT_FALSE(startGame(game.dir.path(), "+exec velkarn"));
 }
 
 TEST(Launch, PlayWritesThenStarts) {
     GameFolder game(true);
-    const auto rotation = listOf<AMap>({rotationEntry("q3dm17", Deathmatch, 20, 10)});
-    EXPECT_TRUE(PlayLocal({game.dir.path(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
+    const auto rotation = listOf<RotationEntry>({rotationEntry("q3dm17", Deathmatch, 20, 10)});
+    EXPECT_TRUE(playLocal({game.dir.path(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
     EXPECT_NE(game.script().find("map q3dm17\r\n"), std::string::npos);
     const Lines run = game.run();
     ASSERT_FALSE(run.empty());
@@ -117,13 +117,13 @@ TEST(Launch, PlayWritesThenStarts) {
 TEST(Launch, ScriptFailureStartsNothing) {
     GameFolder game(true);
     fs::remove(game.dir.file("baseq3"));
-    EXPECT_THROW(JoinServer({game.dir.path(), "", {}}, PlayerSettings{}, AServer{"s", "h", ""}),
+    EXPECT_THROW(joinServer({game.dir.path(), "", {}}, PlayerSettings{}, SavedServer{"s", "h", ""}),
                  InOutError);
     game.dir.makeFolder("baseq3");
     PlayerSettings unsafe;
     unsafe.name = "me\";kill";
-    EXPECT_THROW(PlayLocal({game.dir.path(), "", {}}, unsafe, {}), UserMessage);
-    EXPECT_FALSE(fileExists(ScriptPath(game.dir.path())));
+    EXPECT_THROW(playLocal({game.dir.path(), "", {}}, unsafe, {}), UserMessage);
+    EXPECT_FALSE(fileExists(scriptPath(game.dir.path())));
     // Both failed before the start, so the game never ran.
     EXPECT_FALSE(game.ran());
 }

@@ -13,14 +13,15 @@ PlayerSettings ace() {
     return {"^1Ace", "brute", "default", 1, 0};
 }
 
-const bot Vexor{"Vexor", 3, ""};
-const bot KragRed{"Krag", 4, "Red"};
+const RosterBot Vexor{"Vexor", 3, ""};
+const RosterBot KragRed{"Krag", 4, "Red"};
 
 } // namespace
 
 TEST(LocalScript, WorkedExampleTwoEntries) {
-    const auto rotation = listOf<AMap>({rotationEntry("gorge1", Deathmatch, 20, 10, {Vexor}),
-                                        rotationEntry("vault", TeamDeathmatch, 30, 15, {KragRed})});
+    const auto rotation =
+        listOf<RotationEntry>({rotationEntry("gorge1", Deathmatch, 20, 10, {Vexor}),
+                               rotationEntry("vault", TeamDeathmatch, 30, 15, {KragRed})});
     const Lines expected = {
         "name ^1Ace",
         "seta model brute/default",
@@ -33,14 +34,14 @@ TEST(LocalScript, WorkedExampleTwoEntries) {
         "vstr m0",
         "team Blue",
     };
-    EXPECT_EQ(LocalScriptLines(ace(), rotation), expected);
+    EXPECT_EQ(localScriptLines(ace(), rotation), expected);
 }
 
 TEST(LocalScript, OneEntryIsPlainCommandsWithBotsAfterTheMap) {
     // A stored team is not written outside team games.
-    const bot bones{"Bones", 5, "Blue"};
+    const RosterBot bones{"Bones", 5, "Blue"};
     const auto rotation =
-        listOf<AMap>({rotationEntry("q3tourney2", Tournament, 10, 0, {Vexor, bones})});
+        listOf<RotationEntry>({rotationEntry("q3tourney2", Tournament, 10, 0, {Vexor, bones})});
     PlayerSettings player{"", "", "", 0, 250};
     const Lines expected = {
         "name ",
@@ -54,12 +55,13 @@ TEST(LocalScript, OneEntryIsPlainCommandsWithBotsAfterTheMap) {
         "addbot Vexor 3",
         "addbot Bones 5",
     };
-    EXPECT_EQ(LocalScriptLines(player, rotation), expected);
+    EXPECT_EQ(localScriptLines(player, rotation), expected);
 }
 
 TEST(LocalScript, CaptureTheFlagSetsCaptureLimitAndTeams) {
-    const auto rotation = listOf<AMap>({rotationEntry("q3ctf1", CaptureTheFlag, 8, 20, {KragRed})});
-    const Lines lines = LocalScriptLines(ace(), rotation);
+    const auto rotation =
+        listOf<RotationEntry>({rotationEntry("q3ctf1", CaptureTheFlag, 8, 20, {KragRed})});
+    const Lines lines = localScriptLines(ace(), rotation);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[4], "set g_gametype 4");
     EXPECT_EQ(lines[5], "set capturelimit 8");
@@ -70,7 +72,7 @@ TEST(LocalScript, CaptureTheFlagSetsCaptureLimitAndTeams) {
 TEST(LocalScript, EmptyRotationStillStartsTheChain) {
     PlayerSettings player = ace();
     player.team = 2;
-    const Lines lines = LocalScriptLines(player, MapListType{});
+    const Lines lines = localScriptLines(player, Rotation{});
     const Lines expected = {"name ^1Ace",     "seta model brute/default",
                             "cl_timenudge 0", "sv_maxclients 16",
                             "vstr m0",        "team Red"};
@@ -78,11 +80,11 @@ TEST(LocalScript, EmptyRotationStillStartsTheChain) {
 }
 
 TEST(LocalScript, KickListsWrapAndSkipEntriesWithoutBots) {
-    const bot a{"Anarki", 1, ""}, b{"Bitterman", 2, ""}, c{"Crash", 3, ""};
-    const auto rotation = listOf<AMap>({rotationEntry("m0map", Deathmatch, 0, 20, {a, b}),
-                                        rotationEntry("m1map", Deathmatch, 0, 20),
-                                        rotationEntry("m2map", Deathmatch, 0, 20, {c})});
-    const Lines lines = LocalScriptLines(PlayerSettings{}, rotation);
+    const RosterBot a{"Anarki", 1, ""}, b{"Bitterman", 2, ""}, c{"Crash", 3, ""};
+    const auto rotation = listOf<RotationEntry>({rotationEntry("m0map", Deathmatch, 0, 20, {a, b}),
+                                                 rotationEntry("m1map", Deathmatch, 0, 20),
+                                                 rotationEntry("m2map", Deathmatch, 0, 20, {c})});
+    const Lines lines = localScriptLines(PlayerSettings{}, rotation);
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[4], "set m0 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m0map;"
                         "kick Crash;addbot Anarki 1;addbot Bitterman 2;set nextmap vstr m1\"");
@@ -94,22 +96,22 @@ TEST(LocalScript, KickListsWrapAndSkipEntriesWithoutBots) {
 }
 
 TEST(LocalScript, DamagedRosterCountReadsOnlyTheRoster) {
-    AMap entry = rotationEntry("x", Deathmatch, 0, 0);
-    entry.BotCount = 200;
-    for (auto& b : entry.Bots)
+    RotationEntry entry = rotationEntry("x", Deathmatch, 0, 0);
+    entry.botCount = 200;
+    for (auto& b : entry.bots)
         b = Vexor;
-    const Lines lines = LocalScriptLines(PlayerSettings{}, listOf<AMap>({entry}));
+    const Lines lines = localScriptLines(PlayerSettings{}, listOf<RotationEntry>({entry}));
     EXPECT_EQ(lines.size(), 8u + MaxRosterSlots);
 }
 
 TEST(JoinScript, PasswordLineAlwaysPrecedesConnect) {
     PlayerSettings player = ace();
     player.team = 0;
-    const Lines lines = JoinScriptLines(player, AServer{"Home", "10.0.0.5:27960", ""});
+    const Lines lines = joinScriptLines(player, SavedServer{"Home", "10.0.0.5:27960", ""});
     const Lines expected = {"name ^1Ace", "seta model brute/default", "password ",
                             "connect 10.0.0.5:27960"};
     EXPECT_EQ(lines, expected);
-    const Lines withTeam = JoinScriptLines(ace(), AServer{"Home", "host", "secret"});
+    const Lines withTeam = joinScriptLines(ace(), SavedServer{"Home", "host", "secret"});
     const Lines expectedWithTeam = {"name ^1Ace", "seta model brute/default", "team Blue",
                                     "password secret", "connect host"};
     EXPECT_EQ(withTeam, expectedWithTeam);
@@ -131,18 +133,20 @@ TEST(ServerScript, OptionsThenRotationWithoutBots) {
 
     Lines empty = header;
     empty.push_back("vstr m0");
-    EXPECT_EQ(ServerScriptLines(options, ServerMapListType{}), empty);
+    EXPECT_EQ(serverScriptLines(options, ServerRotation{}), empty);
 
     Lines one = header;
     for (const char* line :
          {"set g_gametype 4", "set capturelimit 8", "set timelimit 20", "map q3ctf1"})
         one.push_back(line);
-    EXPECT_EQ(ServerScriptLines(options, listOf<AServerMap>({serverEntry("q3ctf1", 4, 8, 20)})),
-              one);
+    EXPECT_EQ(
+        serverScriptLines(options, listOf<ServerRotationEntry>({serverEntry("q3ctf1", 4, 8, 20)})),
+        one);
 
     options = ServerOptions{16, "", "", "pw", true, 25000, 0, false, true};
-    const Lines many = ServerScriptLines(
-        options, listOf<AServerMap>({serverEntry("a", 1, 5, 10), serverEntry("b", 2, 0, 0)}));
+    const Lines many = serverScriptLines(
+        options,
+        listOf<ServerRotationEntry>({serverEntry("a", 1, 5, 10), serverEntry("b", 2, 0, 0)}));
     const Lines expected = {
         "sv_maxclients 16",
         "sv_hostname ",
@@ -173,62 +177,64 @@ TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheField) {
     };
     const std::string tail =
         " must not contain a semicolon, a double quote or a control character!";
-    const auto two = [](AMap first) {
-        return listOf<AMap>({first, rotationEntry("b", Deathmatch, 0, 0)});
+    const auto two = [](RotationEntry first) {
+        return listOf<RotationEntry>({first, rotationEntry("b", Deathmatch, 0, 0)});
     };
 
     PlayerSettings player = ace();
     player.name = "^1x\x7f";
-    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player name" + tail);
+    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player name" + tail);
     player.name = "^1A^7ce d\xc3\xa9j\xc3\xa0"; // colour codes and UTF-8 are fine
-    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "accepted");
+    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "accepted");
     player.name = "x;quit";
-    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player name" + tail);
+    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player name" + tail);
     player = ace();
     player.model = "brute\"";
-    EXPECT_EQ(message([&] { JoinScriptLines(player, AServer{}); }), "The player model" + tail);
+    EXPECT_EQ(message([&] { joinScriptLines(player, SavedServer{}); }), "The player model" + tail);
     player = ace();
     player.skin = "red\nquit";
-    EXPECT_EQ(message([&] { LocalScriptLines(player, {}); }), "The player skin" + tail);
+    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player skin" + tail);
 
-    EXPECT_EQ(message([&] { LocalScriptLines(ace(), two(rotationEntry("a;quit", 1, 0, 0))); }),
+    EXPECT_EQ(message([&] { localScriptLines(ace(), two(rotationEntry("a;quit", 1, 0, 0))); }),
               "The map name" + tail);
     EXPECT_EQ(message([&] {
-                  LocalScriptLines(
-                      ace(), listOf<AMap>({rotationEntry("a", 1, 0, 0, {bot{"V;x", 1, ""}})}));
+                  localScriptLines(ace(), listOf<RotationEntry>({rotationEntry(
+                                              "a", 1, 0, 0, {RosterBot{"V;x", 1, ""}})}));
               }),
               "The bot name" + tail);
-    EXPECT_EQ(message([&] {
-                  LocalScriptLines(ace(), two(rotationEntry("a", 3, 0, 0, {bot{"V", 1, "R\"d"}})));
-              }),
-              "The bot team" + tail);
+    EXPECT_EQ(
+        message([&] {
+            localScriptLines(ace(), two(rotationEntry("a", 3, 0, 0, {RosterBot{"V", 1, "R\"d"}})));
+        }),
+        "The bot team" + tail);
     // Not written, so not refused: a team outside team games.
-    EXPECT_EQ(message([&] {
-                  LocalScriptLines(ace(), two(rotationEntry("a", 1, 0, 0, {bot{"V", 1, "R\"d"}})));
-              }),
-              "accepted");
+    EXPECT_EQ(
+        message([&] {
+            localScriptLines(ace(), two(rotationEntry("a", 1, 0, 0, {RosterBot{"V", 1, "R\"d"}})));
+        }),
+        "accepted");
 
     EXPECT_EQ(message([&] {
-                  JoinScriptLines(ace(), AServer{"n", "h;quit", ""});
+                  joinScriptLines(ace(), SavedServer{"n", "h;quit", ""});
               }),
               "The server address" + tail);
     EXPECT_EQ(message([&] {
-                  JoinScriptLines(ace(), AServer{"n;ok", "h", "p\x01"});
+                  joinScriptLines(ace(), SavedServer{"n;ok", "h", "p\x01"});
               }),
               "The server password" + tail);
 
     ServerOptions options;
     options.hostName = "a;b";
-    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The host name" + tail);
+    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The host name" + tail);
     options = ServerOptions{};
     options.motd = "hi\r\nquit";
-    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The message" + tail);
+    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The message" + tail);
     options = ServerOptions{};
     options.password = "\"";
-    EXPECT_EQ(message([&] { ServerScriptLines(options, {}); }), "The server password" + tail);
+    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The server password" + tail);
     EXPECT_EQ(message([&] {
-                  ServerScriptLines(ServerOptions{},
-                                    listOf<AServerMap>({serverEntry("m\"", 1, 0, 0)}));
+                  serverScriptLines(ServerOptions{},
+                                    listOf<ServerRotationEntry>({serverEntry("m\"", 1, 0, 0)}));
               }),
               "The map name" + tail);
 }

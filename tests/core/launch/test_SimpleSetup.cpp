@@ -17,14 +17,14 @@ struct Arena {
 Catalogue catalogueOf(const std::vector<Arena>& arenas) {
     Catalogue catalogue;
     for (const Arena& a : arenas) {
-        auto map = std::make_unique<AMapFile>();
-        map->FileName = a.file;
-        map->ArenaBotCount = a.bots;
-        map->SupportsFFA = a.ffa;
-        map->SupportsTourney = a.tourney;
-        map->SupportsTeam = a.team;
-        map->SupportsCTF = a.ctf;
-        catalogue.MapFileList.push_back(std::move(map));
+        auto map = std::make_unique<MapFile>();
+        map->fileName = a.file;
+        map->arenaBotCount = a.bots;
+        map->supportsDeathmatch = a.ffa;
+        map->supportsTournament = a.tourney;
+        map->supportsTeamDeathmatch = a.team;
+        map->supportsCaptureTheFlag = a.ctf;
+        catalogue.mapFiles.push_back(std::move(map));
     }
     for (const char* name : {"Anarki", "Bones", "Crash", "Doom"})
         catalogue.addBotName(name);
@@ -34,7 +34,7 @@ Catalogue catalogueOf(const std::vector<Arena>& arenas) {
 std::string buildMessage(const Catalogue& catalogue, int gameType) {
     Random random(1);
     try {
-        BuildSimpleRotation(catalogue, SimpleChoices{3, gameType, 30, 10}, 0, TeamChoice::Random,
+        buildSimpleRotation(catalogue, SimpleChoices{3, gameType, 30, 10}, 0, TeamChoice::Random,
                             random);
     } catch (const UserMessage& e) {
         return e.what();
@@ -45,10 +45,10 @@ std::string buildMessage(const Catalogue& catalogue, int gameType) {
 } // namespace
 
 TEST(SimpleSetup, LimitCaption) {
-    EXPECT_EQ(SimpleLimitCaption(0), "frag/capture limit");
-    EXPECT_EQ(SimpleLimitCaption(4), "capture limit");
+    EXPECT_EQ(simpleLimitCaption(0), "frag/capture limit");
+    EXPECT_EQ(simpleLimitCaption(4), "capture limit");
     for (int item : {1, 2, 3})
-        EXPECT_EQ(SimpleLimitCaption(item), "frag limit");
+        EXPECT_EQ(simpleLimitCaption(item), "frag limit");
 }
 
 TEST(SimpleSetup, ImpossibleDrawsStopWithAMessage) {
@@ -66,16 +66,16 @@ TEST(SimpleSetup, OneDeathmatchEntryTakesTheChosenLimits) {
     Random random(5);
     const Catalogue catalogue = catalogueOf({{"q3dm1.bsp", 2}});
     const auto rotation =
-        BuildSimpleRotation(catalogue, SimpleChoices{1, 1, 25, 15}, 3, TeamChoice::Random, random);
+        buildSimpleRotation(catalogue, SimpleChoices{1, 1, 25, 15}, 3, TeamChoice::Random, random);
     ASSERT_EQ(rotation.size(), 1u);
-    const AMap& entry = *rotation[0];
-    EXPECT_EQ(entry.Name, "q3dm1");
-    EXPECT_EQ(entry.GameType, Deathmatch);
-    EXPECT_EQ(entry.FragLimit, 25);
-    EXPECT_EQ(entry.TimeLimit, 15);
-    ASSERT_EQ(entry.BotCount, 2); // the arena's bots
-    EXPECT_EQ(entry.Bots[0].Skill, 3);
-    EXPECT_EQ(entry.Bots[0].Team, "None");
+    const RotationEntry& entry = *rotation[0];
+    EXPECT_EQ(entry.name, "q3dm1");
+    EXPECT_EQ(entry.gameType, Deathmatch);
+    EXPECT_EQ(entry.fragLimit, 25);
+    EXPECT_EQ(entry.timeLimit, 15);
+    ASSERT_EQ(entry.botCount, 2); // the arena's bots
+    EXPECT_EQ(entry.bots[0].skill, 3);
+    EXPECT_EQ(entry.bots[0].team, "None");
 }
 
 TEST(SimpleSetup, DefaultOnCaptureTheFlagArenas) {
@@ -83,14 +83,14 @@ TEST(SimpleSetup, DefaultOnCaptureTheFlagArenas) {
     const Catalogue catalogue = catalogueOf({{"q3ctf1.bsp", 0, false, false, false, true},
                                              {"q3ctf2.bsp", 2, false, false, true, true}});
     const auto rotation =
-        BuildSimpleRotation(catalogue, SimpleChoices{4, 0, 30, 10}, 0, TeamChoice::Random, random);
+        buildSimpleRotation(catalogue, SimpleChoices{4, 0, 30, 10}, 0, TeamChoice::Random, random);
     ASSERT_EQ(rotation.size(), 4u);
     for (const auto& entry : rotation) {
-        EXPECT_EQ(entry->GameType, CaptureTheFlag);
-        EXPECT_EQ(entry->FragLimit, 8);
-        ASSERT_EQ(entry->BotCount, 5);
+        EXPECT_EQ(entry->gameType, CaptureTheFlag);
+        EXPECT_EQ(entry->fragLimit, 8);
+        ASSERT_EQ(entry->botCount, 5);
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(entry->Bots[static_cast<size_t>(i)].Team, i % 2 == 0 ? "Red" : "Blue");
+            EXPECT_EQ(entry->bots[static_cast<size_t>(i)].team, i % 2 == 0 ? "Red" : "Blue");
     }
 }
 
@@ -102,33 +102,33 @@ TEST(SimpleSetup, ChosenGameTypeDrawsOnlySuitableMapsThenRepeats) {
                                              {"duel2.bsp", 0, true, true},
                                              {"duel3.bsp", 1, false, true, false, true}});
     const auto rotation =
-        BuildSimpleRotation(catalogue, SimpleChoices{6, 2, 20, 10}, 0, TeamChoice::Blue, random);
+        buildSimpleRotation(catalogue, SimpleChoices{6, 2, 20, 10}, 0, TeamChoice::Blue, random);
     ASSERT_EQ(rotation.size(), 6u);
     std::set<std::string> firstThree;
     for (std::size_t i = 0; i < rotation.size(); ++i) {
-        const AMap& entry = *rotation[i];
-        EXPECT_TRUE(entry.Name.starts_with("duel")) << entry.Name;
-        EXPECT_EQ(entry.GameType, Tournament);
-        EXPECT_EQ(entry.FragLimit, 20);
-        EXPECT_EQ(entry.BotCount, entry.Name == "duel2" ? 4 : 1);
-        EXPECT_EQ(entry.Bots[0].Team, "None");
+        const RotationEntry& entry = *rotation[i];
+        EXPECT_TRUE(entry.name.starts_with("duel")) << entry.name;
+        EXPECT_EQ(entry.gameType, Tournament);
+        EXPECT_EQ(entry.fragLimit, 20);
+        EXPECT_EQ(entry.botCount, entry.name == "duel2" ? 4 : 1);
+        EXPECT_EQ(entry.bots[0].team, "None");
         if (i < 3)
-            firstThree.insert(entry.Name);
+            firstThree.insert(entry.name);
     }
     EXPECT_EQ(firstThree.size(), 3u); // unused maps first, repeats only after
 }
 
 TEST(SimpleSetup, MapsWhoseNameStartsAnEntryCountAsUsed) {
     const Catalogue catalogue = catalogueOf({{"pit1.bsp"}, {"pit10.bsp"}, {"other.bsp"}});
-    MapListType built;
-    built.push_back(std::make_unique<AMap>());
-    built.back()->Name = "pit10";
+    Rotation built;
+    built.push_back(std::make_unique<RotationEntry>());
+    built.back()->name = "pit10";
     Random random(2);
     for (int i = 0; i < 30; ++i)
-        EXPECT_EQ(DrawSimpleMap(catalogue.MapFileList, built, 0, random), 2);
-    built.push_back(std::make_unique<AMap>());
-    built.back()->Name = "other";
+        EXPECT_EQ(drawSimpleMap(catalogue.mapFiles, built, 0, random), 2);
+    built.push_back(std::make_unique<RotationEntry>());
+    built.back()->name = "other";
     // Everything used: the 101st candidate is taken all the same.
-    const int position = DrawSimpleMap(catalogue.MapFileList, built, 0, random);
+    const int position = drawSimpleMap(catalogue.mapFiles, built, 0, random);
     EXPECT_TRUE(position >= 0 && position < 3);
 }

@@ -19,7 +19,7 @@ std::string mapRecord(const std::string& file, const std::string& count, const s
 TEST(StartupFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
     TempFolder app;
     SetupModel model;
-    const StartupFiles result = LoadListFiles(app.path(), model);
+    const StartupFiles result = readListFiles(app.path(), model);
     EXPECT_TRUE(result.pathFileMissing);
     EXPECT_FALSE(result.paths);
     EXPECT_TRUE(result.errors.empty());
@@ -35,33 +35,33 @@ TEST(StartupFiles, ReadsEveryListFileWithMixedLineEnds) {
     // Four lines: the second server has an empty address and password.
     app.write("servers.txt", "Home\r\n 10.0.0.1:27960\r\n secret\r\nSecond\r\n");
     SetupModel model;
-    const StartupFiles result = LoadListFiles(app.path(), model);
+    const StartupFiles result = readListFiles(app.path(), model);
 
     ASSERT_TRUE(result.paths);
     EXPECT_EQ(result.paths->gameFolder, "/games/q3/");
     EXPECT_EQ(result.paths->commandLine, "+set r_fullscreen 0");
 
-    const auto& maps = model.catalogue.MapFileList;
+    const auto& maps = model.catalogue.mapFiles;
     ASSERT_EQ(maps.size(), 2u);
-    EXPECT_EQ(maps[0]->FileName, "gorge1.bsp");
-    EXPECT_EQ(maps[0]->ArchivePath, "/games/pak0.pk3");
-    EXPECT_EQ(maps[0]->LongName, "Title");
-    EXPECT_EQ(maps[0]->ArenaBotCount, 2);
-    EXPECT_EQ(maps[0]->SupportsFFA, 1);
-    EXPECT_EQ(maps[0]->SupportsTourney, 0);
-    EXPECT_EQ(maps[0]->SupportsTeam, 0) << "only \"true\" in lower case counts";
-    EXPECT_EQ(maps[0]->SupportsCTF, 1);
-    EXPECT_EQ(maps[1]->SupportsFFA, 0);
+    EXPECT_EQ(maps[0]->fileName, "gorge1.bsp");
+    EXPECT_EQ(maps[0]->archivePath, "/games/pak0.pk3");
+    EXPECT_EQ(maps[0]->longName, "Title");
+    EXPECT_EQ(maps[0]->arenaBotCount, 2);
+    EXPECT_EQ(maps[0]->supportsDeathmatch, 1);
+    EXPECT_EQ(maps[0]->supportsTournament, 0);
+    EXPECT_EQ(maps[0]->supportsTeamDeathmatch, 0) << "only \"true\" in lower case counts";
+    EXPECT_EQ(maps[0]->supportsCaptureTheFlag, 1);
+    EXPECT_EQ(maps[1]->supportsDeathmatch, 0);
 
-    EXPECT_EQ(model.catalogue.BotNames, (std::vector<std::string>{"", "Anvil", "brute", "Vexor"}));
+    EXPECT_EQ(model.catalogue.botNames, (std::vector<std::string>{"", "Anvil", "brute", "Vexor"}));
 
-    ASSERT_EQ(model.ServerList.size(), 2u);
-    EXPECT_EQ(model.ServerList[0]->Name, "Home");
-    EXPECT_EQ(model.ServerList[0]->Address, "10.0.0.1:27960");
-    EXPECT_EQ(model.ServerList[0]->Password, "secret");
-    EXPECT_EQ(model.ServerList[1]->Name, "Second");
-    EXPECT_EQ(model.ServerList[1]->Address, "");
-    EXPECT_EQ(model.ServerList[1]->Password, "");
+    ASSERT_EQ(model.servers.size(), 2u);
+    EXPECT_EQ(model.servers[0]->name, "Home");
+    EXPECT_EQ(model.servers[0]->address, "10.0.0.1:27960");
+    EXPECT_EQ(model.servers[0]->password, "secret");
+    EXPECT_EQ(model.servers[1]->name, "Second");
+    EXPECT_EQ(model.servers[1]->address, "");
+    EXPECT_EQ(model.servers[1]->password, "");
 }
 
 TEST(StartupFiles, EmptyFilesGiveNoEntries) {
@@ -71,12 +71,12 @@ TEST(StartupFiles, EmptyFilesGiveNoEntries) {
     app.write("bots.txt", "");
     app.write("servers.txt", "");
     SetupModel model;
-    const StartupFiles result = LoadListFiles(app.path(), model);
+    const StartupFiles result = readListFiles(app.path(), model);
     ASSERT_TRUE(result.paths);
     EXPECT_EQ(result.paths->gameFolder, "");
-    EXPECT_TRUE(model.catalogue.MapFileList.empty());
-    EXPECT_TRUE(model.catalogue.BotNames.empty());
-    EXPECT_TRUE(model.ServerList.empty());
+    EXPECT_TRUE(model.catalogue.mapFiles.empty());
+    EXPECT_TRUE(model.catalogue.botNames.empty());
+    EXPECT_TRUE(model.servers.empty());
 }
 
 TEST(StartupFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
@@ -86,12 +86,12 @@ TEST(StartupFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
     app.write("bots.txt", "Vexor\r\n");
     app.write("servers.txt", "Home\r\n addr\r\n \r\n");
     SetupModel model;
-    const StartupFiles result = LoadListFiles(app.path(), model);
+    const StartupFiles result = readListFiles(app.path(), model);
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0], "'two' is not a valid integer value");
-    ASSERT_EQ(model.catalogue.MapFileList.size(), 1u) << "records before the bad one stay";
-    EXPECT_EQ(model.catalogue.BotNames.size(), 1u);
-    ASSERT_EQ(model.ServerList.size(), 1u);
+    ASSERT_EQ(model.catalogue.mapFiles.size(), 1u) << "records before the bad one stay";
+    EXPECT_EQ(model.catalogue.botNames.size(), 1u);
+    ASSERT_EQ(model.servers.size(), 1u);
     EXPECT_TRUE(result.serverListReadable);
 }
 
@@ -99,7 +99,7 @@ TEST(StartupFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
     TempFolder app;
     app.makeFolder("servers.txt"); // exists but cannot be read as a file
     SetupModel model;
-    const StartupFiles result = LoadListFiles(app.path(), model);
+    const StartupFiles result = readListFiles(app.path(), model);
     EXPECT_FALSE(result.serverListReadable);
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0], "Cannot open file " + app.file("servers.txt"));

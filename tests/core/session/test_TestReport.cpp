@@ -21,7 +21,7 @@ void writeListFiles(const TempFolder& app) {
 TEST(TestReport, LayoutOfTheTenItems) {
     TempFolder app;
     writeListFiles(app);
-    WriteTestReport(app.file("report.txt"), "It crashed\ntwice", "", "More maps\r\n", app.path());
+    writeTestReport(app.file("report.txt"), "It crashed\ntwice", "", "More maps\r\n", app.path());
     EXPECT_EQ(app.read("report.txt"), "Bug(s) to report (if any) :\r\n"
                                       "It crashed\r\ntwice\r\n"
                                       "Did you find the program useful?\r\n"
@@ -40,14 +40,14 @@ TEST(TestReport, MissingListFileLeavesNoPartialReport) {
     app.write("report.txt", "an earlier report");
     std::remove(app.file("maps.txt").c_str());
     try {
-        WriteTestReport(app.file("report.txt"), "bug", "yes", "none", app.path());
+        writeTestReport(app.file("report.txt"), "bug", "yes", "none", app.path());
         FAIL();
     } catch (const FileOpenError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + app.file("maps.txt"));
     }
     EXPECT_EQ(app.read("report.txt"), "an earlier report");
     std::remove(app.file("report.txt").c_str());
-    EXPECT_THROW(WriteTestReport(app.file("report.txt"), "", "", "", app.path()), FileOpenError);
+    EXPECT_THROW(writeTestReport(app.file("report.txt"), "", "", "", app.path()), FileOpenError);
     EXPECT_EQ(app.read("report.txt"), ""); // no file at all
 }
 
@@ -55,7 +55,7 @@ TEST(TestReport, UncreatableReportIsAnInOutError) {
     TempFolder app;
     writeListFiles(app);
     try {
-        WriteTestReport(app.file("missing/report.txt"), "", "", "", app.path());
+        writeTestReport(app.file("missing/report.txt"), "", "", "", app.path());
         FAIL();
     } catch (const InOutError& e) {
         EXPECT_STREQ(e.what(), "Invalid filename");

@@ -11,24 +11,24 @@ using velkarn::test::TempFolder;
 
 namespace {
 
-MapFileListType catalogueOf(std::initializer_list<const char*> fileNames) {
-    MapFileListType catalogue;
+MapFiles catalogueOf(std::initializer_list<const char*> fileNames) {
+    MapFiles catalogue;
     for (const char* name : fileNames) {
-        catalogue.push_back(std::make_unique<AMapFile>());
-        catalogue.back()->FileName = name;
+        catalogue.push_back(std::make_unique<MapFile>());
+        catalogue.back()->fileName = name;
     }
     return catalogue;
 }
 
-std::unique_ptr<AMap> entry(const std::string& name, int gameType, int frag, int time,
-                            std::vector<bot> bots = {}) {
-    auto map = std::make_unique<AMap>();
-    map->Name = name;
-    map->GameType = static_cast<std::uint8_t>(gameType);
-    map->FragLimit = frag;
-    map->TimeLimit = time;
-    map->BotCount = static_cast<std::uint8_t>(bots.size());
-    std::copy(bots.begin(), bots.end(), map->Bots.begin());
+std::unique_ptr<RotationEntry> entry(const std::string& name, int gameType, int frag, int time,
+                                     std::vector<RosterBot> bots = {}) {
+    auto map = std::make_unique<RotationEntry>();
+    map->name = name;
+    map->gameType = static_cast<std::uint8_t>(gameType);
+    map->fragLimit = frag;
+    map->timeLimit = time;
+    map->botCount = static_cast<std::uint8_t>(bots.size());
+    std::copy(bots.begin(), bots.end(), map->bots.begin());
     return map;
 }
 
@@ -43,33 +43,33 @@ std::string text(const Lines& lines) {
 TEST(SetupFile, WrittenSetupReadsBackEqual) {
     TempFolder dir;
     const auto catalogue = catalogueOf({"q3dm1.bsp", "q3tourney2.bsp", "q3ctf1.bsp"});
-    MapListType maps;
+    Rotation maps;
     maps.push_back(entry("q3ctf1", 4, 8, 15, {{"Brute", 3, "Blue"}, {"Lucy", 5, "Red"}}));
     maps.push_back(entry("q3dm1", 1, 20, 10, {{"Sarge", 1, ""}, {"Ranger", 2, "None"}}));
     maps.push_back(entry("q3tourney2", 2, 0, 20));
     const std::vector<std::string> info = {"A long night", "", "with friends"};
-    SaveSetupFile(dir.file("a.vkn"), &info, maps, player);
+    saveSetupFile(dir.file("a.vkn"), &info, maps, player);
 
     SetupReadResult read;
-    LoadSetupFile(dir.file("a.vkn"), catalogue, read);
+    loadSetupFile(dir.file("a.vkn"), catalogue, read);
     EXPECT_EQ(read.info, info);
     ASSERT_EQ(read.maps.size(), 3u);
     for (std::size_t i = 0; i < maps.size(); ++i) {
-        const AMap& want = *maps[i];
-        const AMap& got = *read.maps[i];
-        EXPECT_EQ(got.Name, want.Name);
-        EXPECT_EQ(got.GameType, want.GameType);
-        EXPECT_EQ(got.FragLimit, want.FragLimit);
-        EXPECT_EQ(got.TimeLimit, want.TimeLimit);
-        ASSERT_EQ(got.BotCount, want.BotCount);
-        for (int b = 0; b < got.BotCount; ++b) {
-            EXPECT_EQ(got.Bots[b].Name, want.Bots[b].Name);
-            EXPECT_EQ(got.Bots[b].Skill, want.Bots[b].Skill);
-            EXPECT_EQ(got.Bots[b].Team, want.Bots[b].Team);
+        const RotationEntry& want = *maps[i];
+        const RotationEntry& got = *read.maps[i];
+        EXPECT_EQ(got.name, want.name);
+        EXPECT_EQ(got.gameType, want.gameType);
+        EXPECT_EQ(got.fragLimit, want.fragLimit);
+        EXPECT_EQ(got.timeLimit, want.timeLimit);
+        ASSERT_EQ(got.botCount, want.botCount);
+        for (int b = 0; b < got.botCount; ++b) {
+            EXPECT_EQ(got.bots[b].name, want.bots[b].name);
+            EXPECT_EQ(got.bots[b].skill, want.bots[b].skill);
+            EXPECT_EQ(got.bots[b].team, want.bots[b].team);
         }
     }
-    EXPECT_EQ(read.maps[0]->MapFileIndex, 2); // the last catalogue entry is found too
-    EXPECT_EQ(read.maps[1]->MapFileIndex, 0);
+    EXPECT_EQ(read.maps[0]->mapFileIndex, 2); // the last catalogue entry is found too
+    EXPECT_EQ(read.maps[1]->mapFileIndex, 0);
     ASSERT_TRUE(read.playerLinesRead);
     EXPECT_EQ(read.player.name, player.name);
     EXPECT_EQ(read.player.model, "sarge");
@@ -79,23 +79,23 @@ TEST(SetupFile, WrittenSetupReadsBackEqual) {
 }
 
 TEST(SetupFile, LinesAsWritten) {
-    MapListType maps;
+    Rotation maps;
     maps.push_back(entry("q3dm1", 1, 0, 20, {{"Sarge", 2, ""}}));
     const std::vector<std::string> unchanged = {"[None]"};
-    EXPECT_EQ(text(SetupFileLines(&unchanged, maps, player)),
+    EXPECT_EQ(text(setupFileLines(&unchanged, maps, player)),
               ";[None]\r\n1\r\nq3dm1\r\n 1\r\n 0\r\n 20\r\n 1\r\n  Sarge\r\n   2\r\n   \r\n"
               "^1Big^4Gun\r\nsarge\r\nblue\r\n40\r\nArena Two\r\n");
     // No info, no maps: the count line 0 directly followed by the player lines.
-    EXPECT_EQ(text(SetupFileLines(nullptr, {}, PlayerLines{})), "0\r\n\r\n\r\n\r\n0\r\n\r\n");
+    EXPECT_EQ(text(setupFileLines(nullptr, {}, PlayerLines{})), "0\r\n\r\n\r\n\r\n0\r\n\r\n");
     const std::vector<std::string> emptied;
-    EXPECT_EQ(SetupFileLines(&emptied, {}, PlayerLines{}).front(), "0");
+    EXPECT_EQ(setupFileLines(&emptied, {}, PlayerLines{}).front(), "0");
 }
 
 TEST(SetupFile, InfoLinesAreTrimmedAndEndAtTheFirstOtherLine) {
     TempFolder dir;
     dir.write("a.vkn", "; first \r\n  ;indented\n;\r0\r\n;name\r\n\r\n\r\n0\r\n[None]\r\n");
     SetupReadResult read;
-    LoadSetupFile(dir.file("a.vkn"), {}, read);
+    loadSetupFile(dir.file("a.vkn"), {}, read);
     EXPECT_EQ(read.info, (std::vector<std::string>{"first", ";indented", ""}));
     EXPECT_TRUE(read.maps.empty());
     EXPECT_EQ(read.player.name, ";name"); // after the count a ";" is plain text
@@ -104,20 +104,20 @@ TEST(SetupFile, InfoLinesAreTrimmedAndEndAtTheFirstOtherLine) {
 TEST(SetupFile, UncataloguedMapIsDroppedWithItsIndentedLines) {
     TempFolder dir;
     const auto catalogue = catalogueOf({"q3dm1.bsp", "q3dm2.bsp"});
-    MapListType maps;
+    Rotation maps;
     maps.push_back(entry("q3dm1", 1, 5, 10));
     maps.push_back(entry("gone", 3, 7, 8, {{"Brute", 3, "Blue"}, {"Lucy", 2, "Red"}}));
     maps.push_back(entry("q3dm2", 2, 9, 11, {{"Sarge", 4, ""}}));
     maps.push_back(entry("Q3DM1", 1, 1, 1)); // names match with their case
-    SaveSetupFile(dir.file("a.vkn"), nullptr, maps, player);
+    saveSetupFile(dir.file("a.vkn"), nullptr, maps, player);
 
     SetupReadResult read;
-    LoadSetupFile(dir.file("a.vkn"), catalogue, read);
+    loadSetupFile(dir.file("a.vkn"), catalogue, read);
     ASSERT_EQ(read.maps.size(), 2u);
-    EXPECT_EQ(read.maps[0]->Name, "q3dm1");
-    EXPECT_EQ(read.maps[1]->Name, "q3dm2");
-    EXPECT_EQ(read.maps[1]->MapFileIndex, 1);
-    EXPECT_EQ(read.maps[1]->Bots[0].Name, "Sarge");
+    EXPECT_EQ(read.maps[0]->name, "q3dm1");
+    EXPECT_EQ(read.maps[1]->name, "q3dm2");
+    EXPECT_EQ(read.maps[1]->mapFileIndex, 1);
+    EXPECT_EQ(read.maps[1]->bots[0].name, "Sarge");
     EXPECT_EQ(read.player.name, player.name);
     EXPECT_TRUE(read.info.empty());
 }
@@ -131,18 +131,18 @@ TEST(SetupFile, NumbersKeepTheirLowBitsAndRostersStopAtThirtyTwo) {
     file += "me\r\n\r\n\r\n0\r\n\r\n";
     dir.write("a.vkn", file);
     SetupReadResult read;
-    LoadSetupFile(dir.file("a.vkn"), catalogue, read);
+    loadSetupFile(dir.file("a.vkn"), catalogue, read);
     ASSERT_EQ(read.maps.size(), 1u);
-    EXPECT_EQ(read.maps[0]->GameType, 1);
-    EXPECT_EQ(read.maps[0]->BotCount, 32);
-    EXPECT_EQ(read.maps[0]->Bots[31].Name, "Bot32");
+    EXPECT_EQ(read.maps[0]->gameType, 1);
+    EXPECT_EQ(read.maps[0]->botCount, 32);
+    EXPECT_EQ(read.maps[0]->bots[31].name, "Bot32");
     EXPECT_EQ(read.player.name, "me"); // the bots past the roster were passed over unread
 
     dir.write("b.vkn", "1\r\nq3dm1\r\n 1\r\n 0\r\n 20\r\n 258\r\n  A\r\n   1\r\n   \r\n"
                        "  B\r\n   2\r\n   \r\nme\r\n\r\n\r\n0\r\n\r\n");
     SetupReadResult low;
-    LoadSetupFile(dir.file("b.vkn"), catalogue, low);
-    EXPECT_EQ(low.maps[0]->BotCount, 2); // 258 keeps its low 8 bits
+    loadSetupFile(dir.file("b.vkn"), catalogue, low);
+    EXPECT_EQ(low.maps[0]->botCount, 2); // 258 keeps its low 8 bits
 }
 
 TEST(SetupFile, ConversionErrorKeepsOnlyTheEntriesReadCompletely) {
@@ -152,29 +152,29 @@ TEST(SetupFile, ConversionErrorKeepsOnlyTheEntriesReadCompletely) {
                        "q3dm2\r\n 1\r\n 0\r\n 20\r\n 1\r\n  Brute\r\n   hard\r\n   \r\n");
     SetupReadResult read;
     try {
-        LoadSetupFile(dir.file("a.vkn"), catalogue, read);
+        loadSetupFile(dir.file("a.vkn"), catalogue, read);
         FAIL();
     } catch (const ConvertError& e) {
         EXPECT_STREQ(e.what(), "'hard' is not a valid integer value");
     }
     EXPECT_EQ(read.info, std::vector<std::string>{"info"});
     ASSERT_EQ(read.maps.size(), 1u);
-    EXPECT_EQ(read.maps[0]->Name, "q3dm1");
+    EXPECT_EQ(read.maps[0]->name, "q3dm1");
     EXPECT_FALSE(read.playerLinesRead);
 }
 
 TEST(SetupFile, BrokenFilesRaiseTheirErrors) {
     TempFolder dir;
     SetupReadResult read;
-    EXPECT_THROW(LoadSetupFile(dir.file("none.vkn"), {}, read), FileOpenError);
+    EXPECT_THROW(loadSetupFile(dir.file("none.vkn"), {}, read), FileOpenError);
     dir.write("empty.vkn", "");
-    EXPECT_THROW(LoadSetupFile(dir.file("empty.vkn"), {}, read), ConvertError);
+    EXPECT_THROW(loadSetupFile(dir.file("empty.vkn"), {}, read), ConvertError);
     dir.write("ping.vkn", "0\r\nme\r\nsarge\r\nblue\r\nfast\r\nmod\r\n");
-    EXPECT_THROW(LoadSetupFile(dir.file("ping.vkn"), {}, read), ConvertError);
+    EXPECT_THROW(loadSetupFile(dir.file("ping.vkn"), {}, read), ConvertError);
     EXPECT_FALSE(read.playerLinesRead);
     // A count far beyond the file's lines ends in the conversion error, not a long spin.
     dir.write("huge.vkn", "2147483647\r\nq3dm9\r\n");
-    EXPECT_THROW(LoadSetupFile(dir.file("huge.vkn"), catalogueOf({"q3dm1.bsp"}), read),
+    EXPECT_THROW(loadSetupFile(dir.file("huge.vkn"), catalogueOf({"q3dm1.bsp"}), read),
                  ConvertError);
 }
 
@@ -200,16 +200,16 @@ private:
 
 TEST(SetupFile, FailedSaveLeavesTheOldFile) {
     TempFolder dir;
-    SaveSetupFile(dir.file("a.vkn"), nullptr, {}, player);
+    saveSetupFile(dir.file("a.vkn"), nullptr, {}, player);
     const std::string old = dir.read("a.vkn");
     const std::vector<std::string> longInfo(2000, std::string(60, 'x'));
     {
         FileSizeLimit limit(4096);
-        EXPECT_THROW(SaveSetupFile(dir.file("a.vkn"), &longInfo, {}, player), FileCreateError);
+        EXPECT_THROW(saveSetupFile(dir.file("a.vkn"), &longInfo, {}, player), FileCreateError);
     }
     EXPECT_EQ(dir.read("a.vkn"), old);
     try {
-        SaveSetupFile(dir.file("missing/a.vkn"), nullptr, {}, player);
+        saveSetupFile(dir.file("missing/a.vkn"), nullptr, {}, player);
         FAIL();
     } catch (const FileCreateError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.file("missing/a.vkn"));
@@ -221,22 +221,22 @@ TEST(SetupFile, PreDefinedSetupNamesAndChosenPaths) {
     for (const char* name : {"b.vkn", "default.vkn", "DEFAULT.VKN", "A.Vkn", "notes.txt", "x.vk"})
         dir.write(std::string("configs/") + name, "0\r\n");
     dir.makeFolder("configs/folder.vkn");
-    EXPECT_EQ(PreDefinedSetupNames(dir.file("configs")),
+    EXPECT_EQ(predefinedSetupNames(dir.file("configs")),
               (std::vector<std::string>{"A", "b", "DEFAULT"}));
-    EXPECT_TRUE(PreDefinedSetupNames(dir.file("nowhere/")).empty());
-    EXPECT_EQ(SetupFileNameFromChosenPath("/home/me/elsewhere/duel.vkn"), "duel.vkn");
-    EXPECT_EQ(SetupFileNameFromChosenPath("duel.vkn"), "duel.vkn");
+    EXPECT_TRUE(predefinedSetupNames(dir.file("nowhere/")).empty());
+    EXPECT_EQ(setupFileNameFromChosenPath("/home/me/elsewhere/duel.vkn"), "duel.vkn");
+    EXPECT_EQ(setupFileNameFromChosenPath("duel.vkn"), "duel.vkn");
 }
 
 TEST(SetupFile, PlayerNameWithLeadingBlankSurvivesADroppedLastEntry) {
     TempFolder dir;
-    MapListType maps;
+    Rotation maps;
     maps.push_back(entry("gone", 1, 0, 20, {{"Brute", 3, ""}}));
     PlayerLines indented = player;
     indented.name = "  Big Gun";
-    SaveSetupFile(dir.file("a.vkn"), nullptr, maps, indented);
+    saveSetupFile(dir.file("a.vkn"), nullptr, maps, indented);
     SetupReadResult read;
-    LoadSetupFile(dir.file("a.vkn"), catalogueOf({"q3dm1.bsp"}), read);
+    loadSetupFile(dir.file("a.vkn"), catalogueOf({"q3dm1.bsp"}), read);
     EXPECT_TRUE(read.maps.empty());
     EXPECT_EQ(read.player.name, "  Big Gun");
     EXPECT_EQ(read.player.simPing, 40);

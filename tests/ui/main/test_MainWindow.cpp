@@ -22,8 +22,8 @@ namespace {
 class MainWindowTest : public AppFixture {
 protected:
     void go(int item) {
-        main().beginPage->rgConfigType->setItemIndex(item);
-        main().butGoClick();
+        mainWindow().beginPage->configTypeGroup->setItemIndex(item);
+        mainWindow().goToChosenPage();
     }
 };
 
@@ -32,33 +32,34 @@ protected:
 TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     windows = std::make_unique<FormSet>(app.path(), 1);
     const Forms& f = forms();
-    EXPECT_EQ(f.fmMain->windowTitle(), "Velkarn");
-    EXPECT_EQ(f.fmMain->centralWidget()->size(), QSize(750, 567));
-    EXPECT_EQ(f.fmGameOptions->windowTitle(), "Game Options");
-    EXPECT_NE(f.fmChooseExePath, nullptr);
-    EXPECT_NE(f.fmModEdit, nullptr);
-    EXPECT_NE(f.fmPlayerOptions, nullptr);
-    EXPECT_NE(f.fmSearching, nullptr);
-    EXPECT_NE(f.fmSplash, nullptr);
-    EXPECT_EQ(f.fmAbout->windowTitle(), "About Velkarn...");
-    EXPECT_NE(f.fmTestReport, nullptr);
-    EXPECT_NE(f.fmConfigInfo, nullptr);
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabBegin);
-    EXPECT_EQ(main().beginPage->rgConfigType->itemIndex(), 0);
+    EXPECT_EQ(f.mainWindow->windowTitle(), "Velkarn");
+    EXPECT_EQ(f.mainWindow->centralWidget()->size(), QSize(750, 567));
+    EXPECT_EQ(f.gameOptionsWindow->windowTitle(), "Game Options");
+    EXPECT_NE(f.chooseExePathWindow, nullptr);
+    EXPECT_NE(f.modEditWindow, nullptr);
+    EXPECT_NE(f.playerOptionsWindow, nullptr);
+    EXPECT_NE(f.searchingWindow, nullptr);
+    EXPECT_NE(f.splashWindow, nullptr);
+    EXPECT_EQ(f.aboutWindow->windowTitle(), "About Velkarn...");
+    EXPECT_NE(f.testReportWindow, nullptr);
+    EXPECT_NE(f.configInfoWindow, nullptr);
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
+    EXPECT_EQ(mainWindow().beginPage->configTypeGroup->itemIndex(), 0);
 }
 
 TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
     bool findModsDisabledWhileAsked = false;
     dialogs.onModal = [&](QDialog& window) {
-        if (window.objectName() == "fmGameOptions")
-            findModsDisabledWhileAsked = !forms().fmGameOptions->butFindMods->isEnabled();
+        if (window.objectName() == "gameOptionsWindow")
+            findModsDisabledWhileAsked = !forms().gameOptionsWindow->findModsButton->isEnabled();
     };
     start();
-    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmSplash", "fmGameOptions"}));
+    EXPECT_EQ(dialogs.modalWindows,
+              (std::vector<std::string>{"splashWindow", "gameOptionsWindow"}));
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages[0], "Please set Quake III Arena executable path...");
     EXPECT_TRUE(findModsDisabledWhileAsked);
-    EXPECT_TRUE(forms().fmGameOptions->butFindMods->isEnabled());
+    EXPECT_TRUE(forms().gameOptionsWindow->findModsButton->isEnabled());
     EXPECT_TRUE(folderExists(app.file("configs")));
 
     EXPECT_TRUE(closeMain());
@@ -69,12 +70,12 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
 TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
     app.write("path.txt", "/games/q3/\r\n+set fs_debug 1\r\n");
     start();
-    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmSplash"}));
-    EXPECT_EQ(forms().fmGameOptions->edExePath->text(), "/games/q3/");
-    EXPECT_EQ(forms().fmGameOptions->edCommandLine->text(), "+set fs_debug 1");
-    const BotsGroup& bots = *main().complexPage->gbBots;
-    EXPECT_EQ(bots.cbTeam->currentText(), "Blue");
-    EXPECT_FALSE(bots.cbTeam->isEnabled());
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"splashWindow"}));
+    EXPECT_EQ(forms().gameOptionsWindow->gameFolderEdit->text(), "/games/q3/");
+    EXPECT_EQ(forms().gameOptionsWindow->commandLineEdit->text(), "+set fs_debug 1");
+    const BotsGroup& bots = *mainWindow().complexPage->botsGroup;
+    EXPECT_EQ(bots.teamCombo->currentText(), "Blue");
+    EXPECT_FALSE(bots.teamCombo->isEnabled());
 }
 
 TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAtClose) {
@@ -84,7 +85,7 @@ TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAtClose) {
     app.write("servers.txt", servers);
     start();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'lots' is not a valid integer value"}));
-    EXPECT_EQ(main().model.ServerList.size(), 2u);
+    EXPECT_EQ(mainWindow().model.servers.size(), 2u);
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(app.read("servers.txt"), servers);
 }
@@ -102,9 +103,9 @@ TEST_F(MainWindowTest, ExitLeavesWithoutWriting) {
     app.write("servers.txt", "Old\r\n a\r\n b\r\n");
     start();
     bool quit = false;
-    main().quitEventLoop = [&] { quit = true; };
-    main().model.ServerList.clear();
-    main().Exit1->trigger();
+    mainWindow().quitEventLoop = [&] { quit = true; };
+    mainWindow().model.servers.clear();
+    mainWindow().exitAction->trigger();
     EXPECT_TRUE(quit);
     EXPECT_EQ(app.read("servers.txt"), "Old\r\n a\r\n b\r\n");
 }
@@ -112,46 +113,46 @@ TEST_F(MainWindowTest, ExitLeavesWithoutWriting) {
 TEST_F(MainWindowTest, GoLeadsToThePageAndGroupOfTheChoice) {
     app.write("path.txt", "/games/q3/\r\n");
     start();
-    SimplePage& simple = *main().simplePage;
-    NetworkPage& network = *main().networkPage;
+    SimplePage& simple = *mainWindow().simplePage;
+    NetworkPage& network = *mainWindow().networkPage;
 
     go(BeginPage::SetupSimple);
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabSimple);
-    EXPECT_TRUE(simple.gbSetupNew->isVisibleTo(&simple));
-    EXPECT_FALSE(simple.gbPreDefined->isVisibleTo(&simple));
-    main().butSimpleBackClick();
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabBegin);
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().simpleTab);
+    EXPECT_TRUE(simple.newSetupGroup->isVisibleTo(&simple));
+    EXPECT_FALSE(simple.preDefinedGroup->isVisibleTo(&simple));
+    mainWindow().showBeginPage();
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
 
     // Pre-Defined after Setup Simple hides the simple setup group again.
     go(BeginPage::PreDefined);
-    EXPECT_FALSE(simple.gbSetupNew->isVisibleTo(&simple));
-    EXPECT_TRUE(simple.gbPreDefined->isVisibleTo(&simple));
-    EXPECT_TRUE(simple.memPreDefinedInfo->isVisibleTo(&simple));
+    EXPECT_FALSE(simple.newSetupGroup->isVisibleTo(&simple));
+    EXPECT_TRUE(simple.preDefinedGroup->isVisibleTo(&simple));
+    EXPECT_TRUE(simple.setupInfoText->isVisibleTo(&simple));
 
     go(BeginPage::SetupComplex);
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabComplex);
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().complexTab);
 
     go(BeginPage::CreateNetwork);
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabNetwork);
-    EXPECT_TRUE(network.gbNewServer->isVisibleTo(&network));
-    EXPECT_FALSE(network.gbServers->isVisibleTo(&network));
-    network.butNetworkBack->click();
-    EXPECT_EQ(main().PageControl->currentWidget(), main().tabBegin);
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().networkTab);
+    EXPECT_TRUE(network.newServerGroup->isVisibleTo(&network));
+    EXPECT_FALSE(network.serversGroup->isVisibleTo(&network));
+    network.backButton->click();
+    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
     go(BeginPage::JoinNetwork);
-    EXPECT_TRUE(network.gbServers->isVisibleTo(&network));
-    EXPECT_FALSE(network.gbNewServer->isVisibleTo(&network));
-    EXPECT_EQ(main().beginPage->rgConfigType->itemIndex(), BeginPage::JoinNetwork);
+    EXPECT_TRUE(network.serversGroup->isVisibleTo(&network));
+    EXPECT_FALSE(network.newServerGroup->isVisibleTo(&network));
+    EXPECT_EQ(mainWindow().beginPage->configTypeGroup->itemIndex(), BeginPage::JoinNetwork);
 }
 
 TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {
     app.write("path.txt", "/games/q3/\r\n");
     start();
-    main().About1->trigger();
-    main().About1->trigger();
-    EXPECT_TRUE(forms().fmAbout->isVisible());
-    EXPECT_EQ(forms().fmAbout->findChildren<TLegacy*>().size(), 1);
-    EXPECT_EQ(forms().fmAbout->lgAddress->text(), "Get new version!");
-    EXPECT_EQ(forms().fmAbout->lgAddress->target(), VELKARN_NEW_VERSION_URL);
+    mainWindow().aboutAction->trigger();
+    mainWindow().aboutAction->trigger();
+    EXPECT_TRUE(forms().aboutWindow->isVisible());
+    EXPECT_EQ(forms().aboutWindow->findChildren<LinkLabel*>().size(), 1);
+    EXPECT_EQ(forms().aboutWindow->newVersionLink->text(), "Get new version!");
+    EXPECT_EQ(forms().aboutWindow->newVersionLink->target(), VELKARN_NEW_VERSION_URL);
 }
 
 TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
@@ -160,17 +161,18 @@ TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
              {{"maps/gorge1.bsp", "bsp"}, {"scripts/bots.txt", "name Vexor\n"}});
     app.write("configs/duel.vkn", "0\r\n\r\n\r\n\r\n0\r\n\r\n");
     dialogs.onModal = [&](QDialog& window) {
-        if (window.objectName() == "fmGameOptions")
-            forms().fmGameOptions->edExePath->setText(QString::fromStdString(game.path()));
+        if (window.objectName() == "gameOptionsWindow")
+            forms().gameOptionsWindow->gameFolderEdit->setText(QString::fromStdString(game.path()));
     };
     start();
     // Splash, then the prompt, then the search over the folder chosen there, then the lists.
-    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmSplash", "fmGameOptions"}));
-    ComplexPage& complex = *main().complexPage;
-    ASSERT_EQ(complex.gbMaps->cbMap->count(), 1);
-    EXPECT_EQ(complex.gbMaps->lbMapInfo->text(), "gorge1.bsp: ");
-    EXPECT_EQ(complex.gbBots->cbBot->itemText(0), "Vexor");
+    EXPECT_EQ(dialogs.modalWindows,
+              (std::vector<std::string>{"splashWindow", "gameOptionsWindow"}));
+    ComplexPage& complex = *mainWindow().complexPage;
+    ASSERT_EQ(complex.mapsGroup->mapCombo->count(), 1);
+    EXPECT_EQ(complex.mapsGroup->mapInfoLabel->text(), "gorge1.bsp: ");
+    EXPECT_EQ(complex.botsGroup->botCombo->itemText(0), "Vexor");
     EXPECT_EQ(app.read("maps.txt").substr(0, 12), "gorge1.bsp\r\n");
-    EXPECT_EQ(main().simplePage->lbSimpleConfigs->count(), 1);
-    EXPECT_FALSE(forms().fmSearching->isVisible());
+    EXPECT_EQ(mainWindow().simplePage->preDefinedSetupList->count(), 1);
+    EXPECT_FALSE(forms().searchingWindow->isVisible());
 }

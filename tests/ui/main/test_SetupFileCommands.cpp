@@ -21,7 +21,7 @@ const std::string TwoMapSetup = ";A duel\r\n2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 
                                 "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 0\r\n"
                                 "^1Ace\r\nbrute\r\nred\r\n40\r\nARENA\r\n";
 
-class SetupFileTest : public AppFixture {
+class SetupFileCommandsTest : public AppFixture {
 protected:
     GameFolder game{true};
 
@@ -31,30 +31,30 @@ protected:
                                   mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
         app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n");
     }
-    QListWidget& rotation() { return *main().complexPage->gbMaps->lbMaps; }
+    QListWidget& rotation() { return *mainWindow().complexPage->mapsGroup->rotationList; }
 };
 
 } // namespace
 
-TEST_F(SetupFileTest, FirstStartWritesTheDefaultSetupAndServerListAtClose) {
+TEST_F(SetupFileCommandsTest, FirstStartWritesTheDefaultSetupAndServerListAtClose) {
     start();
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(app.read("configs/default.vkn"), "0\r\n\r\n\r\n\r\n0\r\n[None]\r\n");
     EXPECT_EQ(app.read("servers.txt"), "");
 }
 
-TEST_F(SetupFileTest, DefaultSetupIsReadAtStartAndShown) {
+TEST_F(SetupFileCommandsTest, DefaultSetupIsReadAtStartAndShown) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    ASSERT_EQ(main().model.MapList.size(), 2u);
+    ASSERT_EQ(mainWindow().model.rotation.size(), 2u);
     ASSERT_EQ(rotation().count(), 2);
-    EXPECT_EQ(rotation().item(1)->text().toStdString(), "vault" + Spaces(11) + "TDM  FL=30 TL=15");
-    EXPECT_EQ(main().complexPage->gbBots->lbBots->count(), 1);
-    EXPECT_EQ(forms().fmPlayerOptions->playerName(), "^1Ace");
-    EXPECT_EQ(forms().fmPlayerOptions->simPing(), 40);
-    EXPECT_EQ(forms().fmGameOptions->selectedModName(), "Arena") << "mod matched ignoring case";
-    EXPECT_EQ(main().model.SetupModelName, "brute");
-    EXPECT_EQ(main().simplePage->memPreDefinedInfo->toPlainText(), "A duel");
+    EXPECT_EQ(rotation().item(1)->text().toStdString(), "vault" + spaces(11) + "TDM  FL=30 TL=15");
+    EXPECT_EQ(mainWindow().complexPage->botsGroup->rosterList->count(), 1);
+    EXPECT_EQ(forms().playerOptionsWindow->playerName(), "^1Ace");
+    EXPECT_EQ(forms().playerOptionsWindow->simPing(), 40);
+    EXPECT_EQ(forms().gameOptionsWindow->selectedModName(), "Arena") << "mod matched ignoring case";
+    EXPECT_EQ(mainWindow().model.modelNameFromSetup, "brute");
+    EXPECT_EQ(mainWindow().simplePage->setupInfoText->toPlainText(), "A duel");
 
     // Closing writes it back without info, and the rest unchanged.
     ASSERT_TRUE(closeMain());
@@ -64,113 +64,115 @@ TEST_F(SetupFileTest, DefaultSetupIsReadAtStartAndShown) {
               " 30\r\n 15\r\n 0\r\n^1Ace\r\n\r\n\r\n40\r\nArena\r\n");
 }
 
-TEST_F(SetupFileTest, NumbersTypedButNotConfirmedAreSaved) {
+TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    MapsGroup& maps = *main().complexPage->gbMaps;
+    MapsGroup& maps = *mainWindow().complexPage->mapsGroup;
     rotation().item(0)->setSelected(true);
     rotation().setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    maps.lbMapsClick(true);
-    maps.spFragLimit->findChild<QLineEdit*>()->setText("25");
-    forms().fmPlayerOptions->spSimPing->findChild<QLineEdit*>()->setText("75");
+    maps.showCurrentEntry(true);
+    maps.fragLimitSpin->findChild<QLineEdit*>()->setText("25");
+    forms().playerOptionsWindow->simPingSpin->findChild<QLineEdit*>()->setText("75");
     dialogs.fileAnswers = {app.file("configs/mine.vkn")};
-    main().Save2->trigger();
+    mainWindow().saveAction->trigger();
     const std::string saved = app.read("configs/mine.vkn");
     EXPECT_NE(saved.find("gorge1\r\n 1\r\n 25\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\n75\r\nArena\r\n"), std::string::npos) << saved;
 }
 
-TEST_F(SetupFileTest, PreDefinedListSkipsOnlyTheDefaultAndAClickLoads) {
+TEST_F(SetupFileCommandsTest, PreDefinedListSkipsOnlyTheDefaultAndAClickLoads) {
     app.write("configs/default.vkn", "0\r\n\r\n\r\n\r\n0\r\n\r\n");
     app.write("configs/DEFAULT.VKN", TwoMapSetup);
     app.write("configs/notes.txt", "");
     start();
-    QListWidget& list = *main().simplePage->lbSimpleConfigs;
+    QListWidget& list = *mainWindow().simplePage->preDefinedSetupList;
     ASSERT_EQ(list.count(), 1);
     EXPECT_EQ(list.item(0)->text(), "DEFAULT");
     list.setCurrentRow(0);
-    main().lbSimpleConfigsClick();
+    mainWindow().loadChosenSetup();
     EXPECT_EQ(rotation().count(), 2);
-    EXPECT_EQ(main().simplePage->memPreDefinedInfo->toPlainText(), "A duel");
+    EXPECT_EQ(mainWindow().simplePage->setupInfoText->toPlainText(), "A duel");
 
     // Play from the Pre-Defined group plays what was loaded.
-    main().simplePage->butSimplePlay->click();
+    mainWindow().simplePage->playSetupButton->click();
     EXPECT_NE(game.script().find("map vault"), std::string::npos);
 }
 
-TEST_F(SetupFileTest, SaveAsAsksForInfoAndSaveReusesTheName) {
+TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     start();
     dialogs.fileAnswers = {std::string("/elsewhere/mine.vkn")};
-    main().Save1->trigger();
-    EXPECT_EQ(dialogs.modalWindows.back(), "fmConfigInfo");
+    mainWindow().saveAsAction->trigger();
+    EXPECT_EQ(dialogs.modalWindows.back(), "configInfoWindow");
     EXPECT_EQ(dialogs.fileDialogFolders.back(), app.file("configs/"));
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";[None]\r\n0")
         << "only the file name is used, always in configs";
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
 
-    forms().fmConfigInfo->memConfigInfo->setPlainText("");
-    main().Save2->trigger(); // no dialog now
+    forms().configInfoWindow->infoEdit->setPlainText("");
+    mainWindow().saveAction->trigger(); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";
-    EXPECT_EQ(main().simplePage->lbSimpleConfigs->count(), 1);
+    EXPECT_EQ(mainWindow().simplePage->preDefinedSetupList->count(), 1);
 }
 
-TEST_F(SetupFileTest, CancelledDialogsChangeNothing) {
+TEST_F(SetupFileCommandsTest, CancelledDialogsChangeNothing) {
     app.write("configs/a.vkn", TwoMapSetup);
     start();
     dialogs.fileAnswers = {std::string(app.file("configs/a.vkn")), std::nullopt};
-    main().Load1->trigger();
+    mainWindow().openAction->trigger();
     EXPECT_EQ(rotation().count(), 2);
-    main().Load1->trigger(); // cancelled
+    mainWindow().openAction->trigger(); // cancelled
     EXPECT_EQ(rotation().count(), 2);
-    main().Save2->trigger(); // opening gives Save no name; cancelling Save as writes nothing
-    EXPECT_EQ(PreDefinedSetupNames(app.file("configs/")), (std::vector<std::string>{"a"}));
+    mainWindow()
+        .saveAction->trigger(); // opening gives Save no name; cancelling Save as writes nothing
+    EXPECT_EQ(predefinedSetupNames(app.file("configs/")), (std::vector<std::string>{"a"}));
 }
 
-TEST_F(SetupFileTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInStep) {
+TEST_F(SetupFileCommandsTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInStep) {
     std::string broken = TwoMapSetup;
     broken.replace(broken.find(" 30\r\n"), 5, " x\r\n");
     app.write("configs/broken.vkn", broken);
     start();
     dialogs.fileAnswers = {std::string("broken.vkn")};
-    main().Load1->trigger();
+    mainWindow().openAction->trigger();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'x' is not a valid integer value"}));
-    EXPECT_EQ(main().model.MapList.size(), 1u);
+    EXPECT_EQ(mainWindow().model.rotation.size(), 1u);
     EXPECT_EQ(rotation().count(), 1);
 }
 
-TEST_F(SetupFileTest, ExitKeepsThePreviousDefaultSetup) {
+TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    main().quitEventLoop = [] {};
-    main().model.MapList.clear();
-    main().Exit1->trigger();
+    mainWindow().quitEventLoop = [] {};
+    mainWindow().model.rotation.clear();
+    mainWindow().exitAction->trigger();
     EXPECT_EQ(app.read("configs/default.vkn"), TwoMapSetup);
 }
 
-TEST_F(SetupFileTest, FailedDefaultSaveStillWritesServersAndKeepsTheWindowOpen) {
+TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWindowOpen) {
     start();
     app.makeFolder("configs/default.vkn"); // cannot be replaced by a file
-    main().model.ServerList.push_back(std::make_unique<AServer>(AServer{"Home", "h", ""}));
+    mainWindow().model.servers.push_back(
+        std::make_unique<SavedServer>(SavedServer{"Home", "h", ""}));
     EXPECT_FALSE(closeMain());
     EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("configs/default.vkn"));
     EXPECT_EQ(app.read("servers.txt"), "Home\r\n h\r\n \r\n");
 }
 
-TEST_F(SetupFileTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
+TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     start();
-    SetupNewGroup& simple = *main().simplePage->gbSetupNew;
-    simple.spSimpleNumMaps->setValue(2);
-    simple.butSimpleNewPlayClick();
-    ASSERT_EQ(main().model.MapList.size(), 2u);
+    SetupNewGroup& simple = *mainWindow().simplePage->newSetupGroup;
+    simple.simpleMapCountSpin->setValue(2);
+    simple.playRandomRotation();
+    ASSERT_EQ(mainWindow().model.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));
     ASSERT_FALSE(saved.empty());
     EXPECT_EQ(saved[0], "2");
-    EXPECT_EQ(saved[1], main().model.MapList[0]->Name);
+    EXPECT_EQ(saved[1], mainWindow().model.rotation[0]->name);
 }
 
-TEST_F(SetupFileTest, UnreadableDefaultSetupIsKeptAsideAtClose) {
+TEST_F(SetupFileCommandsTest, UnreadableDefaultSetupIsKeptAsideAtClose) {
     const std::string broken = "1\r\ngorge1\r\n 1\r\n lots\r\n";
     app.write("configs/default.vkn", broken);
     start();

@@ -17,7 +17,7 @@
 
 namespace velkarn::test {
 
-// The program's windows over a temporary AppDir, with a game folder holding the fake game set
+// The program's windows over a temporary appDir, with a game folder holding the fake game set
 // in the game options, so the Network page's groups run exactly as in the program.
 class NetworkPageTest : public ::testing::Test {
 protected:
@@ -27,10 +27,10 @@ protected:
     std::unique_ptr<FormSet> windows = std::make_unique<FormSet>(app.path(), 1);
 
     NetworkPageTest() {
-        forms().fmGameOptions->edExePath->setText(QString::fromLocal8Bit(game.dir.path()));
+        forms().gameOptionsWindow->gameFolderEdit->setText(QString::fromLocal8Bit(game.dir.path()));
     }
-    SetupModel& model() { return forms().fmMain->model; }
-    NetworkPage& page() { return *forms().fmMain->networkPage; }
+    SetupModel& model() { return forms().mainWindow->model; }
+    NetworkPage& page() { return *forms().mainWindow->networkPage; }
 
     // Types a text into a number field and leaves it, as the user would.
     static void typeAndLeave(QAbstractSpinBox& field, const QString& text) {

@@ -6,13 +6,13 @@ using namespace velkarn::test;
 
 namespace {
 
-AMapFile catalogued(const std::string& fileName, bool ctf, bool tourney, int botCount) {
-    AMapFile map;
-    map.FileName = fileName;
-    map.ArenaBotCount = botCount;
-    map.SupportsFFA = 1;
-    map.SupportsCTF = ctf ? 1 : 0;
-    map.SupportsTourney = tourney ? 1 : 0;
+MapFile catalogued(const std::string& fileName, bool ctf, bool tourney, int botCount) {
+    MapFile map;
+    map.fileName = fileName;
+    map.arenaBotCount = botCount;
+    map.supportsDeathmatch = 1;
+    map.supportsCaptureTheFlag = ctf ? 1 : 0;
+    map.supportsTournament = tourney ? 1 : 0;
     return map;
 }
 
@@ -20,44 +20,48 @@ enum CatalogueMap { Dm, Ctf, Tourney };
 
 class NewServerGroupTest : public NetworkPageTest {
 protected:
-    NewServerGroup& group = *page().gbNewServer;
+    NewServerGroup& group = *page().newServerGroup;
 
     NewServerGroupTest() {
-        for (const AMapFile& map :
+        for (const MapFile& map :
              {catalogued("q3dm17.bsp", false, false, 4), catalogued("q3ctf1.bsp", true, false, 6),
               catalogued("q3tourney2.bsp", false, true, 1)})
-            model().catalogue.MapFileList.push_back(std::make_unique<AMapFile>(map));
+            model().catalogue.mapFiles.push_back(std::make_unique<MapFile>(map));
         group.showMaps();
-        group.cbServerMapChange();
+        group.showChosenServerMap();
     }
     void choose(int map) {
-        group.cbServerMap->setCurrentIndex(map);
-        group.cbServerMapChange();
+        group.serverMapCombo->setCurrentIndex(map);
+        group.showChosenServerMap();
     }
     void add(int map) {
         choose(map);
-        group.butAddRemoveServerMap->click();
+        group.addRemoveServerMapButton->click();
     }
     // A plain click selects only the entry; with Ctrl it joins the selection.
-    void click(int row) { group.lbServerMaps->setCurrentRow(row); }
-    void ctrlClick(int row) { group.lbServerMaps->setCurrentRow(row, QItemSelectionModel::Select); }
-    std::string line(int row) const { return group.lbServerMaps->item(row)->text().toStdString(); }
-    int selectedCount() const {
-        return static_cast<int>(group.lbServerMaps->selectedItems().size());
+    void click(int row) { group.serverRotationList->setCurrentRow(row); }
+    void ctrlClick(int row) {
+        group.serverRotationList->setCurrentRow(row, QItemSelectionModel::Select);
     }
-    const AServerMap& entry(int row) {
-        return *model().ServerMapList[static_cast<std::size_t>(row)];
+    std::string line(int row) const {
+        return group.serverRotationList->item(row)->text().toStdString();
+    }
+    int selectedCount() const {
+        return static_cast<int>(group.serverRotationList->selectedItems().size());
+    }
+    const ServerRotationEntry& entry(int row) {
+        return *model().serverRotation[static_cast<std::size_t>(row)];
     }
     QStringList gameTypes() const {
         QStringList texts;
-        for (int i = 0; i < group.cbServerGameType->count(); ++i)
-            texts << group.cbServerGameType->itemText(i);
+        for (int i = 0; i < group.serverGameTypeCombo->count(); ++i)
+            texts << group.serverGameTypeCombo->itemText(i);
         return texts;
     }
     bool rotationControlsEnabled() const {
-        return group.cbServerGameType->isEnabled() && group.spServerFragLimit->isEnabled() &&
-               group.lbServerFragLimit->isEnabled() && group.spServerTimeLimit->isEnabled() &&
-               group.lbServerTimeLimit->isEnabled();
+        return group.serverGameTypeCombo->isEnabled() && group.serverFragLimitSpin->isEnabled() &&
+               group.serverFragLimitLabel->isEnabled() && group.serverTimeLimitSpin->isEnabled() &&
+               group.serverTimeLimitLabel->isEnabled();
     }
 };
 
@@ -74,43 +78,43 @@ const std::string OptionLines = "sv_maxclients 4\r\n"
 } // namespace
 
 TEST_F(NewServerGroupTest, ChoosingAndAddingMapsFollowsTheirArenas) {
-    EXPECT_EQ(group.cbServerMap->currentText(), "q3dm17");
+    EXPECT_EQ(group.serverMapCombo->currentText(), "q3dm17");
     EXPECT_EQ(gameTypes(), (QStringList{"Deathmatch", "Tournament", "Team Deathmatch"}));
     EXPECT_FALSE(rotationControlsEnabled());
 
     choose(Ctf);
     EXPECT_EQ(gameTypes(), (QStringList{"Capture The Flag"}));
-    EXPECT_EQ(group.lbServerFragLimit->text(), "Capture Limit");
-    group.butAddRemoveServerMap->click();
+    EXPECT_EQ(group.serverFragLimitLabel->text(), "Capture Limit");
+    group.addRemoveServerMapButton->click();
     EXPECT_EQ(line(0), "q3ctf1          CTF  CL=0  TL=20");
     EXPECT_TRUE(rotationControlsEnabled());
     EXPECT_EQ(selectedCount(), 0); // the new entry is not selected
 
     choose(Tourney);
-    EXPECT_EQ(group.cbServerGameType->currentText(), "Tournament");
-    EXPECT_EQ(group.lbServerFragLimit->text(), "Frag Limit");
-    group.butAddRemoveServerMap->click();
+    EXPECT_EQ(group.serverGameTypeCombo->currentText(), "Tournament");
+    EXPECT_EQ(group.serverFragLimitLabel->text(), "Frag Limit");
+    group.addRemoveServerMapButton->click();
     EXPECT_EQ(line(1), "q3tourney2      TNY  FL=0  TL=20");
-    EXPECT_EQ(entry(1).MapFileIndex, Tourney);
+    EXPECT_EQ(entry(1).mapFileIndex, Tourney);
 }
 
 TEST_F(NewServerGroupTest, ShowingAnEntryKeepsTheOtherSelectedEntrysLimits) {
     add(Dm);
     add(Tourney);
     click(0);
-    group.spServerFragLimit->setValue(10);
+    group.serverFragLimitSpin->setValue(10);
     click(1);
-    group.spServerTimeLimit->setValue(30);
+    group.serverTimeLimitSpin->setValue(30);
     ASSERT_EQ(line(0), "q3dm17          DM   FL=10 TL=20");
 
     click(0);
     ctrlClick(1);
     EXPECT_EQ(selectedCount(), 2);
-    EXPECT_EQ(group.spServerFragLimit->value(), 0);
-    EXPECT_EQ(group.spServerTimeLimit->value(), 30);
-    EXPECT_EQ(group.cbServerGameType->currentText(), "Tournament");
-    EXPECT_EQ(entry(0).FragLimit, 10);
-    EXPECT_EQ(entry(0).TimeLimit, 20);
+    EXPECT_EQ(group.serverFragLimitSpin->value(), 0);
+    EXPECT_EQ(group.serverTimeLimitSpin->value(), 30);
+    EXPECT_EQ(group.serverGameTypeCombo->currentText(), "Tournament");
+    EXPECT_EQ(entry(0).fragLimit, 10);
+    EXPECT_EQ(entry(0).timeLimit, 20);
     EXPECT_EQ(line(0), "q3dm17          DM   FL=10 TL=20");
 }
 
@@ -120,16 +124,16 @@ TEST_F(NewServerGroupTest, EditsReachEverySelectedEntryAndKeepTheSelection) {
     add(Dm);
     click(0);
     ctrlClick(2);
-    group.spServerTimeLimit->setValue(45);
+    group.serverTimeLimitSpin->setValue(45);
     EXPECT_EQ(line(0), "q3dm17          DM   FL=0  TL=45");
     EXPECT_EQ(line(1), "q3dm17          DM   FL=0  TL=20");
     EXPECT_EQ(line(2), "q3dm17          DM   FL=0  TL=45");
     EXPECT_EQ(selectedCount(), 2);
 
-    group.cbServerGameType->setCurrentIndex(2);
-    group.cbServerGameTypeChange();
-    EXPECT_EQ(entry(0).GameType, TeamDeathmatch);
-    EXPECT_EQ(entry(1).GameType, Deathmatch);
+    group.serverGameTypeCombo->setCurrentIndex(2);
+    group.applyServerGameType();
+    EXPECT_EQ(entry(0).gameType, TeamDeathmatch);
+    EXPECT_EQ(entry(1).gameType, Deathmatch);
     EXPECT_EQ(line(2), "q3dm17          TDM  FL=0  TL=45");
     EXPECT_EQ(selectedCount(), 2);
 }
@@ -141,9 +145,9 @@ TEST_F(NewServerGroupTest, ChoosingAMapDeselectsSoAddRemoveAdds) {
     ctrlClick(1);
     choose(Tourney);
     EXPECT_EQ(selectedCount(), 0);
-    group.butAddRemoveServerMap->click();
-    EXPECT_EQ(model().ServerMapList.size(), 3u);
-    EXPECT_EQ(group.lbServerMaps->count(), 3);
+    group.addRemoveServerMapButton->click();
+    EXPECT_EQ(model().serverRotation.size(), 3u);
+    EXPECT_EQ(group.serverRotationList->count(), 3);
 }
 
 TEST_F(NewServerGroupTest, RemovingSelectedEntriesKeepsListAndRotationParallel) {
@@ -152,32 +156,32 @@ TEST_F(NewServerGroupTest, RemovingSelectedEntriesKeepsListAndRotationParallel) 
     add(Tourney);
     click(0);
     ctrlClick(2);
-    group.butAddRemoveServerMap->click();
-    ASSERT_EQ(model().ServerMapList.size(), 1u);
-    EXPECT_EQ(entry(0).Name, "q3ctf1");
+    group.addRemoveServerMapButton->click();
+    ASSERT_EQ(model().serverRotation.size(), 1u);
+    EXPECT_EQ(entry(0).name, "q3ctf1");
     EXPECT_EQ(line(0), "q3ctf1          CTF  CL=0  TL=20");
     EXPECT_TRUE(rotationControlsEnabled());
 
     click(0);
-    group.butAddRemoveServerMap->click();
-    EXPECT_TRUE(model().ServerMapList.empty());
-    EXPECT_EQ(group.lbServerMaps->count(), 0);
+    group.addRemoveServerMapButton->click();
+    EXPECT_TRUE(model().serverRotation.empty());
+    EXPECT_EQ(group.serverRotationList->count(), 0);
     EXPECT_FALSE(rotationControlsEnabled());
 }
 
 TEST_F(NewServerGroupTest, EmptyCatalogueOffersNothingToAdd) {
-    model().catalogue.MapFileList.clear();
+    model().catalogue.mapFiles.clear();
     group.showMaps();
-    group.cbServerMapChange();
-    group.butAddRemoveServerMap->click();
+    group.showChosenServerMap();
+    group.addRemoveServerMapButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_TRUE(model().ServerMapList.empty());
+    EXPECT_TRUE(model().serverRotation.empty());
     EXPECT_FALSE(rotationControlsEnabled());
 }
 
 TEST_F(NewServerGroupTest, StartWithEmptyRotationWritesOptionsAndStartsTheGame) {
-    forms().fmGameOptions->edCommandLine->setText("+set dedicated 1");
-    group.butStartServer->click();
+    forms().gameOptionsWindow->commandLineEdit->setText("+set dedicated 1");
+    group.startServerButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(game.script(), OptionLines + "vstr m0\r\n");
     EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn", "+set", "dedicated", "1"}));
@@ -185,16 +189,16 @@ TEST_F(NewServerGroupTest, StartWithEmptyRotationWritesOptionsAndStartsTheGame) 
 
 TEST_F(NewServerGroupTest, OptionsAndOneEntryGiveTheirLines) {
     add(Ctf);
-    group.spMaxClients->setValue(16);
-    group.edHostName->setText("^1Arena");
-    group.edMOTD->setText("Welcome all");
-    group.edPassword->setText("secret");
-    group.cbPure->setChecked(true);
-    group.spMaxRate->setValue(25000);
-    group.spWeaponRespawn->setValue(10);
-    group.cbVoting->setChecked(false);
-    group.cbSynchronous->setChecked(true);
-    group.butStartServer->click();
+    group.maxClientsSpin->setValue(16);
+    group.hostNameEdit->setText("^1Arena");
+    group.motdEdit->setText("Welcome all");
+    group.passwordEdit->setText("secret");
+    group.pureServerCheck->setChecked(true);
+    group.maxRateSpin->setValue(25000);
+    group.weaponRespawnSpin->setValue(10);
+    group.allowVotingCheck->setChecked(false);
+    group.synchronousClientsCheck->setChecked(true);
+    group.startServerButton->click();
     EXPECT_EQ(game.script(), "sv_maxclients 16\r\n"
                              "sv_hostname ^1Arena\r\n"
                              "g_motd Welcome all\r\n"
@@ -212,34 +216,34 @@ TEST_F(NewServerGroupTest, OptionsAndOneEntryGiveTheirLines) {
 }
 
 TEST_F(NewServerGroupTest, UnsafeHostNameIsRefusedWithNothingWritten) {
-    group.edHostName->setText("Arena;quit");
-    group.butStartServer->click();
+    group.hostNameEdit->setText("Arena;quit");
+    group.startServerButton->click();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_NE(dialogs.messages.at(0).find("host name"), std::string::npos);
     EXPECT_FALSE(game.scriptWritten());
 }
 
 TEST_F(NewServerGroupTest, NumberFieldsFixTheirTextWhenLeft) {
-    typeAndLeave(*group.spMaxRate, "abc");
-    EXPECT_EQ(group.spMaxRate->value(), 0);
+    typeAndLeave(*group.maxRateSpin, "abc");
+    EXPECT_EQ(group.maxRateSpin->value(), 0);
 
     add(Dm);
     click(0);
-    typeAndLeave(*group.spServerTimeLimit, "abc");
-    EXPECT_EQ(entry(0).TimeLimit, 0);
-    typeAndLeave(*group.spServerFragLimit, "999");
-    EXPECT_EQ(entry(0).FragLimit, 255);
+    typeAndLeave(*group.serverTimeLimitSpin, "abc");
+    EXPECT_EQ(entry(0).timeLimit, 0);
+    typeAndLeave(*group.serverFragLimitSpin, "999");
+    EXPECT_EQ(entry(0).fragLimit, 255);
     EXPECT_EQ(line(0), "q3dm17          DM   FL=255TL=0");
 }
 
 TEST_F(NewServerGroupTest, CaptureTheFlagArenaWithOneBotTournamentShowsWhatIsWritten) {
-    model().catalogue.MapFileList.push_back(
-        std::make_unique<AMapFile>(catalogued("duel1.bsp", true, true, 1)));
+    model().catalogue.mapFiles.push_back(
+        std::make_unique<MapFile>(catalogued("duel1.bsp", true, true, 1)));
     group.showMaps();
     add(3);
     EXPECT_EQ(line(0), "duel1           TNY  FL=0  TL=20");
     click(0);
     EXPECT_EQ(gameTypes(), (QStringList{"Deathmatch", "Tournament", "Team Deathmatch"}));
-    EXPECT_EQ(group.cbServerGameType->currentText(), "Tournament");
-    EXPECT_EQ(group.lbServerFragLimit->text(), "Frag Limit");
+    EXPECT_EQ(group.serverGameTypeCombo->currentText(), "Tournament");
+    EXPECT_EQ(group.serverFragLimitLabel->text(), "Frag Limit");
 }

@@ -8,26 +8,26 @@ namespace {
 
 class ServersGroupTest : public NetworkPageTest {
 protected:
-    ServersGroup& group = *page().gbServers;
+    ServersGroup& group = *page().serversGroup;
 
     void type(const QString& name, const QString& address, const QString& password) {
-        group.edServerName->setText(name);
-        group.edServerAddress->setText(address);
-        group.edServerPassword->setText(password);
+        group.serverNameEdit->setText(name);
+        group.serverAddressEdit->setText(address);
+        group.serverPasswordEdit->setText(password);
     }
     void add(const QString& name, const QString& address, const QString& password = "") {
         type(name, address, password);
-        group.butAddServer->click();
+        group.addServerButton->click();
     }
-    void select(int row) { group.lbServers->setCurrentRow(row); }
+    void select(int row) { group.savedServerList->setCurrentRow(row); }
     int selectedRow() const {
-        const auto items = group.lbServers->selectedItems();
-        return items.isEmpty() ? -1 : group.lbServers->row(items.front());
+        const auto items = group.savedServerList->selectedItems();
+        return items.isEmpty() ? -1 : group.savedServerList->row(items.front());
     }
     std::vector<std::string> names() const {
         std::vector<std::string> result;
-        for (const auto& server : forms().fmMain->model.ServerList)
-            result.push_back(server->Name);
+        for (const auto& server : forms().mainWindow->model.servers)
+            result.push_back(server->name);
         return result;
     }
 };
@@ -35,26 +35,27 @@ protected:
 } // namespace
 
 TEST_F(ServersGroupTest, ShowsTheListReadAtStartUp) {
-    model().ServerList.push_back(std::make_unique<AServer>(AServer{"Home", "127.0.0.1", ""}));
+    model().servers.push_back(std::make_unique<SavedServer>(SavedServer{"Home", "127.0.0.1", ""}));
     group.showServers();
-    ASSERT_EQ(group.lbServers->count(), 1);
-    EXPECT_EQ(group.lbServers->item(0)->text(), "Home");
+    ASSERT_EQ(group.savedServerList->count(), 1);
+    EXPECT_EQ(group.savedServerList->item(0)->text(), "Home");
 }
 
 TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
     add("", "");
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"You must enter a server name!",
                                                           "You must enter a server address!"}));
-    EXPECT_TRUE(model().ServerList.empty());
-    EXPECT_EQ(group.lbServers->count(), 0);
+    EXPECT_TRUE(model().servers.empty());
+    EXPECT_EQ(group.savedServerList->count(), 0);
 }
 
 TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
-    forms().fmGameOptions->edCommandLine->setText("+set fs_debug 1"); // never passed on joining
+    forms().gameOptionsWindow->commandLineEdit->setText(
+        "+set fs_debug 1"); // never passed on joining
     add("Home", "127.0.0.1:27960");
     ASSERT_EQ(names(), (std::vector<std::string>{"Home"}));
     select(0);
-    group.butJoinNetworkGame->click();
+    group.joinGameButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
     const std::string script = game.script();
     const std::string tail = "password \r\nconnect 127.0.0.1:27960\r\n";
@@ -68,32 +69,32 @@ TEST_F(ServersGroupTest, AddKeepsTheSelectionAndUpdateChangesTheSelectedServer) 
     select(0);
     add("New", "new.host");
     EXPECT_EQ(names(), (std::vector<std::string>{"Old", "New"}));
-    EXPECT_EQ(group.lbServers->item(1)->text(), "New");
+    EXPECT_EQ(group.savedServerList->item(1)->text(), "New");
     EXPECT_EQ(selectedRow(), 0);
 
     type("Renamed", "other.host", "");
-    group.butUpdateServer->click();
+    group.updateServerButton->click();
     EXPECT_EQ(names(), (std::vector<std::string>{"Renamed", "New"}));
-    EXPECT_EQ(model().ServerList[0]->Address, "other.host");
-    EXPECT_EQ(model().ServerList[0]->Password, "");
-    EXPECT_EQ(group.lbServers->item(0)->text(), "Renamed");
+    EXPECT_EQ(model().servers[0]->address, "other.host");
+    EXPECT_EQ(model().servers[0]->password, "");
+    EXPECT_EQ(group.savedServerList->item(0)->text(), "Renamed");
     EXPECT_EQ(selectedRow(), 0);
 
     select(1);
-    EXPECT_EQ(group.edServerName->text(), "New");
-    EXPECT_EQ(group.edServerAddress->text(), "new.host");
-    EXPECT_EQ(group.edServerPassword->text(), "");
+    EXPECT_EQ(group.serverNameEdit->text(), "New");
+    EXPECT_EQ(group.serverAddressEdit->text(), "new.host");
+    EXPECT_EQ(group.serverPasswordEdit->text(), "");
 }
 
 TEST_F(ServersGroupTest, DeleteTheOnlyServerEmptiesListAndFields) {
     add("Home", "127.0.0.1", "pw");
     select(0);
-    group.butDeleteServer->click();
-    EXPECT_TRUE(model().ServerList.empty());
-    EXPECT_EQ(group.lbServers->count(), 0);
-    EXPECT_TRUE(group.edServerName->text().isEmpty());
-    EXPECT_TRUE(group.edServerAddress->text().isEmpty());
-    EXPECT_TRUE(group.edServerPassword->text().isEmpty());
+    group.deleteServerButton->click();
+    EXPECT_TRUE(model().servers.empty());
+    EXPECT_EQ(group.savedServerList->count(), 0);
+    EXPECT_TRUE(group.serverNameEdit->text().isEmpty());
+    EXPECT_TRUE(group.serverAddressEdit->text().isEmpty());
+    EXPECT_TRUE(group.serverPasswordEdit->text().isEmpty());
 }
 
 TEST_F(ServersGroupTest, DeleteKeepsListAndRecordsParallelWithNothingSelectedAfter) {
@@ -101,20 +102,20 @@ TEST_F(ServersGroupTest, DeleteKeepsListAndRecordsParallelWithNothingSelectedAft
     add("B", "b");
     add("C", "c");
     select(1);
-    group.butDeleteServer->click();
+    group.deleteServerButton->click();
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(group.lbServers->item(1)->text(), "C");
+    EXPECT_EQ(group.savedServerList->item(1)->text(), "C");
     EXPECT_EQ(selectedRow(), -1);
-    group.butDeleteServer->click(); // nothing selected: nothing happens
-    group.butUpdateServer->click();
+    group.deleteServerButton->click(); // nothing selected: nothing happens
+    group.updateServerButton->click();
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
 }
 
 TEST_F(ServersGroupTest, JoinUsesTheStoredAddressNotTheEditedField) {
     add("Home", "stored.host");
     select(0);
-    group.edServerAddress->setText("typed.host");
-    group.butJoinNetworkGame->click();
+    group.serverAddressEdit->setText("typed.host");
+    group.joinGameButton->click();
     const std::string script = game.script();
     EXPECT_NE(script.find("connect stored.host\r\n"), std::string::npos);
     EXPECT_EQ(script.find("typed.host"), std::string::npos);
@@ -122,7 +123,7 @@ TEST_F(ServersGroupTest, JoinUsesTheStoredAddressNotTheEditedField) {
 
 TEST_F(ServersGroupTest, JoinWithoutSelectionAsksForOneAndStartsNothing) {
     add("Home", "127.0.0.1");
-    group.butJoinNetworkGame->click();
+    group.joinGameButton->click();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"You must select a server!"}));
     EXPECT_FALSE(game.scriptWritten());
 }
@@ -134,8 +135,8 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
               (std::vector<std::string>{"The server name must not contain a control character!",
                                         "The server address must not contain a semicolon, a "
                                         "double quote or a control character!"}));
-    EXPECT_TRUE(model().ServerList.empty());
-    EXPECT_EQ(group.lbServers->count(), 0);
+    EXPECT_TRUE(model().servers.empty());
+    EXPECT_EQ(group.savedServerList->count(), 0);
 
     // A name never reaches the script, so quotes and semicolons are fine in it.
     add("\"Joe's\"; LAN", "127.0.0.1");
@@ -145,9 +146,9 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
     select(1);
     dialogs.messages.clear();
     type("Home", "127.0.0.1", "a\"b");
-    group.butUpdateServer->click();
+    group.updateServerButton->click();
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"The server password must not contain a semicolon, a "
                                         "double quote or a control character!"}));
-    EXPECT_EQ(model().ServerList[1]->Password, "pw");
+    EXPECT_EQ(model().servers[1]->password, "pw");
 }

@@ -31,19 +31,19 @@ protected:
         app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\nMynx\r\n");
         start();
     }
-    SetupNewGroup& group() { return *main().simplePage->gbSetupNew; }
-    MapsGroup& maps() { return *main().complexPage->gbMaps; }
-    BotsGroup& bots() { return *main().complexPage->gbBots; }
-    const MapListType& rotation() { return main().model.MapList; }
+    SetupNewGroup& group() { return *mainWindow().simplePage->newSetupGroup; }
+    MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
+    BotsGroup& bots() { return *mainWindow().complexPage->botsGroup; }
+    const Rotation& rotation() { return mainWindow().model.rotation; }
     void play(int item, int mapCount) {
-        group().cbSimpleGameType->setCurrentIndex(item);
-        group().spSimpleNumMaps->setValue(mapCount);
-        group().butSimpleNewPlay->click();
+        group().simpleGameTypeCombo->setCurrentIndex(item);
+        group().simpleMapCountSpin->setValue(mapCount);
+        group().simplePlayButton->click();
     }
     QStringList shownLines() {
         QStringList lines;
-        for (int row = 0; row < maps().lbMaps->count(); ++row)
-            lines << maps().lbMaps->item(row)->text();
+        for (int row = 0; row < maps().rotationList->count(); ++row)
+            lines << maps().rotationList->item(row)->text();
         return lines;
     }
     // Free for all, tournament with one bot and with none, team and capture the flag.
@@ -65,10 +65,10 @@ protected:
 TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
     startWith(mixedCatalogue());
     SetupNewGroup& g = group();
-    const std::pair<TSpinEdit*, std::array<int, 4>> fields[] = {
-        {g.spSimpleNumMaps, {1, 99, 1, 4}},
-        {g.spSimpleFragLimit, {0, 255, 5, 30}},
-        {g.spSimpleTimeLimit, {0, 255, 5, 10}}};
+    const std::pair<NumberSpin*, std::array<int, 4>> fields[] = {
+        {g.simpleMapCountSpin, {1, 99, 1, 4}},
+        {g.simpleFragLimitSpin, {0, 255, 5, 30}},
+        {g.simpleTimeLimitSpin, {0, 255, 5, 10}}};
     for (const auto& [field, expected] : fields) {
         SCOPED_TRACE(field->objectName().toStdString());
         EXPECT_EQ(field->minimum(), expected[0]);
@@ -77,19 +77,20 @@ TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
         EXPECT_EQ(field->value(), expected[3]);
     }
     QStringList items;
-    for (int i = 0; i < g.cbSimpleGameType->count(); ++i)
-        items << g.cbSimpleGameType->itemText(i);
+    for (int i = 0; i < g.simpleGameTypeCombo->count(); ++i)
+        items << g.simpleGameTypeCombo->itemText(i);
     EXPECT_EQ(items, (QStringList{"[Default]", "Deathmatch", "Tournament", "Team Deathmatch",
                                   "Capture The Flag"}));
-    EXPECT_EQ(g.cbSimpleGameType->currentText(), "Deathmatch");
+    EXPECT_EQ(g.simpleGameTypeCombo->currentText(), "Deathmatch");
     QStringList sentence;
-    for (QLabel* word : {g.lbSimple0, g.lbSimple1, g.lbSimple4, g.lbSimple5, g.lbSimple3,
-                         g.lbSimple6, g.lbSimple2, g.lbSimple7})
+    for (QLabel* word :
+         {g.iWantToPlayLabel, g.mapsWordLabel, g.ofWordLabel, g.withWordLabel, g.simpleLimitLabel,
+          g.andWithWordLabel, g.simpleTimeLimitLabel, g.minutesWordLabel})
         sentence << word->text();
     EXPECT_EQ(sentence.join('|'),
               "I want to play|maps|of|with|frag limit|and with|time limit|minutes");
-    EXPECT_EQ(g.butSimpleNewPlay->text(), "Play...");
-    EXPECT_TRUE(g.butSimpleNewPlay->font().bold());
+    EXPECT_EQ(g.simplePlayButton->text(), "Play...");
+    EXPECT_TRUE(g.simplePlayButton->font().bold());
 }
 
 TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
@@ -100,24 +101,24 @@ TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
                                                 {CaptureTheFlagItem, "capture limit"},
                                                 {DeathmatchItem, "frag limit"}};
     for (const auto& [item, caption] : captions) {
-        group().cbSimpleGameType->setCurrentIndex(item);
-        EXPECT_EQ(group().lbSimple3->text(), caption) << item;
+        group().simpleGameTypeCombo->setCurrentIndex(item);
+        EXPECT_EQ(group().simpleLimitLabel->text(), caption) << item;
     }
 }
 
 TEST_F(SetupNewGroupTest, NotANumberCountsAsTheMinimum) {
     startWith(mixedCatalogue());
-    typeAndLeave(*group().spSimpleFragLimit, "abc");
-    EXPECT_EQ(group().spSimpleFragLimit->value(), 0);
-    typeAndLeave(*group().spSimpleTimeLimit, "300");
-    EXPECT_EQ(group().spSimpleTimeLimit->value(), 255);
+    typeAndLeave(*group().simpleFragLimitSpin, "abc");
+    EXPECT_EQ(group().simpleFragLimitSpin->value(), 0);
+    typeAndLeave(*group().simpleTimeLimitSpin, "300");
+    EXPECT_EQ(group().simpleTimeLimitSpin->value(), 255);
 
     // A count still being typed when Play is pressed counts too: "abc" maps is one map.
-    group().spSimpleNumMaps->findChild<QLineEdit*>()->setText("abc");
-    group().butSimpleNewPlay->click();
+    group().simpleMapCountSpin->findChild<QLineEdit*>()->setText("abc");
+    group().simplePlayButton->click();
     ASSERT_EQ(rotation().size(), 1u);
-    EXPECT_EQ(rotation()[0]->FragLimit, 0);
-    EXPECT_EQ(rotation()[0]->TimeLimit, 255);
+    EXPECT_EQ(rotation()[0]->fragLimit, 0);
+    EXPECT_EQ(rotation()[0]->timeLimit, 255);
 }
 
 TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage) {
@@ -125,12 +126,12 @@ TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage)
     play(DeathmatchItem, 1);
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(rotation().size(), 1u);
-    const AMap& entry = *rotation()[0];
-    EXPECT_EQ(entry.Name, "gorge1");
-    EXPECT_EQ(entry.GameType, Deathmatch);
-    EXPECT_EQ(entry.FragLimit, 30);
-    EXPECT_EQ(entry.TimeLimit, 10);
-    EXPECT_EQ(entry.BotCount, 2) << "the arena's bot count";
+    const RotationEntry& entry = *rotation()[0];
+    EXPECT_EQ(entry.name, "gorge1");
+    EXPECT_EQ(entry.gameType, Deathmatch);
+    EXPECT_EQ(entry.fragLimit, 30);
+    EXPECT_EQ(entry.timeLimit, 10);
+    EXPECT_EQ(entry.botCount, 2) << "the arena's bot count";
 
     const std::string script = game.script();
     EXPECT_NE(script.find("set g_gametype 0\r\nset fraglimit 30\r\nset timelimit 10\r\n"
@@ -141,40 +142,40 @@ TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage)
     const Lines arguments = game.arguments();
     EXPECT_EQ(arguments, (Lines{"+exec", "velkarn"}));
 
-    EXPECT_EQ(shownLines(), QStringList{QString::fromStdString(MapEntryText(entry))});
-    EXPECT_TRUE(maps().cbGameType->isEnabled());
-    EXPECT_TRUE(bots().butAddRemoveBots->isEnabled());
+    EXPECT_EQ(shownLines(), QStringList{QString::fromStdString(rotationEntryText(entry))});
+    EXPECT_TRUE(maps().gameTypeCombo->isEnabled());
+    EXPECT_TRUE(bots().addRemoveBotsButton->isEnabled());
     EXPECT_EQ(maps().currentEntry(), &entry) << "the last entry is the one worked on";
-    EXPECT_EQ(bots().lbBots->count(), 2) << "its roster is shown";
+    EXPECT_EQ(bots().rosterList->count(), 2) << "its roster is shown";
 }
 
 TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
     startWith(mapRecord("flags1.bsp", "Flags", 3, false, false, false, true) +
               mapRecord("flags2.bsp", "Flags Two", 0, false, false, true, true));
-    group().spSimpleFragLimit->setValue(50);
+    group().simpleFragLimitSpin->setValue(50);
     play(DefaultItem, 3);
     ASSERT_EQ(rotation().size(), 3u);
     std::set<std::string> teams;
     for (const auto& entry : rotation()) {
-        EXPECT_EQ(entry->GameType, CaptureTheFlag);
-        EXPECT_EQ(entry->FragLimit, 8) << "the capture limit, whatever the field says";
-        ASSERT_EQ(entry->BotCount, 5);
-        for (int slot = 0; slot < entry->BotCount; ++slot)
-            teams.insert(entry->Bots[static_cast<std::size_t>(slot)].Team);
+        EXPECT_EQ(entry->gameType, CaptureTheFlag);
+        EXPECT_EQ(entry->fragLimit, 8) << "the capture limit, whatever the field says";
+        ASSERT_EQ(entry->botCount, 5);
+        for (int slot = 0; slot < entry->botCount; ++slot)
+            teams.insert(entry->bots[static_cast<std::size_t>(slot)].team);
     }
     EXPECT_EQ(teams, (std::set<std::string>{"Blue", "Red"})) << "random teams are balanced";
     EXPECT_EQ(shownLines().size(), 3);
-    EXPECT_TRUE(bots().cbRanTeam->isEnabled()) << "the last entry is a team game";
+    EXPECT_TRUE(bots().randomTeamCombo->isEnabled()) << "the last entry is a team game";
 
     // The Complex page's random-bot choices, as the user left them, decide skills and teams.
-    bots().cbRanSkill->setCurrentIndex(5);
-    bots().cbRanTeam->setCurrentIndex(2);
+    bots().randomSkillCombo->setCurrentIndex(5);
+    bots().randomTeamCombo->setCurrentIndex(2);
     play(DefaultItem, 2);
     ASSERT_EQ(rotation().size(), 2u);
     for (const auto& entry : rotation())
-        for (int slot = 0; slot < entry->BotCount; ++slot) {
-            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Skill, 5);
-            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Team, "Red");
+        for (int slot = 0; slot < entry->botCount; ++slot) {
+            EXPECT_EQ(entry->bots[static_cast<std::size_t>(slot)].skill, 5);
+            EXPECT_EQ(entry->bots[static_cast<std::size_t>(slot)].team, "Red");
         }
 }
 
@@ -184,15 +185,15 @@ TEST_F(SetupNewGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts) {
     ASSERT_EQ(rotation().size(), 6u);
     std::set<std::string> names;
     for (const auto& entry : rotation()) {
-        names.insert(entry->Name);
-        EXPECT_EQ(entry->GameType, Tournament);
-        EXPECT_EQ(entry->FragLimit, 30);
-        EXPECT_EQ(entry->BotCount, entry->Name == "duel1" ? 1 : 4) << entry->Name;
-        for (int slot = 0; slot < entry->BotCount; ++slot)
-            EXPECT_EQ(entry->Bots[static_cast<std::size_t>(slot)].Team, "None");
+        names.insert(entry->name);
+        EXPECT_EQ(entry->gameType, Tournament);
+        EXPECT_EQ(entry->fragLimit, 30);
+        EXPECT_EQ(entry->botCount, entry->name == "duel1" ? 1 : 4) << entry->name;
+        for (int slot = 0; slot < entry->botCount; ++slot)
+            EXPECT_EQ(entry->bots[static_cast<std::size_t>(slot)].team, "None");
     }
     EXPECT_EQ(names, (std::set<std::string>{"duel1", "duel2"}));
-    EXPECT_NE(rotation()[0]->Name, rotation()[1]->Name) << "the second entry avoids the first map";
+    EXPECT_NE(rotation()[0]->name, rotation()[1]->name) << "the second entry avoids the first map";
     EXPECT_NE(game.script().find("vstr m0"), std::string::npos);
 }
 
@@ -201,7 +202,7 @@ TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
     play(DeathmatchItem, 2);
     ASSERT_EQ(rotation().size(), 2u);
     std::filesystem::remove(game.dir.file("baseq3/velkarn.cfg"));
-    const AMap* first = rotation()[0].get();
+    const RotationEntry* first = rotation()[0].get();
     const QStringList shown = shownLines();
 
     play(CaptureTheFlagItem, 3);
@@ -213,7 +214,7 @@ TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
     EXPECT_FALSE(game.scriptWritten());
 
     // An empty catalogue likewise.
-    main().model.catalogue.MapFileList.clear();
+    mainWindow().model.catalogue.mapFiles.clear();
     play(DeathmatchItem, 3);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(dialogs.messages[1].ends_with("!")) << dialogs.messages[1];

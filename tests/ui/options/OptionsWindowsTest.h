@@ -9,7 +9,7 @@
 
 namespace velkarn::test {
 
-// The program's windows in a fresh AppDir, with dialogs answered by the test.
+// The program's windows in a fresh appDir, with dialogs answered by the test.
 class OptionsWindowsTest : public ::testing::Test {
 protected:
     TempFolder app;

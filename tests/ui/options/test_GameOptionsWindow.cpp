@@ -16,23 +16,23 @@ class GameOptionsWindowTest : public OptionsWindowsTest {
 protected:
     TempFolder game;
 
-    TfmGameOptions& options() { return *forms().fmGameOptions; }
+    GameOptionsWindow& options() { return *forms().gameOptionsWindow; }
 
     QStringList modNames() {
         QStringList names;
-        for (int i = 0; i < options().cbMod->count(); ++i)
-            names << options().cbMod->itemText(i);
+        for (int i = 0; i < options().modCombo->count(); ++i)
+            names << options().modCombo->itemText(i);
         return names;
     }
     QStringList modParameters() {
         QStringList parameters;
-        for (int i = 0; i < options().lbModParameters->count(); ++i)
-            parameters << options().lbModParameters->item(i)->text();
+        for (int i = 0; i < options().modParametersList->count(); ++i)
+            parameters << options().modParametersList->item(i)->text();
         return parameters;
     }
     bool editAndRemoveEnabled() {
-        EXPECT_EQ(options().butEditMod->isEnabled(), options().butRemoveMod->isEnabled());
-        return options().butEditMod->isEnabled();
+        EXPECT_EQ(options().editModButton->isEnabled(), options().removeModButton->isEnabled());
+        return options().editModButton->isEnabled();
     }
     // A list of "[None]" and two mods, as a program start reads it.
     void startWithTwoMods() {
@@ -41,9 +41,9 @@ protected:
         createWindows();
     }
     // Edits the selected mod; `user` plays the part of the user in the edit window.
-    void editSelected(const std::function<void(TfmModEdit&)>& user) {
-        dialogs.onModal = [&](QDialog& window) { user(static_cast<TfmModEdit&>(window)); };
-        options().butEditMod->click();
+    void editSelected(const std::function<void(ModEditWindow&)>& user) {
+        dialogs.onModal = [&](QDialog& window) { user(static_cast<ModEditWindow&>(window)); };
+        options().editModButton->click();
     }
 };
 
@@ -61,7 +61,7 @@ TEST_F(GameOptionsWindowTest, ModsFileFillsNamesAndParametersIndexForIndex) {
 
 TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZeroAndGivesTheChoice) {
     startWithTwoMods();
-    options().cbMod->setCurrentIndex(2);
+    options().modCombo->setCurrentIndex(2);
     EXPECT_TRUE(editAndRemoveEnabled());
     EXPECT_EQ(options().selectedModName(), "Team");
     EXPECT_EQ(options().selectedModParameters(), "+set fs_game team +sv_pure 0");
@@ -79,10 +79,10 @@ TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheS
     game.write("packed/description.txt", "Packed Mod\r\nsecond line\r\n");
     game.write("notes/description.txt", "Not a mod\r\n");
     startWithTwoMods();
-    options().edExePath->setText(QString::fromLocal8Bit(game.path()));
-    options().cbMod->setCurrentIndex(1);
+    options().gameFolderEdit->setText(QString::fromLocal8Bit(game.path()));
+    options().modCombo->setCurrentIndex(1);
 
-    options().butFindMods->click();
+    options().findModsButton->click();
     EXPECT_EQ(modNames(), (QStringList{"[None]", "Arena", "Team", "arena2", "Packed Mod"}));
     EXPECT_EQ(modParameters()[4], "+set fs_game packed +sv_pure 0");
     EXPECT_EQ(options().selectedModIndex(), 1);
@@ -93,31 +93,31 @@ TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheS
                                     "Packed Mod\r\n+set fs_game packed +sv_pure 0\r\n");
 
     // Listed folders are not added again.
-    options().butFindMods->click();
-    EXPECT_EQ(options().cbMod->count(), 5);
+    options().findModsButton->click();
+    EXPECT_EQ(options().modCombo->count(), 5);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(GameOptionsWindowTest, FindModsWithoutAGameFolderFindsNothingButStillWritesTheFile) {
     createWindows();
-    options().edExePath->clear();
-    options().butFindMods->click();
+    options().gameFolderEdit->clear();
+    options().findModsButton->click();
     EXPECT_EQ(modNames(), (QStringList{"[None]"}));
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\n");
 }
 
 TEST_F(GameOptionsWindowTest, EditWithOkReplacesTheEntryAndWritesTheFile) {
     startWithTwoMods();
-    options().cbMod->setCurrentIndex(2);
+    options().modCombo->setCurrentIndex(2);
     QString shownName, shownParameters;
-    editSelected([&](TfmModEdit& editor) {
-        shownName = editor.edEditModName->text();
-        shownParameters = editor.edEditModParameters->text();
-        editor.edEditModName->setText("Team Arena");
-        editor.edEditModParameters->setText(" +set fs_game missionpack");
-        editor.butOKEditMod->click();
+    editSelected([&](ModEditWindow& editor) {
+        shownName = editor.modNameEdit->text();
+        shownParameters = editor.modParametersEdit->text();
+        editor.modNameEdit->setText("Team Arena");
+        editor.modParametersEdit->setText(" +set fs_game missionpack");
+        editor.okButton->click();
     });
-    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"fmModEdit"}));
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"modEditWindow"}));
     EXPECT_EQ(shownName, "Team");
     EXPECT_EQ(shownParameters, "+set fs_game team +sv_pure 0");
     EXPECT_EQ(modNames()[2], "Team Arena");
@@ -130,13 +130,13 @@ TEST_F(GameOptionsWindowTest, EditWithOkReplacesTheEntryAndWritesTheFile) {
 
 TEST_F(GameOptionsWindowTest, EditCancelledAfterAnAcceptedOneChangesNothingButWritesTheFile) {
     startWithTwoMods();
-    options().cbMod->setCurrentIndex(1);
-    editSelected([](TfmModEdit& editor) { editor.butOKEditMod->click(); });
+    options().modCombo->setCurrentIndex(1);
+    editSelected([](ModEditWindow& editor) { editor.okButton->click(); });
     std::remove(app.file("mods.txt").c_str());
 
-    editSelected([](TfmModEdit& editor) {
-        editor.edEditModName->setText("changed");
-        editor.butCancelEditMod->click();
+    editSelected([](ModEditWindow& editor) {
+        editor.modNameEdit->setText("changed");
+        editor.cancelButton->click();
     });
     EXPECT_EQ(modNames()[1], "Arena");
     EXPECT_EQ(options().selectedModIndex(), 1);
@@ -144,24 +144,24 @@ TEST_F(GameOptionsWindowTest, EditCancelledAfterAnAcceptedOneChangesNothingButWr
                                     "Team\r\n+set fs_game team +sv_pure 0\r\n");
 
     // A window closed without either button counts as cancelled too.
-    editSelected([](TfmModEdit& editor) { editor.edEditModName->setText("changed"); });
+    editSelected([](ModEditWindow& editor) { editor.modNameEdit->setText("changed"); });
     EXPECT_EQ(modNames()[1], "Arena");
 }
 
 TEST_F(GameOptionsWindowTest, EntryZeroIsNeverEditedOrRemoved) {
     startWithTwoMods();
     std::remove(app.file("mods.txt").c_str());
-    options().butEditModClick();
-    options().butRemoveModClick();
+    options().editSelectedMod();
+    options().removeSelectedMod();
     EXPECT_TRUE(dialogs.modalWindows.empty());
-    EXPECT_EQ(options().cbMod->count(), 3);
+    EXPECT_EQ(options().modCombo->count(), 3);
     EXPECT_FALSE(fileExists(app.file("mods.txt"))); // nothing changed, nothing written
 }
 
 TEST_F(GameOptionsWindowTest, RemoveLeavesEntryZeroSelectedWithEditAndRemoveDisabled) {
     startWithTwoMods();
-    options().cbMod->setCurrentIndex(1);
-    options().butRemoveMod->click();
+    options().modCombo->setCurrentIndex(1);
+    options().removeModButton->click();
     EXPECT_EQ(modNames(), (QStringList{"[None]", "Team"}));
     EXPECT_EQ(modParameters(), (QStringList{"", "+set fs_game team +sv_pure 0"}));
     EXPECT_EQ(options().selectedModIndex(), 0);
@@ -174,23 +174,23 @@ TEST_F(GameOptionsWindowTest, PathValidationAddsTheSlashAndLooksForTheExecutable
     game.makeFolder("quake3.exe"); // a folder of that name is no executable
     std::string folder = game.path();
     folder.pop_back();
-    options().edExePath->setText(QString::fromLocal8Bit(folder));
-    options().edExePathChange();
-    EXPECT_EQ(options().edExePath->text().toStdString(), game.path());
+    options().gameFolderEdit->setText(QString::fromLocal8Bit(folder));
+    options().checkGameFolder();
+    EXPECT_EQ(options().gameFolderEdit->text().toStdString(), game.path());
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
 
     game.write("ioquake3.x86_64", "");
-    options().edExePathChange();
-    EXPECT_EQ(options().edExePath->text().toStdString(), game.path());
+    options().checkGameFolder();
+    EXPECT_EQ(options().gameFolderEdit->text().toStdString(), game.path());
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(GameOptionsWindowTest, OkStoresBothLinesEvenAnInvalidPathAndAnEmptyCommandLine) {
     createWindows();
     options().show();
-    options().edExePath->setText("/no/such/folder/");
-    options().edCommandLine->clear();
-    options().butGOOK->click();
+    options().gameFolderEdit->setText("/no/such/folder/");
+    options().commandLineEdit->clear();
+    options().okButton->click();
     EXPECT_FALSE(options().isVisible());
     EXPECT_EQ(app.read("path.txt"), "/no/such/folder/\r\n\r\n");
     EXPECT_TRUE(dialogs.messages.empty());
@@ -203,7 +203,7 @@ TEST_F(GameOptionsWindowTest, EscapeAndTheCloseBoxKeepWhatWasEnteredButWriteNoth
     EXPECT_FALSE(fileExists(app.file("path.txt"))) << "nothing entered: the next start asks";
 
     options().show();
-    options().edExePath->setText("/games/q3/");
+    options().gameFolderEdit->setText("/games/q3/");
     options().close();
     EXPECT_FALSE(options().isVisible());
     EXPECT_EQ(app.read("path.txt"), "/games/q3/\r\n\r\n");
@@ -218,8 +218,8 @@ TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemor
               (std::vector<std::string>{"Cannot open file " + app.file("mods.txt")}));
     EXPECT_EQ(modNames(), (QStringList{"[None]"}));
 
-    options().edExePath->setText(QString::fromLocal8Bit(game.path()));
-    options().butFindMods->click();
+    options().gameFolderEdit->setText(QString::fromLocal8Bit(game.path()));
+    options().findModsButton->click();
     EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("mods.txt"));
     EXPECT_EQ(modNames(), (QStringList{"[None]", "arena2"}));
 }

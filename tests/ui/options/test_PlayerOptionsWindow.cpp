@@ -29,11 +29,11 @@ const QColor Blue(0, 0, 254);
 
 class PlayerOptionsWindowTest : public OptionsWindowsTest {
 protected:
-    TfmPlayerOptions& player() { return *forms().fmPlayerOptions; }
-    QLineEdit& name() { return *player().edTruePlayerName; }
+    PlayerOptionsWindow& player() { return *forms().playerOptionsWindow; }
+    QLineEdit& name() { return *player().playerNameEdit; }
 
     void click(const char* buttonName) {
-        auto* button = player().ToolBar->findChild<QToolButton*>(buttonName);
+        auto* button = player().colourToolBar->findChild<QToolButton*>(buttonName);
         ASSERT_NE(button, nullptr) << buttonName;
         button->click();
     }
@@ -41,7 +41,7 @@ protected:
     // The preview as the user sees it: its text in runs of one colour.
     std::vector<Stretch> preview() {
         std::vector<Stretch> runs;
-        const QTextDocument* document = player().rePlayerName->document();
+        const QTextDocument* document = player().namePreview->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
@@ -74,14 +74,14 @@ protected:
 
 TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
     createWindows();
-    const std::vector<std::pair<QString, QColor>> expected{{"tbBlack", QColor(0, 0, 0)},
-                                                           {"tbRed", Red},
-                                                           {"tbGreen", Green},
-                                                           {"tbYellow", QColor(254, 254, 0)},
-                                                           {"tbBlue", Blue},
-                                                           {"tbAqua", QColor(0, 254, 254)},
-                                                           {"tbPink", QColor(254, 0, 254)},
-                                                           {"tbWhite", QColor(254, 254, 254)}};
+    const std::vector<std::pair<QString, QColor>> expected{{"blackButton", QColor(0, 0, 0)},
+                                                           {"redButton", Red},
+                                                           {"greenButton", Green},
+                                                           {"yellowButton", QColor(254, 254, 0)},
+                                                           {"blueButton", Blue},
+                                                           {"aquaButton", QColor(0, 254, 254)},
+                                                           {"pinkButton", QColor(254, 0, 254)},
+                                                           {"whiteButton", QColor(254, 254, 254)}};
     ASSERT_EQ(player().colourButtons.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const QToolButton* button = player().colourButtons[i];
@@ -91,18 +91,18 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
         EXPECT_EQ(swatch.pixelColor(8, 8), expected[i].second) << i;
         EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
     }
-    EXPECT_TRUE(player().butPlayerOptionsOK->isDefault());
+    EXPECT_TRUE(player().okButton->isDefault());
 }
 
 TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheWholeNameWhenNothingIsSelected) {
     createWindows();
-    click("tbRed");
+    click("redButton");
     EXPECT_EQ(name().text(), "");
 
     name().setText("abc");
-    click("tbRed");
+    click("redButton");
     EXPECT_EQ(name().text(), "^1abc");
-    click("tbGreen");
+    click("greenButton");
     EXPECT_EQ(name().text(), "^2abc");
     EXPECT_EQ(preview(), (std::vector<Stretch>{{"abc", Green}}));
 }
@@ -111,14 +111,14 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheSelectionCountedInCharacters
     createWindows();
     name().setText("^1abc");
     name().setSelection(2, 3);
-    click("tbGreen");
+    click("greenButton");
     EXPECT_EQ(name().text(), "^1^2abc");
     EXPECT_EQ(preview(), (std::vector<Stretch>{{"^2abc", Red}}));
 
     // Characters of more than one byte: the code still lands in front of the selection.
     name().setText(QString::fromUtf8("\xc3\xa4\xc3\xb6xy"));
     name().setSelection(2, 1);
-    click("tbBlue");
+    click("blueButton");
     EXPECT_EQ(name().text(), QString::fromUtf8("\xc3\xa4\xc3\xb6^4xy"));
     EXPECT_EQ(preview(),
               (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), White}, {"xy", Blue}}));
@@ -142,33 +142,33 @@ TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColoursWhatFollows) {
 
 TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
     startWithModels();
-    EXPECT_EQ(items(player().cbPlayerModel), (QStringList{"anarki", "Sarge", "sarge"}));
+    EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Sarge", "sarge"}));
     EXPECT_EQ(player().modelName(), "anarki");
-    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"default"}));
+    EXPECT_EQ(items(player().skinCombo), (QStringList{"default"}));
     EXPECT_EQ(player().team(), 0);
 
-    player().cbPlayerModel->setCurrentIndex(2);
-    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"blue"}));
-    player().cbPlayerModel->setCurrentIndex(1);
-    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"default", "red"}));
+    player().modelCombo->setCurrentIndex(2);
+    EXPECT_EQ(items(player().skinCombo), (QStringList{"blue"}));
+    player().modelCombo->setCurrentIndex(1);
+    EXPECT_EQ(items(player().skinCombo), (QStringList{"default", "red"}));
     EXPECT_EQ(player().skinName(), "default");
-    EXPECT_EQ(forms().fmMain->model.catalogue.ModelList.size(), 3u);
+    EXPECT_EQ(forms().mainWindow->model.catalogue.playerModels.size(), 3u);
 }
 
 TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheFirst) {
     startWithModels();
-    Catalogue& catalogue = forms().fmMain->model.catalogue;
-    auto grunt = std::make_unique<AModel>();
-    grunt->Name = "Grunt";
-    grunt->Skins[0] = "red";
-    grunt->Skins[1] = "stripe";
-    grunt->SkinCount = 2;
-    catalogue.ModelList.push_back(std::move(grunt));
+    Catalogue& catalogue = forms().mainWindow->model.catalogue;
+    auto grunt = std::make_unique<PlayerModel>();
+    grunt->name = "Grunt";
+    grunt->skins[0] = "red";
+    grunt->skins[1] = "stripe";
+    grunt->skinCount = 2;
+    catalogue.playerModels.push_back(std::move(grunt));
 
     player().refillModels(catalogue, "Grunt", "stripe");
-    EXPECT_EQ(items(player().cbPlayerModel), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
+    EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
     EXPECT_EQ(player().modelName(), "Grunt");
-    EXPECT_EQ(items(player().cbPlayerSkin), (QStringList{"red", "stripe"}));
+    EXPECT_EQ(items(player().skinCombo), (QStringList{"red", "stripe"}));
     EXPECT_EQ(player().skinName(), "stripe");
 
     player().refillModels(catalogue, "Sarge", "RED");
@@ -178,7 +178,7 @@ TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheF
     player().refillModels(catalogue, "SARGE", "");
     EXPECT_EQ(player().modelName(), "anarki");
     EXPECT_EQ(player().skinName(), "default");
-    EXPECT_EQ(player().cbPlayerModel->count(), 4);
+    EXPECT_EQ(player().modelCombo->count(), 4);
 }
 
 TEST_F(PlayerOptionsWindowTest, ColourButtonReachedByKeyboardStillCodesTheSelection) {
@@ -189,10 +189,10 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonReachedByKeyboardStillCodesTheSelect
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QCoreApplication::sendEvent(&name(), &leave);
     EXPECT_FALSE(name().hasSelectedText());
-    click("tbRed");
+    click("redButton");
     EXPECT_EQ(name().text(), "a^1bcd");
     // Once the name has changed, the old selection no longer applies.
-    click("tbBlue");
+    click("blueButton");
     EXPECT_EQ(name().text(), "^4abcd");
 }
 
@@ -201,7 +201,7 @@ TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmp
     createWindows();
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Cannot open file " + app.file("models.txt")}));
-    EXPECT_EQ(player().cbPlayerModel->count(), 0);
-    EXPECT_EQ(player().cbPlayerSkin->count(), 0);
+    EXPECT_EQ(player().modelCombo->count(), 0);
+    EXPECT_EQ(player().skinCombo->count(), 0);
     EXPECT_EQ(player().modelName(), "");
 }

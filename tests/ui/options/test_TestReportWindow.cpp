@@ -13,7 +13,7 @@ namespace {
 
 class TestReportWindowTest : public OptionsWindowsTest {
 protected:
-    TfmTestReport& report() { return *forms().fmTestReport; }
+    TestReportWindow& report() { return *forms().testReportWindow; }
 
     void writeListFiles() {
         for (const char* name : {"path.txt", "bots.txt", "maps.txt", "models.txt"})
@@ -21,7 +21,7 @@ protected:
     }
     void showAndSave() {
         report().show();
-        report().butSaveReport->click();
+        report().saveReportButton->click();
     }
 };
 
@@ -30,14 +30,14 @@ protected:
 TEST_F(TestReportWindowTest, SavingWritesTheReportHidesTheWindowAndSaysWhereToSendIt) {
     writeListFiles();
     createWindows();
-    report().memBugReport->setPlainText("crash");
+    report().bugsEdit->setPlainText("crash");
     dialogs.fileAnswers.push_back(app.file("report.txt"));
     showAndSave();
     EXPECT_EQ(dialogs.fileDialogFolders, (std::vector<std::string>{app.path()}));
-    EXPECT_EQ(app.read("report.txt"), TestReportText("crash", "", "", app.path()));
+    EXPECT_EQ(app.read("report.txt"), testReportText("crash", "", "", app.path()));
     EXPECT_FALSE(report().isVisible());
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{ReportSavedMessage()}));
-    EXPECT_EQ(report().memBugReport->toPlainText(), "crash");
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{reportSavedMessage()}));
+    EXPECT_EQ(report().bugsEdit->toPlainText(), "crash");
 }
 
 TEST_F(TestReportWindowTest, CancellingOrAnEmptyNameWritesNothing) {
@@ -85,5 +85,5 @@ TEST_F(TestReportWindowTest, TheAnswersScrollUpAndDownButNotSideways) {
     ASSERT_NE(scroll, nullptr);
     EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
     EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
-    EXPECT_TRUE(scroll->isAncestorOf(report().memBugReport));
+    EXPECT_TRUE(scroll->isAncestorOf(report().bugsEdit));
 }

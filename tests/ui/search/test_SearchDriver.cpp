@@ -47,9 +47,9 @@ protected:
         game.write("arena2/vm/qagame.qvm", "code");
     }
 
-    TfmSearching& searching() { return *forms().fmSearching; }
-    MapsGroup& maps() { return *main().complexPage->gbMaps; }
-    void findMaps() { maps().butFindMaps->click(); }
+    SearchingWindow& searching() { return *forms().searchingWindow; }
+    MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
+    void findMaps() { maps().findMapsButton->click(); }
 };
 
 } // namespace
@@ -57,24 +57,25 @@ protected:
 TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
     start();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(items(*maps().cbMap), (QStringList{"q3dm2", "q3dm1"}));
-    EXPECT_EQ(items(*main().networkPage->gbNewServer->cbServerMap),
+    EXPECT_EQ(items(*maps().mapCombo), (QStringList{"q3dm2", "q3dm1"}));
+    EXPECT_EQ(items(*mainWindow().networkPage->newServerGroup->serverMapCombo),
               (QStringList{"q3dm2", "q3dm1"}));
-    EXPECT_EQ(items(*main().complexPage->gbBots->cbBot), (QStringList{"Anarki", "Sarge"}));
-    EXPECT_EQ(items(*forms().fmPlayerOptions->cbPlayerModel), (QStringList{"brute", "keel"}));
+    EXPECT_EQ(items(*mainWindow().complexPage->botsGroup->botCombo),
+              (QStringList{"Anarki", "Sarge"}));
+    EXPECT_EQ(items(*forms().playerOptionsWindow->modelCombo), (QStringList{"brute", "keel"}));
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
     EXPECT_EQ(app.read("models.txt"),
               "brute\r\n default\r\nEND\r\nkeel\r\n default\r\n blue\r\nEND\r\n");
     EXPECT_NE(app.read("maps.txt").find(" " + game.file("baseq3/pak0.pk3") + "\r\n"),
               std::string::npos);
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\narena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
-    EXPECT_EQ(forms().fmGameOptions->cbMod->count(), 2);
+    EXPECT_EQ(forms().gameOptionsWindow->modCombo->count(), 2);
 
     // The window is gone, its bar full; the first map is described and previewed.
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(searching().ProgressBar->value(), TfmSearching::ProgressMaximum);
-    EXPECT_EQ(maps().lbMapInfo->text(), "q3dm2.bsp: ");
-    EXPECT_FALSE(maps().preview->imgMap->isHidden());
+    EXPECT_EQ(searching().progressBar->value(), SearchingWindow::ProgressMaximum);
+    EXPECT_EQ(maps().mapInfoLabel->text(), "q3dm2.bsp: ");
+    EXPECT_FALSE(maps().preview->jpegLabel->isHidden());
 }
 
 TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
@@ -86,17 +87,17 @@ TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
     EXPECT_EQ(text.rfind("The search found problems in these archives:", 0), 0u) << text;
     EXPECT_NE(text.find(game.file("baseq3/broken.pk3")), std::string::npos) << text;
     EXPECT_NE(text.find(game.file("arena2/cut.pk3")), std::string::npos) << text;
-    EXPECT_EQ(maps().cbMap->count(), 2); // the good archive was still read
+    EXPECT_EQ(maps().mapCombo->count(), 2); // the good archive was still read
     EXPECT_TRUE(searching().isHidden());
 }
 
 TEST_F(SearchDriverTest, FindUsesTheSetupsModelAndSkin) {
     start();
-    main().model.SetupModelName = "keel";
-    main().model.SetupSkinName = "blue";
+    mainWindow().model.modelNameFromSetup = "keel";
+    mainWindow().model.skinNameFromSetup = "blue";
     findMaps();
-    EXPECT_EQ(forms().fmPlayerOptions->cbPlayerModel->currentText(), "keel");
-    EXPECT_EQ(forms().fmPlayerOptions->cbPlayerSkin->currentText(), "blue");
+    EXPECT_EQ(forms().playerOptionsWindow->modelCombo->currentText(), "keel");
+    EXPECT_EQ(forms().playerOptionsWindow->skinCombo->currentText(), "blue");
 }
 
 TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
@@ -106,7 +107,7 @@ TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
         ran = true;
         modal = QApplication::activeModalWidget() == &searching() &&
                 searching().windowModality() == Qt::ApplicationModal;
-        SearchGameFolder();
+        searchGameFolder();
         // A second search would have run to its end and taken the window down.
         stillSearching = !searching().isHidden();
     });
@@ -122,14 +123,14 @@ TEST_F(SearchDriverTest, FailedSearchTakesTheWindowDownAndShowsTheError) {
     writeZip(game.file("baseq3/more.pk3"), {{"maps/q3dm3.bsp", "m"}});
     std::filesystem::remove(app.file("maps.txt"));
     app.makeFolder("maps.txt"); // cannot be replaced by a file
-    searching().ProgressBar->setValue(0);
+    searching().progressBar->setValue(0);
     findMaps();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Cannot create file " + app.file("maps.txt"));
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(searching().ProgressBar->value(), TfmSearching::ProgressMaximum);
+    EXPECT_EQ(searching().progressBar->value(), SearchingWindow::ProgressMaximum);
     // The lists still match the catalogue, which took in the new map.
-    EXPECT_EQ(items(*maps().cbMap), (QStringList{"q3dm2", "q3dm1", "q3dm3"}));
+    EXPECT_EQ(items(*maps().mapCombo), (QStringList{"q3dm2", "q3dm1", "q3dm3"}));
 
     // The next search runs again.
     std::filesystem::remove(app.file("maps.txt"));

@@ -24,10 +24,10 @@ protected:
     TempFolder folder;
     RecordingDialogs dialogs;
     LevelshotPreview preview;
-    AMapFile map;
+    MapFile map;
 
     LevelshotPreviewTest() {
-        map.ArchivePath = writeZip(folder.file("maps.pk3"),
+        map.archivePath = writeZip(folder.file("maps.pk3"),
                                    {{"levelshots/wide.jpg", encodeJpeg(200, 50)},
                                     {"levelshots/tga.tga", smallTga()},
                                     {"levelshots/broken.jpg", "\xFF\xD8 not really a jpeg"},
@@ -36,8 +36,8 @@ protected:
                                     {"levelshots/both.tga", smallTga()}});
     }
 
-    bool jpegShown() const { return !preview.imgMap->isHidden(); }
-    bool tgaShown() const { return !preview.TargaImage->isHidden(); }
+    bool jpegShown() const { return !preview.jpegLabel->isHidden(); }
+    bool tgaShown() const { return !preview.tgaView->isHidden(); }
 };
 
 } // namespace
@@ -48,12 +48,12 @@ TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());
     EXPECT_FALSE(tgaShown());
-    EXPECT_EQ(preview.imgMap->pixmap().size(), QSize(128, 128)); // stretched, aspect ignored
+    EXPECT_EQ(preview.jpegLabel->pixmap().size(), QSize(128, 128)); // stretched, aspect ignored
 
     preview.preview(map, "tga");
     EXPECT_TRUE(tgaShown());
     EXPECT_FALSE(jpegShown());
-    EXPECT_EQ(preview.TargaImage->targa().Width(), 2);
+    EXPECT_EQ(preview.tgaView->targa().width(), 2);
 
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());
@@ -62,14 +62,14 @@ TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
 }
 
 TEST_F(LevelshotPreviewTest, MissingOrUndecodableLevelshotsShowNothingWithoutAMessage) {
-    AMapFile elsewhere;
-    elsewhere.ArchivePath = folder.file("gone.pk3");
-    AMapFile notArchived; // named by an arena text only
+    MapFile elsewhere;
+    elsewhere.archivePath = folder.file("gone.pk3");
+    MapFile notArchived; // named by an arena text only
     folder.write("damaged.pk3", "PK damaged");
-    AMapFile damaged;
-    damaged.ArchivePath = folder.file("damaged.pk3");
+    MapFile damaged;
+    damaged.archivePath = folder.file("damaged.pk3");
 
-    const std::pair<const AMapFile*, std::string> cases[] = {
+    const std::pair<const MapFile*, std::string> cases[] = {
         {&map, "none"},       {&map, "broken"},       {&map, "broken2"},
         {&elsewhere, "wide"}, {&notArchived, "wide"}, {&damaged, "wide"}};
     for (const auto& [entry, name] : cases) {

@@ -1,4 +1,4 @@
-#include "ui/widgets/SpinEdit.h"
+#include "ui/widgets/NumberSpin.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -6,7 +6,7 @@
 
 namespace velkarn {
 
-TSpinEdit::TSpinEdit(int minimum, int maximum, int step, int initial, QWidget* parent)
+NumberSpin::NumberSpin(int minimum, int maximum, int step, int initial, QWidget* parent)
     : QSpinBox(parent) {
     setRange(minimum, maximum);
     setSingleStep(step);
@@ -15,11 +15,11 @@ TSpinEdit::TSpinEdit(int minimum, int maximum, int step, int initial, QWidget* p
     setKeyboardTracking(false); // a change is taken when typing ends, not at every keystroke
 }
 
-void TSpinEdit::setArrowsOnly() {
+void NumberSpin::setArrowsOnly() {
     lineEdit()->setReadOnly(true);
 }
 
-int TSpinEdit::valueForText(const QString& text) const {
+int NumberSpin::valueForText(const QString& text) const {
     bool ok = false;
     const long long typed = text.trimmed().toLongLong(&ok);
     if (!ok)
@@ -27,24 +27,24 @@ int TSpinEdit::valueForText(const QString& text) const {
     return static_cast<int>(std::clamp<long long>(typed, minimum(), maximum()));
 }
 
-QValidator::State TSpinEdit::validate(QString& text, int&) const {
+QValidator::State NumberSpin::validate(QString& text, int&) const {
     bool ok = false;
     const long long typed = text.trimmed().toLongLong(&ok);
     return ok && typed >= minimum() && typed <= maximum() ? QValidator::Acceptable
                                                           : QValidator::Intermediate;
 }
 
-void TSpinEdit::fixup(QString& input) const {
+void NumberSpin::fixup(QString& input) const {
     input = QString::number(valueForText(input));
 }
 
-int TSpinEdit::valueFromText(const QString& text) const {
+int NumberSpin::valueFromText(const QString& text) const {
     return valueForText(text);
 }
 
 void commitTypedNumbers() {
     for (QWidget* widget : QApplication::allWidgets())
-        if (auto* field = qobject_cast<TSpinEdit*>(widget))
+        if (auto* field = qobject_cast<NumberSpin*>(widget))
             field->interpretText();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/images/Targa.h"
+#include "core/images/TgaImage.h"
 
 #include <QWidget>
 #include <memory>
@@ -8,24 +8,24 @@
 namespace velkarn {
 
 // What the display control paints: the colours or the alpha channel as grey.
-enum class TTargaViewType { tvBitmap, tvAlphaChannel, tvUseAlphaChannel };
+enum class TgaViewType { Colors, AlphaChannel, UseAlphaChannel };
 
 // Shows one TGA picture, which it owns, stretched or at natural size. Keeps the picture's kind
-// (TargaType, ColorDepth, alpha) as properties with fixed rules between them and writes them
+// (targaType, colorDepth, alpha) as properties with fixed rules between them and writes them
 // back to the picture after every change.
-class TTargaImage : public QWidget {
+class TgaView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TTargaImage(QWidget* parent = nullptr);
-    ~TTargaImage() override;
+    explicit TgaView(QWidget* parent = nullptr);
+    ~TgaView() override;
 
-    const TTarga& targa() const { return *targa_; }
-    TTarga& targa() { return *targa_; }
-    // Replaces the picture by a copy of `picture` and takes over its kind and ImageID.
-    void setTarga(const TTarga& picture);
+    const TgaImage& targa() const { return *targa_; }
+    TgaImage& targa() { return *targa_; }
+    // Replaces the picture by a copy of `picture` and takes over its kind and imageID.
+    void setTarga(const TgaImage& picture);
 
-    // Loads into the picture; throws what TTarga's loads throw, keeping the old picture then.
+    // Loads into the picture; throws what TgaImage's loads throw, keeping the old picture then.
     void loadFromFile(const std::string& fileName);
     void loadFromBytes(std::string_view bytes);
 
@@ -33,15 +33,15 @@ public:
     void setAutoSize(bool on);
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
-    TTargaViewType viewType() const { return viewType_; }
-    void setViewType(TTargaViewType type);
-    TDitherMode ditherMode() const { return ditherMode_; }
-    void setDitherMode(TDitherMode mode);
+    TgaViewType viewType() const { return viewType_; }
+    void setViewType(TgaViewType type);
+    DitherMode ditherMode() const { return ditherMode_; }
+    void setDitherMode(DitherMode mode);
 
-    TTargaType targaType() const { return targaType_; }
-    void setTargaType(TTargaType type);
-    TTargaColorDepthType colorDepth() const { return colorDepth_; }
-    void setColorDepth(TTargaColorDepthType depth);
+    TgaType targaType() const { return targaType_; }
+    void setTargaType(TgaType type);
+    ColorDepth colorDepth() const { return colorDepth_; }
+    void setColorDepth(ColorDepth depth);
     bool includeAlphaChannel() const { return includeAlpha_; }
     void setIncludeAlphaChannel(bool include);
     const std::string& imageID() const { return imageID_; }
@@ -55,7 +55,7 @@ public:
 
 signals:
     void changed();
-    void progress(const velkarn::TTargaProgress& report);
+    void progress(const velkarn::TgaProgress& report);
     void mouseEnter();
     void mouseLeave();
 
@@ -65,18 +65,18 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    void hook(TTarga& picture);
+    void hook(TgaImage& picture);
     void pictureChanged();
     void writeKindToPicture();
     void sizeToPicture();
 
-    std::unique_ptr<TTarga> targa_;
+    std::unique_ptr<TgaImage> targa_;
     bool autoSize_ = false;
     bool stretch_ = false;
-    TTargaViewType viewType_ = TTargaViewType::tvBitmap;
-    TDitherMode ditherMode_ = TDitherMode::dmNearest;
-    TTargaType targaType_ = TTargaType::ttNoImageData;
-    TTargaColorDepthType colorDepth_ = TTargaColorDepthType::cd8bit;
+    TgaViewType viewType_ = TgaViewType::Colors;
+    DitherMode ditherMode_ = DitherMode::Nearest;
+    TgaType targaType_ = TgaType::NoImageData;
+    ColorDepth colorDepth_ = ColorDepth::Bits8;
     bool includeAlpha_ = false;
     std::string imageID_;
 };

@@ -1,5 +1,5 @@
 #include "TgaBytes.h"
-#include "core/images/Targa.h"
+#include "core/images/TgaImage.h"
 #include "core/platform/Errors.h"
 #include "support/TempFolder.h"
 
@@ -42,53 +42,53 @@ std::string twoRowFile(std::uint8_t descriptor) {
 } // namespace
 
 TEST(TargaReader, RowOrderFollowsTheTopToBottomBitOnly) {
-    TTarga targa;
-    targa.LoadFromBytes(twoRowFile(0));
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0xFF0000u) << "first file row is the bottom line";
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0x0000FFu);
+    TgaImage targa;
+    targa.loadFromBytes(twoRowFile(0));
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u) << "first file row is the bottom line";
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0x0000FFu);
 
-    targa.LoadFromBytes(twoRowFile(0x20));
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0x0000FFu);
+    targa.loadFromBytes(twoRowFile(0x20));
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0x0000FFu);
 
-    targa.LoadFromBytes(twoRowFile(0x10));
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0xFF0000u) << "right-to-left bit changes nothing";
-    EXPECT_EQ(targa.Header().ImageDescriptor, 0x10);
+    targa.loadFromBytes(twoRowFile(0x10));
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u) << "right-to-left bit changes nothing";
+    EXPECT_EQ(targa.header().imageDescriptor, 0x10);
 }
 
 TEST(TargaReader, FiveBitChannelsScaleByEight) {
-    TTarga targa;
+    TgaImage targa;
     // Pixels 0x7C00 (red 31), 0x03E0 (green 31), 0x801F (blue 31 with the top bit set).
-    targa.LoadFromBytes(tgaHeader({.width = 3, .height = 1, .pixelDepth = 16}) +
+    targa.loadFromBytes(tgaHeader({.width = 3, .height = 1, .pixelDepth = 16}) +
                         bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x80}));
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0xF80000u);
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0x00F800u);
-    EXPECT_EQ(pixel(targa.Image(), 2, 0), 0x0000F8u);
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttTrueColorImage);
-    EXPECT_EQ(targa.ColorDepth(), TTargaColorDepthType::cd16bit);
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xF80000u);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x00F800u);
+    EXPECT_EQ(pixel(targa.image(), 2, 0), 0x0000F8u);
+    EXPECT_EQ(targa.targaType(), TgaType::TrueColor);
+    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits16);
 
     // The same for 15- and 16-bit colour map entries.
     for (int entrySize : {15, 16}) {
-        targa.LoadFromBytes(tgaHeader({.colorMapType = 1,
+        targa.loadFromBytes(tgaHeader({.colorMapType = 1,
                                        .imageType = 1,
                                        .colorMapLength = 1,
                                        .colorMapEntrySize = std::uint8_t(entrySize),
                                        .pixelDepth = 8}) +
                             bytes({0xFF, 0xFF, 0}));
-        EXPECT_EQ(pixel(targa.Image(), 0, 0), 0xF8F8F8u);
+        EXPECT_EQ(pixel(targa.image(), 0, 0), 0xF8F8F8u);
     }
 }
 
 TEST(TargaReader, RunAndRawPacketLimits) {
-    TTarga targa;
+    TgaImage targa;
     // Header 255: one pixel repeated 128 times; header 0: one raw pixel.
-    targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 129, .height = 1}) +
+    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 129, .height = 1}) +
                         bytes({255, 0, 0, 255, 0, 255, 0, 0}));
     for (int x = 0; x < 128; ++x)
-        ASSERT_EQ(pixel(targa.Image(), x, 0), 0xFF0000u) << x;
-    EXPECT_EQ(pixel(targa.Image(), 128, 0), 0x0000FFu);
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttRLETrueColorImage);
-    EXPECT_EQ(targa.ColorDepth(), TTargaColorDepthType::cd24bit);
+        ASSERT_EQ(pixel(targa.image(), x, 0), 0xFF0000u) << x;
+    EXPECT_EQ(pixel(targa.image(), 128, 0), 0x0000FFu);
+    EXPECT_EQ(targa.targaType(), TgaType::RunLengthTrueColor);
+    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits24);
 }
 
 TEST(TargaReader, ColorMappedAndGreyImages) {
@@ -100,15 +100,15 @@ TEST(TargaReader, ColorMappedAndGreyImages) {
                                           .width = 3,
                                           .pixelDepth = 8}) +
                                bytes({10, 20, 30, 40, 50, 60, 0, 1, 5});
-    TTarga fresh;
-    fresh.LoadFromBytes(mapped);
-    EXPECT_EQ(pixel(fresh.Image(), 0, 0), qRgb(30, 20, 10) & 0xFFFFFF);
-    EXPECT_EQ(pixel(fresh.Image(), 1, 0), qRgb(60, 50, 40) & 0xFFFFFF);
-    EXPECT_EQ(pixel(fresh.Image(), 2, 0), 0u);
-    EXPECT_EQ(fresh.TargaType(), TTargaType::ttColorMapedImage);
+    TgaImage fresh;
+    fresh.loadFromBytes(mapped);
+    EXPECT_EQ(pixel(fresh.image(), 0, 0), qRgb(30, 20, 10) & 0xFFFFFF);
+    EXPECT_EQ(pixel(fresh.image(), 1, 0), qRgb(60, 50, 40) & 0xFFFFFF);
+    EXPECT_EQ(pixel(fresh.image(), 2, 0), 0u);
+    EXPECT_EQ(fresh.targaType(), TgaType::ColorMapped);
 
     // A later file that supplies entry 5 leaves it behind for the short map.
-    TTarga reused;
+    TgaImage reused;
     std::string sixEntries = tgaHeader({.colorMapType = 1,
                                         .imageType = 1,
                                         .colorMapLength = 6,
@@ -116,60 +116,60 @@ TEST(TargaReader, ColorMappedAndGreyImages) {
                                         .pixelDepth = 8});
     for (int i = 0; i < 6; ++i)
         sixEntries += bytes({i, i, 200, 77});
-    reused.LoadFromBytes(sixEntries + bytes({0}));
-    EXPECT_EQ(reused.Palette()[5], (TPaletteColor{200, 5, 5, 77}));
-    reused.LoadFromBytes(mapped);
-    EXPECT_EQ(pixel(reused.Image(), 2, 0), qRgb(200, 5, 5) & 0xFFFFFF);
+    reused.loadFromBytes(sixEntries + bytes({0}));
+    EXPECT_EQ(reused.palette()[5], (PaletteColor{200, 5, 5, 77}));
+    reused.loadFromBytes(mapped);
+    EXPECT_EQ(pixel(reused.image(), 2, 0), qRgb(200, 5, 5) & 0xFFFFFF);
 
     // Run-length grey: a run of 3 and a raw pixel.
-    TTarga grey;
-    grey.LoadFromBytes(tgaHeader({.imageType = 11, .width = 4, .pixelDepth = 8}) +
+    TgaImage grey;
+    grey.loadFromBytes(tgaHeader({.imageType = 11, .width = 4, .pixelDepth = 8}) +
                        bytes({0x82, 100, 0, 7}));
-    EXPECT_EQ(pixel(grey.Image(), 2, 0), 0x646464u);
-    EXPECT_EQ(pixel(grey.Image(), 3, 0), 0x070707u);
-    EXPECT_EQ(grey.TargaType(), TTargaType::ttRLEBlackAndWhiteImage);
-    EXPECT_EQ(grey.ColorDepth(), TTargaColorDepthType::cd8bit);
-    EXPECT_FALSE(grey.IncludeAlphaChannel());
+    EXPECT_EQ(pixel(grey.image(), 2, 0), 0x646464u);
+    EXPECT_EQ(pixel(grey.image(), 3, 0), 0x070707u);
+    EXPECT_EQ(grey.targaType(), TgaType::RunLengthGrayscale);
+    EXPECT_EQ(grey.colorDepth(), ColorDepth::Bits8);
+    EXPECT_FALSE(grey.includeAlphaChannel());
 }
 
 TEST(TargaReader, ThirtyTwoBitsFillTheAlphaPicture) {
-    TTarga targa;
-    targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 3, .pixelDepth = 32}) +
+    TgaImage targa;
+    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 3, .pixelDepth = 32}) +
                         bytes({0x81, 1, 2, 3, 40, 0, 5, 6, 7, 250}));
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0x030201u);
-    EXPECT_EQ(pixel(targa.AlphaImage(), 1, 0), 0x282828u);
-    EXPECT_EQ(pixel(targa.AlphaImage(), 2, 0), 0xFAFAFAu);
-    EXPECT_TRUE(targa.IncludeAlphaChannel());
-    EXPECT_EQ(targa.ColorDepth(), TTargaColorDepthType::cd32bit);
-    EXPECT_EQ(targa.Image().format(), QImage::Format_RGB32);
-    EXPECT_EQ(targa.AlphaImage().format(), QImage::Format_RGB32);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x030201u);
+    EXPECT_EQ(pixel(targa.alphaImage(), 1, 0), 0x282828u);
+    EXPECT_EQ(pixel(targa.alphaImage(), 2, 0), 0xFAFAFAu);
+    EXPECT_TRUE(targa.includeAlphaChannel());
+    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits32);
+    EXPECT_EQ(targa.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(targa.alphaImage().format(), QImage::Format_RGB32);
 }
 
 TEST(TargaReader, ReportsProgressAndChangeOnce) {
-    TTarga targa;
-    std::vector<TTargaProgress> reports;
+    TgaImage targa;
+    std::vector<TgaProgress> reports;
     int changes = 0;
-    targa.OnProgress = [&](const TTargaProgress& p) { reports.push_back(p); };
-    targa.OnChange = [&] { ++changes; };
-    targa.LoadFromBytes(tgaHeader({.width = 1, .height = 3}) + std::string(9, '\0'));
+    targa.onProgress = [&](const TgaProgress& p) { reports.push_back(p); };
+    targa.onChanged = [&] { ++changes; };
+    targa.loadFromBytes(tgaHeader({.width = 1, .height = 3}) + std::string(9, '\0'));
     ASSERT_EQ(reports.size(), 5u);
-    EXPECT_EQ(reports.front().Stage, TProgressStage::psStarting);
-    EXPECT_EQ(reports.front().Message, "Targa loading...");
-    EXPECT_EQ(reports[1].PercentDone, 0);
-    EXPECT_EQ(reports[2].PercentDone, 50);
-    EXPECT_EQ(reports[3].PercentDone, 100);
-    EXPECT_EQ(reports.back().Stage, TProgressStage::psEnding);
+    EXPECT_EQ(reports.front().stage, ProgressStage::Starting);
+    EXPECT_EQ(reports.front().message, "Targa loading...");
+    EXPECT_EQ(reports[1].percentDone, 0);
+    EXPECT_EQ(reports[2].percentDone, 50);
+    EXPECT_EQ(reports[3].percentDone, 100);
+    EXPECT_EQ(reports.back().stage, ProgressStage::Ending);
     for (std::size_t i = 0; i + 1 < reports.size(); ++i)
-        EXPECT_FALSE(reports[i].RedrawNow);
-    EXPECT_TRUE(reports.back().RedrawNow);
+        EXPECT_FALSE(reports[i].redrawNow);
+    EXPECT_TRUE(reports.back().redrawNow);
     EXPECT_EQ(changes, 1);
 
     reports.clear();
-    targa.SetImage(QImage(2, 1, QImage::Format_RGB32));
-    targa.SaveToBytes();
+    targa.setImage(QImage(2, 1, QImage::Format_RGB32));
+    targa.saveToBytes();
     ASSERT_EQ(reports.size(), 3u) << "one row reports 100 percent";
-    EXPECT_EQ(reports[1].PercentDone, 100);
-    EXPECT_EQ(reports[1].Message, "Targa saving...");
+    EXPECT_EQ(reports[1].percentDone, 100);
+    EXPECT_EQ(reports[1].message, "Targa saving...");
 }
 
 TEST(TargaReader, StreamIsLeftAfterTheDataUsed) {
@@ -178,49 +178,49 @@ TEST(TargaReader, StreamIsLeftAfterTheDataUsed) {
     QByteArray both = QByteArray::fromStdString(first + second);
     QBuffer buffer(&both);
     buffer.open(QIODevice::ReadOnly);
-    TTarga targa;
-    targa.LoadFromStream(buffer);
+    TgaImage targa;
+    targa.loadFromStream(buffer);
     EXPECT_EQ(buffer.pos(), qint64(first.size()));
-    targa.LoadFromStream(buffer);
-    EXPECT_EQ(targa.Height(), 2);
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0xFF0000u);
+    targa.loadFromStream(buffer);
+    EXPECT_EQ(targa.height(), 2);
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u);
 }
 
 TEST(TargaWriter, ImageIDBytesFollowTheHeader) {
-    TTarga targa;
-    targa.SetImage(QImage(1, 1, QImage::Format_RGB32));
-    targa.SetTargaType(TTargaType::ttTrueColorImage);
-    targa.SetColorDepth(TTargaColorDepthType::cd24bit);
-    std::string out = targa.SaveToBytes();
+    TgaImage targa;
+    targa.setImage(QImage(1, 1, QImage::Format_RGB32));
+    targa.setTargaType(TgaType::TrueColor);
+    targa.setColorDepth(ColorDepth::Bits24);
+    std::string out = targa.saveToBytes();
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(out.size(), 18u + 3u);
 
-    targa.SetImageID("levelshot!");
-    out = targa.SaveToBytes();
+    targa.setImageID("levelshot!");
+    out = targa.saveToBytes();
     EXPECT_EQ(out[0], 10);
     EXPECT_EQ(out.substr(18, 10), "levelshot!");
     EXPECT_EQ(out.size(), 18u + 10u + 3u);
 
-    targa.SetImageID(std::string(300, 'x'));
-    EXPECT_EQ(targa.ImageID().size(), 255u);
-    EXPECT_EQ(std::uint8_t(targa.SaveToBytes()[0]), 255);
+    targa.setImageID(std::string(300, 'x'));
+    EXPECT_EQ(targa.imageID().size(), 255u);
+    EXPECT_EQ(std::uint8_t(targa.saveToBytes()[0]), 255);
 }
 
 TEST(TargaWriter, EveryWrittenTypeReadsBack) {
     struct Case {
-        TTargaType type;
-        TTargaColorDepthType depth;
+        TgaType type;
+        ColorDepth depth;
         int imageType;
         int pixelDepth;
     };
     const Case cases[] = {
-        {TTargaType::ttColorMapedImage, TTargaColorDepthType::cd8bit, 1, 8},
-        {TTargaType::ttTrueColorImage, TTargaColorDepthType::cd16bit, 2, 16},
-        {TTargaType::ttTrueColorImage, TTargaColorDepthType::cd24bit, 2, 24},
-        {TTargaType::ttTrueColorImage, TTargaColorDepthType::cd32bit, 2, 32},
-        {TTargaType::ttNoImageData, TTargaColorDepthType::cd8bit, 2, 24},
-        {TTargaType::ttBlackAndWhiteImage, TTargaColorDepthType::cd8bit, 3, 8},
-        {TTargaType::ttRLETrueColorImage, TTargaColorDepthType::cd32bit, 10, 24},
+        {TgaType::ColorMapped, ColorDepth::Bits8, 1, 8},
+        {TgaType::TrueColor, ColorDepth::Bits16, 2, 16},
+        {TgaType::TrueColor, ColorDepth::Bits24, 2, 24},
+        {TgaType::TrueColor, ColorDepth::Bits32, 2, 32},
+        {TgaType::NoImageData, ColorDepth::Bits8, 2, 24},
+        {TgaType::Grayscale, ColorDepth::Bits8, 3, 8},
+        {TgaType::RunLengthTrueColor, ColorDepth::Bits32, 10, 24},
     };
     // Colours that every format holds exactly: multiples of 8, and grey for the grey type.
     QImage colors(7, 3, QImage::Format_RGB32);
@@ -232,22 +232,22 @@ TEST(TargaWriter, EveryWrittenTypeReadsBack) {
         }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.imageType * 100 + c.pixelDepth);
-        const QImage& source = c.type == TTargaType::ttBlackAndWhiteImage ? greys : colors;
-        TTarga out;
-        out.SetImage(source);
-        out.SetAlphaImage(greys);
-        out.SetTargaType(c.type);
-        out.SetColorDepth(c.depth);
-        const std::string file = out.SaveToBytes();
+        const QImage& source = c.type == TgaType::Grayscale ? greys : colors;
+        TgaImage out;
+        out.setImage(source);
+        out.setAlphaImage(greys);
+        out.setTargaType(c.type);
+        out.setColorDepth(c.depth);
+        const std::string file = out.saveToBytes();
         EXPECT_EQ(file[2], c.imageType);
         EXPECT_EQ(file[16], c.pixelDepth);
         EXPECT_EQ(file[17], 0) << "bottom-up rows, no alpha bits declared";
-        TTarga in;
-        in.LoadFromBytes(file);
-        expectSamePixels(in.Image(), source);
-        EXPECT_EQ(in.IncludeAlphaChannel(), c.pixelDepth == 32);
+        TgaImage in;
+        in.loadFromBytes(file);
+        expectSamePixels(in.image(), source);
+        EXPECT_EQ(in.includeAlphaChannel(), c.pixelDepth == 32);
         if (c.pixelDepth == 32)
-            expectSamePixels(in.AlphaImage(), greys);
+            expectSamePixels(in.alphaImage(), greys);
     }
 }
 
@@ -257,10 +257,10 @@ TEST(TargaWriter, RunLengthPacketsStayWithinRowsAndLimits) {
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 300; ++x)
             image.setPixel(x, y, x < 200 ? qRgb(y, 0, 0) : qRgb(x * y % 5, x % 3, 9));
-    TTarga targa;
-    targa.SetImage(image);
-    targa.SetTargaType(TTargaType::ttRLETrueColorImage);
-    const std::string file = targa.SaveToBytes();
+    TgaImage targa;
+    targa.setImage(image);
+    targa.setTargaType(TgaType::RunLengthTrueColor);
+    const std::string file = targa.saveToBytes();
     std::size_t pos = 18;
     for (int row = 0; row < 4; ++row) {
         int filled = 0;
@@ -275,9 +275,9 @@ TEST(TargaWriter, RunLengthPacketsStayWithinRowsAndLimits) {
         EXPECT_EQ(filled, 300) << "a packet crossed the end of row " << row;
     }
     EXPECT_EQ(pos, file.size());
-    TTarga in;
-    in.LoadFromBytes(file);
-    expectSamePixels(in.Image(), image);
+    TgaImage in;
+    in.loadFromBytes(file);
+    expectSamePixels(in.image(), image);
 }
 
 // Sum of absolute channel differences between two pictures, averaged over blocks of
@@ -308,95 +308,95 @@ TEST(TargaWriter, ColorMappedWritingReducesColours) {
         for (int x = 0; x < 64; ++x)
             gradient.setPixel(x, y, qRgb(x * 4, y * 4, (x + y) * 2));
     QImage written[2];
-    for (TDitherMode mode : {TDitherMode::dmNearest, TDitherMode::dmFloydSteinberg}) {
-        TTarga out;
-        out.SetImage(gradient);
-        out.SetDitherMode(mode);
-        const std::string file = out.SaveToBytes();
+    for (DitherMode mode : {DitherMode::Nearest, DitherMode::FloydSteinberg}) {
+        TgaImage out;
+        out.setImage(gradient);
+        out.setDitherMode(mode);
+        const std::string file = out.saveToBytes();
         ASSERT_EQ(file.size(), 18u + 768u + 64u * 64u);
-        TTarga in;
-        in.LoadFromBytes(file);
-        written[int(mode)] = in.Image();
-        EXPECT_LT(meanError(gradient, in.Image(), 1), 16.0) << "mode " << int(mode);
+        TgaImage in;
+        in.loadFromBytes(file);
+        written[int(mode)] = in.image();
+        EXPECT_LT(meanError(gradient, in.image(), 1), 16.0) << "mode " << int(mode);
     }
     EXPECT_LT(meanError(gradient, written[1], 8), meanError(gradient, written[0], 8))
         << "diffusion keeps the average colour of an area";
 }
 
 TEST(TargaWriter, EmptyPicturesWriteAHeaderOnly) {
-    TTarga empty;
-    const std::string mapped = empty.SaveToBytes();
+    TgaImage empty;
+    const std::string mapped = empty.saveToBytes();
     EXPECT_EQ(mapped.size(), 18u + 768u) << "a colour-mapped file always has 256 map entries";
     EXPECT_EQ(mapped.find_first_not_of('\0', 18), std::string::npos);
-    empty.SetTargaType(TTargaType::ttRLETrueColorImage);
-    EXPECT_EQ(empty.SaveToBytes().size(), 18u);
-    TTarga back;
-    back.LoadFromBytes(mapped);
-    EXPECT_TRUE(back.Empty());
+    empty.setTargaType(TgaType::RunLengthTrueColor);
+    EXPECT_EQ(empty.saveToBytes().size(), 18u);
+    TgaImage back;
+    back.loadFromBytes(mapped);
+    EXPECT_TRUE(back.isEmpty());
 }
 
 TEST(TargaWriter, RefusesPicturesAHeaderCannotDescribe) {
-    TTarga targa;
-    targa.SetImage(QImage(70000, 1, QImage::Format_RGB32));
-    targa.SetTargaType(TTargaType::ttTrueColorImage);
-    EXPECT_THROW(targa.SaveToBytes(), TargaError);
+    TgaImage targa;
+    targa.setImage(QImage(70000, 1, QImage::Format_RGB32));
+    targa.setTargaType(TgaType::TrueColor);
+    EXPECT_THROW(targa.saveToBytes(), TargaError);
 }
 
-TEST(TargaFiles, SaveAndLoadFilesAndBitmaps) {
+TEST(TgaImageFiles, SaveAndLoadFilesAndBitmaps) {
     TempFolder dir;
-    TTarga targa;
-    targa.SetImage(distinctPicture(5, 4));
-    targa.SetTargaType(TTargaType::ttTrueColorImage);
-    targa.SaveToFile(dir.file("shot.tga"));
-    TTarga tga;
-    tga.LoadFromFile(dir.file("shot.tga"));
-    expectSamePixels(tga.Image(), targa.Image());
+    TgaImage targa;
+    targa.setImage(distinctPicture(5, 4));
+    targa.setTargaType(TgaType::TrueColor);
+    targa.saveToFile(dir.file("shot.tga"));
+    TgaImage tga;
+    tga.loadFromFile(dir.file("shot.tga"));
+    expectSamePixels(tga.image(), targa.image());
 
-    targa.SaveToFile(dir.file("shot.BMP"));
+    targa.saveToFile(dir.file("shot.BMP"));
     EXPECT_EQ(dir.read("shot.BMP").substr(0, 2), "BM");
-    expectSamePixels(QImage(QString::fromStdString(dir.file("shot.BMP"))), targa.Image());
+    expectSamePixels(QImage(QString::fromStdString(dir.file("shot.BMP"))), targa.image());
 
     try {
-        tga.LoadFromFile(dir.file("missing.tga"));
+        tga.loadFromFile(dir.file("missing.tga"));
         FAIL() << "no error";
     } catch (const FileOpenError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("missing.tga"));
     }
-    EXPECT_EQ(tga.Width(), 5) << "a failed load keeps the picture";
-    EXPECT_THROW(targa.SaveToFile(dir.file("no/such/folder/x.tga")), FileCreateError);
+    EXPECT_EQ(tga.width(), 5) << "a failed load keeps the picture";
+    EXPECT_THROW(targa.saveToFile(dir.file("no/such/folder/x.tga")), FileCreateError);
 }
 
-TEST(TargaPicture, AssignDrawAndImageExchange) {
-    TTarga source;
-    source.LoadFromBytes(
+TEST(TgaImage, AssignDrawAndImageExchange) {
+    TgaImage source;
+    source.loadFromBytes(
         tgaHeader({.imageType = 2, .width = 2, .height = 1, .pixelDepth = 32, .descriptor = 0x20}) +
         bytes({0, 0, 255, 128, 255, 0, 0, 255}));
-    source.SetImageID("id");
-    TTarga copy;
+    source.setImageID("id");
+    TgaImage copy;
     int changes = 0;
-    copy.OnChange = [&] { ++changes; };
-    copy.Assign(source);
+    copy.onChanged = [&] { ++changes; };
+    copy.copyFrom(source);
     EXPECT_EQ(changes, 1);
-    expectSamePixels(copy.Image(), source.Image());
-    expectSamePixels(copy.AlphaImage(), source.AlphaImage());
-    EXPECT_EQ(copy.TargaType(), TTargaType::ttTrueColorImage);
-    EXPECT_EQ(copy.ColorDepth(), TTargaColorDepthType::cd32bit);
-    EXPECT_TRUE(copy.IncludeAlphaChannel());
-    EXPECT_EQ(copy.ImageID(), "id");
+    expectSamePixels(copy.image(), source.image());
+    expectSamePixels(copy.alphaImage(), source.alphaImage());
+    EXPECT_EQ(copy.targaType(), TgaType::TrueColor);
+    EXPECT_EQ(copy.colorDepth(), ColorDepth::Bits32);
+    EXPECT_TRUE(copy.includeAlphaChannel());
+    EXPECT_EQ(copy.imageID(), "id");
 
     QImage canvas(4, 2, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    copy.Draw(painter, canvas.rect());
+    copy.draw(painter, canvas.rect());
     painter.end();
     EXPECT_EQ(pixel(canvas, 0, 1), 0xFF0000u);
     EXPECT_EQ(pixel(canvas, 3, 0), 0x0000FFu);
 
-    const QImage combined = copy.ToImage();
+    const QImage combined = copy.toImage();
     EXPECT_EQ(qAlpha(combined.pixel(0, 0)), 128);
-    TTarga back;
-    back.LoadFromImage(combined);
-    expectSamePixels(back.Image(), copy.Image());
-    expectSamePixels(back.AlphaImage(), copy.AlphaImage());
-    EXPECT_EQ(back.ColorDepth(), TTargaColorDepthType::cd32bit);
+    TgaImage back;
+    back.loadFromImage(combined);
+    expectSamePixels(back.image(), copy.image());
+    expectSamePixels(back.alphaImage(), copy.alphaImage());
+    EXPECT_EQ(back.colorDepth(), ColorDepth::Bits32);
 }

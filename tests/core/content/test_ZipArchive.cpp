@@ -1,4 +1,4 @@
-#include "core/content/ZipMaster.h"
+#include "core/content/ZipArchive.h"
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
@@ -9,32 +9,32 @@ using namespace velkarn::test;
 
 namespace {
 
-std::vector<std::string> listedNames(const TZipMaster& zip) {
+std::vector<std::string> listedNames(const ZipArchive& zip) {
     std::vector<std::string> names;
-    for (const auto& entry : zip.Entries())
-        names.push_back(entry.FileName);
+    for (const auto& entry : zip.entries())
+        names.push_back(entry.fileName);
     return names;
 }
 
-struct ZipMasterTest : ::testing::Test {
+struct ZipArchiveTest : ::testing::Test {
     TempFolder folder;
     MessageLog log;
-    TZipMaster zip{log.handler()};
+    ZipArchive zip{log.handler()};
 };
 
 } // namespace
 
-TEST_F(ZipMasterTest, ListsNamesInDirectoryOrderWithBackslashes) {
+TEST_F(ZipArchiveTest, ListsNamesInDirectoryOrderWithBackslashes) {
     writeZip(folder.file("a.pk3"),
              {{"maps/gorge1.bsp", "x"}, {"models/players/", ""}, {"scripts/a.arena", "y"}});
     zip.setZipFilename(folder.file("a.pk3"));
     EXPECT_EQ(listedNames(zip), (std::vector<std::string>{"maps\\gorge1.bsp", "models\\players\\",
                                                           "scripts\\a.arena"}));
-    EXPECT_EQ(zip.EntryCount(), 3);
+    EXPECT_EQ(zip.entryCount(), 3);
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(ZipMasterTest, FindsTheEndRecordBehindCommentsOfAnyLength) {
+TEST_F(ZipArchiveTest, FindsTheEndRecordBehindCommentsOfAnyLength) {
     for (const std::size_t length : {std::size_t{0}, std::size_t{1}, std::size_t{65535}}) {
         RawZipParts parts;
         parts.comment = std::string(length, 'c');
@@ -45,17 +45,17 @@ TEST_F(ZipMasterTest, FindsTheEndRecordBehindCommentsOfAnyLength) {
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(ZipMasterTest, DataInFrontIsReportedAndEntriesStillRead) {
+TEST_F(ZipArchiveTest, DataInFrontIsReportedAndEntriesStillRead) {
     RawZipParts parts;
     parts.prefix = std::string(3000, '\x90'); // a self-extracting program
     folder.write("sfx.pk3", rawZip({{"scripts/bots.txt", "name Brute"}}, parts));
     zip.setZipFilename(folder.file("sfx.pk3"));
     ASSERT_EQ(log.numbers(), std::vector<int>{10203});
     EXPECT_NE(log.messages[0].text.find("3000"), std::string::npos);
-    EXPECT_EQ(zip.ReadEntry("scripts\\bots.txt", 100), "name Brute");
+    EXPECT_EQ(zip.readEntryNamed("scripts\\bots.txt", 100), "name Brute");
 }
 
-TEST_F(ZipMasterTest, DataAfterTheEndRecordWarnsUnlessItIsBlockPadding) {
+TEST_F(ZipArchiveTest, DataAfterTheEndRecordWarnsUnlessItIsBlockPadding) {
     const std::string plain = rawZip({{"a.txt", "a"}});
     RawZipParts padded;
     padded.trailer = std::string(512 - plain.size() % 512, '\0');
@@ -68,29 +68,29 @@ TEST_F(ZipMasterTest, DataAfterTheEndRecordWarnsUnlessItIsBlockPadding) {
     folder.write("junk.pk3", rawZip({{"a.txt", "a"}}, garbage));
     zip.setZipFilename(folder.file("junk.pk3"));
     EXPECT_EQ(log.numbers(), std::vector<int>{10204});
-    EXPECT_EQ(zip.EntryCount(), 1);
+    EXPECT_EQ(zip.entryCount(), 1);
 }
 
-TEST_F(ZipMasterTest, NonZipGivesMessageNamingTheFileAndNoEntries) {
+TEST_F(ZipArchiveTest, NonZipGivesMessageNamingTheFileAndNoEntries) {
     const std::string path = folder.write("fake.pk3", std::string(5000, 'x'));
     zip.setZipFilename(path);
     ASSERT_EQ(log.numbers(), std::vector<int>{11036});
     EXPECT_EQ(log.messages[0].text,
               "11036: " + path + " is not a zip archive (no end of central directory record).");
-    EXPECT_EQ(zip.EntryCount(), 0);
-    EXPECT_EQ(zip.ZipFilename(), "");
+    EXPECT_EQ(zip.entryCount(), 0);
+    EXPECT_EQ(zip.zipFilename(), "");
 
     zip.setZipFilename(folder.write("tiny.pk3", "PK"));
     EXPECT_EQ(log.numbers().back(), 11036);
 }
 
-TEST_F(ZipMasterTest, MissingFileListsNothingSilently) {
+TEST_F(ZipArchiveTest, MissingFileListsNothingSilently) {
     zip.setZipFilename(folder.file("none.pk3"));
-    EXPECT_EQ(zip.EntryCount(), 0);
+    EXPECT_EQ(zip.entryCount(), 0);
     EXPECT_TRUE(log.messages.empty());
 }
 
-TEST_F(ZipMasterTest, DamagedDirectoriesGiveTheirNumbers) {
+TEST_F(ZipArchiveTest, DamagedDirectoriesGiveTheirNumbers) {
     const std::string good = rawZip({{"maps/a.bsp", "abc"}, {"maps/b.bsp", "def"}});
     const std::size_t directory = good.find("PK\x01\x02");
 
@@ -117,10 +117,10 @@ TEST_F(ZipMasterTest, DamagedDirectoriesGiveTheirNumbers) {
     outside[end + 15] = 0x7F;
     zip.setZipFilename(folder.write("outside.pk3", outside));
     EXPECT_EQ(log.numbers().back(), 10201);
-    EXPECT_EQ(zip.EntryCount(), 0);
+    EXPECT_EQ(zip.entryCount(), 0);
 }
 
-TEST_F(ZipMasterTest, OemNamesFromDosHostsBecomeUtf8) {
+TEST_F(ZipArchiveTest, OemNamesFromDosHostsBecomeUtf8) {
     folder.write("dos.pk3", rawZip({{"maps/\x81"
                                      "ber.bsp",
                                      "a", 0}, // MS-DOS: cp437 0x81 is u-umlaut
@@ -141,35 +141,35 @@ TEST_F(ZipMasterTest, OemNamesFromDosHostsBecomeUtf8) {
                                                           "maps\\\xc3\x9c.bsp"}));
 }
 
-TEST_F(ZipMasterTest, ReadsEntriesAndReportsUnreadableOnes) {
+TEST_F(ZipArchiveTest, ReadsEntriesAndReportsUnreadableOnes) {
     writeZip(folder.file("r.pk3"),
              {{"scripts/a.arena", "arena text"}, {"big.txt", std::string(200000, 'z')}});
     zip.setZipFilename(folder.file("r.pk3"));
-    EXPECT_EQ(zip.ReadEntry("scripts\\a.arena", 1024), "arena text");
-    EXPECT_EQ(zip.ReadEntryAt(0, 1024), "arena text");
+    EXPECT_EQ(zip.readEntryNamed("scripts\\a.arena", 1024), "arena text");
+    EXPECT_EQ(zip.readEntryAt(0, 1024), "arena text");
     EXPECT_TRUE(log.messages.empty());
 
-    EXPECT_FALSE(zip.ReadEntry("big.txt", 1000));
+    EXPECT_FALSE(zip.readEntryNamed("big.txt", 1000));
     EXPECT_NE(log.messages.back().text.find("larger than"), std::string::npos);
-    EXPECT_FALSE(zip.ReadEntry("scripts/a.arena", 1024)); // listed names use "\"
+    EXPECT_FALSE(zip.readEntryNamed("scripts/a.arena", 1024)); // listed names use "\"
     EXPECT_EQ(log.messages.back().number, 10501);
 }
 
-TEST_F(ZipMasterTest, ALyingSizeDoesNotLetMoreThanTheLimitIn) {
+TEST_F(ZipArchiveTest, ALyingSizeDoesNotLetMoreThanTheLimitIn) {
     // Ten megabytes of zeros deflate to a few kilobytes; the directory claims 10 bytes.
     writeZip(folder.file("bomb.pk3"), {{"bomb.txt", std::string(10 << 20, '\0')}});
     std::string bytes = folder.read("bomb.pk3");
     const std::size_t header = bytes.find("PK\x01\x02");
     bytes.replace(header + 24, 4, std::string("\x0a\0\0\0", 4));
     zip.setZipFilename(folder.write("bomb.pk3", bytes));
-    EXPECT_FALSE(zip.ReadEntry("bomb.txt", 1 << 20));
+    EXPECT_FALSE(zip.readEntryNamed("bomb.txt", 1 << 20));
     ASSERT_EQ(log.numbers(), std::vector<int>{10501});
 }
 
-TEST_F(ZipMasterTest, CorruptDataIsReportedNotReturned) {
+TEST_F(ZipArchiveTest, CorruptDataIsReportedNotReturned) {
     folder.write("crc.pk3", rawZip({{"a.bot", "name Brute", 3, 20, 0, true}}));
     zip.setZipFilename(folder.file("crc.pk3"));
-    EXPECT_FALSE(zip.ReadEntry("a.bot", 1000));
+    EXPECT_FALSE(zip.readEntryNamed("a.bot", 1000));
     ASSERT_EQ(log.numbers(), std::vector<int>{10501});
     EXPECT_NE(log.messages[0].text.find("CRC"), std::string::npos);
 
@@ -182,14 +182,14 @@ TEST_F(ZipMasterTest, CorruptDataIsReportedNotReturned) {
     for (std::size_t i = 200; i < 400; ++i)
         bytes[i] = static_cast<char>(0xFF);
     zip.setZipFilename(folder.write("bad.pk3", bytes));
-    EXPECT_FALSE(zip.ReadEntry("t.txt", 1 << 20));
+    EXPECT_FALSE(zip.readEntryNamed("t.txt", 1 << 20));
     EXPECT_EQ(log.numbers().back(), 10501);
 }
 
-TEST_F(ZipMasterTest, ArchiveRemovedAfterListingIsReported) {
+TEST_F(ZipArchiveTest, ArchiveRemovedAfterListingIsReported) {
     writeZip(folder.file("gone.pk3"), {{"a.txt", "a"}});
     zip.setZipFilename(folder.file("gone.pk3"));
     std::remove(folder.file("gone.pk3").c_str());
-    EXPECT_FALSE(zip.ReadEntry("a.txt", 10));
+    EXPECT_FALSE(zip.readEntryNamed("a.txt", 10));
     EXPECT_EQ(log.numbers(), std::vector<int>{10102});
 }

@@ -11,21 +11,20 @@ namespace velkarn {
 // the redraw-now flag. Without a listener it costs nothing per row.
 class TargaRowProgress {
 public:
-    TargaRowProgress(const TTargaProgressEvent& listener, std::string message)
+    TargaRowProgress(const TgaProgressListener& listener, std::string message)
         : listener_(listener), message_(std::move(message)) {}
 
-    void start() const { report(TProgressStage::psStarting, 0, false); }
+    void start() const { report(ProgressStage::Starting, 0, false); }
     void row(int row, int rowCount) const {
         if (listener_)
-            report(TProgressStage::psRunning, rowCount > 1 ? row * 100 / (rowCount - 1) : 100,
-                   false);
+            report(ProgressStage::Running, rowCount > 1 ? row * 100 / (rowCount - 1) : 100, false);
     }
-    void end() const { report(TProgressStage::psEnding, 100, true); }
+    void end() const { report(ProgressStage::Ending, 100, true); }
 
 private:
-    void report(TProgressStage stage, int percent, bool redrawNow) const;
+    void report(ProgressStage stage, int percent, bool redrawNow) const;
 
-    const TTargaProgressEvent& listener_;
+    const TgaProgressListener& listener_;
     std::string message_;
 };
 

@@ -7,10 +7,10 @@ namespace velkarn {
 // A number field in a fixed range and step. Any whole number may be typed; when the field is
 // left a value outside the range is brought into it, and a text that is not a number counts as
 // the minimum.
-class TSpinEdit : public QSpinBox {
+class NumberSpin : public QSpinBox {
     Q_OBJECT
 public:
-    TSpinEdit(int minimum, int maximum, int step, int initial, QWidget* parent = nullptr);
+    NumberSpin(int minimum, int maximum, int step, int initial, QWidget* parent = nullptr);
 
     // Only the arrows change the value; typing is off.
     void setArrowsOnly();

@@ -1,4 +1,4 @@
-#include "core/images/Targa.h"
+#include "core/images/TgaImage.h"
 
 #include "core/images/TargaReader.h"
 #include "core/images/TargaWriter.h"
@@ -20,9 +20,9 @@ QImage as32Bit(const QImage& picture) {
 
 } // namespace
 
-TTarga::TTarga() = default;
+TgaImage::TgaImage() = default;
 
-void TTarga::take(TargaReadResult&& result) {
+void TgaImage::take(TargaReadResult&& result) {
     header_ = result.header;
     imageID_ = std::move(result.imageID);
     palette_ = result.palette;
@@ -34,30 +34,30 @@ void TTarga::take(TargaReadResult&& result) {
         colorDepth_ = *result.colorDepth;
     if (result.includeAlpha)
         includeAlpha_ = *result.includeAlpha;
-    Changed();
+    notifyChanged();
 }
 
-void TTarga::LoadFromBytes(std::string_view bytes) {
-    take(readTarga(bytes, palette_, OnProgress));
+void TgaImage::loadFromBytes(std::string_view bytes) {
+    take(readTarga(bytes, palette_, onProgress));
 }
 
-void TTarga::LoadFromFile(const std::string& fileName) {
-    LoadFromBytes(readFileBytes(fileName));
+void TgaImage::loadFromFile(const std::string& fileName) {
+    loadFromBytes(readFileBytes(fileName));
 }
 
-void TTarga::LoadFromStream(QIODevice& stream) {
+void TgaImage::loadFromStream(QIODevice& stream) {
     if (!stream.isReadable())
         throw TargaError("The TGA stream is not open for reading");
     const qint64 start = stream.pos();
     const QByteArray bytes = stream.readAll();
     TargaReadResult result = readTarga(
-        std::string_view(bytes.constData(), std::size_t(bytes.size())), palette_, OnProgress);
+        std::string_view(bytes.constData(), std::size_t(bytes.size())), palette_, onProgress);
     if (!stream.isSequential())
         stream.seek(start + qint64(result.bytesUsed));
     take(std::move(result));
 }
 
-std::string TTarga::SaveToBytes() const {
+std::string TgaImage::saveToBytes() const {
     TargaWriteInput input;
     input.image = image_;
     input.alpha = alpha_;
@@ -65,18 +65,18 @@ std::string TTarga::SaveToBytes() const {
     input.colorDepth = colorDepth_;
     input.imageID = imageID_;
     input.ditherMode = ditherMode_;
-    return writeTarga(input, OnProgress);
+    return writeTarga(input, onProgress);
 }
 
-void TTarga::SaveToStream(QIODevice& stream) const {
-    const std::string bytes = SaveToBytes();
+void TgaImage::saveToStream(QIODevice& stream) const {
+    const std::string bytes = saveToBytes();
     if (stream.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
         throw TargaError("Writing the TGA stream failed: " + stream.errorString().toStdString());
 }
 
-void TTarga::SaveToFile(const std::string& fileName) const {
+void TgaImage::saveToFile(const std::string& fileName) const {
     if (!endsWithNoCase(fileName, ".bmp")) {
-        writeFileAtomic(fileName, SaveToBytes());
+        writeFileAtomic(fileName, saveToBytes());
         return;
     }
     QByteArray bitmap;
@@ -87,7 +87,7 @@ void TTarga::SaveToFile(const std::string& fileName) const {
     writeFileAtomic(fileName, bitmap.toStdString());
 }
 
-void TTarga::Assign(const TTarga& source) {
+void TgaImage::copyFrom(const TgaImage& source) {
     if (&source == this)
         return;
     image_ = source.image_;
@@ -96,32 +96,32 @@ void TTarga::Assign(const TTarga& source) {
     colorDepth_ = source.colorDepth_;
     includeAlpha_ = source.includeAlpha_;
     imageID_ = source.imageID_;
-    Changed();
+    notifyChanged();
 }
 
-void TTarga::Draw(QPainter& painter, const QRect& rect) const {
-    if (!Empty())
+void TgaImage::draw(QPainter& painter, const QRect& rect) const {
+    if (!isEmpty())
         painter.drawImage(rect, image_);
 }
 
-void TTarga::Changed() {
-    if (OnChange)
-        OnChange();
+void TgaImage::notifyChanged() {
+    if (onChanged)
+        onChanged();
 }
 
-void TTarga::SetImage(const QImage& image) {
+void TgaImage::setImage(const QImage& image) {
     image_ = as32Bit(image);
 }
 
-void TTarga::SetAlphaImage(const QImage& alpha) {
+void TgaImage::setAlphaImage(const QImage& alpha) {
     alpha_ = as32Bit(alpha);
 }
 
-void TTarga::SetImageID(const std::string& id) {
+void TgaImage::setImageID(const std::string& id) {
     imageID_ = id.substr(0, 255);
 }
 
-void TTarga::LoadFromImage(const QImage& image) {
+void TgaImage::loadFromImage(const QImage& image) {
     const bool hasAlpha = image.hasAlphaChannel();
     image_ = as32Bit(image);
     alpha_ = QImage(image_.size(), QImage::Format_RGB32);
@@ -135,13 +135,13 @@ void TTarga::LoadFromImage(const QImage& image) {
                 alphas[x] = 0xFF000000u | (QRgb(qAlpha(pixels[x])) * 0x010101u);
         }
     }
-    targaType_ = TTargaType::ttTrueColorImage;
-    colorDepth_ = hasAlpha ? TTargaColorDepthType::cd32bit : TTargaColorDepthType::cd24bit;
+    targaType_ = TgaType::TrueColor;
+    colorDepth_ = hasAlpha ? ColorDepth::Bits32 : ColorDepth::Bits24;
     includeAlpha_ = hasAlpha;
-    Changed();
+    notifyChanged();
 }
 
-QImage TTarga::ToImage() const {
+QImage TgaImage::toImage() const {
     if (!includeAlpha_ || alpha_.size() != image_.size())
         return image_;
     QImage combined = image_.convertToFormat(QImage::Format_ARGB32);

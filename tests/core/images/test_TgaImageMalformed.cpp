@@ -1,5 +1,5 @@
 #include "TgaBytes.h"
-#include "core/images/Targa.h"
+#include "core/images/TgaImage.h"
 #include "core/platform/Random.h"
 
 #include <gtest/gtest.h>
@@ -16,21 +16,21 @@ QRgb pixel(const QImage& image, int x, int y) {
 } // namespace
 
 TEST(TargaMalformed, RunPastTheRowContinuesOnTheNextRow) {
-    TTarga targa;
+    TgaImage targa;
     // A run of 3 in rows of 2, then a raw packet of 3 that runs past the last row.
-    targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 2, .height = 3, .descriptor = 0x20}) +
+    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 2, .height = 3, .descriptor = 0x20}) +
                         bytes({0x82, 0, 0, 255, 0x02, 0, 255, 0, 255, 0, 0, 1, 1, 1}));
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.Image(), 1, 1), 0x00FF00u);
-    EXPECT_EQ(pixel(targa.Image(), 0, 2), 0x0000FFu);
-    EXPECT_EQ(pixel(targa.Image(), 1, 2), 0x010101u);
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.image(), 1, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(targa.image(), 0, 2), 0x0000FFu);
+    EXPECT_EQ(pixel(targa.image(), 1, 2), 0x010101u);
 
     // A run far longer than the whole picture.
-    targa.LoadFromBytes(tgaHeader({.imageType = 11, .width = 2, .height = 2, .pixelDepth = 8}) +
+    targa.loadFromBytes(tgaHeader({.imageType = 11, .width = 2, .height = 2, .pixelDepth = 8}) +
                         bytes({0xFF, 9}));
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0x090909u);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x090909u);
 }
 
 TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
@@ -44,36 +44,36 @@ TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
     for (int i = 0; i < 300; ++i)
         file += bytes({i % 256, 1, 2});
     file += bytes({255, 7});
-    TTarga targa;
-    targa.LoadFromBytes(file);
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), qRgb(2, 1, 255) & 0xFFFFFF);
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), qRgb(2, 1, 7) & 0xFFFFFF);
+    TgaImage targa;
+    targa.loadFromBytes(file);
+    EXPECT_EQ(pixel(targa.image(), 0, 0), qRgb(2, 1, 255) & 0xFFFFFF);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), qRgb(2, 1, 7) & 0xFFFFFF);
 
     // A map of an entry size that is not understood is skipped, not taken for pixels.
-    TTarga odd;
-    odd.LoadFromBytes(
+    TgaImage odd;
+    odd.loadFromBytes(
         tgaHeader(
             {.colorMapType = 1, .imageType = 2, .colorMapLength = 2, .colorMapEntrySize = 8}) +
         bytes({99, 99, 3, 2, 1}));
-    EXPECT_EQ(pixel(odd.Image(), 0, 0), 0x010203u);
+    EXPECT_EQ(pixel(odd.image(), 0, 0), 0x010203u);
 }
 
 TEST(TargaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
-    TTarga targa;
+    TgaImage targa;
     // Three top-down rows of 2 pixels, data ends in the middle of the second row.
-    targa.LoadFromBytes(tgaHeader({.width = 2, .height = 3, .descriptor = 0x20}) +
+    targa.loadFromBytes(tgaHeader({.width = 2, .height = 3, .descriptor = 0x20}) +
                         bytes({0, 0, 255, 0, 0, 255, 0, 255, 0, 0}));
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.Image(), 0, 1), 0x00FF00u);
-    EXPECT_EQ(pixel(targa.Image(), 1, 1), 0u);
-    EXPECT_EQ(pixel(targa.Image(), 0, 2), 0u);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(targa.image(), 0, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(targa.image(), 1, 1), 0u);
+    EXPECT_EQ(pixel(targa.image(), 0, 2), 0u);
 
     // Run-length data cut inside a run's pixel, after a header, inside a raw packet.
     for (const std::string& tail :
          {bytes({0x81, 0, 0}), bytes({0x00, 5, 5, 5, 0x81}), bytes({0x03, 1, 1, 1, 2})}) {
-        targa.LoadFromBytes(tgaHeader({.imageType = 10, .width = 4, .height = 2}) + tail);
-        EXPECT_EQ(targa.Width(), 4);
-        EXPECT_EQ(pixel(targa.Image(), 3, 0), 0u);
+        targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 4, .height = 2}) + tail);
+        EXPECT_EQ(targa.width(), 4);
+        EXPECT_EQ(pixel(targa.image(), 3, 0), 0u);
     }
 
     // Header, identification and colour map cut short.
@@ -86,60 +86,60 @@ TEST(TargaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
                                    .width = 3,
                                    .pixelDepth = 8}) +
                                        bytes({1, 2, 3, 4, 5, 6})}) {
-        TTarga fresh;
-        fresh.LoadFromBytes(cut);
-        EXPECT_LE(fresh.Width(), 3);
+        TgaImage fresh;
+        fresh.loadFromBytes(cut);
+        EXPECT_LE(fresh.width(), 3);
     }
 }
 
 TEST(TargaMalformed, EmptySizesAndUnsupportedKinds) {
-    TTarga targa;
+    TgaImage targa;
     for (int width : {0, 5}) {
         const int height = width == 0 ? 5 : 0;
-        targa.LoadFromBytes(
+        targa.loadFromBytes(
             tgaHeader(
                 {.imageType = 10, .width = std::uint16_t(width), .height = std::uint16_t(height)}) +
             bytes({0xFF, 1, 2, 3}));
-        EXPECT_TRUE(targa.Empty());
+        EXPECT_TRUE(targa.isEmpty());
     }
 
     // Grey of 16 bits is not understood: the type is taken, the picture stays blank.
-    targa.SetColorDepth(TTargaColorDepthType::cd24bit);
-    targa.LoadFromBytes(tgaHeader({.imageType = 3, .width = 2, .pixelDepth = 16}) +
+    targa.setColorDepth(ColorDepth::Bits24);
+    targa.loadFromBytes(tgaHeader({.imageType = 3, .width = 2, .pixelDepth = 16}) +
                         bytes({200, 255, 200, 255}));
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttBlackAndWhiteImage);
-    EXPECT_EQ(targa.ColorDepth(), TTargaColorDepthType::cd24bit);
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0u);
+    EXPECT_EQ(targa.targaType(), TgaType::Grayscale);
+    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits24);
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0u);
 
     // A colour-mapped type with 16-bit indices, and an unknown image type.
-    targa.LoadFromBytes(tgaHeader({.imageType = 9, .width = 2, .pixelDepth = 16}) +
+    targa.loadFromBytes(tgaHeader({.imageType = 9, .width = 2, .pixelDepth = 16}) +
                         bytes({0x81, 1, 0}));
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttRLEColorMapedImage);
-    EXPECT_EQ(pixel(targa.Image(), 1, 0), 0u);
-    targa.LoadFromBytes(tgaHeader({.imageType = 5, .width = 2}) + std::string(6, '\x7f'));
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttRLEColorMapedImage);
-    EXPECT_EQ(targa.Width(), 2);
-    EXPECT_EQ(pixel(targa.Image(), 0, 0), 0u);
+    EXPECT_EQ(targa.targaType(), TgaType::RunLengthColorMapped);
+    EXPECT_EQ(pixel(targa.image(), 1, 0), 0u);
+    targa.loadFromBytes(tgaHeader({.imageType = 5, .width = 2}) + std::string(6, '\x7f'));
+    EXPECT_EQ(targa.targaType(), TgaType::RunLengthColorMapped);
+    EXPECT_EQ(targa.width(), 2);
+    EXPECT_EQ(pixel(targa.image(), 0, 0), 0u);
 
-    targa.LoadFromBytes(tgaHeader({.imageType = 0, .width = 3, .height = 2}));
-    EXPECT_EQ(targa.TargaType(), TTargaType::ttNoImageData);
-    EXPECT_EQ(targa.Width(), 3);
+    targa.loadFromBytes(tgaHeader({.imageType = 0, .width = 3, .height = 2}));
+    EXPECT_EQ(targa.targaType(), TgaType::NoImageData);
+    EXPECT_EQ(targa.width(), 3);
 }
 
 TEST(TargaMalformed, RefusesHeadersAskingForTooMuchMemory) {
-    TTarga targa;
-    targa.LoadFromBytes(tgaHeader({.width = 4, .height = 4}));
+    TgaImage targa;
+    targa.loadFromBytes(tgaHeader({.width = 4, .height = 4}));
     int changes = 0;
-    targa.OnChange = [&] { ++changes; };
+    targa.onChanged = [&] { ++changes; };
     try {
-        targa.LoadFromBytes(tgaHeader({.width = 65535, .height = 65535}));
+        targa.loadFromBytes(tgaHeader({.width = 65535, .height = 65535}));
         FAIL() << "no error";
     } catch (const TargaError& e) {
         EXPECT_NE(std::string(e.what()).find("65535 x 65535 pixels is too large"),
                   std::string::npos)
             << e.what();
     }
-    EXPECT_EQ(targa.Width(), 4) << "a refused load keeps the picture";
+    EXPECT_EQ(targa.width(), 4) << "a refused load keeps the picture";
     EXPECT_EQ(changes, 0);
 }
 
@@ -182,10 +182,10 @@ TEST(TargaMalformed, RandomDamageNeverCrashes) {
             file[13] = char(file[13] & 0x01);
             file[15] = char(file[15] & 0x01);
         }
-        TTarga targa;
-        targa.LoadFromBytes(file);
-        if (!targa.Empty()) {
-            ASSERT_EQ(targa.Image().format(), QImage::Format_RGB32);
+        TgaImage targa;
+        targa.loadFromBytes(file);
+        if (!targa.isEmpty()) {
+            ASSERT_EQ(targa.image().format(), QImage::Format_RGB32);
         }
     }
 }

@@ -9,16 +9,16 @@ namespace velkarn {
 
 // A text label that behaves like a link: underlined in a highlight colour with a hand cursor
 // while the mouse is over it; a click opens a web page or starts an e-mail.
-class TLegacy : public QLabel {
+class LinkLabel : public QLabel {
     Q_OBJECT
 public:
-    enum TAdressType { atMail, atWWW };
+    enum AddressType { Mail, Web };
 
-    explicit TLegacy(const QString& caption = {}, QWidget* parent = nullptr);
+    explicit LinkLabel(const QString& caption = {}, QWidget* parent = nullptr);
 
-    std::string Adress; // web address, or mail address without "mailto:"
-    TAdressType AdressType = atWWW;
-    QColor ActiveColor = QColor(255, 0, 0);
+    std::string address; // web address, or mail address without "mailto:"
+    AddressType addressType = Web;
+    QColor hoverColor = QColor(255, 0, 0);
 
     // What a click hands to the desktop: the web address, or "mailto:" and the address.
     std::string target() const;
@@ -32,9 +32,9 @@ public:
     void activate();
 
 signals:
-    void OnMouseEnter(TLegacy* sender);
-    void OnMouseExit(TLegacy* sender);
-    void OnClick(TLegacy* sender);
+    void hoverStarted(LinkLabel* sender);
+    void hoverEnded(LinkLabel* sender);
+    void activated(LinkLabel* sender);
 
 protected:
     void enterEvent(QEnterEvent* event) override;

@@ -14,27 +14,27 @@ namespace velkarn {
 // entries are read into memory by their listed names. Problems never reach the caller as
 // errors: they go to the message handler (and lastError), and the archive then counts as empty
 // or the entry as unreadable.
-class TZipMaster {
+class ZipArchive {
 public:
-    explicit TZipMaster(ZipMessageHandler onMessage = {});
-    TZipMaster(const TZipMaster&) = delete;
-    TZipMaster& operator=(const TZipMaster&) = delete;
+    explicit ZipArchive(ZipMessageHandler onMessage = {});
+    ZipArchive(const ZipArchive&) = delete;
+    ZipArchive& operator=(const ZipArchive&) = delete;
 
     // Sets the current archive and lists it. A path naming no file gives no entries and no
-    // message; a listing that fails reports why and clears ZipFilename.
+    // message; a listing that fails reports why and clears zipFilename.
     void setZipFilename(const std::string& path);
-    const std::string& ZipFilename() const { return zipFilename_; }
+    const std::string& zipFilename() const { return zipFilename_; }
 
-    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    int entryCount() const { return static_cast<int>(entries_.size()); }
     // The entries in central directory order, names with "\" separators.
-    const std::vector<ZipDirEntry>& Entries() const { return entries_; }
+    const std::vector<ZipDirEntry>& entries() const { return entries_; }
 
     // The uncompressed bytes of the entry listed under `entryName` (exact name, "\"
     // separators), or nothing after reporting why: no such entry, larger than `maxBytes`,
     // damaged data, a CRC mismatch, a missing archive.
-    std::optional<std::string> ReadEntry(const std::string& entryName, std::size_t maxBytes);
-    // ReadEntry of the entry at `index` (0-based, listing order).
-    std::optional<std::string> ReadEntryAt(int index, std::size_t maxBytes);
+    std::optional<std::string> readEntryNamed(const std::string& entryName, std::size_t maxBytes);
+    // readEntryNamed of the entry at `index` (0-based, listing order).
+    std::optional<std::string> readEntryAt(int index, std::size_t maxBytes);
 
     // The last message reported; number 0 when there was none.
     const ZipMessage& lastError() const { return lastError_; }

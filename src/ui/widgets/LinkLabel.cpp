@@ -1,4 +1,4 @@
-#include "ui/widgets/Legacy.h"
+#include "ui/widgets/LinkLabel.h"
 
 #include "core/platform/Process.h"
 
@@ -8,70 +8,70 @@
 
 namespace velkarn {
 
-TLegacy::TLegacy(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
+LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
     opener = [](const std::string& address) { return openUrl(address); };
     setFocusPolicy(Qt::TabFocus); // reachable by keyboard; Enter or Space opens it
     savedColor_ = palette().color(QPalette::WindowText);
 }
 
-std::string TLegacy::target() const {
-    if (AdressType == atWWW && !Adress.empty())
-        return Adress;
-    return "mailto:" + Adress;
+std::string LinkLabel::target() const {
+    if (addressType == Web && !address.empty())
+        return address;
+    return "mailto:" + address;
 }
 
-void TLegacy::setUnderline(bool on) {
+void LinkLabel::setUnderline(bool on) {
     QFont f = font();
     f.setUnderline(on);
     setFont(f);
 }
 
-void TLegacy::setTextColor(const QColor& color) {
+void LinkLabel::setTextColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::WindowText, color);
     setPalette(p);
 }
 
-void TLegacy::mouseEntered() {
+void LinkLabel::mouseEntered() {
     savedColor_ = palette().color(QPalette::WindowText);
     setUnderline(true);
     setCursor(Qt::PointingHandCursor);
-    setTextColor(ActiveColor);
-    emit OnMouseEnter(this);
+    setTextColor(hoverColor);
+    emit hoverStarted(this);
 }
 
-void TLegacy::mouseLeft() {
+void LinkLabel::mouseLeft() {
     unsetCursor();
     setUnderline(false);
     setTextColor(savedColor_);
-    emit OnMouseExit(this);
+    emit hoverEnded(this);
 }
 
-void TLegacy::activate() {
+void LinkLabel::activate() {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     if (opener)
         opener(target());
     QApplication::restoreOverrideCursor();
-    emit OnClick(this);
+    emit activated(this);
 }
 
-void TLegacy::enterEvent(QEnterEvent* event) {
+void LinkLabel::enterEvent(QEnterEvent* event) {
     QLabel::enterEvent(event);
     mouseEntered();
 }
 
-void TLegacy::leaveEvent(QEvent* event) {
+void LinkLabel::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
     mouseLeft();
 }
 
-void TLegacy::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         activate();
 }
 
-void TLegacy::keyPressEvent(QKeyEvent* event) {
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space)
         activate();

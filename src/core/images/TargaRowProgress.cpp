@@ -1,0 +1,16 @@
+#include "core/images/TargaRowProgress.h"
+
+namespace velkarn {
+
+void TargaRowProgress::report(ProgressStage stage, int percent, bool redrawNow) const {
+    if (!listener_)
+        return;
+    TgaProgress progress;
+    progress.stage = stage;
+    progress.percentDone = percent;
+    progress.redrawNow = redrawNow;
+    progress.message = message_;
+    listener_(progress);
+}
+
+} // namespace velkarn
