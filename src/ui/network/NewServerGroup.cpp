@@ -2,9 +2,6 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/setup/TextHelpers.h"
-#include "ui/main/Forms.h"
-#include "ui/main/LaunchSettings.h"
-#include "ui/main/MainWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -20,17 +17,10 @@ namespace {
 
 constexpr int MapDropDownLines = 20;
 
-SetupModel& model() {
-    return forms().mainWindow->model;
-}
-
-ServerRotation& rotation() {
-    return model().serverRotation;
-}
-
 } // namespace
 
-NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server", parent) {
+NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
+    : QGroupBox("Set Up New Server", parent), session_(session) {
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
@@ -141,7 +131,7 @@ void NewServerGroup::connectHandlers() {
 void NewServerGroup::showMaps() {
     const QSignalBlocker quiet(serverMapCombo);
     serverMapCombo->clear();
-    for (const auto& map : model().catalogue.mapFiles)
+    for (const auto& map : session_.setup.catalogue.mapFiles)
         serverMapCombo->addItem(local(mapBaseName(map->fileName)));
     serverMapCombo->setCurrentIndex(serverMapCombo->count() > 0 ? 0 : -1);
 }
@@ -165,12 +155,12 @@ void NewServerGroup::setRotationControlsEnabled(bool enabled) {
 
 void NewServerGroup::replaceLines(const std::vector<int>& positions) {
     for (int position : positions)
-        serverRotationList->item(position)->setText(
-            local(rotationEntryText(*rotation()[static_cast<std::size_t>(position)])));
+        serverRotationList->item(position)->setText(local(
+            rotationEntryText(*session_.setup.serverRotation[static_cast<std::size_t>(position)])));
 }
 
 void NewServerGroup::showChosenServerMap() {
-    const MapFiles& catalogue = model().catalogue.mapFiles;
+    const MapFiles& catalogue = session_.setup.catalogue.mapFiles;
     const int chosen = serverMapCombo->currentIndex();
     if (chosen < 0 || chosen >= static_cast<int>(catalogue.size()))
         return;
@@ -192,31 +182,32 @@ void NewServerGroup::addChosenServerMap() {
     const int chosen = serverMapCombo->currentIndex();
     if (chosen < 0)
         return;
-    const ServerRotationEntry& entry =
-        addServerRotationEntry(rotation(), model().catalogue.mapFiles, chosen);
+    const ServerRotationEntry& entry = addServerRotationEntry(
+        session_.setup.serverRotation, session_.setup.catalogue.mapFiles, chosen);
     serverRotationList->addItem(local(rotationEntryText(entry)));
     setRotationControlsEnabled(true);
 }
 
 void NewServerGroup::removeSelectedServerEntries() {
     const std::vector<int> rows = selectedRows(*serverRotationList);
-    removeEntries(rotation(), rows);
+    removeEntries(session_.setup.serverRotation, rows);
     {
         const QSignalBlocker quiet(serverRotationList);
         for (auto row = rows.rbegin(); row != rows.rend(); ++row)
             delete serverRotationList->takeItem(*row);
     }
     showChosenServerMap();
-    if (rotation().empty())
+    if (session_.setup.serverRotation.empty())
         setRotationControlsEnabled(false);
 }
 
 void NewServerGroup::showFocusedServerEntry() {
     const int focused = serverRotationList->currentRow();
     if (selectedRows(*serverRotationList).empty() || focused < 0 ||
-        focused >= static_cast<int>(rotation().size()))
+        focused >= static_cast<int>(session_.setup.serverRotation.size()))
         return;
-    const ServerRotationEntry& entry = *rotation()[static_cast<std::size_t>(focused)];
+    const ServerRotationEntry& entry =
+        *session_.setup.serverRotation[static_cast<std::size_t>(focused)];
     {
         // Showing an entry must not store its limits into the other selected entries.
         const QSignalBlocker quietFrag(serverFragLimitSpin);
@@ -229,18 +220,19 @@ void NewServerGroup::showFocusedServerEntry() {
 
 void NewServerGroup::applyServerGameType() {
     const int gameType = shownChoices_.gameTypeAt(serverGameTypeCombo->currentIndex());
-    replaceLines(setGameType(rotation(), selectedRows(*serverRotationList), gameType));
+    replaceLines(
+        setGameType(session_.setup.serverRotation, selectedRows(*serverRotationList), gameType));
     serverFragLimitLabel->setText(local(limitLabel(gameType)));
 }
 
 void NewServerGroup::applyServerFragLimit() {
-    replaceLines(
-        setFragLimit(rotation(), selectedRows(*serverRotationList), serverFragLimitSpin->value()));
+    replaceLines(setFragLimit(session_.setup.serverRotation, selectedRows(*serverRotationList),
+                              serverFragLimitSpin->value()));
 }
 
 void NewServerGroup::applyServerTimeLimit() {
-    replaceLines(
-        setTimeLimit(rotation(), selectedRows(*serverRotationList), serverTimeLimitSpin->value()));
+    replaceLines(setTimeLimit(session_.setup.serverRotation, selectedRows(*serverRotationList),
+                              serverTimeLimitSpin->value()));
 }
 
 ServerOptions NewServerGroup::serverOptions() const {
@@ -259,7 +251,8 @@ ServerOptions NewServerGroup::serverOptions() const {
 
 void NewServerGroup::startNewServer() {
     commitTypedNumbers();
-    requireGameStarted(startServer(currentGameSettings(), serverOptions(), rotation()));
+    requireGameStarted(startServer(session_.game.launchSettings(), serverOptions(),
+                                   session_.setup.serverRotation));
 }
 
 } // namespace velkarn

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/GameScript.h"
+#include "core/session/Session.h"
 #include "core/setup/RotationOps.h"
 #include "ui/widgets/NumberSpin.h"
 
@@ -20,7 +21,7 @@ namespace velkarn {
 class NewServerGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit NewServerGroup(QWidget* parent = nullptr);
+    explicit NewServerGroup(Session& session, QWidget* parent = nullptr);
 
     QGroupBox* serverMapsGroup;
     QComboBox* serverMapCombo; // item i is catalogue map i
@@ -76,6 +77,7 @@ public:
     ServerOptions serverOptions() const;
 
 private:
+    Session& session_;
     GameTypeChoices shownChoices_; // what serverGameTypeCombo offers, item for item
 
     void createMapControls();

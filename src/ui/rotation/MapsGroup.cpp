@@ -141,7 +141,7 @@ void MapsGroup::addChosenMap() {
         addRotationEntry(model_.rotation, model_.catalogue.mapFiles, mapCombo->currentIndex());
     currentEntry_ = &entry;
     bots_.enableBotControls(true);
-    bots_.randomBotCountSpin->setValue(map->arenaBotCount != 0 ? map->arenaBotCount : 4);
+    bots_.randomBotCountSpin->setValue(randomBotCountFor(*map, entry.gameType));
     // The roster shown is always the current entry's: the new entry's, empty, with the team
     // controls of its game type.
     bots_.setTeamGame(isTeamGame(entry.gameType));
@@ -184,7 +184,7 @@ void MapsGroup::showChosenMap() {
     if (!map)
         return;
     describe(*map);
-    bots_.randomBotCountSpin->setValue(randomBotCountFor(*map));
+    bots_.randomBotCountSpin->setValue(randomBotCountFor(*map, defaultGameType(*map)));
     if (previewLevelshot)
         previewLevelshot(*map, bytes(mapCombo->currentText()));
     showGameTypes(gameTypeChoicesForMap(*map));
@@ -231,8 +231,9 @@ void MapsGroup::applyGameType() {
     if (!model_.rotation.empty() && !selected.empty()) {
         replaceLines(setGameType(model_.rotation, selected, choices.selectedGameType()));
         bots_.setTeamGame(choices.teamGame());
-        if (choices.teamGame())
-            bots_.randomBotCountSpin->setValue(5);
+        const MapFile* map = catalogueEntry(currentEntry_ ? currentEntry_->mapFileIndex : -1);
+        if (choices.teamGame() && map)
+            bots_.randomBotCountSpin->setValue(randomBotCountFor(*map, choices.selectedGameType()));
     }
     shownChoices_ = choices;
     fragLimitLabel->setText(local(choices.limitCaption()));

@@ -180,7 +180,7 @@ TEST_F(NewServerGroupTest, EmptyCatalogueOffersNothingToAdd) {
 }
 
 TEST_F(NewServerGroupTest, StartWithEmptyRotationWritesOptionsAndStartsTheGame) {
-    forms().gameOptionsWindow->commandLineEdit->setText("+set dedicated 1");
+    session.game.setCommandLine("+set dedicated 1");
     group.startServerButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(game.script(), OptionLines + "vstr m0\r\n");
