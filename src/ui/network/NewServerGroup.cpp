@@ -20,7 +20,8 @@ constexpr int MapDropDownLines = 20;
 } // namespace
 
 NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
-    : QGroupBox("Set Up New Server", parent), session_(session) {
+    : QGroupBox("Set Up New Server", parent), session_(session),
+      rotationAccess_(session.setup.serverRotation) {
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
@@ -33,7 +34,12 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(serverMapsGroup, 1);
     layout->addLayout(right, 1);
-    setRotationControlsEnabled(false);
+    editor_ = std::make_unique<RotationEditor>(
+        rotationAccess_, session.setup.catalogue.mapFiles,
+        RotationControls{serverMapCombo, serverRotationList, serverGameTypeCombo,
+                         serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
+                         serverTimeLimitSpin});
+    editor_->enableEntryControls(false);
     connectHandlers();
 }
 
@@ -115,124 +121,29 @@ void NewServerGroup::createOptionControls() {
 
 void NewServerGroup::connectHandlers() {
     connectGuarded(serverMapCombo, &QComboBox::activated, this, [this] { showChosenServerMap(); });
-    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this,
-                   [this] { addOrRemoveServerEntries(); });
+    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this, [this] {
+        if (editor_->selectedEntries().empty())
+            editor_->addChosenMap();
+        else
+            editor_->removeSelected();
+    });
     connectGuarded(serverRotationList, &QListWidget::itemSelectionChanged, this,
-                   [this] { showFocusedServerEntry(); });
+                   [this] { editor_->showFocusedEntry(); });
     connectGuarded(serverGameTypeCombo, &QComboBox::activated, this,
-                   [this] { applyServerGameType(); });
+                   [this] { editor_->applyGameType(); });
     connectGuarded(serverFragLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { applyServerFragLimit(); });
+                   [this] { editor_->applyFragLimit(); });
     connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { applyServerTimeLimit(); });
+                   [this] { editor_->applyTimeLimit(); });
     connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
 }
 
 void NewServerGroup::showMaps() {
-    const QSignalBlocker quiet(serverMapCombo);
-    serverMapCombo->clear();
-    for (const auto& map : session_.setup.catalogue.mapFiles)
-        serverMapCombo->addItem(local(mapBaseName(map->fileName)));
-    serverMapCombo->setCurrentIndex(serverMapCombo->count() > 0 ? 0 : -1);
-}
-
-void NewServerGroup::showChoices(const GameTypeChoices& choices) {
-    shownChoices_ = choices;
-    const QSignalBlocker quiet(serverGameTypeCombo);
-    serverGameTypeCombo->clear();
-    for (const std::string& text : choices.texts())
-        serverGameTypeCombo->addItem(local(text));
-    serverGameTypeCombo->setCurrentIndex(choices.selected);
-    serverFragLimitLabel->setText(local(choices.limitCaption()));
-}
-
-void NewServerGroup::setRotationControlsEnabled(bool enabled) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             serverGameTypeCombo, serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
-             serverTimeLimitSpin})
-        control->setEnabled(enabled);
-}
-
-void NewServerGroup::replaceLines(const std::vector<int>& positions) {
-    for (int position : positions)
-        serverRotationList->item(position)->setText(local(
-            rotationEntryText(*session_.setup.serverRotation[static_cast<std::size_t>(position)])));
+    editor_->showMaps();
 }
 
 void NewServerGroup::showChosenServerMap() {
-    const MapFiles& catalogue = session_.setup.catalogue.mapFiles;
-    const int chosen = serverMapCombo->currentIndex();
-    if (chosen < 0 || chosen >= static_cast<int>(catalogue.size()))
-        return;
-    {
-        const QSignalBlocker quiet(serverRotationList);
-        serverRotationList->clearSelection();
-    }
-    showChoices(gameTypeChoicesForMap(*catalogue[static_cast<std::size_t>(chosen)]));
-}
-
-void NewServerGroup::addOrRemoveServerEntries() {
-    if (selectedRows(*serverRotationList).empty())
-        addChosenServerMap();
-    else
-        removeSelectedServerEntries();
-}
-
-void NewServerGroup::addChosenServerMap() {
-    const int chosen = serverMapCombo->currentIndex();
-    if (chosen < 0)
-        return;
-    const ServerRotationEntry& entry = addServerRotationEntry(
-        session_.setup.serverRotation, session_.setup.catalogue.mapFiles, chosen);
-    serverRotationList->addItem(local(rotationEntryText(entry)));
-    setRotationControlsEnabled(true);
-}
-
-void NewServerGroup::removeSelectedServerEntries() {
-    const std::vector<int> rows = selectedRows(*serverRotationList);
-    removeEntries(session_.setup.serverRotation, rows);
-    {
-        const QSignalBlocker quiet(serverRotationList);
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            delete serverRotationList->takeItem(*row);
-    }
-    showChosenServerMap();
-    if (session_.setup.serverRotation.empty())
-        setRotationControlsEnabled(false);
-}
-
-void NewServerGroup::showFocusedServerEntry() {
-    const int focused = serverRotationList->currentRow();
-    if (selectedRows(*serverRotationList).empty() || focused < 0 ||
-        focused >= static_cast<int>(session_.setup.serverRotation.size()))
-        return;
-    const ServerRotationEntry& entry =
-        *session_.setup.serverRotation[static_cast<std::size_t>(focused)];
-    {
-        // Showing an entry must not store its limits into the other selected entries.
-        const QSignalBlocker quietFrag(serverFragLimitSpin);
-        const QSignalBlocker quietTime(serverTimeLimitSpin);
-        serverFragLimitSpin->setValue(entry.fragLimit);
-        serverTimeLimitSpin->setValue(entry.timeLimit);
-    }
-    showChoices(gameTypeChoicesForEntry(entry.gameType));
-}
-
-void NewServerGroup::applyServerGameType() {
-    const int gameType = shownChoices_.gameTypeAt(serverGameTypeCombo->currentIndex());
-    replaceLines(
-        setGameType(session_.setup.serverRotation, selectedRows(*serverRotationList), gameType));
-    serverFragLimitLabel->setText(local(limitLabel(gameType)));
-}
-
-void NewServerGroup::applyServerFragLimit() {
-    replaceLines(setFragLimit(session_.setup.serverRotation, selectedRows(*serverRotationList),
-                              serverFragLimitSpin->value()));
-}
-
-void NewServerGroup::applyServerTimeLimit() {
-    replaceLines(setTimeLimit(session_.setup.serverRotation, selectedRows(*serverRotationList),
-                              serverTimeLimitSpin->value()));
+    editor_->showChosenMap();
 }
 
 ServerOptions NewServerGroup::serverOptions() const {

@@ -3,6 +3,7 @@
 #include "core/launch/GameScript.h"
 #include "core/session/Session.h"
 #include "core/setup/RotationOps.h"
+#include "ui/rotation/RotationEditor.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 namespace velkarn {
 
@@ -59,17 +61,6 @@ public:
     // The user chose a map: every entry is deselected, so the next Add/Remove adds, and the game
     // type list is made for that map. Nothing while no map is chosen.
     void showChosenServerMap();
-    // Removes the selected entries, or adds the chosen map when none is selected.
-    void addOrRemoveServerEntries();
-    // Appends an entry for the chosen map with its default game type; nothing without a map.
-    void addChosenServerMap();
-    void removeSelectedServerEntries();
-    // Shows the focused entry's game type and limits without storing into any entry.
-    void showFocusedServerEntry();
-    // Store the control's value into every selected entry; the selection stays.
-    void applyServerGameType();
-    void applyServerFragLimit();
-    void applyServerTimeLimit();
     // Writes the server script from the options and the rotation, then starts the game.
     void startNewServer();
 
@@ -77,15 +68,13 @@ public:
     ServerOptions serverOptions() const;
 
 private:
-    Session& session_;
-    GameTypeChoices shownChoices_; // what serverGameTypeCombo offers, item for item
-
     void createMapControls();
     void createOptionControls();
     void connectHandlers();
-    void showChoices(const GameTypeChoices& choices);
-    void setRotationControlsEnabled(bool enabled);
-    void replaceLines(const std::vector<int>& positions);
+
+    Session& session_;
+    RotationAccessOf<ServerRotationEntry> rotationAccess_;
+    std::unique_ptr<RotationEditor> editor_;
 };
 
 } // namespace velkarn

@@ -3,6 +3,7 @@
 #include "core/platform/Random.h"
 #include "core/setup/RotationOps.h"
 #include "core/setup/SetupModel.h"
+#include "ui/rotation/RotationEditor.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 
 namespace velkarn {
 
@@ -61,9 +63,8 @@ public:
     void removeSelectedEntries();
     void showChosenMap();
     void showCurrentEntry(bool withPreview);
+    // Stores the chosen game type into the selected entries and settles the team controls.
     void applyGameType();
-    void applyFragLimit();
-    void applyTimeLimit();
     // The hint of an entry: its map's title.
     QString hintForRow(int row) const;
 
@@ -72,15 +73,14 @@ protected:
 
 private:
     const MapFile* catalogueEntry(int index) const;
-    void showGameTypes(const GameTypeChoices& choices);
-    void replaceLines(const std::vector<int>& positions);
     void describe(const MapFile& map);
 
     SetupModel& model_;
     Random& random_;
     BotsGroup& bots_;
     RotationEntry* currentEntry_ = nullptr;
-    GameTypeChoices shownChoices_;
+    RotationAccessOf<RotationEntry> rotationAccess_;
+    std::unique_ptr<RotationEditor> editor_;
 };
 
 } // namespace velkarn

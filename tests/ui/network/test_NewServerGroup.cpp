@@ -131,7 +131,7 @@ TEST_F(NewServerGroupTest, EditsReachEverySelectedEntryAndKeepTheSelection) {
     EXPECT_EQ(selectedCount(), 2);
 
     group.serverGameTypeCombo->setCurrentIndex(2);
-    group.applyServerGameType();
+    group.serverGameTypeCombo->activated(2);
     EXPECT_EQ(entry(0).gameType, TeamDeathmatch);
     EXPECT_EQ(entry(1).gameType, Deathmatch);
     EXPECT_EQ(line(2), "q3dm17          TDM  FL=0  TL=45");
