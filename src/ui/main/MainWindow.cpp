@@ -55,7 +55,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createPages() {
     pageTabs = new QTabWidget(this);
-    pageTabs->setObjectName("PageControl");
+    pageTabs->setObjectName("pageTabs");
     beginPage = new BeginPage;
     simplePage = new SimplePage(session_.setup, session_.random);
     complexPage = new ComplexPage(session_.setup, session_.random);
@@ -109,22 +109,23 @@ void MainWindow::createMenus() {
         return item;
     };
     QMenu* file = menuBar()->addMenu("&File");
-    openAction = action(file, "&Open", "Load1", [this] { openSetup(); });
-    saveAction = action(file, "&Save", "Save2", [this] { saveSetup(); });
+    openAction = action(file, "&Open", "openAction", [this] { openSetup(); });
+    saveAction = action(file, "&Save", "saveAction", [this] { saveSetup(); });
     saveAction->setShortcut(QKeySequence("Ctrl+S"));
-    saveAsAction = action(file, "Save &as ...", "Save1", [this] { saveSetupAs(); });
+    saveAsAction = action(file, "Save &as ...", "saveAsAction", [this] { saveSetupAs(); });
     file->addSeparator();
-    exitAction = action(file, "E&xit", "Exit1", [this] { exitProgram(); });
+    exitAction = action(file, "E&xit", "exitAction", [this] { exitProgram(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
-    gameOptionsAction =
-        action(options, "G&ame...", "Game1", [this] { showModeless(&companions_.gameOptions); });
-    playerOptionsAction = action(options, "&Player...", "Player1",
+    gameOptionsAction = action(options, "G&ame...", "gameOptionsAction",
+                               [this] { showModeless(&companions_.gameOptions); });
+    playerOptionsAction = action(options, "&Player...", "playerOptionsAction",
                                  [this] { showModeless(&companions_.playerOptions); });
 
     QMenu* help = menuBar()->addMenu("&Help");
-    aboutAction = action(help, "&About...", "About1", [this] { showModeless(&companions_.about); });
-    testReportAction = action(help, "&Test Report...", "TestReport1",
+    aboutAction =
+        action(help, "&About...", "aboutAction", [this] { showModeless(&companions_.about); });
+    testReportAction = action(help, "&Test Report...", "testReportAction",
                               [this] { showModeless(&companions_.testReport); });
 }
 
