@@ -1,3 +1,4 @@
+#include "DesktopIdentity.h"
 #include "app/CommandLine.h"
 #include "app/Forms.h"
 #include "app/MainWindow.h"
@@ -28,6 +29,7 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkarn");
     QApplication::setApplicationDisplayName("Velkarn");
+    applyDesktopIdentity();
     QtDialogs realDialogs;
     installDialogs(&realDialogs);
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
