@@ -1,3 +1,4 @@
+#include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
@@ -29,6 +30,7 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkarn");
     QApplication::setApplicationDisplayName("Velkarn");
+    applyDesktopIdentity();
     QtDialogs realDialogs;
     installDialogs(&realDialogs);
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
