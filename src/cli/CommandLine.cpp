@@ -41,6 +41,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
         } else if (!commandSeen && argument == "scan") {
             result.command = CommandLine::Command::Scan;
             commandSeen = true;
+        } else if (!commandSeen && argument == "games") {
+            result.command = CommandLine::Command::Games;
+            commandSeen = true;
+        } else if (!commandSeen && argument == "use") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("use needs an installation's number or a game folder");
+            result.command = CommandLine::Command::Use;
+            result.gameChoice = arguments[++i];
+            commandSeen = true;
         } else {
             return badUsage("unknown argument '" + argument + "'");
         }
@@ -52,9 +61,9 @@ std::string usageText() {
     return "Usage: velkarn [--appdir DIR] [COMMAND]\n"
            "\n"
            "Prepares Quake III Arena games and starts the game. Without a command the windows\n"
-           "open. The list files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
-           "servers.txt and the configs folder) live in the folder given by --appdir, by\n"
-           "default the current folder.\n"
+           "open. Velkarn's files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
+           "servers.txt and the configs folder) live in $XDG_DATA_HOME/velkarn (by default\n"
+           "~/.local/share/velkarn), or in the folder given by --appdir.\n"
            "\n"
            "Commands:\n"
            "  play NAME [--no-start]  play the setup configs/NAME.vkn: write the game script\n"
@@ -62,9 +71,14 @@ std::string usageText() {
            "                          parameters instead of starting it\n"
            "  scan                    search the game folder for maps, bots, models and mods,\n"
            "                          rewrite the catalogue files and print what was found\n"
+           "  games                   list the game installations found, one per line:\n"
+           "                          number, label, start command, base folder, home folder\n"
+           "                          and data folder, tab-separated\n"
+           "  use N|FOLDER            make installation N of games, or the game folder\n"
+           "                          FOLDER, the game\n"
            "\n"
            "Options:\n"
-           "  --appdir DIR            the folder of the list files\n"
+           "  --appdir DIR            keep Velkarn's files in DIR (a portable setup)\n"
            "  --help                  show this text\n"
            "  --version               show the version\n";
 }

@@ -30,7 +30,7 @@ bool playSetup(const std::string& appDir, const std::string& setupName, bool noS
     const GameSettings game = session.game.launchSettings();
     const PlayerSettings& player = session.player.settings();
     if (noStart) {
-        writeLocalScript(game.gameFolder, player, session.setup.rotation);
+        writeLocalScript(game.installation, player, session.setup.rotation);
         out << gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
     } else {
         requireGameStarted(playLocal(game, player, session.setup.rotation));

@@ -22,9 +22,10 @@ private:
     std::ostream& err_;
 };
 
-// The game folder named by path.txt, or nothing after saying on `err` why there is none.
-std::optional<std::string> gameFolderToSearch(const Session& session, const StartupFiles& startup,
-                                              std::ostream& err) {
+// The folders of the game named by path.txt, or nothing after saying on `err` why there are
+// none. Throws UserMessage when a packaged installation is gone.
+std::optional<std::vector<std::string>>
+foldersToSearch(const Session& session, const StartupFiles& startup, std::ostream& err) {
     if (startup.pathFileMissing) {
         err << FileOpenError(session.game.pathFile()).what() << "\n"
             << "Set the game folder in the windows first (Options, Game).\n";
@@ -41,7 +42,7 @@ std::optional<std::string> gameFolderToSearch(const Session& session, const Star
         err << "The game folder " << folder << " does not exist\n";
         return std::nullopt;
     }
-    return folder;
+    return session.game.installation().contentFolders();
 }
 
 int countMods(const std::vector<Mod>& mods) {
@@ -55,15 +56,17 @@ int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
     const StartupFiles startup = session.readListFiles();
     for (const auto& error : startup.errors)
         err << error << "\n";
-    const auto gameFolder = gameFolderToSearch(session, startup, err);
     // The mod list holds the user's edits, which no search finds again: when it cannot be read,
     // nothing is searched or written.
-    if (!gameFolder || !startup.modListReadable)
+    if (!startup.modListReadable)
         return 1;
     try {
+        const auto folders = foldersToSearch(session, startup, err);
+        if (!folders)
+            return 1;
         PrintingObserver observer(err);
         Catalogue& catalogue = session.setup.catalogue;
-        if (rebuildCatalogue(*gameFolder, appDir, catalogue, observer))
+        if (rebuildCatalogue(*folders, appDir, catalogue, observer))
             err << CatalogueRebuiltMessage << "\n";
         session.game.findMods();
         out << "maps: " << catalogue.mapFiles.size() << "\n"

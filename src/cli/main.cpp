@@ -1,9 +1,11 @@
 #include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
+#include "cli/GameCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Random.h"
+#include "core/platform/SystemLayout.h"
 #include "core/session/Session.h"
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
@@ -17,9 +19,14 @@ using namespace velkarn;
 
 namespace {
 
+// Velkarn's own folder: the portable one given, else XDG_DATA_HOME/velkarn, made when missing.
 std::string appDirFrom(const CommandLine& commandLine) {
-    if (commandLine.appDir.empty())
-        return currentFolder();
+    if (commandLine.appDir.empty()) {
+        const std::string folder = defaultAppDir(SystemLayout::current());
+        if (!createFolder(folder) && !folderExists(folder))
+            std::cerr << "velkarn: cannot create the folder " << folder << "\n";
+        return folder;
+    }
     std::string folder = commandLine.appDir;
     if (folder.front() != '/')
         folder = currentFolder() + folder;
@@ -63,6 +70,11 @@ int main(int argc, char** argv) {
                               std::cout, std::cerr);
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
+    case CommandLine::Command::Games:
+        return runGamesCommand(SystemLayout::current(), std::cout, std::cerr);
+    case CommandLine::Command::Use:
+        return runUseCommand(appDirFrom(commandLine), commandLine.gameChoice,
+                             SystemLayout::current(), std::cout, std::cerr);
     case CommandLine::Command::Windows:
         break;
     }

@@ -1,5 +1,7 @@
 #include "support/AppFixture.h"
 
+#include "support/TestLayout.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 
@@ -7,7 +9,7 @@ namespace velkarn::test {
 
 void AppFixture::createWindows() {
     windows.reset();
-    session = std::make_unique<Session>(app.path(), 1);
+    session = std::make_unique<Session>(app.path(), 1, testLayout(app));
     windows = std::make_unique<AppWindows>(*session);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/FileSystem.h"
+#include "core/platform/Installation.h"
 #include "core/platform/TextFile.h"
 #include "support/TempFolder.h"
 
@@ -23,6 +24,8 @@ struct GameFolder {
         }
     }
     const std::string& path() const { return dir.path(); }
+    // The folder as a self-contained installation.
+    Installation installation() const { return installationInFolder(dir.path(), SystemLayout{}); }
     std::string script() const { return dir.read("baseq3/velkarn.cfg"); }
     bool scriptWritten() const { return fileExists(dir.file("baseq3/velkarn.cfg")); }
     // What the fake game recorded (working folder, then one argument a line), waiting for it a

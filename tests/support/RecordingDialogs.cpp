@@ -34,6 +34,11 @@ std::optional<std::string> RecordingDialogs::askSaveFileName(const std::string& 
     return askOpenFileName(caption, folder, filter);
 }
 
+std::optional<std::string> RecordingDialogs::askFolder(const std::string& caption,
+                                                       const std::string& folder) {
+    return askOpenFileName(caption, folder, "");
+}
+
 void RecordingDialogs::runModal(QDialog& dialog) {
     modalWindows.push_back(dialog.objectName().toStdString());
     if (onModal)

@@ -68,14 +68,17 @@ const char* const CatalogueRebuiltMessage =
     "The catalogue files could not be read whole, so every archive of the game folder was "
     "searched again.";
 
-bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
     ZipArchive zip([&observer](const ZipMessage& message) { observer.message(message.text); });
+    const bool anyFolder =
+        std::any_of(folders.begin(), folders.end(),
+                    [](const std::string& folder) { return folderExists(folder); });
     // Files that could not be read whole are kept until a game folder can rebuild them.
-    if (catalogue.needsRebuild && !folderExists(gameFolder))
+    if (catalogue.needsRebuild && !anyFolder)
         return false;
     // No game folder chosen yet: there is nothing to scan (and "/" is not the game).
-    if (gameFolder.empty()) {
+    if (folders.empty()) {
         purgeCatalogue(catalogue);
         writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
         return false;
@@ -84,10 +87,18 @@ bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
     if (rebuilding)
         catalogue = Catalogue{};
     CatalogueIndex index(catalogue);
-    scanFolder(gameFolder, index, zip, observer);
+    for (const auto& folder : folders)
+        scanFolder(folder, index, zip, observer);
     purgeCatalogue(catalogue);
     writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
     return rebuilding;
+}
+
+bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+                      Catalogue& catalogue, SearchObserver& observer) {
+    return rebuildCatalogue(gameFolder.empty() ? std::vector<std::string>{}
+                                               : std::vector<std::string>{gameFolder},
+                            appDir, catalogue, observer);
 }
 
 } // namespace velkarn

@@ -6,6 +6,7 @@
 #include "core/setup/SetupModel.h"
 
 #include <string>
+#include <vector>
 
 // The content search over the game folder: every ".pk3" archive below it that the catalogue
 // does not know yet is scanned and merged in; the catalogue files then keep the result.
@@ -19,6 +20,10 @@ namespace velkarn {
 // result is true then, and the caller says CatalogueRebuiltMessage once.
 extern const char* const CatalogueRebuiltMessage;
 bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+                      Catalogue& catalogue, SearchObserver& observer);
+// The same over several folders, walked in the order given (an installation's home folder
+// before its base folder, as the engine reads them).
+bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer);
 
 // Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly

@@ -5,6 +5,9 @@
 #include "core/platform/GameExecutable.h"
 #include "core/platform/Process.h"
 
+#include <filesystem>
+#include <unistd.h>
+
 namespace velkarn {
 
 std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
@@ -16,15 +19,48 @@ std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
     return "+exec velkarn " + extraCommandLine;
 }
 
-std::string scriptPath(const std::string& gameFolder) {
-    return withTrailingSlash(gameFolder) + "baseq3/velkarn.cfg";
+namespace {
+
+// The engine only writes below its home folder; so do we, and never by a link out of it.
+void requireInside(const std::string& folder, const std::string& home) {
+    std::error_code error;
+    const auto real = std::filesystem::canonical(folder, error).string() + "/";
+    const auto realHome = std::filesystem::canonical(home, error).string() + "/";
+    if (error || real.compare(0, realHome.size(), realHome) != 0)
+        throw UserMessage("The game's folder " + folder + " leads out of the home folder " + home +
+                          "; Velkarn writes no game script there.");
 }
 
-void writeGameScript(const std::string& gameFolder, const Lines& lines) {
+bool userMayWrite(const Installation& installation, const std::string& folder) {
+    return installation.kind == Installation::Kind::Folder && folderExists(folder) &&
+           ::access(folder.c_str(), W_OK) == 0;
+}
+
+} // namespace
+
+std::string scriptFolder(const Installation& installation) {
     // An empty path would put the script below whatever folder the program was started in.
-    if (gameFolder.empty())
+    if (installation.baseFolder.empty())
         throw UserMessage("Please set Quake III Arena executable path in Options, Game!");
-    writeTextFile(scriptPath(gameFolder), lines, WriteErrorKind::InOut);
+    const std::string baseData = installation.baseFolder + installation.dataFolder + "/";
+    if (userMayWrite(installation, baseData))
+        return baseData;
+    if (installation.kind == Installation::Kind::Folder && !folderExists(baseData))
+        throw InOutError(InOutError::InvalidFilename);
+    const std::string homeData = installation.homeFolder + installation.dataFolder + "/";
+    if (!createFolder(homeData) && !folderExists(homeData))
+        throw UserMessage("Cannot create the folder " + homeData);
+    if (!installation.userHome.empty())
+        requireInside(homeData, installation.userHome);
+    return homeData;
+}
+
+std::string scriptPath(const Installation& installation) {
+    return scriptFolder(installation) + "velkarn.cfg";
+}
+
+void writeGameScript(const Installation& installation, const Lines& lines) {
+    writeTextFile(scriptPath(installation), lines, WriteErrorKind::InOut);
 }
 
 void requireGameStarted(bool started) {
@@ -32,44 +68,47 @@ void requireGameStarted(bool started) {
         throw UserMessage("Quake 3 Executable not found!");
 }
 
-bool startGame(const std::string& gameFolder, const std::string& parameters) {
-    if (gameFolder.empty())
+bool startGame(const Installation& installation, const std::string& parameters) {
+    if (installation.startCommand.empty() || !fileExists(installation.startCommand.front()))
         return false;
-    const auto executable = findGameExecutable(gameFolder);
-    return executable && startDetached(*executable, parameters, gameFolder);
+    const std::string base = installation.baseFolder;
+    const bool baseIsTheUsers =
+        installation.kind == Installation::Kind::Folder && ::access(base.c_str(), W_OK) == 0;
+    return startDetached(installation.startCommand, parameters,
+                         baseIsTheUsers ? base : installation.homeFolder);
 }
 
-void writeLocalScript(const std::string& gameFolder, const PlayerSettings& player,
+void writeLocalScript(const Installation& installation, const PlayerSettings& player,
                       const Rotation& rotation) {
-    writeGameScript(gameFolder, localScriptLines(player, rotation));
+    writeGameScript(installation, localScriptLines(player, rotation));
 }
 
-void writeJoinScript(const std::string& gameFolder, const PlayerSettings& player,
+void writeJoinScript(const Installation& installation, const PlayerSettings& player,
                      const SavedServer& server) {
-    writeGameScript(gameFolder, joinScriptLines(player, server));
+    writeGameScript(installation, joinScriptLines(player, server));
 }
 
-void writeServerScript(const std::string& gameFolder, const ServerOptions& options,
+void writeServerScript(const Installation& installation, const ServerOptions& options,
                        const ServerRotation& rotation) {
-    writeGameScript(gameFolder, serverScriptLines(options, rotation));
+    writeGameScript(installation, serverScriptLines(options, rotation));
 }
 
 bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation) {
-    writeLocalScript(game.gameFolder, player, rotation);
-    return startGame(game.gameFolder,
+    writeLocalScript(game.installation, player, rotation);
+    return startGame(game.installation,
                      gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
 }
 
 bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server) {
-    writeJoinScript(game.gameFolder, player, server);
-    return startGame(game.gameFolder,
+    writeJoinScript(game.installation, player, server);
+    return startGame(game.installation,
                      gameParameters(LaunchPath::Join, game.extraCommandLine, game.mod));
 }
 
 bool startServer(const GameSettings& game, const ServerOptions& options,
                  const ServerRotation& rotation) {
-    writeServerScript(game.gameFolder, options, rotation);
-    return startGame(game.gameFolder,
+    writeServerScript(game.installation, options, rotation);
+    return startGame(game.installation,
                      gameParameters(LaunchPath::Server, game.extraCommandLine, game.mod));
 }
 

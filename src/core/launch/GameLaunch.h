@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/GameScript.h"
+#include "core/platform/Installation.h"
 
 #include <string>
 
@@ -21,30 +22,36 @@ struct ModChoice {
 std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod);
 
-// gameFolder (ending with "/") + "baseq3/velkarn.cfg".
-std::string scriptPath(const std::string& gameFolder);
+// Where the game script goes: the data folder of the base folder when the user may write there
+// (a self-contained folder), otherwise the data folder of the home folder, created when missing.
+// Never a system folder, never a folder reached by a link out of the user's home. Throws
+// InOutError "Invalid filename" when a self-contained folder or its data folder is missing,
+// UserMessage for a home data folder that leads out of the home folder or cannot be made.
+std::string scriptFolder(const Installation& installation);
+// scriptFolder + "velkarn.cfg".
+std::string scriptPath(const Installation& installation);
 
-// Replaces the script atomically; baseq3 is not created. Throws InOutError: "Invalid filename"
-// when the game folder or its baseq3 is missing, "File access denied", "Disk full"...; the old
-// script then stays as it was.
-void writeGameScript(const std::string& gameFolder, const Lines& lines);
+// Replaces the script atomically. Throws as scriptFolder does, or InOutError "File access
+// denied", "Disk full"...; the old script then stays as it was.
+void writeGameScript(const Installation& installation, const Lines& lines);
 
-// Starts the game executable found in the game folder, detached, with the game folder as its
-// working folder. False when there is none or it could not be started; never waits.
-bool startGame(const std::string& gameFolder, const std::string& parameters);
+// Starts the installation's start command with the parameters, detached, in the base folder
+// (or the home folder, when the base folder is not the user's). False when there is no engine
+// or it could not be started; never waits.
+bool startGame(const Installation& installation, const std::string& parameters);
 
 // Build the lines (throwing UserMessage for unsafe values, before anything is written) and
 // write them as the script.
-void writeLocalScript(const std::string& gameFolder, const PlayerSettings& player,
+void writeLocalScript(const Installation& installation, const PlayerSettings& player,
                       const Rotation& rotation);
-void writeJoinScript(const std::string& gameFolder, const PlayerSettings& player,
+void writeJoinScript(const Installation& installation, const PlayerSettings& player,
                      const SavedServer& server);
-void writeServerScript(const std::string& gameFolder, const ServerOptions& options,
+void writeServerScript(const Installation& installation, const ServerOptions& options,
                        const ServerRotation& rotation);
 
-// The game options a launch reads: game folder (ending with "/"), extra command line, mod.
+// The game options a launch reads: the installation, extra command line, mod.
 struct GameSettings {
-    std::string gameFolder;
+    Installation installation;
     std::string extraCommandLine;
     ModChoice mod;
 };

@@ -27,6 +27,10 @@ public:
                                                        const std::string& filter,
                                                        const std::string& defaultSuffix) = 0;
 
+    // The desktop's folder dialog; nothing when the user cancels.
+    virtual std::optional<std::string> askFolder(const std::string& caption,
+                                                 const std::string& folder) = 0;
+
     // Shows a window modally and returns when it is closed.
     virtual void runModal(QDialog& dialog) = 0;
 };

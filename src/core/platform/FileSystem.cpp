@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 #include <dirent.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,7 +57,9 @@ bool pathExists(const std::string& path) {
 }
 
 bool createFolder(const std::string& path) {
-    return ::mkdir(path.c_str(), 0777) == 0 || folderExists(path);
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return folderExists(path);
 }
 
 bool renameFile(const std::string& from, const std::string& to) {

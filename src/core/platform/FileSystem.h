@@ -21,7 +21,7 @@ bool fileExists(const std::string& path);   // a plain file (links followed)
 bool folderExists(const std::string& path); // a folder (links followed)
 bool pathExists(const std::string& path);   // anything
 
-// Creates one folder level; false when it could not be created (and did not exist).
+// Creates a folder with the folders above it; true when it is there afterwards.
 bool createFolder(const std::string& path);
 
 // Renames a file, replacing `to`; false when it could not be renamed.

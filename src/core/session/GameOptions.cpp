@@ -4,22 +4,33 @@
 
 namespace velkarn {
 
-GameOptions::GameOptions(std::string appDir) : appDir_(std::move(appDir)) {
+GameOptions::GameOptions(std::string appDir, SystemLayout layout)
+    : appDir_(std::move(appDir)), layout_(std::move(layout)) {
 }
 
 void GameOptions::setPaths(const GamePaths& paths) {
-    if (paths.gameFolder == paths_.gameFolder && paths.commandLine == paths_.commandLine)
+    if (paths.gameFolder == paths_.gameFolder && paths.commandLine == paths_.commandLine &&
+        paths.installation == paths_.installation)
         return;
     paths_ = paths;
     emit pathsChanged();
 }
 
 void GameOptions::setGameFolder(const std::string& folder) {
-    setPaths({folder, paths_.commandLine});
+    if (folder != paths_.gameFolder)
+        setPaths({folder, paths_.commandLine, ""});
+}
+
+void GameOptions::chooseInstallation(const Installation& installation) {
+    setPaths({installation.baseFolder, paths_.commandLine, installation.id()});
+}
+
+Installation GameOptions::installation() const {
+    return storedInstallation(paths_.installation, paths_.gameFolder, layout_);
 }
 
 void GameOptions::setCommandLine(const std::string& commandLine) {
-    setPaths({paths_.gameFolder, commandLine});
+    setPaths({paths_.gameFolder, commandLine, paths_.installation});
 }
 
 void GameOptions::readPaths() {
@@ -62,7 +73,8 @@ void GameOptions::readMods() {
 void GameOptions::findMods() {
     try {
         if (!paths_.gameFolder.empty())
-            appendModFolders(paths_.gameFolder, mods_);
+            for (const auto& folder : installation().contentFolders())
+                appendModFolders(folder, mods_);
     } catch (...) {
         emit modsChanged();
         throw;
@@ -89,8 +101,7 @@ bool GameOptions::removeMod(int index) {
 }
 
 GameSettings GameOptions::launchSettings() const {
-    return {
-        paths_.gameFolder, paths_.commandLine, {modIndex_, modStartParameters(mods_, modIndex_)}};
+    return {installation(), paths_.commandLine, {modIndex_, modStartParameters(mods_, modIndex_)}};
 }
 
 void GameOptions::writeMods() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/GameLaunch.h"
+#include "core/platform/Installation.h"
 #include "core/setup/ModList.h"
 #include "core/setup/PathFile.h"
 
@@ -16,15 +17,18 @@ namespace velkarn {
 class GameOptions : public QObject {
     Q_OBJECT
 public:
-    // `appDir` is the list-file folder, ending with "/".
-    explicit GameOptions(std::string appDir);
-
-    // What the game folder holds until one is chosen or read.
-    static constexpr const char* DefaultGameFolder = "C:\\Games\\Quake III Arena\\";
+    // `appDir` is the list-file folder, ending with "/"; `layout` tells where installations are.
+    explicit GameOptions(std::string appDir, SystemLayout layout = SystemLayout::current());
 
     const GamePaths& paths() const { return paths_; }
     void setPaths(const GamePaths& paths);
+    // A folder the user names is a self-contained game folder.
     void setGameFolder(const std::string& folder);
+    // Makes `installation` the game: its base folder becomes the game folder.
+    void chooseInstallation(const Installation& installation);
+    // The game path.txt names. Throws UserMessage when a packaged installation is gone.
+    Installation installation() const;
+    const SystemLayout& layout() const { return layout_; }
     void setCommandLine(const std::string& commandLine);
     // Reads path.txt; throws FileOpenError. Nothing changes when it fails.
     void readPaths();
@@ -42,7 +46,7 @@ public:
     // Reads mods.txt (a missing file gives the fresh list) and chooses entry 0. When it cannot be
     // read, the fresh list is used and FileOpenError thrown, so the program still starts.
     void readMods();
-    // Appends the mod folders of the game folder not yet listed and rewrites mods.txt; the
+    // Appends the mod folders of the game's folders not yet listed and rewrites mods.txt; the
     // choice stays. An empty game folder names no folder and finds nothing. Mods found before a
     // failure stay listed.
     void findMods();
@@ -63,7 +67,8 @@ signals:
 
 private:
     std::string appDir_;
-    GamePaths paths_{DefaultGameFolder, ""};
+    SystemLayout layout_;
+    GamePaths paths_;
     std::vector<Mod> mods_ = freshModList();
     int modIndex_ = 0;
 };

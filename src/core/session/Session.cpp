@@ -29,8 +29,8 @@ std::string configsFolder(const std::string& appDir) {
     return appDir + "configs/";
 }
 
-Session::Session(std::string appDir, std::uint32_t seed)
-    : game(appDir), random(seed), appDir_(std::move(appDir)) {
+Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
+    : game(appDir, std::move(layout)), random(seed), appDir_(std::move(appDir)) {
 }
 
 StartupFiles Session::readListFiles() {

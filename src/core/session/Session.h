@@ -20,8 +20,9 @@ namespace velkarn {
 class Session : public QObject {
     Q_OBJECT
 public:
-    // `appDir` is the list-file folder, ending with "/"; `seed` seeds the random generator.
-    Session(std::string appDir, std::uint32_t seed);
+    // `appDir` is the list-file folder, ending with "/"; `seed` seeds the random generator;
+    // `layout` tells where the game installations are.
+    Session(std::string appDir, std::uint32_t seed, SystemLayout layout = SystemLayout::current());
 
     const std::string& appDir() const { return appDir_; }
     std::string configsFolder() const { return velkarn::configsFolder(appDir_); }

@@ -80,7 +80,8 @@ int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods) {
     int added = 0;
     for (const auto& entry : entries) {
         const std::string& folder = entry.name;
-        if (!entry.isFolder || folder == "baseq3" || isListed(mods, folder))
+        // The games' own data folders are no mods.
+        if (!entry.isFolder || folder == "baseq3" || folder == "baseoa" || isListed(mods, folder))
             continue;
         const std::string folderPath = root + folder + "/";
         if (!isModFolder(folderPath))

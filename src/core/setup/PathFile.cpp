@@ -6,11 +6,14 @@ namespace velkarn {
 
 GamePaths readPathFile(const std::string& fileName) {
     const Lines lines = readTextFile(fileName);
-    return {lineAt(lines, 0), lineAt(lines, 1)};
+    return {lineAt(lines, 0), lineAt(lines, 1), lineAt(lines, 2)};
 }
 
 void writePathFile(const std::string& fileName, const GamePaths& paths) {
-    writeTextFile(fileName, {paths.gameFolder, paths.commandLine});
+    Lines lines{paths.gameFolder, paths.commandLine};
+    if (!paths.installation.empty())
+        lines.push_back(paths.installation);
+    writeTextFile(fileName, lines);
 }
 
 } // namespace velkarn

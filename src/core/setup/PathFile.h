@@ -2,19 +2,22 @@
 
 #include <string>
 
-// path.txt in the list-file folder: line 1 the game folder, line 2 the extra command line.
+// path.txt in the list-file folder: line 1 the game folder (the base folder of the game),
+// line 2 the extra command line, and line 3, only for a packaged installation, which one.
 namespace velkarn {
 
 struct GamePaths {
-    std::string gameFolder;  // normally ends with "/"
-    std::string commandLine; // extra game command line, may be empty
+    std::string gameFolder;   // normally ends with "/"
+    std::string commandLine;  // extra game command line, may be empty
+    std::string installation; // Installation::id(); empty for a self-contained folder
 };
 
-// Reads path.txt; a missing second line reads as empty, later lines are ignored.
+// Reads path.txt; missing lines read as empty, later lines are ignored.
 // Throws FileOpenError.
 GamePaths readPathFile(const std::string& fileName);
 
-// Writes exactly two lines, replacing the file. Throws FileCreateError.
+// Writes two lines, and the third only when it is not empty, replacing the file. Throws
+// FileCreateError.
 void writePathFile(const std::string& fileName, const GamePaths& paths);
 
 } // namespace velkarn

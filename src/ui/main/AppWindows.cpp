@@ -3,7 +3,6 @@
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SplashWindow.h"
-#include "ui/options/ChooseExePathWindow.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/ModEditWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
@@ -19,10 +18,8 @@ AppWindows::AppWindows(Session& session)
       configInfoWindow(std::make_unique<ConfigInfoWindow>()),
       testReportWindow(std::make_unique<TestReportWindow>(session.appDir())),
       aboutWindow(std::make_unique<AboutWindow>()),
-      chooseExePathWindow(std::make_unique<ChooseExePathWindow>()),
       modEditWindow(std::make_unique<ModEditWindow>()),
-      gameOptionsWindow(
-          std::make_unique<GameOptionsWindow>(session.game, *chooseExePathWindow, *modEditWindow)),
+      gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
       mainWindow(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow, *searchingWindow, *configInfoWindow,

@@ -7,7 +7,6 @@
 namespace velkarn {
 
 class AboutWindow;
-class ChooseExePathWindow;
 class ConfigInfoWindow;
 class GameOptionsWindow;
 class MainWindow;
@@ -32,7 +31,6 @@ public:
     std::unique_ptr<ConfigInfoWindow> configInfoWindow;
     std::unique_ptr<TestReportWindow> testReportWindow;
     std::unique_ptr<AboutWindow> aboutWindow;
-    std::unique_ptr<ChooseExePathWindow> chooseExePathWindow;
     std::unique_ptr<ModEditWindow> modEditWindow;
     std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
     std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;

@@ -17,10 +17,9 @@
 
 namespace velkarn {
 
-GameOptionsWindow::GameOptionsWindow(GameOptions& game, ChooseExePathWindow& folderChooser,
-                                     ModEditWindow& modEditor, QWidget* parent)
+GameOptionsWindow::GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), game_(game),
-      folderChooser_(folderChooser), modEditor_(modEditor) {
+      modEditor_(modEditor), installations_(findInstallations(game.layout())) {
     setUpWindow(this, "gameOptionsWindow", "Game Options");
     createControls();
     layOut();
@@ -35,13 +34,13 @@ GameOptionsWindow::GameOptionsWindow(GameOptions& game, ChooseExePathWindow& fol
             [this](const QString& text) { game_.setCommandLine(bytes(text)); });
     connect(&game, &GameOptions::pathsChanged, this, [this] { showPaths(); });
     connect(&game, &GameOptions::modsChanged, this, [this] { showMods(); });
-    connect(&folderChooser, &ChooseExePathWindow::folderChosen, this,
-            [this](const QString& folder) {
-                game_.setGameFolder(bytes(folder));
-                runGuarded([this] { checkGameFolder(); });
-            });
     connectGuarded(chooseGameFolderButton, &QPushButton::clicked, this,
-                   [this] { showFolderChooser(); });
+                   [this] { chooseGameFolder(); });
+    connectGuarded(installationCombo, &QComboBox::activated, this, [this] {
+        const int item = installationCombo->currentIndex();
+        if (item >= 0 && item < static_cast<int>(installations_.size()))
+            game_.chooseInstallation(installations_[static_cast<std::size_t>(item)]);
+    });
     connectGuarded(okButton, &QPushButton::clicked, this, [this] { accept(); });
     connectGuarded(findModsButton, &QPushButton::clicked, this, [this] { searchForMods(); });
     connectGuarded(editModButton, &QPushButton::clicked, this, [this] { editSelectedMod(); });
@@ -54,6 +53,13 @@ GameOptionsWindow::GameOptionsWindow(GameOptions& game, ChooseExePathWindow& fol
 }
 
 void GameOptionsWindow::createControls() {
+    installationLabel = new QLabel("Game", this);
+    installationCombo = named(new QComboBox(this), "installationCombo");
+    installationLabel->setBuddy(installationCombo);
+    startCommandLabel = named(new QLabel(this), "startCommandLabel");
+    homeFolderLabel = named(new QLabel(this), "homeFolderLabel");
+    for (QLabel* detail : {startCommandLabel, homeFolderLabel})
+        detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
     gameFolderLabel = new QLabel("Quake III Path", this);
     gameFolderEdit = named(new QLineEdit(this), "gameFolderEdit");
     gameFolderEdit->setMinimumWidth(320);
@@ -78,19 +84,25 @@ void GameOptionsWindow::createControls() {
 
 void GameOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(gameFolderLabel, 0, 0);
-    grid->addWidget(gameFolderEdit, 0, 1, 1, 3);
-    grid->addWidget(chooseGameFolderButton, 0, 4);
-    grid->addWidget(modLabel, 1, 0);
-    grid->addWidget(modCombo, 1, 1, 1, 4);
+    grid->addWidget(installationLabel, 0, 0);
+    grid->addWidget(installationCombo, 0, 1, 1, 4);
+    auto* paths = new QGridLayout;
+    paths->addWidget(gameFolderLabel, 0, 0);
+    paths->addWidget(gameFolderEdit, 0, 1);
+    paths->addWidget(chooseGameFolderButton, 0, 2);
+    paths->addWidget(startCommandLabel, 1, 1, 1, 2);
+    paths->addWidget(homeFolderLabel, 2, 1, 1, 2);
+    grid->addLayout(paths, 1, 0, 1, 5);
+    grid->addWidget(modLabel, 2, 0);
+    grid->addWidget(modCombo, 2, 1, 1, 4);
     auto* modButtons = new QHBoxLayout;
     modButtons->addWidget(findModsButton);
     modButtons->addWidget(editModButton);
     modButtons->addWidget(removeModButton);
-    grid->addLayout(modButtons, 2, 1, 1, 4);
-    grid->addWidget(commandLineLabel, 3, 0);
-    grid->addWidget(commandLineEdit, 3, 1, 1, 4);
-    grid->addWidget(okButton, 4, 4);
+    grid->addLayout(modButtons, 3, 1, 1, 4);
+    grid->addWidget(commandLineLabel, 4, 0);
+    grid->addWidget(commandLineEdit, 4, 1, 1, 4);
+    grid->addWidget(okButton, 5, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -101,6 +113,37 @@ void GameOptionsWindow::showPaths() {
         gameFolderEdit->setText(local(paths.gameFolder));
     if (bytes(commandLineEdit->text()) != paths.commandLine)
         commandLineEdit->setText(local(paths.commandLine));
+    showInstallations();
+}
+
+void GameOptionsWindow::showInstallations() {
+    const std::string chosen = game_.paths().installation;
+    const QSignalBlocker quiet(installationCombo);
+    installationCombo->clear();
+    for (const auto& installation : installations_)
+        installationCombo->addItem(local(installation.label));
+    int item = -1;
+    for (std::size_t i = 0; i < installations_.size(); ++i)
+        if (!chosen.empty() && installations_[i].id() == chosen)
+            item = static_cast<int>(i);
+    if (item < 0 && !game_.paths().gameFolder.empty()) {
+        installationCombo->addItem("Game folder");
+        item = installationCombo->count() - 1;
+    }
+    installationCombo->setCurrentIndex(item);
+    // What will start and where the game keeps the user's files, or why nothing can start.
+    try {
+        const Installation installation = game_.installation();
+        std::string command;
+        for (const auto& part : installation.startCommand)
+            command += (command.empty() ? "" : " ") + part;
+        startCommandLabel->setText(local(
+            "Starts with: " + (command.empty() ? std::string("(no engine found)") : command)));
+        homeFolderLabel->setText(local("Home folder: " + installation.homeFolder));
+    } catch (const std::exception& error) {
+        startCommandLabel->setText(local(error.what()));
+        homeFolderLabel->clear();
+    }
 }
 
 bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -115,6 +158,8 @@ bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameOptionsWindow::checkGameFolder() {
+    if (!game_.paths().installation.empty())
+        return; // an installation found, not a folder typed
     std::string folder = game_.paths().gameFolder;
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
@@ -124,12 +169,18 @@ void GameOptionsWindow::checkGameFolder() {
         dialogs().showMessage("Quake 3 Executable not found!");
 }
 
-void GameOptionsWindow::showFolderChooser() {
-    folderChooser_.show();
-    folderChooser_.raise();
+void GameOptionsWindow::chooseGameFolder() {
+    const auto folder = dialogs().askFolder("Game folder", game_.paths().gameFolder);
+    if (!folder)
+        return;
+    requireGameFolder(*folder);
+    game_.setGameFolder(withTrailingSlash(*folder));
 }
 
 void GameOptionsWindow::askForGameFolder() {
+    if (!installations_.empty())
+        game_.chooseInstallation(installations_.front());
+    initialPaths_ = game_.paths();
     findModsButton->setEnabled(false);
     dialogs().runModal(*this);
     findModsButton->setEnabled(true);
@@ -139,7 +190,8 @@ void GameOptionsWindow::done(int result) {
     QDialog::done(result);
     const GamePaths& entered = game_.paths();
     if (!fileExists(game_.pathFile()) && entered.gameFolder == initialPaths_.gameFolder &&
-        entered.commandLine == initialPaths_.commandLine)
+        entered.commandLine == initialPaths_.commandLine &&
+        entered.installation == initialPaths_.installation)
         return;
     runGuarded([this] { game_.writePaths(); });
 }

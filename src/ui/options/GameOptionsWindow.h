@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/session/GameOptions.h"
-#include "ui/options/ChooseExePathWindow.h"
 #include "ui/options/ModEditWindow.h"
 
 #include <QComboBox>
@@ -18,9 +17,12 @@ namespace velkarn {
 class GameOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    GameOptionsWindow(GameOptions& game, ChooseExePathWindow& folderChooser,
-                      ModEditWindow& modEditor, QWidget* parent = nullptr);
+    GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent = nullptr);
 
+    QLabel* installationLabel;
+    QComboBox* installationCombo; // the installations found, then the folder named, if any
+    QLabel* startCommandLabel;
+    QLabel* homeFolderLabel;
     QLabel* gameFolderLabel;
     QLineEdit* gameFolderEdit;
     QPushButton* chooseGameFolderButton;
@@ -37,9 +39,10 @@ public:
     // Path validation when the field is left: a trailing "/" is added, then the game's
     // executable is looked for.
     void checkGameFolder();
-    void showFolderChooser();
-    // The first start's question for the game folder: the window, modally, without Find Mods
-    // while no folder is known.
+    // The desktop's folder dialog; the folder chosen becomes the game.
+    void chooseGameFolder();
+    // The first start's question for the game: the installations found, the first one chosen,
+    // in the window shown modally, without Find Mods while no folder is known.
     void askForGameFolder();
     // However the window is left (OK, Escape, its close box), what was entered is kept in
     // path.txt. A first start left without any change writes nothing, so the next start asks
@@ -58,13 +61,15 @@ private:
     void createControls();
     void layOut();
     void showPaths();
+    // Lists the installations found, and the folder named when it is none of them.
+    void showInstallations();
     // Mirrors the mod list into modCombo and modParametersList, index for index.
     void showMods();
     // Edit and Remove apply to every entry but entry 0.
     void updateModButtons();
 
     GameOptions& game_;
-    ChooseExePathWindow& folderChooser_;
+    std::vector<Installation> installations_; // those found, item for item in installationCombo
     ModEditWindow& modEditor_;
     GamePaths initialPaths_; // what the fields held before anything was entered
 };

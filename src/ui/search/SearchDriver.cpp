@@ -49,7 +49,7 @@ bool searchRunning = false;
 
 void rebuildAndShow(Session& session, SearchObserver& observer) {
     try {
-        if (rebuildCatalogue(session.game.paths().gameFolder, session.appDir(),
+        if (rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
                              session.setup.catalogue, observer))
             dialogs().showMessage(CatalogueRebuiltMessage);
     } catch (...) {

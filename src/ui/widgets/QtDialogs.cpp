@@ -32,6 +32,12 @@ std::optional<std::string> QtDialogs::askOpenFileName(const std::string& caption
                                                local(folder), local(filter)));
 }
 
+std::optional<std::string> QtDialogs::askFolder(const std::string& caption,
+                                                const std::string& folder) {
+    return chosen(QFileDialog::getExistingDirectory(QApplication::activeWindow(), local(caption),
+                                                    local(folder)));
+}
+
 std::optional<std::string> QtDialogs::askSaveFileName(const std::string& caption,
                                                       const std::string& folder,
                                                       const std::string& filter,

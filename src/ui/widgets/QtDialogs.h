@@ -16,6 +16,8 @@ public:
     std::optional<std::string> askSaveFileName(const std::string& caption,
                                                const std::string& folder, const std::string& filter,
                                                const std::string& defaultSuffix) override;
+    std::optional<std::string> askFolder(const std::string& caption,
+                                         const std::string& folder) override;
     void runModal(QDialog& dialog) override;
 };
 

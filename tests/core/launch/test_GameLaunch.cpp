@@ -41,11 +41,12 @@ TEST(GameParameters, PerPathAndMod) {
 
 TEST(WriteGameScript, WorkedExampleByteForByte) {
     GameFolder game;
-    EXPECT_EQ(scriptPath(game.dir.path()), game.dir.path() + "baseq3/velkarn.cfg");
+    EXPECT_EQ(scriptPath(game.installation()), game.dir.path() + "baseq3/velkarn.cfg");
     const auto rotation = listOf<RotationEntry>(
         {rotationEntry("gorge1", Deathmatch, 20, 10, {RosterBot{"Vexor", 3, ""}}),
          rotationEntry("vault", TeamDeathmatch, 30, 15, {RosterBot{"Krag", 4, "Red"}})});
-    writeLocalScript(game.dir.path(), PlayerSettings{"^1Ace", "brute", "default", 1, 0}, rotation);
+    writeLocalScript(game.installation(), PlayerSettings{"^1Ace", "brute", "default", 1, 0},
+                     rotation);
     EXPECT_EQ(game.script(),
               "name ^1Ace\r\n"
               "seta model brute/default\r\n"
@@ -61,36 +62,40 @@ TEST(WriteGameScript, WorkedExampleByteForByte) {
 
 TEST(WriteGameScript, SecondWriteReplacesTheFirstEntirely) {
     GameFolder game;
-    writeGameScript(game.dir.path(), Lines(50, "a long line from an earlier launch"));
-    writeJoinScript(game.dir.path(), PlayerSettings{}, SavedServer{"s", "host", ""});
+    writeGameScript(game.installation(), Lines(50, "a long line from an earlier launch"));
+    writeJoinScript(game.installation(), PlayerSettings{}, SavedServer{"s", "host", ""});
     EXPECT_EQ(game.script(), "name \r\nseta model /\r\npassword \r\nconnect host\r\n");
 }
 
 TEST(WriteGameScript, FailuresRaiseTheRunTimeErrors) {
     TempFolder noBaseq3;
-    EXPECT_EQ(inOutMessage([&] { writeGameScript(noBaseq3.path(), {"x"}); }), "Invalid filename");
+    EXPECT_EQ(
+        inOutMessage([&] { writeGameScript(installationInFolder(noBaseq3.path(), {}), {"x"}); }),
+        "Invalid filename");
     EXPECT_FALSE(folderExists(noBaseq3.file("baseq3"))); // not created either
-    EXPECT_EQ(inOutMessage([&] { writeGameScript(noBaseq3.file("missing/"), {"x"}); }),
+    EXPECT_EQ(inOutMessage([&] {
+                  writeGameScript(installationInFolder(noBaseq3.file("missing/"), {}), {"x"});
+              }),
               "Invalid filename");
 
     GameFolder game;
     game.dir.makeFolder("baseq3/velkarn.cfg"); // in the way of the script
-    EXPECT_EQ(inOutMessage([&] { writeServerScript(game.dir.path(), ServerOptions{}, {}); }),
+    EXPECT_EQ(inOutMessage([&] { writeServerScript(game.installation(), ServerOptions{}, {}); }),
               "File access denied");
 }
 
 TEST(WriteGameScript, UnsafeValueLeavesTheOldScript) {
     GameFolder game;
-    writeGameScript(game.dir.path(), {"old"});
+    writeGameScript(game.installation(), {"old"});
     ServerOptions options;
     options.motd = "hi;rcon quit";
-    EXPECT_THROW(writeServerScript(game.dir.path(), options, {}), UserMessage);
+    EXPECT_THROW(writeServerScript(game.installation(), options, {}), UserMessage);
     EXPECT_EQ(game.script(), "old\r\n");
 }
 
 TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
     GameFolder game(true);
-    ASSERT_TRUE(startGame(game.dir.path(), "+set fs_game \"my mod\" +exec velkarn "));
+    ASSERT_TRUE(startGame(game.installation(), "+set fs_game \"my mod\" +exec velkarn "));
     const Lines run = game.run();
     ASSERT_EQ(run.size(), 6u);
     EXPECT_EQ(fs::canonical(run[0]), fs::canonical(game.dir.path()));
@@ -100,13 +105,14 @@ TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
 
 TEST(StartGame, NoExecutableReportsFalse) {
     GameFolder game;
-    EXPECT_FALSE(startGame(game.dir.path(), "+exec velkarn"));
+    EXPECT_FALSE(startGame(game.installation(), "+exec velkarn"));
 }
 
 TEST(Launch, PlayWritesThenStarts) {
     GameFolder game(true);
     const auto rotation = listOf<RotationEntry>({rotationEntry("q3dm17", Deathmatch, 20, 10)});
-    EXPECT_TRUE(playLocal({game.dir.path(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
+    EXPECT_TRUE(
+        playLocal({game.installation(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
     EXPECT_NE(game.script().find("map q3dm17\r\n"), std::string::npos);
     const Lines run = game.run();
     ASSERT_FALSE(run.empty());
@@ -117,13 +123,14 @@ TEST(Launch, PlayWritesThenStarts) {
 TEST(Launch, ScriptFailureStartsNothing) {
     GameFolder game(true);
     fs::remove(game.dir.file("baseq3"));
-    EXPECT_THROW(joinServer({game.dir.path(), "", {}}, PlayerSettings{}, SavedServer{"s", "h", ""}),
-                 InOutError);
+    EXPECT_THROW(
+        joinServer({game.installation(), "", {}}, PlayerSettings{}, SavedServer{"s", "h", ""}),
+        InOutError);
     game.dir.makeFolder("baseq3");
     PlayerSettings unsafe;
     unsafe.name = "me\";kill";
-    EXPECT_THROW(playLocal({game.dir.path(), "", {}}, unsafe, {}), UserMessage);
-    EXPECT_FALSE(fileExists(scriptPath(game.dir.path())));
+    EXPECT_THROW(playLocal({game.installation(), "", {}}, unsafe, {}), UserMessage);
+    EXPECT_FALSE(fileExists(scriptPath(game.installation())));
     // Both failed before the start, so the game never ran.
     EXPECT_FALSE(game.ran());
 }

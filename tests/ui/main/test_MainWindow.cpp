@@ -35,7 +35,6 @@ TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     EXPECT_EQ(f.mainWindow->windowTitle(), "Velkarn");
     EXPECT_EQ(f.mainWindow->centralWidget()->size(), QSize(750, 567));
     EXPECT_EQ(f.gameOptionsWindow->windowTitle(), "Game Options");
-    EXPECT_NE(f.chooseExePathWindow, nullptr);
     EXPECT_NE(f.modEditWindow, nullptr);
     EXPECT_NE(f.playerOptionsWindow, nullptr);
     EXPECT_NE(f.searchingWindow, nullptr);

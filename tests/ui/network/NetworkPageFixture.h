@@ -4,6 +4,7 @@
 #include "support/GameFolder.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
+#include "support/TestLayout.h"
 #include "ui/main/NetworkPage.h"
 
 #include <QAbstractSpinBox>
@@ -22,7 +23,7 @@ protected:
     TempFolder app;
     RecordingDialogs dialogs;
     GameFolder game{true};
-    Session session{app.path(), 1};
+    Session session{app.path(), 1, testLayout(app)};
     NetworkPage networkPage{session};
 
     NetworkPageTest() { session.game.setGameFolder(game.dir.path()); }
