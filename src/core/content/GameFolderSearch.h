@@ -6,6 +6,7 @@
 #include "core/setup/SetupModel.h"
 
 #include <string>
+#include <vector>
 
 // The content search over the game folder: every ".pk3" archive below it that the catalogue
 // does not know yet is scanned and merged in; the catalogue files then keep the result.
@@ -27,6 +28,10 @@ bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
 // symbolic link is not walked twice.
 void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer);
+
+// Every archive scanFolder would walk to, in its order, whether the catalogue knows it or not.
+// An empty game folder has none.
+std::vector<std::string> gameArchives(const std::string& gameFolder);
 
 // No map file names this archive as its home (exact comparison).
 bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath);
