@@ -16,7 +16,7 @@ namespace velkarn {
 
 namespace {
 
-void playSetup(const std::string& appDir, const std::string& setupName, bool noStart,
+void playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
                std::ostream& out, std::ostream& err) {
     SetupModel model;
     const StartupFiles startup = readListFiles(appDir, model);
@@ -42,20 +42,30 @@ void playSetup(const std::string& appDir, const std::string& setupName, bool noS
                             startup.paths->commandLine,
                             {modIndex, modStartParameters(mods, modIndex)}};
 
-    if (noStart) {
+    const std::string parameters =
+        gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod);
+    switch (mode) {
+    case PlayMode::Print:
+        for (const std::string& line : localScriptLines(player, setup.maps))
+            out << line << "\n";
+        out << parameters << "\n";
+        break;
+    case PlayMode::NoStart:
         writeLocalScript(game.gameFolder, player, setup.maps);
-        out << gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
-    } else {
+        out << parameters << "\n";
+        break;
+    case PlayMode::Start:
         requireGameStarted(playLocal(game, player, setup.maps));
+        break;
     }
 }
 
 } // namespace
 
-int runPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+int runPlayCommand(const std::string& appDir, const std::string& setupName, PlayMode mode,
                    std::ostream& out, std::ostream& err) {
     try {
-        playSetup(appDir, setupName, noStart, out, err);
+        playSetup(appDir, setupName, mode, out, err);
         return 0;
     } catch (const std::exception& error) {
         err << error.what() << "\n";
