@@ -25,16 +25,25 @@ std::optional<std::unordered_set<std::string>> navigationFiles(const std::string
 
 } // namespace
 
+bool NavigationIndex::holds(const std::string& archive, const std::string& entryName) {
+    auto found = archives_.find(archive);
+    if (found == archives_.end())
+        found = archives_.emplace(archive, navigationFiles(archive)).first;
+    return found->second && found->second->contains(entryName);
+}
+
 Navigation NavigationIndex::navigation(const MapFile& map) {
     if (map.archivePath.empty())
         return Navigation::Unknown;
-    auto found = archives_.find(map.archivePath);
-    if (found == archives_.end())
-        found = archives_.emplace(map.archivePath, navigationFiles(map.archivePath)).first;
-    if (!found->second)
-        return Navigation::Unknown;
     const std::string wanted = "maps\\" + toLower(mapBaseName(map.fileName)) + ".aas";
-    return found->second->contains(wanted) ? Navigation::Present : Navigation::Missing;
+    if (holds(map.archivePath, wanted))
+        return Navigation::Present;
+    if (!archives_.at(map.archivePath))
+        return Navigation::Unknown;
+    const bool elsewhere =
+        std::any_of(gameArchives_.begin(), gameArchives_.end(),
+                    [&](const std::string& archive) { return holds(archive, wanted); });
+    return elsewhere ? Navigation::Present : Navigation::Missing;
 }
 
 std::vector<std::string> mapsWithoutNavigation(const Rotation& rotation, const MapFiles& catalogue,
@@ -49,6 +58,15 @@ std::vector<std::string> mapsWithoutNavigation(const Rotation& rotation, const M
             names.push_back(entry->name);
     }
     return names;
+}
+
+std::string missingNavigationQuestion(const std::vector<std::string>& mapNames) {
+    std::string names;
+    for (const std::string& name : mapNames)
+        names += (names.empty() ? "" : ", ") + name;
+    return "Bots cannot move on these maps, as no archive holds their navigation file "
+           "(maps/NAME.aas): " +
+           names + ". Play all the same?";
 }
 
 } // namespace velkarn

@@ -39,6 +39,15 @@ bool startGame(const std::string& gameFolder, const std::string& parameters) {
     return executable && startDetached(*executable, parameters, gameFolder);
 }
 
+LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {
+    const auto executable =
+        game.gameFolder.empty() ? std::nullopt : findGameExecutable(game.gameFolder);
+    const std::string program =
+        executable ? *executable : "(no game executable in \"" + game.gameFolder + "\")";
+    return {program + " " + gameParameters(path, game.extraCommandLine, game.mod),
+            scriptPath(game.gameFolder), std::move(script)};
+}
+
 void writeLocalScript(const std::string& gameFolder, const PlayerSettings& player,
                       const Rotation& rotation) {
     writeGameScript(gameFolder, localScriptLines(player, rotation));

@@ -40,7 +40,12 @@ TEST(MapNavigationTest, NamesMapsWithBotsWhoseArchiveHasNoNavigation) {
     catalogue.push_back(mapFile("loose.bsp", ""));
     catalogue.push_back(mapFile("gone.bsp", folder.file("gone.pk3")));
 
-    NavigationIndex index;
+    const std::string misc = writeZip(folder.file("misc.pk3"), {{"maps/elsewhere.aas", "a"}});
+    catalogue.push_back(mapFile("elsewhere.bsp", pak));
+
+    NavigationIndex index({pak, misc});
+    EXPECT_EQ(index.navigation(*catalogue[4]), Navigation::Present)
+        << "the game reads every archive";
     EXPECT_EQ(index.navigation(*catalogue[0]), Navigation::Present);
     EXPECT_EQ(index.navigation(*catalogue[1]), Navigation::Missing);
     EXPECT_EQ(index.navigation(*catalogue[2]), Navigation::Unknown);
