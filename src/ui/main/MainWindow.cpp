@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "core/content/GameFolderSearch.h"
+#include "core/content/MapNavigation.h"
 #include "core/launch/GameLaunch.h"
 #include "core/launch/ServerListFile.h"
 #include "core/platform/Dialogs.h"
@@ -19,6 +21,7 @@
 #include "ui/search/SearchDriver.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NumberSpin.h"
+#include "ui/widgets/ScriptPreviewWindow.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QApplication>
@@ -83,6 +86,8 @@ void MainWindow::createPages() {
                    [this] { playRotation(); });
     connectGuarded(simplePage->playSetupButton, &QPushButton::clicked, this,
                    [this] { playRotation(); });
+    for (QPushButton* script : {complexPage->scriptButton, simplePage->setupScriptButton})
+        connectGuarded(script, &QPushButton::clicked, this, [this] { showRotationScript(); });
     connectGuarded(simplePage->preDefinedSetupList, &QListWidget::itemClicked, this,
                    [this] { loadChosenSetup(); });
     connectGuarded(beginPage->reportBugButton, &QPushButton::clicked, this,
@@ -160,7 +165,18 @@ void MainWindow::exitProgram() {
 
 void MainWindow::playRotation() {
     commitTypedNumbers();
+    NavigationIndex navigation(gameArchives(currentGameSettings().gameFolder));
+    const auto stranded =
+        mapsWithoutNavigation(model.rotation, model.catalogue.mapFiles, navigation);
+    if (!stranded.empty() && !dialogs().askYesNo(missingNavigationQuestion(stranded)))
+        return;
     requireGameStarted(playLocal(currentGameSettings(), currentPlayerSettings(), model.rotation));
+}
+
+void MainWindow::showRotationScript() {
+    commitTypedNumbers();
+    showLaunchPreview(previewLaunch(currentGameSettings(), LaunchPath::LocalPlay,
+                                    localScriptLines(currentPlayerSettings(), model.rotation)));
 }
 
 void MainWindow::startUp() {

@@ -49,6 +49,7 @@ void MainWindow::showSetup(SetupReadResult& read) {
     model.rotation = std::move(read.maps);
     for (const auto& entry : model.rotation)
         maps.rotationList->addItem(local(rotationEntryText(*entry)));
+    maps.markMapsWithoutNavigation();
     if (read.playerLinesRead) {
         PlayerOptionsWindow& player = *forms().playerOptionsWindow;
         player.setPlayerName(read.player.name);

@@ -8,6 +8,7 @@
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
+#include "ui/widgets/ScriptPreviewWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -34,12 +35,17 @@ NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server",
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
+    serverScriptButton = namedButton("Script...", "serverScriptButton", this);
     startServerButton = namedButton("Start Server...", "startServerButton", this, true);
 
     auto* right = new QVBoxLayout;
     right->addWidget(serverOptionsGroup);
     right->addStretch();
-    right->addWidget(startServerButton, 0, Qt::AlignRight);
+    auto* startRow = new QHBoxLayout;
+    startRow->addStretch();
+    startRow->addWidget(serverScriptButton);
+    startRow->addWidget(startServerButton);
+    right->addLayout(startRow);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(serverMapsGroup, 1);
     layout->addLayout(right, 1);
@@ -136,6 +142,7 @@ void NewServerGroup::connectHandlers() {
     connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
                    [this] { applyServerTimeLimit(); });
     connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
+    connectGuarded(serverScriptButton, &QPushButton::clicked, this, [this] { showServerScript(); });
 }
 
 void NewServerGroup::showMaps() {
@@ -144,6 +151,21 @@ void NewServerGroup::showMaps() {
     for (const auto& map : model().catalogue.mapFiles)
         serverMapCombo->addItem(local(mapBaseName(map->fileName)));
     serverMapCombo->setCurrentIndex(serverMapCombo->count() > 0 ? 0 : -1);
+}
+
+void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    navigation_ = NavigationIndex(std::move(gameArchives));
+    markServerMapsWithoutNavigation();
+}
+
+void NewServerGroup::markServerMapsWithoutNavigation() {
+    const MapFiles& catalogue = model().catalogue.mapFiles;
+    for (int row = 0; row < serverRotationList->count() && row < int(rotation().size()); ++row) {
+        const auto index = static_cast<std::size_t>(rotation()[std::size_t(row)]->mapFileIndex);
+        markNavigation(*serverRotationList->item(row),
+                       index < catalogue.size() ? navigation_.navigation(*catalogue[index])
+                                                : Navigation::Unknown);
+    }
 }
 
 void NewServerGroup::showChoices(const GameTypeChoices& choices) {
@@ -195,6 +217,7 @@ void NewServerGroup::addChosenServerMap() {
     const ServerRotationEntry& entry =
         addServerRotationEntry(rotation(), model().catalogue.mapFiles, chosen);
     serverRotationList->addItem(local(rotationEntryText(entry)));
+    markServerMapsWithoutNavigation();
     setRotationControlsEnabled(true);
 }
 
@@ -260,6 +283,12 @@ ServerOptions NewServerGroup::serverOptions() const {
 void NewServerGroup::startNewServer() {
     commitTypedNumbers();
     requireGameStarted(startServer(currentGameSettings(), serverOptions(), rotation()));
+}
+
+void NewServerGroup::showServerScript() {
+    commitTypedNumbers();
+    showLaunchPreview(previewLaunch(currentGameSettings(), LaunchPath::Server,
+                                    serverScriptLines(serverOptions(), rotation())));
 }
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/content/MapNavigation.h"
 #include "core/launch/GameScript.h"
 #include "core/setup/RotationOps.h"
 #include "ui/widgets/NumberSpin.h"
@@ -49,6 +50,7 @@ public:
     QLabel* weaponRespawnSecondsLabel;
     QCheckBox* allowVotingCheck;
     QCheckBox* synchronousClientsCheck;
+    QPushButton* serverScriptButton; // shows what Start Server would write and start
     QPushButton* startServerButton;
 
     // Refills serverMapCombo from the catalogue and chooses its first map (after the start-up
@@ -71,12 +73,16 @@ public:
     void applyServerTimeLimit();
     // Writes the server script from the options and the rotation, then starts the game.
     void startNewServer();
+    // Marks the rotation rows whose map has no bot navigation in these archives.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
+    void showServerScript();
 
     // The options as the controls hold them.
     ServerOptions serverOptions() const;
 
 private:
     GameTypeChoices shownChoices_; // what serverGameTypeCombo offers, item for item
+    NavigationIndex navigation_;   // anew after each search, as archives may have changed
 
     void createMapControls();
     void createOptionControls();
@@ -84,6 +90,7 @@ private:
     void showChoices(const GameTypeChoices& choices);
     void setRotationControlsEnabled(bool enabled);
     void replaceLines(const std::vector<int>& positions);
+    void markServerMapsWithoutNavigation();
 };
 
 } // namespace velkarn

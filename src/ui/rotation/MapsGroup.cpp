@@ -112,10 +112,24 @@ void MapsGroup::showMaps() {
     mapCombo->setCurrentIndex(mapCombo->count() > 0 ? 0 : -1);
 }
 
+void MapsGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    navigation_ = NavigationIndex(std::move(gameArchives));
+    markMapsWithoutNavigation();
+}
+
+void MapsGroup::markMapsWithoutNavigation() {
+    for (int row = 0; row < rotationList->count() && row < int(model_.rotation.size()); ++row) {
+        const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
+        markNavigation(*rotationList->item(row),
+                       map ? navigation_.navigation(*map) : Navigation::Unknown);
+    }
+}
+
 void MapsGroup::showRotation() {
     rotationList->clear();
     for (const auto& entry : model_.rotation)
         rotationList->addItem(local(rotationEntryText(*entry)));
+    markMapsWithoutNavigation();
     bots_.rosterList->clear();
     enableEntryControls(!model_.rotation.empty());
 }
@@ -147,6 +161,7 @@ void MapsGroup::addChosenMap() {
     bots_.setTeamGame(isTeamGame(entry.gameType));
     bots_.showRoster(entry);
     rotationList->addItem(local(rotationEntryText(entry)));
+    markNavigation(*rotationList->item(rotationList->count() - 1), navigation_.navigation(*map));
     enableEntryControls(true);
     bots_.randomBotCountSpin->setEnabled(true);
 }
@@ -250,7 +265,9 @@ QString MapsGroup::hintForRow(int row) const {
     if (row < 0 || row >= static_cast<int>(model_.rotation.size()))
         return {};
     const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
-    return map ? local(map->longName) : QString();
+    const QString warning = rotationList->item(row) ? rotationList->item(row)->toolTip() : "";
+    const QString title = map ? local(map->longName) : QString();
+    return title.isEmpty() || warning.isEmpty() ? title + warning : title + "\n" + warning;
 }
 
 bool MapsGroup::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/content/MapNavigation.h"
 #include "core/platform/Random.h"
 #include "core/setup/RotationOps.h"
 #include "core/setup/SetupModel.h"
@@ -53,6 +54,10 @@ public:
     void showMaps();
     // Refills rotationList from the rotation (after it was replaced as a whole).
     void showRotation();
+    // Marks the rows whose map has no bot navigation in the game's archives, anew after a
+    // search with the archives it walked.
+    void markMapsWithoutNavigation();
+    void useNavigationFrom(std::vector<std::string> gameArchives);
     // Enables or disables the game type and limit controls.
     void enableEntryControls(bool on);
 
@@ -81,6 +86,7 @@ private:
     BotsGroup& bots_;
     RotationEntry* currentEntry_ = nullptr;
     GameTypeChoices shownChoices_;
+    NavigationIndex navigation_; // anew after each search, as archives may have changed
 };
 
 } // namespace velkarn

@@ -61,6 +61,9 @@ void showCatalogue() {
     MainWindow& main = *forms().mainWindow;
     main.complexPage->mapsGroup->showMaps();
     main.networkPage->newServerGroup->showMaps();
+    const auto archives = gameArchives(forms().gameOptionsWindow->paths().gameFolder);
+    main.complexPage->mapsGroup->useNavigationFrom(archives);
+    main.networkPage->newServerGroup->useNavigationFrom(archives);
     main.complexPage->botsGroup->showBotNames();
     forms().playerOptionsWindow->refillModels(main.model.catalogue, main.model.modelNameFromSetup,
                                               main.model.skinNameFromSetup);
