@@ -1,9 +1,12 @@
 #include "ui/options/PlayerOptionsWindow.h"
 
+#include "core/content/GameFolderSearch.h"
 #include "core/content/ModelChoice.h"
+#include "core/content/ModelIcon.h"
 #include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
 #include "ui/main/Forms.h"
+#include "ui/main/LaunchSettings.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -29,7 +32,7 @@ Catalogue& catalogue() {
     return forms().mainWindow->model.catalogue;
 }
 
-// Selects the item whose text equals `text` exactly, else the first item.
+constexpr int ModelIconSide = 64;
 
 } // namespace
 
@@ -66,6 +69,9 @@ PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
     skinCombo = new QComboBox(this);
     skinCombo->setObjectName("skinCombo");
     skinLabel->setBuddy(skinCombo);
+    modelIconLabel = new QLabel(this);
+    modelIconLabel->setObjectName("modelIconLabel");
+    modelIconLabel->setFixedSize(ModelIconSide, ModelIconSide);
     teamLabel = new QLabel("Player Team", this);
     teamCombo = new QComboBox(this);
     teamCombo->setObjectName("teamCombo");
@@ -89,6 +95,7 @@ PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
     grid->addWidget(modelCombo, 3, 1);
     grid->addWidget(skinLabel, 4, 0);
     grid->addWidget(skinCombo, 4, 1);
+    grid->addWidget(modelIconLabel, 3, 2, 2, 1);
     grid->addWidget(teamLabel, 5, 0);
     grid->addWidget(teamCombo, 5, 1);
     grid->addWidget(simPingLabel, 6, 0);
@@ -103,6 +110,7 @@ PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
         showNamePreview();
     });
     connectGuarded(modelCombo, &QComboBox::currentIndexChanged, this, [this] { showModelSkins(); });
+    connectGuarded(skinCombo, &QComboBox::currentIndexChanged, this, [this] { showModelIcon(); });
     connectGuarded(okButton, &QPushButton::clicked, this, [this] { closeOptions(); });
 
     teamCombo->setCurrentIndex(0);
@@ -192,12 +200,27 @@ void PlayerOptionsWindow::refillSkins(const Catalogue& models) {
     skinCombo->setCurrentIndex(skins->empty() ? -1 : 0);
 }
 
+void PlayerOptionsWindow::showModelIcon() {
+    const std::string gameFolder = currentGameSettings().gameFolder;
+    if (gameFolder != archivesFolder_) {
+        archivesFolder_ = gameFolder;
+        archives_ = gameArchives(gameFolder);
+    }
+    const QImage icon = readModelIcon(archives_, modelName(), skinName());
+    if (icon.isNull())
+        modelIconLabel->clear();
+    else
+        modelIconLabel->setPixmap(QPixmap::fromImage(icon.scaled(
+            ModelIconSide, ModelIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
 void PlayerOptionsWindow::closeOptions() {
     hide();
 }
 
 void PlayerOptionsWindow::refillModels(const Catalogue& models, const std::string& setupModel,
                                        const std::string& setupSkin) {
+    archivesFolder_.clear(); // a search may have found new archives
     {
         // The skins are refilled once, for the model finally selected.
         const QSignalBlocker blockModelChange(modelCombo);

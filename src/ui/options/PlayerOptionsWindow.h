@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velkarn {
 
@@ -35,6 +36,7 @@ public:
     QComboBox* modelCombo;
     QLabel* skinLabel;
     QComboBox* skinCombo;
+    QLabel* modelIconLabel; // the chosen model's icon in the chosen skin; empty when none
     QLabel* teamLabel;
     QComboBox* teamCombo;
     QLabel* simPingLabel;
@@ -48,6 +50,8 @@ public:
     void showNamePreview();
     // Refills the skins of the chosen model (exact name) and selects the first.
     void showModelSkins();
+    // Shows the icon of the chosen model and skin from the game folder's archives.
+    void showModelIcon();
     void closeOptions();
 
     // After a content search: the sorted model list, then the model named `setupModel` and its
@@ -78,6 +82,9 @@ private:
         int length;
     };
     std::optional<Selection> selectionAtFocusOut_;
+    // The game folder's archives, listed again after each search or a change of game folder.
+    std::string archivesFolder_;
+    std::vector<std::string> archives_;
 };
 
 } // namespace velkarn
