@@ -1,63 +1,52 @@
 #include "cli/PlayCommand.h"
 
-#include "core/content/ModelChoice.h"
-#include "core/content/PlayerModels.h"
 #include "core/launch/GameLaunch.h"
-#include "core/launch/GameScript.h"
 #include "core/platform/Errors.h"
-#include "core/session/StartupFiles.h"
-#include "core/setup/ModList.h"
-#include "core/setup/SetupFile.h"
+#include "core/session/Session.h"
 
-#include <algorithm>
 #include <ostream>
 
 namespace velkarn {
 
 namespace {
 
-void playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
+// False when nothing was played because a list file it needs could not be read (already said).
+bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
                std::ostream& out, std::ostream& err) {
-    SetupModel model;
-    const StartupFiles startup = readListFiles(appDir, model);
+    Session session(appDir, 0);
+    const StartupFiles startup = session.readListFiles();
     for (const auto& problem : startup.errors)
         err << problem << "\n";
-    if (!startup.paths)
+    // The setup names its mod; a mod list that could not be read would start the wrong one.
+    if (!startup.modListReadable)
+        return false;
+    if (!startup.pathFileRead)
         throw UserMessage("Please set Quake III Arena executable path..." +
                           std::string(" (no path.txt in ") + appDir + ")");
-    loadModelsFile(appDir + "models.txt", model.catalogue);
-    const std::vector<Mod> mods = readModsFile(appDir + "mods.txt");
+    SetupReadResult read;
+    session.loadSetup(setupFileNameFromChosenPath(setupName) + ".vkn", read);
+    session.chooseSetupModel();
 
-    SetupReadResult setup;
-    loadSetupFile(configsFolder(appDir) + setupFileNameFromChosenPath(setupName) + ".vkn",
-                  model.catalogue.mapFiles, setup);
-
-    const auto [modelName, skinName] =
-        chooseModelAndSkin(model.catalogue, setup.player.model, setup.player.skin);
-    // The ping field holds 0..500; a file's value is brought into that range as the field does.
-    const PlayerSettings player{setup.player.name, modelName, skinName, 0,
-                                std::clamp(setup.player.simPing, 0, 500)};
-    const int modIndex = modIndexForName(mods, setup.player.mod);
-    const GameSettings game{startup.paths->gameFolder,
-                            startup.paths->commandLine,
-                            {modIndex, modStartParameters(mods, modIndex)}};
-
+    const GameSettings game = session.game.launchSettings();
+    const PlayerSettings& player = session.player.settings();
+    const Rotation& rotation = session.setup.rotation;
     const std::string parameters =
         gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod);
     switch (mode) {
     case PlayMode::Print:
-        for (const std::string& line : localScriptLines(player, setup.maps))
+        for (const std::string& line : localScriptLines(player, rotation))
             out << line << "\n";
         out << parameters << "\n";
         break;
     case PlayMode::NoStart:
-        writeLocalScript(game.gameFolder, player, setup.maps);
+        writeLocalScript(game.gameFolder, player, rotation);
         out << parameters << "\n";
         break;
     case PlayMode::Start:
-        requireGameStarted(playLocal(game, player, setup.maps));
+        requireGameStarted(playLocal(game, player, rotation));
         break;
     }
+    return true;
 }
 
 } // namespace
@@ -65,8 +54,7 @@ void playSetup(const std::string& appDir, const std::string& setupName, PlayMode
 int runPlayCommand(const std::string& appDir, const std::string& setupName, PlayMode mode,
                    std::ostream& out, std::ostream& err) {
     try {
-        playSetup(appDir, setupName, mode, out, err);
-        return 0;
+        return playSetup(appDir, setupName, mode, out, err) ? 0 : 1;
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

@@ -1,9 +1,11 @@
+#include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Random.h"
-#include "ui/main/Forms.h"
+#include "core/session/Session.h"
+#include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/QtDialogs.h"
@@ -28,12 +30,14 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Velkarn");
     QApplication::setApplicationDisplayName("Velkarn");
+    applyDesktopIdentity();
     QtDialogs realDialogs;
     installDialogs(&realDialogs);
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
-    FormSet windows(appDir, seed);
-    runGuarded([] { forms().mainWindow->startUp(); });
-    forms().mainWindow->show();
+    Session session(appDir, seed);
+    AppWindows windows(session);
+    runGuarded([&windows] { windows.mainWindow->startUp(); });
+    windows.mainWindow->show();
     const int status = QApplication::exec();
     installDialogs(nullptr);
     return status;

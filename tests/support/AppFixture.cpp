@@ -5,9 +5,15 @@
 
 namespace velkarn::test {
 
+void AppFixture::createWindows() {
+    windows.reset();
+    session = std::make_unique<Session>(app.path(), 1);
+    windows = std::make_unique<AppWindows>(*session);
+}
+
 void AppFixture::start() {
-    windows = std::make_unique<FormSet>(app.path(), 1);
-    forms().mainWindow->startUp();
+    createWindows();
+    mainWindow().startUp();
 }
 
 bool AppFixture::closeMain() {

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "core/session/Session.h"
 #include "support/MapRecords.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
-#include "ui/main/Forms.h"
+#include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,19 @@
 
 namespace velkarn::test {
 
-// The ten windows of a run over a temporary list-file folder, with the dialog seam answered.
+// The windows of a run over a temporary list-file folder, with the dialog seam answered.
 class AppFixture : public ::testing::Test {
 protected:
     TempFolder app;
     RecordingDialogs dialogs;
-    std::unique_ptr<FormSet> windows;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<AppWindows> windows;
 
+    // Creates the session and the windows, without the start-up.
+    void createWindows();
     // Creates the windows and runs the start-up (splash, list files, refresh of the lists).
     void start();
-    MainWindow& mainWindow() { return *forms().mainWindow; }
+    MainWindow& mainWindow() { return *windows->mainWindow; }
     // Closes the main window as the user would; true when it closed.
     bool closeMain();
 };

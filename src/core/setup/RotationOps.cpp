@@ -146,10 +146,6 @@ GameTypeChoices gameTypeChoicesForEntry(int gameType) {
     return gameType == CaptureTheFlag ? captureTheFlagChoice() : threeChoices(gameType);
 }
 
-int randomBotCountFor(const MapFile& map) {
-    return inRandomBotRange(map.supportsCaptureTheFlag == 1 ? 5 : arenaBotCountOr4(map));
-}
-
 int randomBotCountFor(const MapFile& map, int gameType) {
     return inRandomBotRange(isTeamGame(gameType) ? 5 : arenaBotCountOr4(map));
 }

@@ -61,10 +61,9 @@ GameTypeChoices gameTypeChoicesForMap(const MapFile& map);
 // Tournament entry of an arena that also lists "ctf" thus shows the three items.
 GameTypeChoices gameTypeChoicesForEntry(int gameType);
 
-// The random-bot count offered for a chosen map: its arena's bot count or 4 when none, 5 for a
-// Capture The Flag arena. Brought into the count field's range 1..15.
-int randomBotCountFor(const MapFile& map);
-// The same for a shown entry: the arena's count or 4, and 5 when the entry is a team game.
+// The random-bot count offered for a map played as `gameType`: 5 in a team game, otherwise its
+// arena's bot count or 4 when none, brought into the count field's range 1..15. A chosen map
+// counts as its default game type.
 int randomBotCountFor(const MapFile& map, int gameType);
 
 // Edits of the selected entries (positions outside the list are ignored). Each returns the

@@ -35,6 +35,10 @@ struct SetupModel {
     // Player model and skin named by the last setup file read; the next search selects them.
     std::string modelNameFromSetup;
     std::string skinNameFromSetup;
+    // The random-bot choices as the user last left them (skill item: 0 random, 1..5; team item:
+    // 0 random, 1 blue, 2 red); the Simple page's random setup uses them too.
+    int randomSkillItem = 0;
+    int randomTeamItem = 0;
 };
 
 } // namespace velkarn

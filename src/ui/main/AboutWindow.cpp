@@ -1,6 +1,5 @@
 #include "ui/main/AboutWindow.h"
 
-#include "ui/main/Forms.h"
 #include "ui/options/TestReportWindow.h"
 #include "ui/widgets/Artwork.h"
 #include "ui/widgets/Guard.h"
@@ -54,8 +53,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutWindow::showTestReport() {
-    forms().testReportWindow->show();
-    forms().testReportWindow->raise();
+    emit testReportRequested();
 }
 
 } // namespace velkarn

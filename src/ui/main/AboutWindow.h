@@ -16,7 +16,11 @@ public:
     LinkLabel* newVersionLink;
     QPushButton* testReportButton;
 
+    // Asks for the test report window (the program shows it).
     void showTestReport();
+
+signals:
+    void testReportRequested();
 };
 
 } // namespace velkarn

@@ -8,13 +8,12 @@
 #include "ui/main/AboutWindow.h"
 #include "ui/main/BeginPage.h"
 #include "ui/main/ComplexPage.h"
-#include "ui/main/Forms.h"
-#include "ui/main/LaunchSettings.h"
 #include "ui/main/NetworkPage.h"
 #include "ui/main/SimplePage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/network/NewServerGroup.h"
 #include "ui/network/ServersGroup.h"
+#include "ui/network/SetupNewGroup.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/options/TestReportWindow.h"
@@ -39,12 +38,13 @@ constexpr int ClientHeight = 567;
 
 } // namespace
 
-MainWindow::MainWindow(const std::string& appDir, std::uint32_t seed)
-    : appDir(appDir), random(seed) {
+MainWindow::MainWindow(Session& session, Companions companions)
+    : session_(session), companions_(companions) {
     setObjectName("mainWindow");
     setWindowTitle("Velkarn");
     quitEventLoop = [] { QCoreApplication::exit(0); };
     createPages();
+    connectPages();
     createMenus();
     // Fixed size: no maximise, the client area as designed.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -58,11 +58,11 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createPages() {
     pageTabs = new QTabWidget(this);
-    pageTabs->setObjectName("PageControl");
+    pageTabs->setObjectName("pageTabs");
     beginPage = new BeginPage;
-    simplePage = new SimplePage;
-    complexPage = new ComplexPage(model, random);
-    networkPage = new NetworkPage;
+    simplePage = new SimplePage(session_.setup, session_.random);
+    complexPage = new ComplexPage(session_.setup, session_.random);
+    networkPage = new NetworkPage(session_);
     beginTab = beginPage;
     simpleTab = simplePage;
     complexTab = complexPage;
@@ -76,12 +76,14 @@ void MainWindow::createPages() {
     pageTabs->addTab(complexTab, "Complex");
     pageTabs->addTab(networkTab, "Network");
     setCentralWidget(pageTabs);
+}
 
+void MainWindow::connectPages() {
     connectGuarded(beginPage->goButton, &QPushButton::clicked, this, [this] { goToChosenPage(); });
     for (QPushButton* back :
          {simplePage->backButton, complexPage->backButton, networkPage->backButton})
         connectGuarded(back, &QPushButton::clicked, this, [this] { showBeginPage(); });
-    complexPage->mapsGroup->findMaps = [] { searchGameFolder(); };
+    complexPage->mapsGroup->findMaps = [this] { searchGameFolder(); };
     connectGuarded(complexPage->playButton, &QPushButton::clicked, this,
                    [this] { playRotation(); });
     connectGuarded(simplePage->playSetupButton, &QPushButton::clicked, this,
@@ -91,7 +93,19 @@ void MainWindow::createPages() {
     connectGuarded(simplePage->preDefinedSetupList, &QListWidget::itemClicked, this,
                    [this] { loadChosenSetup(); });
     connectGuarded(beginPage->reportBugButton, &QPushButton::clicked, this,
-                   [this] { showModeless(forms().testReportWindow); });
+                   [this] { showModeless(&companions_.testReport); });
+    connectGuarded(simplePage->newSetupGroup, &SetupNewGroup::rotationBuilt, this, [this] {
+        showNewRotation();
+        playRotation();
+    });
+    connect(&session_, &Session::catalogueChanged, this, [this] {
+        complexPage->mapsGroup->showMaps();
+        networkPage->newServerGroup->showMaps();
+        complexPage->botsGroup->showBotNames();
+        const auto archives = gameArchives(session_.game.paths().gameFolder);
+        complexPage->mapsGroup->useNavigationFrom(archives);
+        networkPage->newServerGroup->useNavigationFrom(archives);
+    });
 }
 
 void MainWindow::createMenus() {
@@ -103,24 +117,24 @@ void MainWindow::createMenus() {
         return item;
     };
     QMenu* file = menuBar()->addMenu("&File");
-    openAction = action(file, "&Open", "Load1", [this] { openSetup(); });
-    saveAction = action(file, "&Save", "Save2", [this] { saveSetup(); });
+    openAction = action(file, "&Open", "openAction", [this] { openSetup(); });
+    saveAction = action(file, "&Save", "saveAction", [this] { saveSetup(); });
     saveAction->setShortcut(QKeySequence("Ctrl+S"));
-    saveAsAction = action(file, "Save &as ...", "Save1", [this] { saveSetupAs(); });
+    saveAsAction = action(file, "Save &as ...", "saveAsAction", [this] { saveSetupAs(); });
     file->addSeparator();
-    exitAction = action(file, "E&xit", "Exit1", [this] { exitProgram(); });
+    exitAction = action(file, "E&xit", "exitAction", [this] { exitProgram(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
-    gameOptionsAction =
-        action(options, "G&ame...", "Game1", [this] { showModeless(forms().gameOptionsWindow); });
-    playerOptionsAction = action(options, "&Player...", "Player1",
-                                 [this] { showModeless(forms().playerOptionsWindow); });
+    gameOptionsAction = action(options, "G&ame...", "gameOptionsAction",
+                               [this] { showModeless(&companions_.gameOptions); });
+    playerOptionsAction = action(options, "&Player...", "playerOptionsAction",
+                                 [this] { showModeless(&companions_.playerOptions); });
 
     QMenu* help = menuBar()->addMenu("&Help");
     aboutAction =
-        action(help, "&About...", "About1", [this] { showModeless(forms().aboutWindow); });
-    testReportAction = action(help, "&Test Report...", "TestReport1",
-                              [this] { showModeless(forms().testReportWindow); });
+        action(help, "&About...", "aboutAction", [this] { showModeless(&companions_.about); });
+    testReportAction = action(help, "&Test Report...", "testReportAction",
+                              [this] { showModeless(&companions_.testReport); });
 }
 
 void MainWindow::showModeless(QWidget* window) {
@@ -165,22 +179,42 @@ void MainWindow::exitProgram() {
 
 void MainWindow::playRotation() {
     commitTypedNumbers();
-    NavigationIndex navigation(gameArchives(currentGameSettings().gameFolder));
+    const GameSettings game = session_.game.launchSettings();
+    const Rotation& rotation = session_.setup.rotation;
+    NavigationIndex navigation(gameArchives(game.gameFolder));
     const auto stranded =
-        mapsWithoutNavigation(model.rotation, model.catalogue.mapFiles, navigation);
+        mapsWithoutNavigation(rotation, session_.setup.catalogue.mapFiles, navigation);
     if (!stranded.empty() && !dialogs().askYesNo(missingNavigationQuestion(stranded)))
         return;
-    requireGameStarted(playLocal(currentGameSettings(), currentPlayerSettings(), model.rotation));
+    requireGameStarted(playLocal(game, session_.player.settings(), rotation));
+}
+
+void MainWindow::searchGameFolder() {
+    velkarn::searchGameFolder(session_, companions_.searching);
+}
+
+void MainWindow::showNewRotation() {
+    MapsGroup& maps = *complexPage->mapsGroup;
+    BotsGroup& bots = *complexPage->botsGroup;
+    const Rotation& rotation = session_.setup.rotation;
+    maps.showRotation();
+    if (rotation.empty())
+        return;
+    maps.makeCurrent(static_cast<int>(rotation.size()) - 1);
+    bots.enableBotControls(true);
+    bots.setTeamGame(isTeamGame(rotation.back()->gameType));
+    bots.showRoster(*rotation.back());
 }
 
 void MainWindow::showRotationScript() {
     commitTypedNumbers();
-    showLaunchPreview(previewLaunch(currentGameSettings(), LaunchPath::LocalPlay,
-                                    localScriptLines(currentPlayerSettings(), model.rotation)));
+    showLaunchPreview(
+        previewLaunch(session_.game.launchSettings(), LaunchPath::LocalPlay,
+                      localScriptLines(session_.player.settings(), session_.setup.rotation)));
 }
 
 void MainWindow::startUp() {
-    dialogs().runModal(*forms().splashWindow);
+    dialogs().runModal(companions_.splash);
     readListFiles();
     MapsGroup& maps = *complexPage->mapsGroup;
     BotsGroup& bots = *complexPage->botsGroup;
@@ -190,27 +224,22 @@ void MainWindow::startUp() {
     bots.setTeamGame(false);
     // At start the team list shows its first team, disabled, rather than "None".
     bots.teamCombo->setCurrentIndex(0);
-    if (model.rotation.empty())
+    if (session_.setup.rotation.empty())
         bots.enableBotControls(false);
     networkPage->serversGroup->showServers();
     // The search refreshes the map, bot and model lists from the catalogue read above.
-    runGuarded([] { searchGameFolder(); });
+    runGuarded([this] { searchGameFolder(); });
     maps.showChosenMap();
     networkPage->newServerGroup->showChosenServerMap();
     listPreDefinedSetups();
 }
 
 void MainWindow::readListFiles() {
-    startup = velkarn::readListFiles(appDir, model);
+    startup = session_.readListFiles();
     // path.txt comes first, as it is read first; then what went wrong with the other files.
-    GameOptionsWindow* options = forms().gameOptionsWindow;
-    if (startup.paths)
-        options->setPaths(*startup.paths);
     if (startup.pathFileMissing) {
         dialogs().showMessage("Please set Quake III Arena executable path...");
-        options->findModsButton->setEnabled(false);
-        dialogs().runModal(*options);
-        options->findModsButton->setEnabled(true);
+        companions_.gameOptions.askForGameFolder();
     }
     for (const auto& error : startup.errors)
         dialogs().showMessage(error);
@@ -223,7 +252,7 @@ void MainWindow::saveServerList() {
     // A server list that could not be read at start-up is kept rather than overwritten.
     if (!startup.serverListReadable)
         return;
-    writeServerList(appDir + "servers.txt", model.servers);
+    writeServerList(session_.appDir() + "servers.txt", session_.setup.servers);
 }
 
 void MainWindow::saveAtClose() {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "core/platform/Random.h"
-#include "core/session/StartupFiles.h"
+#include "core/session/Session.h"
 #include "core/setup/SetupFile.h"
 #include "core/setup/SetupModel.h"
 
@@ -13,23 +12,37 @@
 
 namespace velkarn {
 
+class AboutWindow;
 class BeginPage;
-class SimplePage;
 class ComplexPage;
+class ConfigInfoWindow;
+class GameOptionsWindow;
 class NetworkPage;
+class PlayerOptionsWindow;
+class SearchingWindow;
+class SimplePage;
+class SplashWindow;
+class TestReportWindow;
 
 // The main window: four pages, a menu bar, and the run's setup. It is the only window that
 // stays open; closing it saves the setup and the server list and ends the program.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // FormCreate: sets appDir, creates the lists and seeds the random generator.
-    MainWindow(const std::string& appDir, std::uint32_t seed);
+    // The windows the main window opens.
+    struct Companions {
+        SplashWindow& splash;
+        SearchingWindow& searching;
+        ConfigInfoWindow& configInfo;
+        TestReportWindow& testReport;
+        AboutWindow& about;
+        GameOptionsWindow& gameOptions;
+        PlayerOptionsWindow& playerOptions;
+    };
+
+    MainWindow(Session& session, Companions companions);
     ~MainWindow() override;
 
-    std::string appDir; // ends with "/"
-    SetupModel model;
-    Random random;
     StartupFiles startup;
 
     QTabWidget* pageTabs;
@@ -70,6 +83,9 @@ public:
     // Lists every setup but the default one on the Simple page.
     void listPreDefinedSetups();
 
+    // The content search with its progress window.
+    void searchGameFolder();
+
     void goToChosenPage();
     void showBeginPage();
     void exitProgram();
@@ -88,11 +104,17 @@ protected:
 private:
     void createMenus();
     void createPages();
+    void connectPages();
+    // Shows a rotation built elsewhere as if its entries had been added one by one: the last one
+    // is the entry worked on, with its roster.
+    void showNewRotation();
     void showModeless(QWidget* window);
     void showSetup(SetupReadResult& read);
     void loadDefaultSetup();
     void saveDefaultSetup();
 
+    Session& session_;
+    Companions companions_;
     std::string savedSetupName_; // the name of the last Save as in this run
     bool defaultSetupUnreadable_ = false;
 };

@@ -5,9 +5,9 @@
 
 namespace velkarn {
 
-NetworkPage::NetworkPage(QWidget* parent) : QWidget(parent) {
-    serversGroup = new ServersGroup(this);
-    newServerGroup = new NewServerGroup(this);
+NetworkPage::NetworkPage(Session& session, QWidget* parent) : QWidget(parent) {
+    serversGroup = new ServersGroup(session, this);
+    newServerGroup = new NewServerGroup(session, this);
     backButton = new QPushButton("Back", this);
     backButton->setObjectName("backButton");
 

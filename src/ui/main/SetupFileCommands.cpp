@@ -5,11 +5,8 @@
 #include "core/setup/SetupFile.h"
 #include "core/setup/TextHelpers.h"
 #include "ui/main/ComplexPage.h"
-#include "ui/main/Forms.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SimplePage.h"
-#include "ui/options/GameOptionsWindow.h"
-#include "ui/options/PlayerOptionsWindow.h"
 #include "ui/rotation/ConfigInfoWindow.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/NumberSpin.h"
@@ -25,7 +22,7 @@ const char* const SetupFilter = "Velkarn Files (*.vkn *.VKN)";
 void MainWindow::loadSetup(const std::string& name) {
     MapsGroup& maps = *complexPage->mapsGroup;
     BotsGroup& bots = *complexPage->botsGroup;
-    model.rotation.clear();
+    session_.setup.rotation.clear();
     maps.rotationList->clear();
     bots.rosterList->clear();
     simplePage->setupInfoText->clear();
@@ -33,7 +30,7 @@ void MainWindow::loadSetup(const std::string& name) {
     SetupReadResult read;
     bots.enableBotControls(true);
     try {
-        loadSetupFile(configsFolder(appDir) + name, model.catalogue.mapFiles, read);
+        session_.loadSetup(name, read);
     } catch (...) {
         // What was read before the failure stays, as the rotation list mirrors the rotation.
         showSetup(read);
@@ -46,19 +43,10 @@ void MainWindow::showSetup(SetupReadResult& read) {
     MapsGroup& maps = *complexPage->mapsGroup;
     for (const auto& line : read.info)
         simplePage->setupInfoText->appendPlainText(local(line));
-    model.rotation = std::move(read.maps);
-    for (const auto& entry : model.rotation)
+    for (const auto& entry : session_.setup.rotation)
         maps.rotationList->addItem(local(rotationEntryText(*entry)));
     maps.markMapsWithoutNavigation();
-    if (read.playerLinesRead) {
-        PlayerOptionsWindow& player = *forms().playerOptionsWindow;
-        player.setPlayerName(read.player.name);
-        model.modelNameFromSetup = read.player.model;
-        model.skinNameFromSetup = read.player.skin;
-        player.setSimPing(read.player.simPing);
-        forms().gameOptionsWindow->selectModByName(read.player.mod);
-    }
-    if (!model.rotation.empty()) {
+    if (!session_.setup.rotation.empty()) {
         maps.enableEntryControls(true);
         maps.rotationList->setCurrentRow(0);
         maps.showCurrentEntry(true);
@@ -69,24 +57,21 @@ void MainWindow::writeSetup(const std::string& name, bool withInfo) {
     commitTypedNumbers();
     std::vector<std::string> info;
     if (withInfo) {
-        dialogs().runModal(*forms().configInfoWindow);
-        info = forms().configInfoWindow->infoLines();
+        dialogs().runModal(companions_.configInfo);
+        info = companions_.configInfo.infoLines();
     }
-    const PlayerOptionsWindow& player = *forms().playerOptionsWindow;
-    const PlayerLines lines{player.playerName(), player.modelName(), player.skinName(),
-                            player.simPing(), forms().gameOptionsWindow->selectedModName()};
-    saveSetupFile(configsFolder(appDir) + name, withInfo ? &info : nullptr, model.rotation, lines);
+    session_.writeSetup(name, withInfo ? &info : nullptr);
 }
 
 void MainWindow::openSetup() {
-    const auto chosen = dialogs().askOpenFileName("Open", configsFolder(appDir), SetupFilter);
+    const auto chosen = dialogs().askOpenFileName("Open", session_.configsFolder(), SetupFilter);
     if (chosen)
         loadSetup(setupFileNameFromChosenPath(*chosen));
 }
 
 void MainWindow::saveSetupAs() {
     const auto chosen =
-        dialogs().askSaveFileName("Save as", configsFolder(appDir), SetupFilter, "vkn");
+        dialogs().askSaveFileName("Save as", session_.configsFolder(), SetupFilter, "vkn");
     if (!chosen || setupFileNameFromChosenPath(*chosen).empty())
         return;
     savedSetupName_ = setupFileNameFromChosenPath(*chosen);
@@ -110,7 +95,7 @@ void MainWindow::loadChosenSetup() {
 
 void MainWindow::listPreDefinedSetups() {
     simplePage->preDefinedSetupList->clear();
-    for (const auto& fileName : predefinedSetupFiles(configsFolder(appDir))) {
+    for (const auto& fileName : predefinedSetupFiles(session_.configsFolder())) {
         auto* item = new QListWidgetItem(local(fileName.substr(0, fileName.size() - 4)));
         item->setData(Qt::UserRole, local(fileName));
         simplePage->preDefinedSetupList->addItem(item);
@@ -118,7 +103,7 @@ void MainWindow::listPreDefinedSetups() {
 }
 
 void MainWindow::loadDefaultSetup() {
-    if (!fileExists(configsFolder(appDir) + "default.vkn"))
+    if (!fileExists(session_.configsFolder() + "default.vkn"))
         return;
     try {
         loadSetup("default.vkn");
@@ -131,7 +116,7 @@ void MainWindow::loadDefaultSetup() {
 void MainWindow::saveDefaultSetup() {
     // A default setup that could not be read whole at start-up is kept aside rather than
     // replaced by the part of it that was read.
-    const std::string file = configsFolder(appDir) + "default.vkn";
+    const std::string file = session_.configsFolder() + "default.vkn";
     if (defaultSetupUnreadable_ && renameFile(file, file + ".bak"))
         defaultSetupUnreadable_ = false;
     writeSetup("default.vkn", false);

@@ -5,7 +5,7 @@
 
 namespace velkarn {
 
-SimplePage::SimplePage(QWidget* parent) : QWidget(parent) {
+SimplePage::SimplePage(SetupModel& setup, Random& random, QWidget* parent) : QWidget(parent) {
     preDefinedGroup = new QGroupBox("Pre-Defined", this);
     preDefinedGroup->setObjectName("preDefinedGroup");
     preDefinedSetupList = new QListWidget(preDefinedGroup);
@@ -29,7 +29,7 @@ SimplePage::SimplePage(QWidget* parent) : QWidget(parent) {
     setupInfoText->setReadOnly(true);
     setupInfoText->setFrameShape(QFrame::NoFrame);
 
-    newSetupGroup = new SetupNewGroup(this);
+    newSetupGroup = new SetupNewGroup(setup, random, this);
     newSetupGroup->hide();
 
     backButton = new QPushButton("Back", this);

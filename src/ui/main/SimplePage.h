@@ -15,7 +15,7 @@ namespace velkarn {
 class SimplePage : public QWidget {
     Q_OBJECT
 public:
-    explicit SimplePage(QWidget* parent = nullptr);
+    SimplePage(SetupModel& setup, Random& random, QWidget* parent = nullptr);
 
     // Shows the pre-defined setups (true) or the new random setup (false).
     void showPreDefined(bool preDefined);

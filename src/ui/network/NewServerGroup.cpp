@@ -2,9 +2,6 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/setup/TextHelpers.h"
-#include "ui/main/Forms.h"
-#include "ui/main/LaunchSettings.h"
-#include "ui/main/MainWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -21,17 +18,11 @@ namespace {
 
 constexpr int MapDropDownLines = 20;
 
-SetupModel& model() {
-    return forms().mainWindow->model;
-}
-
-ServerRotation& rotation() {
-    return model().serverRotation;
-}
-
 } // namespace
 
-NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server", parent) {
+NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
+    : QGroupBox("Set Up New Server", parent), session_(session),
+      rotationAccess_(session.setup.serverRotation) {
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
@@ -49,7 +40,12 @@ NewServerGroup::NewServerGroup(QWidget* parent) : QGroupBox("Set Up New Server",
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(serverMapsGroup, 1);
     layout->addLayout(right, 1);
-    setRotationControlsEnabled(false);
+    editor_ = std::make_unique<RotationEditor>(
+        rotationAccess_, session.setup.catalogue.mapFiles,
+        RotationControls{serverMapCombo, serverRotationList, serverGameTypeCombo,
+                         serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
+                         serverTimeLimitSpin});
+    editor_->enableEntryControls(false);
     connectHandlers();
 }
 
@@ -131,139 +127,30 @@ void NewServerGroup::createOptionControls() {
 
 void NewServerGroup::connectHandlers() {
     connectGuarded(serverMapCombo, &QComboBox::activated, this, [this] { showChosenServerMap(); });
-    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this,
-                   [this] { addOrRemoveServerEntries(); });
+    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this, [this] {
+        if (editor_->selectedEntries().empty())
+            editor_->addChosenMap();
+        else
+            editor_->removeSelected();
+    });
     connectGuarded(serverRotationList, &QListWidget::itemSelectionChanged, this,
-                   [this] { showFocusedServerEntry(); });
+                   [this] { editor_->showFocusedEntry(); });
     connectGuarded(serverGameTypeCombo, &QComboBox::activated, this,
-                   [this] { applyServerGameType(); });
+                   [this] { editor_->applyGameType(); });
     connectGuarded(serverFragLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { applyServerFragLimit(); });
+                   [this] { editor_->applyFragLimit(); });
     connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { applyServerTimeLimit(); });
+                   [this] { editor_->applyTimeLimit(); });
     connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
     connectGuarded(serverScriptButton, &QPushButton::clicked, this, [this] { showServerScript(); });
 }
 
 void NewServerGroup::showMaps() {
-    const QSignalBlocker quiet(serverMapCombo);
-    serverMapCombo->clear();
-    for (const auto& map : model().catalogue.mapFiles)
-        serverMapCombo->addItem(local(mapBaseName(map->fileName)));
-    serverMapCombo->setCurrentIndex(serverMapCombo->count() > 0 ? 0 : -1);
-}
-
-void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
-    navigation_ = NavigationIndex(std::move(gameArchives));
-    markServerMapsWithoutNavigation();
-}
-
-void NewServerGroup::markServerMapsWithoutNavigation() {
-    const MapFiles& catalogue = model().catalogue.mapFiles;
-    for (int row = 0; row < serverRotationList->count() && row < int(rotation().size()); ++row) {
-        const auto index = static_cast<std::size_t>(rotation()[std::size_t(row)]->mapFileIndex);
-        markNavigation(*serverRotationList->item(row),
-                       index < catalogue.size() ? navigation_.navigation(*catalogue[index])
-                                                : Navigation::Unknown);
-    }
-}
-
-void NewServerGroup::showChoices(const GameTypeChoices& choices) {
-    shownChoices_ = choices;
-    const QSignalBlocker quiet(serverGameTypeCombo);
-    serverGameTypeCombo->clear();
-    for (const std::string& text : choices.texts())
-        serverGameTypeCombo->addItem(local(text));
-    serverGameTypeCombo->setCurrentIndex(choices.selected);
-    serverFragLimitLabel->setText(local(choices.limitCaption()));
-}
-
-void NewServerGroup::setRotationControlsEnabled(bool enabled) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             serverGameTypeCombo, serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
-             serverTimeLimitSpin})
-        control->setEnabled(enabled);
-}
-
-void NewServerGroup::replaceLines(const std::vector<int>& positions) {
-    for (int position : positions)
-        serverRotationList->item(position)->setText(
-            local(rotationEntryText(*rotation()[static_cast<std::size_t>(position)])));
+    editor_->showMaps();
 }
 
 void NewServerGroup::showChosenServerMap() {
-    const MapFiles& catalogue = model().catalogue.mapFiles;
-    const int chosen = serverMapCombo->currentIndex();
-    if (chosen < 0 || chosen >= static_cast<int>(catalogue.size()))
-        return;
-    {
-        const QSignalBlocker quiet(serverRotationList);
-        serverRotationList->clearSelection();
-    }
-    showChoices(gameTypeChoicesForMap(*catalogue[static_cast<std::size_t>(chosen)]));
-}
-
-void NewServerGroup::addOrRemoveServerEntries() {
-    if (selectedRows(*serverRotationList).empty())
-        addChosenServerMap();
-    else
-        removeSelectedServerEntries();
-}
-
-void NewServerGroup::addChosenServerMap() {
-    const int chosen = serverMapCombo->currentIndex();
-    if (chosen < 0)
-        return;
-    const ServerRotationEntry& entry =
-        addServerRotationEntry(rotation(), model().catalogue.mapFiles, chosen);
-    serverRotationList->addItem(local(rotationEntryText(entry)));
-    markServerMapsWithoutNavigation();
-    setRotationControlsEnabled(true);
-}
-
-void NewServerGroup::removeSelectedServerEntries() {
-    const std::vector<int> rows = selectedRows(*serverRotationList);
-    removeEntries(rotation(), rows);
-    {
-        const QSignalBlocker quiet(serverRotationList);
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            delete serverRotationList->takeItem(*row);
-    }
-    showChosenServerMap();
-    if (rotation().empty())
-        setRotationControlsEnabled(false);
-}
-
-void NewServerGroup::showFocusedServerEntry() {
-    const int focused = serverRotationList->currentRow();
-    if (selectedRows(*serverRotationList).empty() || focused < 0 ||
-        focused >= static_cast<int>(rotation().size()))
-        return;
-    const ServerRotationEntry& entry = *rotation()[static_cast<std::size_t>(focused)];
-    {
-        // Showing an entry must not store its limits into the other selected entries.
-        const QSignalBlocker quietFrag(serverFragLimitSpin);
-        const QSignalBlocker quietTime(serverTimeLimitSpin);
-        serverFragLimitSpin->setValue(entry.fragLimit);
-        serverTimeLimitSpin->setValue(entry.timeLimit);
-    }
-    showChoices(gameTypeChoicesForEntry(entry.gameType));
-}
-
-void NewServerGroup::applyServerGameType() {
-    const int gameType = shownChoices_.gameTypeAt(serverGameTypeCombo->currentIndex());
-    replaceLines(setGameType(rotation(), selectedRows(*serverRotationList), gameType));
-    serverFragLimitLabel->setText(local(limitLabel(gameType)));
-}
-
-void NewServerGroup::applyServerFragLimit() {
-    replaceLines(
-        setFragLimit(rotation(), selectedRows(*serverRotationList), serverFragLimitSpin->value()));
-}
-
-void NewServerGroup::applyServerTimeLimit() {
-    replaceLines(
-        setTimeLimit(rotation(), selectedRows(*serverRotationList), serverTimeLimitSpin->value()));
+    editor_->showChosenMap();
 }
 
 ServerOptions NewServerGroup::serverOptions() const {
@@ -282,13 +169,19 @@ ServerOptions NewServerGroup::serverOptions() const {
 
 void NewServerGroup::startNewServer() {
     commitTypedNumbers();
-    requireGameStarted(startServer(currentGameSettings(), serverOptions(), rotation()));
+    requireGameStarted(startServer(session_.game.launchSettings(), serverOptions(),
+                                   session_.setup.serverRotation));
 }
 
 void NewServerGroup::showServerScript() {
     commitTypedNumbers();
-    showLaunchPreview(previewLaunch(currentGameSettings(), LaunchPath::Server,
-                                    serverScriptLines(serverOptions(), rotation())));
+    showLaunchPreview(
+        previewLaunch(session_.game.launchSettings(), LaunchPath::Server,
+                      serverScriptLines(serverOptions(), session_.setup.serverRotation)));
+}
+
+void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    editor_->useNavigationFrom(std::move(gameArchives));
 }
 
 } // namespace velkarn

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/content/MapNavigation.h"
 #include "core/launch/GameScript.h"
+#include "core/session/Session.h"
 #include "core/setup/RotationOps.h"
+#include "ui/rotation/RotationEditor.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <memory>
 
 namespace velkarn {
 
@@ -21,7 +23,7 @@ namespace velkarn {
 class NewServerGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit NewServerGroup(QWidget* parent = nullptr);
+    explicit NewServerGroup(Session& session, QWidget* parent = nullptr);
 
     QGroupBox* serverMapsGroup;
     QComboBox* serverMapCombo; // item i is catalogue map i
@@ -60,37 +62,23 @@ public:
     // The user chose a map: every entry is deselected, so the next Add/Remove adds, and the game
     // type list is made for that map. Nothing while no map is chosen.
     void showChosenServerMap();
-    // Removes the selected entries, or adds the chosen map when none is selected.
-    void addOrRemoveServerEntries();
-    // Appends an entry for the chosen map with its default game type; nothing without a map.
-    void addChosenServerMap();
-    void removeSelectedServerEntries();
-    // Shows the focused entry's game type and limits without storing into any entry.
-    void showFocusedServerEntry();
-    // Store the control's value into every selected entry; the selection stays.
-    void applyServerGameType();
-    void applyServerFragLimit();
-    void applyServerTimeLimit();
     // Writes the server script from the options and the rotation, then starts the game.
     void startNewServer();
+    void showServerScript();
     // Marks the rotation rows whose map has no bot navigation in these archives.
     void useNavigationFrom(std::vector<std::string> gameArchives);
-    void showServerScript();
 
     // The options as the controls hold them.
     ServerOptions serverOptions() const;
 
 private:
-    GameTypeChoices shownChoices_; // what serverGameTypeCombo offers, item for item
-    NavigationIndex navigation_;   // anew after each search, as archives may have changed
-
     void createMapControls();
     void createOptionControls();
     void connectHandlers();
-    void showChoices(const GameTypeChoices& choices);
-    void setRotationControlsEnabled(bool enabled);
-    void replaceLines(const std::vector<int>& positions);
-    void markServerMapsWithoutNavigation();
+
+    Session& session_;
+    RotationAccessOf<ServerRotationEntry> rotationAccess_;
+    std::unique_ptr<RotationEditor> editor_;
 };
 
 } // namespace velkarn

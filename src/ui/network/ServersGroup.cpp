@@ -3,9 +3,6 @@
 #include "core/launch/GameLaunch.h"
 #include "core/launch/ScriptValues.h"
 #include "core/platform/Dialogs.h"
-#include "ui/main/Forms.h"
-#include "ui/main/LaunchSettings.h"
-#include "ui/main/MainWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -17,10 +14,6 @@
 namespace velkarn {
 
 namespace {
-
-SavedServers& serverList() {
-    return forms().mainWindow->model.servers;
-}
 
 // Address and password end up in the join script verbatim, so they are refused here, where the
 // user can still correct them, rather than only when joining. The name only has to stay on its
@@ -40,7 +33,8 @@ QLineEdit* namedField(const char* name, QLabel* label, QWidget* parent) {
 
 } // namespace
 
-ServersGroup::ServersGroup(QWidget* parent) : QGroupBox("Pre-Defined Servers", parent) {
+ServersGroup::ServersGroup(Session& session, QWidget* parent)
+    : QGroupBox("Pre-Defined Servers", parent), session_(session) {
     setObjectName("serversGroup");
     savedServerList = new QListWidget(this);
     savedServerList->setObjectName("savedServerList");
@@ -94,7 +88,7 @@ void ServersGroup::connectHandlers() {
 void ServersGroup::showServers() {
     const QSignalBlocker quiet(savedServerList);
     savedServerList->clear();
-    for (const auto& server : serverList())
+    for (const auto& server : session_.setup.servers)
         savedServerList->addItem(local(server->name));
 }
 
@@ -111,14 +105,15 @@ void ServersGroup::showFields(const ServerFields& fields) {
 
 int ServersGroup::selectedServer() const {
     const std::vector<int> rows = selectedRows(*savedServerList);
-    return rows.empty() || rows.front() >= static_cast<int>(serverList().size()) ? -1
-                                                                                 : rows.front();
+    return rows.empty() || rows.front() >= static_cast<int>(session_.setup.servers.size())
+               ? -1
+               : rows.front();
 }
 
 void ServersGroup::showSelectedServer() {
     const int row = selectedServer();
     if (row >= 0)
-        showFields(fieldsOf(*serverList()[static_cast<std::size_t>(row)]));
+        showFields(fieldsOf(*session_.setup.servers[static_cast<std::size_t>(row)]));
 }
 
 void ServersGroup::addServerFromFields() {
@@ -129,7 +124,7 @@ void ServersGroup::addServerFromFields() {
     if (!problems.empty())
         return;
     requireSafeFields(fields);
-    addServer(serverList(), fields);
+    addServer(session_.setup.servers, fields);
     savedServerList->addItem(local(fields.name));
 }
 
@@ -139,7 +134,7 @@ void ServersGroup::updateSelectedServer() {
         return;
     const ServerFields fields = editedFields();
     requireSafeFields(fields);
-    updateServer(serverList(), row, fields);
+    updateServer(session_.setup.servers, row, fields);
     savedServerList->item(row)->setText(local(fields.name));
 }
 
@@ -147,7 +142,7 @@ void ServersGroup::deleteSelectedServer() {
     const int row = selectedServer();
     if (row < 0)
         return;
-    deleteServer(serverList(), row);
+    deleteServer(session_.setup.servers, row);
     {
         // The fields are emptied below; no neighbour becomes selected and shown meanwhile.
         const QSignalBlocker quiet(savedServerList);
@@ -159,8 +154,9 @@ void ServersGroup::deleteSelectedServer() {
 }
 
 void ServersGroup::joinSelectedServer() {
-    const SavedServer& server = joinTarget(serverList(), selectedServer());
-    requireGameStarted(joinServer(currentGameSettings(), currentPlayerSettings(), server));
+    const SavedServer& server = joinTarget(session_.setup.servers, selectedServer());
+    requireGameStarted(
+        joinServer(session_.game.launchSettings(), session_.player.settings(), server));
 }
 
 } // namespace velkarn

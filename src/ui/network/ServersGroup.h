@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/ServerListOps.h"
+#include "core/session/Session.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +17,7 @@ namespace velkarn {
 class ServersGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ServersGroup(QWidget* parent = nullptr);
+    explicit ServersGroup(Session& session, QWidget* parent = nullptr);
 
     QListWidget* savedServerList;
     QLabel* serverNameLabel;
@@ -45,6 +46,7 @@ public:
     void joinSelectedServer();
 
 private:
+    Session& session_;
     ServerFields editedFields() const;
     void showFields(const ServerFields& fields);
     int selectedServer() const;

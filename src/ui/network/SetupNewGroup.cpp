@@ -1,12 +1,10 @@
 #include "ui/network/SetupNewGroup.h"
 
 #include "core/setup/RotationOps.h"
-#include "ui/main/ComplexPage.h"
-#include "ui/main/Forms.h"
-#include "ui/main/MainWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
+#include "ui/widgets/NumberSpin.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,25 +16,10 @@ namespace {
 
 constexpr int DeathmatchItem = 1;
 
-// The Complex page shows the new rotation as if its entries had been added there one by one:
-// the last one is the entry worked on, with its roster.
-void showOnComplexPage(MainWindow& main) {
-    MapsGroup& maps = *main.complexPage->mapsGroup;
-    BotsGroup& bots = *main.complexPage->botsGroup;
-    const Rotation& rotation = main.model.rotation;
-    maps.showRotation();
-    if (rotation.empty())
-        return;
-    const int last = static_cast<int>(rotation.size()) - 1;
-    maps.makeCurrent(last);
-    bots.enableBotControls(true);
-    bots.setTeamGame(isTeamGame(rotation.back()->gameType));
-    bots.showRoster(*rotation.back());
-}
-
 } // namespace
 
-SetupNewGroup::SetupNewGroup(QWidget* parent) : QGroupBox("Setup New", parent) {
+SetupNewGroup::SetupNewGroup(SetupModel& setup, Random& random, QWidget* parent)
+    : QGroupBox("Setup New", parent), setup_(setup), random_(random) {
     setObjectName("newSetupGroup");
     createControls();
     layOut();
@@ -107,18 +90,12 @@ void SetupNewGroup::updateLimitCaption() {
 }
 
 void SetupNewGroup::playRandomRotation() {
-    // A number still being typed counts as entered, as if its field had been left.
-    for (NumberSpin* field : {simpleMapCountSpin, simpleFragLimitSpin, simpleTimeLimitSpin})
-        field->interpretText();
-    MainWindow& main = *forms().mainWindow;
-    const BotsGroup& bots = *main.complexPage->botsGroup;
+    commitTypedNumbers();
     // Built aside first, so a failed build leaves the rotation as it was.
-    Rotation rotation =
-        buildSimpleRotation(main.model.catalogue, choices(), bots.randomSkillCombo->currentIndex(),
-                            teamChoiceFromItem(bots.randomTeamCombo->currentIndex()), main.random);
-    main.model.rotation = std::move(rotation);
-    showOnComplexPage(main);
-    main.playRotation();
+    Rotation rotation = buildSimpleRotation(setup_.catalogue, choices(), setup_.randomSkillItem,
+                                            teamChoiceFromItem(setup_.randomTeamItem), random_);
+    setup_.rotation = std::move(rotation);
+    emit rotationBuilt();
 }
 
 } // namespace velkarn

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/launch/SimpleSetup.h"
+#include "core/platform/Random.h"
+#include "core/setup/SetupModel.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
@@ -15,7 +17,7 @@ namespace velkarn {
 class SetupNewGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit SetupNewGroup(QWidget* parent = nullptr);
+    SetupNewGroup(SetupModel& setup, Random& random, QWidget* parent = nullptr);
 
     QLabel* iWantToPlayLabel;
     NumberSpin* simpleMapCountSpin;
@@ -36,14 +38,20 @@ public:
 
     // Names the limit under the frag limit field after the chosen game type.
     void updateLimitCaption();
-    // Replaces the rotation with a random one built from the choices and the Complex page's
-    // random-bot settings, shows it there, and plays it. When no rotation can be built the
-    // current one stays as it was.
+    // Replaces the rotation with a random one built from the choices and the last random-bot
+    // settings, and tells so (for the Complex page to show it and the main window to play it).
+    // When no rotation can be built the current one stays as it was.
     void playRandomRotation();
+
+signals:
+    void rotationBuilt();
 
 private:
     void createControls();
     void layOut();
+
+    SetupModel& setup_;
+    Random& random_;
 };
 
 } // namespace velkarn

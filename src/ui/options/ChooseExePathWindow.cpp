@@ -1,7 +1,5 @@
 #include "ui/options/ChooseExePathWindow.h"
 
-#include "ui/main/Forms.h"
-#include "ui/options/GameOptionsWindow.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/WindowPlacement.h"
 
@@ -86,9 +84,7 @@ void ChooseExePathWindow::useChosenFolder() {
     const QString folder = selectedFolder();
     if (folder.isEmpty())
         return;
-    GameOptionsWindow* options = forms().gameOptionsWindow;
-    options->gameFolderEdit->setText(folder);
-    options->checkGameFolder();
+    emit folderChosen(folder);
 }
 
 void ChooseExePathWindow::cancelChoice() {

@@ -24,9 +24,12 @@ public:
     void selectFolder(const QString& folder);
 
     void showChosenRoot();
-    // Hides the chooser, puts the picked folder into the game path and validates it.
+    // Hides the chooser and tells of the picked folder, if any.
     void useChosenFolder();
     void cancelChoice();
+
+signals:
+    void folderChosen(const QString& folder);
 
 private:
     QFileSystemModel* folders_;

@@ -3,9 +3,6 @@
 #include "core/platform/Dialogs.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/GameExecutable.h"
-#include "ui/main/Forms.h"
-#include "ui/options/ChooseExePathWindow.h"
-#include "ui/options/ModEditWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -20,39 +17,66 @@
 
 namespace velkarn {
 
-GameOptionsWindow::GameOptionsWindow(const std::string& appDir, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), appDir_(appDir) {
+GameOptionsWindow::GameOptionsWindow(GameOptions& game, ChooseExePathWindow& folderChooser,
+                                     ModEditWindow& modEditor, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), game_(game),
+      folderChooser_(folderChooser), modEditor_(modEditor) {
     setUpWindow(this, "gameOptionsWindow", "Game Options");
+    createControls();
+    layOut();
+    showPaths();
+    showMods();
+    initialPaths_ = game.paths();
 
+    gameFolderEdit->installEventFilter(this);
+    connect(gameFolderEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { game_.setGameFolder(bytes(text)); });
+    connect(commandLineEdit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { game_.setCommandLine(bytes(text)); });
+    connect(&game, &GameOptions::pathsChanged, this, [this] { showPaths(); });
+    connect(&game, &GameOptions::modsChanged, this, [this] { showMods(); });
+    connect(&folderChooser, &ChooseExePathWindow::folderChosen, this,
+            [this](const QString& folder) {
+                game_.setGameFolder(bytes(folder));
+                runGuarded([this] { checkGameFolder(); });
+            });
+    connectGuarded(chooseGameFolderButton, &QPushButton::clicked, this,
+                   [this] { showFolderChooser(); });
+    connectGuarded(okButton, &QPushButton::clicked, this, [this] { accept(); });
+    connectGuarded(findModsButton, &QPushButton::clicked, this, [this] { searchForMods(); });
+    connectGuarded(editModButton, &QPushButton::clicked, this, [this] { editSelectedMod(); });
+    connectGuarded(removeModButton, &QPushButton::clicked, this, [this] { removeSelectedMod(); });
+    connectGuarded(modCombo, &QComboBox::currentIndexChanged, this, [this] {
+        game_.chooseMod(modCombo->currentIndex());
+        updateModButtons();
+    });
+    centreOnScreen(this);
+}
+
+void GameOptionsWindow::createControls() {
     gameFolderLabel = new QLabel("Quake III Path", this);
-    gameFolderEdit = new QLineEdit("C:\\Games\\Quake III Arena\\", this);
-    gameFolderEdit->setObjectName("gameFolderEdit");
+    gameFolderEdit = named(new QLineEdit(this), "gameFolderEdit");
     gameFolderEdit->setMinimumWidth(320);
     gameFolderLabel->setBuddy(gameFolderEdit);
-    chooseGameFolderButton = new QPushButton("...", this);
-    chooseGameFolderButton->setObjectName("chooseGameFolderButton");
+    chooseGameFolderButton = named(new QPushButton("...", this), "chooseGameFolderButton");
     okButton = namedButton("OK", "okButton", this, true);
     okButton->setDefault(true);
     modLabel = new QLabel("Mod", this);
-    modCombo = new QComboBox(this);
-    modCombo->setObjectName("modCombo");
+    modCombo = named(new QComboBox(this), "modCombo");
     modLabel->setBuddy(modCombo);
     findModsButton = namedButton("Find Mods...", "findModsButton", this, true);
-    editModButton = new QPushButton("Edit Mod...", this);
-    editModButton->setObjectName("editModButton");
+    editModButton = named(new QPushButton("Edit Mod...", this), "editModButton");
     editModButton->setEnabled(false);
-    removeModButton = new QPushButton("Remove Mod...", this);
-    removeModButton->setObjectName("removeModButton");
+    removeModButton = named(new QPushButton("Remove Mod...", this), "removeModButton");
     removeModButton->setEnabled(false);
-    modParametersList = new QListWidget(this);
-    modParametersList->setObjectName("modParametersList");
+    modParametersList = named(new QListWidget(this), "modParametersList");
     modParametersList->hide();
     commandLineLabel = new QLabel("Command Line", this);
-    commandLineEdit = new QLineEdit(this);
-    commandLineEdit->setObjectName("commandLineEdit");
-    initialPaths_ = paths();
+    commandLineEdit = named(new QLineEdit(this), "commandLineEdit");
     commandLineLabel->setBuddy(commandLineEdit);
+}
 
+void GameOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(gameFolderLabel, 0, 0);
     grid->addWidget(gameFolderEdit, 0, 1, 1, 3);
@@ -68,30 +92,15 @@ GameOptionsWindow::GameOptionsWindow(const std::string& appDir, QWidget* parent)
     grid->addWidget(commandLineEdit, 3, 1, 1, 4);
     grid->addWidget(okButton, 4, 4);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-
-    gameFolderEdit->installEventFilter(this);
-    connectGuarded(chooseGameFolderButton, &QPushButton::clicked, this,
-                   [this] { showFolderChooser(); });
-    connectGuarded(okButton, &QPushButton::clicked, this, [this] { savePathsAndClose(); });
-    connectGuarded(findModsButton, &QPushButton::clicked, this, [this] { searchForMods(); });
-    connectGuarded(editModButton, &QPushButton::clicked, this, [this] { editSelectedMod(); });
-    connectGuarded(removeModButton, &QPushButton::clicked, this, [this] { removeSelectedMod(); });
-    connectGuarded(modCombo, &QComboBox::currentIndexChanged, this, [this] { updateModButtons(); });
-
-    // A mods.txt that cannot be read is reported and the fresh list used, so the program
-    // still starts.
-    runGuarded([this] { mods_ = readModsFile(modsFile()); });
-    showModList(0);
-    centreOnScreen(this);
 }
 
-GamePaths GameOptionsWindow::paths() const {
-    return {bytes(gameFolderEdit->text()), bytes(commandLineEdit->text())};
-}
-
-void GameOptionsWindow::setPaths(const GamePaths& paths) {
-    gameFolderEdit->setText(local(paths.gameFolder));
-    commandLineEdit->setText(local(paths.commandLine));
+// Only texts that differ are set, so typing keeps its cursor.
+void GameOptionsWindow::showPaths() {
+    const GamePaths& paths = game_.paths();
+    if (bytes(gameFolderEdit->text()) != paths.gameFolder)
+        gameFolderEdit->setText(local(paths.gameFolder));
+    if (bytes(commandLineEdit->text()) != paths.commandLine)
+        commandLineEdit->setText(local(paths.commandLine));
 }
 
 bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -106,117 +115,74 @@ bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void GameOptionsWindow::checkGameFolder() {
-    std::string folder = bytes(gameFolderEdit->text());
+    std::string folder = game_.paths().gameFolder;
     if (!folder.empty() && folder.back() != '/') {
         folder += '/';
-        gameFolderEdit->setText(local(folder));
+        game_.setGameFolder(folder);
     }
     if (folder.empty() || !findGameExecutable(folder))
         dialogs().showMessage("Quake 3 Executable not found!");
 }
 
 void GameOptionsWindow::showFolderChooser() {
-    forms().chooseExePathWindow->show();
-    forms().chooseExePathWindow->raise();
+    folderChooser_.show();
+    folderChooser_.raise();
 }
 
-void GameOptionsWindow::savePathsAndClose() {
-    accept();
+void GameOptionsWindow::askForGameFolder() {
+    findModsButton->setEnabled(false);
+    dialogs().runModal(*this);
+    findModsButton->setEnabled(true);
 }
 
 void GameOptionsWindow::done(int result) {
     QDialog::done(result);
-    const std::string pathFile = appDir_ + "path.txt";
-    const GamePaths entered = paths();
-    if (!fileExists(pathFile) && entered.gameFolder == initialPaths_.gameFolder &&
+    const GamePaths& entered = game_.paths();
+    if (!fileExists(game_.pathFile()) && entered.gameFolder == initialPaths_.gameFolder &&
         entered.commandLine == initialPaths_.commandLine)
         return;
-    runGuarded([&] { writePathFile(pathFile, entered); });
+    runGuarded([this] { game_.writePaths(); });
 }
 
-void GameOptionsWindow::showModList(int index) {
+void GameOptionsWindow::showMods() {
+    const std::vector<Mod>& mods = game_.mods();
     {
         const QSignalBlocker blockSelection(modCombo);
         modCombo->clear();
         modParametersList->clear();
-        for (const Mod& mod : mods_) {
+        for (const Mod& mod : mods) {
             modCombo->addItem(local(mod.name));
             modParametersList->addItem(local(mod.parameters));
         }
-        modCombo->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods_.size())));
-        modCombo->setCurrentIndex(index < static_cast<int>(mods_.size()) ? index : -1);
+        modCombo->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods.size())));
+        modCombo->setCurrentIndex(game_.modIndex());
     }
     updateModButtons();
 }
 
-void GameOptionsWindow::writeModList() const {
-    writeModsFile(modsFile(), mods_);
-}
-
 void GameOptionsWindow::searchForMods() {
-    const int selected = modCombo->currentIndex();
-    const std::string gameFolder = bytes(gameFolderEdit->text());
-    try {
-        // An empty field names no folder; it must not turn into the file system's root.
-        if (!gameFolder.empty())
-            appendModFolders(gameFolder, mods_);
-    } catch (...) {
-        // The mods found before the failure stay listed, as they stay in memory.
-        showModList(selected);
-        throw;
-    }
-    showModList(selected);
-    writeModList();
+    game_.findMods();
 }
 
 void GameOptionsWindow::editSelectedMod() {
-    const int index = modCombo->currentIndex();
-    if (!canEditOrRemoveMod(mods_, index))
+    const int index = game_.modIndex();
+    if (!canEditOrRemoveMod(game_.mods(), index))
         return;
-    const Mod& mod = mods_[static_cast<std::size_t>(index)];
-    ModEditWindow& editor = *forms().modEditWindow;
-    editor.modNameEdit->setText(local(mod.name));
-    editor.modParametersEdit->setText(local(mod.parameters));
-    editor.setResult(QDialog::Rejected); // a window closed by other means than OK changes nothing
-    dialogs().runModal(editor);
-    if (editor.accepted())
-        replaceModAt(
-            mods_, index,
-            Mod{bytes(editor.modNameEdit->text()), bytes(editor.modParametersEdit->text())});
-    showModList(index);
-    writeModList();
+    // mods.txt is rewritten either way.
+    if (const auto edited = modEditor_.edit(game_.mods()[static_cast<std::size_t>(index)]))
+        game_.editMod(index, *edited);
+    else
+        game_.writeMods();
 }
 
 void GameOptionsWindow::removeSelectedMod() {
-    if (!removeModAt(mods_, modCombo->currentIndex()))
-        return;
-    showModList(0);
-    writeModList();
+    game_.removeMod(game_.modIndex());
 }
 
 void GameOptionsWindow::updateModButtons() {
-    const bool editable = canEditOrRemoveMod(mods_, modCombo->currentIndex());
+    const bool editable = canEditOrRemoveMod(game_.mods(), game_.modIndex());
     editModButton->setEnabled(editable);
     removeModButton->setEnabled(editable);
-}
-
-int GameOptionsWindow::selectedModIndex() const {
-    return modCombo->currentIndex();
-}
-
-std::string GameOptionsWindow::selectedModParameters() const {
-    return modStartParameters(mods_, selectedModIndex());
-}
-
-std::string GameOptionsWindow::selectedModName() const {
-    const int index = selectedModIndex();
-    return index >= 0 && index < static_cast<int>(mods_.size())
-               ? mods_[static_cast<std::size_t>(index)].name
-               : "";
-}
-
-void GameOptionsWindow::selectModByName(const std::string& name) {
-    modCombo->setCurrentIndex(modIndexForName(mods_, name));
 }
 
 } // namespace velkarn

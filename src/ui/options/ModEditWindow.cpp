@@ -1,5 +1,7 @@
 #include "ui/options/ModEditWindow.h"
 
+#include "core/platform/Dialogs.h"
+#include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QGridLayout>
@@ -36,6 +38,16 @@ ModEditWindow::ModEditWindow(QWidget* parent)
     grid->addWidget(cancelButton, 2, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(this);
+}
+
+std::optional<Mod> ModEditWindow::edit(const Mod& mod) {
+    modNameEdit->setText(local(mod.name));
+    modParametersEdit->setText(local(mod.parameters));
+    setResult(QDialog::Rejected); // a window closed by other means than OK changes nothing
+    dialogs().runModal(*this);
+    if (result() != QDialog::Accepted)
+        return std::nullopt;
+    return Mod{bytes(modNameEdit->text()), bytes(modParametersEdit->text())};
 }
 
 } // namespace velkarn

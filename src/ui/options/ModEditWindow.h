@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/setup/ModList.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 namespace velkarn {
 
@@ -20,8 +23,8 @@ public:
     QPushButton* okButton;
     QPushButton* cancelButton;
 
-    // True when the window was last closed with OK.
-    bool accepted() const { return result() == QDialog::Accepted; }
+    // Shows `mod` for editing, modally; the edited mod when the window is closed with OK.
+    std::optional<Mod> edit(const Mod& mod);
 };
 
 } // namespace velkarn

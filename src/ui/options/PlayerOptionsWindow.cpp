@@ -1,13 +1,9 @@
 #include "ui/options/PlayerOptionsWindow.h"
 
 #include "core/content/GameFolderSearch.h"
-#include "core/content/ModelChoice.h"
 #include "core/content/ModelIcon.h"
 #include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
-#include "ui/main/Forms.h"
-#include "ui/main/LaunchSettings.h"
-#include "ui/main/MainWindow.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
@@ -27,17 +23,19 @@ QColor qColour(const Rgb& colour) {
     return QColor(colour.r, colour.g, colour.b);
 }
 
-// The catalogue the content search fills; the main window owns it.
-Catalogue& catalogue() {
-    return forms().mainWindow->model.catalogue;
+// Selects the item whose text equals `text` exactly (nothing when none does) without telling.
+void selectExactly(QComboBox& list, const std::string& text) {
+    const QSignalBlocker quiet(list);
+    list.setCurrentIndex(list.findText(local(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 constexpr int ModelIconSide = 64;
 
 } // namespace
 
-PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+      session_(session), player_(session.player) {
     setUpWindow(this, "playerOptionsWindow", "Player Options");
 
     colourToolBar = new QToolBar(this);
@@ -78,14 +76,22 @@ PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
     teamCombo->addItems({"Choose at launch", "Blue", "Red"});
     teamLabel->setBuddy(teamCombo);
     simPingLabel = new QLabel("Simulated Ping", this);
-    simPingSpin = new NumberSpin(0, 500, 10, 0, this);
+    simPingSpin = new NumberSpin(0, PlayerOptions::MaxSimPing, 10, 0, this);
     simPingSpin->setObjectName("simPingSpin");
     simPingLabel->setBuddy(simPingSpin);
     okButton = new QPushButton("OK", this);
     okButton->setObjectName("okButton");
     makeBold(okButton);
     okButton->setDefault(true);
+    layOut();
+    connectControls();
+    showModels();
+    showPlayer();
+    showModelIcon();
+    centreOnScreen(this);
+}
 
+void PlayerOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(colourToolBar, 0, 0, 1, 2);
     grid->addWidget(playerNameLabel, 1, 0);
@@ -103,21 +109,34 @@ PlayerOptionsWindow::PlayerOptionsWindow(QWidget* parent)
     grid->addWidget(okButton, 7, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(colourButtons.back(), playerNameEdit);
+}
 
+void PlayerOptionsWindow::connectControls() {
     playerNameEdit->installEventFilter(this);
     connectGuarded(playerNameEdit, &QLineEdit::textChanged, this, [this] {
         selectionAtFocusOut_.reset();
+        player_.setName(bytes(playerNameEdit->text()));
         showNamePreview();
     });
     connectGuarded(modelCombo, &QComboBox::currentIndexChanged, this, [this] { showModelSkins(); });
-    connectGuarded(skinCombo, &QComboBox::currentIndexChanged, this, [this] { showModelIcon(); });
+    connectGuarded(skinCombo, &QComboBox::currentIndexChanged, this, [this] {
+        player_.setModelAndSkin(bytes(modelCombo->currentText()), bytes(skinCombo->currentText()));
+    });
+    connectGuarded(teamCombo, &QComboBox::currentIndexChanged, this,
+                   [this] { player_.setTeam(teamCombo->currentIndex()); });
+    connectGuarded(simPingSpin, &QSpinBox::valueChanged, this,
+                   [this] { player_.setSimPing(simPingSpin->value()); });
     connectGuarded(okButton, &QPushButton::clicked, this, [this] { closeOptions(); });
-
-    teamCombo->setCurrentIndex(0);
-    // A models.txt that cannot be read is reported; the lists then start empty.
-    runGuarded([] { loadModelsFile(forms().mainWindow->appDir + "models.txt", catalogue()); });
-    refillModels(catalogue(), "", "");
-    centreOnScreen(this);
+    connect(&player_, &PlayerOptions::changed, this, [this] {
+        showPlayer();
+        showModelIcon();
+    });
+    connect(&session_, &Session::catalogueChanged, this, [this] {
+        archivesFolder_.reset(); // a search may have found new archives
+        showModels();
+        showModelIcon();
+    });
+    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { showModelIcon(); });
 }
 
 void PlayerOptionsWindow::addColourButtons() {
@@ -187,13 +206,15 @@ void PlayerOptionsWindow::showNamePreview() {
 }
 
 void PlayerOptionsWindow::showModelSkins() {
-    refillSkins(catalogue());
+    refillSkins();
+    player_.setModelAndSkin(bytes(modelCombo->currentText()), bytes(skinCombo->currentText()));
 }
 
-void PlayerOptionsWindow::refillSkins(const Catalogue& models) {
-    const auto skins = skinsForModel(models, bytes(modelCombo->currentText()));
+void PlayerOptionsWindow::refillSkins() {
+    const auto skins = skinsForModel(session_.setup.catalogue, bytes(modelCombo->currentText()));
     if (!skins)
         return;
+    const QSignalBlocker quiet(skinCombo);
     skinCombo->clear();
     for (const auto& skin : *skins)
         skinCombo->addItem(local(skin));
@@ -201,12 +222,18 @@ void PlayerOptionsWindow::refillSkins(const Catalogue& models) {
 }
 
 void PlayerOptionsWindow::showModelIcon() {
-    const std::string gameFolder = currentGameSettings().gameFolder;
-    if (gameFolder != archivesFolder_) {
+    const std::string& gameFolder = session_.game.paths().gameFolder;
+    if (archivesFolder_ != gameFolder) {
         archivesFolder_ = gameFolder;
         archives_ = gameArchives(gameFolder);
+        iconShownFor_.clear();
     }
-    const QImage icon = readModelIcon(archives_, modelName(), skinName());
+    const PlayerSettings& settings = player_.settings();
+    const std::string shownFor = settings.model + "/" + settings.skin;
+    if (shownFor == iconShownFor_)
+        return;
+    iconShownFor_ = shownFor;
+    const QImage icon = readModelIcon(archives_, settings.model, settings.skin);
     if (icon.isNull())
         modelIconLabel->clear();
     else
@@ -218,51 +245,38 @@ void PlayerOptionsWindow::closeOptions() {
     hide();
 }
 
-void PlayerOptionsWindow::refillModels(const Catalogue& models, const std::string& setupModel,
-                                       const std::string& setupSkin) {
-    archivesFolder_.clear(); // a search may have found new archives
+void PlayerOptionsWindow::showModels() {
     {
-        // The skins are refilled once, for the model finally selected.
-        const QSignalBlocker blockModelChange(modelCombo);
+        const QSignalBlocker quiet(modelCombo);
         modelCombo->clear();
-        for (const auto& name : models.sortedModelNames())
+        for (const auto& name : session_.setup.catalogue.sortedModelNames())
             modelCombo->addItem(local(name));
     }
-    // The same choice as the command line makes: the named model and skin, else the first.
-    const auto [model, skin] = chooseModelAndSkin(models, setupModel, setupSkin);
-    modelCombo->setCurrentIndex(
-        modelCombo->findText(local(model), Qt::MatchExactly | Qt::MatchCaseSensitive));
-    refillSkins(models);
-    skinCombo->setCurrentIndex(
-        skinCombo->findText(local(skin), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    chooseModelInList();
 }
 
-std::string PlayerOptionsWindow::playerName() const {
-    return bytes(playerNameEdit->text());
+void PlayerOptionsWindow::chooseModelInList() {
+    const PlayerSettings& settings = player_.settings();
+    selectExactly(*modelCombo, settings.model);
+    refillSkins();
+    selectExactly(*skinCombo, settings.skin);
 }
 
-std::string PlayerOptionsWindow::modelName() const {
-    return bytes(modelCombo->currentText());
-}
-
-std::string PlayerOptionsWindow::skinName() const {
-    return bytes(skinCombo->currentText());
-}
-
-int PlayerOptionsWindow::team() const {
-    return teamCombo->currentIndex();
-}
-
-int PlayerOptionsWindow::simPing() const {
-    return simPingSpin->value();
-}
-
-void PlayerOptionsWindow::setPlayerName(const std::string& codedName) {
-    playerNameEdit->setText(local(codedName));
-}
-
-void PlayerOptionsWindow::setSimPing(int ping) {
-    simPingSpin->setValue(ping);
+void PlayerOptionsWindow::showPlayer() {
+    const PlayerSettings& settings = player_.settings();
+    if (bytes(playerNameEdit->text()) != settings.name)
+        playerNameEdit->setText(local(settings.name));
+    if (bytes(modelCombo->currentText()) != settings.model ||
+        bytes(skinCombo->currentText()) != settings.skin)
+        chooseModelInList();
+    if (teamCombo->currentIndex() != settings.team) {
+        const QSignalBlocker quiet(teamCombo);
+        teamCombo->setCurrentIndex(settings.team);
+    }
+    if (simPingSpin->value() != settings.simPing) {
+        const QSignalBlocker quiet(simPingSpin);
+        simPingSpin->setValue(settings.simPing);
+    }
 }
 
 } // namespace velkarn

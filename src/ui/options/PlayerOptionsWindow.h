@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/setup/SetupModel.h"
+#include "core/session/Session.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
@@ -22,9 +22,8 @@ namespace velkarn {
 class PlayerOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    // FormCreate: reads models.txt from the main window's appDir into its catalogue, so the
-    // main window must exist first.
-    explicit PlayerOptionsWindow(QWidget* parent = nullptr);
+    // Shows and edits `session`'s player; the model list follows its catalogue.
+    explicit PlayerOptionsWindow(Session& session, QWidget* parent = nullptr);
 
     QToolBar* colourToolBar;
     // blackButton, redButton, ... whiteButton: the colour codes "^0" to "^7".
@@ -54,26 +53,24 @@ public:
     void showModelIcon();
     void closeOptions();
 
-    // After a content search: the sorted model list, then the model named `setupModel` and its
-    // skin named `setupSkin` (both exact), each falling back to the first entry.
-    void refillModels(const Catalogue& catalogue, const std::string& setupModel,
-                      const std::string& setupSkin);
-
-    // The player settings as the game script and the setup files read them.
-    std::string playerName() const; // coded, as typed
-    std::string modelName() const;
-    std::string skinName() const;
-    int team() const; // 0 "Choose at launch", 1 Blue, 2 Red
-    int simPing() const;
-    void setPlayerName(const std::string& codedName);
-    void setSimPing(int ping);
+    // The sorted model list of the catalogue, then the player's model and skin.
+    void showModels();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addColourButtons();
-    void refillSkins(const Catalogue& catalogue);
+    void layOut();
+    void connectControls();
+    // The skins of the model chosen in modelCombo (exact name), in slot order.
+    void refillSkins();
+    // Shows the player's values, leaving alone what already shows them.
+    void showPlayer();
+    void chooseModelInList();
+
+    Session& session_;
+    PlayerOptions& player_;
 
     // Leaving the name field by keyboard clears its selection; a colour button reached with
     // Tab still applies to what was selected.
@@ -82,9 +79,11 @@ private:
         int length;
     };
     std::optional<Selection> selectionAtFocusOut_;
-    // The game folder's archives, listed again after each search or a change of game folder.
-    std::string archivesFolder_;
+    // The game folder's archives, listed again after each search or a change of game folder,
+    // and the model and skin whose icon is shown.
+    std::optional<std::string> archivesFolder_;
     std::vector<std::string> archives_;
+    std::string iconShownFor_;
 };
 
 } // namespace velkarn

@@ -51,7 +51,7 @@ TestReportWindow::TestReportWindow(const std::string& appDir, QWidget* parent)
     layout->addWidget(saveReportButton, 0, Qt::AlignHCenter);
     setMaximumSize(329, 630);
     resize(329, 560);
-    centreOnScreen(this);
+    centreOnScreen(this, false);
 }
 
 void TestReportWindow::saveReport() {

@@ -71,6 +71,10 @@ BotsGroup::BotsGroup(SetupModel& model, QWidget* parent)
     connectGuarded(addRandomBotsButton, &QPushButton::clicked, this,
                    [this] { addRandomBotsToSelected(); });
     connectGuarded(botCombo, &QComboBox::activated, this, [this] { clearRosterSelection(); });
+    connect(randomSkillCombo, &QComboBox::currentIndexChanged, this,
+            [this](int item) { model_.randomSkillItem = std::max(0, item); });
+    connect(randomTeamCombo, &QComboBox::currentIndexChanged, this,
+            [this](int item) { model_.randomTeamItem = std::max(0, item); });
 }
 
 void BotsGroup::enableBotControls(bool on) {
@@ -140,9 +144,9 @@ void BotsGroup::addRandomBotsToSelected() {
         if (selected.size() > 1)
             maps->focusEntry(position);
         const TeamChoice team =
-            teamChoiceFor(entry.gameType, teamChoiceFromItem(randomTeamCombo->currentIndex()));
-        addRandomBots(entry, requested, model_.catalogue.botNames, randomSkillCombo->currentIndex(),
-                      team, maps->random());
+            teamChoiceFor(entry.gameType, teamChoiceFromItem(model_.randomTeamItem));
+        addRandomBots(entry, requested, model_.catalogue.botNames, model_.randomSkillItem, team,
+                      maps->random());
     }
     maps->showCurrentEntry(false);
 }

@@ -17,7 +17,8 @@
 namespace velkarn {
 
 MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget* parent)
-    : QGroupBox("Maps", parent), model_(model), random_(random), bots_(bots) {
+    : QGroupBox("Maps", parent), model_(model), random_(random), bots_(bots),
+      rotationAccess_(model.rotation) {
     setObjectName("mapsGroup");
     mapCombo = named(new QComboBox(this), "mapCombo");
     mapCombo->setMaxVisibleItems(20);
@@ -58,6 +59,11 @@ MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget
     grid->addWidget(rotationList, 6, 0, 1, 3);
     grid->setRowStretch(6, 1);
 
+    editor_ = std::make_unique<RotationEditor>(
+        rotationAccess_, model.catalogue.mapFiles,
+        RotationControls{mapCombo, rotationList, gameTypeCombo, fragLimitLabel, fragLimitSpin,
+                         timeLimitLabel, timeLimitSpin});
+
     connectGuarded(mapCombo, &QComboBox::activated, this, [this] { showChosenMap(); });
     connectGuarded(findMapsButton, &QPushButton::clicked, this, [this] {
         if (findMaps)
@@ -73,8 +79,10 @@ MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget
             showCurrentEntry(true);
     });
     connectGuarded(gameTypeCombo, &QComboBox::activated, this, [this] { applyGameType(); });
-    connectGuarded(fragLimitSpin, &QSpinBox::valueChanged, this, [this] { applyFragLimit(); });
-    connectGuarded(timeLimitSpin, &QSpinBox::valueChanged, this, [this] { applyTimeLimit(); });
+    connectGuarded(fragLimitSpin, &QSpinBox::valueChanged, this,
+                   [this] { editor_->applyFragLimit(); });
+    connectGuarded(timeLimitSpin, &QSpinBox::valueChanged, this,
+                   [this] { editor_->applyTimeLimit(); });
     enableEntryControls(false);
 }
 
@@ -102,42 +110,28 @@ void MapsGroup::focusEntry(int position) {
 }
 
 std::vector<int> MapsGroup::selectedEntries() const {
-    return selectedRows(*rotationList);
-}
-
-void MapsGroup::showMaps() {
-    mapCombo->clear();
-    for (const auto& map : model_.catalogue.mapFiles)
-        mapCombo->addItem(local(mapBaseName(map->fileName)));
-    mapCombo->setCurrentIndex(mapCombo->count() > 0 ? 0 : -1);
-}
-
-void MapsGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
-    navigation_ = NavigationIndex(std::move(gameArchives));
-    markMapsWithoutNavigation();
+    return editor_->selectedEntries();
 }
 
 void MapsGroup::markMapsWithoutNavigation() {
-    for (int row = 0; row < rotationList->count() && row < int(model_.rotation.size()); ++row) {
-        const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
-        markNavigation(*rotationList->item(row),
-                       map ? navigation_.navigation(*map) : Navigation::Unknown);
-    }
+    editor_->markMapsWithoutNavigation();
+}
+
+void MapsGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    editor_->useNavigationFrom(std::move(gameArchives));
+}
+
+void MapsGroup::showMaps() {
+    editor_->showMaps();
 }
 
 void MapsGroup::showRotation() {
-    rotationList->clear();
-    for (const auto& entry : model_.rotation)
-        rotationList->addItem(local(rotationEntryText(*entry)));
-    markMapsWithoutNavigation();
+    editor_->showRotation();
     bots_.rosterList->clear();
-    enableEntryControls(!model_.rotation.empty());
 }
 
 void MapsGroup::enableEntryControls(bool on) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             gameTypeCombo, fragLimitLabel, fragLimitSpin, timeLimitLabel, timeLimitSpin})
-        control->setEnabled(on);
+    editor_->enableEntryControls(on);
 }
 
 void MapsGroup::addOrRemoveEntries() {
@@ -148,117 +142,67 @@ void MapsGroup::addOrRemoveEntries() {
 }
 
 void MapsGroup::addChosenMap() {
-    const MapFile* map = catalogueEntry(mapCombo->currentIndex());
-    if (!map)
+    const auto position = editor_->addChosenMap();
+    if (!position)
         return; // no map chosen: nothing to add
-    RotationEntry& entry =
-        addRotationEntry(model_.rotation, model_.catalogue.mapFiles, mapCombo->currentIndex());
+    RotationEntry& entry = *model_.rotation[static_cast<std::size_t>(*position)];
     currentEntry_ = &entry;
     bots_.enableBotControls(true);
-    bots_.randomBotCountSpin->setValue(map->arenaBotCount != 0 ? map->arenaBotCount : 4);
+    bots_.randomBotCountSpin->setValue(
+        randomBotCountFor(*catalogueEntry(entry.mapFileIndex), entry.gameType));
     // The roster shown is always the current entry's: the new entry's, empty, with the team
     // controls of its game type.
     bots_.setTeamGame(isTeamGame(entry.gameType));
     bots_.showRoster(entry);
-    rotationList->addItem(local(rotationEntryText(entry)));
-    markNavigation(*rotationList->item(rotationList->count() - 1), navigation_.navigation(*map));
-    enableEntryControls(true);
-    bots_.randomBotCountSpin->setEnabled(true);
 }
 
 void MapsGroup::removeSelectedEntries() {
-    removeEntries(model_.rotation, selectedEntries());
-    for (int row = rotationList->count() - 1; row >= 0; --row)
-        if (rotationList->item(row)->isSelected())
-            delete rotationList->takeItem(row);
+    editor_->removeSelected();
     bots_.rosterList->clear();
     showChosenMap();
-    if (model_.rotation.empty()) {
-        enableEntryControls(false);
+    if (model_.rotation.empty())
         bots_.enableBotControls(false);
-    }
 }
 
 void MapsGroup::describe(const MapFile& map) {
     mapInfoLabel->setText(local(map.fileName + ": " + map.longName));
 }
 
-void MapsGroup::showGameTypes(const GameTypeChoices& choices) {
-    shownChoices_ = choices;
-    QSignalBlocker quiet(gameTypeCombo);
-    gameTypeCombo->clear();
-    for (const auto& text : choices.texts())
-        gameTypeCombo->addItem(local(text));
-    gameTypeCombo->setCurrentIndex(choices.selected);
-    fragLimitLabel->setText(local(choices.limitCaption()));
-}
-
 void MapsGroup::showChosenMap() {
-    rotationList->clearSelection();
-    const MapFile* map = catalogueEntry(mapCombo->currentIndex());
-    if (!map)
+    if (!editor_->showChosenMap())
         return;
-    describe(*map);
-    bots_.randomBotCountSpin->setValue(randomBotCountFor(*map));
+    const MapFile& map = *catalogueEntry(*editor_->chosenMap());
+    describe(map);
+    bots_.randomBotCountSpin->setValue(randomBotCountFor(map, defaultGameType(map)));
     if (previewLevelshot)
-        previewLevelshot(*map, bytes(mapCombo->currentText()));
-    showGameTypes(gameTypeChoicesForMap(*map));
+        previewLevelshot(map, bytes(mapCombo->currentText()));
 }
 
 void MapsGroup::showCurrentEntry(bool withPreview) {
-    const int row = rotationList->currentRow();
-    if (row < 0 || row >= static_cast<int>(model_.rotation.size()) ||
-        rotationList->selectedItems().isEmpty())
+    const auto row = editor_->showFocusedEntry();
+    if (!row)
         return;
-    currentEntry_ = model_.rotation[row].get();
+    currentEntry_ = model_.rotation[static_cast<std::size_t>(*row)].get();
     const MapFile* map = catalogueEntry(currentEntry_->mapFileIndex);
     if (map) {
         describe(*map);
         if (withPreview && previewLevelshot)
             previewLevelshot(*map, currentEntry_->name);
     }
-    {
-        // Showing an entry stores nothing: the limit fields change without their handlers.
-        QSignalBlocker quietFrag(fragLimitSpin);
-        QSignalBlocker quietTime(timeLimitSpin);
-        fragLimitSpin->setValue(currentEntry_->fragLimit);
-        timeLimitSpin->setValue(currentEntry_->timeLimit);
-    }
-    const GameTypeChoices choices = gameTypeChoicesForEntry(currentEntry_->gameType);
-    showGameTypes(choices);
     bots_.randomBotCountSpin->setValue(map ? randomBotCountFor(*map, currentEntry_->gameType) : 4);
-    bots_.setTeamGame(choices.teamGame());
+    bots_.setTeamGame(editor_->shownChoices().teamGame());
     bots_.showRoster(*currentEntry_);
 }
 
-void MapsGroup::replaceLines(const std::vector<int>& positions) {
-    for (const int position : positions)
-        rotationList->item(position)->setText(local(rotationEntryText(*model_.rotation[position])));
-}
-
 void MapsGroup::applyGameType() {
-    const GameTypeChoices choices = [&] {
-        GameTypeChoices picked = shownChoices_;
-        picked.selected = std::max(0, gameTypeCombo->currentIndex());
-        return picked;
-    }();
-    const std::vector<int> selected = selectedEntries();
-    if (!model_.rotation.empty() && !selected.empty()) {
-        replaceLines(setGameType(model_.rotation, selected, choices.selectedGameType()));
-        bots_.setTeamGame(choices.teamGame());
-        if (choices.teamGame())
-            bots_.randomBotCountSpin->setValue(5);
-    }
-    shownChoices_ = choices;
-    fragLimitLabel->setText(local(choices.limitCaption()));
-}
-
-void MapsGroup::applyFragLimit() {
-    replaceLines(setFragLimit(model_.rotation, selectedEntries(), fragLimitSpin->value()));
-}
-
-void MapsGroup::applyTimeLimit() {
-    replaceLines(setTimeLimit(model_.rotation, selectedEntries(), timeLimitSpin->value()));
+    editor_->applyGameType();
+    if (model_.rotation.empty() || selectedEntries().empty())
+        return;
+    const GameTypeChoices& choices = editor_->shownChoices();
+    bots_.setTeamGame(choices.teamGame());
+    const MapFile* map = catalogueEntry(currentEntry_ ? currentEntry_->mapFileIndex : -1);
+    if (choices.teamGame() && map)
+        bots_.randomBotCountSpin->setValue(randomBotCountFor(*map, choices.selectedGameType()));
 }
 
 QString MapsGroup::hintForRow(int row) const {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/content/MapNavigation.h"
 #include "core/platform/Random.h"
 #include "core/setup/RotationOps.h"
 #include "core/setup/SetupModel.h"
+#include "ui/rotation/RotationEditor.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <functional>
+#include <memory>
 
 namespace velkarn {
 
@@ -54,8 +55,7 @@ public:
     void showMaps();
     // Refills rotationList from the rotation (after it was replaced as a whole).
     void showRotation();
-    // Marks the rows whose map has no bot navigation in the game's archives, anew after a
-    // search with the archives it walked.
+    // Marks the rows whose map has no bot navigation (see RotationEditor).
     void markMapsWithoutNavigation();
     void useNavigationFrom(std::vector<std::string> gameArchives);
     // Enables or disables the game type and limit controls.
@@ -66,9 +66,8 @@ public:
     void removeSelectedEntries();
     void showChosenMap();
     void showCurrentEntry(bool withPreview);
+    // Stores the chosen game type into the selected entries and settles the team controls.
     void applyGameType();
-    void applyFragLimit();
-    void applyTimeLimit();
     // The hint of an entry: its map's title.
     QString hintForRow(int row) const;
 
@@ -77,16 +76,14 @@ protected:
 
 private:
     const MapFile* catalogueEntry(int index) const;
-    void showGameTypes(const GameTypeChoices& choices);
-    void replaceLines(const std::vector<int>& positions);
     void describe(const MapFile& map);
 
     SetupModel& model_;
     Random& random_;
     BotsGroup& bots_;
     RotationEntry* currentEntry_ = nullptr;
-    GameTypeChoices shownChoices_;
-    NavigationIndex navigation_; // anew after each search, as archives may have changed
+    RotationAccessOf<RotationEntry> rotationAccess_;
+    std::unique_ptr<RotationEditor> editor_;
 };
 
 } // namespace velkarn

@@ -2,17 +2,8 @@
 
 #include "core/content/GameFolderSearch.h"
 #include "core/platform/Dialogs.h"
-#include "ui/main/ComplexPage.h"
-#include "ui/main/Forms.h"
-#include "ui/main/MainWindow.h"
-#include "ui/main/NetworkPage.h"
-#include "ui/network/NewServerGroup.h"
-#include "ui/options/GameOptionsWindow.h"
-#include "ui/options/PlayerOptionsWindow.h"
-#include "ui/rotation/BotsGroup.h"
-#include "ui/rotation/MapsGroup.h"
+#include "core/session/Session.h"
 #include "ui/search/SearchingWindow.h"
-#include "ui/widgets/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -56,48 +47,26 @@ private:
 
 bool searchRunning = false;
 
-// Every list that shows the catalogue, item for item.
-void showCatalogue() {
-    MainWindow& main = *forms().mainWindow;
-    main.complexPage->mapsGroup->showMaps();
-    main.networkPage->newServerGroup->showMaps();
-    const auto archives = gameArchives(forms().gameOptionsWindow->paths().gameFolder);
-    main.complexPage->mapsGroup->useNavigationFrom(archives);
-    main.networkPage->newServerGroup->useNavigationFrom(archives);
-    main.complexPage->botsGroup->showBotNames();
-    forms().playerOptionsWindow->refillModels(main.model.catalogue, main.model.modelNameFromSetup,
-                                              main.model.skinNameFromSetup);
-}
-
-void rebuildAndShow(SearchObserver& observer) {
-    MainWindow& main = *forms().mainWindow;
-    const std::string gameFolder = forms().gameOptionsWindow->paths().gameFolder;
+void rebuildAndShow(Session& session, SearchObserver& observer) {
     try {
-        if (rebuildCatalogue(gameFolder, main.appDir, main.model.catalogue, observer))
+        if (rebuildCatalogue(session.game.paths().gameFolder, session.appDir(),
+                             session.setup.catalogue, observer))
             dialogs().showMessage(CatalogueRebuiltMessage);
     } catch (...) {
         // The catalogue may have changed before the failure (new finds, the purge); the lists
         // must still match it item for item.
-        showCatalogue();
+        session.catalogueRebuilt();
         throw;
     }
-    showCatalogue();
-    forms().gameOptionsWindow->searchForMods();
+    session.catalogueRebuilt();
+    session.game.findMods();
 }
 
-void runWithProgressWindow(ProgressObserver& observer) {
-    SearchingWindow& window = *forms().searchingWindow;
-    window.setWindowModality(Qt::ApplicationModal);
-    centreOnScreen(&window);
-    window.busy = true;
-    window.show();
-    const ScopeExit takeDown([&window] {
-        window.progressBar->setValue(window.progressBar->maximum());
-        window.busy = false;
-        window.hide();
-    });
+void runWithProgressWindow(Session& session, SearchingWindow& window, ProgressObserver& observer) {
+    window.beginSearch();
+    const ScopeExit takeDown([&window] { window.endSearch(); });
     observer.keepAlive();
-    rebuildAndShow(observer);
+    rebuildAndShow(session, observer);
 }
 
 void showArchiveMessages(const std::vector<std::string>& messages) {
@@ -111,14 +80,14 @@ void showArchiveMessages(const std::vector<std::string>& messages) {
 
 } // namespace
 
-void searchGameFolder() {
+void searchGameFolder(Session& session, SearchingWindow& window) {
     if (searchRunning)
         return;
     searchRunning = true;
     const ScopeExit done([] { searchRunning = false; });
-    ProgressObserver observer(*forms().searchingWindow);
+    ProgressObserver observer(window);
     try {
-        runWithProgressWindow(observer);
+        runWithProgressWindow(session, window, observer);
     } catch (...) {
         showArchiveMessages(observer.messages);
         throw;

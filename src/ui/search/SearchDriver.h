@@ -2,12 +2,15 @@
 
 namespace velkarn {
 
+class Session;
+class SearchingWindow;
+
 // The content search with its progress window: rebuilds the catalogue from the game folder of
-// the game options, refreshes every list that shows it (maps, server maps, bots, player models),
-// runs the mod search and lists the archives that could not be read in one message. The
+// the game options, tells every view of the catalogue (Session::catalogueChanged), runs the mod
+// search and lists the archives that could not be read in one message. The
 // progress window blocks input to the other windows while the search runs; a call made while
 // a search runs returns at once. Errors that end the search are rethrown after the window is
 // hidden, for the general error handler to show.
-void searchGameFolder();
+void searchGameFolder(Session& session, SearchingWindow& window);
 
 } // namespace velkarn

@@ -25,14 +25,14 @@ SearchingWindow::SearchingWindow(QWidget* parent)
 }
 
 void SearchingWindow::closeEvent(QCloseEvent* event) {
-    if (busy)
+    if (busy_)
         event->ignore();
     else
         QDialog::closeEvent(event);
 }
 
 void SearchingWindow::reject() {
-    if (!busy)
+    if (!busy_)
         QDialog::reject();
 }
 
@@ -41,6 +41,19 @@ void SearchingWindow::advanceProgress() {
     if (next > ProgressMaximum)
         next -= ProgressMaximum;
     progressBar->setValue(next);
+}
+
+void SearchingWindow::beginSearch() {
+    setWindowModality(Qt::ApplicationModal);
+    centreOnScreen(this);
+    busy_ = true;
+    show();
+}
+
+void SearchingWindow::endSearch() {
+    progressBar->setValue(progressBar->maximum());
+    busy_ = false;
+    hide();
 }
 
 } // namespace velkarn

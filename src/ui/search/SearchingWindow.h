@@ -22,12 +22,18 @@ public:
     // Advances the bar by one step, starting again from the minimum past the maximum.
     void advanceProgress();
 
-    // True while a search runs: the window cannot be closed then.
-    bool busy = false;
+    // Shows the window modally to the application while a search runs; it cannot be closed by
+    // the user until the search ends with endSearch, which fills the bar and hides it.
+    void beginSearch();
+    void endSearch();
+    bool busy() const { return busy_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+
+private:
+    bool busy_ = false;
 };
 
 } // namespace velkarn

@@ -12,8 +12,9 @@ void setUpWindow(QWidget* window, const char* name, const char* caption) {
     window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
-void centreOnScreen(QWidget* window) {
-    window->adjustSize();
+void centreOnScreen(QWidget* window, bool fitToContents) {
+    if (fitToContents)
+        window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -1,4 +1,4 @@
-#include "TgaBytes.h"
+#include "core/images/TgaBytes.h"
 #include "core/images/TgaImage.h"
 #include "core/platform/Random.h"
 

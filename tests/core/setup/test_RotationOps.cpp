@@ -88,10 +88,13 @@ TEST(RotationOps, ChoicesForAnEntryFollowItsGameType) {
 }
 
 TEST(RotationOps, RandomBotCounts) {
-    EXPECT_EQ(randomBotCountFor(arena("a.bsp", 0, true, 0, 0, 0)), 4);
-    EXPECT_EQ(randomBotCountFor(arena("a.bsp", 1, true, 0, 0, 0)), 1);
-    EXPECT_EQ(randomBotCountFor(arena("a.bsp", 2, 0, 0, 0, true)), 5);
-    EXPECT_EQ(randomBotCountFor(arena("a.bsp", 40, true, 0, 0, 0)), 15);
+    auto forChosenMap = [](const MapFile& map) {
+        return randomBotCountFor(map, defaultGameType(map));
+    };
+    EXPECT_EQ(forChosenMap(arena("a.bsp", 0, true, 0, 0, 0)), 4);
+    EXPECT_EQ(forChosenMap(arena("a.bsp", 1, true, 0, 0, 0)), 1);
+    EXPECT_EQ(forChosenMap(arena("a.bsp", 2, 0, 0, 0, true)), 5);
+    EXPECT_EQ(forChosenMap(arena("a.bsp", 40, true, 0, 0, 0)), 15);
     EXPECT_EQ(randomBotCountFor(arena("a.bsp", 2, true, 0, true, 0), TeamDeathmatch), 5);
     EXPECT_EQ(randomBotCountFor(arena("a.bsp", 2, true, 0, true, 0), Deathmatch), 2);
 }

@@ -62,7 +62,7 @@ TEST_F(ComplexPageTest, AddingEntriesGivesDefaultGameTypesAndLines) {
     addMap(0);
     addMap(2); // capture the flag and tournament with one bot: tournament wins
     addMap(1);
-    ASSERT_EQ(mainWindow().model.rotation.size(), 3u);
+    ASSERT_EQ(session->setup.rotation.size(), 3u);
     EXPECT_EQ(line(0), "gorge1" + spaces(10) + "DM   FL=0  TL=20");
     EXPECT_EQ(line(1), "duel1" + spaces(11) + "TNY  FL=0  TL=20");
     EXPECT_EQ(line(2), "flags1" + spaces(10) + "CTF  CL=0  TL=20");
@@ -88,7 +88,7 @@ TEST_F(ComplexPageTest, SelectionEditsKeepTheSelectionAndShowingStoresNothing) {
     maps().fragLimitSpin->setValue(10);
     select({0, 1}, 1); // adding the second to the selection shows its own limits
     EXPECT_EQ(maps().fragLimitSpin->value(), 0);
-    EXPECT_EQ(mainWindow().model.rotation[0]->fragLimit, 10);
+    EXPECT_EQ(session->setup.rotation[0]->fragLimit, 10);
 
     select({0, 1, 2}, 2);
     maps().fragLimitSpin->setValue(100);
@@ -99,7 +99,7 @@ TEST_F(ComplexPageTest, SelectionEditsKeepTheSelectionAndShowingStoresNothing) {
     }
     maps().gameTypeCombo->setCurrentIndex(2);
     maps().applyGameType();
-    EXPECT_EQ(mainWindow().model.rotation[1]->gameType, TeamDeathmatch);
+    EXPECT_EQ(session->setup.rotation[1]->gameType, TeamDeathmatch);
     EXPECT_TRUE(bots().teamCombo->isEnabled());
 
     // Choosing a map deselects every entry, so Add/Remove adds.
@@ -112,7 +112,7 @@ TEST_F(ComplexPageTest, RemovingEveryEntryDisablesTheControls) {
     addMap(1);
     select({0, 1}, 0);
     maps().addOrRemoveEntries();
-    EXPECT_TRUE(mainWindow().model.rotation.empty());
+    EXPECT_TRUE(session->setup.rotation.empty());
     EXPECT_EQ(maps().rotationList->count(), 0);
     EXPECT_FALSE(maps().fragLimitSpin->isEnabled());
     EXPECT_FALSE(bots().rosterList->isEnabled());
@@ -122,11 +122,11 @@ TEST_F(ComplexPageTest, HandBuiltRosterStopsAtSeventeenAndRemovalMovesBotsUp) {
     addMap(0);
     select({0}, 0);
     addBots(20);
-    EXPECT_EQ(mainWindow().model.rotation[0]->botCount, 17);
+    EXPECT_EQ(session->setup.rotation[0]->botCount, 17);
     EXPECT_EQ(bots().rosterList->count(), 17);
     EXPECT_EQ(bots().rosterList->item(0)->text(), "Anvil     I Can Win") << "no team column";
 
-    RotationEntry& entry = *mainWindow().model.rotation[0];
+    RotationEntry& entry = *session->setup.rotation[0];
     entry.botCount = 4;
     entry.bots[0].name = "A";
     entry.bots[1].name = "B";
@@ -145,7 +145,7 @@ TEST_F(ComplexPageTest, HandBuiltRosterStopsAtSeventeenAndRemovalMovesBotsUp) {
 TEST_F(ComplexPageTest, RandomBotsFillUpToSixteenAndBalanceTeams) {
     addMap(1); // capture the flag
     select({0}, 0);
-    RotationEntry& entry = *mainWindow().model.rotation[0];
+    RotationEntry& entry = *session->setup.rotation[0];
     entry.bots[0] = {"X", 1, "Blue"};
     entry.bots[1] = {"Y", 1, "Blue"};
     entry.bots[2] = {"Z", 1, "Red"};
@@ -177,12 +177,11 @@ TEST_F(ComplexPageTest, RandomBotsGoToEverySelectedEntry) {
     select({0, 1}, 1);
     bots().randomBotCountSpin->setValue(2);
     bots().addRandomBotsToSelected();
-    EXPECT_EQ(mainWindow().model.rotation[0]->botCount, 2);
-    EXPECT_EQ(mainWindow().model.rotation[1]->botCount, 2);
-    EXPECT_EQ(mainWindow().model.rotation[0]->bots[0].team, "None");
-    EXPECT_EQ(mainWindow().model.rotation[0]->timeLimit, 15)
-        << "showing an entry changes no limits";
-    EXPECT_EQ(mainWindow().model.rotation[1]->timeLimit, 20);
+    EXPECT_EQ(session->setup.rotation[0]->botCount, 2);
+    EXPECT_EQ(session->setup.rotation[1]->botCount, 2);
+    EXPECT_EQ(session->setup.rotation[0]->bots[0].team, "None");
+    EXPECT_EQ(session->setup.rotation[0]->timeLimit, 15) << "showing an entry changes no limits";
+    EXPECT_EQ(session->setup.rotation[1]->timeLimit, 20);
 }
 
 TEST_F(ComplexPageTest, BotsGoToTheEntryShownNeverToARemovedOne) {
@@ -191,15 +190,15 @@ TEST_F(ComplexPageTest, BotsGoToTheEntryShownNeverToARemovedOne) {
     addMap(1); // the new entry becomes current and its (empty) roster is shown
     EXPECT_EQ(bots().rosterList->count(), 0);
     addBots(1);
-    EXPECT_EQ(mainWindow().model.rotation[0]->botCount, 0);
-    EXPECT_EQ(mainWindow().model.rotation[1]->botCount, 1);
-    EXPECT_EQ(mainWindow().model.rotation[1]->bots[0].team, "Blue") << "a team game gives a team";
+    EXPECT_EQ(session->setup.rotation[0]->botCount, 0);
+    EXPECT_EQ(session->setup.rotation[1]->botCount, 1);
+    EXPECT_EQ(session->setup.rotation[1]->bots[0].team, "Blue") << "a team game gives a team";
 
     select({1}, 1);
     maps().addOrRemoveEntries(); // removes the shown entry; one entry remains
     addBots(1);
-    EXPECT_EQ(mainWindow().model.rotation.size(), 1u);
-    EXPECT_EQ(mainWindow().model.rotation[0]->botCount, 0);
+    EXPECT_EQ(session->setup.rotation.size(), 1u);
+    EXPECT_EQ(session->setup.rotation[0]->botCount, 0);
 }
 
 TEST_F(ComplexPageTest, PlayWritesTheScriptAndStartsTheGameInItsFolder) {
@@ -226,7 +225,7 @@ TEST_F(ComplexPageTest, PlayWithoutBaseq3ShowsTheFileErrorAndStartsNothing) {
 }
 
 TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
-    mainWindow().model.catalogue.addBotName("Evil;quit");
+    session->setup.catalogue.addBotName("Evil;quit");
     bots().showBotNames();
     addMap(0);
     select({0}, 0);

@@ -3,9 +3,9 @@
 #include "support/GameFolder.h"
 #include "support/ZipFixtures.h"
 #include "ui/main/AboutWindow.h"
+#include "ui/main/AppWindows.h"
 #include "ui/main/BeginPage.h"
 #include "ui/main/ComplexPage.h"
-#include "ui/main/Forms.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/NetworkPage.h"
 #include "ui/main/SimplePage.h"
@@ -30,8 +30,8 @@ protected:
 } // namespace
 
 TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
-    windows = std::make_unique<FormSet>(app.path(), 1);
-    const Forms& f = forms();
+    createWindows();
+    const AppWindows& f = *windows;
     EXPECT_EQ(f.mainWindow->windowTitle(), "Velkarn");
     EXPECT_EQ(f.mainWindow->centralWidget()->size(), QSize(750, 567));
     EXPECT_EQ(f.gameOptionsWindow->windowTitle(), "Game Options");
@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
     bool findModsDisabledWhileAsked = false;
     dialogs.onModal = [&](QDialog& window) {
         if (window.objectName() == "gameOptionsWindow")
-            findModsDisabledWhileAsked = !forms().gameOptionsWindow->findModsButton->isEnabled();
+            findModsDisabledWhileAsked = !windows->gameOptionsWindow->findModsButton->isEnabled();
     };
     start();
     EXPECT_EQ(dialogs.modalWindows,
@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_EQ(dialogs.messages[0], "Please set Quake III Arena executable path...");
     EXPECT_TRUE(findModsDisabledWhileAsked);
-    EXPECT_TRUE(forms().gameOptionsWindow->findModsButton->isEnabled());
+    EXPECT_TRUE(windows->gameOptionsWindow->findModsButton->isEnabled());
     EXPECT_TRUE(folderExists(app.file("configs")));
 
     EXPECT_TRUE(closeMain());
@@ -71,8 +71,8 @@ TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
     app.write("path.txt", "/games/q3/\r\n+set fs_debug 1\r\n");
     start();
     EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"splashWindow"}));
-    EXPECT_EQ(forms().gameOptionsWindow->gameFolderEdit->text(), "/games/q3/");
-    EXPECT_EQ(forms().gameOptionsWindow->commandLineEdit->text(), "+set fs_debug 1");
+    EXPECT_EQ(windows->gameOptionsWindow->gameFolderEdit->text(), "/games/q3/");
+    EXPECT_EQ(windows->gameOptionsWindow->commandLineEdit->text(), "+set fs_debug 1");
     const BotsGroup& bots = *mainWindow().complexPage->botsGroup;
     EXPECT_EQ(bots.teamCombo->currentText(), "Blue");
     EXPECT_FALSE(bots.teamCombo->isEnabled());
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAtClose) {
     app.write("servers.txt", servers);
     start();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'lots' is not a valid integer value"}));
-    EXPECT_EQ(mainWindow().model.servers.size(), 2u);
+    EXPECT_EQ(session->setup.servers.size(), 2u);
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(app.read("servers.txt"), servers);
 }
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, ExitLeavesWithoutWriting) {
     start();
     bool quit = false;
     mainWindow().quitEventLoop = [&] { quit = true; };
-    mainWindow().model.servers.clear();
+    session->setup.servers.clear();
     mainWindow().exitAction->trigger();
     EXPECT_TRUE(quit);
     EXPECT_EQ(app.read("servers.txt"), "Old\r\n a\r\n b\r\n");
@@ -149,10 +149,10 @@ TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {
     start();
     mainWindow().aboutAction->trigger();
     mainWindow().aboutAction->trigger();
-    EXPECT_TRUE(forms().aboutWindow->isVisible());
-    EXPECT_EQ(forms().aboutWindow->findChildren<LinkLabel*>().size(), 1);
-    EXPECT_EQ(forms().aboutWindow->newVersionLink->text(), "Get new version!");
-    EXPECT_EQ(forms().aboutWindow->newVersionLink->target(), VELKARN_NEW_VERSION_URL);
+    EXPECT_TRUE(windows->aboutWindow->isVisible());
+    EXPECT_EQ(windows->aboutWindow->findChildren<LinkLabel*>().size(), 1);
+    EXPECT_EQ(windows->aboutWindow->newVersionLink->text(), "Get new version!");
+    EXPECT_EQ(windows->aboutWindow->newVersionLink->target(), VELKARN_NEW_VERSION_URL);
 }
 
 TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
@@ -162,7 +162,8 @@ TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
     app.write("configs/duel.vkn", "0\r\n\r\n\r\n\r\n0\r\n\r\n");
     dialogs.onModal = [&](QDialog& window) {
         if (window.objectName() == "gameOptionsWindow")
-            forms().gameOptionsWindow->gameFolderEdit->setText(QString::fromStdString(game.path()));
+            windows->gameOptionsWindow->gameFolderEdit->setText(
+                QString::fromStdString(game.path()));
     };
     start();
     // Splash, then the prompt, then the search over the folder chosen there, then the lists.
@@ -174,5 +175,5 @@ TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
     EXPECT_EQ(complex.botsGroup->botCombo->itemText(0), "Vexor");
     EXPECT_EQ(app.read("maps.txt").substr(0, 12), "gorge1.bsp\r\n");
     EXPECT_EQ(mainWindow().simplePage->preDefinedSetupList->count(), 1);
-    EXPECT_FALSE(forms().searchingWindow->isVisible());
+    EXPECT_FALSE(windows->searchingWindow->isVisible());
 }

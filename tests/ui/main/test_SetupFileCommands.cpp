@@ -46,14 +46,14 @@ TEST_F(SetupFileCommandsTest, FirstStartWritesTheDefaultSetupAndServerListAtClos
 TEST_F(SetupFileCommandsTest, DefaultSetupIsReadAtStartAndShown) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    ASSERT_EQ(mainWindow().model.rotation.size(), 2u);
+    ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_EQ(rotation().count(), 2);
     EXPECT_EQ(rotation().item(1)->text().toStdString(), "vault" + spaces(11) + "TDM  FL=30 TL=15");
     EXPECT_EQ(mainWindow().complexPage->botsGroup->rosterList->count(), 1);
-    EXPECT_EQ(forms().playerOptionsWindow->playerName(), "^1Ace");
-    EXPECT_EQ(forms().playerOptionsWindow->simPing(), 40);
-    EXPECT_EQ(forms().gameOptionsWindow->selectedModName(), "Arena") << "mod matched ignoring case";
-    EXPECT_EQ(mainWindow().model.modelNameFromSetup, "brute");
+    EXPECT_EQ(session->player.settings().name, "^1Ace");
+    EXPECT_EQ(session->player.settings().simPing, 40);
+    EXPECT_EQ(session->game.chosenModName(), "Arena") << "mod matched ignoring case";
+    EXPECT_EQ(session->setup.modelNameFromSetup, "brute");
     EXPECT_EQ(mainWindow().simplePage->setupInfoText->toPlainText(), "A duel");
 
     // Closing writes it back without info, and the rest unchanged.
@@ -72,7 +72,7 @@ TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
     rotation().setCurrentRow(0, QItemSelectionModel::NoUpdate);
     maps.showCurrentEntry(true);
     maps.fragLimitSpin->findChild<QLineEdit*>()->setText("25");
-    forms().playerOptionsWindow->simPingSpin->findChild<QLineEdit*>()->setText("75");
+    windows->playerOptionsWindow->simPingSpin->findChild<QLineEdit*>()->setText("75");
     dialogs.fileAnswers = {app.file("configs/mine.vkn")};
     mainWindow().saveAction->trigger();
     const std::string saved = app.read("configs/mine.vkn");
@@ -108,7 +108,7 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
         << "only the file name is used, always in configs";
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
 
-    forms().configInfoWindow->infoEdit->setPlainText("");
+    windows->configInfoWindow->infoEdit->setPlainText("");
     mainWindow().saveAction->trigger(); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";
@@ -136,7 +136,7 @@ TEST_F(SetupFileCommandsTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInSt
     dialogs.fileAnswers = {std::string("broken.vkn")};
     mainWindow().openAction->trigger();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'x' is not a valid integer value"}));
-    EXPECT_EQ(mainWindow().model.rotation.size(), 1u);
+    EXPECT_EQ(session->setup.rotation.size(), 1u);
     EXPECT_EQ(rotation().count(), 1);
 }
 
@@ -144,7 +144,7 @@ TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
     mainWindow().quitEventLoop = [] {};
-    mainWindow().model.rotation.clear();
+    session->setup.rotation.clear();
     mainWindow().exitAction->trigger();
     EXPECT_EQ(app.read("configs/default.vkn"), TwoMapSetup);
 }
@@ -152,8 +152,7 @@ TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
 TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWindowOpen) {
     start();
     app.makeFolder("configs/default.vkn"); // cannot be replaced by a file
-    mainWindow().model.servers.push_back(
-        std::make_unique<SavedServer>(SavedServer{"Home", "h", ""}));
+    session->setup.servers.push_back(std::make_unique<SavedServer>(SavedServer{"Home", "h", ""}));
     EXPECT_FALSE(closeMain());
     EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("configs/default.vkn"));
     EXPECT_EQ(app.read("servers.txt"), "Home\r\n h\r\n \r\n");
@@ -164,12 +163,12 @@ TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     SetupNewGroup& simple = *mainWindow().simplePage->newSetupGroup;
     simple.simpleMapCountSpin->setValue(2);
     simple.playRandomRotation();
-    ASSERT_EQ(mainWindow().model.rotation.size(), 2u);
+    ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));
     ASSERT_FALSE(saved.empty());
     EXPECT_EQ(saved[0], "2");
-    EXPECT_EQ(saved[1], mainWindow().model.rotation[0]->name);
+    EXPECT_EQ(saved[1], session->setup.rotation[0]->name);
 }
 
 TEST_F(SetupFileCommandsTest, UnreadableDefaultSetupIsKeptAsideAtClose) {

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "core/session/Session.h"
 #include "support/GameFolder.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
-#include "ui/main/Forms.h"
-#include "ui/main/MainWindow.h"
 #include "ui/main/NetworkPage.h"
-#include "ui/options/GameOptionsWindow.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -17,20 +15,19 @@
 
 namespace velkarn::test {
 
-// The program's windows over a temporary appDir, with a game folder holding the fake game set
-// in the game options, so the Network page's groups run exactly as in the program.
+// The Network page over a session in a temporary list-file folder, with a game folder holding
+// the fake game set in the game options, so the page's groups run exactly as in the program.
 class NetworkPageTest : public ::testing::Test {
 protected:
     TempFolder app;
     RecordingDialogs dialogs;
     GameFolder game{true};
-    std::unique_ptr<FormSet> windows = std::make_unique<FormSet>(app.path(), 1);
+    Session session{app.path(), 1};
+    NetworkPage networkPage{session};
 
-    NetworkPageTest() {
-        forms().gameOptionsWindow->gameFolderEdit->setText(QString::fromLocal8Bit(game.dir.path()));
-    }
-    SetupModel& model() { return forms().mainWindow->model; }
-    NetworkPage& page() { return *forms().mainWindow->networkPage; }
+    NetworkPageTest() { session.game.setGameFolder(game.dir.path()); }
+    SetupModel& model() { return session.setup; }
+    NetworkPage& page() { return networkPage; }
 
     // Types a text into a number field and leaves it, as the user would.
     static void typeAndLeave(QAbstractSpinBox& field, const QString& text) {

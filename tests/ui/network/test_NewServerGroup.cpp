@@ -131,7 +131,7 @@ TEST_F(NewServerGroupTest, EditsReachEverySelectedEntryAndKeepTheSelection) {
     EXPECT_EQ(selectedCount(), 2);
 
     group.serverGameTypeCombo->setCurrentIndex(2);
-    group.applyServerGameType();
+    group.serverGameTypeCombo->activated(2);
     EXPECT_EQ(entry(0).gameType, TeamDeathmatch);
     EXPECT_EQ(entry(1).gameType, Deathmatch);
     EXPECT_EQ(line(2), "q3dm17          TDM  FL=0  TL=45");
@@ -180,7 +180,7 @@ TEST_F(NewServerGroupTest, EmptyCatalogueOffersNothingToAdd) {
 }
 
 TEST_F(NewServerGroupTest, StartWithEmptyRotationWritesOptionsAndStartsTheGame) {
-    forms().gameOptionsWindow->commandLineEdit->setText("+set dedicated 1");
+    session.game.setCommandLine("+set dedicated 1");
     group.startServerButton->click();
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(game.script(), OptionLines + "vstr m0\r\n");

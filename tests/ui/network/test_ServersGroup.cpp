@@ -26,7 +26,7 @@ protected:
     }
     std::vector<std::string> names() const {
         std::vector<std::string> result;
-        for (const auto& server : forms().mainWindow->model.servers)
+        for (const auto& server : session.setup.servers)
             result.push_back(server->name);
         return result;
     }
@@ -50,8 +50,7 @@ TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
 }
 
 TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
-    forms().gameOptionsWindow->commandLineEdit->setText(
-        "+set fs_debug 1"); // never passed on joining
+    session.game.setCommandLine("+set fs_debug 1"); // never passed on joining
     add("Home", "127.0.0.1:27960");
     ASSERT_EQ(names(), (std::vector<std::string>{"Home"}));
     select(0);

@@ -34,7 +34,7 @@ protected:
     SetupNewGroup& group() { return *mainWindow().simplePage->newSetupGroup; }
     MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
     BotsGroup& bots() { return *mainWindow().complexPage->botsGroup; }
-    const Rotation& rotation() { return mainWindow().model.rotation; }
+    const Rotation& rotation() { return session->setup.rotation; }
     void play(int item, int mapCount) {
         group().simpleGameTypeCombo->setCurrentIndex(item);
         group().simpleMapCountSpin->setValue(mapCount);
@@ -214,7 +214,7 @@ TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
     EXPECT_FALSE(game.scriptWritten());
 
     // An empty catalogue likewise.
-    mainWindow().model.catalogue.mapFiles.clear();
+    session->setup.catalogue.mapFiles.clear();
     play(DeathmatchItem, 3);
     ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_TRUE(dialogs.messages[1].ends_with("!")) << dialogs.messages[1];

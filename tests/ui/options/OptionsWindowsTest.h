@@ -1,23 +1,20 @@
 #pragma once
 
-#include "support/RecordingDialogs.h"
-#include "support/TempFolder.h"
-#include "ui/main/Forms.h"
-
-#include <gtest/gtest.h>
-#include <memory>
+#include "support/AppFixture.h"
 
 namespace velkarn::test {
 
-// The program's windows in a fresh appDir, with dialogs answered by the test.
-class OptionsWindowsTest : public ::testing::Test {
+// The program's windows in a fresh list-file folder, with dialogs answered by the test.
+class OptionsWindowsTest : public AppFixture {
 protected:
-    TempFolder app;
-    RecordingDialogs dialogs;
-    std::unique_ptr<FormSet> windows;
-
-    // Creates the ten windows; list files written before are read as at a program start.
-    void createWindows() { windows = std::make_unique<FormSet>(app.path(), 1); }
+    // Creates the windows and reads the list files written before, as a program start does,
+    // saying what could not be read; then the lists show the catalogue as after a search.
+    void createWindows() {
+        AppFixture::createWindows();
+        for (const auto& error : session->readListFiles().errors)
+            dialogs.showMessage(error);
+        session->catalogueRebuilt();
+    }
 };
 
 } // namespace velkarn::test

@@ -16,7 +16,7 @@ class GameOptionsWindowTest : public OptionsWindowsTest {
 protected:
     TempFolder game;
 
-    GameOptionsWindow& options() { return *forms().gameOptionsWindow; }
+    GameOptionsWindow& options() { return *windows->gameOptionsWindow; }
 
     QStringList modNames() {
         QStringList names;
@@ -54,7 +54,7 @@ TEST_F(GameOptionsWindowTest, ModsFileFillsNamesAndParametersIndexForIndex) {
     createWindows();
     EXPECT_EQ(modNames(), (QStringList{"[None]", "Arena", "Odd"}));
     EXPECT_EQ(modParameters(), (QStringList{"", "+set fs_game arena +sv_pure 0", ""}));
-    EXPECT_EQ(options().selectedModIndex(), 0);
+    EXPECT_EQ(session->game.modIndex(), 0);
     EXPECT_FALSE(editAndRemoveEnabled());
     EXPECT_TRUE(dialogs.messages.empty());
 }
@@ -63,13 +63,13 @@ TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZeroAndGive
     startWithTwoMods();
     options().modCombo->setCurrentIndex(2);
     EXPECT_TRUE(editAndRemoveEnabled());
-    EXPECT_EQ(options().selectedModName(), "Team");
-    EXPECT_EQ(options().selectedModParameters(), "+set fs_game team +sv_pure 0");
-    options().selectModByName("ARENA");
-    EXPECT_EQ(options().selectedModIndex(), 1);
-    options().selectModByName("gone");
+    EXPECT_EQ(session->game.chosenModName(), "Team");
+    EXPECT_EQ(session->game.launchSettings().mod.parameters, "+set fs_game team +sv_pure 0");
+    session->game.chooseModByName("ARENA");
+    EXPECT_EQ(session->game.modIndex(), 1);
+    session->game.chooseModByName("gone");
     EXPECT_FALSE(editAndRemoveEnabled());
-    EXPECT_EQ(options().selectedModParameters(), "");
+    EXPECT_EQ(session->game.launchSettings().mod.parameters, "");
 }
 
 TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheSelection) {
@@ -85,7 +85,7 @@ TEST_F(GameOptionsWindowTest, FindModsAppendsModFoldersWritesTheFileAndKeepsTheS
     options().findModsButton->click();
     EXPECT_EQ(modNames(), (QStringList{"[None]", "Arena", "Team", "arena2", "Packed Mod"}));
     EXPECT_EQ(modParameters()[4], "+set fs_game packed +sv_pure 0");
-    EXPECT_EQ(options().selectedModIndex(), 1);
+    EXPECT_EQ(session->game.modIndex(), 1);
     EXPECT_TRUE(editAndRemoveEnabled());
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
                                     "Team\r\n+set fs_game team +sv_pure 0\r\n"
@@ -122,7 +122,7 @@ TEST_F(GameOptionsWindowTest, EditWithOkReplacesTheEntryAndWritesTheFile) {
     EXPECT_EQ(shownParameters, "+set fs_game team +sv_pure 0");
     EXPECT_EQ(modNames()[2], "Team Arena");
     EXPECT_EQ(modParameters()[2], " +set fs_game missionpack");
-    EXPECT_EQ(options().selectedModIndex(), 2);
+    EXPECT_EQ(session->game.modIndex(), 2);
     EXPECT_TRUE(editAndRemoveEnabled());
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
                                     "Team Arena\r\n +set fs_game missionpack\r\n");
@@ -139,7 +139,7 @@ TEST_F(GameOptionsWindowTest, EditCancelledAfterAnAcceptedOneChangesNothingButWr
         editor.cancelButton->click();
     });
     EXPECT_EQ(modNames()[1], "Arena");
-    EXPECT_EQ(options().selectedModIndex(), 1);
+    EXPECT_EQ(session->game.modIndex(), 1);
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n"
                                     "Team\r\n+set fs_game team +sv_pure 0\r\n");
 
@@ -164,7 +164,7 @@ TEST_F(GameOptionsWindowTest, RemoveLeavesEntryZeroSelectedWithEditAndRemoveDisa
     options().removeModButton->click();
     EXPECT_EQ(modNames(), (QStringList{"[None]", "Team"}));
     EXPECT_EQ(modParameters(), (QStringList{"", "+set fs_game team +sv_pure 0"}));
-    EXPECT_EQ(options().selectedModIndex(), 0);
+    EXPECT_EQ(session->game.modIndex(), 0);
     EXPECT_FALSE(editAndRemoveEnabled());
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nTeam\r\n+set fs_game team +sv_pure 0\r\n");
 }

@@ -2,7 +2,6 @@
 #include "support/JpegFixture.h"
 #include "support/ZipFixtures.h"
 #include "ui/main/MainWindow.h"
-#include "ui/options/GameOptionsWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 
 #include <QColor>
@@ -32,8 +31,14 @@ const QColor Blue(0, 0, 254);
 
 class PlayerOptionsWindowTest : public OptionsWindowsTest {
 protected:
-    PlayerOptionsWindow& player() { return *forms().playerOptionsWindow; }
+    PlayerOptionsWindow& player() { return *windows->playerOptionsWindow; }
     QLineEdit& name() { return *player().playerNameEdit; }
+    // A search that ends with the catalogue as it is, after a setup named this model and skin.
+    void chooseAfterSearch(const std::string& model, const std::string& skin) {
+        session->setup.modelNameFromSetup = model;
+        session->setup.skinNameFromSetup = skin;
+        session->catalogueRebuilt();
+    }
 
     void click(const char* buttonName) {
         auto* button = player().colourToolBar->findChild<QToolButton*>(buttonName);
@@ -137,30 +142,30 @@ TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColoursWhatFollows) {
         {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", White}}},
     };
     for (const auto& [coded, shown] : cases) {
-        player().setPlayerName(coded.toStdString());
+        session->player.setName(coded.toStdString());
         EXPECT_EQ(preview(), shown) << coded.toStdString();
     }
-    EXPECT_EQ(player().playerName(), "<b>bold</b> &amp;");
+    EXPECT_EQ(session->player.settings().name, "<b>bold</b> &amp;");
 }
 
 TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
     startWithModels();
     EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Sarge", "sarge"}));
-    EXPECT_EQ(player().modelName(), "anarki");
+    EXPECT_EQ(session->player.settings().model, "anarki");
     EXPECT_EQ(items(player().skinCombo), (QStringList{"default"}));
-    EXPECT_EQ(player().team(), 0);
+    EXPECT_EQ(session->player.settings().team, 0);
 
     player().modelCombo->setCurrentIndex(2);
     EXPECT_EQ(items(player().skinCombo), (QStringList{"blue"}));
     player().modelCombo->setCurrentIndex(1);
     EXPECT_EQ(items(player().skinCombo), (QStringList{"default", "red"}));
-    EXPECT_EQ(player().skinName(), "default");
-    EXPECT_EQ(forms().mainWindow->model.catalogue.playerModels.size(), 3u);
+    EXPECT_EQ(session->player.settings().skin, "default");
+    EXPECT_EQ(session->setup.catalogue.playerModels.size(), 3u);
 }
 
 TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheFirst) {
     startWithModels();
-    Catalogue& catalogue = forms().mainWindow->model.catalogue;
+    Catalogue& catalogue = session->setup.catalogue;
     auto grunt = std::make_unique<PlayerModel>();
     grunt->name = "Grunt";
     grunt->skins[0] = "red";
@@ -168,19 +173,19 @@ TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheF
     grunt->skinCount = 2;
     catalogue.playerModels.push_back(std::move(grunt));
 
-    player().refillModels(catalogue, "Grunt", "stripe");
+    chooseAfterSearch("Grunt", "stripe");
     EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
-    EXPECT_EQ(player().modelName(), "Grunt");
+    EXPECT_EQ(session->player.settings().model, "Grunt");
     EXPECT_EQ(items(player().skinCombo), (QStringList{"red", "stripe"}));
-    EXPECT_EQ(player().skinName(), "stripe");
+    EXPECT_EQ(session->player.settings().skin, "stripe");
 
-    player().refillModels(catalogue, "Sarge", "RED");
-    EXPECT_EQ(player().modelName(), "Sarge");
-    EXPECT_EQ(player().skinName(), "default");
+    chooseAfterSearch("Sarge", "RED");
+    EXPECT_EQ(session->player.settings().model, "Sarge");
+    EXPECT_EQ(session->player.settings().skin, "default");
 
-    player().refillModels(catalogue, "SARGE", "");
-    EXPECT_EQ(player().modelName(), "anarki");
-    EXPECT_EQ(player().skinName(), "default");
+    chooseAfterSearch("SARGE", "");
+    EXPECT_EQ(session->player.settings().model, "anarki");
+    EXPECT_EQ(session->player.settings().skin, "default");
     EXPECT_EQ(player().modelCombo->count(), 4);
 }
 
@@ -206,7 +211,7 @@ TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmp
               (std::vector<std::string>{"Cannot open file " + app.file("models.txt")}));
     EXPECT_EQ(player().modelCombo->count(), 0);
     EXPECT_EQ(player().skinCombo->count(), 0);
-    EXPECT_EQ(player().modelName(), "");
+    EXPECT_EQ(session->player.settings().model, "");
 }
 
 TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
@@ -215,7 +220,7 @@ TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
     writeZip(game.file("baseq3/pak0.pk3"),
              {{"models/players/sarge/icon_red.jpg", encodeJpeg(32, 32)}});
     startWithModels();
-    forms().gameOptionsWindow->gameFolderEdit->setText(QString::fromStdString(game.path()));
+    session->game.setGameFolder(game.path());
     player().modelCombo->setCurrentIndex(player().modelCombo->findText("Sarge"));
     player().skinCombo->setCurrentIndex(player().skinCombo->findText("red"));
     ASSERT_FALSE(player().modelIconLabel->pixmap().isNull());

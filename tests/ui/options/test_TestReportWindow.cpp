@@ -13,7 +13,7 @@ namespace {
 
 class TestReportWindowTest : public OptionsWindowsTest {
 protected:
-    TestReportWindow& report() { return *forms().testReportWindow; }
+    TestReportWindow& report() { return *windows->testReportWindow; }
 
     void writeListFiles() {
         for (const char* name : {"path.txt", "bots.txt", "maps.txt", "models.txt"})
@@ -28,8 +28,8 @@ protected:
 } // namespace
 
 TEST_F(TestReportWindowTest, SavingWritesTheReportHidesTheWindowAndSaysWhereToSendIt) {
-    writeListFiles();
     createWindows();
+    writeListFiles();
     report().bugsEdit->setPlainText("crash");
     dialogs.fileAnswers.push_back(app.file("report.txt"));
     showAndSave();
@@ -41,8 +41,8 @@ TEST_F(TestReportWindowTest, SavingWritesTheReportHidesTheWindowAndSaysWhereToSe
 }
 
 TEST_F(TestReportWindowTest, CancellingOrAnEmptyNameWritesNothing) {
-    writeListFiles();
     createWindows();
+    writeListFiles();
     dialogs.fileAnswers.push_back(app.file("first.txt"));
     showAndSave();
     dialogs.messages.clear();
@@ -70,8 +70,8 @@ TEST_F(TestReportWindowTest, AMissingListFileIsReportedAndTheWindowStaysOpen) {
 }
 
 TEST_F(TestReportWindowTest, AReportThatCannotBeCreatedIsReportedAndTheWindowStaysOpen) {
-    writeListFiles();
     createWindows();
+    writeListFiles();
     dialogs.fileAnswers.push_back(app.file("no-such-folder/report.txt"));
     showAndSave();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));

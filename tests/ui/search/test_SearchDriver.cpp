@@ -47,7 +47,7 @@ protected:
         game.write("arena2/vm/qagame.qvm", "code");
     }
 
-    SearchingWindow& searching() { return *forms().searchingWindow; }
+    SearchingWindow& searching() { return *windows->searchingWindow; }
     MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
     void findMaps() { maps().findMapsButton->click(); }
 };
@@ -62,14 +62,14 @@ TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
               (QStringList{"q3dm2", "q3dm1"}));
     EXPECT_EQ(items(*mainWindow().complexPage->botsGroup->botCombo),
               (QStringList{"Anarki", "Sarge"}));
-    EXPECT_EQ(items(*forms().playerOptionsWindow->modelCombo), (QStringList{"brute", "keel"}));
+    EXPECT_EQ(items(*windows->playerOptionsWindow->modelCombo), (QStringList{"brute", "keel"}));
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
     EXPECT_EQ(app.read("models.txt"),
               "brute\r\n default\r\nEND\r\nkeel\r\n default\r\n blue\r\nEND\r\n");
     EXPECT_NE(app.read("maps.txt").find(" " + game.file("baseq3/pak0.pk3") + "\r\n"),
               std::string::npos);
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\narena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
-    EXPECT_EQ(forms().gameOptionsWindow->modCombo->count(), 2);
+    EXPECT_EQ(windows->gameOptionsWindow->modCombo->count(), 2);
 
     // The window is gone, its bar full; the first map is described and previewed.
     EXPECT_TRUE(searching().isHidden());
@@ -93,11 +93,11 @@ TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
 
 TEST_F(SearchDriverTest, FindUsesTheSetupsModelAndSkin) {
     start();
-    mainWindow().model.modelNameFromSetup = "keel";
-    mainWindow().model.skinNameFromSetup = "blue";
+    session->setup.modelNameFromSetup = "keel";
+    session->setup.skinNameFromSetup = "blue";
     findMaps();
-    EXPECT_EQ(forms().playerOptionsWindow->modelCombo->currentText(), "keel");
-    EXPECT_EQ(forms().playerOptionsWindow->skinCombo->currentText(), "blue");
+    EXPECT_EQ(windows->playerOptionsWindow->modelCombo->currentText(), "keel");
+    EXPECT_EQ(windows->playerOptionsWindow->skinCombo->currentText(), "blue");
 }
 
 TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
@@ -107,7 +107,7 @@ TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
         ran = true;
         modal = QApplication::activeModalWidget() == &searching() &&
                 searching().windowModality() == Qt::ApplicationModal;
-        searchGameFolder();
+        mainWindow().searchGameFolder();
         // A second search would have run to its end and taken the window down.
         stillSearching = !searching().isHidden();
     });

@@ -1,5 +1,5 @@
 #include "core/platform/FileSystem.h"
-#include "core/session/StartupFiles.h"
+#include "core/session/Session.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,30 +16,32 @@ std::string mapRecord(const std::string& file, const std::string& count, const s
 
 } // namespace
 
-TEST(StartupFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
+TEST(SessionListFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
     TempFolder app;
-    SetupModel model;
-    const StartupFiles result = readListFiles(app.path(), model);
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    const SetupModel& model = session.setup;
     EXPECT_TRUE(result.pathFileMissing);
-    EXPECT_FALSE(result.paths);
+    EXPECT_FALSE(result.pathFileRead);
     EXPECT_TRUE(result.errors.empty());
     EXPECT_TRUE(result.serverListReadable);
     EXPECT_TRUE(folderExists(app.file("configs")));
 }
 
-TEST(StartupFiles, ReadsEveryListFileWithMixedLineEnds) {
+TEST(SessionListFiles, ReadsEveryListFileWithMixedLineEnds) {
     TempFolder app;
     app.write("path.txt", "/games/q3/\n+set r_fullscreen 0\rextra\r\n");
     app.write("maps.txt", mapRecord("gorge1.bsp", "2", "true") + mapRecord("vault.bsp", "0", "x"));
     app.write("bots.txt", "Vexor\r\n\r\nbrute\nAnvil\r");
     // Four lines: the second server has an empty address and password.
     app.write("servers.txt", "Home\r\n 10.0.0.1:27960\r\n secret\r\nSecond\r\n");
-    SetupModel model;
-    const StartupFiles result = readListFiles(app.path(), model);
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    const SetupModel& model = session.setup;
 
-    ASSERT_TRUE(result.paths);
-    EXPECT_EQ(result.paths->gameFolder, "/games/q3/");
-    EXPECT_EQ(result.paths->commandLine, "+set r_fullscreen 0");
+    ASSERT_TRUE(result.pathFileRead);
+    EXPECT_EQ(session.game.paths().gameFolder, "/games/q3/");
+    EXPECT_EQ(session.game.paths().commandLine, "+set r_fullscreen 0");
 
     const auto& maps = model.catalogue.mapFiles;
     ASSERT_EQ(maps.size(), 2u);
@@ -64,29 +66,31 @@ TEST(StartupFiles, ReadsEveryListFileWithMixedLineEnds) {
     EXPECT_EQ(model.servers[1]->password, "");
 }
 
-TEST(StartupFiles, EmptyFilesGiveNoEntries) {
+TEST(SessionListFiles, EmptyFilesGiveNoEntries) {
     TempFolder app;
     app.write("path.txt", "");
     app.write("maps.txt", "");
     app.write("bots.txt", "");
     app.write("servers.txt", "");
-    SetupModel model;
-    const StartupFiles result = readListFiles(app.path(), model);
-    ASSERT_TRUE(result.paths);
-    EXPECT_EQ(result.paths->gameFolder, "");
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    const SetupModel& model = session.setup;
+    ASSERT_TRUE(result.pathFileRead);
+    EXPECT_EQ(session.game.paths().gameFolder, "");
     EXPECT_TRUE(model.catalogue.mapFiles.empty());
     EXPECT_TRUE(model.catalogue.botNames.empty());
     EXPECT_TRUE(model.servers.empty());
 }
 
-TEST(StartupFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
+TEST(SessionListFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
     TempFolder app;
     app.write("maps.txt", mapRecord("a.bsp", "1", "true") + mapRecord("b.bsp", "two", "true") +
                               mapRecord("c.bsp", "3", "true"));
     app.write("bots.txt", "Vexor\r\n");
     app.write("servers.txt", "Home\r\n addr\r\n \r\n");
-    SetupModel model;
-    const StartupFiles result = readListFiles(app.path(), model);
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    const SetupModel& model = session.setup;
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0], "'two' is not a valid integer value");
     ASSERT_EQ(model.catalogue.mapFiles.size(), 1u) << "records before the bad one stay";
@@ -95,12 +99,36 @@ TEST(StartupFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
     EXPECT_TRUE(result.serverListReadable);
 }
 
-TEST(StartupFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
+TEST(SessionListFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
     TempFolder app;
     app.makeFolder("servers.txt"); // exists but cannot be read as a file
-    SetupModel model;
-    const StartupFiles result = readListFiles(app.path(), model);
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    const SetupModel& model = session.setup;
     EXPECT_FALSE(result.serverListReadable);
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0], "Cannot open file " + app.file("servers.txt"));
+}
+
+TEST(SessionSetups, ASetupSetsThePlayerAndTheModByTheSameRulesAsTheWindows) {
+    TempFolder app;
+    app.write("maps.txt", mapRecord("gorge1.bsp", "0", "true"));
+    app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena\r\n");
+    app.write("models.txt", "sarge\r\n default\r\n red\r\nEND\r\n");
+    app.write("configs/duel.vkn", "1\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 0\r\n"
+                                  "^1Ace\r\nsarge\r\nred\r\n900\r\nARENA\r\n");
+    Session session(app.path(), 1);
+    ASSERT_TRUE(session.readListFiles().errors.empty());
+    SetupReadResult read;
+    session.loadSetup("duel.vkn", read);
+    session.chooseSetupModel();
+
+    ASSERT_EQ(session.setup.rotation.size(), 1u);
+    const PlayerSettings& player = session.player.settings();
+    EXPECT_EQ(player.name, "^1Ace");
+    EXPECT_EQ(player.simPing, PlayerOptions::MaxSimPing) << "brought into the field's range";
+    EXPECT_EQ(player.model, "sarge");
+    EXPECT_EQ(player.skin, "red");
+    EXPECT_EQ(session.game.chosenModName(), "Arena") << "matched ignoring case";
+    EXPECT_EQ(session.game.launchSettings().mod.parameters, "+set fs_game arena");
 }

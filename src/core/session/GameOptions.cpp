@@ -1,0 +1,100 @@
+#include "core/session/GameOptions.h"
+
+#include "core/platform/Errors.h"
+
+namespace velkarn {
+
+GameOptions::GameOptions(std::string appDir) : appDir_(std::move(appDir)) {
+}
+
+void GameOptions::setPaths(const GamePaths& paths) {
+    if (paths.gameFolder == paths_.gameFolder && paths.commandLine == paths_.commandLine)
+        return;
+    paths_ = paths;
+    emit pathsChanged();
+}
+
+void GameOptions::setGameFolder(const std::string& folder) {
+    setPaths({folder, paths_.commandLine});
+}
+
+void GameOptions::setCommandLine(const std::string& commandLine) {
+    setPaths({paths_.gameFolder, commandLine});
+}
+
+void GameOptions::readPaths() {
+    setPaths(readPathFile(pathFile()));
+}
+
+void GameOptions::writePaths() const {
+    writePathFile(pathFile(), paths_);
+}
+
+void GameOptions::chooseMod(int index) {
+    const int valid = index >= 0 && index < static_cast<int>(mods_.size()) ? index : -1;
+    if (valid == modIndex_)
+        return;
+    modIndex_ = valid;
+    emit modsChanged();
+}
+
+void GameOptions::chooseModByName(const std::string& name) {
+    chooseMod(modIndexForName(mods_, name));
+}
+
+std::string GameOptions::chosenModName() const {
+    return modIndex_ >= 0 ? mods_[static_cast<std::size_t>(modIndex_)].name : "";
+}
+
+void GameOptions::readMods() {
+    try {
+        mods_ = readModsFile(appDir_ + "mods.txt");
+    } catch (...) {
+        mods_ = freshModList();
+        modIndex_ = 0;
+        emit modsChanged();
+        throw;
+    }
+    modIndex_ = 0;
+    emit modsChanged();
+}
+
+void GameOptions::findMods() {
+    try {
+        if (!paths_.gameFolder.empty())
+            appendModFolders(paths_.gameFolder, mods_);
+    } catch (...) {
+        emit modsChanged();
+        throw;
+    }
+    emit modsChanged();
+    writeMods();
+}
+
+bool GameOptions::editMod(int index, const Mod& edited) {
+    if (!replaceModAt(mods_, index, edited))
+        return false;
+    emit modsChanged();
+    writeMods();
+    return true;
+}
+
+bool GameOptions::removeMod(int index) {
+    if (!removeModAt(mods_, index))
+        return false;
+    modIndex_ = 0;
+    emit modsChanged();
+    writeMods();
+    return true;
+}
+
+GameSettings GameOptions::launchSettings() const {
+    return {
+        paths_.gameFolder, paths_.commandLine, {modIndex_, modStartParameters(mods_, modIndex_)}};
+}
+
+void GameOptions::writeMods() const {
+    writeModsFile(appDir_ + "mods.txt", mods_);
+}
+
+} // namespace velkarn

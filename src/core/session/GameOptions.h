@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/launch/GameLaunch.h"
+#include "core/setup/ModList.h"
+#include "core/setup/PathFile.h"
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// The game the launches use: its folder and extra command line (kept in path.txt), and the mod
+// list with the chosen mod (kept in mods.txt). The game options window edits it; play and scan
+// read it the same way.
+class GameOptions : public QObject {
+    Q_OBJECT
+public:
+    // `appDir` is the list-file folder, ending with "/".
+    explicit GameOptions(std::string appDir);
+
+    // What the game folder holds until one is chosen or read.
+    static constexpr const char* DefaultGameFolder = "C:\\Games\\Quake III Arena\\";
+
+    const GamePaths& paths() const { return paths_; }
+    void setPaths(const GamePaths& paths);
+    void setGameFolder(const std::string& folder);
+    void setCommandLine(const std::string& commandLine);
+    // Reads path.txt; throws FileOpenError. Nothing changes when it fails.
+    void readPaths();
+    // Writes both lines to path.txt. Throws FileCreateError.
+    void writePaths() const;
+    std::string pathFile() const { return appDir_ + "path.txt"; }
+
+    const std::vector<Mod>& mods() const { return mods_; }
+    // -1 when nothing is chosen; -1 and 0 start the game without mod parameters.
+    int modIndex() const { return modIndex_; }
+    void chooseMod(int index);
+    // Chooses the first mod named `name` ignoring case, else entry 0.
+    void chooseModByName(const std::string& name);
+    std::string chosenModName() const;
+    // Reads mods.txt (a missing file gives the fresh list) and chooses entry 0. When it cannot be
+    // read, the fresh list is used and FileOpenError thrown, so the program still starts.
+    void readMods();
+    // Appends the mod folders of the game folder not yet listed and rewrites mods.txt; the
+    // choice stays. An empty game folder names no folder and finds nothing. Mods found before a
+    // failure stay listed.
+    void findMods();
+    // Replaces mods.txt with the list. Throws FileCreateError.
+    void writeMods() const;
+    // Replace or delete an entry other than entry 0 and rewrite mods.txt; false, and nothing
+    // written, when the entry may not be changed. Removing chooses entry 0.
+    bool editMod(int index, const Mod& edited);
+    bool removeMod(int index);
+
+    // What a launch reads: game folder, extra command line and the chosen mod's parameters.
+    GameSettings launchSettings() const;
+
+signals:
+    void pathsChanged();
+    // The list or the choice changed.
+    void modsChanged();
+
+private:
+    std::string appDir_;
+    GamePaths paths_{DefaultGameFolder, ""};
+    std::vector<Mod> mods_ = freshModList();
+    int modIndex_ = 0;
+};
+
+} // namespace velkarn

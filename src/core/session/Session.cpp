@@ -1,0 +1,101 @@
+#include "core/session/Session.h"
+
+#include "core/content/CatalogueFiles.h"
+#include "core/content/PlayerModels.h"
+#include "core/launch/ServerListFile.h"
+#include "core/platform/Errors.h"
+#include "core/platform/FileSystem.h"
+
+#include <functional>
+
+namespace velkarn {
+
+namespace {
+
+// Runs one reader; a failure is recorded instead of ending the start-up reading.
+bool readRecorded(StartupFiles& result, const std::function<void()>& reader) {
+    try {
+        reader();
+        return true;
+    } catch (const Error& error) {
+        result.errors.emplace_back(error.what());
+        return false;
+    }
+}
+
+} // namespace
+
+std::string configsFolder(const std::string& appDir) {
+    return appDir + "configs/";
+}
+
+Session::Session(std::string appDir, std::uint32_t seed)
+    : game(appDir), random(seed), appDir_(std::move(appDir)) {
+}
+
+StartupFiles Session::readListFiles() {
+    StartupFiles result;
+    if (!pathExists(game.pathFile()))
+        result.pathFileMissing = true;
+    else
+        result.pathFileRead = readRecorded(result, [&] { game.readPaths(); });
+
+    const std::string mapsFile = appDir_ + "maps.txt";
+    if (pathExists(mapsFile))
+        readRecorded(result, [&] { readMapsFile(mapsFile, setup.catalogue); });
+
+    const std::string botsFile = appDir_ + "bots.txt";
+    if (pathExists(botsFile))
+        readRecorded(result, [&] { readBotsFile(botsFile, setup.catalogue); });
+
+    const std::string serversFile = appDir_ + "servers.txt";
+    if (pathExists(serversFile))
+        result.serverListReadable =
+            readRecorded(result, [&] { setup.servers = readServerList(serversFile); });
+
+    result.modListReadable = readRecorded(result, [&] { game.readMods(); });
+    // The models of readable archives are found again by the next search.
+    readRecorded(result, [&] { loadModelsFile(appDir_ + "models.txt", setup.catalogue); });
+
+    createFolder(configsFolder());
+    return result;
+}
+
+void Session::applySetup(SetupReadResult& read) {
+    setup.rotation = std::move(read.maps);
+    if (!read.playerLinesRead)
+        return;
+    player.setName(read.player.name);
+    setup.modelNameFromSetup = read.player.model;
+    setup.skinNameFromSetup = read.player.skin;
+    player.setSimPing(read.player.simPing);
+    game.chooseModByName(read.player.mod);
+}
+
+void Session::loadSetup(const std::string& fileName, SetupReadResult& read) {
+    try {
+        loadSetupFile(configsFolder() + fileName, setup.catalogue.mapFiles, read);
+    } catch (...) {
+        applySetup(read);
+        throw;
+    }
+    applySetup(read);
+}
+
+void Session::writeSetup(const std::string& fileName, const std::vector<std::string>* info) const {
+    const PlayerSettings& settings = player.settings();
+    const PlayerLines lines{settings.name, settings.model, settings.skin, settings.simPing,
+                            game.chosenModName()};
+    saveSetupFile(configsFolder() + fileName, info, setup.rotation, lines);
+}
+
+void Session::chooseSetupModel() {
+    player.chooseModel(setup.catalogue, setup.modelNameFromSetup, setup.skinNameFromSetup);
+}
+
+void Session::catalogueRebuilt() {
+    chooseSetupModel();
+    emit catalogueChanged();
+}
+
+} // namespace velkarn

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "core/platform/Random.h"
+#include "core/session/GameOptions.h"
+#include "core/session/PlayerOptions.h"
+#include "core/session/StartupFiles.h"
+#include "core/setup/SetupFile.h"
+#include "core/setup/SetupModel.h"
+
+#include <QObject>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// The state of one run over one list-file folder: the game, the player, the catalogue, the
+// current setup with its rotation, and the saved servers. The windows and the commands load and
+// use it through the same functions.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    // `appDir` is the list-file folder, ending with "/"; `seed` seeds the random generator.
+    Session(std::string appDir, std::uint32_t seed);
+
+    const std::string& appDir() const { return appDir_; }
+    std::string configsFolder() const { return velkarn::configsFolder(appDir_); }
+
+    GameOptions game;
+    PlayerOptions player;
+    SetupModel setup;
+    Random random;
+
+    // Reads path.txt, maps.txt, bots.txt, servers.txt, mods.txt and models.txt, and creates the
+    // configs folder when it is missing. Never throws for a broken file: each failure is recorded
+    // and the next file is read.
+    StartupFiles readListFiles();
+
+    // Takes what a setup file gave: its rotation replaces the current one, and its player lines
+    // set the name, ping and mod; the model and skin it names are chosen after the next search
+    // (or at once by chooseSetupModel).
+    void applySetup(SetupReadResult& read);
+    // Reads configs/<fileName> into `read` and applies it; what was read before a failure is
+    // applied too, then the failure is thrown. `read` keeps the info lines.
+    void loadSetup(const std::string& fileName, SetupReadResult& read);
+    // Writes the rotation and the player lines to configs/<fileName>, with `info` lines first
+    // when given.
+    void writeSetup(const std::string& fileName, const std::vector<std::string>* info) const;
+    // Chooses the player model and skin the last setup named, else the first ones.
+    void chooseSetupModel();
+
+    // Called after the catalogue was rebuilt: chooses the setup's model and tells every view.
+    void catalogueRebuilt();
+
+signals:
+    void catalogueChanged();
+
+private:
+    std::string appDir_;
+};
+
+} // namespace velkarn

@@ -1,0 +1,41 @@
+#include "ui/main/AppWindows.h"
+
+#include "ui/main/AboutWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/main/SplashWindow.h"
+#include "ui/options/ChooseExePathWindow.h"
+#include "ui/options/GameOptionsWindow.h"
+#include "ui/options/ModEditWindow.h"
+#include "ui/options/PlayerOptionsWindow.h"
+#include "ui/options/TestReportWindow.h"
+#include "ui/rotation/ConfigInfoWindow.h"
+#include "ui/search/SearchingWindow.h"
+
+namespace velkarn {
+
+AppWindows::AppWindows(Session& session)
+    : splashWindow(std::make_unique<SplashWindow>()),
+      searchingWindow(std::make_unique<SearchingWindow>()),
+      configInfoWindow(std::make_unique<ConfigInfoWindow>()),
+      testReportWindow(std::make_unique<TestReportWindow>(session.appDir())),
+      aboutWindow(std::make_unique<AboutWindow>()),
+      chooseExePathWindow(std::make_unique<ChooseExePathWindow>()),
+      modEditWindow(std::make_unique<ModEditWindow>()),
+      gameOptionsWindow(
+          std::make_unique<GameOptionsWindow>(session.game, *chooseExePathWindow, *modEditWindow)),
+      playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
+      mainWindow(std::make_unique<MainWindow>(
+          session, MainWindow::Companions{*splashWindow, *searchingWindow, *configInfoWindow,
+                                          *testReportWindow, *aboutWindow, *gameOptionsWindow,
+                                          *playerOptionsWindow})) {
+    QObject::connect(aboutWindow.get(), &AboutWindow::testReportRequested, testReportWindow.get(),
+                     [this] {
+                         testReportWindow->show();
+                         testReportWindow->raise();
+                     });
+}
+
+// Members go in reverse order of their declaration: the main window first.
+AppWindows::~AppWindows() = default;
+
+} // namespace velkarn
