@@ -30,8 +30,11 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return badUsage("--appdir needs a folder");
             result.appDir = arguments[++i];
-        } else if (argument == "--no-start" && result.command == CommandLine::Command::Play) {
-            result.noStart = true;
+        } else if ((argument == "--no-start" || argument == "--print") &&
+                   result.command == CommandLine::Command::Play) {
+            if (result.playMode != PlayMode::Start)
+                return badUsage("play takes one of --no-start and --print");
+            result.playMode = argument == "--print" ? PlayMode::Print : PlayMode::NoStart;
         } else if (!commandSeen && argument == "play") {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return badUsage("play needs the name of a setup");
@@ -66,9 +69,11 @@ std::string usageText() {
            "~/.local/share/velkarn), or in the folder given by --appdir.\n"
            "\n"
            "Commands:\n"
-           "  play NAME [--no-start]  play the setup configs/NAME.vkn: write the game script\n"
+           "  play NAME [--no-start | --print]\n"
+           "                          play the setup configs/NAME.vkn: write the game script\n"
            "                          and start the game; with --no-start print the game's\n"
-           "                          parameters instead of starting it\n"
+           "                          parameters instead of starting it; with --print print\n"
+           "                          the script, then the parameters, and write nothing\n"
            "  scan                    search the game folder for maps, bots, models and mods,\n"
            "                          rewrite the catalogue files and print what was found\n"
            "  games                   list the game installations found, one per line:\n"

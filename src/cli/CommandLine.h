@@ -5,15 +5,22 @@
 
 namespace velkarn {
 
+// What `play` does besides reading the setup.
+enum class PlayMode {
+    Start,   // write the script and start the game
+    NoStart, // write the script and print the game's parameters on one line
+    Print,   // print the script's lines, then the parameters; write and start nothing
+};
+
 // What the command line asks for.
 struct CommandLine {
     enum class Command { Windows, Help, Version, Play, Scan, Games, Use, BadUsage };
     Command command = Command::Windows;
-    std::string appDir;     // empty: XDG_DATA_HOME/velkarn
-    std::string gameChoice; // use: an installation's number or a folder
-    std::string setupName;  // play: the setup's name without ".vkn"
-    bool noStart = false;   // play: print the parameters instead of starting the game
-    std::string problem;    // BadUsage: what is wrong
+    std::string appDir;                  // empty: XDG_DATA_HOME/velkarn
+    std::string gameChoice;              // use: an installation's number or a folder
+    std::string setupName;               // play: the setup's name without ".vkn"
+    PlayMode playMode = PlayMode::Start; // play: --no-start or --print
+    std::string problem;                 // BadUsage: what is wrong
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);

@@ -11,7 +11,7 @@ namespace velkarn {
 namespace {
 
 // False when nothing was played because a list file it needs could not be read (already said).
-bool playSetup(const std::string& appDir, const std::string& setupName, bool noStart,
+bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
                std::ostream& out, std::ostream& err) {
     Session session(appDir, 0);
     const StartupFiles startup = session.readListFiles();
@@ -29,21 +29,32 @@ bool playSetup(const std::string& appDir, const std::string& setupName, bool noS
 
     const GameSettings game = session.game.launchSettings();
     const PlayerSettings& player = session.player.settings();
-    if (noStart) {
-        writeLocalScript(game.installation, player, session.setup.rotation);
-        out << gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod) << "\n";
-    } else {
-        requireGameStarted(playLocal(game, player, session.setup.rotation));
+    const Rotation& rotation = session.setup.rotation;
+    const std::string parameters =
+        gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod);
+    switch (mode) {
+    case PlayMode::Print:
+        for (const std::string& line : localScriptLines(player, rotation))
+            out << line << "\n";
+        out << parameters << "\n";
+        break;
+    case PlayMode::NoStart:
+        writeLocalScript(game.installation, player, rotation);
+        out << parameters << "\n";
+        break;
+    case PlayMode::Start:
+        requireGameStarted(playLocal(game, player, rotation));
+        break;
     }
     return true;
 }
 
 } // namespace
 
-int runPlayCommand(const std::string& appDir, const std::string& setupName, bool noStart,
+int runPlayCommand(const std::string& appDir, const std::string& setupName, PlayMode mode,
                    std::ostream& out, std::ostream& err) {
     try {
-        return playSetup(appDir, setupName, noStart, out, err) ? 0 : 1;
+        return playSetup(appDir, setupName, mode, out, err) ? 0 : 1;
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
         std::cerr << "velkarn: " << commandLine.problem << "\n\n" << usageText();
         return 2;
     case CommandLine::Command::Play:
-        return runPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.noStart,
+        return runPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.playMode,
                               std::cout, std::cerr);
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);

@@ -14,7 +14,8 @@ TEST(CommandLine, RecognisesCommandsAndOptions) {
     EXPECT_EQ(play.command, Command::Play);
     EXPECT_EQ(play.appDir, "/x");
     EXPECT_EQ(play.setupName, "duel");
-    EXPECT_TRUE(play.noStart);
+    EXPECT_EQ(play.playMode, PlayMode::NoStart);
+    EXPECT_EQ(parseCommandLine({"play", "duel", "--print"}).playMode, PlayMode::Print);
 
     const CommandLine scan = parseCommandLine({"scan", "--appdir", "/y"});
     EXPECT_EQ(scan.command, Command::Scan);
@@ -25,6 +26,7 @@ TEST(CommandLine, BadUsageSaysWhat) {
     EXPECT_EQ(parseCommandLine({"--appdir"}).command, Command::BadUsage);
     EXPECT_EQ(parseCommandLine({"play"}).command, Command::BadUsage);
     EXPECT_EQ(parseCommandLine({"--no-start"}).command, Command::BadUsage);
+    EXPECT_EQ(parseCommandLine({"play", "a", "--print", "--no-start"}).command, Command::BadUsage);
     const CommandLine unknown = parseCommandLine({"jump"});
     EXPECT_EQ(unknown.command, Command::BadUsage);
     EXPECT_EQ(unknown.problem, "unknown argument 'jump'");

@@ -27,15 +27,15 @@ struct PlayCommandTest : ::testing::Test {
                                       "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 1\r\n  Krag\r\n"
                                       "   4\r\n   Red\r\n^1Ace\r\nBRUTE\r\nred\r\n0\r\n[none]\r\n");
     }
-    int play(const std::string& name, bool noStart) {
-        return runPlayCommand(app.path(), name, noStart, out, err);
+    int play(const std::string& name, PlayMode mode) {
+        return runPlayCommand(app.path(), name, mode, out, err);
     }
 };
 
 } // namespace
 
 TEST_F(PlayCommandTest, NoStartWritesTheScriptAndPrintsTheParameters) {
-    EXPECT_EQ(play("duel", true), 0) << err.str();
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 0) << err.str();
     EXPECT_EQ(out.str(), "+exec velkarn +set r_mode 4\n");
     // "BRUTE" is no model name: the first of the sorted list (anvil) and its first skin.
     EXPECT_EQ(game.script(),
@@ -47,34 +47,56 @@ TEST_F(PlayCommandTest, NoStartWritesTheScriptAndPrintsTheParameters) {
     EXPECT_FALSE(game.ran()) << "nothing is started";
 }
 
+TEST_F(PlayCommandTest, PrintShowsTheScriptAndParametersAndWritesNothing) {
+    EXPECT_EQ(play("duel", PlayMode::Print), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "name ^1Ace\nseta model anvil/blue\ncl_timenudge 0\nsv_maxclients 16\n"
+              "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+              "addbot Vexor 3;set nextmap vstr m1\"\n"
+              "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+              "addbot Krag 4 Red;set nextmap vstr m0\"\nvstr m0\n+exec velkarn +set r_mode 4\n");
+    EXPECT_FALSE(game.scriptWritten());
+    EXPECT_FALSE(game.ran());
+
+    // An entry the script would refuse is refused here as on Play.
+    std::string setup = app.read("configs/duel.vkn");
+    setup.replace(setup.find("Vexor"), 5, "Vexor;quit");
+    app.write("configs/duel.vkn", setup);
+    out.str("");
+    EXPECT_EQ(play("duel", PlayMode::Print), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "The bot name must not contain a semicolon, a double quote or a "
+                         "control character!\n");
+}
+
 TEST_F(PlayCommandTest, ModelSkinAndModMatchAsTheProgramDoes) {
     std::string setup = app.read("configs/duel.vkn");
     setup.replace(setup.find("BRUTE\r\nred\r\n0\r\n[none]"), 22, "brute\r\nred\r\n0\r\narena");
     app.write("configs/duel.vkn", setup);
-    EXPECT_EQ(play("duel", true), 0) << err.str();
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 0) << err.str();
     EXPECT_EQ(out.str(), "+set fs_game arena +sv_pure 0 +exec velkarn\n");
     EXPECT_NE(game.script().find("seta model brute/red\r\n"), std::string::npos);
 }
 
 TEST_F(PlayCommandTest, StartsTheGameInItsFolder) {
-    EXPECT_EQ(play("duel", false), 0) << err.str();
+    EXPECT_EQ(play("duel", PlayMode::Start), 0) << err.str();
     EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn", "+set", "r_mode", "4"}));
     EXPECT_TRUE(out.str().empty());
 }
 
 TEST_F(PlayCommandTest, ErrorsGoToStandardErrorWithStatusOne) {
-    EXPECT_EQ(play("missing", true), 1);
+    EXPECT_EQ(play("missing", PlayMode::NoStart), 1);
     EXPECT_EQ(err.str(), "Cannot open file " + app.file("configs/missing.vkn") + "\n");
 
     err.str("");
     app.write("configs/bad.vkn", "1\r\ngorge1\r\n 1\r\n twenty\r\n");
-    EXPECT_EQ(play("bad", true), 1);
+    EXPECT_EQ(play("bad", PlayMode::NoStart), 1);
     EXPECT_EQ(err.str(), "'twenty' is not a valid integer value\n");
     EXPECT_FALSE(game.scriptWritten());
 
     err.str("");
     std::filesystem::remove(app.file("path.txt"));
-    EXPECT_EQ(play("duel", true), 1);
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 1);
     EXPECT_NE(err.str().find("Please set Quake III Arena executable path..."), std::string::npos);
 }
 
@@ -82,7 +104,7 @@ TEST_F(PlayCommandTest, UnsafeNameIsRefusedAndNothingWritten) {
     std::string setup = app.read("configs/duel.vkn");
     setup.replace(setup.find("^1Ace"), 5, "Ace;quit");
     app.write("configs/duel.vkn", setup);
-    EXPECT_EQ(play("duel", false), 1);
+    EXPECT_EQ(play("duel", PlayMode::Start), 1);
     EXPECT_EQ(err.str(), "The player name must not contain a semicolon, a double quote or a "
                          "control character!\n");
     EXPECT_FALSE(game.scriptWritten());

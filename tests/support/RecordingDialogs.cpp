@@ -16,6 +16,15 @@ void RecordingDialogs::showMessage(const std::string& text) {
     messages.push_back(text);
 }
 
+bool RecordingDialogs::askYesNo(const std::string& text) {
+    questions.push_back(text);
+    if (yesNoAnswers.empty())
+        return true;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> RecordingDialogs::askOpenFileName(const std::string&,
                                                              const std::string& folder,
                                                              const std::string&) {

@@ -18,6 +18,7 @@ public:
     ~RecordingDialogs() override;
 
     void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
     std::optional<std::string> askOpenFileName(const std::string& caption,
                                                const std::string& folder,
                                                const std::string& filter) override;
@@ -29,6 +30,8 @@ public:
     void runModal(QDialog& dialog) override;
 
     std::vector<std::string> messages;                  // every message shown, in order
+    std::vector<std::string> questions;                 // every yes/no question, in order
+    std::deque<bool> yesNoAnswers;                      // next answers; Yes when none is left
     std::vector<std::string> modalWindows;              // object names of windows run modally
     std::deque<std::optional<std::string>> fileAnswers; // next answers to file dialogs
     std::vector<std::string> fileDialogFolders;         // the folder each file dialog started in

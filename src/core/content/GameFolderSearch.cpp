@@ -5,6 +5,7 @@
 #include "core/platform/FileSystem.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -17,10 +18,10 @@ bool endsWith(const std::string& name, const std::string& suffix) {
            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
+// Hands every ".pk3" file below a folder to `visit`, subfolders first.
 class FolderWalk {
 public:
-    FolderWalk(CatalogueIndex& index, ZipArchive& zip, SearchObserver& observer)
-        : index_(index), zip_(zip), observer_(observer) {}
+    explicit FolderWalk(std::function<void(const std::string&)> visit) : visit_(std::move(visit)) {}
 
     void walk(const std::string& folder) {
         FileIdentity identity;
@@ -32,18 +33,13 @@ public:
         for (const auto& entry : entries)
             if (entry.isFolder && entry.name != "Extras")
                 walk(folder + entry.name + "/");
-        for (const auto& entry : entries) {
-            const std::string path = folder + entry.name;
-            if (!entry.isFolder && endsWith(entry.name, ".pk3") &&
-                isNewArchive(index_.catalogue(), path))
-                scanArchive(path, zip_, index_, observer_);
-        }
+        for (const auto& entry : entries)
+            if (!entry.isFolder && endsWith(entry.name, ".pk3"))
+                visit_(folder + entry.name);
     }
 
 private:
-    CatalogueIndex& index_;
-    ZipArchive& zip_;
-    SearchObserver& observer_;
+    std::function<void(const std::string&)> visit_;
     std::set<std::pair<unsigned long long, unsigned long long>> seen_;
 };
 
@@ -51,7 +47,20 @@ private:
 
 void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer) {
-    FolderWalk(index, zip, observer).walk(withTrailingSlash(folder));
+    FolderWalk([&](const std::string& path) {
+        if (isNewArchive(index.catalogue(), path))
+            scanArchive(path, zip, index, observer);
+    }).walk(withTrailingSlash(folder));
+}
+
+std::vector<std::string> gameArchives(const std::vector<std::string>& folders) {
+    std::vector<std::string> archives;
+    for (const auto& folder : folders)
+        if (!folder.empty())
+            FolderWalk([&](const std::string& path) {
+                archives.push_back(path);
+            }).walk(withTrailingSlash(folder));
+    return archives;
 }
 
 bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath) {

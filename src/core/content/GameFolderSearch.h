@@ -33,6 +33,10 @@ bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string
 void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer);
 
+// Every archive scanFolder would walk to, in its order, whether the catalogue knows it or not.
+// An empty game folder has none.
+std::vector<std::string> gameArchives(const std::vector<std::string>& folders);
+
 // No map file names this archive as its home (exact comparison).
 bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath);
 

@@ -78,6 +78,23 @@ bool startGame(const Installation& installation, const std::string& parameters) 
                          baseIsTheUsers ? base : installation.homeFolder);
 }
 
+LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {
+    const Installation& installation = game.installation;
+    std::string command;
+    for (const auto& part : installation.startCommand)
+        command += part + " ";
+    if (command.empty())
+        command = "(no game executable in \"" + installation.baseFolder + "\") ";
+    std::string where;
+    try {
+        where = scriptPath(installation);
+    } catch (const std::exception& error) {
+        where = error.what();
+    }
+    return {command + gameParameters(path, game.extraCommandLine, game.mod), where,
+            std::move(script)};
+}
+
 void writeLocalScript(const Installation& installation, const PlayerSettings& player,
                       const Rotation& rotation) {
     writeGameScript(installation, localScriptLines(player, rotation));

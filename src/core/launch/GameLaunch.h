@@ -56,6 +56,16 @@ struct GameSettings {
     ModChoice mod;
 };
 
+// What a launch would do, for a look before it: the command line that would start the game
+// (the executable found in the game folder, or a note that there is none, and the
+// parameters), where the script would go and its lines. Writes and starts nothing.
+struct LaunchPreview {
+    std::string commandLine;
+    std::string scriptPath;
+    Lines script;
+};
+LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script);
+
 // A launch that wrote its script but found no game to start is said, not passed over: throws
 // UserMessage "Quake 3 Executable not found!" when `started` is false.
 void requireGameStarted(bool started);

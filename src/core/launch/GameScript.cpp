@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <stdexcept>
 
 namespace velkarn {
 
@@ -63,6 +64,35 @@ void appendSingleMap(Lines& lines, const ScriptEntry& entry) {
         lines.push_back("addbot " + addbotArguments(entry, b));
 }
 
+// One variable per line. The game reads at most MaxScriptLineBytes of a line and runs the rest
+// as commands of their own, so commands that do not fit end with "vstr" of a continuation
+// variable holding the rest; the game runs a variable's text command by command, so the same
+// commands run in the same order. Commands fit a line each, as script values are bounded.
+void appendVariable(Lines& lines, const std::string& name, const Lines& commands) {
+    std::string variable = name;
+    std::size_t next = 0;
+    for (int part = 1;; ++part) {
+        std::string line = "set " + variable + " \"";
+        std::string rest;
+        for (std::size_t i = next; i < commands.size(); ++i)
+            rest += (i > next ? ";" : "") + commands[i];
+        if (line.size() + rest.size() + 1 <= MaxScriptLineBytes) {
+            lines.push_back(line + rest + "\"");
+            return;
+        }
+        const std::string continuation = name + "_" + std::to_string(part);
+        const std::string tail = "vstr " + continuation + "\"";
+        const std::size_t first = next;
+        while (next < commands.size() &&
+               line.size() + commands[next].size() + 1 + tail.size() <= MaxScriptLineBytes)
+            line += commands[next++] + ";";
+        if (next == first)
+            throw std::logic_error("a script command is longer than a line: " + commands[next]);
+        lines.push_back(line + tail);
+        variable = continuation;
+    }
+}
+
 // Each m variable kicks the bots of the entry before it (entry 0 those of the last entry) and
 // adds its own, then points nextmap at the following variable, the last back at m0.
 void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) {
@@ -71,18 +101,17 @@ void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) 
         const ScriptEntry& entry = entries[i];
         const ScriptEntry& previous = entries[(i + n - 1) % n];
         requireSafeScriptValue(entry.name, "map name");
-        std::string line = "set m" + std::to_string(i) + " \"set g_gametype " +
-                           std::to_string(gameTypeValue(entry.gameType)) + ";" +
-                           limitCommand(entry) + ";set timelimit " +
-                           std::to_string(entry.timeLimit) + ";map " + entry.name;
+        Lines commands = {"set g_gametype " + std::to_string(gameTypeValue(entry.gameType)),
+                          limitCommand(entry), "set timelimit " + std::to_string(entry.timeLimit),
+                          "map " + entry.name};
         for (const RosterBot& b : previous.bots) {
             requireSafeScriptValue(b.name, "bot name");
-            line += ";kick " + b.name;
+            commands.push_back("kick " + b.name);
         }
         for (const RosterBot& b : entry.bots)
-            line += ";addbot " + addbotArguments(entry, b);
-        line += ";set nextmap vstr m" + std::to_string(i + 1 < n ? i + 1 : 0) + "\"";
-        lines.push_back(std::move(line));
+            commands.push_back("addbot " + addbotArguments(entry, b));
+        commands.push_back("set nextmap vstr m" + std::to_string(i + 1 < n ? i + 1 : 0));
+        appendVariable(lines, "m" + std::to_string(i), commands);
     }
     lines.push_back("vstr m0");
 }
@@ -101,6 +130,14 @@ std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation) {
     for (const auto& entry : rotation)
         entries.push_back(scriptEntry(*entry));
     return entries;
+}
+
+// The player and every bot present at once need a slot each.
+int maxClientsFor(const Rotation& rotation) {
+    std::size_t largestRoster = 0;
+    for (const auto& entry : rotation)
+        largestRoster = std::max(largestRoster, rosterOf(*entry).size());
+    return std::clamp(static_cast<int>(largestRoster) + 1, 16, 64);
 }
 
 void appendPlayer(Lines& lines, const PlayerSettings& player) {
@@ -140,7 +177,7 @@ Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation) {
     Lines lines;
     appendPlayer(lines, player);
     lines.push_back("cl_timenudge " + std::to_string(player.simPing));
-    lines.push_back("sv_maxclients 16");
+    lines.push_back("sv_maxclients " + std::to_string(maxClientsFor(rotation)));
     appendRotation(lines, scriptEntries(rotation));
     appendTeam(lines, player);
     return lines;

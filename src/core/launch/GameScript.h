@@ -3,6 +3,7 @@
 #include "core/platform/TextFile.h"
 #include "core/setup/SetupRecords.h"
 
+#include <cstddef>
 #include <string>
 
 // The lines of the console script the game executes at start: local play with its bot rotation,
@@ -32,10 +33,15 @@ struct ServerOptions {
 // team choices of the script.
 int gameTypeValue(int gameType);
 
-// Player lines, "sv_maxclients 16", the rotation (one entry as plain commands with its bots,
-// any other number as the chain of m variables with kick lists, then "vstr m0"), and the team
-// line when a side was chosen. Throws UserMessage, naming the field, when a name, model, skin,
-// map name, bot name or bot team that would be written is unsafe (see ScriptValues.h).
+// The game reads at most this many bytes of a script line; every line written fits.
+constexpr std::size_t MaxScriptLineBytes = 1023;
+
+// Player lines, "sv_maxclients N" (room for the player and the largest roster, at least 16, at
+// most 64), the rotation (one entry as plain commands with its bots, any other number as the
+// chain of m variables with kick lists, then "vstr m0"), and the team line when a side was
+// chosen. A chain step too long for one line goes on in variables m<i>_1, m<i>_2... Throws
+// UserMessage, naming the field, when a name, model, skin, map name, bot name or bot team that
+// would be written is unsafe (see ScriptValues.h).
 Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation);
 
 // Player lines, the team line when a side was chosen, "password ..." (also when empty) and

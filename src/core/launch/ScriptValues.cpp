@@ -24,6 +24,9 @@ void requireSafeScriptValue(const std::string& value, const std::string& field) 
     if (!isSafeScriptValue(value))
         throw UserMessage("The " + field +
                           " must not contain a semicolon, a double quote or a control character!");
+    if (value.size() > MaxScriptValueBytes)
+        throw UserMessage("The " + field + " must not be longer than " +
+                          std::to_string(MaxScriptValueBytes) + " bytes!");
 }
 
 void requireSingleLineValue(const std::string& value, const std::string& field) {

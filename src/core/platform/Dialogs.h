@@ -17,6 +17,9 @@ public:
     // A message box with an OK button.
     virtual void showMessage(const std::string& text) = 0;
 
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+
     // File dialogs; nothing when the user cancels. `filter` is in Qt's form
     // ("Velkarn Files (*.vkn)").
     virtual std::optional<std::string> askOpenFileName(const std::string& caption,

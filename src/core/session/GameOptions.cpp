@@ -29,6 +29,14 @@ Installation GameOptions::installation() const {
     return storedInstallation(paths_.installation, paths_.gameFolder, layout_);
 }
 
+std::vector<std::string> GameOptions::contentFolders() const {
+    try {
+        return installation().contentFolders();
+    } catch (const Error&) {
+        return {};
+    }
+}
+
 void GameOptions::setCommandLine(const std::string& commandLine) {
     setPaths({paths_.gameFolder, commandLine, paths_.installation});
 }

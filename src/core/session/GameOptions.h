@@ -28,6 +28,8 @@ public:
     void chooseInstallation(const Installation& installation);
     // The game path.txt names. Throws UserMessage when a packaged installation is gone.
     Installation installation() const;
+    // The installation's content folders; none when it is gone (for views, which never fail).
+    std::vector<std::string> contentFolders() const;
     const SystemLayout& layout() const { return layout_; }
     void setCommandLine(const std::string& commandLine);
     // Reads path.txt; throws FileOpenError. Nothing changes when it fails.

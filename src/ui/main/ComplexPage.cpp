@@ -11,6 +11,8 @@ ComplexPage::ComplexPage(SetupModel& model, Random& random, QWidget* parent) : Q
     botsGroup = new BotsGroup(model, this);
     mapsGroup = new MapsGroup(model, random, *botsGroup, this);
     botsGroup->maps = mapsGroup;
+    scriptButton = new QPushButton("Script...", this);
+    scriptButton->setObjectName("scriptButton");
     playButton = new QPushButton("Play...", this);
     playButton->setObjectName("playButton");
     makeBold(playButton);
@@ -22,6 +24,7 @@ ComplexPage::ComplexPage(SetupModel& model, Random& random, QWidget* parent) : Q
     groups->addWidget(botsGroup, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
+    bottom->addWidget(scriptButton);
     bottom->addWidget(playButton);
     bottom->addWidget(backButton);
     auto* layout = new QVBoxLayout(this);

@@ -10,7 +10,7 @@
 
 namespace velkarn {
 
-// The Complex page: the map rotation with each map's bots, and Play.
+// The Complex page: the map rotation with each map's bots, a look at its script, and Play.
 class ComplexPage : public QWidget {
     Q_OBJECT
 public:
@@ -18,6 +18,7 @@ public:
 
     BotsGroup* botsGroup;
     MapsGroup* mapsGroup;
+    QPushButton* scriptButton; // shows what Play would write and start
     QPushButton* playButton;
     QPushButton* backButton;
 };

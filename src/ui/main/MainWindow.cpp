@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "core/content/GameFolderSearch.h"
+#include "core/content/MapNavigation.h"
 #include "core/launch/GameLaunch.h"
 #include "core/launch/ServerListFile.h"
 #include "core/platform/Dialogs.h"
@@ -18,6 +20,7 @@
 #include "ui/search/SearchDriver.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NumberSpin.h"
+#include "ui/widgets/ScriptPreviewWindow.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QApplication>
@@ -85,6 +88,8 @@ void MainWindow::connectPages() {
                    [this] { playRotation(); });
     connectGuarded(simplePage->playSetupButton, &QPushButton::clicked, this,
                    [this] { playRotation(); });
+    for (QPushButton* script : {complexPage->scriptButton, simplePage->setupScriptButton})
+        connectGuarded(script, &QPushButton::clicked, this, [this] { showRotationScript(); });
     connectGuarded(simplePage->preDefinedSetupList, &QListWidget::itemClicked, this,
                    [this] { loadChosenSetup(); });
     connectGuarded(beginPage->reportBugButton, &QPushButton::clicked, this,
@@ -97,6 +102,9 @@ void MainWindow::connectPages() {
         complexPage->mapsGroup->showMaps();
         networkPage->newServerGroup->showMaps();
         complexPage->botsGroup->showBotNames();
+        const auto archives = gameArchives(session_.game.contentFolders());
+        complexPage->mapsGroup->useNavigationFrom(archives);
+        networkPage->newServerGroup->useNavigationFrom(archives);
     });
 }
 
@@ -171,8 +179,14 @@ void MainWindow::exitProgram() {
 
 void MainWindow::playRotation() {
     commitTypedNumbers();
-    requireGameStarted(playLocal(session_.game.launchSettings(), session_.player.settings(),
-                                 session_.setup.rotation));
+    const GameSettings game = session_.game.launchSettings();
+    const Rotation& rotation = session_.setup.rotation;
+    NavigationIndex navigation(gameArchives(game.installation.contentFolders()));
+    const auto stranded =
+        mapsWithoutNavigation(rotation, session_.setup.catalogue.mapFiles, navigation);
+    if (!stranded.empty() && !dialogs().askYesNo(missingNavigationQuestion(stranded)))
+        return;
+    requireGameStarted(playLocal(game, session_.player.settings(), rotation));
 }
 
 void MainWindow::searchGameFolder() {
@@ -190,6 +204,13 @@ void MainWindow::showNewRotation() {
     bots.enableBotControls(true);
     bots.setTeamGame(isTeamGame(rotation.back()->gameType));
     bots.showRoster(*rotation.back());
+}
+
+void MainWindow::showRotationScript() {
+    commitTypedNumbers();
+    showLaunchPreview(
+        previewLaunch(session_.game.launchSettings(), LaunchPath::LocalPlay,
+                      localScriptLines(session_.player.settings(), session_.setup.rotation)));
 }
 
 void MainWindow::startUp() {

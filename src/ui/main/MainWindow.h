@@ -89,8 +89,11 @@ public:
     void goToChosenPage();
     void showBeginPage();
     void exitProgram();
-    // Writes the local-play script for the rotation and starts the game.
+    // Writes the local-play script for the rotation and starts the game, after asking whether
+    // to go on when maps with bots have no navigation for them.
     void playRotation();
+    // Shows the command line and the script playRotation would use; writes nothing.
+    void showRotationScript();
 
     // Ends the event loop; replaced by tests.
     std::function<void()> quitEventLoop;

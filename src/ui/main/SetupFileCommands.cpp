@@ -45,6 +45,7 @@ void MainWindow::showSetup(SetupReadResult& read) {
         simplePage->setupInfoText->appendPlainText(local(line));
     for (const auto& entry : session_.setup.rotation)
         maps.rotationList->addItem(local(rotationEntryText(*entry)));
+    maps.markMapsWithoutNavigation();
     if (!session_.setup.rotation.empty()) {
         maps.enableEntryControls(true);
         maps.rotationList->setCurrentRow(0);

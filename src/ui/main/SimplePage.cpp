@@ -10,11 +10,17 @@ SimplePage::SimplePage(SetupModel& setup, Random& random, QWidget* parent) : QWi
     preDefinedGroup->setObjectName("preDefinedGroup");
     preDefinedSetupList = new QListWidget(preDefinedGroup);
     preDefinedSetupList->setObjectName("preDefinedSetupList");
+    setupScriptButton = new QPushButton("Script...", preDefinedGroup);
+    setupScriptButton->setObjectName("setupScriptButton");
     playSetupButton = new QPushButton("Play...", preDefinedGroup);
     playSetupButton->setObjectName("playSetupButton");
     auto* preDefined = new QVBoxLayout(preDefinedGroup);
     preDefined->addWidget(preDefinedSetupList);
-    preDefined->addWidget(playSetupButton, 0, Qt::AlignRight);
+    auto* playRow = new QHBoxLayout;
+    playRow->addStretch();
+    playRow->addWidget(setupScriptButton);
+    playRow->addWidget(playSetupButton);
+    preDefined->addLayout(playRow);
 
     setupInfoLabel = new QLabel("Config File Info :", this);
     setupInfoLabel->setObjectName("setupInfoLabel");

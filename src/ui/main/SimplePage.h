@@ -22,6 +22,7 @@ public:
 
     QGroupBox* preDefinedGroup;
     QListWidget* preDefinedSetupList;
+    QPushButton* setupScriptButton; // shows what Play would write and start
     QPushButton* playSetupButton;
     QLabel* setupInfoLabel;
     QPlainTextEdit* setupInfoText;

@@ -5,6 +5,7 @@
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
+#include "ui/widgets/ScriptPreviewWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,12 +26,17 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
+    serverScriptButton = namedButton("Script...", "serverScriptButton", this);
     startServerButton = namedButton("Start Server...", "startServerButton", this, true);
 
     auto* right = new QVBoxLayout;
     right->addWidget(serverOptionsGroup);
     right->addStretch();
-    right->addWidget(startServerButton, 0, Qt::AlignRight);
+    auto* startRow = new QHBoxLayout;
+    startRow->addStretch();
+    startRow->addWidget(serverScriptButton);
+    startRow->addWidget(startServerButton);
+    right->addLayout(startRow);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(serverMapsGroup, 1);
     layout->addLayout(right, 1);
@@ -136,6 +142,7 @@ void NewServerGroup::connectHandlers() {
     connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
                    [this] { editor_->applyTimeLimit(); });
     connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
+    connectGuarded(serverScriptButton, &QPushButton::clicked, this, [this] { showServerScript(); });
 }
 
 void NewServerGroup::showMaps() {
@@ -164,6 +171,17 @@ void NewServerGroup::startNewServer() {
     commitTypedNumbers();
     requireGameStarted(startServer(session_.game.launchSettings(), serverOptions(),
                                    session_.setup.serverRotation));
+}
+
+void NewServerGroup::showServerScript() {
+    commitTypedNumbers();
+    showLaunchPreview(
+        previewLaunch(session_.game.launchSettings(), LaunchPath::Server,
+                      serverScriptLines(serverOptions(), session_.setup.serverRotation)));
+}
+
+void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    editor_->useNavigationFrom(std::move(gameArchives));
 }
 
 } // namespace velkarn

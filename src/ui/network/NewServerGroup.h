@@ -52,6 +52,7 @@ public:
     QLabel* weaponRespawnSecondsLabel;
     QCheckBox* allowVotingCheck;
     QCheckBox* synchronousClientsCheck;
+    QPushButton* serverScriptButton; // shows what Start Server would write and start
     QPushButton* startServerButton;
 
     // Refills serverMapCombo from the catalogue and chooses its first map (after the start-up
@@ -63,6 +64,9 @@ public:
     void showChosenServerMap();
     // Writes the server script from the options and the rotation, then starts the game.
     void startNewServer();
+    void showServerScript();
+    // Marks the rotation rows whose map has no bot navigation in these archives.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
 
     // The options as the controls hold them.
     ServerOptions serverOptions() const;

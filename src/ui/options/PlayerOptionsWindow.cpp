@@ -1,5 +1,7 @@
 #include "ui/options/PlayerOptionsWindow.h"
 
+#include "core/content/GameFolderSearch.h"
+#include "core/content/ModelIcon.h"
 #include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
 #include "ui/widgets/Guard.h"
@@ -26,6 +28,8 @@ void selectExactly(QComboBox& list, const std::string& text) {
     const QSignalBlocker quiet(list);
     list.setCurrentIndex(list.findText(local(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
+
+constexpr int ModelIconSide = 64;
 
 } // namespace
 
@@ -63,6 +67,9 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
     skinCombo = new QComboBox(this);
     skinCombo->setObjectName("skinCombo");
     skinLabel->setBuddy(skinCombo);
+    modelIconLabel = new QLabel(this);
+    modelIconLabel->setObjectName("modelIconLabel");
+    modelIconLabel->setFixedSize(ModelIconSide, ModelIconSide);
     teamLabel = new QLabel("Player Team", this);
     teamCombo = new QComboBox(this);
     teamCombo->setObjectName("teamCombo");
@@ -80,6 +87,7 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
     connectControls();
     showModels();
     showPlayer();
+    showModelIcon();
     centreOnScreen(this);
 }
 
@@ -93,6 +101,7 @@ void PlayerOptionsWindow::layOut() {
     grid->addWidget(modelCombo, 3, 1);
     grid->addWidget(skinLabel, 4, 0);
     grid->addWidget(skinCombo, 4, 1);
+    grid->addWidget(modelIconLabel, 3, 2, 2, 1);
     grid->addWidget(teamLabel, 5, 0);
     grid->addWidget(teamCombo, 5, 1);
     grid->addWidget(simPingLabel, 6, 0);
@@ -118,8 +127,16 @@ void PlayerOptionsWindow::connectControls() {
     connectGuarded(simPingSpin, &QSpinBox::valueChanged, this,
                    [this] { player_.setSimPing(simPingSpin->value()); });
     connectGuarded(okButton, &QPushButton::clicked, this, [this] { closeOptions(); });
-    connect(&player_, &PlayerOptions::changed, this, [this] { showPlayer(); });
-    connect(&session_, &Session::catalogueChanged, this, [this] { showModels(); });
+    connect(&player_, &PlayerOptions::changed, this, [this] {
+        showPlayer();
+        showModelIcon();
+    });
+    connect(&session_, &Session::catalogueChanged, this, [this] {
+        archivesFolder_.reset(); // a search may have found new archives
+        showModels();
+        showModelIcon();
+    });
+    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { showModelIcon(); });
 }
 
 void PlayerOptionsWindow::addColourButtons() {
@@ -202,6 +219,26 @@ void PlayerOptionsWindow::refillSkins() {
     for (const auto& skin : *skins)
         skinCombo->addItem(local(skin));
     skinCombo->setCurrentIndex(skins->empty() ? -1 : 0);
+}
+
+void PlayerOptionsWindow::showModelIcon() {
+    const std::string& gameFolder = session_.game.paths().gameFolder;
+    if (archivesFolder_ != gameFolder) {
+        archivesFolder_ = gameFolder;
+        archives_ = gameArchives(session_.game.contentFolders());
+        iconShownFor_.clear();
+    }
+    const PlayerSettings& settings = player_.settings();
+    const std::string shownFor = settings.model + "/" + settings.skin;
+    if (shownFor == iconShownFor_)
+        return;
+    iconShownFor_ = shownFor;
+    const QImage icon = readModelIcon(archives_, settings.model, settings.skin);
+    if (icon.isNull())
+        modelIconLabel->clear();
+    else
+        modelIconLabel->setPixmap(QPixmap::fromImage(icon.scaled(
+            ModelIconSide, ModelIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void PlayerOptionsWindow::closeOptions() {

@@ -14,6 +14,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velkarn {
 
@@ -34,6 +35,7 @@ public:
     QComboBox* modelCombo;
     QLabel* skinLabel;
     QComboBox* skinCombo;
+    QLabel* modelIconLabel; // the chosen model's icon in the chosen skin; empty when none
     QLabel* teamLabel;
     QComboBox* teamCombo;
     QLabel* simPingLabel;
@@ -47,6 +49,8 @@ public:
     void showNamePreview();
     // Refills the skins of the chosen model (exact name) and selects the first.
     void showModelSkins();
+    // Shows the icon of the chosen model and skin from the game folder's archives.
+    void showModelIcon();
     void closeOptions();
 
     // The sorted model list of the catalogue, then the player's model and skin.
@@ -75,6 +79,11 @@ private:
         int length;
     };
     std::optional<Selection> selectionAtFocusOut_;
+    // The game folder's archives, listed again after each search or a change of game folder,
+    // and the model and skin whose icon is shown.
+    std::optional<std::string> archivesFolder_;
+    std::vector<std::string> archives_;
+    std::string iconShownFor_;
 };
 
 } // namespace velkarn

@@ -113,6 +113,14 @@ std::vector<int> MapsGroup::selectedEntries() const {
     return editor_->selectedEntries();
 }
 
+void MapsGroup::markMapsWithoutNavigation() {
+    editor_->markMapsWithoutNavigation();
+}
+
+void MapsGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
+    editor_->useNavigationFrom(std::move(gameArchives));
+}
+
 void MapsGroup::showMaps() {
     editor_->showMaps();
 }
@@ -201,7 +209,9 @@ QString MapsGroup::hintForRow(int row) const {
     if (row < 0 || row >= static_cast<int>(model_.rotation.size()))
         return {};
     const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
-    return map ? local(map->longName) : QString();
+    const QString warning = rotationList->item(row) ? rotationList->item(row)->toolTip() : "";
+    const QString title = map ? local(map->longName) : QString();
+    return title.isEmpty() || warning.isEmpty() ? title + warning : title + "\n" + warning;
 }
 
 bool MapsGroup::eventFilter(QObject* watched, QEvent* event) {

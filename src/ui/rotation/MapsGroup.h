@@ -55,6 +55,9 @@ public:
     void showMaps();
     // Refills rotationList from the rotation (after it was replaced as a whole).
     void showRotation();
+    // Marks the rows whose map has no bot navigation (see RotationEditor).
+    void markMapsWithoutNavigation();
+    void useNavigationFrom(std::vector<std::string> gameArchives);
     // Enables or disables the game type and limit controls.
     void enableEntryControls(bool on);
 

@@ -25,7 +25,22 @@ void RotationEditor::showRotation() {
     controls_.list->clear();
     for (int position = 0; position < rotation_.size(); ++position)
         controls_.list->addItem(local(rotation_.entryText(position)));
+    markMapsWithoutNavigation();
     enableEntryControls(rotation_.size() > 0);
+}
+
+void RotationEditor::useNavigationFrom(std::vector<std::string> gameArchives) {
+    navigation_ = NavigationIndex(std::move(gameArchives));
+    markMapsWithoutNavigation();
+}
+
+void RotationEditor::markMapsWithoutNavigation() {
+    for (int row = 0; row < controls_.list->count() && row < rotation_.size(); ++row) {
+        const auto index = static_cast<std::size_t>(rotation_.mapFileIndex(row));
+        markNavigation(*controls_.list->item(row), index < catalogue_.size()
+                                                       ? navigation_.navigation(*catalogue_[index])
+                                                       : Navigation::Unknown);
+    }
 }
 
 std::optional<int> RotationEditor::chosenMap() const {
@@ -53,6 +68,7 @@ std::optional<int> RotationEditor::addChosenMap() {
         return std::nullopt;
     const int position = rotation_.add(catalogue_, *chosen);
     controls_.list->addItem(local(rotation_.entryText(position)));
+    markMapsWithoutNavigation();
     enableEntryControls(true);
     return position;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/content/MapNavigation.h"
 #include "core/setup/RotationOps.h"
 #include "ui/rotation/RotationAccess.h"
 #include "ui/widgets/NumberSpin.h"
@@ -54,6 +55,10 @@ public:
     void applyTimeLimit();
 
     void enableEntryControls(bool on);
+    // Marks the rows whose map has no bot navigation in the game's archives: those given here,
+    // anew after each search as archives may have changed, and the map's own.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
+    void markMapsWithoutNavigation();
     std::vector<int> selectedEntries() const;
     const GameTypeChoices& shownChoices() const { return shownChoices_; }
 
@@ -65,6 +70,7 @@ private:
     const MapFiles& catalogue_;
     RotationControls controls_;
     GameTypeChoices shownChoices_; // what gameTypeCombo offers, item for item
+    NavigationIndex navigation_;
 };
 
 } // namespace velkarn

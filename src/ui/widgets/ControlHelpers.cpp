@@ -36,4 +36,14 @@ std::vector<int> selectedRows(const QListWidget& list) {
     return rows;
 }
 
+void markNavigation(QListWidgetItem& item, Navigation navigation) {
+    if (navigation == Navigation::Missing) {
+        item.setForeground(QColor(160, 0, 0));
+        item.setToolTip("No bot navigation: no archive holds maps/NAME.aas");
+    } else {
+        item.setData(Qt::ForegroundRole, QVariant());
+        item.setToolTip(QString());
+    }
+}
+
 } // namespace velkarn

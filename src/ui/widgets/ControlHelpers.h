@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/content/MapNavigation.h"
+
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
@@ -29,6 +31,10 @@ QFont fixedPitchFont();
 // A button with its object name; bold when it is the main action of its group.
 QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent,
                          bool bold = false);
+
+// Marks a rotation row whose map has no bot navigation in any archive: dark red, with a hint
+// saying why; other rows keep the list's colours.
+void markNavigation(QListWidgetItem& item, Navigation navigation);
 
 // The selected rows in list order.
 std::vector<int> selectedRows(const QListWidget& list);

@@ -25,6 +25,12 @@ void QtDialogs::showMessage(const std::string& text) {
     box.exec();
 }
 
+bool QtDialogs::askYesNo(const std::string& text) {
+    return QMessageBox::question(QApplication::activeWindow(),
+                                 QApplication::applicationDisplayName(), local(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtDialogs::askOpenFileName(const std::string& caption,
                                                       const std::string& folder,
                                                       const std::string& filter) {

@@ -1,8 +1,10 @@
 #include "core/launch/GameScript.h"
+#include "core/launch/ScriptValues.h"
 #include "core/platform/Errors.h"
 #include "support/RotationFixtures.h"
 
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -15,6 +17,42 @@ PlayerSettings ace() {
 
 const RosterBot Vexor{"Vexor", 3, ""};
 const RosterBot KragRed{"Krag", 4, "Red"};
+
+// What the game runs for `vstr <variable>`: the variable's commands, with those of any variable
+// named by a "vstr" command in their place, as the game's command buffer does.
+Lines runVariable(const Lines& script, const std::string& variable) {
+    std::map<std::string, std::string> values;
+    for (const std::string& line : script)
+        if (line.starts_with("set ") && line.ends_with("\"")) {
+            const std::size_t quote = line.find(" \"");
+            values[line.substr(4, quote - 4)] = line.substr(quote + 2, line.size() - quote - 3);
+        }
+    Lines commands;
+    std::string text = values.at(variable) + ";";
+    for (std::size_t start = 0, end; (end = text.find(';', start)) != std::string::npos;
+         start = end + 1) {
+        const std::string command = text.substr(start, end - start);
+        if (command.starts_with("vstr ")) {
+            const Lines more = runVariable(script, command.substr(5));
+            commands.insert(commands.end(), more.begin(), more.end());
+        } else {
+            commands.push_back(command);
+        }
+    }
+    return commands;
+}
+
+bool allLinesFit(const Lines& lines) {
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const std::string& line) { return line.size() <= MaxScriptLineBytes; });
+}
+
+std::vector<RosterBot> roster(std::size_t count, std::size_t nameLength, const std::string& team) {
+    std::vector<RosterBot> bots;
+    for (std::size_t i = 0; i < count; ++i)
+        bots.push_back({std::string(nameLength - 2, 'b') + std::to_string(10 + i), 5, team});
+    return bots;
+}
 
 } // namespace
 
@@ -237,4 +275,83 @@ TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheField) {
                                     listOf<ServerRotationEntry>({serverEntry("m\"", 1, 0, 0)}));
               }),
               "The map name" + tail);
+}
+
+// Entry 0's step would be one line of `length` bytes; entry 1 has no bots, so entry 0 kicks none.
+TEST(LocalScript, StepLongerThanTheGameReadsGoesOnInAContinuation) {
+    const std::vector<RosterBot> bots(6, RosterBot{std::string(100, 'b'), 1, ""});
+    const auto build = [&](const std::string& map) {
+        return listOf<RotationEntry>(
+            {rotationEntry(map, Deathmatch, 0, 0, bots), rotationEntry("z", Deathmatch, 0, 0)});
+    };
+    const std::size_t shortLength = localScriptLines(PlayerSettings{}, build("a"))[4].size();
+    for (const std::size_t length : {1022u, 1023u, 1024u}) {
+        const std::string map(length - shortLength + 1, 'a');
+        const Lines lines = localScriptLines(PlayerSettings{}, build(map));
+        EXPECT_TRUE(allLinesFit(lines));
+        Lines expected = {"set g_gametype 0", "set fraglimit 0", "set timelimit 0", "map " + map};
+        expected.insert(expected.end(), 6, "addbot " + bots[0].name + " 1");
+        expected.push_back("set nextmap vstr m1");
+        EXPECT_EQ(runVariable(lines, "m0"), expected) << length;
+        if (length <= MaxScriptLineBytes) {
+            EXPECT_EQ(lines[4].size(), length);
+            EXPECT_TRUE(lines[5].starts_with("set m1 \""));
+        } else {
+            EXPECT_TRUE(lines[4].ends_with(";vstr m0_1\""));
+            EXPECT_EQ(lines[5], "set m0_1 \"set nextmap vstr m1\"");
+            EXPECT_EQ(lines.back(), "vstr m0");
+        }
+    }
+}
+
+TEST(LocalScript, FullRostersOfLongNamesFitInEveryGameType) {
+    for (int gameType = Deathmatch; gameType <= CaptureTheFlag; ++gameType) {
+        const auto blue = roster(MaxRosterSlots, 40, "Blue"),
+                   red = roster(MaxRosterSlots, 40, "Red");
+        const auto rotation = listOf<RotationEntry>({rotationEntry("q3dm17", gameType, 5, 1, blue),
+                                                     rotationEntry("q3dm7", gameType, 5, 1, red)});
+        const Lines lines = localScriptLines(ace(), rotation);
+        EXPECT_TRUE(allLinesFit(lines)) << gameType;
+        EXPECT_EQ(lines[3], "sv_maxclients 33");
+        EXPECT_EQ(lines[lines.size() - 2], "vstr m0");
+
+        const bool teams = isTeamGame(gameType);
+        Lines expected = {"set g_gametype " + std::to_string(gameTypeValue(gameType)),
+                          gameType == CaptureTheFlag ? "set capturelimit 5" : "set fraglimit 5",
+                          "set timelimit 1", "map q3dm7"};
+        for (const RosterBot& b : blue)
+            expected.push_back("kick " + b.name);
+        for (const RosterBot& b : red)
+            expected.push_back("addbot " + b.name + " 5" + (teams ? " Red" : ""));
+        expected.push_back("set nextmap vstr m0");
+        EXPECT_EQ(runVariable(lines, "m1"), expected) << gameType;
+    }
+}
+
+TEST(LocalScript, MaxClientsMakesRoomForTheLargestRosterAndThePlayer) {
+    for (const auto& [bots, expected] : {std::pair{0, "sv_maxclients 16"},
+                                         {15, "sv_maxclients 16"},
+                                         {16, "sv_maxclients 17"},
+                                         {32, "sv_maxclients 33"}}) {
+        const auto rotation =
+            listOf<RotationEntry>({rotationEntry("a", Deathmatch, 0, 0, roster(bots, 8, "")),
+                                   rotationEntry("b", Deathmatch, 0, 0, roster(bots / 2, 8, ""))});
+        EXPECT_EQ(localScriptLines(ace(), rotation)[3], expected);
+    }
+}
+
+TEST(ServerScript, LongHostNameAndMessageFitOrAreRefused) {
+    ServerOptions options;
+    options.hostName = std::string(MaxScriptValueBytes, 'h');
+    options.motd = std::string(MaxScriptValueBytes, 'w');
+    const auto rotation = listOf<ServerRotationEntry>(
+        {serverEntry(std::string(MaxScriptValueBytes, 'm'), 4, 8, 20), serverEntry("b", 1, 0, 0)});
+    EXPECT_TRUE(allLinesFit(serverScriptLines(options, rotation)));
+    options.motd += "w";
+    try {
+        serverScriptLines(options, rotation);
+        ADD_FAILURE() << "a message too long for the console was written";
+    } catch (const UserMessage& e) {
+        EXPECT_STREQ(e.what(), "The message must not be longer than 480 bytes!");
+    }
 }

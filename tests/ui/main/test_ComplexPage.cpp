@@ -1,8 +1,11 @@
 #include "core/setup/TextHelpers.h"
 #include "support/AppFixture.h"
 #include "support/GameFolder.h"
+#include "support/ZipFixtures.h"
 #include "ui/main/ComplexPage.h"
 
+#include <QDialog>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -241,4 +244,51 @@ TEST_F(ComplexPageTest, GameFolderWithoutTheGameSaysSoAfterWritingTheScript) {
     mainWindow().complexPage->playButton->click();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
     EXPECT_TRUE(game.scriptWritten());
+}
+
+namespace {
+
+// Two maps found in the game folder: lonely's archive has no navigation file, fine's has one.
+class NavigationTest : public ComplexPageTest {
+protected:
+    void SetUp() override {
+        writeZip(game.dir.file("baseq3/lonely.pk3"), {{"maps/lonely.bsp", "b"}});
+        writeZip(game.dir.file("baseq3/fine.pk3"),
+                 {{"maps/fine.bsp", "b"}, {"maps/fine.aas", "a"}});
+        ComplexPageTest::SetUp();
+    }
+    void addWithBot(const char* map) {
+        addMap(maps().mapCombo->findText(map));
+        addBots(1);
+    }
+};
+
+} // namespace
+
+TEST_F(NavigationTest, PlayAsksBeforeBotsStandStillAndScriptShowsWithoutWriting) {
+    addWithBot("fine");
+    addWithBot("lonely");
+    EXPECT_TRUE(maps().rotationList->item(0)->toolTip().isEmpty());
+    EXPECT_FALSE(maps().rotationList->item(1)->toolTip().isEmpty()) << "lonely is marked";
+
+    QString shown;
+    dialogs.onModal = [&](QDialog& window) {
+        shown = window.findChild<QPlainTextEdit*>("scriptText")->toPlainText();
+    };
+    mainWindow().complexPage->scriptButton->click();
+    EXPECT_EQ(dialogs.modalWindows.back(), "scriptPreviewWindow");
+    EXPECT_TRUE(shown.contains(QString::fromStdString(game.path() + "quake3 +exec velkarn")));
+    EXPECT_TRUE(shown.contains("set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 20;"
+                               "map lonely;kick "));
+    EXPECT_TRUE(dialogs.questions.empty()) << "a look asks nothing";
+    EXPECT_FALSE(game.scriptWritten());
+
+    dialogs.yesNoAnswers = {false};
+    mainWindow().complexPage->playButton->click();
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find(": lonely. Play all the same?"), std::string::npos);
+    EXPECT_FALSE(game.scriptWritten());
+
+    mainWindow().complexPage->playButton->click(); // Yes
+    EXPECT_TRUE(game.ran());
 }

@@ -1,4 +1,6 @@
 #include "OptionsWindowsTest.h"
+#include "support/JpegFixture.h"
+#include "support/ZipFixtures.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 
@@ -210,4 +212,20 @@ TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmp
     EXPECT_EQ(player().modelCombo->count(), 0);
     EXPECT_EQ(player().skinCombo->count(), 0);
     EXPECT_EQ(session->player.settings().model, "");
+}
+
+TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
+    TempFolder game;
+    game.makeFolder("baseq3");
+    writeZip(game.file("baseq3/pak0.pk3"),
+             {{"models/players/sarge/icon_red.jpg", encodeJpeg(32, 32)}});
+    startWithModels();
+    session->game.setGameFolder(game.path());
+    player().modelCombo->setCurrentIndex(player().modelCombo->findText("Sarge"));
+    player().skinCombo->setCurrentIndex(player().skinCombo->findText("red"));
+    ASSERT_FALSE(player().modelIconLabel->pixmap().isNull());
+    EXPECT_EQ(player().modelIconLabel->pixmap().size(), QSize(64, 64));
+    player().skinCombo->setCurrentIndex(player().skinCombo->findText("default"));
+    EXPECT_TRUE(player().modelIconLabel->pixmap().isNull());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
