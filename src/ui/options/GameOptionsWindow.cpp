@@ -189,7 +189,8 @@ void GameOptionsWindow::askForGameFolder() {
 void GameOptionsWindow::done(int result) {
     QDialog::done(result);
     const GamePaths& entered = game_.paths();
-    if (!fileExists(game_.pathFile()) && entered.gameFolder == initialPaths_.gameFolder &&
+    if (result != QDialog::Accepted && !fileExists(game_.pathFile()) &&
+        entered.gameFolder == initialPaths_.gameFolder &&
         entered.commandLine == initialPaths_.commandLine &&
         entered.installation == initialPaths_.installation)
         return;

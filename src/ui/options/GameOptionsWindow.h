@@ -45,8 +45,8 @@ public:
     // in the window shown modally, without Find Mods while no folder is known.
     void askForGameFolder();
     // However the window is left (OK, Escape, its close box), what was entered is kept in
-    // path.txt. A first start left without any change writes nothing, so the next start asks
-    // again.
+    // path.txt. A first start left without OK and without any change writes nothing, so the
+    // next start asks again.
     void done(int result) override;
     void searchForMods();
     // Edits the selected mod in the mod edit window.
@@ -69,9 +69,9 @@ private:
     void updateModButtons();
 
     GameOptions& game_;
-    std::vector<Installation> installations_; // those found, item for item in installationCombo
     ModEditWindow& modEditor_;
-    GamePaths initialPaths_; // what the fields held before anything was entered
+    std::vector<Installation> installations_; // those found, item for item in installationCombo
+    GamePaths initialPaths_;                  // what the fields held before anything was entered
 };
 
 } // namespace velkarn

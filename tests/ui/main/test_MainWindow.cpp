@@ -12,6 +12,7 @@
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/search/SearchingWindow.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -64,6 +65,26 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
     EXPECT_TRUE(closeMain());
     EXPECT_TRUE(fileExists(app.file("servers.txt")));
     EXPECT_EQ(app.read("servers.txt"), "");
+}
+
+TEST_F(MainWindowTest, FirstStartOffersTheInstallationsFoundTheFirstChosen) {
+    app.write("root/usr/lib/ioquake3/ioquake3", "");
+    std::filesystem::permissions(app.file("root/usr/lib/ioquake3/ioquake3"),
+                                 std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+    std::string shown;
+    dialogs.onModal = [&](QDialog& window) {
+        if (window.objectName() == "gameOptionsWindow") {
+            shown = windows->gameOptionsWindow->installationCombo->currentText().toStdString();
+            window.accept();
+        }
+    };
+    start();
+    EXPECT_EQ(shown, "ioquake3 with Quake III data");
+    EXPECT_EQ(windows->gameOptionsWindow->homeFolderLabel->text().toStdString(),
+              "Home folder: " + app.path() + "home/.q3a/");
+    const std::string pathFile = app.read("path.txt");
+    EXPECT_TRUE(pathFile.ends_with("\r\ndebian-ioquake3\r\n")) << pathFile;
 }
 
 TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
