@@ -1,5 +1,6 @@
 #include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
+#include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
 #include "core/platform/FileSystem.h"
@@ -11,6 +12,7 @@
 #include "ui/widgets/QtDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <iostream>
 
 using namespace velkarn;
@@ -63,6 +65,15 @@ int main(int argc, char** argv) {
                               std::cout, std::cerr);
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
+    case CommandLine::Command::Status: {
+        QCoreApplication app(argc, argv);
+        return runStatusCommand(commandLine.server, std::cout, std::cerr);
+    }
+    case CommandLine::Command::Servers: {
+        QCoreApplication app(argc, argv);
+        return runServersCommand(appDirFrom(commandLine), commandLine.masters, std::cout,
+                                 std::cerr);
+    }
     case CommandLine::Command::Windows:
         break;
     }
