@@ -9,6 +9,7 @@ namespace velkarn {
 class AboutWindow;
 class ChooseExePathWindow;
 class ConfigInfoWindow;
+class FindServersWindow;
 class GameOptionsWindow;
 class MainWindow;
 class ModEditWindow;
@@ -36,6 +37,7 @@ public:
     std::unique_ptr<ModEditWindow> modEditWindow;
     std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
     std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
+    std::unique_ptr<FindServersWindow> findServersWindow;
     std::unique_ptr<MainWindow> mainWindow;
 };
 
