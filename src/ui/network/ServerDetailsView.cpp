@@ -11,6 +11,9 @@ ServerDetailsView::ServerDetailsView(QWidget* parent) : QWidget(parent) {
     playerTable = serverTable({"Player", "Score", "Ping"}, "playerTable", this);
     settingsTable = serverTable({"Setting", "Value"}, "settingsTable", this);
     playerTable->setSortingEnabled(true);
+    playerTable->setColumnWidth(0, 110);
+    playerTable->setColumnWidth(1, 50);
+    settingsTable->setColumnWidth(0, 120);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(playerTable, 1);

@@ -37,8 +37,9 @@ ServersGroup::ServersGroup(Session& session, QWidget* parent, QueryTiming timing
     savedServerList = serverTable({"Name", "Host Name", "Map", "Game Type", "Players", "Ping"},
                                   "savedServerList", this);
     savedServerList->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    savedServerList->setColumnWidth(0, 140);
-    savedServerList->setColumnWidth(1, 180);
+    // Wide enough for every column to show without scrolling on the page's first size.
+    for (int column = 0; const int width : {130, 170, 90, 110, 60})
+        savedServerList->setColumnWidth(column++, width);
     refreshButton = namedButton("Refresh", "refreshButton", this);
     findServersButton = namedButton("Find Servers...", "findServersButton", this);
     serverDetails = new ServerDetailsView(this);
