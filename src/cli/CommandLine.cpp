@@ -11,6 +11,11 @@ CommandLine badUsage(const std::string& problem) {
     return result;
 }
 
+// Masters listen on 27950. Which protocol a master given on the command line serves is not
+// known, so both lists are asked for: Quake III's (68) and ioquake3's and OpenArena's (71).
+constexpr std::uint16_t DefaultMasterPort = 27950;
+constexpr int MasterProtocols[] = {68, 71};
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -53,6 +58,26 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Use;
             result.gameChoice = arguments[++i];
             commandSeen = true;
+        } else if (!commandSeen && argument == "status") {
+            if (i + 1 >= arguments.size())
+                return badUsage("status needs a server address");
+            const auto server = parseServerAddress(arguments[++i]);
+            if (!server)
+                return badUsage("'" + arguments[i] + "' is not a server address");
+            result.command = CommandLine::Command::Status;
+            result.server = *server;
+            commandSeen = true;
+        } else if (!commandSeen && argument == "servers") {
+            result.command = CommandLine::Command::Servers;
+            commandSeen = true;
+        } else if (argument == "--master" && result.command == CommandLine::Command::Servers) {
+            if (i + 1 >= arguments.size())
+                return badUsage("--master needs a master server address");
+            const auto master = parseServerAddress(arguments[++i], DefaultMasterPort);
+            if (!master)
+                return badUsage("'" + arguments[i] + "' is not a server address");
+            for (int protocol : MasterProtocols)
+                result.masters.push_back({*master, protocol});
         } else {
             return badUsage("unknown argument '" + argument + "'");
         }
@@ -65,8 +90,8 @@ std::string usageText() {
            "\n"
            "Prepares Quake III Arena games and starts the game. Without a command the windows\n"
            "open. Velkarn's files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
-           "servers.txt and the configs folder) live in $XDG_DATA_HOME/velkarn (by default\n"
-           "~/.local/share/velkarn), or in the folder given by --appdir.\n"
+           "servers.txt, masters.txt and the configs folder) live in $XDG_DATA_HOME/velkarn\n"
+           "(by default ~/.local/share/velkarn), or in the folder given by --appdir.\n"
            "\n"
            "Commands:\n"
            "  play NAME [--no-start | --print]\n"
@@ -81,6 +106,15 @@ std::string usageText() {
            "                          and data folder, tab-separated\n"
            "  use N|FOLDER            make installation N of games, or the game folder\n"
            "                          FOLDER, the game\n"
+           "  status HOST[:PORT]      ask a server (port 27960 unless given; IPv6 as\n"
+           "                          [ADDR]:PORT) and print its settings as KEY<TAB>VALUE,\n"
+           "                          a blank line, then SCORE<TAB>PING<TAB>NAME a player;\n"
+           "                          exit status 1 when it does not answer\n"
+           "  servers [--master HOST:PORT]...\n"
+           "                          ask the master servers (those of masters.txt unless\n"
+           "                          given; port 27950 unless given) and print\n"
+           "                          ADDRESS<TAB>PING<TAB>PLAYERS/MAX<TAB>MAP<TAB>NAME for\n"
+           "                          every server that answers\n"
            "\n"
            "Options:\n"
            "  --appdir DIR            keep Velkarn's files in DIR (a portable setup)\n"

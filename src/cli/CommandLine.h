@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/network/MasterList.h"
+#include "core/network/ServerAddress.h"
+
 #include <string>
 #include <vector>
 
@@ -14,12 +17,25 @@ enum class PlayMode {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Command { Windows, Help, Version, Play, Scan, Games, Use, BadUsage };
+    enum class Command {
+        Windows,
+        Help,
+        Version,
+        Play,
+        Scan,
+        Games,
+        Use,
+        Status,
+        Servers,
+        BadUsage
+    };
     Command command = Command::Windows;
     std::string appDir;                  // empty: XDG_DATA_HOME/velkarn
     std::string gameChoice;              // use: an installation's number or a folder
     std::string setupName;               // play: the setup's name without ".vkn"
     PlayMode playMode = PlayMode::Start; // play: --no-start or --print
+    ServerAddress server;                // status: the server asked
+    std::vector<MasterServer> masters;   // servers: the masters of --master (each protocol)
     std::string problem;                 // BadUsage: what is wrong
 };
 

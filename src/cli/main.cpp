@@ -1,6 +1,7 @@
 #include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
+#include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
 #include "core/platform/FileSystem.h"
@@ -13,6 +14,7 @@
 #include "ui/widgets/QtDialogs.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <iostream>
 
 using namespace velkarn;
@@ -75,6 +77,15 @@ int main(int argc, char** argv) {
     case CommandLine::Command::Use:
         return runUseCommand(appDirFrom(commandLine), commandLine.gameChoice,
                              SystemLayout::current(), std::cout, std::cerr);
+    case CommandLine::Command::Status: {
+        QCoreApplication app(argc, argv);
+        return runStatusCommand(commandLine.server, std::cout, std::cerr);
+    }
+    case CommandLine::Command::Servers: {
+        QCoreApplication app(argc, argv);
+        return runServersCommand(appDirFrom(commandLine), commandLine.masters, std::cout,
+                                 std::cerr);
+    }
     case CommandLine::Command::Windows:
         break;
     }

@@ -32,3 +32,20 @@ TEST(CommandLine, BadUsageSaysWhat) {
     EXPECT_EQ(unknown.problem, "unknown argument 'jump'");
     EXPECT_EQ(parseCommandLine({"scan", "scan"}).command, Command::BadUsage);
 }
+
+TEST(CommandLine, StatusAndServersTakeServerAddresses) {
+    const CommandLine status = parseCommandLine({"status", "[::1]:27961"});
+    EXPECT_EQ(status.command, Command::Status);
+    EXPECT_EQ(status.server, (ServerAddress{"::1", 27961}));
+    EXPECT_EQ(parseCommandLine({"status", "host"}).server.port, 27960);
+    EXPECT_EQ(parseCommandLine({"status"}).command, Command::BadUsage);
+    EXPECT_EQ(parseCommandLine({"status", "h:0"}).problem, "'h:0' is not a server address");
+
+    const CommandLine servers = parseCommandLine({"servers", "--master", "m", "--master", "n:5"});
+    EXPECT_EQ(servers.command, Command::Servers);
+    ASSERT_EQ(servers.masters.size(), 4u) << "each master is asked for both protocols";
+    EXPECT_EQ(servers.masters[0], (MasterServer{{"m", 27950}, 68}));
+    EXPECT_EQ(servers.masters[3], (MasterServer{{"n", 5}, 71}));
+    EXPECT_TRUE(parseCommandLine({"servers"}).masters.empty());
+    EXPECT_EQ(parseCommandLine({"servers", "--master"}).command, Command::BadUsage);
+}

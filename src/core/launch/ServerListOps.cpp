@@ -1,5 +1,6 @@
 #include "core/launch/ServerListOps.h"
 
+#include "core/launch/ScriptValues.h"
 #include "core/platform/Errors.h"
 
 namespace velkarn {
@@ -17,6 +18,12 @@ void store(SavedServer& server, const ServerFields& fields) {
 }
 
 } // namespace
+
+void requireSafeServerFields(const ServerFields& fields) {
+    requireSingleLineValue(fields.name, "server name");
+    requireSafeScriptValue(fields.address, "server address");
+    requireSafeScriptValue(fields.password, "server password");
+}
 
 ServerFields fieldsOf(const SavedServer& server) {
     return {server.name, server.address, server.password};

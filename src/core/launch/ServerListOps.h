@@ -19,6 +19,12 @@ ServerFields fieldsOf(const SavedServer& server);
 // for an empty name, then "You must enter a server address!" for an empty address.
 std::vector<std::string> serverFieldProblems(const ServerFields& fields);
 
+// Throws UserMessage for a field that must not be stored: the address and password end up in
+// the join script verbatim, so they must be safe script values; the name only has to stay on
+// its line of servers.txt, so it may hold ";" and '"' but no control character. Typed fields and
+// servers taken from the network pass the same check.
+void requireSafeServerFields(const ServerFields& fields);
+
 // Appends a server from the fields unless serverFieldProblems finds something; returns those
 // messages (empty when the server was added). Blank-only names and repeated names are accepted.
 std::vector<std::string> addServer(SavedServers& servers, const ServerFields& fields);

@@ -55,6 +55,8 @@ public:
 
 signals:
     void catalogueChanged();
+    // The saved servers changed outside the window that lists them (a server search added one).
+    void serversChanged();
 
 private:
     std::string appDir_;

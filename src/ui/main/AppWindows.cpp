@@ -3,6 +3,7 @@
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SplashWindow.h"
+#include "ui/network/FindServersWindow.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/ModEditWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
@@ -21,10 +22,11 @@ AppWindows::AppWindows(Session& session)
       modEditWindow(std::make_unique<ModEditWindow>()),
       gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
+      findServersWindow(std::make_unique<FindServersWindow>(session)),
       mainWindow(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow, *searchingWindow, *configInfoWindow,
                                           *testReportWindow, *aboutWindow, *gameOptionsWindow,
-                                          *playerOptionsWindow})) {
+                                          *playerOptionsWindow, *findServersWindow})) {
     QObject::connect(aboutWindow.get(), &AboutWindow::testReportRequested, testReportWindow.get(),
                      [this] {
                          testReportWindow->show();

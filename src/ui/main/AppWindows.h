@@ -8,6 +8,7 @@ namespace velkarn {
 
 class AboutWindow;
 class ConfigInfoWindow;
+class FindServersWindow;
 class GameOptionsWindow;
 class MainWindow;
 class ModEditWindow;
@@ -34,6 +35,7 @@ public:
     std::unique_ptr<ModEditWindow> modEditWindow;
     std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
     std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
+    std::unique_ptr<FindServersWindow> findServersWindow;
     std::unique_ptr<MainWindow> mainWindow;
 };
 

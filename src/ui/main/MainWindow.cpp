@@ -11,6 +11,7 @@
 #include "ui/main/NetworkPage.h"
 #include "ui/main/SimplePage.h"
 #include "ui/main/SplashWindow.h"
+#include "ui/network/FindServersWindow.h"
 #include "ui/network/NewServerGroup.h"
 #include "ui/network/ServersGroup.h"
 #include "ui/network/SetupNewGroup.h"
@@ -94,6 +95,8 @@ void MainWindow::connectPages() {
                    [this] { loadChosenSetup(); });
     connectGuarded(beginPage->reportBugButton, &QPushButton::clicked, this,
                    [this] { showModeless(&companions_.testReport); });
+    connect(networkPage->serversGroup, &ServersGroup::findServersRequested, this,
+            [this] { showModeless(&companions_.findServers); });
     connectGuarded(simplePage->newSetupGroup, &SetupNewGroup::rotationBuilt, this, [this] {
         showNewRotation();
         playRotation();

@@ -16,6 +16,7 @@ class AboutWindow;
 class BeginPage;
 class ComplexPage;
 class ConfigInfoWindow;
+class FindServersWindow;
 class GameOptionsWindow;
 class NetworkPage;
 class PlayerOptionsWindow;
@@ -38,6 +39,7 @@ public:
         AboutWindow& about;
         GameOptionsWindow& gameOptions;
         PlayerOptionsWindow& playerOptions;
+        FindServersWindow& findServers;
     };
 
     MainWindow(Session& session, Companions companions);

@@ -1,25 +1,35 @@
 #pragma once
 
 #include "core/launch/ServerListOps.h"
+#include "core/network/QueryEngine.h"
 #include "core/session/Session.h"
+#include "ui/network/ServerDetailsView.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
+#include <optional>
+#include <vector>
 
 namespace velkarn {
 
 // "Pre-Defined Servers": the servers the user returns to, edited through three fields, and
-// joining one of them. The list box mirrors the model's servers item for item; the fields
-// are an editing area that changes nothing until a button is used.
+// joining one of them. The list mirrors the model's servers row for row, each with what the
+// server last said of itself (asked in the background when the group is shown and on Refresh);
+// the fields are an editing area that changes nothing until a button is used.
 class ServersGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ServersGroup(Session& session, QWidget* parent = nullptr);
+    explicit ServersGroup(Session& session, QWidget* parent = nullptr,
+                          QueryTiming timing = QueryTiming{});
 
-    QListWidget* savedServerList;
+    // Columns: name, host name, map, game type, players/max, ping.
+    QTableWidget* savedServerList;
+    QPushButton* refreshButton;
+    QPushButton* findServersButton;
+    ServerDetailsView* serverDetails;
     QLabel* serverNameLabel;
     QLineEdit* serverNameEdit;
     QLabel* serverAddressLabel;
@@ -33,6 +43,8 @@ public:
 
     // Refills the list from servers (after the start-up reading).
     void showServers();
+    // Asks every saved server for its status; the rows fill in as answers come.
+    void refreshStatus();
 
     // Copies the selected server into the fields.
     void showSelectedServer();
@@ -45,8 +57,19 @@ public:
     // Writes the join script for the selected server's stored record and starts the game.
     void joinSelectedServer();
 
+signals:
+    void findServersRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     Session& session_;
+    QueryEngine statusQuery_;
+    std::vector<std::optional<ServerStatus>> statuses_; // by row; nothing until answered
+    void showAnswer(int row, const ServerStatus& status);
+    void showSilence(int row);
+    void addRow(const std::string& name);
     ServerFields editedFields() const;
     void showFields(const ServerFields& fields);
     int selectedServer() const;

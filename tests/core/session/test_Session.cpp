@@ -20,7 +20,6 @@ TEST(SessionListFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
     TempFolder app;
     Session session(app.path(), 1);
     const StartupFiles result = session.readListFiles();
-    const SetupModel& model = session.setup;
     EXPECT_TRUE(result.pathFileMissing);
     EXPECT_FALSE(result.pathFileRead);
     EXPECT_TRUE(result.errors.empty());
@@ -104,7 +103,6 @@ TEST(SessionListFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
     app.makeFolder("servers.txt"); // exists but cannot be read as a file
     Session session(app.path(), 1);
     const StartupFiles result = session.readListFiles();
-    const SetupModel& model = session.setup;
     EXPECT_FALSE(result.serverListReadable);
     ASSERT_EQ(result.errors.size(), 1u);
     EXPECT_EQ(result.errors[0], "Cannot open file " + app.file("servers.txt"));

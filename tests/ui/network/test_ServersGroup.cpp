@@ -19,10 +19,10 @@ protected:
         type(name, address, password);
         group.addServerButton->click();
     }
-    void select(int row) { group.savedServerList->setCurrentRow(row); }
+    void select(int row) { group.savedServerList->selectRow(row); }
     int selectedRow() const {
-        const auto items = group.savedServerList->selectedItems();
-        return items.isEmpty() ? -1 : group.savedServerList->row(items.front());
+        const auto rows = group.savedServerList->selectionModel()->selectedRows();
+        return rows.isEmpty() ? -1 : rows.front().row();
     }
     std::vector<std::string> names() const {
         std::vector<std::string> result;
@@ -37,8 +37,8 @@ protected:
 TEST_F(ServersGroupTest, ShowsTheListReadAtStartUp) {
     model().servers.push_back(std::make_unique<SavedServer>(SavedServer{"Home", "127.0.0.1", ""}));
     group.showServers();
-    ASSERT_EQ(group.savedServerList->count(), 1);
-    EXPECT_EQ(group.savedServerList->item(0)->text(), "Home");
+    ASSERT_EQ(group.savedServerList->rowCount(), 1);
+    EXPECT_EQ(group.savedServerList->item(0, 0)->text(), "Home");
 }
 
 TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
@@ -46,7 +46,7 @@ TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"You must enter a server name!",
                                                           "You must enter a server address!"}));
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->count(), 0);
+    EXPECT_EQ(group.savedServerList->rowCount(), 0);
 }
 
 TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
@@ -68,7 +68,7 @@ TEST_F(ServersGroupTest, AddKeepsTheSelectionAndUpdateChangesTheSelectedServer) 
     select(0);
     add("New", "new.host");
     EXPECT_EQ(names(), (std::vector<std::string>{"Old", "New"}));
-    EXPECT_EQ(group.savedServerList->item(1)->text(), "New");
+    EXPECT_EQ(group.savedServerList->item(1, 0)->text(), "New");
     EXPECT_EQ(selectedRow(), 0);
 
     type("Renamed", "other.host", "");
@@ -76,7 +76,7 @@ TEST_F(ServersGroupTest, AddKeepsTheSelectionAndUpdateChangesTheSelectedServer) 
     EXPECT_EQ(names(), (std::vector<std::string>{"Renamed", "New"}));
     EXPECT_EQ(model().servers[0]->address, "other.host");
     EXPECT_EQ(model().servers[0]->password, "");
-    EXPECT_EQ(group.savedServerList->item(0)->text(), "Renamed");
+    EXPECT_EQ(group.savedServerList->item(0, 0)->text(), "Renamed");
     EXPECT_EQ(selectedRow(), 0);
 
     select(1);
@@ -90,7 +90,7 @@ TEST_F(ServersGroupTest, DeleteTheOnlyServerEmptiesListAndFields) {
     select(0);
     group.deleteServerButton->click();
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->count(), 0);
+    EXPECT_EQ(group.savedServerList->rowCount(), 0);
     EXPECT_TRUE(group.serverNameEdit->text().isEmpty());
     EXPECT_TRUE(group.serverAddressEdit->text().isEmpty());
     EXPECT_TRUE(group.serverPasswordEdit->text().isEmpty());
@@ -103,7 +103,7 @@ TEST_F(ServersGroupTest, DeleteKeepsListAndRecordsParallelWithNothingSelectedAft
     select(1);
     group.deleteServerButton->click();
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(group.savedServerList->item(1)->text(), "C");
+    EXPECT_EQ(group.savedServerList->item(1, 0)->text(), "C");
     EXPECT_EQ(selectedRow(), -1);
     group.deleteServerButton->click(); // nothing selected: nothing happens
     group.updateServerButton->click();
@@ -135,7 +135,7 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
                                         "The server address must not contain a semicolon, a "
                                         "double quote or a control character!"}));
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->count(), 0);
+    EXPECT_EQ(group.savedServerList->rowCount(), 0);
 
     // A name never reaches the script, so quotes and semicolons are fine in it.
     add("\"Joe's\"; LAN", "127.0.0.1");

@@ -1,0 +1,85 @@
+#include "cli/NetworkCommands.h"
+
+#include "core/network/ServerStatus.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <exception>
+#include <optional>
+
+namespace velkarn {
+
+namespace {
+
+// Runs the engine's query until it finishes; a name lookup that never returns is cut off after
+// this long beyond the waits themselves, so the command always ends.
+constexpr int LookupAllowanceMs = 15000;
+
+void waitForQuery(QueryEngine& engine, const QueryTiming& timing) {
+    QEventLoop loop;
+    QObject::connect(&engine, &QueryEngine::finished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timing.waitMs * (timing.retries + 1) * 2 + LookupAllowanceMs, &loop,
+                       &QEventLoop::quit);
+    if (engine.running())
+        loop.exec();
+    engine.stop();
+}
+
+} // namespace
+
+int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostream& err,
+                     QueryTiming timing) {
+    QueryEngine engine(timing);
+    std::optional<ServerStatus> answer;
+    QObject::connect(&engine, &QueryEngine::serverAnswered,
+                     [&answer](int, const ServerStatus& status) { answer = status; });
+    engine.queryServers({server});
+    waitForQuery(engine, timing);
+    if (!answer) {
+        err << "No answer from " << formatServerAddress(server) << ".\n";
+        return 1;
+    }
+    for (const auto& [key, value] : answer->settings)
+        out << key << '\t' << value << '\n';
+    out << '\n';
+    for (const PlayerLine& player : answer->players)
+        out << player.score << '\t' << player.ping << '\t' << plainName(player.name) << '\n';
+    return 0;
+}
+
+int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
+                      std::ostream& out, std::ostream& err, QueryTiming timing) {
+    if (masters.empty()) {
+        try {
+            MasterListRead read = readMasterList(appDir);
+            for (const std::string& problem : read.problems)
+                err << problem << '\n';
+            masters = std::move(read.masters);
+        } catch (const std::exception& error) {
+            err << error.what() << '\n';
+            return 1;
+        }
+    }
+    QueryEngine engine(timing);
+    std::vector<ServerAddress> listed;
+    QObject::connect(&engine, &QueryEngine::serverListed,
+                     [&listed](int id, const ServerAddress& address) {
+                         listed.resize(static_cast<std::size_t>(id) + 1);
+                         listed[static_cast<std::size_t>(id)] = address;
+                     });
+    QObject::connect(&engine, &QueryEngine::serverAnswered,
+                     [&](int id, const ServerStatus& status) {
+                         out << formatServerAddress(listed[static_cast<std::size_t>(id)]) << '\t'
+                             << status.pingMs << '\t' << status.playersText() << '\t'
+                             << status.map() << '\t' << plainName(status.hostName()) << '\n'
+                             << std::flush;
+                     });
+    QObject::connect(&engine, &QueryEngine::masterSilent, [&err](const ServerAddress& master) {
+        err << "No answer from " << formatServerAddress(master) << ".\n";
+    });
+    engine.queryMasters(masters);
+    waitForQuery(engine, timing);
+    return 0;
+}
+
+} // namespace velkarn

@@ -1,0 +1,126 @@
+#include "core/network/ServerPackets.h"
+
+#include <algorithm>
+
+namespace velkarn {
+
+namespace {
+
+constexpr std::string_view OutOfBand = "\xff\xff\xff\xff";
+constexpr std::string_view StatusCommand = "statusResponse";
+constexpr std::string_view MasterCommand = "getserversResponse";
+
+// The engine has at most 64 clients (MAX_CLIENTS); modified engines go higher, but no server
+// has more than 256. Further lines are a lying server's and are dropped unread.
+constexpr std::size_t MaxPlayerLines = 256;
+// MAX_NAME_LENGTH is 32 in the engine; names beyond 128 bytes are cut.
+constexpr std::size_t MaxPlayerName = 128;
+// The engine's client keeps at most MAX_SERVERSPERPACKET (256) records of one packet.
+constexpr std::size_t MaxRecordsPerPacket = 256;
+// Scores and pings are shown as numbers; wilder values are clamped to this.
+constexpr long MaxLineNumber = 999999;
+
+// The command of a connectionless packet, or nothing.
+std::optional<std::string_view> commandBody(std::string_view packet, std::string_view command) {
+    packet = packet.substr(0, MaxPacketBytes);
+    if (!packet.starts_with(OutOfBand))
+        return std::nullopt;
+    packet.remove_prefix(OutOfBand.size());
+    if (!packet.starts_with(command))
+        return std::nullopt;
+    return packet.substr(command.size());
+}
+
+// Reads an optionally signed whole number and skips the blanks after it; clamped, never throws.
+long readNumber(std::string_view& text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative)
+        text.remove_prefix(1);
+    long value = 0;
+    while (!text.empty() && text.front() >= '0' && text.front() <= '9') {
+        value = std::min(value * 10 + (text.front() - '0'), MaxLineNumber);
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    return negative ? -value : value;
+}
+
+PlayerLine parsePlayerLine(std::string_view line) {
+    PlayerLine player;
+    player.score = static_cast<int>(readNumber(line));
+    player.ping = static_cast<int>(readNumber(line));
+    if (!line.empty() && line.front() == '"') {
+        line.remove_prefix(1);
+        line = line.substr(0, line.find('"'));
+    }
+    player.name = withoutControlCharacters(line.substr(0, MaxPlayerName));
+    return player;
+}
+
+bool usableAddress(std::uint32_t ipv4) {
+    const std::uint32_t first = ipv4 >> 24;
+    return ipv4 != 0 && ipv4 != 0xFFFFFFFFu && !(first >= 224 && first <= 239);
+}
+
+} // namespace
+
+std::string statusRequest(std::string_view challenge) {
+    return std::string(OutOfBand) + "getstatus " + std::string(challenge);
+}
+
+std::string masterRequest(int protocol) {
+    return std::string(OutOfBand) + "getservers " + std::to_string(protocol) + " empty full";
+}
+
+std::optional<ServerStatus> parseStatusResponse(std::string_view packet) {
+    auto body = commandBody(packet, StatusCommand);
+    if (!body || (!body->empty() && body->front() != '\n'))
+        return std::nullopt;
+    std::string_view rest = body->empty() ? *body : body->substr(1);
+    ServerStatus status;
+    const std::size_t infoEnd = std::min(rest.find('\n'), rest.size());
+    status.settings = parseInfoString(rest.substr(0, infoEnd));
+    rest.remove_prefix(std::min(infoEnd + 1, rest.size()));
+    while (!rest.empty() && status.players.size() < MaxPlayerLines) {
+        const std::size_t lineEnd = std::min(rest.find('\n'), rest.size());
+        if (lineEnd > 0)
+            status.players.push_back(parsePlayerLine(rest.substr(0, lineEnd)));
+        rest.remove_prefix(std::min(lineEnd + 1, rest.size()));
+    }
+    return status;
+}
+
+std::optional<MasterAnswer> parseMasterAnswer(std::string_view packet) {
+    auto body = commandBody(packet, MasterCommand);
+    if (!body)
+        return std::nullopt;
+    MasterAnswer answer;
+    std::string_view rest = *body;
+    constexpr std::size_t RecordBytes = 6;
+    while (rest.size() > RecordBytes && rest.front() == '\\' &&
+           answer.servers.size() < MaxRecordsPerPacket) {
+        rest.remove_prefix(1);
+        // The end mark fills the packet's last record ("\EOT\0\0\0"); a record that merely
+        // starts with those bytes has more records after it.
+        if (rest.starts_with("EOT") && rest.size() <= RecordBytes) {
+            answer.complete = true;
+            break;
+        }
+        const auto byte = [&rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
+        const ListedServer server{(std::uint32_t{byte(0)} << 24) | (std::uint32_t{byte(1)} << 16) |
+                                      (std::uint32_t{byte(2)} << 8) | byte(3),
+                                  static_cast<std::uint16_t>((byte(4) << 8) | byte(5))};
+        if (server.port != 0 && usableAddress(server.ipv4))
+            answer.servers.push_back(server);
+        rest.remove_prefix(RecordBytes);
+    }
+    // A lone "\EOT" with fewer bytes than a record after it still ends the list.
+    if (rest.starts_with("\\EOT"))
+        answer.complete = true;
+    return answer;
+}
+
+} // namespace velkarn

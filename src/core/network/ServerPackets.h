@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/network/ServerStatus.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The engine's connectionless packets: four 0xFF bytes, then a command in text.
+namespace velkarn {
+
+// UDP carries at most 65,507 bytes; nothing longer is ever read from the socket.
+constexpr std::size_t MaxPacketBytes = 65536;
+
+// "getstatus CHALLENGE": the server answers with its settings and players.
+std::string statusRequest(std::string_view challenge);
+// "getservers PROTOCOL empty full": a master lists the servers of that protocol, empty and
+// full ones included.
+std::string masterRequest(int protocol);
+
+// A status answer: "statusResponse\n", the settings as an info string, then one line a player,
+// `score ping "name"`. Nothing for any other packet. Player lines past the limit are dropped.
+std::optional<ServerStatus> parseStatusResponse(std::string_view packet);
+
+// One server of a master's list.
+struct ListedServer {
+    std::uint32_t ipv4 = 0; // host byte order
+    std::uint16_t port = 0;
+    friend bool operator==(const ListedServer&, const ListedServer&) = default;
+};
+
+// A master's answer: "getserversResponse" and 6-byte records (four address bytes, the port high
+// byte first), each after a "\"; "\EOT" ends the last packet of a list.
+struct MasterAnswer {
+    std::vector<ListedServer> servers;
+    bool complete = false; // the end mark came
+};
+
+// Nothing for a packet that is not a master's answer. Records with port 0, and addresses no
+// server can have (0.0.0.0, broadcast, multicast), are left out.
+std::optional<MasterAnswer> parseMasterAnswer(std::string_view packet);
+
+} // namespace velkarn

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/network/InfoString.h"
+
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// One line of a status answer: a player on the server.
+struct PlayerLine {
+    int score = 0;
+    int ping = 0;
+    std::string name; // with the game's colour codes
+};
+
+// What a server said of itself: its settings and its players, and how long the answer took.
+struct ServerStatus {
+    InfoPairs settings;
+    std::vector<PlayerLine> players;
+    int pingMs = 0;
+
+    // The host name with colour codes ("sv_hostname", or "hostname" as some engines send it).
+    std::string hostName() const;
+    std::string map() const;
+    // The game type's name, or the number as sent for one the program does not know.
+    std::string gameType() const;
+    // "sv_maxclients", 0 when missing or not a number.
+    int maxPlayers() const;
+    int playerCount() const { return static_cast<int>(players.size()); }
+    // "3/16".
+    std::string playersText() const;
+};
+
+// The name of a "g_gametype" number: Quake III's five, Team Arena's three and OpenArena's.
+std::string gameTypeName(const std::string& number);
+
+// A text without its colour codes, as it is printed and saved.
+std::string plainName(const std::string& codedName);
+
+} // namespace velkarn

@@ -1,0 +1,52 @@
+#include "ui/widgets/ColouredTextDelegate.h"
+
+#include "core/setup/PlayerName.h"
+#include "ui/widgets/LocalText.h"
+
+#include <QPainter>
+
+namespace velkarn {
+
+namespace {
+
+// White and yellow names are unreadable on a light list; the game shows them on dark walls.
+const QColor NameGround(48, 48, 48);
+
+QColor toColour(const Rgb& rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+} // namespace
+
+void ColouredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    const QVariant coded = index.data(CodedTextRole);
+    if (!coded.isValid()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const ColouredText text = previewPlayerName(coded.toByteArray().toStdString());
+    painter->save();
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(option.rect, selected ? option.palette.highlight().color() : NameGround);
+    painter->setFont(option.font);
+    const QFontMetrics metrics(option.font);
+    int x = option.rect.left() + 3;
+    const int baseline =
+        option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
+    // Runs of one colour are drawn together, so multi-byte characters stay whole.
+    std::size_t start = 0;
+    while (start < text.visible.size() && x < option.rect.right()) {
+        std::size_t end = start + 1;
+        while (end < text.visible.size() && text.colours[end] == text.colours[start])
+            ++end;
+        const QString run = local(text.visible.substr(start, end - start));
+        painter->setPen(toColour(text.colours[start]));
+        painter->drawText(x, baseline, run);
+        x += metrics.horizontalAdvance(run);
+        start = end;
+    }
+    painter->restore();
+}
+
+} // namespace velkarn

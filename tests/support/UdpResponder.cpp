@@ -1,0 +1,97 @@
+#include "support/UdpResponder.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QNetworkDatagram>
+#include <QThread>
+#include <QTimer>
+
+namespace velkarn::test {
+
+UdpResponder::UdpResponder(Reply reply, int delayMs, bool answerFromStranger)
+    : reply_(std::move(reply)), delayMs_(delayMs) {
+    socket_.bind(QHostAddress::LocalHost, 0);
+    if (answerFromStranger) {
+        stranger_ = std::make_unique<QUdpSocket>();
+        stranger_->bind(QHostAddress::LocalHost, 0);
+    }
+    connect(&socket_, &QUdpSocket::readyRead, this, &UdpResponder::answer);
+}
+
+ServerAddress UdpResponder::address() const {
+    return {"127.0.0.1", socket_.localPort()};
+}
+
+void UdpResponder::answer() {
+    while (socket_.hasPendingDatagrams()) {
+        const QNetworkDatagram request = socket_.receiveDatagram();
+        ++requestsSeen_;
+        const std::vector<QByteArray> replies = reply_(request.data());
+        QUdpSocket* from = stranger_ ? stranger_.get() : &socket_;
+        auto send = [from, replies, to = request.senderAddress(), port = request.senderPort()] {
+            for (const QByteArray& reply : replies)
+                from->writeDatagram(reply, to, port);
+        };
+        if (delayMs_ > 0)
+            QTimer::singleShot(delayMs_, this, send);
+        else
+            send();
+    }
+}
+
+QByteArray statusAnswer(const std::string& settings, const std::vector<std::string>& players,
+                        const QByteArray& request) {
+    QByteArray packet("\xff\xff\xff\xffstatusResponse\n");
+    packet += QByteArray::fromStdString(settings);
+    const qsizetype blank = request.indexOf(' ');
+    if (blank >= 0)
+        packet += "\\challenge\\" + request.mid(blank + 1);
+    packet += '\n';
+    for (const std::string& player : players)
+        packet += QByteArray::fromStdString(player) + '\n';
+    return packet;
+}
+
+std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs) {
+    return std::make_unique<UdpResponder>(
+        [hostName](const QByteArray& request) -> std::vector<QByteArray> {
+            if (!request.startsWith("\xff\xff\xff\xffgetstatus"))
+                return {};
+            return {statusAnswer("\\sv_hostname\\" + hostName +
+                                     "\\mapname\\q3dm17\\g_gametype\\0\\sv_maxclients\\8",
+                                 {"12 48 \"^1Ace\"", "-1 0 \"Bot\""}, request)};
+        },
+        delayMs);
+}
+
+QByteArray masterAnswer(const std::vector<quint16>& ports, bool last) {
+    QByteArray packet("\xff\xff\xff\xffgetserversResponse");
+    for (quint16 port : ports) {
+        const char record[] = {
+            '\\', 127, 0, 0, 1, static_cast<char>(port >> 8), static_cast<char>(port & 0xFF)};
+        packet.append(record, sizeof record);
+    }
+    if (last)
+        packet.append("\\EOT\0\0\0", 7);
+    return packet;
+}
+
+void ensureCoreApplication() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv); // lives for the test program
+}
+
+bool runEventsUntil(const std::function<bool()>& done, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return done();
+}
+
+} // namespace velkarn::test
