@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts Velkarn; its list files live in the folder you run it from.
+# Sets up, builds and starts Velkarn; its files live in ~/.local/share/velkarn (or --appdir).
 set -euo pipefail
 here="$(pwd)"
 bash "$(dirname "$0")/build.sh"
