@@ -12,10 +12,7 @@ namespace velkarn {
 namespace {
 
 void printInstallation(std::ostream& out, std::size_t number, const Installation& installation) {
-    std::string command;
-    for (const auto& part : installation.startCommand)
-        command += (command.empty() ? "" : " ") + part;
-    out << number << '\t' << installation.label << '\t' << command << '\t'
+    out << number << '\t' << installation.label << '\t' << installation.commandText() << '\t'
         << installation.baseFolder << '\t' << installation.homeFolder << '\t'
         << installation.dataFolder << '\n';
 }

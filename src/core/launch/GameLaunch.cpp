@@ -48,9 +48,7 @@ std::string scriptFolder(const Installation& installation) {
     if (installation.kind == Installation::Kind::Folder && !folderExists(baseData))
         throw InOutError(InOutError::InvalidFilename);
     const std::string homeData = installation.homeFolder + installation.dataFolder + "/";
-    if (!createFolder(homeData) && !folderExists(homeData))
-        throw UserMessage("Cannot create the folder " + homeData);
-    if (!installation.userHome.empty())
+    if (folderExists(homeData) && !installation.userHome.empty())
         requireInside(homeData, installation.userHome);
     return homeData;
 }
@@ -60,7 +58,15 @@ std::string scriptPath(const Installation& installation) {
 }
 
 void writeGameScript(const Installation& installation, const Lines& lines) {
-    writeTextFile(scriptPath(installation), lines, WriteErrorKind::InOut);
+    const std::string folder = scriptFolder(installation);
+    // Only a home data folder can be missing here; it is made when a script is really written.
+    if (!folderExists(folder)) {
+        if (!createFolder(folder))
+            throw UserMessage("Cannot create the folder " + folder);
+        if (!installation.userHome.empty())
+            requireInside(folder, installation.userHome);
+    }
+    writeTextFile(folder + "velkarn.cfg", lines, WriteErrorKind::InOut);
 }
 
 void requireGameStarted(bool started) {
@@ -71,19 +77,15 @@ void requireGameStarted(bool started) {
 bool startGame(const Installation& installation, const std::string& parameters) {
     if (installation.startCommand.empty() || !fileExists(installation.startCommand.front()))
         return false;
-    const std::string base = installation.baseFolder;
-    const bool baseIsTheUsers =
-        installation.kind == Installation::Kind::Folder && ::access(base.c_str(), W_OK) == 0;
+    const std::string& base = installation.baseFolder;
     return startDetached(installation.startCommand, parameters,
-                         baseIsTheUsers ? base : installation.homeFolder);
+                         userMayWrite(installation, base) ? base : installation.homeFolder);
 }
 
 LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {
     const Installation& installation = game.installation;
-    std::string command;
-    for (const auto& part : installation.startCommand)
-        command += part + " ";
-    if (command.empty())
+    std::string command = installation.commandText() + " ";
+    if (installation.startCommand.empty())
         command = "(no game executable in \"" + installation.baseFolder + "\") ";
     std::string where;
     try {

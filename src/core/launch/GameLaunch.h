@@ -23,7 +23,8 @@ std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod);
 
 // Where the game script goes: the data folder of the base folder when the user may write there
-// (a self-contained folder), otherwise the data folder of the home folder, created when missing.
+// (a self-contained folder), otherwise the data folder of the home folder (made by
+// writeGameScript when missing; working it out changes nothing).
 // Never a system folder, never a folder reached by a link out of the user's home. Throws
 // InOutError "Invalid filename" when a self-contained folder or its data folder is missing,
 // UserMessage for a home data folder that leads out of the home folder or cannot be made.

@@ -100,6 +100,13 @@ std::string Installation::id() const {
     return "";
 }
 
+std::string Installation::commandText() const {
+    std::string text;
+    for (const auto& part : startCommand)
+        text += (text.empty() ? "" : " ") + part;
+    return text;
+}
+
 std::vector<std::string> Installation::contentFolders() const {
     if (baseFolder.empty())
         return {};

@@ -24,6 +24,8 @@ struct Installation {
     // What path.txt keeps after its two lines; empty for a self-contained folder, so that a
     // two-line path.txt stays what it always was.
     std::string id() const;
+    // The start command as one line, its parts separated by blanks; empty without an engine.
+    std::string commandText() const;
     // The folders the content search walks, the home folder first as the engine reads it;
     // nothing for a folder not yet named.
     std::vector<std::string> contentFolders() const;

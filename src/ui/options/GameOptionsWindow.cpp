@@ -134,9 +134,7 @@ void GameOptionsWindow::showInstallations() {
     // What will start and where the game keeps the user's files, or why nothing can start.
     try {
         const Installation installation = game_.installation();
-        std::string command;
-        for (const auto& part : installation.startCommand)
-            command += (command.empty() ? "" : " ") + part;
+        const std::string command = installation.commandText();
         startCommandLabel->setText(local(
             "Starts with: " + (command.empty() ? std::string("(no engine found)") : command)));
         homeFolderLabel->setText(local("Home folder: " + installation.homeFolder));

@@ -65,8 +65,8 @@ TEST_F(InstallationTest, PackagedGamesGetTheirScriptAndStartInTheHomeFolder) {
     debianOpenArena();
     const Installation openArena = findInstallations(layout).front();
     EXPECT_EQ(scriptPath(openArena), temp.file("home/.openarena/baseoa/velkarn.cfg"));
-    EXPECT_TRUE(folderExists(temp.file("home/.openarena/baseoa"))) << "created when missing";
     writeGameScript(openArena, {"vstr m0"});
+    EXPECT_TRUE(folderExists(temp.file("home/.openarena/baseoa"))) << "created when missing";
     EXPECT_EQ(temp.read("home/.openarena/baseoa/velkarn.cfg"), "vstr m0\r\n");
     EXPECT_FALSE(fileExists(temp.file("root/usr/lib/openarena/baseoa/velkarn.cfg")));
 
