@@ -8,42 +8,49 @@ namespace velkarn {
 
 namespace {
 
-const std::string ModelFolders = "models\\players\\";
+constexpr std::string_view ModelFolders = "models\\players\\";
 
-void takeMapEntry(const std::string& name, const std::string& archivePath, CatalogueIndex& index,
+// What the search takes from one entry, decided from its name without copying it.
+struct EntryName {
+    explicit EntryName(const std::string& name)
+        : path(name), fileName(entryFileName(name)), extension(entryExtension(fileName)) {}
+
+    bool isMap() const { return equalsNoCase(extension, ".bsp"); }
+    bool isBotText() const { return fileName == "bots.txt" || extension == ".bot"; }
+    bool isArenaText() const { return fileName == "arenas.txt" || extension == ".arena"; }
+    // Only a name below models\players\ can lie in a model folder there.
+    bool mayBeInModelFolder() const { return path.starts_with(ModelFolders); }
+
+    std::string_view path;
+    std::string_view fileName;
+    std::string_view extension;
+};
+
+void takeMapEntry(const EntryName& entry, const std::string& archivePath, CatalogueIndex& index,
                   SearchObserver& observer) {
-    if (toLower(entryExtension(name)) != ".bsp")
-        return;
-    const std::string fileName = entryFileName(name);
+    const std::string_view fileName = entry.fileName;
     if (fileName.substr(0, fileName.size() >= 4 ? fileName.size() - 4 : 0) == "test_bigbox")
         return;
-    if (!index.isKnownMapFile(fileName))
-        index.appendMap(toLower(fileName));
-    if (MapFile* map = index.findMapExact(toLower(fileName)))
-        map->archivePath = archivePath;
+    const std::string lowerName = toLower(std::string(fileName));
+    if (!index.isKnownMapFile(lowerName))
+        index.appendMap(lowerName);
+    if (MapFile* map = index.findMapExact(lowerName))
+        index.setMapArchive(*map, archivePath);
     observer.step();
 }
 
-bool isBotText(const std::string& name) {
-    return entryFileName(name) == "bots.txt" || entryExtension(name) == ".bot";
-}
-
-bool isArenaText(const std::string& name) {
-    return entryFileName(name) == "arenas.txt" || entryExtension(name) == ".arena";
-}
-
-void takeModelEntry(const std::string& name, std::size_t k, MeshLookahead& meshes,
+void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes,
                     CatalogueIndex& index, SearchObserver& observer) {
-    const std::string folder = parentFolder(name);
+    const std::string_view folder = parentFolder(entry.path);
     if (parentFolder(folder) != ModelFolders)
         return;
-    const std::string model = lastPathPart(folder);
-    if (!index.isKnownModel(model) && meshes.modelFolderHasMesh(k))
-        index.appendModel(model);
-    observer.step();
+    const std::string model(lastPathPart(folder));
     PlayerModel* known = index.findModelNoCase(model);
+    if (!known && meshes.modelFolderHasMesh(k))
+        known = &index.appendModel(model);
+    observer.step();
     std::string skin;
-    if (!known || !headSkinName(lastPathPart(name), skin))
+    if (!known || !headSkinName(lastPathPart(entry.path), skin))
         return;
     if (!isKnownSkin(*known, skin) && known->skinCount < MaxModelSkins)
         known->skins[known->skinCount++] = skin;
@@ -53,14 +60,14 @@ void takeModelEntry(const std::string& name, std::size_t k, MeshLookahead& meshe
 } // namespace
 
 bool MeshLookahead::modelFolderHasMesh(std::size_t entry) {
-    const std::string folder = lastPathPart(parentFolder(entries_[entry].fileName));
+    const std::string_view folder = lastPathPart(parentFolder(entries_[entry].fileName));
     if (valid_ && folder == folder_ && entry >= first_ && entry <= walkedTo_)
         return result_;
     bool note = false;
     std::size_t j = entry;
     for (;; ++j) {
         const std::string& name = entries_[j].fileName;
-        note = toLower(entryExtension(name)) == ".md3";
+        note = equalsNoCase(entryExtension(name), ".md3");
         if (note || lastPathPart(parentFolder(name)) != folder || j + 1 >= entries_.size())
             break;
     }
@@ -72,7 +79,11 @@ bool MeshLookahead::modelFolderHasMesh(std::size_t entry) {
     return note;
 }
 
-bool headSkinName(const std::string& fileName, std::string& skin) {
+bool headSkinName(std::string_view name, std::string& skin) {
+    // Most files of a model folder are textures: they are told apart without a copy.
+    if (name.size() < 4 || !equalsNoCase(name.substr(0, 4), "head"))
+        return false;
+    const std::string fileName(name);
     const long long length = static_cast<long long>(fileName.size());
     if (toLower(columnText(fileName, 1, 4)) != "head" ||
         toLower(columnText(fileName, length - 4, length)) != ".skin")
@@ -90,17 +101,19 @@ void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex
     const auto& entries = zip.entries();
     MeshLookahead meshes(entries);
     for (std::size_t k = 0; k < entries.size(); ++k) {
-        const std::string& name = entries[k].fileName;
-        takeMapEntry(name, archivePath, index, observer);
-        if (isBotText(name)) {
+        const EntryName name(entries[k].fileName);
+        if (name.isMap())
+            takeMapEntry(name, archivePath, index, observer);
+        if (name.isBotText()) {
             if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes)) {
                 parseBotText(splitLines(*text), index);
                 observer.step();
             }
             observer.keepAlive();
         }
-        takeModelEntry(name, k, meshes, index, observer);
-        if (isArenaText(name)) {
+        if (name.mayBeInModelFolder())
+            takeModelEntry(name, k, meshes, index, observer);
+        if (name.isArenaText()) {
             if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes))
                 parseArenaText(splitLines(*text), index);
             observer.keepAlive();

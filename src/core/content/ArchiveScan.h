@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkarn {
@@ -41,6 +42,6 @@ private:
 // The skin a model folder file names when it is a head skin ("head" ... ".skin", ignoring case):
 // the name with its first five characters and the extension removed, e.g. head_blue.skin gives
 // blue and head_.skin an empty name. False when it is no head skin.
-bool headSkinName(const std::string& fileName, std::string& skin);
+bool headSkinName(std::string_view fileName, std::string& skin);
 
 } // namespace velkarn

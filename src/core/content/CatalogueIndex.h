@@ -26,6 +26,10 @@ public:
     // Appends a map file as a search first meets it: no archive, no title, no bots, free for
     // all only.
     MapFile& appendMap(const std::string& fileName);
+    // Makes `archivePath` the map's home.
+    void setMapArchive(MapFile& map, const std::string& archivePath);
+    // No map file names this archive as its home (exact comparison).
+    bool isNewArchive(const std::string& archivePath) const;
 
     // Some model has this name, ignoring case.
     bool isKnownModel(const std::string& name) const;
@@ -43,6 +47,7 @@ private:
     std::unordered_map<std::string, MapFile*> mapsExact_;
     std::unordered_map<std::string, PlayerModel*> modelsNoCase_;
     std::unordered_set<std::string> botsNoCase_;
+    std::unordered_map<std::string, int> mapsInArchive_; // archives that are some map's home
 };
 
 // One of the model's skins equals `skin`, ignoring case.

@@ -34,7 +34,7 @@ void appendUtf8(std::string& out, std::uint16_t codePoint) {
 
 } // namespace
 
-std::string cp437ToUtf8(const std::string& text) {
+std::string cp437ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {

@@ -2,38 +2,38 @@
 
 namespace velkarn {
 
-std::string entryFileName(const std::string& path) {
-    const auto cut = path.find_last_of("\\:");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
+std::string_view entryFileName(std::string_view path) {
+    for (std::size_t at = path.size(); at > 0; --at)
+        if (path[at - 1] == '\\' || path[at - 1] == ':')
+            return path.substr(at);
+    return path;
 }
 
-std::string entryExtension(const std::string& path) {
-    const std::string name = entryFileName(path);
+std::string_view entryExtension(std::string_view path) {
+    const std::string_view name = entryFileName(path);
     const auto dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
+    return dot == std::string_view::npos ? std::string_view() : name.substr(dot);
 }
 
-std::string parentFolder(const std::string& path) {
-    const long long length = static_cast<long long>(path.size());
-    for (long long position = length - 2; position >= 1; --position)
-        if (path[static_cast<std::size_t>(position - 1)] == '\\')
-            return path.substr(0, static_cast<std::size_t>(position));
+std::string_view parentFolder(std::string_view path) {
+    for (std::size_t position = path.size() < 2 ? 0 : path.size() - 2; position >= 1; --position)
+        if (path[position - 1] == '\\')
+            return path.substr(0, position);
     return {};
 }
 
-std::string lastPathPart(const std::string& path) {
+std::string_view lastPathPart(std::string_view path) {
     if (path.empty())
         return {};
-    const long long length = static_cast<long long>(path.size());
-    std::string part = path.substr(1);
-    for (long long position = length - 2; position >= 2; --position) {
-        if (path[static_cast<std::size_t>(position - 1)] == '\\') {
-            part = path.substr(static_cast<std::size_t>(position));
+    std::string_view part = path.substr(1);
+    for (std::size_t position = path.size() < 2 ? 0 : path.size() - 2; position >= 2; --position) {
+        if (path[position - 1] == '\\') {
+            part = path.substr(position);
             break;
         }
     }
     if (!part.empty() && part.back() == '\\')
-        part.pop_back();
+        part.remove_suffix(1);
     return part;
 }
 

@@ -48,7 +48,7 @@ private:
 void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer) {
     FolderWalk([&](const std::string& path) {
-        if (isNewArchive(index.catalogue(), path))
+        if (index.isNewArchive(path))
             scanArchive(path, zip, index, observer);
     }).walk(withTrailingSlash(folder));
 }
@@ -61,11 +61,6 @@ std::vector<std::string> gameArchives(const std::vector<std::string>& folders) {
                 archives.push_back(path);
             }).walk(withTrailingSlash(folder));
     return archives;
-}
-
-bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath) {
-    return std::none_of(catalogue.mapFiles.begin(), catalogue.mapFiles.end(),
-                        [&](const auto& map) { return map->archivePath == archivePath; });
 }
 
 void purgeCatalogue(Catalogue& catalogue) {

@@ -28,17 +28,14 @@ bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string
 
 // Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly
 // "Extras"), in the order the file system lists them, then the folder's own files whose names
-// end exactly in ".pk3" and that isNewArchive lets through. A folder reached again through a
-// symbolic link is not walked twice.
+// end exactly in ".pk3" and that are no map's home yet (CatalogueIndex::isNewArchive). A folder
+// reached again through a symbolic link is not walked twice.
 void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
                 SearchObserver& observer);
 
 // Every archive scanFolder would walk to, in its order, whether the catalogue knows it or not.
 // An empty game folder has none.
 std::vector<std::string> gameArchives(const std::vector<std::string>& folders);
-
-// No map file names this archive as its home (exact comparison).
-bool isNewArchive(const Catalogue& catalogue, const std::string& archivePath);
 
 // Drops map files that no archive holds (named only by an arena text) and models without
 // skins, keeping the order of the rest.

@@ -1,7 +1,6 @@
 #include "core/content/ZipArchive.h"
 
-#include "core/content/EntryExtraction.h"
-#include "core/platform/FileSystem.h"
+#include <cerrno>
 
 namespace velkarn {
 
@@ -17,16 +16,22 @@ void ZipArchive::report(const ZipMessage& message) {
 void ZipArchive::setZipFilename(const std::string& path) {
     entries_.clear();
     archiveStart_ = 0;
+    file_.reset();
     zipFilename_ = path;
-    if (!fileExists(path))
+    auto file = std::make_unique<ReadOnlyFile>(path);
+    const bool noFile = file->isOpen()
+                            ? !file->isRegular()
+                            : file->openError() == ENOENT || file->openError() == ENOTDIR;
+    if (noFile)
         return;
-    auto listing = readZipListing(path, [this](const ZipMessage& m) { report(m); });
+    auto listing = readZipListing(*file, path, [this](const ZipMessage& m) { report(m); });
     if (!listing) {
         zipFilename_.clear();
         return;
     }
     entries_ = std::move(listing->entries);
     archiveStart_ = listing->archiveStart;
+    file_ = std::move(file);
 }
 
 std::optional<std::string> ZipArchive::readEntryNamed(const std::string& entryName,
@@ -49,14 +54,11 @@ std::optional<std::string> ZipArchive::readEntryAt(int index, std::size_t maxByt
 
 std::optional<std::string> ZipArchive::readIndex(std::size_t index, std::size_t maxBytes) {
     const ZipDirEntry& entry = entries_[index];
-    ExtractionResult result = extractEntry(zipFilename_, archiveStart_, entry, maxBytes);
+    ExtractionResult result = extractEntry(*file_, archiveStart_, entry, maxBytes, inflater_);
     if (result.bytes)
         return std::move(result.bytes);
-    if (result.missingArchive)
-        report(makeZipMessage(ZipMsg::ArchiveMissing, zipFilename_, entry.fileName));
-    else
-        report(makeZipMessage(ZipMsg::EntryReadFailed, zipFilename_,
-                              entry.fileName + " (" + result.problem + ")"));
+    report(makeZipMessage(ZipMsg::EntryReadFailed, zipFilename_,
+                          entry.fileName + " (" + result.problem + ")"));
     return std::nullopt;
 }
 

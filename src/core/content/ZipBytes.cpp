@@ -7,20 +7,24 @@
 
 namespace velkarn {
 
+// O_NONBLOCK: a named pipe called *.pk3 must not hang the search; it is no regular file and is
+// passed over. Reads of regular files never block on it.
 ReadOnlyFile::ReadOnlyFile(const std::string& path)
-    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-    if (fd_ < 0)
+    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
+    if (fd_ < 0) {
         openError_ = errno;
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0) {
+        regular_ = S_ISREG(st.st_mode);
+        size_ = static_cast<long long>(st.st_size);
+    }
 }
 
 ReadOnlyFile::~ReadOnlyFile() {
     if (fd_ >= 0)
         ::close(fd_);
-}
-
-long long ReadOnlyFile::size() const {
-    struct stat st {};
-    return ::fstat(fd_, &st) == 0 ? static_cast<long long>(st.st_size) : -1;
 }
 
 long long ReadOnlyFile::readAt(std::uint64_t offset, void* into, std::size_t size) const {

@@ -25,7 +25,7 @@ inline void zipPut32(std::string& out, std::uint32_t value) {
     zipPut16(out, value >> 16);
 }
 
-// An archive opened for reading; closed with the object.
+// An archive opened for reading; closed with the object. It is looked at once when opened.
 class ReadOnlyFile {
 public:
     explicit ReadOnlyFile(const std::string& path);
@@ -35,8 +35,10 @@ public:
 
     bool isOpen() const { return fd_ >= 0; }
     int openError() const { return openError_; } // errno of a failed open
-    // The file's size, or -1.
-    long long size() const;
+    // A plain file, not a folder or a device; false when the file is not open.
+    bool isRegular() const { return regular_; }
+    // The file's size when it was opened, or -1.
+    long long size() const { return size_; }
     // Reads up to `size` bytes at `offset` (fewer only at the end of the file); -1 on a read
     // error, with errno set.
     long long readAt(std::uint64_t offset, void* into, std::size_t size) const;
@@ -44,6 +46,8 @@ public:
 private:
     int fd_;
     int openError_ = 0;
+    bool regular_ = false;
+    long long size_ = -1;
 };
 
 } // namespace velkarn

@@ -6,7 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <optional>
 
 namespace velkarn {
 
@@ -21,6 +23,9 @@ constexpr std::size_t HeaderSize = 46;
 constexpr std::size_t LongestComment = 65535;
 constexpr std::uint16_t Utf8NameFlag = 0x0800;
 constexpr std::size_t ReadChunk = 4 * 1024 * 1024;
+// Most archives have no comment and a directory of a few kilobytes: one read of this much from
+// the end finds the end record and usually the whole directory.
+constexpr std::size_t FirstTailRead = 16 * 1024;
 
 // A problem that ends the listing; reported once at the top.
 struct ListingError {
@@ -28,8 +33,16 @@ struct ListingError {
     std::string detail;
 };
 
+// Bytes read from the archive, not set to zero first: every byte is read over at once.
+struct Block {
+    std::unique_ptr<unsigned char[]> bytes;
+    std::size_t size = 0;
+    std::uint64_t start = 0; // file offset of bytes[0]
+};
+
 // Sequential reading of the central directory in large blocks, so that a listing costs a few
-// system calls however many entries the archive holds.
+// system calls however many entries the archive holds. It starts with the bytes already read
+// from the end of the file when the directory begins among them.
 class DirectoryReader {
 public:
     DirectoryReader(const ReadOnlyFile& file, std::uint64_t start, std::uint64_t fileSize,
@@ -37,11 +50,20 @@ public:
         : file_(file), next_(start), fileSize_(fileSize),
           chunk_(std::clamp<std::size_t>(sizeHint, 64 * 1024, ReadChunk)) {}
 
+    // Takes over `tail`, the last bytes of the file, when the directory starts among them.
+    void startFrom(Block& tail) {
+        if (next_ < tail.start || next_ - tail.start > tail.size)
+            return;
+        at_ = static_cast<std::size_t>(next_ - tail.start);
+        next_ = tail.start + tail.size;
+        block_ = std::move(tail);
+    }
+
     // The next `size` bytes, or nullptr when the file ends first. Valid until the next call.
     const unsigned char* take(std::size_t size) {
-        if (buffer_.size() - at_ < size && !refill(size))
+        if (block_.size - at_ < size && !refill(size))
             return nullptr;
-        const unsigned char* bytes = buffer_.data() + at_;
+        const unsigned char* bytes = block_.bytes.get() + at_;
         at_ += size;
         return bytes;
     }
@@ -50,30 +72,31 @@ public:
     bool skip(std::size_t size) { return take(size) != nullptr; }
 
 private:
+    // A new block: the bytes not taken yet, then as many as one read gives.
     bool refill(std::size_t need) {
-        buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(at_));
-        at_ = 0;
-        const std::size_t missing = need - buffer_.size();
+        const std::size_t kept = block_.size - at_;
         if (next_ >= fileSize_)
             return false;
         const std::size_t want = static_cast<std::size_t>(
-            std::min<std::uint64_t>(std::max(missing, chunk_), fileSize_ - next_));
-        const std::size_t kept = buffer_.size();
-        buffer_.resize(kept + want);
-        const long long got = file_.readAt(next_, buffer_.data() + kept, want);
+            std::min<std::uint64_t>(std::max(need - kept, chunk_), fileSize_ - next_));
+        Block fresh{std::make_unique_for_overwrite<unsigned char[]>(kept + want), kept, 0};
+        std::copy_n(block_.bytes.get() + at_, kept, fresh.bytes.get());
+        const long long got = file_.readAt(next_, fresh.bytes.get() + kept, want);
         if (got < 0)
             throw ListingError{ZipMsg::ListingFailed,
                                std::string("read error: ") + std::strerror(errno)};
-        buffer_.resize(kept + static_cast<std::size_t>(got));
+        fresh.size += static_cast<std::size_t>(got);
         next_ += static_cast<std::uint64_t>(got);
-        return buffer_.size() >= need;
+        block_ = std::move(fresh);
+        at_ = 0;
+        return block_.size >= need;
     }
 
     const ReadOnlyFile& file_;
     std::uint64_t next_;
     std::uint64_t fileSize_;
     std::size_t chunk_;
-    std::vector<unsigned char> buffer_;
+    Block block_;
     std::size_t at_ = 0;
 };
 
@@ -96,32 +119,48 @@ std::string entryLabel(std::size_t index, std::size_t total) {
     return "entry " + std::to_string(index + 1) + " of " + std::to_string(total);
 }
 
-// Finds the end record in the last 65557 bytes of the file, nearest the end first, and checks
-// what follows it.
-EndRecord findEndRecord(const ReadOnlyFile& file, std::uint64_t fileSize, const std::string& path,
-                        const ZipMessageHandler& report) {
-    const std::size_t tailSize =
-        static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, LongestComment + EndRecordSize));
-    std::vector<unsigned char> tail(tailSize);
-    const std::uint64_t tailStart = fileSize - tailSize;
-    const long long got = file.readAt(tailStart, tail.data(), tailSize);
+Block readTail(const ReadOnlyFile& file, std::uint64_t fileSize, std::size_t size) {
+    Block tail;
+    tail.size = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, size));
+    tail.bytes = std::make_unique_for_overwrite<unsigned char[]>(tail.size);
+    tail.start = fileSize - tail.size;
+    const long long got = file.readAt(tail.start, tail.bytes.get(), tail.size);
     if (got < 0)
         throw ListingError{ZipMsg::EndRecordRead, std::strerror(errno)};
-    if (static_cast<std::size_t>(got) != tailSize)
+    if (static_cast<std::size_t>(got) != tail.size)
         throw ListingError{ZipMsg::EndRecordRead, "the file ended early"};
-    if (tailSize < EndRecordSize)
+    return tail;
+}
+
+// The position of the end record's signature in `tail`, nearest the end first.
+std::optional<std::size_t> findEndSignature(const Block& tail) {
+    if (tail.size < EndRecordSize)
+        return std::nullopt;
+    for (std::size_t at = tail.size - EndRecordSize;; --at) {
+        if (zipGet32(tail.bytes.get() + at) == EndRecordSignature)
+            return at;
+        if (at == 0)
+            return std::nullopt;
+    }
+}
+
+// Finds the end record in the last 65557 bytes of the file, nearest the end first, and checks
+// what follows it. Only a long archive comment makes it read more than the first small tail;
+// `tail` keeps the bytes read.
+EndRecord findEndRecord(const ReadOnlyFile& file, std::uint64_t fileSize, const std::string& path,
+                        const ZipMessageHandler& report, Block& tail) {
+    tail = readTail(file, fileSize, FirstTailRead);
+    std::optional<std::size_t> found = findEndSignature(tail);
+    if (!found && fileSize > tail.size) {
+        tail = readTail(file, fileSize, LongestComment + EndRecordSize);
+        found = findEndSignature(tail);
+    }
+    if (!found)
         throw ListingError{ZipMsg::NotAZipArchive, {}};
 
-    std::size_t at = tailSize - EndRecordSize;
-    while (zipGet32(&tail[at]) != EndRecordSignature) {
-        if (at == 0)
-            throw ListingError{ZipMsg::NotAZipArchive, {}};
-        --at;
-    }
-
-    const unsigned char* p = &tail[at];
+    const unsigned char* p = tail.bytes.get() + *found;
     EndRecord record;
-    record.position = tailStart + at;
+    record.position = tail.start + *found;
     record.thisDisk = zipGet16(p + 4);
     record.directoryDisk = zipGet16(p + 6);
     record.entriesOnDisk = zipGet16(p + 8);
@@ -136,24 +175,38 @@ EndRecord findEndRecord(const ReadOnlyFile& file, std::uint64_t fileSize, const 
         const std::uint64_t excess = fileSize > commentEnd ? fileSize - commentEnd : 0;
         const bool blockPadding =
             excess > 0 && excess < 512 && fileSize % 512 == 0 &&
-            allZero(&tail[tailSize - excess], static_cast<std::size_t>(excess));
+            allZero(tail.bytes.get() + tail.size - excess, static_cast<std::size_t>(excess));
         if (!blockPadding && report)
             report(makeZipMessage(ZipMsg::DataAfterEnd, path));
     }
     return record;
 }
 
-void checkSingleDisk(const EndRecord& record, const std::vector<unsigned char>& locator) {
+// The ZIP64 end locator, when the archive has one, stands right before the end record.
+bool hasZip64Locator(const ReadOnlyFile& file, const EndRecord& record, const Block& tail) {
+    if (record.position < Zip64LocatorSize)
+        return false;
+    const std::uint64_t at = record.position - Zip64LocatorSize;
+    unsigned char signature[4];
+    const unsigned char* bytes = signature;
+    if (at >= tail.start)
+        bytes = tail.bytes.get() + (at - tail.start);
+    else if (file.readAt(at, signature, sizeof signature) != sizeof signature)
+        return false;
+    return zipGet32(bytes) == Zip64LocatorSignature;
+}
+
+void checkSingleDisk(const EndRecord& record, bool zip64) {
     if (record.thisDisk != 0 || record.directoryDisk != 0 ||
         record.entriesOnDisk != record.totalEntries)
         throw ListingError{ZipMsg::MultiDisk, {}};
-    if (locator.size() == Zip64LocatorSize && zipGet32(locator.data()) == Zip64LocatorSignature)
+    if (zip64)
         throw ListingError{ZipMsg::ListingFailed, "it uses the ZIP64 extensions, which are not "
                                                   "supported"};
 }
 
-ZipListing listArchive(const std::string& path, const ZipMessageHandler& report) {
-    const ReadOnlyFile file(path);
+ZipListing listArchive(const ReadOnlyFile& file, const std::string& path,
+                       const ZipMessageHandler& report) {
     if (!file.isOpen())
         throw ListingError{ZipMsg::CannotOpen, std::strerror(file.openError())};
     const long long size = file.size();
@@ -161,12 +214,9 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
         throw ListingError{ZipMsg::EndRecordSeek, {}};
     const auto fileSize = static_cast<std::uint64_t>(size);
 
-    const EndRecord record = findEndRecord(file, fileSize, path, report);
-    std::vector<unsigned char> locator(record.position >= Zip64LocatorSize ? Zip64LocatorSize : 0);
-    if (!locator.empty() && file.readAt(record.position - Zip64LocatorSize, locator.data(),
-                                        locator.size()) != static_cast<long long>(Zip64LocatorSize))
-        locator.clear();
-    checkSingleDisk(record, locator);
+    Block tail;
+    const EndRecord record = findEndRecord(file, fileSize, path, report, tail);
+    checkSingleDisk(record, hasZip64Locator(file, record, tail));
 
     // The directory ends where the end record begins; if the stored offset disagrees, the
     // archive was appended to other data without its offsets being adjusted.
@@ -184,6 +234,7 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
 
     DirectoryReader reader(file, directoryStart, fileSize,
                            record.directorySize + EndRecordSize + record.commentLength);
+    reader.startFrom(tail);
     const std::size_t total = record.totalEntries;
     listing.entries.reserve(total);
     for (std::size_t k = 0; k < total; ++k) {
@@ -213,16 +264,16 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
         const unsigned char* name = reader.take(entry.fileNameLength);
         if (!name)
             throw ListingError{ZipMsg::NameShort, entryLabel(k, total)};
-        entry.fileName =
-            convertEntryText(std::string(reinterpret_cast<const char*>(name), entry.fileNameLength),
-                             entry.madeByVersion, entry.hostSystem, entry.flags, true);
+        entry.fileName = convertEntryText(
+            std::string_view(reinterpret_cast<const char*>(name), entry.fileNameLength),
+            entry.madeByVersion, entry.hostSystem, entry.flags, true);
         reader.skip(entry.extraFieldLength);
         if (entry.fileCommentLength > 0) {
             const unsigned char* comment = reader.take(entry.fileCommentLength);
             if (!comment)
                 throw ListingError{ZipMsg::CommentShort, entryLabel(k, total)};
             entry.fileComment = convertEntryText(
-                std::string(reinterpret_cast<const char*>(comment), entry.fileCommentLength),
+                std::string_view(reinterpret_cast<const char*>(comment), entry.fileCommentLength),
                 entry.madeByVersion, entry.hostSystem, entry.flags, false);
         }
         listing.entries.push_back(std::move(entry));
@@ -232,21 +283,22 @@ ZipListing listArchive(const std::string& path, const ZipMessageHandler& report)
 
 } // namespace
 
-std::string convertEntryText(const std::string& stored, std::uint8_t madeByVersion,
+std::string convertEntryText(std::string_view stored, std::uint8_t madeByVersion,
                              std::uint8_t hostSystem, std::uint16_t flag, bool isName) {
     const bool oemText = (hostSystem == 0 && (flag & Utf8NameFlag) == 0) || hostSystem == 6 ||
                          (hostSystem == 11 && madeByVersion == 50);
-    std::string text = oemText ? cp437ToUtf8(stored) : stored;
+    std::string text = oemText ? cp437ToUtf8(stored) : std::string(stored);
     if (isName)
         std::replace(text.begin(), text.end(), '/', '\\');
     return text;
 }
 
-std::optional<ZipListing> readZipListing(const std::string& path, const ZipMessageHandler& report) {
+std::optional<ZipListing> readZipListing(const ReadOnlyFile& file, const std::string& path,
+                                         const ZipMessageHandler& report) {
     int number = 0;
     std::string detail;
     try {
-        return listArchive(path, report);
+        return listArchive(file, path, report);
     } catch (const ListingError& error) {
         number = error.number;
         detail = error.detail;
@@ -259,6 +311,10 @@ std::optional<ZipListing> readZipListing(const std::string& path, const ZipMessa
     if (report)
         report(makeZipMessage(number, path, detail));
     return std::nullopt;
+}
+
+std::optional<ZipListing> readZipListing(const std::string& path, const ZipMessageHandler& report) {
+    return readZipListing(ReadOnlyFile(path), path, report);
 }
 
 } // namespace velkarn

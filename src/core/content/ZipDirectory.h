@@ -1,10 +1,12 @@
 #pragma once
 
+#include "core/content/ZipBytes.h"
 #include "core/content/ZipMessages.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Our own reader of a zip archive's central directory: it lists what an archive holds without
@@ -45,10 +47,13 @@ struct ZipListing {
 // trailing comment of up to 65535 bytes. Problems are reported to `report` by number; warnings
 // (data in front of or after the archive) let the listing go on, errors give nothing.
 std::optional<ZipListing> readZipListing(const std::string& path, const ZipMessageHandler& report);
+// The same for an archive already open; `path` names it in messages.
+std::optional<ZipListing> readZipListing(const ReadOnlyFile& file, const std::string& path,
+                                         const ZipMessageHandler& report);
 
 // The name conversion of a listed entry: names and comments written by MS-DOS (unless marked as
 // UTF-8), HPFS and early NTFS hosts are code page 437 and become UTF-8; in names "/" becomes "\".
-std::string convertEntryText(const std::string& stored, std::uint8_t madeByVersion,
+std::string convertEntryText(std::string_view stored, std::uint8_t madeByVersion,
                              std::uint8_t hostSystem, std::uint16_t flag, bool isName);
 
 } // namespace velkarn

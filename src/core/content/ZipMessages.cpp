@@ -6,8 +6,6 @@ namespace {
 
 std::string sentence(int number, const std::string& archive, const std::string& detail) {
     switch (number) {
-    case ZipMsg::ArchiveMissing:
-        return "The archive " + archive + " no longer exists; " + detail + " cannot be read.";
     case ZipMsg::OutOfMemory:
         return "Out of memory while listing " + archive + ".";
     case ZipMsg::DirectorySeek:

@@ -8,7 +8,6 @@
 namespace velkarn {
 
 namespace ZipMsg {
-constexpr int ArchiveMissing = 10102;     // reading an entry: the archive file is gone
 constexpr int OutOfMemory = 10103;        // listing
 constexpr int DirectorySeek = 10201;      // listing: the central directory lies outside the file
 constexpr int ListingFailed = 10202;      // listing: any other problem

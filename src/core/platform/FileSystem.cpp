@@ -32,6 +32,12 @@ std::vector<FolderEntry> listFolder(const std::string& folder) {
         const std::string name = entry->d_name;
         if (name.empty() || name[0] == '.')
             continue;
+        // The kind the folder itself records spares a look at every file; links and file
+        // systems that do not record kinds are looked at.
+        if (entry->d_type == DT_DIR || entry->d_type == DT_REG) {
+            entries.push_back({name, entry->d_type == DT_DIR});
+            continue;
+        }
         mode_t mode = 0;
         if (!statMode(prefix + name, mode))
             continue; // dangling link

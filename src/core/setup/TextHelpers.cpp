@@ -81,7 +81,7 @@ std::string rosterEntryText(const RosterBot& b, bool withTeam) {
     return text;
 }
 
-bool equalsNoCase(const std::string& a, const std::string& b) {
+bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return lowerByte(x) == lowerByte(y);
            });

@@ -3,6 +3,7 @@
 #include "core/setup/SetupRecords.h"
 
 #include <string>
+#include <string_view>
 
 namespace velkarn {
 
@@ -33,7 +34,7 @@ std::string rotationEntryText(const ServerRotationEntry& entry);
 std::string rosterEntryText(const RosterBot& b, bool withTeam);
 
 // Case-insensitive comparison of 8-bit texts (ASCII letters).
-bool equalsNoCase(const std::string& a, const std::string& b);
+bool equalsNoCase(std::string_view a, std::string_view b);
 std::string toLower(const std::string& s);
 // Orders texts alphabetically ignoring case, as the sorted lists of the program do.
 bool lessNoCase(const std::string& a, const std::string& b);

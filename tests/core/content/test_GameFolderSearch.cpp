@@ -107,13 +107,16 @@ TEST_F(GameFolderSearchTest, LinkCyclesAreWalkedOnceAndBrokenArchivesDoNotStopTh
     EXPECT_NE(observer.messages[0].find("11036: " + game), std::string::npos);
 }
 
-TEST(IsNewArchiveTest, ComparesPathsExactly) {
+TEST(IsNewArchiveTest, ComparesPathsExactlyAndFollowsAMapThatMoves) {
     Catalogue catalogue;
-    EXPECT_TRUE(isNewArchive(catalogue, "/g/a.pk3"));
     catalogue.mapFiles.push_back(std::make_unique<MapFile>());
     catalogue.mapFiles[0]->archivePath = "/g/a.pk3";
-    EXPECT_FALSE(isNewArchive(catalogue, "/g/a.pk3"));
-    EXPECT_TRUE(isNewArchive(catalogue, "/g/A.pk3"));
+    CatalogueIndex index(catalogue);
+    EXPECT_FALSE(index.isNewArchive("/g/a.pk3"));
+    EXPECT_TRUE(index.isNewArchive("/g/A.pk3"));
+    index.setMapArchive(*catalogue.mapFiles[0], "/g/b.pk3");
+    EXPECT_TRUE(index.isNewArchive("/g/a.pk3")) << "its only map went to another archive";
+    EXPECT_FALSE(index.isNewArchive("/g/b.pk3"));
 }
 
 TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {

@@ -186,10 +186,34 @@ TEST_F(ZipArchiveTest, CorruptDataIsReportedNotReturned) {
     EXPECT_EQ(log.numbers().back(), 10501);
 }
 
-TEST_F(ZipArchiveTest, ArchiveRemovedAfterListingIsReported) {
-    writeZip(folder.file("gone.pk3"), {{"a.txt", "a"}});
-    zip.setZipFilename(folder.file("gone.pk3"));
-    std::remove(folder.file("gone.pk3").c_str());
-    EXPECT_FALSE(zip.readEntryNamed("a.txt", 10));
-    EXPECT_EQ(log.numbers(), std::vector<int>{10102});
+TEST_F(ZipArchiveTest, EntriesAreReadFromTheArchiveAsListedEvenIfItIsReplaced) {
+    writeZip(folder.file("a.pk3"), {{"a.txt", "first"}});
+    zip.setZipFilename(folder.file("a.pk3"));
+    std::remove(folder.file("a.pk3").c_str());
+    writeZip(folder.file("a.pk3"), {{"b.txt", "other"}, {"a.txt", "second, longer"}});
+    EXPECT_EQ(zip.readEntryNamed("a.txt", 100), "first");
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(ZipArchiveTest, ALongDirectoryIsListedWholeThroughTheOneOpenFile) {
+    EntryList entries;
+    for (int k = 0; k < 700; ++k)
+        entries.push_back({"textures/pack/wall_" + std::to_string(k) + ".tga", "t"});
+    entries.push_back({"scripts/last.arena", "last"});
+    zip.setZipFilename(writeZip(folder.file("long.pk3"), entries));
+    ASSERT_EQ(zip.entryCount(), 701);
+    EXPECT_EQ(zip.readEntryAt(700, 100), "last");
+    EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(ZipArchiveTest, EntriesTheGameCannotReadEitherAreRefusedWithTheReason) {
+    std::string bytes = rawZip({{"a.bot", "name Brute", 3, 20, 0x0001}, {"b.bot", "name Anvil"}});
+    const std::size_t second = bytes.find("PK\x01\x02", bytes.find("PK\x01\x02") + 4);
+    bytes[second + 10] = 12; // bzip2
+    zip.setZipFilename(folder.write("c.pk3", bytes));
+    EXPECT_FALSE(zip.readEntryAt(0, 100));
+    EXPECT_FALSE(zip.readEntryAt(1, 100));
+    ASSERT_EQ(log.messages.size(), 2u);
+    EXPECT_NE(log.messages[0].text.find("encrypted"), std::string::npos);
+    EXPECT_NE(log.messages[1].text.find("compression method 12"), std::string::npos);
 }
