@@ -278,12 +278,23 @@ QImage newPicture(int width, int height) {
     return picture;
 }
 
-void checkPictureSize(const TgaHeader& h) {
-    const std::uint64_t bytes = std::uint64_t{h.width} * h.height * 4 * 2;
-    if (bytes > MaxTargaPictureBytes)
-        throw TargaError("TGA picture of " + std::to_string(h.width) + " x " +
-                         std::to_string(h.height) + " pixels is too large (more than " +
+// At best a run-length packet of two bytes (a count and an 8-bit pixel) gives 128 pixels, so a
+// stream fills at most 64 pixels a byte. A header asking for far more than its bytes could fill
+// even so is damage, and would cost memory and time for a black picture; the slack (a 256 x
+// 256 levelshot) keeps bare headers and small files cut short readable.
+constexpr std::uint64_t MostPixelsPerByte = 64;
+constexpr std::uint64_t PixelsWithoutData = 256 * 256;
+
+void checkPictureSize(const TgaHeader& h, std::size_t streamBytes) {
+    const std::uint64_t pixels = std::uint64_t{h.width} * h.height;
+    const std::string picture =
+        "TGA picture of " + std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels";
+    if (pixels * 4 * 2 > MaxTargaPictureBytes)
+        throw TargaError(picture + " is too large (more than " +
                          std::to_string(MaxTargaPictureBytes / (1024 * 1024)) + " MiB)");
+    if (pixels > PixelsWithoutData + MostPixelsPerByte * streamBytes)
+        throw TargaError(picture + " cannot be filled by its " + std::to_string(streamBytes) +
+                         " bytes");
 }
 
 } // namespace
@@ -296,7 +307,7 @@ TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
     TargaReadResult result;
     result.palette = palette;
     const TgaHeader h = result.header = readHeader(in);
-    checkPictureSize(h);
+    checkPictureSize(h, bytes.size());
 
     const std::size_t idBytes = std::min<std::size_t>(h.idLength, in.remaining());
     result.imageID.assign(reinterpret_cast<const char*>(in.current()), idBytes);

@@ -30,7 +30,7 @@ constexpr std::uint64_t MaxTargaPictureBytes = 256ull * 1024 * 1024;
 // Decodes a TGA stream. The colour map starts from `palette`, so entries the stream does not
 // supply keep their colours. Never reads past `bytes`: a stream that ends early gives the part
 // that could be decoded, the rest stays black. Throws TargaError when the header asks for more
-// than MaxTargaPictureBytes.
+// than MaxTargaPictureBytes, or for far more pixels than the stream's bytes could fill.
 TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
                           const TgaProgressListener& progress);
 
