@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora: small, valid examples of every input, as the test fixtures hold
+them. Findings are kept beside the seeds (corpus/<name>/finding-*) and are never rewritten.
+Run from anywhere; it writes into the corpus folder next to it."""
+
+import io
+import os
+import struct
+import zipfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+OOB = b"\xff\xff\xff\xff"
+
+
+def seed(target, name, data):
+    folder = os.path.join(HERE, "corpus", target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as out:
+        out.write(data.encode("latin-1") if isinstance(data, str) else data)
+
+
+ARENA = '{\nmap "q3dm1"\nbots "brute scout"\nlongname "Example Arena"\nfraglimit "20"\ntype "ffa tourney team ctf"\n}\n\n'
+BOT = '{\nname "Brute"\nmodel "brute"\naifile "bots/brute_c.c"\n}\n{\nname "Mr. Anvil"\n}\n'
+
+
+def tga(width, height, kind, pixel_bytes, rle=False, descriptor=0x20):
+    """An uncompressed or run-length TGA of one colour."""
+    colour_map = b""
+    header_map = (0, 0, 0, 0)
+    if kind == 1:
+        colour_map = b"\x00\x00\xff\x00\xff\x00"
+        header_map = (1, 0, 2, 24)
+    bits = {1: 8, 2: 24, 3: 8}[kind] if pixel_bytes is None else pixel_bytes * 8
+    image_type = kind + (8 if rle else 0)
+    header = struct.pack("<BBBHHBHHHHBB", 0, header_map[0], image_type, header_map[1],
+                         header_map[2], header_map[3], 0, 0, width, height, bits, descriptor)
+    size = bits // 8
+    if rle:
+        body = bytes([0x80 | (width * height - 1)]) + b"\x01" * size
+    else:
+        body = bytes((x % 7) for x in range(width * height * size))
+    return header + colour_map + body
+
+
+def jpeg():
+    """A 16 x 8 baseline JPEG from ImageMagick, when it is there."""
+    path = os.path.join(HERE, ".seed.jpg")
+    if os.system(f"convert -size 16x8 gradient:red-blue {path} 2>/dev/null") != 0:
+        return None
+    with open(path, "rb") as f:
+        data = f.read()
+    os.remove(path)
+    return data
+
+
+def archive(entries, method=zipfile.ZIP_DEFLATED, prefix=b"", comment=b""):
+    buffer = io.BytesIO()
+    with zipfile.ZipFile(buffer, "w", method) as z:
+        for name, data in entries:
+            z.writestr(name, data)
+        z.comment = comment
+    return prefix + buffer.getvalue()
+
+
+def main():
+    seed("arena_text", "arena", ARENA)
+    seed("arena_text", "arenas-two", ARENA + ARENA.replace("q3dm1", "q3ctf1"))
+    seed("bot_text", "bots", BOT)
+
+    record = "q3dm1.bsp\r\n/games/baseq3/pak0.pk3\r\nArena Gate\r\n2\r\n1\r\n0\r\n1\r\n0\r\n\r\n"
+    seed("maps_file", "maps", record + record.replace("q3dm1", "q3dm2"))
+    seed("bots_file", "bots", "Anvil\r\nBrute\r\n\r\nScout\r\n")
+    seed("models_file", "models", "sarge\r\ndefault\r\nred\r\nEND\r\nvisor\r\nblue\r\n")
+    seed("mods_file", "mods", "[None]\r\n\r\nCTF Mod\r\n+set fs_game ctfmod +sv_pure 0\r\n")
+    seed("path_file", "path", "/usr/share/games/quake3/\r\n+set r_fullscreen 0\r\ndebian-ioquake3\r\n")
+    seed("servers_file", "servers",
+         "Home \"LAN\"; party\r\n 192.168.1.2:27960\r\n secret\r\nWork\r\n [::1]:27961\r\n \r\n")
+    seed("masters_file", "masters",
+         "# masters\r\nmaster.quake3arena.com:27950 68\r\n\r\ndpmaster.deathmask.net:27950 71\r\nbad line\r\n")
+    seed("setup_file", "setup",
+         ";A setup\r\n;with info\r\nq3dm1\r\n1\r\n20\r\n15\r\n2\r\n Brute\r\n 3\r\n Blue\r\n"
+         " Scout\r\n 5\r\n \r\nq3ctf1\r\n4\r\n8\r\n10\r\n0\r\n^1Ace\r\nsarge\r\ndefault\r\n50\r\n[None]\r\n")
+
+    seed("player_name", "plain", b"\x00\x00Player")
+    seed("player_name", "coded", b"\x02\x03^1Red^7White^^x^")
+
+    seed("status_response", "status",
+         OOB + b'statusResponse\n\\sv_hostname\\^1Red ^7Arena\\MapName\\q3dm17\\g_gametype\\4'
+         b'\\sv_maxclients\\16\\lonely\n12 48 "^1Ace"\n-3 999 "Bot "two"\n7 20 noquotes\n')
+    seed("info_string", "info", b"\\sv_hostname\\Arena\\mapname\\q3dm1\\g_gametype\\0\\lonely")
+
+    def server(a, b, c, d, port):
+        return b"\\" + bytes([a, b, c, d]) + struct.pack(">H", port)
+    seed("master_response", "servers",
+         OOB + b"getserversResponse" + server(10, 0, 0, 1, 27960) + server(69, 79, 84, 9, 27961)
+         + b"\\EOT\x00\x00\x00")
+
+    seed("tga_image", "truecolour", tga(4, 3, 2, 3))
+    seed("tga_image", "alpha-bottom-up", tga(3, 2, 2, 4, descriptor=0x08))
+    seed("tga_image", "rle", tga(4, 4, 2, 3, rle=True))
+    seed("tga_image", "colour-mapped", tga(4, 2, 1, 1))
+    seed("tga_image", "grey-rle", tga(3, 3, 3, 1, rle=True))
+
+    picture = jpeg()
+    if picture:
+        seed("jpeg_levelshot", "levelshot.jpg", picture)
+
+    shot = picture or tga(4, 3, 2, 3)
+    seed("zip_archive", "map.pk3", archive([
+        ("maps/q3dm1.bsp", b"IBSP" + bytes(60)),
+        ("scripts/q3dm1.arena", ARENA),
+        ("levelshots/q3dm1.jpg", shot),
+        ("scripts/bots.txt", BOT)]))
+    seed("zip_archive", "stored-with-comment.pk3",
+         archive([("models/players/sarge/head.md3", b"IDP3" + bytes(28)),
+                  ("models/players/sarge/head_red.skin", "h_head,models/red.tga\n")],
+                 zipfile.ZIP_STORED, comment=b"made for the seed corpus"))
+    seed("zip_archive", "data-in-front.pk3",
+         archive([("scripts/a.arena", ARENA)], prefix=b"MZ" + bytes(62)))
+
+
+if __name__ == "__main__":
+    main()

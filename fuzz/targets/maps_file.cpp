@@ -1,0 +1,16 @@
+// maps.txt, the catalogue's nine-line map records.
+
+#include "FuzzInput.h"
+#include "core/content/CatalogueFiles.h"
+#include "core/platform/Errors.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace velkarn;
+    Catalogue catalogue;
+    try {
+        readMapsFile(fuzz::writeScratchFile("maps.txt", fuzz::asText(data, size)), catalogue);
+    } catch (const ConvertError&) {
+        // A bot count that is no number: the catalogue is marked for a rebuild.
+    }
+    return 0;
+}

@@ -1,0 +1,9 @@
+// A master server's answer to "getservers": records of addresses.
+
+#include "FuzzInput.h"
+#include "core/network/ServerPackets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    velkarn::parseMasterAnswer(velkarn::fuzz::asText(data, size));
+    return 0;
+}
