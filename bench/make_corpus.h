@@ -18,4 +18,12 @@ constexpr int EntryCount = 40000;
 // the end).
 std::string ensureCorpus(const std::string& root);
 
+// Shape of the map collection: a player's downloaded maps, one archive a map.
+constexpr int CollectionArchives = 3000;
+
+// Makes (once, like ensureCorpus) a game folder below `root` with 3,000 archives of one map
+// each: the map, its arena text, its levelshot and 25 to 60 textures, about 150,000 entries in
+// all. Returns the game folder ("/" at the end).
+std::string ensureMapCollection(const std::string& root);
+
 } // namespace velkarn::bench

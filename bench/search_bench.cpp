@@ -1,10 +1,16 @@
-// Times the content search against a plain libzip listing of the same archives:
+// Times the content search on two generated game folders, each against its baseline in the
+// same run, and measures the peak memory of a first search in a fresh child process.
+// Packs (50 archives, 40,000 entries):
 //   (a) every entry name of every archive through zip_open and zip_get_name (the baseline),
-//   (b) a first search into an empty catalogue, (c) a second search right after it,
-// and measures the peak memory of a first search in a fresh child process.
-// Goals: (b) <= 1.5 x (a), (c) <= (b) / 5, peak memory of (b) under 64 MB.
+//   (b) a first search into an empty catalogue, (c) a second search right after it.
+//   Goals: (b) <= 1.5 x (a), (c) <= (b) / 5, peak memory of (b) under 64 MB.
+// Map collection (3,000 archives of one map, 150,000 entries):
+//   (d) Python's zipfile listing every archive and reading its arena and bot texts,
+//   (e) a first search into an empty catalogue.
+//   Goals: (e) <= 0.15 x (d), peak memory of (e) under 64 MB.
 //
-// Usage: search_bench [corpus folder]   (default: <temp>/velkarn-search-corpus, made once)
+// Usage: search_bench [packs folder [collection folder]]
+//   (defaults: <temp>/velkarn-search-corpus and <temp>/velkarn-map-collection, made once)
 
 #include "core/content/CatalogueFiles.h"
 #include "core/content/GameFolderSearch.h"
@@ -103,15 +109,31 @@ const char* verdict(bool met) {
     return met ? "met" : "MISSED";
 }
 
-} // namespace
+std::string defaultFolder(int argc, char** argv, int index, const char* name) {
+    return argc > index ? argv[index] : (fs::temp_directory_path() / name).string();
+}
 
-int main(int argc, char** argv) {
-    if (argc == 4 && std::string(argv[1]) == "--child-search")
-        return childSearch(argv[2], argv[3]);
+void printPeakMemory(const char* label, long peakKb) {
+    if (peakKb < 0)
+        std::printf("peak memory of %s: not measured (child search failed)\n", label);
+    else
+        std::printf("peak memory of %s: %.1f MB (goal < 64 MB: %s)\n", label, peakKb / 1024.0,
+                    verdict(peakKb < 64 * 1024));
+}
 
-    const std::string root =
-        argc > 1 ? argv[1] : (fs::temp_directory_path() / "velkarn-search-corpus").string();
-    std::printf("corpus: %s\n", root.c_str());
+// A first search into an empty catalogue, the fastest of several rounds.
+double firstSearch(const std::string& game, const std::string& app, Catalogue& catalogue,
+                   QuietObserver& observer) {
+    const auto emptyCatalogue = [&] {
+        catalogue = Catalogue();
+        for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
+            fs::remove(app + name);
+    };
+    return fastest(emptyCatalogue, [&] { rebuildCatalogue(game, app, catalogue, observer); });
+}
+
+void benchPacks(const char* self, const std::string& root) {
+    std::printf("packs: %s\n", root.c_str());
     const std::string game = bench::ensureCorpus(root);
     const std::string app = root + "/app/";
     fs::create_directories(app);
@@ -127,13 +149,7 @@ int main(int argc, char** argv) {
 
     Catalogue catalogue;
     QuietObserver observer;
-    const auto emptyCatalogue = [&] {
-        catalogue = Catalogue();
-        for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
-            fs::remove(app + name);
-    };
-    const double first =
-        fastest(emptyCatalogue, [&] { rebuildCatalogue(game, app, catalogue, observer); });
+    const double first = firstSearch(game, app, catalogue, observer);
     const double second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
     std::printf("catalogue: %zu maps, %zu bots, %zu models; %d messages\n",
                 catalogue.mapFiles.size(), catalogue.botNames.size(), catalogue.playerModels.size(),
@@ -141,7 +157,7 @@ int main(int argc, char** argv) {
 
     const double writing = fastest([&] { fs::remove(app + "maps.txt"); },
                                    [&] { writeCatalogueFiles(app, catalogue); });
-    const long peakKb = peakMemoryOfChildSearch(argv[0], game, app);
+    const long peakKb = peakMemoryOfChildSearch(self, game, app);
     const double firstRatio = first / baseline;
     const double secondRatio = second / first;
     std::printf("(a) libzip listing:  %8.2f ms\n", baseline);
@@ -151,10 +167,53 @@ int main(int argc, char** argv) {
                 writing);
     std::printf("(b)/(a) = %.2f (goal <= 1.5: %s)\n", firstRatio, verdict(firstRatio <= 1.5));
     std::printf("(c)/(b) = %.2f (goal <= 0.2: %s)\n", secondRatio, verdict(secondRatio <= 0.2));
-    if (peakKb < 0)
-        std::printf("peak memory of (b): not measured (child search failed)\n");
+    printPeakMemory("(b)", peakKb);
+}
+
+// Python's zipfile over the collection: its fastest round in milliseconds, or a negative number
+// when Python could not be run.
+double pythonBaseline(const std::string& game) {
+    const std::string command = "python3 " VELKARN_BENCH_FOLDER "/zipfile_search.py '" + game +
+                                "' " + std::to_string(Rounds);
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return -1;
+    double ms = -1;
+    long archives = 0, entries = 0, texts = 0;
+    const int read = std::fscanf(pipe, "%lf %ld %ld %ld", &ms, &archives, &entries, &texts);
+    if (::pclose(pipe) != 0 || read != 4)
+        return -1;
+    std::printf("archives: %ld, entries: %ld, texts read: %ld\n", archives, entries, texts);
+    return ms;
+}
+
+void benchMapCollection(const char* self, const std::string& root) {
+    std::printf("\nmap collection: %s\n", root.c_str());
+    const std::string game = bench::ensureMapCollection(root);
+    const std::string app = root + "/app/";
+    fs::create_directories(app);
+    const double python = pythonBaseline(game);
+    Catalogue catalogue;
+    QuietObserver observer;
+    const double first = firstSearch(game, app, catalogue, observer);
+    std::printf("catalogue: %zu maps; %d messages\n", catalogue.mapFiles.size(), observer.messages);
+    const long peakKb = peakMemoryOfChildSearch(self, game, app);
+    std::printf("(d) Python zipfile:  %8.2f ms\n", python);
+    std::printf("(e) first search:    %8.2f ms\n", first);
+    if (python > 0)
+        std::printf("(e)/(d) = %.3f (goal <= 0.15: %s)\n", first / python,
+                    verdict(first / python <= 0.15));
     else
-        std::printf("peak memory of (b): %.1f MB (goal < 64 MB: %s)\n", peakKb / 1024.0,
-                    verdict(peakKb < 64 * 1024));
+        std::printf("(e)/(d): not measured (python3 could not be run)\n");
+    printPeakMemory("(e)", peakKb);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 4 && std::string(argv[1]) == "--child-search")
+        return childSearch(argv[2], argv[3]);
+    benchPacks(argv[0], defaultFolder(argc, argv, 1, "velkarn-search-corpus"));
+    benchMapCollection(argv[0], defaultFolder(argc, argv, 2, "velkarn-map-collection"));
     return 0;
 }

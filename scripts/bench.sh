@@ -3,7 +3,7 @@
 # its corpus of game archives (about 320 MB) once in the temporary folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh libbenchmark-dev libstb-dev qt6-image-formats-plugins
+bash scripts/setup.sh libbenchmark-dev libstb-dev qt6-image-formats-plugins python3
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARN_BUILD_BENCH=ON \
     -DVELKARN_BUILD_TESTS=OFF
 cmake --build build-bench -j2 --target search_bench tga_bench query_bench
