@@ -35,6 +35,18 @@ QRgb cmykToRgb(const JSAMPLE* ink, bool inverted) {
     return qRgb(c * k / 255, m * k / 255, y * k / 255);
 }
 
+// Every 8 x 8 block of every component costs at least one bit, its DC difference, even in a
+// progressive picture whose other coefficients are one long end-of-band run; so a JPEG holds
+// at most 512 pixels a byte. A header asking for more than twice that is damage, and decoding
+// it would cost memory and time for grey filler.
+constexpr unsigned long long MostPixelsPerByte = 1024;
+
+bool fitsItsData(const jpeg_decompress_struct& info, std::size_t dataBytes) {
+    const unsigned long long pixels =
+        static_cast<unsigned long long>(info.image_width) * info.image_height;
+    return pixels * 4 <= MaxDecodedJpegBytes && pixels <= MostPixelsPerByte * dataBytes;
+}
+
 // No object with a destructor may live in this frame: a libjpeg error jumps out of it. The
 // image and the row buffer belong to the caller.
 bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) {
@@ -52,9 +64,7 @@ bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) 
     info.mem->max_memory_to_use = MaxDecodedJpegBytes;
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK ||
-        static_cast<unsigned long long>(info.image_width) * info.image_height * 4 >
-            MaxDecodedJpegBytes) {
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK || !fitsItsData(info, bytes.size())) {
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -9,7 +9,8 @@ namespace velkarn {
 constexpr unsigned long long MaxDecodedJpegBytes = 256ull * 1024 * 1024;
 
 // Decodes a JPEG picture (greyscale, colour or CMYK) into a Format_RGB32 image. Damaged or
-// unsupported data, and pictures too large to decode, give a null image; nothing is printed.
+// unsupported data, pictures too large to decode and headers asking for far more pixels than
+// the data could hold give a null image; nothing is printed.
 QImage decodeJpeg(const std::string& bytes);
 
 } // namespace velkarn

@@ -43,6 +43,8 @@ TEST(JpegDecoderTest, DamagedOrHugePicturesGiveANullImage) {
     ASSERT_NE(frame, std::string::npos);
     huge.replace(frame + 5, 4, "\xFF\xFF\xFF\xFF"); // 65535 by 65535
     EXPECT_TRUE(decodeJpeg(huge).isNull());
+    huge.replace(frame + 5, 4, "\x10\x00\x10\x00"); // 4096 by 4096: 64 MiB, from 1 KB
+    EXPECT_TRUE(decodeJpeg(huge).isNull());
 
     std::string scrambled = good;
     for (std::size_t i = scrambled.size() / 2; i < scrambled.size() - 2; i += 3)
