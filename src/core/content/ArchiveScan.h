@@ -11,7 +11,8 @@
 
 namespace velkarn {
 
-// Bot and arena texts larger than this are not read.
+// Bot and arena texts larger than this are not read: real ones hold a few kilobytes, and the
+// largest arenas.txt of a big map pack stays far below.
 constexpr std::size_t MaxTextEntryBytes = 16 * 1024 * 1024;
 
 // Lists one archive and merges what its entry names offer into the catalogue: map files (the

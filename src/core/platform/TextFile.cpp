@@ -71,7 +71,7 @@ std::string readFileBytes(const std::string& path) {
     if (fd < 0)
         throw FileOpenError(path);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || st.st_size > MaxTextFileBytes) {
         ::close(fd);
         throw FileOpenError(path);
     }
@@ -88,6 +88,10 @@ std::string readFileBytes(const std::string& path) {
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<std::size_t>(n));
+        if (bytes.size() > MaxTextFileBytes) { // grew while being read
+            ::close(fd);
+            throw FileOpenError(path);
+        }
     }
     ::close(fd);
     return bytes;

@@ -19,7 +19,12 @@ Lines splitLines(const std::string& text);
 // Joins lines, each followed by CR LF.
 std::string joinLines(const Lines& lines);
 
-// Reads a whole file as bytes. Throws FileOpenError(path) when it cannot be opened or read.
+// The list and setup files hold a few megabytes at most (maps.txt of 10,000 maps is 5 MB); a
+// larger file is none of them and is not read into memory.
+constexpr long long MaxTextFileBytes = 64ll * 1024 * 1024;
+
+// Reads a whole file as bytes. Throws FileOpenError(path) when it cannot be opened or read, or
+// is larger than MaxTextFileBytes.
 std::string readFileBytes(const std::string& path);
 
 // Reads a whole text file as lines. Throws FileOpenError(path).

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velkarn;
 using velkarn::test::TempFolder;
@@ -42,6 +43,11 @@ TEST(TextFile, MissingFileRaisesOpenErrorWithItsName) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("nope.txt"));
     }
     EXPECT_THROW(readTextFile(dir.path()), FileOpenError); // a folder is no file
+
+    // Nor is a file larger than any list file; it is refused before it is read.
+    const std::string huge = dir.write("huge.txt", "");
+    ASSERT_EQ(::truncate(huge.c_str(), MaxTextFileBytes + 1), 0);
+    EXPECT_THROW(readTextFile(huge), FileOpenError);
 }
 
 TEST(TextFile, FailedWriteLeavesOldFileAndNoTemporary) {
