@@ -39,15 +39,31 @@ void takeMapEntry(const EntryName& entry, const std::string& archivePath, Catalo
     observer.step();
 }
 
-void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes,
-                    CatalogueIndex& index, SearchObserver& observer) {
-    const std::string_view folder = parentFolder(entry.path);
-    if (parentFolder(folder) != ModelFolders)
-        return;
+// The model of the last model folder looked at: the files of a folder are listed together, and
+// once its model is catalogued it stays the same.
+struct KnownModelFolder {
+    std::string_view folder;
+    PlayerModel* model = nullptr;
+};
+
+PlayerModel* findOrAddModel(std::string_view folder, std::size_t k, MeshLookahead& meshes,
+                            CatalogueIndex& index, KnownModelFolder& last) {
+    if (last.model && folder == last.folder)
+        return last.model;
     const std::string model(lastPathPart(folder));
     PlayerModel* known = index.findModelNoCase(model);
     if (!known && meshes.modelFolderHasMesh(k))
         known = &index.appendModel(model);
+    last = {folder, known};
+    return known;
+}
+
+void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes,
+                    CatalogueIndex& index, KnownModelFolder& last, SearchObserver& observer) {
+    const std::string_view folder = parentFolder(entry.path);
+    if (parentFolder(folder) != ModelFolders)
+        return;
+    PlayerModel* known = findOrAddModel(folder, k, meshes, index, last);
     observer.step();
     std::string skin;
     if (!known || !headSkinName(lastPathPart(entry.path), skin))
@@ -100,6 +116,7 @@ void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex
     zip.setZipFilename(archivePath);
     const auto& entries = zip.entries();
     MeshLookahead meshes(entries);
+    KnownModelFolder lastModelFolder;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const EntryName name(entries[k].fileName);
         if (name.isMap())
@@ -112,7 +129,7 @@ void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex
             observer.keepAlive();
         }
         if (name.mayBeInModelFolder())
-            takeModelEntry(name, k, meshes, index, observer);
+            takeModelEntry(name, k, meshes, index, lastModelFolder, observer);
         if (name.isArenaText()) {
             if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes))
                 parseArenaText(splitLines(*text), index);

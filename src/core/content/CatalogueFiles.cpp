@@ -15,7 +15,7 @@ std::uint8_t flagFrom(const std::string& line) {
     return columnText(line, 2) == "true" ? 1 : 0;
 }
 
-std::string flagText(std::uint8_t flag) {
+const char* flagText(std::uint8_t flag) {
     return flag == 1 ? " true" : " false";
 }
 
@@ -31,11 +31,19 @@ bool holdsExactly(const std::string& path, const std::string& bytes) {
 
 // A search that finds nothing new would only rewrite the same bytes, at the price of a flush to
 // disk per file on every start; such files are left as they are.
-void writeCatalogueFile(const std::string& path, const Lines& lines) {
-    const std::string bytes = joinLines(lines);
+void writeCatalogueFile(const std::string& path, const std::string& bytes) {
     if (!holdsExactly(path, bytes))
         writeFileAtomic(path, bytes);
 }
+
+// The text of a catalogue file, line by line with CR LF after each, as writeTextFile writes;
+// made in one piece because thousands of records would otherwise be copied line by line twice.
+struct CatalogueText {
+    std::string bytes;
+    void line(std::string_view first, std::string_view rest = {}) {
+        bytes.append(first).append(rest).append("\r\n");
+    }
+};
 
 // Runs a catalogue file's reading; a failure marks the catalogue for a full rebuild.
 template <typename Reading> void readMarkingFailure(Catalogue& catalogue, Reading reading) {
@@ -99,27 +107,30 @@ void appendModelRecords(const Lines& lines, Catalogue& catalogue) {
 }
 
 void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {
-    Lines maps;
+    CatalogueText maps;
     for (const auto& map : catalogue.mapFiles) {
-        maps.insert(maps.end(),
-                    {map->fileName, " " + map->archivePath, " " + map->longName,
-                     " " + std::to_string(map->arenaBotCount), flagText(map->supportsDeathmatch),
-                     flagText(map->supportsTournament), flagText(map->supportsTeamDeathmatch),
-                     flagText(map->supportsCaptureTheFlag), "END"});
+        maps.line(map->fileName);
+        maps.line(" ", map->archivePath);
+        maps.line(" ", map->longName);
+        maps.line(" ", std::to_string(map->arenaBotCount));
+        for (const std::uint8_t flag : {map->supportsDeathmatch, map->supportsTournament,
+                                        map->supportsTeamDeathmatch, map->supportsCaptureTheFlag})
+            maps.line(flagText(flag));
+        maps.line("END");
     }
-    writeCatalogueFile(folder + "maps.txt", maps);
+    writeCatalogueFile(folder + "maps.txt", maps.bytes);
 
-    writeCatalogueFile(folder + "bots.txt", catalogue.botNames);
+    writeCatalogueFile(folder + "bots.txt", joinLines(catalogue.botNames));
 
-    Lines models;
+    CatalogueText models;
     for (const auto& name : catalogue.sortedModelNames()) {
         const PlayerModel* model = catalogue.findModel(name);
-        models.push_back(name);
+        models.line(name);
         for (int s = 0; s < model->skinCount; ++s)
-            models.push_back(" " + model->skins[s]);
-        models.push_back("END");
+            models.line(" ", model->skins[s]);
+        models.line("END");
     }
-    writeCatalogueFile(folder + "models.txt", models);
+    writeCatalogueFile(folder + "models.txt", models.bytes);
 }
 
 } // namespace velkarn

@@ -1,7 +1,6 @@
 #include "core/setup/TextHelpers.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace velkarn {
 
@@ -11,8 +10,11 @@ bool isBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
+// A to Z only, as the engine compares names: other bytes are parts of UTF-8 characters, which
+// the locale's tolower would leave alone anyway, at the cost of a call per byte.
 unsigned char lowerByte(char c) {
-    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
 }
 
 } // namespace
