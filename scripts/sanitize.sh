@@ -10,5 +10,4 @@ cmake --build build-sanitize -j2
 cd build-sanitize
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-export LSAN_OPTIONS=suppressions=$PWD/../tests/support/leak-suppressions.txt
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
