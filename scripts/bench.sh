@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds the benchmarks in Release and runs them. The content search benchmark makes
-# its corpus of game archives (about 320 MB) once in the temporary folder.
+# its two folders of game archives (about 600 MB) once in the temporary folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh libbenchmark-dev libstb-dev qt6-image-formats-plugins python3
