@@ -121,6 +121,13 @@ void printPeakMemory(const char* label, long peakKb) {
                     verdict(peakKb < 64 * 1024));
 }
 
+// The list-file folder of a benchmark's game folder, made when missing.
+std::string appFolderOf(const std::string& root) {
+    const std::string app = root + "/app/";
+    fs::create_directories(app);
+    return app;
+}
+
 // A first search into an empty catalogue, the fastest of several rounds.
 double firstSearch(const std::string& game, const std::string& app, Catalogue& catalogue,
                    QuietObserver& observer) {
@@ -135,8 +142,7 @@ double firstSearch(const std::string& game, const std::string& app, Catalogue& c
 void benchPacks(const char* self, const std::string& root) {
     std::printf("packs: %s\n", root.c_str());
     const std::string game = bench::ensureCorpus(root);
-    const std::string app = root + "/app/";
-    fs::create_directories(app);
+    const std::string app = appFolderOf(root);
     const auto archives = archivesBelow(game);
     std::uintmax_t bytes = 0;
     for (const auto& path : archives)
@@ -190,8 +196,7 @@ double pythonBaseline(const std::string& game) {
 void benchMapCollection(const char* self, const std::string& root) {
     std::printf("\nmap collection: %s\n", root.c_str());
     const std::string game = bench::ensureMapCollection(root);
-    const std::string app = root + "/app/";
-    fs::create_directories(app);
+    const std::string app = appFolderOf(root);
     const double python = pythonBaseline(game);
     Catalogue catalogue;
     QuietObserver observer;

@@ -96,16 +96,10 @@ bool MeshLookahead::modelFolderHasMesh(std::size_t entry) {
 }
 
 bool headSkinName(std::string_view name, std::string& skin) {
-    // Most files of a model folder are textures: they are told apart without a copy.
-    if (name.size() < 4 || !equalsNoCase(name.substr(0, 4), "head"))
+    if (name.size() < 5 || !equalsNoCase(name.substr(0, 4), "head") ||
+        !equalsNoCase(name.substr(name.size() - 5), ".skin"))
         return false;
-    const std::string fileName(name);
-    const long long length = static_cast<long long>(fileName.size());
-    if (toLower(columnText(fileName, 1, 4)) != "head" ||
-        toLower(columnText(fileName, length - 4, length)) != ".skin")
-        return false;
-    const std::string blanked =
-        trim(spaces(5) + (fileName.size() > 5 ? fileName.substr(5) : std::string()));
+    const std::string blanked = trim(std::string(name.substr(5)));
     skin = blanked.size() > 5 ? blanked.substr(0, blanked.size() - 5) : std::string();
     return true;
 }

@@ -71,10 +71,6 @@ bool CatalogueIndex::isNewArchive(const std::string& archivePath) const {
     return !mapsInArchive_.contains(archivePath);
 }
 
-bool CatalogueIndex::isKnownModel(const std::string& name) const {
-    return findModelNoCase(name) != nullptr;
-}
-
 PlayerModel* CatalogueIndex::findModelNoCase(const std::string& name) const {
     return lookUp(modelsNoCase_, toLower(name));
 }

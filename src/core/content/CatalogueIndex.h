@@ -31,8 +31,6 @@ public:
     // No map file names this archive as its home (exact comparison).
     bool isNewArchive(const std::string& archivePath) const;
 
-    // Some model has this name, ignoring case.
-    bool isKnownModel(const std::string& name) const;
     PlayerModel* findModelNoCase(const std::string& name) const;
     PlayerModel& appendModel(const std::string& name);
 

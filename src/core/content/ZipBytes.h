@@ -15,16 +15,6 @@ inline std::uint32_t zipGet32(const unsigned char* p) {
     return zipGet16(p) | static_cast<std::uint32_t>(zipGet16(p + 2)) << 16;
 }
 
-inline void zipPut16(std::string& out, std::uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-inline void zipPut32(std::string& out, std::uint32_t value) {
-    zipPut16(out, value & 0xFFFF);
-    zipPut16(out, value >> 16);
-}
-
 // An archive opened for reading; closed with the object. It is looked at once when opened.
 class ReadOnlyFile {
 public:
