@@ -1,6 +1,6 @@
 #include "core/launch/GameScript.h"
 
-#include "core/launch/ScriptValues.h"
+#include "core/setup/ScriptValues.h"
 
 #include <algorithm>
 #include <span>

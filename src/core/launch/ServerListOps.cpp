@@ -1,6 +1,6 @@
 #include "core/launch/ServerListOps.h"
 
-#include "core/launch/ScriptValues.h"
+#include "core/setup/ScriptValues.h"
 #include "core/platform/Errors.h"
 
 namespace velkarn {

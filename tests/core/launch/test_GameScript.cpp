@@ -1,5 +1,5 @@
 #include "core/launch/GameScript.h"
-#include "core/launch/ScriptValues.h"
+#include "core/setup/ScriptValues.h"
 #include "core/platform/Errors.h"
 #include "support/RotationFixtures.h"
 

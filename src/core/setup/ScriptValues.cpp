@@ -1,4 +1,4 @@
-#include "core/launch/ScriptValues.h"
+#include "core/setup/ScriptValues.h"
 
 #include "core/platform/Errors.h"
 
