@@ -41,6 +41,17 @@ bool engineOrder(const FolderEntry& a, const FolderEntry& b) {
     return a.name < b.name;
 }
 
+// In a game folder the game's own data folder comes last: what it says of a map wins over what
+// a mod beside it says, as in the game played without a mod.
+bool gameFolderOrder(const FolderEntry& a, const FolderEntry& b) {
+    const auto isData = [](const FolderEntry& entry) {
+        return entry.name == "baseq3" || entry.name == "baseoa";
+    };
+    if (isData(a) != isData(b))
+        return isData(b);
+    return engineOrder(a, b);
+}
+
 // Hands every ".pk3" file below a game's folders to `visit`, subfolders first. Each real folder
 // is walked once. The folders directly below a game folder (its data and mod folders) may be
 // links, as packaged games have them; further down a folder link is followed only where it
@@ -77,7 +88,7 @@ private:
                 return;
         }
         auto entries = listFolder(folder);
-        std::sort(entries.begin(), entries.end(), engineOrder);
+        std::sort(entries.begin(), entries.end(), depth == 0 ? gameFolderOrder : engineOrder);
         for (const auto& entry : entries)
             if (entry.isFolder && entry.name != "Extras" && isNameKept(folder, entry) &&
                 isLinkFollowed(folder + entry.name, entry, depth))

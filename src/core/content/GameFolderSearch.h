@@ -29,7 +29,7 @@ bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string
 // Walks the folders (each ending with "/") depth first: subfolders first (except ones named
 // exactly "Extras"), then the folder's own files whose names end exactly in ".pk3" and that are
 // no map's home yet (CatalogueIndex::isNewArchive), each in the engine's order of names (ignoring
-// case). A folder reached again through a symbolic link is not walked twice; below the folders
+// case), a game folder's own data folder (baseq3, baseoa) after its mod folders. A folder reached again through a symbolic link is not walked twice; below the folders
 // directly inside a game folder, a folder link is followed only where it stays inside the game's
 // folders, and never into "/", /proc, /sys or /dev. Names holding control characters are passed
 // over and said; so are problems with an archive, the first 20 of each with control characters

@@ -181,9 +181,10 @@ TEST_F(GameFolderSearchTest, LinksLeaveTheGameOnlyAsItsDataFoldersAndArchivesGoI
     std::filesystem::create_directory_symlink("/", game + "baseq3/root");
     std::filesystem::create_directory_symlink(other, game + "baseq3/other");
     std::filesystem::create_directory_symlink(data, game + "baseq3/again");
+    archive("zmod/m.pk3", {{"maps/m.bsp", "m"}}); // a mod's word on a map gives way to the game's
     EXPECT_EQ(gameArchives({game}),
-              (std::vector<std::string>{game + "baseoa/b.pk3", game + "baseq3/a.pk3",
-                                        game + "baseq3/B.pk3"}));
+              (std::vector<std::string>{game + "zmod/m.pk3", game + "baseoa/b.pk3",
+                                        game + "baseq3/a.pk3", game + "baseq3/B.pk3"}));
 }
 
 // However a catalogue file was cut or damaged, the next search writes exactly what a first search
