@@ -22,9 +22,10 @@ std::string encodeJpeg(int width, int height, bool grey) {
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
     jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(width) * info.input_components);
-    for (int x = 0; x < width; ++x) {
-        const bool left = x < width / 2;
+    const auto pixels = static_cast<std::size_t>(width);
+    std::vector<unsigned char> row(pixels * static_cast<std::size_t>(info.input_components));
+    for (std::size_t x = 0; x < pixels; ++x) {
+        const bool left = x < pixels / 2;
         if (grey) {
             row[x] = left ? 40 : 200;
         } else {

@@ -30,7 +30,7 @@ void UdpResponder::answer() {
         QUdpSocket* from = stranger_ ? stranger_.get() : &socket_;
         auto send = [from, replies, to = request.senderAddress(), port = request.senderPort()] {
             for (const QByteArray& reply : replies)
-                from->writeDatagram(reply, to, port);
+                from->writeDatagram(reply, to, static_cast<quint16>(port));
         };
         if (delayMs_ > 0)
             QTimer::singleShot(delayMs_, this, send);

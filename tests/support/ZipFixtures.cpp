@@ -9,7 +9,8 @@ namespace {
 
 std::uint32_t crc32Of(const std::string& data) {
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (const unsigned char byte : data) {
+    for (const char c : data) {
+        const auto byte = static_cast<unsigned char>(c);
         crc ^= byte;
         for (int bit = 0; bit < 8; ++bit)
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));

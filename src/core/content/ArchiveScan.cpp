@@ -85,7 +85,7 @@ void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes
         return;
     }
     if (!isKnownSkin(*known, skin) && known->skinCount < MaxModelSkins)
-        known->skins[known->skinCount++] = skin;
+        known->skins[static_cast<std::size_t>(known->skinCount++)] = skin;
     observer.step();
 }
 

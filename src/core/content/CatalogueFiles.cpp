@@ -145,7 +145,7 @@ void appendModelRecords(CatalogueReader& reader, Catalogue& catalogue) {
                 reader.failTaken("this line is not a skin name the game can load");
             if (model->skinCount >= MaxModelSkins)
                 reader.failTaken("a model has at most 16 skins");
-            model->skins[model->skinCount++] = skin;
+            model->skins[static_cast<std::size_t>(model->skinCount++)] = skin;
         } while (!reader.atEnd() && reader.peek() != "END");
         reader.takeEnd();
         catalogue.playerModels.push_back(std::move(model));
@@ -201,7 +201,7 @@ void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
         const PlayerModel* model = catalogue.findModel(name);
         models.line(name);
         for (int s = 0; s < model->skinCount; ++s)
-            models.line(" ", model->skins[s]);
+            models.line(" ", model->skins[static_cast<std::size_t>(s)]);
         models.line("END");
     }
     writeCatalogueFile(folder + "models.txt", models.bytes);

@@ -38,8 +38,8 @@ std::unique_ptr<OctreeNode> ColorQuantizer::makeNode(int level) {
         node->isLeaf = true;
         ++leafCount_;
     } else {
-        node->nextReducible = reducible_[level];
-        reducible_[level] = node.get();
+        node->nextReducible = reducible_[static_cast<std::size_t>(level)];
+        reducible_[static_cast<std::size_t>(level)] = node.get();
     }
     return node;
 }
@@ -60,7 +60,7 @@ void ColorQuantizer::addColor(std::uint8_t red, std::uint8_t green, std::uint8_t
         const int shift = 7 - level;
         const int child =
             ((red >> shift) & 1) << 2 | ((green >> shift) & 1) << 1 | ((blue >> shift) & 1);
-        slot = &node.children[child];
+        slot = &node.children[static_cast<std::size_t>(child)];
     }
 }
 
@@ -68,12 +68,12 @@ void ColorQuantizer::addColor(std::uint8_t red, std::uint8_t green, std::uint8_t
 // leaves, because deeper inner nodes would still be on a deeper list.
 bool ColorQuantizer::reduceTree() {
     int level = std::max(colorBits_ - 1, 0);
-    while (level > 0 && !reducible_[level])
+    while (level > 0 && !reducible_[static_cast<std::size_t>(level)])
         --level;
-    OctreeNode* node = reducible_[level];
+    OctreeNode* node = reducible_[static_cast<std::size_t>(level)];
     if (!node)
         return false; // the whole tree is one leaf already
-    reducible_[level] = node->nextReducible;
+    reducible_[static_cast<std::size_t>(level)] = node->nextReducible;
     node->nextReducible = nullptr;
     int children = 0;
     for (auto& child : node->children) {

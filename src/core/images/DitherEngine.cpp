@@ -31,12 +31,14 @@ FloydSteinbergEngine::FloydSteinbergEngine(int width, ColorLookup& lookup)
 
 int FloydSteinbergEngine::adjusted(ChannelErrors& channel, int value) const {
     // Integer division truncates towards zero, as the diffusion weights are meant to.
-    const int v = value + (channel.row[channel.pos + direction_] + channel.current + 8) / 16;
+    const int v = value + (channel.row[static_cast<std::size_t>(channel.pos + direction_)] +
+                           channel.current + 8) /
+                              16;
     return std::clamp(v, 0, 255);
 }
 
 void FloydSteinbergEngine::spread(ChannelErrors& channel, int error) {
-    channel.row[channel.pos] = channel.belowBehind + 3 * error;
+    channel.row[static_cast<std::size_t>(channel.pos)] = channel.belowBehind + 3 * error;
     channel.belowBehind = channel.below + 5 * error;
     channel.below = error;
     channel.current = 7 * error;
@@ -59,7 +61,7 @@ ColorMatch FloydSteinbergEngine::dither(std::uint8_t red, std::uint8_t green, st
 
 void FloydSteinbergEngine::nextLine() {
     for (ChannelErrors& channel : channels_) {
-        channel.row[channel.pos] = channel.belowBehind;
+        channel.row[static_cast<std::size_t>(channel.pos)] = channel.belowBehind;
         channel.current = channel.below = channel.belowBehind = 0;
     }
     reverse();

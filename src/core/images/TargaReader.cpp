@@ -74,13 +74,15 @@ void readColorMap(ByteInput& in, const TgaHeader& h, TgaPalette& palette) {
     const int entryBytes = (h.colorMapEntrySize + 7) / 8;
     const bool understood = h.colorMapEntrySize == 15 || h.colorMapEntrySize == 16 ||
                             h.colorMapEntrySize == 24 || h.colorMapEntrySize == 32;
-    const std::size_t mapBytes = std::size_t{h.colorMapLength} * entryBytes;
+    const std::size_t mapBytes =
+        std::size_t{h.colorMapLength} * static_cast<std::size_t>(entryBytes);
     if (!understood) {
         in.skip(mapBytes);
         return;
     }
-    const std::size_t available = std::min<std::size_t>(
-        {std::size_t{h.colorMapLength}, palette.size(), in.remaining() / entryBytes});
+    const std::size_t available =
+        std::min<std::size_t>({std::size_t{h.colorMapLength}, palette.size(),
+                               in.remaining() / static_cast<std::size_t>(entryBytes)});
     const std::uint8_t* p = in.current();
     for (std::size_t i = 0; i < available; ++i, p += entryBytes) {
         PaletteColor c;
@@ -160,7 +162,8 @@ public:
 private:
     std::uint32_t* line(std::uint8_t* bits, int row) const {
         const int y = topToBottom_ ? row : height_ - 1 - row;
-        return reinterpret_cast<std::uint32_t*>(bits + std::size_t(y) * stride_);
+        return reinterpret_cast<std::uint32_t*>(bits + static_cast<std::size_t>(y) *
+                                                           static_cast<std::size_t>(stride_));
     }
     std::uint8_t* image_;
     std::uint8_t* alpha_;
@@ -189,7 +192,8 @@ template <typename Format>
 DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
                             int height, const TargaRowProgress& progress) {
     for (int row = 0; row < height; ++row) {
-        const int count = int(std::min<std::size_t>(width, in.remaining() / Format::Bytes));
+        const int count = int(
+            std::min<std::size_t>(static_cast<std::size_t>(width), in.remaining() / Format::Bytes));
         convertPixels(format, in.current(), count, target.imageLine(row), target.alphaLine(row));
         in.skip(std::size_t(count) * Format::Bytes);
         if (count < width)
@@ -233,8 +237,8 @@ DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const Row
                 if constexpr (Format::HasAlpha)
                     std::fill_n(alphaLine + x, count, runAlpha);
             } else {
-                const int present =
-                    int(std::min<std::size_t>(count, in.remaining() / Format::Bytes));
+                const int present = int(std::min<std::size_t>(static_cast<std::size_t>(count),
+                                                              in.remaining() / Format::Bytes));
                 convertPixels(format, in.current(), present, line + x, alphaLine + x);
                 in.skip(std::size_t(present) * Format::Bytes);
                 if (present < count)

@@ -163,7 +163,8 @@ std::string writeTarga(const TargaWriteInput& input, const TgaProgressListener& 
     const std::size_t idLength = std::min<std::size_t>(input.imageID.size(), 255);
     std::string out;
     out.reserve(TgaHeader::Size + idLength + 768 +
-                std::size_t(width) * height * (layout.pixelDepth / 8));
+                static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
+                    static_cast<std::size_t>(layout.pixelDepth / 8));
     writeHeader(out, layout, int(idLength), width, height);
     out.append(input.imageID, 0, idLength);
 

@@ -157,7 +157,7 @@ void appendPlayer(Lines& lines, const PlayerSettings& player) {
 // Only a chosen side gives a line; "Choose at launch" lets the player pick in the game.
 void appendTeam(Lines& lines, const PlayerSettings& player) {
     if (player.team == 1 || player.team == 2)
-        lines.push_back("team " + teamTexts()[player.team - 1]);
+        lines.push_back("team " + teamTexts()[static_cast<std::size_t>(player.team - 1)]);
 }
 
 std::string flag(bool on) {

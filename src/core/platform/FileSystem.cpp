@@ -78,7 +78,7 @@ bool endsWithNoCase(const std::string& name, const std::string& suffix) {
     if (name.size() < suffix.size())
         return false;
     return std::equal(
-        suffix.begin(), suffix.end(), name.end() - suffix.size(),
+        suffix.begin(), suffix.end(), name.end() - static_cast<std::ptrdiff_t>(suffix.size()),
         [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 

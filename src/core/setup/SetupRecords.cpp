@@ -6,7 +6,7 @@ namespace {
 
 const std::string& pick(const std::array<std::string, 4>& texts, int gameType) {
     static const std::string none;
-    return gameType >= 1 && gameType <= 4 ? texts[gameType - 1] : none;
+    return gameType >= 1 && gameType <= 4 ? texts[static_cast<std::size_t>(gameType - 1)] : none;
 }
 
 } // namespace

@@ -74,8 +74,9 @@ std::string rotationEntryText(const ServerRotationEntry& entry) {
 
 std::string rosterEntryText(const RosterBot& b, bool withTeam) {
     const auto& skills = skillTexts();
-    const std::string skill =
-        b.skill >= 1 && b.skill <= static_cast<int>(skills.size()) ? skills[b.skill - 1] : "";
+    const std::string skill = b.skill >= 1 && b.skill <= static_cast<int>(skills.size())
+                                  ? skills[static_cast<std::size_t>(b.skill - 1)]
+                                  : "";
     std::string text =
         columnText(b.name, 1, 10) + spaces(10 - static_cast<long long>(b.name.size())) + skill;
     if (withTeam)

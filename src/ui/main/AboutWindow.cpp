@@ -17,13 +17,18 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(360, 100));
-    auto* version = new QLabel("Velkarn Version 0.1, 13th April 2000", this);
+    auto* version = new QLabel("Velkarn Version " VELKARN_VERSION, this);
+    version->setObjectName("versionLabel");
     auto* feedback = new QLabel("Please e-mail any thoughts or feedback to me through the", this);
-    newVersionLink = new LinkLabel("Get new version!", this);
-    newVersionLink->setObjectName("newVersionLink");
-    newVersionLink->address = VELKARN_NEW_VERSION_URL;
-    newVersionLink->addressType = LinkLabel::Web;
-    newVersionLink->hoverColor = QColor(0, 128, 0);
+    // A build that names no download page offers no link to one.
+    const QString newVersionAddress = VELKARN_NEW_VERSION_URL;
+    if (!newVersionAddress.isEmpty()) {
+        auto* newVersionLink = new LinkLabel("Get new version!", this);
+        newVersionLink->setObjectName("newVersionLink");
+        newVersionLink->address = VELKARN_NEW_VERSION_URL;
+        newVersionLink->addressType = LinkLabel::Web;
+        newVersionLink->hoverColor = QColor(0, 128, 0);
+    }
 
     auto* credits = new QGroupBox("Credits", this);
     auto* creditLines = new QVBoxLayout(credits);
@@ -45,7 +50,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(picture);
     layout->addWidget(version);
     layout->addWidget(feedback);
-    layout->addWidget(newVersionLink);
+    if (auto* link = findChild<LinkLabel*>("newVersionLink"))
+        layout->addWidget(link);
     layout->addWidget(credits);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -13,7 +13,6 @@ class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
-    LinkLabel* newVersionLink;
     QPushButton* testReportButton;
 
     // Asks for the test report window (the program shows it).

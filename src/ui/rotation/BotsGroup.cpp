@@ -95,7 +95,8 @@ void BotsGroup::setTeamGame(bool teamGame) {
 void BotsGroup::showRoster(const RotationEntry& entry) {
     rosterList->clear();
     for (int slot = 0; slot < std::min<int>(entry.botCount, MaxRosterSlots); ++slot)
-        rosterList->addItem(local(rosterEntryText(entry.bots[slot], teamCombo->isEnabled())));
+        rosterList->addItem(local(
+            rosterEntryText(entry.bots[static_cast<std::size_t>(slot)], teamCombo->isEnabled())));
 }
 
 void BotsGroup::showBotNames() {
@@ -139,7 +140,7 @@ void BotsGroup::addRandomBotsToSelected() {
     // The count the user asked for; showing each entry in turn would reset the field.
     const int requested = randomBotCountSpin->value();
     for (const int position : selected) {
-        RotationEntry& entry = *model_.rotation[position];
+        RotationEntry& entry = *model_.rotation[static_cast<std::size_t>(position)];
         maps->makeCurrent(position);
         if (selected.size() > 1)
             maps->focusEntry(position);

@@ -88,8 +88,9 @@ MapsGroup::MapsGroup(SetupModel& model, Random& random, BotsGroup& bots, QWidget
 
 const MapFile* MapsGroup::catalogueEntry(int index) const {
     const auto& catalogue = model_.catalogue.mapFiles;
-    return index >= 0 && index < static_cast<int>(catalogue.size()) ? catalogue[index].get()
-                                                                    : nullptr;
+    return index >= 0 && index < static_cast<int>(catalogue.size())
+               ? catalogue[static_cast<std::size_t>(index)].get()
+               : nullptr;
 }
 
 RotationEntry* MapsGroup::currentEntry() const {
@@ -100,7 +101,7 @@ RotationEntry* MapsGroup::currentEntry() const {
 }
 
 void MapsGroup::makeCurrent(int position) {
-    currentEntry_ = model_.rotation.at(position).get();
+    currentEntry_ = model_.rotation.at(static_cast<std::size_t>(position)).get();
 }
 
 void MapsGroup::focusEntry(int position) {
@@ -208,7 +209,8 @@ void MapsGroup::applyGameType() {
 QString MapsGroup::hintForRow(int row) const {
     if (row < 0 || row >= static_cast<int>(model_.rotation.size()))
         return {};
-    const MapFile* map = catalogueEntry(model_.rotation[row]->mapFileIndex);
+    const MapFile* map =
+        catalogueEntry(model_.rotation[static_cast<std::size_t>(row)]->mapFileIndex);
     const QString warning = rotationList->item(row) ? rotationList->item(row)->toolTip() : "";
     const QString title = map ? local(map->longName) : QString();
     return title.isEmpty() || warning.isEmpty() ? title + warning : title + "\n" + warning;

@@ -9,7 +9,7 @@
 namespace velkarn {
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    opener = [](const std::string& address) { return openUrl(address); };
+    opener = [](const std::string& target) { return openUrl(target); };
     setFocusPolicy(Qt::TabFocus); // reachable by keyboard; Enter or Space opens it
     savedColor_ = palette().color(QPalette::WindowText);
 }

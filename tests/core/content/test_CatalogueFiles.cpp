@@ -22,7 +22,7 @@ PlayerModel& addModel(Catalogue& catalogue, const std::string& name, int skins) 
     PlayerModel& model = *catalogue.playerModels.back();
     model.name = name;
     for (int i = 0; i < skins; ++i)
-        model.skins[model.skinCount++] = "skin" + std::to_string(i);
+        model.skins[static_cast<std::size_t>(model.skinCount++)] = "skin" + std::to_string(i);
     return model;
 }
 

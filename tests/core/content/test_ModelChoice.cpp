@@ -11,7 +11,7 @@ void addModel(Catalogue& catalogue, const std::string& name, std::vector<std::st
     PlayerModel& model = *catalogue.playerModels.back();
     model.name = name;
     for (const auto& skin : skins)
-        model.skins[model.skinCount++] = skin;
+        model.skins[static_cast<std::size_t>(model.skinCount++)] = skin;
 }
 
 } // namespace

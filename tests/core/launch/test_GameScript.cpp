@@ -339,7 +339,7 @@ TEST(LocalScript, FullRostersOfLongNamesFitInEveryGameType) {
 }
 
 TEST(LocalScript, MaxClientsMakesRoomForTheLargestRosterAndThePlayer) {
-    for (const auto& [bots, expected] : {std::pair{0, "sv_maxclients 16"},
+    for (const auto& [bots, expected] : {std::pair{std::size_t{0}, "sv_maxclients 16"},
                                          {15, "sv_maxclients 16"},
                                          {16, "sv_maxclients 17"},
                                          {32, "sv_maxclients 33"}}) {

@@ -62,7 +62,7 @@ TEST(SetupFile, WrittenSetupReadsBackEqual) {
         EXPECT_EQ(got.fragLimit, want.fragLimit);
         EXPECT_EQ(got.timeLimit, want.timeLimit);
         ASSERT_EQ(got.botCount, want.botCount);
-        for (int b = 0; b < got.botCount; ++b) {
+        for (std::size_t b = 0; b < got.botCount; ++b) {
             EXPECT_EQ(got.bots[b].name, want.bots[b].name);
             EXPECT_EQ(got.bots[b].skill, want.bots[b].skill);
             EXPECT_EQ(got.bots[b].team, want.bots[b].team);
