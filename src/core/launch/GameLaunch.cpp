@@ -57,7 +57,7 @@ std::string scriptPath(const Installation& installation) {
     return scriptFolder(installation) + "velkarn.cfg";
 }
 
-void writeGameScript(const Installation& installation, const Lines& lines) {
+std::string preparedScriptFolder(const Installation& installation) {
     const std::string folder = scriptFolder(installation);
     // Only a home data folder can be missing here; it is made when a script is really written.
     if (!folderExists(folder)) {
@@ -66,7 +66,16 @@ void writeGameScript(const Installation& installation, const Lines& lines) {
         if (!installation.userHome.empty())
             requireInside(folder, installation.userHome);
     }
-    writeTextFile(folder + "velkarn.cfg", lines, WriteErrorKind::InOut);
+    return folder;
+}
+
+std::string engineWorkingFolder(const Installation& installation) {
+    const std::string& base = installation.baseFolder;
+    return userMayWrite(installation, base) ? base : installation.homeFolder;
+}
+
+void writeGameScript(const Installation& installation, const Lines& lines) {
+    writeTextFile(preparedScriptFolder(installation) + "velkarn.cfg", lines, WriteErrorKind::InOut);
 }
 
 void requireGameStarted(bool started) {
@@ -77,9 +86,7 @@ void requireGameStarted(bool started) {
 bool startGame(const Installation& installation, const std::string& parameters) {
     if (installation.startCommand.empty() || !fileExists(installation.startCommand.front()))
         return false;
-    const std::string& base = installation.baseFolder;
-    return startDetached(installation.startCommand, parameters,
-                         userMayWrite(installation, base) ? base : installation.homeFolder);
+    return startDetached(installation.startCommand, parameters, engineWorkingFolder(installation));
 }
 
 LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {
