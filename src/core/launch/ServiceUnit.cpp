@@ -60,13 +60,13 @@ std::string withoutSpecifiers(const std::string& text) {
 
 } // namespace
 
-std::string systemdQuoted(const std::string& argument) {
-    if (!argument.empty() && std::all_of(argument.begin(), argument.end(),
-                                         [](char c) { return isPlainCharacter(c, "+-./:=@_,"); }))
-        return argument;
+std::string systemdQuoted(const std::string& word, ExecWord kind) {
+    if (!word.empty() && std::all_of(word.begin(), word.end(),
+                                     [](char c) { return isPlainCharacter(c, "+-./:=@_,"); }))
+        return word;
     std::string quoted = "\"";
-    for (const char c : argument)
-        quoted += escaped(c);
+    for (const char c : word)
+        quoted += c == '$' && kind == ExecWord::Program ? std::string(1, c) : escaped(c);
     return quoted + "\"";
 }
 
@@ -80,8 +80,9 @@ std::string serviceUnitName(const std::string& setupName) {
 std::string serviceUnitText(const std::vector<std::string>& serveCommand,
                             const std::string& setupName) {
     std::string execStart;
-    for (const std::string& argument : serveCommand)
-        execStart += (execStart.empty() ? "" : " ") + systemdQuoted(argument);
+    for (const std::string& word : serveCommand)
+        execStart +=
+            execStart.empty() ? systemdQuoted(word, ExecWord::Program) : " " + systemdQuoted(word);
     const std::string unit = serviceUnitName(setupName);
     std::vector<std::string> unitCommand = serveCommand;
     unitCommand.push_back("--unit");
@@ -101,7 +102,6 @@ std::string serviceUnitText(const std::vector<std::string>& serveCommand,
            "Description=Velkarn dedicated server: " +
            withoutSpecifiers(oneLine(setupName)) +
            "\n"
-           "Documentation=man:velkarn(6)\n"
            "\n"
            "[Service]\n"
            "Type=simple\n"

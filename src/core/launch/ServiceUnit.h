@@ -7,10 +7,11 @@
 // Velkarn watches over nothing itself.
 namespace velkarn {
 
-// `argument` as one argument of ExecStart=: as it stands when it holds only letters, digits and
-// "+-./:=@_,", else in double quotes with C escapes; "%" and "$" are doubled everywhere, so
-// systemd expands no specifier and no variable in it.
-std::string systemdQuoted(const std::string& argument);
+// `argument` as one word of ExecStart=: as it stands when it holds only letters, digits and
+// "+-./:=@_,", else in double quotes with C escapes; "%" is doubled, so systemd expands no
+// specifier in it, and so is "$" in an argument (systemd expands no variable in the program).
+enum class ExecWord { Program, Argument };
+std::string systemdQuoted(const std::string& word, ExecWord kind = ExecWord::Argument);
 
 // The unit's file name for a setup: "velkarn-" + the name, its characters that a unit name
 // cannot hold made "_", + ".service".
