@@ -26,7 +26,9 @@ struct ServerOptions {
     int weaponRespawn = 5;
     bool allowVote = true;
     bool synchronous = false;
-    std::string rconPassword; // for the remote console; empty: none
+    // For the remote console; empty: none. The engine compares it with one word of a request,
+    // so callers take it through requireRconPassword (core/network/RconText.h) first.
+    std::string rconPassword;
 };
 
 // The game's g_gametype value for a game type: Deathmatch 0, Tournament 1, Team Deathmatch 3,
