@@ -5,19 +5,57 @@
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 
-#include <functional>
+#include <variant>
 #include <vector>
 
 namespace velkarn {
 
 namespace {
 
-// One setting of the file: its key, how it is written, and how a value is read into it.
+// One setting of the file: its key, the member it keeps and, for a number, its range.
 struct Setting {
+    using Member =
+        std::variant<int ServeOptions::*, std::string ServeOptions::*, int ServerOptions::*,
+                     bool ServerOptions::*, std::string ServerOptions::*>;
     const char* key;
-    std::function<std::string(const ServeOptions&)> write;
-    std::function<void(ServeOptions&, const std::string&)> read;
+    Member member;
+    int low = 0;
+    int high = 1;
 };
+
+const std::vector<Setting>& settings() {
+    static const std::vector<Setting> all = {
+        {"port", &ServeOptions::port, 1, 65535},
+        {"hostname", &ServerOptions::hostName},
+        {"motd", &ServerOptions::motd},
+        {"maxclients", &ServerOptions::maxClients, 1, 64},
+        {"password", &ServerOptions::password},
+        {"pure", &ServerOptions::pure},
+        {"maxrate", &ServerOptions::maxRate, 0, 1000000},
+        {"weaponrespawn", &ServerOptions::weaponRespawn, 0, 3600},
+        {"allowvote", &ServerOptions::allowVote},
+        {"synchronous", &ServerOptions::synchronous},
+        {"rconpasswordfile", &ServeOptions::rconPasswordFile},
+    };
+    return all;
+}
+
+template <typename Options, typename Value> auto& reach(Options& o, Value ServeOptions::*member) {
+    return o.*member;
+}
+template <typename Options, typename Value> auto& reach(Options& o, Value ServerOptions::*member) {
+    return o.server.*member;
+}
+
+std::string written(int value) {
+    return std::to_string(value);
+}
+std::string written(bool value) {
+    return value ? "1" : "0";
+}
+std::string written(const std::string& value) {
+    return value;
+}
 
 int numberIn(const std::string& text, int low, int high) {
     const int value = toInt(text);
@@ -27,49 +65,14 @@ int numberIn(const std::string& text, int low, int high) {
     return value;
 }
 
-Setting number(const char* key, int ServeOptions::*field, int low, int high) {
-    return {key, [field](const ServeOptions& o) { return std::to_string(o.*field); },
-            [field, low, high](ServeOptions& o, const std::string& v) {
-                o.*field = numberIn(v, low, high);
-            }};
+void assign(int& field, const std::string& text, const Setting& setting) {
+    field = numberIn(text, setting.low, setting.high);
 }
-
-Setting number(const char* key, int ServerOptions::*field, int low, int high) {
-    return {key, [field](const ServeOptions& o) { return std::to_string(o.server.*field); },
-            [field, low, high](ServeOptions& o, const std::string& v) {
-                o.server.*field = numberIn(v, low, high);
-            }};
+void assign(bool& field, const std::string& text, const Setting&) {
+    field = numberIn(text, 0, 1) == 1;
 }
-
-Setting flag(const char* key, bool ServerOptions::*field) {
-    return {key,
-            [field](const ServeOptions& o) { return std::string(o.server.*field ? "1" : "0"); },
-            [field](ServeOptions& o, const std::string& v) {
-                o.server.*field = numberIn(v, 0, 1) == 1;
-            }};
-}
-
-Setting text(const char* key, std::string ServerOptions::*field) {
-    return {key, [field](const ServeOptions& o) { return o.server.*field; },
-            [field](ServeOptions& o, const std::string& v) { o.server.*field = v; }};
-}
-
-const std::vector<Setting>& settings() {
-    static const std::vector<Setting> all = {
-        number("port", &ServeOptions::port, 1, 65535),
-        text("hostname", &ServerOptions::hostName),
-        text("motd", &ServerOptions::motd),
-        number("maxclients", &ServerOptions::maxClients, 1, 64),
-        text("password", &ServerOptions::password),
-        flag("pure", &ServerOptions::pure),
-        number("maxrate", &ServerOptions::maxRate, 0, 1000000),
-        number("weaponrespawn", &ServerOptions::weaponRespawn, 0, 3600),
-        flag("allowvote", &ServerOptions::allowVote),
-        flag("synchronous", &ServerOptions::synchronous),
-        {"rconpasswordfile", [](const ServeOptions& o) { return o.rconPasswordFile; },
-         [](ServeOptions& o, const std::string& v) { o.rconPasswordFile = v; }},
-    };
-    return all;
+void assign(std::string& field, const std::string& text, const Setting&) {
+    field = text;
 }
 
 } // namespace
@@ -96,7 +99,11 @@ bool readServeOptions(const std::string& path, ServeOptions& options) {
         if (equals == std::string::npos || setting == nullptr)
             throw UserMessage(where + "'" + lines[i] + "' is not a known key=value setting");
         try {
-            setting->read(read, lines[i].substr(equals + 1));
+            std::visit(
+                [&](auto member) {
+                    assign(reach(read, member), lines[i].substr(equals + 1), *setting);
+                },
+                setting->member);
         } catch (const Error& error) {
             throw UserMessage(where + error.what());
         }
@@ -113,7 +120,9 @@ void writeServeOptions(const std::string& path, const ServeOptions& options) {
     requireSingleLineValue(options.rconPasswordFile, "remote console password file");
     Lines lines;
     for (const Setting& setting : settings())
-        lines.push_back(std::string(setting.key) + "=" + setting.write(options));
+        lines.push_back(std::string(setting.key) + "=" +
+                        std::visit([&](auto member) { return written(reach(options, member)); },
+                                   setting.member));
     writeTextFile(path, lines);
 }
 
