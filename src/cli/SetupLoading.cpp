@@ -1,6 +1,7 @@
 #include "cli/SetupLoading.h"
 
 #include "core/platform/Errors.h"
+#include "core/platform/PrintableText.h"
 
 namespace velkarn {
 
@@ -14,7 +15,12 @@ bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ost
         throw UserMessage("Please set Quake III Arena executable path..." +
                           std::string(" (no path.txt in ") + session.appDir() + ")");
     SetupReadResult read;
-    session.loadSetup(setupFileNameFromChosenPath(setupName) + ".vkn", read);
+    const std::string fileName = setupFileNameFromChosenPath(setupName) + ".vkn";
+    session.loadSetup(fileName, read);
+    for (const auto& entry : session.setup.rotation)
+        if (!hasCataloguedMap(*entry))
+            err << session.configsFolder() << fileName << ": the catalogue holds no map "
+                << printableText(entry->name) << ", so that entry is not played.\n";
     return true;
 }
 

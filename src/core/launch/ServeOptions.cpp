@@ -1,9 +1,9 @@
 #include "core/launch/ServeOptions.h"
 
-#include "core/launch/ScriptValues.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
+#include "core/setup/ScriptValues.h"
 
 #include <variant>
 #include <vector>

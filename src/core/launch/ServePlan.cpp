@@ -3,6 +3,8 @@
 #include "core/platform/Errors.h"
 #include "core/platform/Process.h"
 
+#include <algorithm>
+
 namespace velkarn {
 
 std::vector<std::string> dedicatedArguments(int port, const std::string& extraCommandLine,
@@ -26,7 +28,8 @@ ServePlan planServe(const GameSettings& game, const ServeOptions& options,
         throw UserMessage("The game installation " + installation.label +
                           " has no dedicated server program (such as ioq3ded or "
                           "openarena-server); install one to serve a setup.");
-    if (rotation.empty())
+    if (std::none_of(rotation.begin(), rotation.end(),
+                     [](const auto& entry) { return hasCataloguedMap(*entry); }))
         throw UserMessage("The setup has no map to serve. Maps that are not in the catalogue "
                           "are left out: search the game folder first (velkarn scan).");
     ServePlan plan;

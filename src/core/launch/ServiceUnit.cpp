@@ -1,5 +1,6 @@
 #include "core/launch/ServiceUnit.h"
 
+#include "core/platform/PrintableText.h"
 #include "core/platform/Process.h"
 
 #include <algorithm>
@@ -41,15 +42,6 @@ std::string escaped(char c) {
     return std::string(1, c);
 }
 
-// A text for a comment or the description, on one line.
-std::string oneLine(const std::string& text) {
-    std::string line = text;
-    std::replace_if(
-        line.begin(), line.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }, '?');
-    return line;
-}
-
 // The description expands specifiers.
 std::string withoutSpecifiers(const std::string& text) {
     std::string result;
@@ -86,12 +78,12 @@ std::string serviceUnitText(const std::vector<std::string>& serveCommand,
     const std::string unit = serviceUnitName(setupName);
     std::vector<std::string> unitCommand = serveCommand;
     unitCommand.push_back("--unit");
-    return "# The Velkarn setup " + oneLine(setupName) +
+    return "# The Velkarn setup " + printableText(setupName) +
            " as a dedicated server, a systemd user service.\n"
            "# Install and start it, and keep it running after you log out:\n"
            "#   mkdir -p ~/.config/systemd/user\n"
            "#   " +
-           oneLine(shellCommandLine(unitCommand)) + " > ~/.config/systemd/user/" + unit +
+           printableText(shellCommandLine(unitCommand)) + " > ~/.config/systemd/user/" + unit +
            "\n"
            "#   systemctl --user daemon-reload\n"
            "#   systemctl --user enable --now " +
@@ -100,7 +92,7 @@ std::string serviceUnitText(const std::vector<std::string>& serveCommand,
            "#   loginctl enable-linger\n"
            "[Unit]\n"
            "Description=Velkarn dedicated server: " +
-           withoutSpecifiers(oneLine(setupName)) +
+           withoutSpecifiers(printableText(setupName)) +
            "\n"
            "\n"
            "[Service]\n"

@@ -2,37 +2,31 @@
 
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
+#include "core/platform/PrintableText.h"
 #include "core/platform/TextFile.h"
+#include "core/setup/ScriptValues.h"
 
 #include <algorithm>
 
 namespace velkarn {
 
-namespace {
-
-bool isControlCharacter(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    return code < 32 || code == 127;
-}
-
-} // namespace
-
 void requireRconPassword(const std::string& password) {
-    const bool oneToken =
-        !password.empty() && password.size() <= MaxRconTextBytes / 2 &&
-        std::all_of(password.begin(), password.end(),
-                    [](char c) { return c > ' ' && c < 127 && c != '"' && c != '%'; }) &&
-        password.find("//") == std::string::npos && password.find("/*") == std::string::npos;
-    if (!oneToken)
-        throw UserMessage("The remote console password must be one word of printable ASCII "
-                          "characters, without a blank, a double quote, a percent sign, \"//\" "
-                          "or \"/*\": the engine cannot take it as one word.");
+    // The messages leave the password out: they may end up in a log.
+    if (password.empty())
+        throw UserMessage("The remote console password is empty.");
+    if (password.find('%') != std::string::npos)
+        throw UserMessage("The remote console password must not contain a percent sign: the "
+                          "engine reads it as a dot, so the password would never match.");
+    const std::string problem = scriptValueProblem(password, ScriptValueKind::Word);
+    if (!problem.empty() || password.size() > MaxScriptValueBytes)
+        throw UserMessage("The remote console password must be one word of at most " +
+                          std::to_string(MaxScriptValueBytes) + " printable ASCII characters" +
+                          (problem.empty() ? "" : ", without " + problem) +
+                          ": the engine takes no other.");
 }
 
 void requireRconCommand(const std::string& command, const std::string& password) {
-    if (std::any_of(command.begin(), command.end(), isControlCharacter))
-        throw UserMessage("The remote console command must not contain a line end or another "
-                          "control character!");
+    requireSingleLineValue(command, "remote console command");
     const std::size_t text =
         std::string_view("rcon ").size() + password.size() + 1 + command.size();
     if (text > MaxRconTextBytes)
@@ -58,11 +52,7 @@ std::string plainConsoleText(std::string_view reply) {
     std::string text;
     while (!reply.empty()) {
         const std::size_t end = std::min(reply.find('\n'), reply.size());
-        std::string line = plainName(std::string(reply.substr(0, end)));
-        std::replace_if(
-            line.begin(), line.end(), [](char c) { return isControlCharacter(c) && c != '\t'; },
-            '?');
-        text += line;
+        text += printableText(plainName(std::string(reply.substr(0, end))));
         if (end < reply.size())
             text += '\n';
         reply.remove_prefix(std::min(end + 1, reply.size()));

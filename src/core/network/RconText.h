@@ -13,8 +13,9 @@ namespace velkarn {
 // The most text of a remote console packet the engine reads.
 constexpr std::size_t MaxRconTextBytes = 1023;
 
-// Throws UserMessage unless `password` is one word of printable ASCII characters without a
-// double quote, a percent sign, "//" or "/*" (which start comments), and is not empty.
+// Throws UserMessage unless `password` is one word of printable ASCII characters that the
+// server script can carry (a Word of ScriptValues.h) without a percent sign, and not empty.
+// The messages never show the password.
 void requireRconPassword(const std::string& password);
 
 // Throws UserMessage for a command with a control character (a line end would cut it short),
@@ -29,7 +30,7 @@ std::string readPasswordFile(const std::string& path);
 bool isRconRefusal(std::string_view reply);
 
 // A reply as a terminal shows it: the colour codes of every line removed, and control
-// characters but line ends and tabs made "?".
+// characters but line ends made "?".
 std::string plainConsoleText(std::string_view reply);
 
 } // namespace velkarn

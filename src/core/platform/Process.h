@@ -13,11 +13,9 @@ std::vector<std::string> splitParameters(const std::string& parameters);
 // letters, digits and "+-./:=@_,%" is put in single quotes ("'\''" for a quote inside).
 std::string shellCommandLine(const std::vector<std::string>& arguments);
 
-// Starts `command` (a program and its first arguments) detached, with `workingFolder` as its
-// working folder and the parameter text split into further arguments. Returns false when it
-// could not be started; never waits for it.
-bool startDetached(const std::vector<std::string>& command, const std::string& parameters,
-                   const std::string& workingFolder);
+// Starts `command` (a program and its arguments) detached, with `workingFolder` as its working
+// folder. Returns false when it could not be started; never waits for it.
+bool startDetached(const std::vector<std::string>& command, const std::string& workingFolder);
 
 // Opens a web or mail address with the desktop's default program; false when nothing did.
 bool openUrl(const std::string& address);

@@ -5,6 +5,7 @@
 #include "core/launch/ServerListFile.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/setup/RotationOps.h"
 
 #include <functional>
 
@@ -94,6 +95,8 @@ void Session::chooseSetupModel() {
 }
 
 void Session::catalogueRebuilt() {
+    resolveMapFiles(setup.rotation, setup.catalogue.mapFiles);
+    resolveMapFiles(setup.serverRotation, setup.catalogue.mapFiles);
     chooseSetupModel();
     emit catalogueChanged();
 }
