@@ -92,6 +92,10 @@ def main():
     seed("setup_file", "hostile-names",
          "2\r\nq3dm1\r\n 1\r\n 20\r\n 15\r\n 1\r\n  Bob//x\r\n   3\r\n   Red/*\r\nmissing\r\n"
          " 1\r\n 0\r\n 0\r\n 0\r\nAnn/*x*/echo hello\r\nsarge\r\n*x\r\n50\r\n[None]\r\n")
+    seed("serve_options", "server",
+         "port=27961\r\nhostname=^1Red Arena\r\nmotd=Hi = there\r\nmaxclients=12\r\npassword=\r\n"
+         "pure=1\r\nmaxrate=25000\r\nweaponrespawn=5\r\nallowvote=0\r\nsynchronous=1\r\n"
+         "\r\nrconpasswordfile=duel.rcon\r\n")
     seed("setup_file", "setup",
          ";A setup\r\n;with info\r\nq3dm1\r\n1\r\n20\r\n15\r\n2\r\n Brute\r\n 3\r\n Blue\r\n"
          " Scout\r\n 5\r\n \r\nq3ctf1\r\n4\r\n8\r\n10\r\n0\r\n^1Ace\r\nsarge\r\ndefault\r\n50\r\n[None]\r\n")
@@ -102,6 +106,10 @@ def main():
     seed("status_response", "status",
          OOB + b'statusResponse\n\\sv_hostname\\^1Red ^7Arena\\MapName\\q3dm17\\g_gametype\\4'
          b'\\sv_maxclients\\16\\lonely\n12 48 "^1Ace"\n-3 999 "Bot "two"\n7 20 noquotes\n')
+    seed("rcon_reply", "status",
+         OOB + b"print\nmap: oa_dm1\ncl score ping name            address   rate \n"
+         b" 0     0    0 ^1Angel^7yss        ^7bot      16384\n\n")
+    seed("rcon_reply", "refusal", OOB + b"print\nBad rconpassword.\n")
     seed("info_string", "info", b"\\sv_hostname\\Arena\\mapname\\q3dm1\\g_gametype\\0\\lonely")
 
     def server(a, b, c, d, port):

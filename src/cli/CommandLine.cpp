@@ -16,6 +16,34 @@ CommandLine badUsage(const std::string& problem) {
 constexpr std::uint16_t DefaultMasterPort = 27950;
 constexpr int MasterProtocols[] = {68, 71};
 
+// rcon HOST[:PORT] [--password-file FILE] [--] COMMAND...: the words after the options are the
+// command, whatever they look like.
+CommandLine parseRcon(const std::vector<std::string>& arguments, std::size_t i,
+                      CommandLine result) {
+    if (i >= arguments.size())
+        return badUsage("rcon needs a server address and a command");
+    const auto server = parseServerAddress(arguments[i]);
+    if (!server)
+        return badUsage("'" + arguments[i] + "' is not a server address");
+    result.command = CommandLine::Command::Rcon;
+    result.server = *server;
+    for (++i; i < arguments.size() && arguments[i].starts_with("--"); ++i) {
+        if (arguments[i] == "--") {
+            ++i;
+            break;
+        }
+        if (arguments[i] != "--password-file")
+            return badUsage("unknown argument '" + arguments[i] + "'");
+        if (i + 1 >= arguments.size())
+            return badUsage("--password-file needs a file");
+        result.passwordFile = arguments[++i];
+    }
+    result.rconCommand.assign(arguments.begin() + static_cast<std::ptrdiff_t>(i), arguments.end());
+    if (result.rconCommand.empty())
+        return badUsage("rcon needs a command");
+    return result;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -46,6 +74,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Play;
             result.setupName = arguments[++i];
             commandSeen = true;
+        } else if (!commandSeen && argument == "serve") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("serve needs the name of a setup");
+            result.command = CommandLine::Command::Serve;
+            result.setupName = arguments[++i];
+            commandSeen = true;
+        } else if (result.command == CommandLine::Command::Serve &&
+                   takeServeOption(arguments, i, result.serve, result.problem)) {
+            if (!result.problem.empty())
+                return badUsage(result.problem);
+        } else if (!commandSeen && argument == "rcon") {
+            return parseRcon(arguments, i + 1, result);
         } else if (!commandSeen && argument == "scan") {
             result.command = CommandLine::Command::Scan;
             commandSeen = true;
@@ -115,6 +155,31 @@ std::string usageText() {
            "                          given; port 27950 unless given) and print\n"
            "                          ADDRESS<TAB>PING<TAB>PLAYERS/MAX<TAB>MAP<TAB>NAME for\n"
            "                          every server that answers\n"
+           "  serve NAME [OPTION]... [--print | --unit]\n"
+           "                          run the rotation of configs/NAME.vkn, with its bots, on\n"
+           "                          the game's dedicated server program, in the foreground,\n"
+           "                          its output on standard output. SIGTERM or SIGINT asks\n"
+           "                          the server to quit; it is killed when it has not after\n"
+           "                          3 seconds. Exit status: 0 when it quit cleanly, else the\n"
+           "                          engine's own, 128+N when signal N ended it (137 when it\n"
+           "                          had to be killed), 1 when it could not be started. The\n"
+           "                          options given win over those kept in configs/NAME.server:\n"
+           "      --port N            the server's UDP port (27960)\n"
+           "      --hostname TEXT     the server's name\n"
+           "      --motd TEXT         the message players see when they join\n"
+           "      --max-clients N     players besides the bots, 1 to 64 (4)\n"
+           "      --password TEXT     the password of the private player slot\n"
+           "      --pure, --no-pure   whether players need the server's archives\n"
+           "      --rcon-password-file FILE\n"
+           "                          the remote console password, on the file's first line\n"
+           "      --print             print the server script and the engine's command line;\n"
+           "                          write and start nothing\n"
+           "      --unit              print a systemd user unit that runs this command\n"
+           "  rcon HOST[:PORT] [--password-file FILE] COMMAND...\n"
+           "                          send COMMAND to the server's remote console with the\n"
+           "                          password on the first line of FILE, else that of\n"
+           "                          $VELKARN_RCON_PASSWORD, and print the reply; exit status\n"
+           "                          1 when none comes or the server refuses the password\n"
            "\n"
            "Options:\n"
            "  --appdir DIR            keep Velkarn's files in DIR (a portable setup)\n"

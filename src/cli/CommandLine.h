@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ServeArguments.h"
 #include "core/network/MasterList.h"
 #include "core/network/ServerAddress.h"
 
@@ -27,16 +28,21 @@ struct CommandLine {
         Use,
         Status,
         Servers,
+        Serve,
+        Rcon,
         BadUsage
     };
     Command command = Command::Windows;
-    std::string appDir;                  // empty: XDG_DATA_HOME/velkarn
-    std::string gameChoice;              // use: an installation's number or a folder
-    std::string setupName;               // play: the setup's name without ".vkn"
-    PlayMode playMode = PlayMode::Start; // play: --no-start or --print
-    ServerAddress server;                // status: the server asked
-    std::vector<MasterServer> masters;   // servers: the masters of --master (each protocol)
-    std::string problem;                 // BadUsage: what is wrong
+    std::string appDir;                   // empty: XDG_DATA_HOME/velkarn
+    std::string gameChoice;               // use: an installation's number or a folder
+    std::string setupName;                // play, serve: the setup's name without ".vkn"
+    PlayMode playMode = PlayMode::Start;  // play: --no-start or --print
+    ServeArguments serve;                 // serve: its options
+    ServerAddress server;                 // status, rcon: the server asked
+    std::vector<MasterServer> masters;    // servers: the masters of --master (each protocol)
+    std::string passwordFile;             // rcon: --password-file
+    std::vector<std::string> rconCommand; // rcon: the command's words
+    std::string problem;                  // BadUsage: what is wrong
 };
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments);

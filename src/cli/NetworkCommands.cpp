@@ -1,6 +1,8 @@
 #include "cli/NetworkCommands.h"
 
+#include "core/network/RconText.h"
 #include "core/network/ServerStatus.h"
+#include "core/platform/Errors.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -79,6 +81,65 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
     });
     engine.queryMasters(masters);
     waitForQuery(engine, timing);
+    return 0;
+}
+
+namespace {
+
+std::string rconPassword(const std::string& passwordFile,
+                         const std::optional<std::string>& environmentPassword) {
+    if (!passwordFile.empty())
+        return readPasswordFile(passwordFile);
+    if (!environmentPassword)
+        throw UserMessage("rcon needs the server's password: give --password-file FILE or set "
+                          "VELKARN_RCON_PASSWORD.");
+    return *environmentPassword;
+}
+
+std::string joinedWords(const std::vector<std::string>& words) {
+    std::string command;
+    for (const std::string& word : words)
+        command += (command.empty() ? "" : " ") + word;
+    return command;
+}
+
+} // namespace
+
+int runRconCommand(const ServerAddress& server, const std::string& passwordFile,
+                   const std::optional<std::string>& environmentPassword,
+                   const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                   RemoteConsoleTiming timing) {
+    RemoteConsole console(timing);
+    std::optional<std::string> reply;
+    bool cutOff = false;
+    QEventLoop loop;
+    QObject::connect(&console, &RemoteConsole::answered, [&](const std::string& text, bool cut) {
+        reply = text;
+        cutOff = cut;
+        loop.quit();
+    });
+    QObject::connect(&console, &RemoteConsole::silent, &loop, &QEventLoop::quit);
+    try {
+        console.send(server, rconPassword(passwordFile, environmentPassword), joinedWords(words));
+    } catch (const std::exception& error) {
+        err << error.what() << '\n';
+        return 1;
+    }
+    // A name lookup that never returns is cut off too.
+    QTimer::singleShot(timing.maxMs + LookupAllowanceMs, &loop, &QEventLoop::quit);
+    if (console.waiting())
+        loop.exec();
+    if (!reply) {
+        err << "No answer from " << formatServerAddress(server) << ".\n";
+        return 1;
+    }
+    const std::string text = plainConsoleText(*reply);
+    std::ostream& to = isRconRefusal(*reply) ? err : out;
+    to << text << (text.empty() || text.ends_with('\n') ? "" : "\n");
+    if (isRconRefusal(*reply))
+        return 1;
+    if (cutOff)
+        err << "The reply was cut off: it was longer than a server's reply can be.\n";
     return 0;
 }
 

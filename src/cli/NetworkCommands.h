@@ -2,8 +2,10 @@
 
 #include "core/network/MasterList.h"
 #include "core/network/QueryEngine.h"
+#include "core/network/RemoteConsole.h"
 #include "core/network/ServerAddress.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -24,5 +26,15 @@ int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostrea
 // cannot be read or made.
 int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
                       std::ostream& out, std::ostream& err, QueryTiming timing = {});
+
+// `velkarn rcon HOST[:PORT] COMMAND...`: sends the command's words, joined by blanks, to the
+// server's remote console with the password from `passwordFile`, else `environmentPassword`
+// (VELKARN_RCON_PASSWORD), and prints the reply without colour codes. 0 when the server
+// answered; 1 with the message on `err` when no password is given or it cannot be sent, when the
+// server refuses the password (its reply), or with "No answer from HOST:PORT." when none came.
+int runRconCommand(const ServerAddress& server, const std::string& passwordFile,
+                   const std::optional<std::string>& environmentPassword,
+                   const std::vector<std::string>& words, std::ostream& out, std::ostream& err,
+                   RemoteConsoleTiming timing = {});
 
 } // namespace velkarn

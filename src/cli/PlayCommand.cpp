@@ -1,8 +1,7 @@
 #include "cli/PlayCommand.h"
 
+#include "cli/SetupLoading.h"
 #include "core/launch/GameLaunch.h"
-#include "core/platform/Errors.h"
-#include "core/platform/PrintableText.h"
 #include "core/session/Session.h"
 
 #include <ostream>
@@ -15,23 +14,9 @@ namespace {
 bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
                std::ostream& out, std::ostream& err) {
     Session session(appDir, 0);
-    const StartupFiles startup = session.readListFiles();
-    for (const auto& problem : startup.errors)
-        err << problem << "\n";
-    // The setup names its mod; a mod list that could not be read would start the wrong one.
-    if (!startup.modListReadable)
+    if (!loadSetupForLaunch(session, setupName, err))
         return false;
-    if (!startup.pathFileRead)
-        throw UserMessage("Please set Quake III Arena executable path..." +
-                          std::string(" (no path.txt in ") + appDir + ")");
-    SetupReadResult read;
-    const std::string fileName = setupFileNameFromChosenPath(setupName) + ".vkn";
-    session.loadSetup(fileName, read);
     session.chooseSetupModel();
-    for (const auto& entry : session.setup.rotation)
-        if (!hasCataloguedMap(*entry))
-            err << session.configsFolder() << fileName << ": the catalogue holds no map "
-                << printableText(entry->name) << ", so that entry is not played.\n";
 
     const GameSettings game = session.game.launchSettings();
     const PlayerSettings& player = session.player.settings();

@@ -4,6 +4,7 @@
 #include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ScanCommand.h"
+#include "cli/ServeCommand.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Random.h"
 #include "core/platform/SystemLayout.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdlib>
 #include <iostream>
 
 using namespace velkarn;
@@ -85,6 +87,21 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runServersCommand(appDirFrom(commandLine), commandLine.masters, std::cout,
                                  std::cerr);
+    }
+    case CommandLine::Command::Serve: {
+        QCoreApplication app(argc, argv);
+        const ProgramPlace place{
+            appDirFrom(commandLine), !commandLine.appDir.empty(),
+            QCoreApplication::applicationFilePath().toLocal8Bit().toStdString()};
+        return runServeCommand(place, commandLine.setupName, commandLine.serve, std::cout,
+                               std::cerr);
+    }
+    case CommandLine::Command::Rcon: {
+        QCoreApplication app(argc, argv);
+        const char* password = std::getenv("VELKARN_RCON_PASSWORD");
+        return runRconCommand(commandLine.server, commandLine.passwordFile,
+                              password ? std::optional<std::string>(password) : std::nullopt,
+                              commandLine.rconCommand, std::cout, std::cerr);
     }
     case CommandLine::Command::Windows:
         break;

@@ -49,3 +49,34 @@ TEST(CommandLine, StatusAndServersTakeServerAddresses) {
     EXPECT_TRUE(parseCommandLine({"servers"}).masters.empty());
     EXPECT_EQ(parseCommandLine({"servers", "--master"}).command, Command::BadUsage);
 }
+
+TEST(CommandLine, ServeTakesItsOptionsAndRconItsCommand) {
+    const CommandLine serve =
+        parseCommandLine({"serve", "duel", "--port", "27961", "--hostname", "", "--no-pure",
+                          "--max-clients", "12", "--rcon-password-file", "pw", "--unit"});
+    EXPECT_EQ(serve.command, Command::Serve);
+    EXPECT_EQ(serve.setupName, "duel");
+    EXPECT_EQ(serve.serve.port, 27961);
+    EXPECT_EQ(serve.serve.hostName, "");
+    EXPECT_EQ(serve.serve.pure, false);
+    EXPECT_EQ(serve.serve.mode, ServeMode::Unit);
+    EXPECT_EQ(serveOptionArguments(serve.serve),
+              (std::vector<std::string>{"--port", "27961", "--hostname", "", "--max-clients", "12",
+                                        "--no-pure", "--rcon-password-file", "pw"}));
+    EXPECT_EQ(parseCommandLine({"serve", "d", "--port", "0"}).problem,
+              "--port needs a number from 1 to 65535, not '0'");
+    EXPECT_EQ(parseCommandLine({"serve", "d", "--motd"}).problem, "--motd needs a message");
+    EXPECT_EQ(parseCommandLine({"serve", "d", "--print", "--unit"}).command, Command::BadUsage);
+    EXPECT_EQ(parseCommandLine({"play", "d", "--port", "1"}).command, Command::BadUsage);
+
+    // The command's words are the engine's, whatever they look like.
+    const CommandLine rcon =
+        parseCommandLine({"rcon", "h:27961", "--password-file", "f", "kick", "--all"});
+    EXPECT_EQ(rcon.command, Command::Rcon);
+    EXPECT_EQ(rcon.server, (ServerAddress{"h", 27961}));
+    EXPECT_EQ(rcon.passwordFile, "f");
+    EXPECT_EQ(rcon.rconCommand, (std::vector<std::string>{"kick", "--all"}));
+    EXPECT_EQ(parseCommandLine({"rcon", "h", "--", "--x"}).rconCommand,
+              (std::vector<std::string>{"--x"}));
+    EXPECT_EQ(parseCommandLine({"rcon", "h"}).problem, "rcon needs a command");
+}

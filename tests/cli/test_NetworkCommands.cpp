@@ -48,3 +48,39 @@ TEST(ServersCommand, PrintsEachServerTheMastersListThatAnswers) {
                              ping.substr(0, ping.find('\t')) + "\t2/8\tq3dm17\tYellow\n");
     EXPECT_EQ(app.read("masters.txt"), "") << "masters given: masters.txt is not made";
 }
+
+TEST(RconCommand, PrintsTheReplyOrWhyThereIsNone) {
+    ensureCoreApplication();
+    constexpr RemoteConsoleTiming Patient{300, 100, 5000};
+    const auto server = rconServer("s3cret");
+    TempFolder folder;
+    const std::string passwordFile = folder.write("rcon.txt", "s3cret\r\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(
+        runRconCommand(server->address(), passwordFile, "ignored", {"status"}, out, err, Patient),
+        0);
+    EXPECT_NE(out.str().find("\n 0     0    0 Angelyss        bot      "), std::string::npos)
+        << out.str();
+    EXPECT_EQ(err.str(), "");
+
+    out.str("");
+    EXPECT_EQ(runRconCommand(server->address(), "", "wrong", {"status"}, out, err, Patient), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "Bad rconpassword.\n");
+
+    err.str("");
+    UdpResponder silent([](const QByteArray&) { return std::vector<QByteArray>{}; });
+    EXPECT_EQ(runRconCommand(silent.address(), "", "s3cret", {"status"}, out, err, Patient), 1);
+    EXPECT_EQ(err.str(), "No answer from " + formatServerAddress(silent.address()) + ".\n");
+
+    // Nothing is sent without a password the engine can take.
+    err.str("");
+    EXPECT_EQ(runRconCommand(server->address(), "", std::nullopt, {"status"}, out, err), 1);
+    EXPECT_EQ(err.str(), "rcon needs the server's password: give --password-file FILE or set "
+                         "VELKARN_RCON_PASSWORD.\n");
+    err.str("");
+    EXPECT_EQ(runRconCommand(server->address(), folder.file("none"), "", {"status"}, out, err), 1);
+    EXPECT_EQ(err.str(), "Cannot open file " + folder.file("none") + "\n");
+    EXPECT_EQ(runRconCommand(server->address(), "", "two words", {"status"}, out, err), 1);
+    EXPECT_EQ(server->requestsSeen(), 2);
+}

@@ -17,11 +17,23 @@ struct GameFolder {
     TempFolder dir;
     explicit GameFolder(bool withGame = false) {
         dir.makeFolder("baseq3");
-        if (withGame) {
-            std::filesystem::copy_file(FAKE_GAME_PATH, dir.file("quake3"));
-            std::filesystem::permissions(dir.file("quake3"), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add);
-        }
+        if (withGame)
+            install(FAKE_GAME_PATH, "quake3");
+    }
+    void install(const std::string& program, const std::string& name) {
+        std::filesystem::copy_file(program, dir.file(name));
+        std::filesystem::permissions(dir.file(name), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+    }
+    // The fake dedicated server as the folder's "ioq3ded.x86_64".
+    void installDedicated() { install(FAKE_DEDICATED_PATH, "ioq3ded.x86_64"); }
+    // What the fake dedicated server recorded (process id, working folder, then one argument a
+    // line), waiting for it a while; empty when it never ran.
+    Lines dedicatedRun() const {
+        const std::string file = dir.file("fake_dedicated_run.txt");
+        for (int i = 0; i < 200 && !fileExists(file); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return fileExists(file) ? readTextFile(file) : Lines{};
     }
     const std::string& path() const { return dir.path(); }
     // The folder as a self-contained installation.

@@ -64,6 +64,29 @@ std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayM
         delayMs);
 }
 
+std::unique_ptr<UdpResponder> rconServer(const std::string& password) {
+    return std::make_unique<UdpResponder>(
+        [password](const QByteArray& request) -> std::vector<QByteArray> {
+            const QByteArray prefix = "\xff\xff\xff\xffrcon ";
+            if (!request.startsWith(prefix))
+                return {};
+            const QByteArray rest = request.mid(prefix.size());
+            const QByteArray given = rest.left(rest.indexOf(' '));
+            const QByteArray print = "\xff\xff\xff\xffprint\n";
+            if (given.toStdString() != password)
+                return {print + "Bad rconpassword.\n"};
+            if (rest.mid(given.size() + 1) != "status")
+                return {print};
+            return {
+                print +
+                    "map: oa_dm1\n"
+                    "cl score ping name            address                                 rate \n"
+                    "-- ----- ---- --------------- ---------------------------------------"
+                    " -----\n 0     0    0 Angel",
+                print + "yss^7        ^7bot                                     16384\n\n"};
+        });
+}
+
 QByteArray masterAnswer(const std::vector<quint16>& ports, bool last) {
     QByteArray packet("\xff\xff\xff\xffgetserversResponse");
     for (quint16 port : ports) {

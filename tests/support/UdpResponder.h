@@ -41,6 +41,12 @@ QByteArray statusAnswer(const std::string& settings, const std::vector<std::stri
 // A responder that answers every status request like a real server named `hostName`.
 std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs = 0);
 
+// A responder that answers remote console requests as the engine does: with `password`,
+// "status" gets the map and the players in two "print" packets (the text cut mid-line, as the
+// engine's buffer cuts it) and any other command an empty print; another password gets
+// "Bad rconpassword.".
+std::unique_ptr<UdpResponder> rconServer(const std::string& password);
+
 // A master's list packet: "getserversResponse", the records of `ports` on 127.0.0.1, and the
 // end mark when `last`.
 QByteArray masterAnswer(const std::vector<quint16>& ports, bool last);

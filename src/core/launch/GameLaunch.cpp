@@ -85,7 +85,7 @@ std::string scriptPath(const Installation& installation) {
     return scriptFolder(installation) + "velkarn.cfg";
 }
 
-void writeGameScript(const Installation& installation, const Lines& lines) {
+std::string preparedScriptFolder(const Installation& installation) {
     const std::string folder = scriptFolder(installation);
     // Only a home data folder can be missing here; it is made when a script is really written.
     if (!folderExists(folder)) {
@@ -94,7 +94,16 @@ void writeGameScript(const Installation& installation, const Lines& lines) {
         if (!installation.userHome.empty())
             requireInside(folder, installation.userHome);
     }
-    writeTextFile(folder + "velkarn.cfg", lines, WriteErrorKind::InOut);
+    return folder;
+}
+
+std::string engineWorkingFolder(const Installation& installation) {
+    const std::string& base = installation.baseFolder;
+    return userMayWrite(installation, base) ? base : installation.homeFolder;
+}
+
+void writeGameScript(const Installation& installation, const Lines& lines) {
+    writeTextFile(preparedScriptFolder(installation) + "velkarn.cfg", lines, WriteErrorKind::InOut);
 }
 
 void requireGameStarted(bool started) {
@@ -107,9 +116,7 @@ bool startGame(const Installation& installation, const std::vector<std::string>&
         return false;
     std::vector<std::string> command = installation.startCommand;
     command.insert(command.end(), arguments.begin(), arguments.end());
-    const std::string& base = installation.baseFolder;
-    return startDetached(command,
-                         userMayWrite(installation, base) ? base : installation.homeFolder);
+    return startDetached(command, engineWorkingFolder(installation));
 }
 
 LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {

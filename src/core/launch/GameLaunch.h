@@ -37,6 +37,11 @@ std::vector<std::string> gameArguments(LaunchPath path, const std::string& extra
 std::string scriptFolder(const Installation& installation);
 // scriptFolder + "velkarn.cfg".
 std::string scriptPath(const Installation& installation);
+// scriptFolder, made first when it is a missing home data folder. Throws as scriptFolder does,
+// or UserMessage when the folder cannot be made.
+std::string preparedScriptFolder(const Installation& installation);
+// The folder the engine runs in: the base folder when it is the user's, else the home folder.
+std::string engineWorkingFolder(const Installation& installation);
 
 // Replaces the script atomically. Throws as scriptFolder does, or InOutError "File access
 // denied", "Disk full"...; the old script then stays as it was.

@@ -139,12 +139,19 @@ std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation) {
     return entries;
 }
 
+// The engine has at most this many client slots (MAX_CLIENTS).
+constexpr int MaxClientSlots = 64;
+
+int largestRoster(const Rotation& rotation) {
+    std::size_t largest = 0;
+    for (const auto& entry : rotation)
+        largest = std::max(largest, rosterOf(*entry).size());
+    return static_cast<int>(largest);
+}
+
 // The player and every bot present at once need a slot each.
 int maxClientsFor(const Rotation& rotation) {
-    std::size_t largestRoster = 0;
-    for (const auto& entry : rotation)
-        largestRoster = std::max(largestRoster, rosterOf(*entry).size());
-    return std::clamp(static_cast<int>(largestRoster) + 1, 16, 64);
+    return std::clamp(largestRoster(rotation) + 1, 16, MaxClientSlots);
 }
 
 void appendPlayer(Lines& lines, const PlayerSettings& player) {
@@ -209,12 +216,17 @@ Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server) {
     return requireFits(std::move(lines));
 }
 
-Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation) {
+namespace {
+
+void appendServerOptions(Lines& lines, const ServerOptions& options, int maxClients) {
     requireSafeScriptValue(options.hostName, "host name");
     requireSafeScriptValue(options.motd, "message");
     requireSafeScriptValue(options.password, "server password");
-    Lines lines;
-    lines.push_back("sv_maxclients " + std::to_string(options.maxClients));
+    // The one console rule, as a word; the message leaves the password out of any log.
+    if (!isSafeScriptValue(options.rconPassword, ScriptValueKind::Word))
+        throw UserMessage("The remote console password must be one word of printable ASCII "
+                          "characters that the server script can carry!");
+    lines.push_back("sv_maxclients " + std::to_string(maxClients));
     lines.push_back("sv_hostname " + options.hostName);
     lines.push_back("g_motd " + options.motd);
     if (options.password.empty()) {
@@ -228,6 +240,24 @@ Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rota
     lines.push_back("g_weaponrespawn " + std::to_string(options.weaponRespawn));
     lines.push_back("g_allowvote " + flag(options.allowVote));
     lines.push_back("g_syncronousclients " + flag(options.synchronous));
+    // The server's variable is "rconpassword"; "rcon_password" is the client's own.
+    if (!options.rconPassword.empty())
+        lines.push_back("set rconpassword " + options.rconPassword);
+}
+
+} // namespace
+
+Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation) {
+    Lines lines;
+    appendServerOptions(lines, options, options.maxClients);
+    appendRotation(lines, scriptEntries(rotation));
+    return requireFits(std::move(lines));
+}
+
+Lines dedicatedScriptLines(const ServerOptions& options, const Rotation& rotation) {
+    Lines lines;
+    appendServerOptions(lines, options,
+                        std::min(options.maxClients + largestRoster(rotation), MaxClientSlots));
     appendRotation(lines, scriptEntries(rotation));
     return requireFits(std::move(lines));
 }

@@ -26,6 +26,9 @@ struct ServerOptions {
     int weaponRespawn = 5;
     bool allowVote = true;
     bool synchronous = false;
+    // For the remote console; empty: none. The engine compares it with one word of a request,
+    // so callers take it through requireRconPassword (core/network/RconText.h) first.
+    std::string rconPassword;
 };
 
 // The game's g_gametype value for a game type: Deathmatch 0, Tournament 1, Team Deathmatch 3,
@@ -53,8 +56,15 @@ Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation);
 // "connect ...". Throws UserMessage for unsafe player values, password or address.
 Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server);
 
-// The server option lines, then the rotation as for local play without bots or kicks.
-// Throws UserMessage for an unsafe host name, message, password or map name.
+// The server option lines ("set rconpassword ..." too when there is one), then the rotation as
+// for local play without bots or kicks. Throws UserMessage for an unsafe host name, message,
+// password or map name.
 Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation);
+
+// A dedicated server of a local-play rotation: the server option lines, with sv_maxclients
+// making room for the clients and every bot of the largest roster (at most 64), then the
+// rotation with its bots and kick lists exactly as local play writes it. Throws UserMessage as
+// serverScriptLines and localScriptLines do.
+Lines dedicatedScriptLines(const ServerOptions& options, const Rotation& rotation);
 
 } // namespace velkarn

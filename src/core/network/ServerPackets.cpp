@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view OutOfBand = "\xff\xff\xff\xff";
 constexpr std::string_view StatusCommand = "statusResponse";
 constexpr std::string_view MasterCommand = "getserversResponse";
+constexpr std::string_view PrintCommand = "print\n";
 
 // The engine has at most 64 clients (MAX_CLIENTS); modified engines go higher, but no server
 // has more than 256. Further lines are a lying server's and are dropped unread.
@@ -75,6 +76,14 @@ std::string statusRequest(std::string_view challenge) {
 
 std::string masterRequest(int protocol) {
     return std::string(OutOfBand) + "getservers " + std::to_string(protocol) + " empty full";
+}
+
+std::string remoteConsoleRequest(std::string_view password, std::string_view command) {
+    return std::string(OutOfBand) + "rcon " + std::string(password) + " " + std::string(command);
+}
+
+std::optional<std::string_view> parsePrintPacket(std::string_view packet) {
+    return commandBody(packet, PrintCommand);
 }
 
 std::optional<ServerStatus> parseStatusResponse(std::string_view packet) {

@@ -20,6 +20,12 @@ std::string statusRequest(std::string_view challenge);
 // full ones included.
 std::string masterRequest(int protocol);
 
+// "rcon PASSWORD COMMAND": the server runs the command and sends back what it printed.
+std::string remoteConsoleRequest(std::string_view password, std::string_view command);
+// The text of a "print" packet, the engine's console output sent back in one or more packets;
+// nothing for any other packet.
+std::optional<std::string_view> parsePrintPacket(std::string_view packet);
+
 // A status answer: "statusResponse\n", the settings as an info string, then one line a player,
 // `score ping "name"`. Nothing for any other packet. Player lines past the limit are dropped.
 std::optional<ServerStatus> parseStatusResponse(std::string_view packet);

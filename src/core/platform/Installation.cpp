@@ -23,17 +23,31 @@ std::string parentFolder(const std::string& path) {
 }
 
 std::optional<Installation> debianOpenArena(const SystemLayout& layout) {
-    const std::string wrapper = layout.system("/usr/games/openarena");
-    if (!isExecutable(wrapper) || !folderExists(layout.system("/usr/lib/openarena")))
+    const std::string client = layout.system("/usr/games/openarena");
+    const std::string server = layout.system("/usr/games/openarena-server");
+    const bool hasClient =
+        isExecutable(client) && folderExists(layout.system("/usr/lib/openarena"));
+    const bool hasServer =
+        isExecutable(server) && folderExists(layout.system("/usr/lib/openarena-server"));
+    if (!hasClient && !hasServer)
         return std::nullopt;
-    // The wrapper sets the engine's paths itself.
-    return Installation{Installation::Kind::DebianOpenArena,
-                        "OpenArena (Debian package)",
-                        {wrapper},
-                        layout.system("/usr/lib/openarena/"),
-                        layout.home + ".openarena/",
-                        "baseoa",
-                        layout.home};
+    // The wrappers set the engine's paths themselves; both keep the user's files in ~/.openarena.
+    Installation installation{Installation::Kind::DebianOpenArena,
+                              "OpenArena (Debian package)",
+                              {client},
+                              layout.system("/usr/lib/openarena/"),
+                              layout.home + ".openarena/",
+                              "baseoa",
+                              layout.home,
+                              {}};
+    if (hasServer)
+        installation.serverCommand = {server};
+    if (!hasClient) {
+        installation.label = "OpenArena server (Debian package)";
+        installation.startCommand.clear();
+        installation.baseFolder = layout.system("/usr/lib/openarena-server/");
+    }
+    return installation;
 }
 
 // The engine's own folder: the one its program really lies in, links resolved.
@@ -41,6 +55,16 @@ std::string engineFolder(const std::string& program) {
     std::error_code error;
     const auto real = std::filesystem::canonical(program, error);
     return parentFolder(error ? program : real.string());
+}
+
+// ioquake3-server puts its program beside the client's.
+std::string debianIoquake3Server(const SystemLayout& layout, const std::string& engine) {
+    for (const std::string& program :
+         {engine.empty() ? std::string() : engineFolder(engine) + "ioq3ded",
+          layout.system("/usr/lib/ioquake3/ioq3ded")})
+        if (!program.empty() && isExecutable(program))
+            return program;
+    return "";
 }
 
 std::optional<Installation> debianIoquake3(const SystemLayout& layout) {
@@ -55,17 +79,26 @@ std::optional<Installation> debianIoquake3(const SystemLayout& layout) {
                 break;
         }
     }
-    if (engine.empty())
+    const std::string server = debianIoquake3Server(layout, engine);
+    if (engine.empty() && server.empty())
         return std::nullopt;
     // Newer engines keep the user's files in the XDG data folder when that one exists.
     const std::string xdgHome = layout.xdgDataHome + "q3a/";
-    return Installation{Installation::Kind::DebianIoquake3,
-                        "ioquake3 with Quake III data",
-                        {engine},
-                        engineFolder(engine),
-                        folderExists(xdgHome) ? xdgHome : layout.home + ".q3a/",
-                        "baseq3",
-                        layout.home};
+    Installation installation{Installation::Kind::DebianIoquake3,
+                              "ioquake3 with Quake III data",
+                              {engine},
+                              engineFolder(engine.empty() ? server : engine),
+                              folderExists(xdgHome) ? xdgHome : layout.home + ".q3a/",
+                              "baseq3",
+                              layout.home,
+                              {}};
+    if (!server.empty())
+        installation.serverCommand = {server};
+    if (engine.empty()) {
+        installation.label = "ioquake3 server with Quake III data";
+        installation.startCommand.clear();
+    }
+    return installation;
 }
 
 std::optional<Installation> flatpakIoquake3(const SystemLayout& layout) {
@@ -82,7 +115,8 @@ std::optional<Installation> flatpakIoquake3(const SystemLayout& layout) {
                         home,
                         home,
                         "baseq3",
-                        layout.home};
+                        layout.home,
+                        {}}; // no dedicated server in the sandbox
 }
 
 } // namespace
@@ -128,6 +162,8 @@ Installation installationInFolder(const std::string& folder, const SystemLayout&
         installation.dataFolder = "baseoa";
     if (const auto engine = findGameExecutable(installation.baseFolder))
         installation.startCommand = {*engine};
+    if (const auto server = findDedicatedExecutable(installation.baseFolder))
+        installation.serverCommand = {*server};
     const std::string data = installation.baseFolder + installation.dataFolder;
     const bool writable = !folderExists(data) || ::access(data.c_str(), W_OK) == 0;
     installation.homeFolder = writable ? installation.baseFolder : layout.home + ".q3a/";

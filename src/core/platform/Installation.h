@@ -20,6 +20,9 @@ struct Installation {
     std::string homeFolder;                // ends with "/"
     std::string dataFolder = "baseq3";
     std::string userHome; // the user's home folder, which the game script never leaves by a link
+    // The dedicated server program (no window, console on standard input and output) and its
+    // first arguments; empty when the installation has none.
+    std::vector<std::string> serverCommand;
 
     // What path.txt keeps after its two lines; empty for a self-contained folder, so that a
     // two-line path.txt stays what it always was.
@@ -33,10 +36,13 @@ struct Installation {
 
 // A self-contained folder (the engine and its data folder side by side). Its home folder is the
 // folder itself, unless the data folder is not writable; then the engine's ~/.q3a. The data
-// folder is baseq3, or baseoa when only that one is there.
+// folder is baseq3, or baseoa when only that one is there. A dedicated server program in the
+// folder is its server command.
 Installation installationInFolder(const std::string& folder, const SystemLayout& layout);
 
-// Every installation of the packaged kinds present here, most likely first.
+// Every installation of the packaged kinds present here, most likely first. A Debian server
+// package alone (a machine without a display) is an installation with a server command and no
+// start command.
 std::vector<Installation> findInstallations(const SystemLayout& layout);
 
 // The installation path.txt names: its id (empty for a folder) and the game folder line.

@@ -4,6 +4,9 @@
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
+#include <algorithm>
+#include <cctype>
+#include <string_view>
 
 namespace velkarn {
 
@@ -12,6 +15,31 @@ std::vector<std::string> splitParameters(const std::string& parameters) {
     for (const QString& argument : QProcess::splitCommand(QString::fromLocal8Bit(parameters)))
         arguments.push_back(argument.toLocal8Bit().toStdString());
     return arguments;
+}
+
+namespace {
+
+std::string shellQuoted(const std::string& argument) {
+    const bool plain =
+        !argument.empty() && std::all_of(argument.begin(), argument.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) ||
+                   std::string_view("+-./:=@_,%").find(c) != std::string_view::npos;
+        });
+    if (plain)
+        return argument;
+    std::string quoted = "'";
+    for (const char c : argument)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+std::string shellCommandLine(const std::vector<std::string>& arguments) {
+    std::string line;
+    for (const std::string& argument : arguments)
+        line += (line.empty() ? "" : " ") + shellQuoted(argument);
+    return line;
 }
 
 bool startDetached(const std::vector<std::string>& command, const std::string& workingFolder) {

@@ -110,7 +110,8 @@ Lines readTextFile(const std::string& path) {
     return splitLines(readFileBytes(path));
 }
 
-void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErrorKind kind) {
+void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErrorKind kind,
+                     FileAccess access) {
     // A read-only file stays protected although replacing it by rename would be allowed.
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
         raiseWriteError(path, kind, errno);
@@ -132,7 +133,9 @@ void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErr
             fail(errno);
         done += static_cast<std::size_t>(n);
     }
-    if (::fchmod(fd, modeFor(path)) != 0 || ::fsync(fd) != 0)
+    // The temporary file is the owner's alone from its creation, so a secret is never readable.
+    const mode_t mode = access == FileAccess::OwnerOnly ? 0600 : modeFor(path);
+    if (::fchmod(fd, mode) != 0 || ::fsync(fd) != 0)
         fail(errno);
     if (::close(fd) != 0) {
         const int err = errno;
@@ -146,8 +149,9 @@ void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErr
     }
 }
 
-void writeTextFile(const std::string& path, const Lines& lines, WriteErrorKind kind) {
-    writeFileAtomic(path, joinLines(lines), kind);
+void writeTextFile(const std::string& path, const Lines& lines, WriteErrorKind kind,
+                   FileAccess access) {
+    writeFileAtomic(path, joinLines(lines), kind, access);
 }
 
 } // namespace velkarn

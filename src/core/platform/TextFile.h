@@ -53,14 +53,20 @@ Lines readTextFile(const std::string& path);
 // and the test report raise the run-time InOutError.
 enum class WriteErrorKind { FileCreate, InOut };
 
+// Who may read a file written: the usual permissions (0666 less the umask, or those of the file
+// replaced), or its owner alone (0600), for a file that holds a password.
+enum class FileAccess { Usual, OwnerOnly };
+
 // Replaces a file atomically: the bytes go to a temporary file in the same folder that is then
 // renamed over the old one, so a failure (missing folder, no permission, full disk) leaves the
 // old file as it was and throws the error of `kind`.
 void writeFileAtomic(const std::string& path, const std::string& bytes,
-                     WriteErrorKind kind = WriteErrorKind::FileCreate);
+                     WriteErrorKind kind = WriteErrorKind::FileCreate,
+                     FileAccess access = FileAccess::Usual);
 
 // writeFileAtomic of joinLines(lines).
 void writeTextFile(const std::string& path, const Lines& lines,
-                   WriteErrorKind kind = WriteErrorKind::FileCreate);
+                   WriteErrorKind kind = WriteErrorKind::FileCreate,
+                   FileAccess access = FileAccess::Usual);
 
 } // namespace velkarn

@@ -1,7 +1,9 @@
 #include "ui/network/NewServerGroup.h"
 
 #include "core/launch/GameLaunch.h"
+#include "core/platform/Dialogs.h"
 #include "core/setup/TextHelpers.h"
+#include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -27,6 +29,7 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     createMapControls();
     createOptionControls();
     serverScriptButton = namedButton("Script...", "serverScriptButton", this);
+    serveButton = namedButton("Serve...", "serveButton", this);
     startServerButton = namedButton("Start Server...", "startServerButton", this, true);
 
     auto* right = new QVBoxLayout;
@@ -34,6 +37,7 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     right->addStretch();
     auto* startRow = new QHBoxLayout;
     startRow->addStretch();
+    startRow->addWidget(serveButton);
     startRow->addWidget(serverScriptButton);
     startRow->addWidget(startServerButton);
     right->addLayout(startRow);
@@ -143,6 +147,7 @@ void NewServerGroup::connectHandlers() {
                    [this] { editor_->applyTimeLimit(); });
     connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
     connectGuarded(serverScriptButton, &QPushButton::clicked, this, [this] { showServerScript(); });
+    connectGuarded(serveButton, &QPushButton::clicked, this, [this] { showServeCommand(); });
 }
 
 void NewServerGroup::showMaps() {
@@ -178,6 +183,12 @@ void NewServerGroup::showServerScript() {
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::Server,
                       serverScriptLines(serverOptions(), session_.setup.serverRotation)));
+}
+
+void NewServerGroup::showServeCommand() {
+    commitTypedNumbers();
+    ServeCommandWindow window(session_, serverOptions(), this);
+    dialogs().runModal(window);
 }
 
 void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {

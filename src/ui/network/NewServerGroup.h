@@ -53,6 +53,7 @@ public:
     QCheckBox* allowVotingCheck;
     QCheckBox* synchronousClientsCheck;
     QPushButton* serverScriptButton; // shows what Start Server would write and start
+    QPushButton* serveButton;        // the options as a dedicated server of a saved setup
     QPushButton* startServerButton;
 
     // Refills serverMapCombo from the catalogue and chooses its first map (after the start-up
@@ -65,6 +66,8 @@ public:
     // Writes the server script from the options and the rotation, then starts the game.
     void startNewServer();
     void showServerScript();
+    // Opens the Serve window with these options, to save them beside a setup.
+    void showServeCommand();
     // Marks the rotation rows whose map has no bot navigation in these archives.
     void useNavigationFrom(std::vector<std::string> gameArchives);
 

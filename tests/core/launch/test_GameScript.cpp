@@ -183,7 +183,7 @@ TEST(ServerScript, OptionsThenRotationWithoutBots) {
         serverScriptLines(options, listOf<ServerRotationEntry>({serverEntry("q3ctf1", 4, 8, 20)})),
         one);
 
-    options = ServerOptions{16, "", "", "pw", true, 25000, 0, false, true};
+    options = ServerOptions{16, "", "", "pw", true, 25000, 0, false, true, ""};
     const Lines many = serverScriptLines(
         options,
         listOf<ServerRotationEntry>({serverEntry("a", 1, 5, 10), serverEntry("b", 2, 0, 0)}));
@@ -203,6 +203,28 @@ TEST(ServerScript, OptionsThenRotationWithoutBots) {
         "vstr m0",
     };
     EXPECT_EQ(many, expected);
+}
+
+// A dedicated server plays the local rotation as it stands, bots and kicks included, with a slot
+// for every client and every bot of the largest roster.
+TEST(ServerScript, DedicatedServerRunsTheLocalRotationWithItsBots) {
+    ServerOptions options;
+    options.maxClients = 8;
+    options.rconPassword = "s3cret";
+    const Rotation rotation = listOf<RotationEntry>(
+        {rotationEntry("gorge1", 1, 20, 10, {Vexor, RosterBot{"Anarki", 2, ""}}),
+         rotationEntry("vault", 3, 30, 15, {KragRed})});
+    const Lines lines = dedicatedScriptLines(options, rotation);
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[0], "sv_maxclients 10");
+    EXPECT_EQ(lines[9], "set rconpassword s3cret");
+    const Lines local = localScriptLines(PlayerSettings{}, rotation);
+    EXPECT_EQ(Lines(lines.begin() + 10, lines.end()), Lines(local.begin() + 4, local.end()));
+
+    options.maxClients = 63; // no engine has more than 64 slots
+    EXPECT_EQ(dedicatedScriptLines(options, rotation)[0], "sv_maxclients 64");
+    options.rconPassword = "a;quit";
+    EXPECT_THROW(dedicatedScriptLines(options, rotation), UserMessage);
 }
 
 // Every value a script carries passes the one console rule; the message names field and value.

@@ -61,6 +61,37 @@ TEST_F(InstallationTest, FindsEachPackagedKindMostLikelyFirst) {
     EXPECT_EQ(findInstallations(layout)[1].homeFolder, temp.file("home/.local/share/q3a/"));
 }
 
+// A machine without a display may hold Debian's server packages alone.
+TEST_F(InstallationTest, DebianServerPackagesAreTheDedicatedEnginesWithOrWithoutTheirGames) {
+    program("root/usr/games/openarena-server");
+    temp.makeFolder("root/usr/lib/openarena-server/baseoa");
+    program("root/usr/lib/ioquake3/ioq3ded");
+    auto found = findInstallations(layout);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].id(), "debian-openarena");
+    EXPECT_TRUE(found[0].startCommand.empty());
+    EXPECT_EQ(found[0].serverCommand,
+              (std::vector<std::string>{temp.file("root/usr/games/openarena-server")}));
+    EXPECT_EQ(found[0].baseFolder, temp.file("root/usr/lib/openarena-server/"));
+    EXPECT_EQ(found[0].homeFolder, temp.file("home/.openarena/"));
+    EXPECT_EQ(found[1].id(), "debian-ioquake3");
+    EXPECT_TRUE(found[1].startCommand.empty());
+    EXPECT_EQ(found[1].serverCommand.size(), 1u);
+    EXPECT_EQ(fs::canonical(found[1].serverCommand.front()),
+              fs::canonical(temp.file("root/usr/lib/ioquake3/ioq3ded")));
+
+    debianOpenArena();
+    program("root/usr/lib/ioquake3/ioquake3");
+    found = findInstallations(layout);
+    EXPECT_EQ(found[0].startCommand,
+              (std::vector<std::string>{temp.file("root/usr/games/openarena")}));
+    EXPECT_EQ(found[0].baseFolder, temp.file("root/usr/lib/openarena/"));
+    EXPECT_EQ(found[0].serverCommand,
+              (std::vector<std::string>{temp.file("root/usr/games/openarena-server")}));
+    EXPECT_EQ(found[1].startCommand.size(), 1u);
+    EXPECT_EQ(found[1].serverCommand.size(), 1u);
+}
+
 TEST_F(InstallationTest, PackagedGamesGetTheirScriptAndStartInTheHomeFolder) {
     debianOpenArena();
     const Installation openArena = findInstallations(layout).front();

@@ -1,0 +1,110 @@
+#include "cli/ServeArguments.h"
+
+#include "core/platform/Errors.h"
+
+namespace velkarn {
+
+namespace {
+
+// The option's value, or nothing (and a problem) when it is missing.
+const std::string* valueOf(const std::vector<std::string>& arguments, std::size_t& i,
+                           const std::string& what, std::string& problem) {
+    if (i + 1 >= arguments.size()) {
+        problem = arguments[i] + " needs " + what;
+        return nullptr;
+    }
+    return &arguments[++i];
+}
+
+std::optional<int> numberOf(const std::vector<std::string>& arguments, std::size_t& i, int low,
+                            int high, std::string& problem) {
+    const std::string range =
+        "a number from " + std::to_string(low) + " to " + std::to_string(high);
+    const std::string* text = valueOf(arguments, i, range, problem);
+    if (!text)
+        return std::nullopt;
+    try {
+        const int value = toInt(*text);
+        if (value >= low && value <= high)
+            return value;
+    } catch (const ConvertError&) {
+    }
+    problem = arguments[i - 1] + " needs " + range + ", not '" + *text + "'";
+    return std::nullopt;
+}
+
+bool takeText(const std::vector<std::string>& arguments, std::size_t& i,
+              std::optional<std::string>& field, const std::string& what, std::string& problem) {
+    if (const std::string* text = valueOf(arguments, i, what, problem))
+        field = *text;
+    return true;
+}
+
+bool takeNumber(const std::vector<std::string>& arguments, std::size_t& i,
+                std::optional<int>& field, int low, int high, std::string& problem) {
+    field = numberOf(arguments, i, low, high, problem);
+    return true;
+}
+
+bool takeMode(const std::string& option, ServeArguments& serve, std::string& problem) {
+    if (serve.mode != ServeMode::Run)
+        problem = "serve takes one of --print and --unit";
+    serve.mode = option == "--print" ? ServeMode::Print : ServeMode::Unit;
+    return true;
+}
+
+} // namespace
+
+bool takeServeOption(const std::vector<std::string>& arguments, std::size_t& i,
+                     ServeArguments& serve, std::string& problem) {
+    const std::string& option = arguments[i];
+    if (option == "--port")
+        return takeNumber(arguments, i, serve.port, 1, 65535, problem);
+    if (option == "--max-clients")
+        return takeNumber(arguments, i, serve.maxClients, 1, 64, problem);
+    if (option == "--hostname")
+        return takeText(arguments, i, serve.hostName, "a host name", problem);
+    if (option == "--motd")
+        return takeText(arguments, i, serve.motd, "a message", problem);
+    if (option == "--password")
+        return takeText(arguments, i, serve.password, "a password", problem);
+    if (option == "--rcon-password-file")
+        return takeText(arguments, i, serve.rconPasswordFile, "a file", problem);
+    if (option == "--pure" || option == "--no-pure") {
+        serve.pure = option == "--pure";
+        return true;
+    }
+    if (option == "--print" || option == "--unit")
+        return takeMode(option, serve, problem);
+    return false;
+}
+
+void applyServeArguments(const ServeArguments& serve, ServeOptions& options) {
+    options.port = serve.port.value_or(options.port);
+    options.server.hostName = serve.hostName.value_or(options.server.hostName);
+    options.server.motd = serve.motd.value_or(options.server.motd);
+    options.server.maxClients = serve.maxClients.value_or(options.server.maxClients);
+    options.server.password = serve.password.value_or(options.server.password);
+    options.server.pure = serve.pure.value_or(options.server.pure);
+}
+
+std::vector<std::string> serveOptionArguments(const ServeArguments& serve) {
+    std::vector<std::string> arguments;
+    const auto add = [&arguments](const char* option, const std::optional<std::string>& value) {
+        if (value)
+            arguments.insert(arguments.end(), {option, *value});
+    };
+    if (serve.port)
+        arguments.insert(arguments.end(), {"--port", std::to_string(*serve.port)});
+    add("--hostname", serve.hostName);
+    add("--motd", serve.motd);
+    if (serve.maxClients)
+        arguments.insert(arguments.end(), {"--max-clients", std::to_string(*serve.maxClients)});
+    add("--password", serve.password);
+    if (serve.pure)
+        arguments.push_back(*serve.pure ? "--pure" : "--no-pure");
+    add("--rcon-password-file", serve.rconPasswordFile);
+    return arguments;
+}
+
+} // namespace velkarn

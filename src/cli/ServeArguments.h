@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/launch/ServeOptions.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// What `serve` does besides working out the server.
+enum class ServeMode {
+    Run,   // run the engine in the foreground until it ends
+    Print, // print the script and the engine's command line; write and start nothing
+    Unit,  // print a systemd user unit that runs the same serve command
+};
+
+// The options of `serve` as given on the command line; each one given wins over the setup's
+// configs/NAME.server.
+struct ServeArguments {
+    std::optional<int> port;
+    std::optional<std::string> hostName;
+    std::optional<std::string> motd;
+    std::optional<int> maxClients;
+    std::optional<std::string> password;
+    std::optional<bool> pure;
+    std::optional<std::string> rconPasswordFile; // as given; relative to the current folder
+    ServeMode mode = ServeMode::Run;
+};
+
+// Takes arguments[i] (and its value, moving `i` on to it) when it is an option of serve. False
+// when it is none; `problem` says what is wrong with an option that lacks or has a bad value.
+bool takeServeOption(const std::vector<std::string>& arguments, std::size_t& i,
+                     ServeArguments& serve, std::string& problem);
+
+// The options given, over `options`.
+void applyServeArguments(const ServeArguments& serve, ServeOptions& options);
+
+// The options given, as arguments of the same command (without --print or --unit).
+std::vector<std::string> serveOptionArguments(const ServeArguments& serve);
+
+} // namespace velkarn

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/session/Session.h"
+
+#include <ostream>
+#include <string>
+
+namespace velkarn {
+
+// What play and serve read before they start anything: the list files as the program reads them
+// at start-up (their problems said on `err`), then the setup configs/<setupName>.vkn, of which
+// only the last part of a path counts; entries whose maps the catalogue lacks are named on
+// `err`, as they are not played. False when a list file it needs could not be read (said
+// already): the setup names its mod, and a mod list that could not be read would start the
+// wrong one. Throws UserMessage without path.txt, and as Session::loadSetup does.
+bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ostream& err);
+
+} // namespace velkarn

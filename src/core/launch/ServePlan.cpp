@@ -1,0 +1,50 @@
+#include "core/launch/ServePlan.h"
+
+#include "core/platform/Errors.h"
+#include "core/platform/Process.h"
+
+#include <algorithm>
+
+namespace velkarn {
+
+std::vector<std::string> dedicatedArguments(int port, const std::string& extraCommandLine,
+                                            const ModChoice& mod) {
+    std::vector<std::string> arguments = {"+set", "dedicated", "1",
+                                          "+set", "net_port",  std::to_string(port)};
+    if (mod.index >= 1)
+        for (std::string& argument : splitParameters(mod.parameters))
+            arguments.push_back(std::move(argument));
+    arguments.insert(arguments.end(), {"+exec", ServerScriptName});
+    if (mod.index < 1)
+        for (std::string& argument : splitParameters(extraCommandLine))
+            arguments.push_back(std::move(argument));
+    return arguments;
+}
+
+ServePlan planServe(const GameSettings& game, const ServeOptions& options,
+                    const Rotation& rotation) {
+    const Installation& installation = game.installation;
+    if (installation.serverCommand.empty())
+        throw UserMessage("The game installation " + installation.label +
+                          " has no dedicated server program (such as ioq3ded or "
+                          "openarena-server); install one to serve a setup.");
+    if (std::none_of(rotation.begin(), rotation.end(),
+                     [](const auto& entry) { return hasCataloguedMap(*entry); }))
+        throw UserMessage("The setup has no map to serve. Maps that are not in the catalogue "
+                          "are left out: search the game folder first (velkarn scan).");
+    ServePlan plan;
+    plan.script = dedicatedScriptLines(options.server, rotation);
+    plan.command = installation.serverCommand;
+    for (std::string& argument : dedicatedArguments(options.port, game.extraCommandLine, game.mod))
+        plan.command.push_back(std::move(argument));
+    plan.workingFolder = engineWorkingFolder(installation);
+    plan.scriptPath = scriptFolder(installation) + ServerScriptName + ".cfg";
+    return plan;
+}
+
+void writeServeScript(const Installation& installation, const ServePlan& plan) {
+    writeTextFile(preparedScriptFolder(installation) + ServerScriptName + ".cfg", plan.script,
+                  WriteErrorKind::InOut, FileAccess::OwnerOnly);
+}
+
+} // namespace velkarn

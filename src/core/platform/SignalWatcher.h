@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <csignal>
+#include <memory>
+#include <vector>
+
+namespace velkarn {
+
+// Turns the termination signals (SIGTERM, SIGINT) into a Qt signal of the event loop. A
+// signal handler may do next to nothing, so it only writes the signal's number into a pipe whose
+// reading end the event loop watches. A signal the program was started with ignored (SIGINT of a
+// command started in the background by a shell) stays ignored. One watcher at a time; the old
+// handling comes back when it is destroyed.
+class SignalWatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit SignalWatcher(QObject* parent = nullptr);
+    ~SignalWatcher() override;
+
+    SignalWatcher(const SignalWatcher&) = delete;
+    SignalWatcher& operator=(const SignalWatcher&) = delete;
+
+signals:
+    void received(int signalNumber);
+
+private:
+    void readPipe();
+
+    int pipe_[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<std::pair<int, struct sigaction>> previous_;
+};
+
+} // namespace velkarn

@@ -1,0 +1,156 @@
+#include "cli/ServeCommand.h"
+#include "support/GameFolder.h"
+#include "support/MapRecords.h"
+#include "support/TempFolder.h"
+
+#include <QProcess>
+#include <csignal>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+// An appDir whose setup "duel" has two maps with bots, with its server options beside it, and a
+// game folder with a dedicated server.
+struct ServeCommandTest : ::testing::Test {
+    TempFolder app;
+    GameFolder game{true};
+    std::ostringstream out, err;
+
+    void SetUp() override {
+        game.installDedicated();
+        app.write("path.txt", game.path() + "\r\n+set sv_fps 30\r\n");
+        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
+                                  mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
+        app.write("configs/duel.vkn", "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n"
+                                      "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 1\r\n  Krag\r\n"
+                                      "   4\r\n   Red\r\n^1Ace\r\n\r\n\r\n0\r\n[None]\r\n");
+        app.write("configs/duel.server", "port=27961\r\nhostname=Saved Name\r\nmaxclients=8\r\n"
+                                         "rconpasswordfile=duel.rcon\r\n");
+        app.write("configs/duel.rcon", "s3cret\n");
+    }
+    int serve(const ServeArguments& arguments) {
+        return runServeCommand({app.path(), true, "/usr/bin/velkarn"}, "duel", arguments, out, err);
+    }
+    std::string message(const ServeArguments& arguments) {
+        err.str("");
+        EXPECT_EQ(serve(arguments), 1);
+        return err.str();
+    }
+};
+
+// Whether the process has ended (a zombie left to a parent that does not reap counts as ended).
+bool processGone(const std::string& pid) {
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string line;
+    return !std::getline(stat, line) || line.substr(line.rfind(')') + 2, 1) == "Z";
+}
+
+bool waitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 400 && !done(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    return done();
+}
+
+} // namespace
+
+TEST_F(ServeCommandTest, PrintShowsTheScriptAndTheEngineCommandButNotThePassword) {
+    ServeArguments arguments;
+    arguments.mode = ServeMode::Print;
+    arguments.hostName = "Given Name";
+    EXPECT_EQ(serve(arguments), 0) << err.str();
+    EXPECT_EQ(out.str(),
+              "sv_maxclients 9\nsv_hostname Given Name\ng_motd \nsv_privateClients 0\n"
+              "sv_pure 0\nsv_maxrate 10000\ng_weaponrespawn 5\ng_allowvote 1\n"
+              "g_syncronousclients 0\nset rconpassword ********\n"
+              "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+              "addbot Vexor 3;set nextmap vstr m1\"\n"
+              "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+              "addbot Krag 4 Red;set nextmap vstr m0\"\nvstr m0\n" +
+                  game.dir.file("ioq3ded.x86_64") +
+                  " +set dedicated 1 +set net_port 27961 +exec velkarn-server +set sv_fps 30\n");
+    EXPECT_FALSE(fileExists(game.dir.file("baseq3/velkarn-server.cfg")));
+    EXPECT_FALSE(fileExists(game.dir.file("fake_dedicated_run.txt")));
+}
+
+TEST_F(ServeCommandTest, TheUnitRunsTheSameServeCommand) {
+    ServeArguments arguments;
+    arguments.mode = ServeMode::Unit;
+    arguments.hostName = "My Best 100% $5";
+    arguments.pure = true;
+    arguments.rconPasswordFile = app.file("configs/duel.rcon");
+    EXPECT_EQ(serve(arguments), 0) << err.str();
+    EXPECT_NE(out.str().find("\nExecStart=/usr/bin/velkarn --appdir " + app.path() +
+                             " serve duel --hostname \"My Best 100%% $$5\" --pure "
+                             "--rcon-password-file " +
+                             app.file("configs/duel.rcon") + "\n"),
+              std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("\nWorkingDirectory=~\n"), std::string::npos);
+    EXPECT_NE(out.str().find("#   loginctl enable-linger\n"), std::string::npos);
+}
+
+TEST_F(ServeCommandTest, RefusalsSayWhyAndStartNothing) {
+    ServeArguments arguments;
+    arguments.mode = ServeMode::Print;
+    arguments.motd = "hi;quit";
+    EXPECT_EQ(message(arguments), "The message \"hi;quit\" must not contain a semicolon!\n");
+
+    arguments.motd.reset();
+    arguments.rconPasswordFile = app.file("nowhere.rcon");
+    EXPECT_EQ(message(arguments), "Cannot open file " + app.file("nowhere.rcon") + "\n");
+    app.write("configs/duel.rcon", "two words\n");
+    arguments.rconPasswordFile.reset();
+    EXPECT_NE(message(arguments).find("The remote console password must be one word"),
+              std::string::npos);
+
+    app.write("configs/duel.rcon", "s3cret\n");
+    GameFolder clientOnly{true};
+    app.write("path.txt", clientOnly.path() + "\r\n");
+    EXPECT_NE(message(arguments).find("has no dedicated server program"), std::string::npos);
+    EXPECT_FALSE(fileExists(game.dir.file("fake_dedicated_run.txt")));
+}
+
+// The program itself: the engine's output passes through, SIGTERM makes it quit cleanly, and no
+// engine outlives a serve that is killed.
+TEST_F(ServeCommandTest, ServesInTheForegroundUntilASignal) {
+    QProcess program;
+    program.start(VELKARN_PROGRAM, {"--appdir", QString::fromStdString(app.path()), "serve", "duel",
+                                    "--port", "27962"});
+    ASSERT_TRUE(program.waitForStarted());
+    std::string output;
+    while (output.find("------ Server Initialization ------\n") == std::string::npos &&
+           program.waitForReadyRead(20000))
+        output += program.readAllStandardOutput().toStdString();
+    EXPECT_EQ(output, "tty console mode disabled\nexecing velkarn-server.cfg\n"
+                      "------ Server Initialization ------\n");
+    const Lines run = game.dedicatedRun();
+    ASSERT_FALSE(run.empty());
+    EXPECT_EQ(run[7], "27962") << "the port given wins over the saved one";
+
+    program.terminate(); // SIGTERM
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardOutput().toStdString(),
+              "----- Server Shutdown (Server quit) -----\n");
+    EXPECT_TRUE(processGone(run[0]));
+
+    // A serve that dies at once takes its engine along, even one that ignores "quit".
+    std::filesystem::remove(game.dir.file("fake_dedicated_run.txt"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("FAKE_DEDICATED_STUBBORN", "1");
+    program.setProcessEnvironment(environment);
+    program.start(VELKARN_PROGRAM,
+                  {"--appdir", QString::fromStdString(app.path()), "serve", "duel"});
+    const Lines stubborn = game.dedicatedRun();
+    ASSERT_FALSE(stubborn.empty());
+    EXPECT_FALSE(processGone(stubborn[0]));
+    program.kill();
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_TRUE(waitUntil([&] { return processGone(stubborn[0]); }));
+}
