@@ -206,7 +206,7 @@ Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation) {
 }
 
 Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server) {
-    requireSafeScriptValue(server.password, "server password");
+    requireSafeScriptValue(server.password, "server password", ScriptValueKind::Secret);
     requireSafeScriptValue(server.address, "server address", ScriptValueKind::Word);
     Lines lines;
     appendPlayer(lines, player);
@@ -221,7 +221,7 @@ namespace {
 void appendServerOptions(Lines& lines, const ServerOptions& options, int maxClients) {
     requireSafeScriptValue(options.hostName, "host name");
     requireSafeScriptValue(options.motd, "message");
-    requireSafeScriptValue(options.password, "server password");
+    requireSafeScriptValue(options.password, "server password", ScriptValueKind::Secret);
     // The one console rule, as a word; the message leaves the password out of any log.
     if (!isSafeScriptValue(options.rconPassword, ScriptValueKind::Word))
         throw UserMessage("The remote console password must be one word of printable ASCII "

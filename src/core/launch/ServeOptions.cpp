@@ -116,7 +116,7 @@ void writeServeOptions(const std::string& path, const ServeOptions& options) {
     // Refused now rather than by the server that would read them.
     requireSafeScriptValue(options.server.hostName, "host name");
     requireSafeScriptValue(options.server.motd, "message");
-    requireSafeScriptValue(options.server.password, "server password");
+    requireSafeScriptValue(options.server.password, "server password", ScriptValueKind::Secret);
     requireSingleLineValue(options.rconPasswordFile, "remote console password file");
     Lines lines;
     for (const Setting& setting : settings())

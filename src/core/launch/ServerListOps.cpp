@@ -22,7 +22,7 @@ void store(SavedServer& server, const ServerFields& fields) {
 void requireSafeServerFields(const ServerFields& fields) {
     requireSingleLineValue(fields.name, "server name");
     requireSafeScriptValue(fields.address, "server address", ScriptValueKind::Word);
-    requireSafeScriptValue(fields.password, "server password");
+    requireSafeScriptValue(fields.password, "server password", ScriptValueKind::Secret);
 }
 
 ServerFields fieldsOf(const SavedServer& server) {

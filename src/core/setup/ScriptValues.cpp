@@ -54,8 +54,10 @@ void requireSafeScriptValue(const std::string& value, const std::string& field,
                             ScriptValueKind kind) {
     const std::string problem = scriptValueProblem(value, kind);
     if (!problem.empty())
-        throw UserMessage("The " + field + " \"" + shownValue(value) + "\" must not contain " +
-                          problem + "!");
+        throw UserMessage(
+            "The " + field +
+            (kind == ScriptValueKind::Secret ? "" : " \"" + shownValue(value) + "\"") +
+            " must not contain " + problem + "!");
     if (value.size() > MaxScriptValueBytes)
         throw UserMessage("The " + field + " must not be longer than " +
                           std::to_string(MaxScriptValueBytes) + " bytes!");

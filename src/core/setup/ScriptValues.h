@@ -19,7 +19,8 @@ constexpr std::size_t MaxScriptValueBytes = 480;
 // How a value is read back by the game. A Text is the rest of its command (a player name, a host
 // name, a message); a Word is one argument, which the game ends at a blank or at any byte outside
 // printable ASCII (a map, bot, team, model, skin, address or mod folder).
-enum class ScriptValueKind { Text, Word };
+// A Secret is a Text (a password) that messages never show.
+enum class ScriptValueKind { Text, Word, Secret };
 
 // What keeps `value` from being written as it stands: "a semicolon", "\"//\", which starts a
 // comment in the game's console"...; empty when nothing does. Colour codes ("^1") are fine, and
@@ -30,7 +31,8 @@ std::string scriptValueProblem(std::string_view value,
 bool isSafeScriptValue(std::string_view value, ScriptValueKind kind = ScriptValueKind::Text);
 
 // Throws UserMessage 'The <field> "<value>" must not contain <problem>!' (control characters of
-// the value shown as "?"), or "The <field> must not be longer than 480 bytes!".
+// the value shown as "?"; a Secret's value left out), or "The <field> must not be longer than
+// 480 bytes!".
 void requireSafeScriptValue(const std::string& value, const std::string& field,
                             ScriptValueKind kind = ScriptValueKind::Text);
 

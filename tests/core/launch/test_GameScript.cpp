@@ -283,7 +283,7 @@ TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheFieldAndValue) {
     EXPECT_EQ(thrownMessage([&] {
                   joinScriptLines(ace(), SavedServer{"n;ok", "h", "p//"});
               }),
-              "The server password \"p//\" must not contain \"//\", which starts a comment in "
+              "The server password must not contain \"//\", which starts a comment in "
               "the game's console!");
     ServerOptions options;
     options.hostName = "a/*b";
