@@ -1,5 +1,5 @@
 // Decoding speed of the TGA reader against stb_image and Qt's own TGA reader, and the speed of
-// writing colour-mapped files with each dither mode. Prints the usual benchmark table, then the
+// writing color-mapped files with each dither mode. Prints the usual benchmark table, then the
 // ratios the reader is held to: within 1.5 times stb_image, faster than Qt.
 #include "core/images/TgaImage.h"
 
@@ -43,14 +43,14 @@ QImage levelshotLike(int size) {
 }
 
 std::string encode(const QImage& image, TgaType type, ColorDepth depth) {
-    TgaImage targa;
-    targa.setImage(image);
+    TgaImage tga;
+    tga.setImage(image);
     QImage alpha(image.size(), QImage::Format_RGB32);
     alpha.fill(qRgb(200, 200, 200));
-    targa.setAlphaImage(alpha);
-    targa.setTargaType(type);
-    targa.setColorDepth(depth);
-    return targa.saveToBytes();
+    tga.setAlphaImage(alpha);
+    tga.setTgaType(type);
+    tga.setColorDepth(depth);
+    return tga.saveToBytes();
 }
 
 // Qt's reader takes only files that end in a TGA 2.0 footer.
@@ -75,18 +75,18 @@ const std::string& rawFile() {
 
 // Times mean little if the readers disagree: every pixel must match stb_image's decoding.
 bool agreesWithStb(const std::string& file, const char* name) {
-    TgaImage targa;
-    targa.loadFromBytes(file);
+    TgaImage tga;
+    tga.loadFromBytes(file);
     int width = 0, height = 0, channels = 0;
     stbi_uc* rgba = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(file.data()),
                                           int(file.size()), &width, &height, &channels, 4);
-    bool same = rgba && width == targa.width() && height == targa.height();
+    bool same = rgba && width == tga.width() && height == tga.height();
     for (int y = 0; same && y < height; ++y)
         for (int x = 0; same && x < width; ++x) {
             const stbi_uc* p = rgba + (std::size_t(y) * width + x) * 4;
-            const QRgb ours = targa.image().pixel(x, y);
+            const QRgb ours = tga.image().pixel(x, y);
             same = qRed(ours) == p[0] && qGreen(ours) == p[1] && qBlue(ours) == p[2] &&
-                   (channels < 4 || qBlue(targa.alphaImage().pixel(x, y)) == p[3]);
+                   (channels < 4 || qBlue(tga.alphaImage().pixel(x, y)) == p[3]);
         }
     stbi_image_free(rgba);
     std::printf("%s: TgaImage and stb_image decode %s\n", name,
@@ -94,11 +94,11 @@ bool agreesWithStb(const std::string& file, const char* name) {
     return same;
 }
 
-void decodeWithTarga(benchmark::State& state, const std::string& file) {
+void decodeWithTga(benchmark::State& state, const std::string& file) {
     for (auto _ : state) {
-        TgaImage targa;
-        targa.loadFromBytes(file);
-        benchmark::DoNotOptimize(targa.image().constBits());
+        TgaImage tga;
+        tga.loadFromBytes(file);
+        benchmark::DoNotOptimize(tga.image().constBits());
     }
 }
 
@@ -129,22 +129,22 @@ void decodeWithQt(benchmark::State& state, const std::string& file) {
 }
 
 void writeColorMapped(benchmark::State& state, velkarn::DitherMode mode) {
-    TgaImage targa;
-    targa.setImage(levelshotLike(1024));
-    targa.setTargaType(TgaType::ColorMapped);
-    targa.setDitherMode(mode);
+    TgaImage tga;
+    tga.setImage(levelshotLike(1024));
+    tga.setTgaType(TgaType::ColorMapped);
+    tga.setDitherMode(mode);
     for (auto _ : state)
-        benchmark::DoNotOptimize(targa.saveToBytes());
+        benchmark::DoNotOptimize(tga.saveToBytes());
 }
 
-void BM_Rle24_Targa(benchmark::State& s) {
-    decodeWithTarga(s, rleFile());
+void BM_Rle24_Tga(benchmark::State& s) {
+    decodeWithTga(s, rleFile());
 }
 void BM_Rle24_Stb(benchmark::State& s) {
     decodeWithStb(s, rleFile());
 }
-void BM_Raw32_Targa(benchmark::State& s) {
-    decodeWithTarga(s, rawFile());
+void BM_Raw32_Tga(benchmark::State& s) {
+    decodeWithTga(s, rawFile());
 }
 void BM_Raw32_Stb(benchmark::State& s) {
     decodeWithStb(s, rawFile());
@@ -159,9 +159,9 @@ void BM_WriteMapped_FloydSteinberg(benchmark::State& s) {
     writeColorMapped(s, velkarn::DitherMode::FloydSteinberg);
 }
 
-BENCHMARK(BM_Rle24_Targa)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Rle24_Tga)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rle24_Stb)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Raw32_Targa)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Raw32_Tga)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Raw32_Stb)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Raw32_Qt)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteMapped_Nearest)->Unit(benchmark::kMillisecond);
@@ -209,10 +209,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::printf("\n");
-    printRatio(reporter, "24-bit RLE 2048x2048, TgaImage/stb", "BM_Rle24_Targa", "BM_Rle24_Stb",
-               1.5);
-    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/stb", "BM_Raw32_Targa", "BM_Raw32_Stb",
-               1.5);
-    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/Qt", "BM_Raw32_Targa", "BM_Raw32_Qt", 1.0);
+    printRatio(reporter, "24-bit RLE 2048x2048, TgaImage/stb", "BM_Rle24_Tga", "BM_Rle24_Stb", 1.5);
+    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/stb", "BM_Raw32_Tga", "BM_Raw32_Stb", 1.5);
+    printRatio(reporter, "32-bit raw 2048x2048, TgaImage/Qt", "BM_Raw32_Tga", "BM_Raw32_Qt", 1.0);
     return agree ? 0 : 1;
 }

@@ -1,4 +1,4 @@
-// A coded player name: its coloured preview, and a colour code put in at a selection the first
+// A coded player name: its colored preview, and a color code put in at a selection the first
 // two bytes choose.
 
 #include "FuzzInput.h"
@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::string name(fuzz::asText(data + 2, size - 2));
     previewPlayerName(name);
-    insertColourCode(name, static_cast<std::int8_t>(data[0]), static_cast<std::int8_t>(data[1]),
-                     '1');
+    insertColorCode(name, static_cast<std::int8_t>(data[0]), static_cast<std::int8_t>(data[1]),
+                    '1');
     return 0;
 }

@@ -15,7 +15,7 @@
 namespace velkarn {
 
 // `velkarn status HOST[:PORT]`: the server's settings as "key<TAB>value" lines, a blank line,
-// then "score<TAB>ping<TAB>name" a player, the name without colour codes. 0 when the server
+// then "score<TAB>ping<TAB>name" a player, the name without color codes. 0 when the server
 // answered; else "No answer from HOST:PORT." on `err` and 1.
 int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostream& err,
                      QueryTiming timing = {});
@@ -29,7 +29,7 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
 
 // `velkarn rcon HOST[:PORT] COMMAND...`: sends the command's words, joined by blanks, to the
 // server's remote console with the password from `passwordFile`, else `environmentPassword`
-// (VELKARN_RCON_PASSWORD), and prints the reply without colour codes. 0 when the server
+// (VELKARN_RCON_PASSWORD), and prints the reply without color codes. 0 when the server
 // answered; 1 with the message on `err` when no password is given or it cannot be sent, when the
 // server refuses the password (its reply), or with "No answer from HOST:PORT." when none came.
 int runRconCommand(const ServerAddress& server, const std::string& passwordFile,

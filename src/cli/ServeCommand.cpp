@@ -26,11 +26,11 @@ std::string absolutePath(const std::string& path, const std::string& folder) {
 ServeOptions serveOptions(const Session& session, const std::string& setupName,
                           const ServeArguments& serve) {
     ServeOptions options;
-    readServeOptions(serveOptionsPath(session.configsFolder(), setupName), options);
+    readServeOptions(serveOptionsPath(session.setupFolder(), setupName), options);
     applyServeArguments(serve, options);
     const std::string passwordFile =
         serve.rconPasswordFile ? absolutePath(*serve.rconPasswordFile, currentFolder())
-                               : absolutePath(options.rconPasswordFile, session.configsFolder());
+                               : absolutePath(options.rconPasswordFile, session.setupFolder());
     if (!passwordFile.empty())
         options.server.rconPassword = readPasswordFile(passwordFile);
     return options;

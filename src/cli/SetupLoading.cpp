@@ -19,7 +19,7 @@ bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ost
     session.loadSetup(fileName, read);
     for (const auto& entry : session.setup.rotation)
         if (!hasCataloguedMap(*entry))
-            err << session.configsFolder() << fileName << ": the catalogue holds no map "
+            err << session.setupFolder() << fileName << ": the catalogue holds no map "
                 << printableText(entry->name) << ", so that entry is not played.\n";
     return true;
 }

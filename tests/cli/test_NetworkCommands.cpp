@@ -14,7 +14,7 @@ constexpr QueryTiming Quick{200, 1, 32, 5};
 
 } // namespace
 
-TEST(StatusCommand, PrintsSettingsThenPlayersWithoutColourCodes) {
+TEST(StatusCommand, PrintsSettingsThenPlayersWithoutColorCodes) {
     ensureCoreApplication();
     const auto server = goodServer("^1Red");
     std::ostringstream out, err;

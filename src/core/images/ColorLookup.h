@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/images/TargaTypes.h"
+#include "core/images/TgaTypes.h"
 
 #include <array>
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 namespace velkarn {
 
-// A palette index and that entry's colour.
+// A palette index and that entry's color.
 struct ColorMatch {
     int index = 0;
     std::uint8_t red = 0;
@@ -16,15 +16,15 @@ struct ColorMatch {
     std::uint8_t blue = 0;
 };
 
-// Finds the palette entry for a colour.
+// Finds the palette entry for a color.
 class ColorLookup {
 public:
     virtual ~ColorLookup() = default;
     virtual ColorMatch findEntry(std::uint8_t red, std::uint8_t green, std::uint8_t blue) = 0;
 };
 
-// Nearest-colour lookup by sum of absolute channel differences, cached per 5-5-5 colour cell:
-// every colour of a cell gets the answer found for the first colour of that cell looked up, or
+// Nearest-color lookup by sum of absolute channel differences, cached per 5-5-5 color cell:
+// every color of a cell gets the answer found for the first color of that cell looked up, or
 // the first palette entry lying in that cell. Each cell is searched at most once.
 class FastColorLookup : public ColorLookup {
 public:

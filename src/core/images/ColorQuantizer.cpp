@@ -27,9 +27,9 @@ void collectLeaves(const OctreeNode& node, std::vector<PaletteColor>& table) {
 ColorQuantizer::ColorQuantizer(int maxColors, int colorBits)
     : maxColors_(maxColors), colorBits_(colorBits) {
     if (colorBits > 8)
-        throw TargaError("ColorBits must be 8 or less");
+        throw TgaError("ColorBits must be 8 or less");
     if (colorBits < 0)
-        throw TargaError("ColorBits must not be negative");
+        throw TgaError("ColorBits must not be negative");
 }
 
 std::unique_ptr<OctreeNode> ColorQuantizer::makeNode(int level) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/images/TargaTypes.h"
+#include "core/images/TgaTypes.h"
 
 #include <QImage>
 #include <array>
@@ -10,7 +10,7 @@
 
 namespace velkarn {
 
-// One node of the colour octree. A leaf holds the pixels of its colour cube; an inner node sits
+// One node of the color octree. A leaf holds the pixels of its color cube; an inner node sits
 // on its level's list of reducible nodes until it is merged into a leaf.
 struct OctreeNode {
     bool isLeaf = false;
@@ -23,11 +23,11 @@ struct OctreeNode {
     std::array<std::unique_ptr<OctreeNode>, 8> children;
 };
 
-// Octree colour quantizer: colours are added pixel by pixel, and the deepest reducible node is
-// merged after every pixel that brings the leaves above the maximum number of colours.
+// Octree color quantizer: colors are added pixel by pixel, and the deepest reducible node is
+// merged after every pixel that brings the leaves above the maximum number of colors.
 class ColorQuantizer {
 public:
-    // Throws TargaError("ColorBits must be 8 or less") for a deeper tree, and for a negative one
+    // Throws TgaError("ColorBits must be 8 or less") for a deeper tree, and for a negative one
     // "ColorBits must not be negative".
     ColorQuantizer(int maxColors, int colorBits);
 
@@ -35,7 +35,7 @@ public:
     void addImage(const QImage& image);
     void addColor(std::uint8_t red, std::uint8_t green, std::uint8_t blue);
 
-    // The leaves' average colours, depth first with children in order 0 to 7; black for a leaf
+    // The leaves' average colors, depth first with children in order 0 to 7; black for a leaf
     // without pixels.
     std::vector<PaletteColor> colorTable() const;
 
@@ -52,7 +52,7 @@ private:
     int colorBits_;
 };
 
-// A palette of exactly `colorCount` entries for a picture: the quantizer's colour table in
+// A palette of exactly `colorCount` entries for a picture: the quantizer's color table in
 // order, then black.
 std::vector<PaletteColor> buildOptimizedPalette(const QImage& image, int colorCount, int colorBits);
 

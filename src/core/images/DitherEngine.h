@@ -10,7 +10,7 @@ namespace velkarn {
 
 // Maps the pixels of one row after another to palette entries. Rows are walked in alternating
 // directions, starting left to right: the caller hands the pixel at Column() and calls
-// nextLine() after each row. The base engine takes the nearest colour without diffusion.
+// nextLine() after each row. The base engine takes the nearest color without diffusion.
 class DitherEngine {
 public:
     DitherEngine(int width, ColorLookup& lookup);

@@ -1,7 +1,7 @@
 #include "core/images/TgaImage.h"
 
-#include "core/images/TargaReader.h"
-#include "core/images/TargaWriter.h"
+#include "core/images/TgaReader.h"
+#include "core/images/TgaWriter.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
 
@@ -22,14 +22,14 @@ QImage as32Bit(const QImage& picture) {
 
 TgaImage::TgaImage() = default;
 
-void TgaImage::take(TargaReadResult&& result) {
+void TgaImage::take(TgaReadResult&& result) {
     header_ = result.header;
     imageID_ = std::move(result.imageID);
     palette_ = result.palette;
     image_ = std::move(result.image);
     alpha_ = std::move(result.alpha);
-    if (result.targaType)
-        targaType_ = *result.targaType;
+    if (result.tgaType)
+        tgaType_ = *result.tgaType;
     if (result.colorDepth)
         colorDepth_ = *result.colorDepth;
     if (result.includeAlpha)
@@ -38,7 +38,7 @@ void TgaImage::take(TargaReadResult&& result) {
 }
 
 void TgaImage::loadFromBytes(std::string_view bytes) {
-    take(readTarga(bytes, palette_, onProgress));
+    take(readTga(bytes, palette_, onProgress));
 }
 
 void TgaImage::loadFromFile(const std::string& fileName) {
@@ -47,31 +47,31 @@ void TgaImage::loadFromFile(const std::string& fileName) {
 
 void TgaImage::loadFromStream(QIODevice& stream) {
     if (!stream.isReadable())
-        throw TargaError("The TGA stream is not open for reading");
+        throw TgaError("The TGA stream is not open for reading");
     const qint64 start = stream.pos();
     const QByteArray bytes = stream.readAll();
-    TargaReadResult result = readTarga(
-        std::string_view(bytes.constData(), std::size_t(bytes.size())), palette_, onProgress);
+    TgaReadResult result = readTga(std::string_view(bytes.constData(), std::size_t(bytes.size())),
+                                   palette_, onProgress);
     if (!stream.isSequential())
         stream.seek(start + qint64(result.bytesUsed));
     take(std::move(result));
 }
 
 std::string TgaImage::saveToBytes() const {
-    TargaWriteInput input;
+    TgaWriteInput input;
     input.image = image_;
     input.alpha = alpha_;
-    input.targaType = targaType_;
+    input.tgaType = tgaType_;
     input.colorDepth = colorDepth_;
     input.imageID = imageID_;
     input.ditherMode = ditherMode_;
-    return writeTarga(input, onProgress);
+    return writeTga(input, onProgress);
 }
 
 void TgaImage::saveToStream(QIODevice& stream) const {
     const std::string bytes = saveToBytes();
     if (stream.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
-        throw TargaError("Writing the TGA stream failed: " + stream.errorString().toStdString());
+        throw TgaError("Writing the TGA stream failed: " + stream.errorString().toStdString());
 }
 
 void TgaImage::saveToFile(const std::string& fileName) const {
@@ -83,7 +83,7 @@ void TgaImage::saveToFile(const std::string& fileName) const {
     QBuffer buffer(&bitmap);
     buffer.open(QIODevice::WriteOnly);
     if (!image_.save(&buffer, "BMP"))
-        throw TargaError("An empty picture cannot be saved as a bitmap: " + fileName);
+        throw TgaError("An empty picture cannot be saved as a bitmap: " + fileName);
     writeFileAtomic(fileName, bitmap.toStdString());
 }
 
@@ -92,7 +92,7 @@ void TgaImage::copyFrom(const TgaImage& source) {
         return;
     image_ = source.image_;
     alpha_ = source.alpha_;
-    targaType_ = source.targaType_;
+    tgaType_ = source.tgaType_;
     colorDepth_ = source.colorDepth_;
     includeAlpha_ = source.includeAlpha_;
     imageID_ = source.imageID_;
@@ -135,7 +135,7 @@ void TgaImage::loadFromImage(const QImage& image) {
                 alphas[x] = 0xFF000000u | (QRgb(qAlpha(pixels[x])) * 0x010101u);
         }
     }
-    targaType_ = TgaType::TrueColor;
+    tgaType_ = TgaType::TrueColor;
     colorDepth_ = hasAlpha ? ColorDepth::Bits32 : ColorDepth::Bits24;
     includeAlpha_ = hasAlpha;
     notifyChanged();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/images/TargaTypes.h"
+#include "core/images/TgaTypes.h"
 
 #include <QImage>
 #include <string>
@@ -11,9 +11,9 @@ class QPainter;
 
 namespace velkarn {
 
-struct TargaReadResult;
+struct TgaReadResult;
 
-// A TGA picture: the colours as a 32-bit picture and the alpha channel as a second, grey 32-bit
+// A TGA picture: the colors as a 32-bit picture and the alpha channel as a second, grey 32-bit
 // picture of the same size, plus the kind of image last read or to be written.
 class TgaImage {
 public:
@@ -29,24 +29,24 @@ public:
     // Throws FileOpenError when the file cannot be read; the picture keeps its content then.
     void loadFromFile(const std::string& fileName);
     // Reads from the device's current position; a seekable device is left just after the data
-    // used. Throws TargaError when the device is not readable.
+    // used. Throws TgaError when the device is not readable.
     void loadFromStream(QIODevice& stream);
     // Reads a whole TGA stream held in memory, e.g. a levelshot taken from an archive.
     void loadFromBytes(std::string_view bytes);
-    // All loads throw TargaError for a picture too large to hold, and then change nothing.
+    // All loads throw TgaError for a picture too large to hold, and then change nothing.
 
-    // A name ending in ".bmp" (any case) gets a Windows bitmap of the colour picture, any other
-    // a TGA file. The file is replaced whole; throws FileCreateError, or TargaError when the
+    // A name ending in ".bmp" (any case) gets a Windows bitmap of the color picture, any other
+    // a TGA file. The file is replaced whole; throws FileCreateError, or TgaError when the
     // picture cannot be written at all.
     void saveToFile(const std::string& fileName) const;
-    // Throws TargaError when the device does not take all the bytes.
+    // Throws TgaError when the device does not take all the bytes.
     void saveToStream(QIODevice& stream) const;
     std::string saveToBytes() const;
 
-    // Copies both pictures, targaType, colorDepth, the alpha flag and imageID, then raises
+    // Copies both pictures, tgaType, colorDepth, the alpha flag and imageID, then raises
     // onChanged.
     void copyFrom(const TgaImage& source);
-    // Stretches the whole colour picture into `rect`.
+    // Stretches the whole color picture into `rect`.
     void draw(QPainter& painter, const QRect& rect) const;
     void notifyChanged();
 
@@ -60,15 +60,15 @@ public:
     void setImage(const QImage& image);
     void setAlphaImage(const QImage& alpha);
 
-    // Takes a picture from elsewhere (e.g. the clipboard): its colours, and its alpha channel
-    // as the alpha picture when it has one. Sets true colour of 32 bits with alpha, or 24
+    // Takes a picture from elsewhere (e.g. the clipboard): its colors, and its alpha channel
+    // as the alpha picture when it has one. Sets true color of 32 bits with alpha, or 24
     // bits without, and raises onChanged.
     void loadFromImage(const QImage& image);
-    // The colours with the alpha picture as alpha channel when the alpha flag is set.
+    // The colors with the alpha picture as alpha channel when the alpha flag is set.
     QImage toImage() const;
 
-    TgaType targaType() const { return targaType_; }
-    void setTargaType(TgaType type) { targaType_ = type; }
+    TgaType tgaType() const { return tgaType_; }
+    void setTgaType(TgaType type) { tgaType_ = type; }
     ColorDepth colorDepth() const { return colorDepth_; }
     void setColorDepth(ColorDepth depth) { colorDepth_ = depth; }
     bool includeAlphaChannel() const { return includeAlpha_; }
@@ -83,11 +83,11 @@ public:
     const TgaPalette& palette() const { return palette_; }
 
 private:
-    void take(TargaReadResult&& result);
+    void take(TgaReadResult&& result);
 
     QImage image_;
     QImage alpha_;
-    TgaType targaType_ = TgaType::ColorMapped;
+    TgaType tgaType_ = TgaType::ColorMapped;
     ColorDepth colorDepth_ = ColorDepth::Bits8;
     bool includeAlpha_ = false;
     DitherMode ditherMode_ = DitherMode::Nearest;

@@ -12,7 +12,7 @@
 namespace velkarn {
 
 struct PlayerSettings {
-    std::string name; // with the game's "^" colour codes
+    std::string name; // with the game's "^" color codes
     std::string model, skin;
     int team = 0; // 0 "Choose at launch", 1 "Blue", 2 "Red"
     int simPing = 0;

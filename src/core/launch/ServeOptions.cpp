@@ -77,8 +77,8 @@ void assign(std::string& field, const std::string& text, const Setting&) {
 
 } // namespace
 
-std::string serveOptionsPath(const std::string& configsFolder, const std::string& setupName) {
-    return withTrailingSlash(configsFolder) + setupName + ".server";
+std::string serveOptionsPath(const std::string& setupFolder, const std::string& setupName) {
+    return withTrailingSlash(setupFolder) + setupName + ".server";
 }
 
 bool readServeOptions(const std::string& path, ServeOptions& options) {

@@ -19,7 +19,7 @@ struct ServeOptions {
 };
 
 // configs/<setupName>.server.
-std::string serveOptionsPath(const std::string& configsFolder, const std::string& setupName);
+std::string serveOptionsPath(const std::string& setupFolder, const std::string& setupName);
 
 // Reads the file over `options`: settings it does not name keep their values. False, and
 // nothing changed, when there is no such file. Throws FileOpenError when it cannot be read, and

@@ -29,7 +29,7 @@ std::string readPasswordFile(const std::string& path);
 // The engine's answers to a password it does not take.
 bool isRconRefusal(std::string_view reply);
 
-// A reply as a terminal shows it: the colour codes of every line removed, and control
+// A reply as a terminal shows it: the color codes of every line removed, and control
 // characters but line ends made "?".
 std::string plainConsoleText(std::string_view reply);
 

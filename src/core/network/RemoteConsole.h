@@ -35,7 +35,7 @@ public:
     bool waiting() const { return waiting_; }
 
 signals:
-    // The reply's text with the engine's colour codes; `cutOff` when it reached the limit.
+    // The reply's text with the engine's color codes; `cutOff` when it reached the limit.
     void answered(const std::string& reply, bool cutOff);
     // No packet of a reply came.
     void silent();

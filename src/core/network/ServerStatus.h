@@ -11,7 +11,7 @@ namespace velkarn {
 struct PlayerLine {
     int score = 0;
     int ping = 0;
-    std::string name; // with the game's colour codes
+    std::string name; // with the game's color codes
 };
 
 // What a server said of itself: its settings and its players, and how long the answer took.
@@ -20,7 +20,7 @@ struct ServerStatus {
     std::vector<PlayerLine> players;
     int pingMs = 0;
 
-    // The host name with colour codes ("sv_hostname", or "hostname" as some engines send it).
+    // The host name with color codes ("sv_hostname", or "hostname" as some engines send it).
     std::string hostName() const;
     std::string map() const;
     // The game type's name, or the number as sent for one the program does not know.
@@ -35,7 +35,7 @@ struct ServerStatus {
 // The name of a "g_gametype" number: Quake III's five, Team Arena's three and OpenArena's.
 std::string gameTypeName(const std::string& number);
 
-// A text without its colour codes, as it is printed and saved.
+// A text without its color codes, as it is printed and saved.
 std::string plainName(const std::string& codedName);
 
 } // namespace velkarn

@@ -11,7 +11,7 @@ bool isControlCharacter(char c);
 bool hasControlCharacter(std::string_view text);
 
 // `text` with every control character replaced by "?": for names shown on a terminal, in a
-// message or in one line of a list file, where they could move the cursor, change colours or
+// message or in one line of a list file, where they could move the cursor, change colors or
 // start a new line.
 std::string printableText(std::string_view text);
 

@@ -8,7 +8,7 @@
 
 namespace velkarn {
 
-// The player: coloured name, model, skin, team and simulated ping. The player options window
+// The player: colored name, model, skin, team and simulated ping. The player options window
 // edits it; setups store all but the team.
 class PlayerOptions : public QObject {
     Q_OBJECT

@@ -26,7 +26,7 @@ bool readRecorded(StartupFiles& result, const std::function<void()>& reader) {
 
 } // namespace
 
-std::string configsFolder(const std::string& appDir) {
+std::string setupFolder(const std::string& appDir) {
     return appDir + "configs/";
 }
 
@@ -58,7 +58,7 @@ StartupFiles Session::readListFiles() {
     // The models of readable archives are found again by the next search.
     readRecorded(result, [&] { loadModelsFile(appDir_ + "models.txt", setup.catalogue); });
 
-    createFolder(configsFolder());
+    createFolder(setupFolder());
     return result;
 }
 
@@ -75,7 +75,7 @@ void Session::applySetup(SetupReadResult& read) {
 
 void Session::loadSetup(const std::string& fileName, SetupReadResult& read) {
     try {
-        loadSetupFile(configsFolder() + fileName, setup.catalogue.mapFiles, read);
+        loadSetupFile(setupFolder() + fileName, setup.catalogue.mapFiles, read);
     } catch (...) {
         applySetup(read);
         throw;
@@ -87,7 +87,7 @@ void Session::writeSetup(const std::string& fileName, const std::vector<std::str
     const PlayerSettings& settings = player.settings();
     const PlayerLines lines{settings.name, settings.model, settings.skin, settings.simPing,
                             game.chosenModName()};
-    saveSetupFile(configsFolder() + fileName, info, setup.rotation, lines);
+    saveSetupFile(setupFolder() + fileName, info, setup.rotation, lines);
 }
 
 void Session::chooseSetupModel() {

@@ -25,7 +25,7 @@ public:
     Session(std::string appDir, std::uint32_t seed, SystemLayout layout = SystemLayout::current());
 
     const std::string& appDir() const { return appDir_; }
-    std::string configsFolder() const { return velkarn::configsFolder(appDir_); }
+    std::string setupFolder() const { return velkarn::setupFolder(appDir_); }
 
     GameOptions game;
     PlayerOptions player;

@@ -19,6 +19,6 @@ struct StartupFiles {
 };
 
 // The folder of the setup files, "<appDir>configs/".
-std::string configsFolder(const std::string& appDir);
+std::string setupFolder(const std::string& appDir);
 
 } // namespace velkarn

@@ -4,9 +4,9 @@
 
 namespace velkarn {
 
-const std::vector<ColourCode>& colourCodes() {
-    // The game's colours use 254, not 255.
-    static const std::vector<ColourCode> codes = {
+const std::vector<ColorCode>& colorCodes() {
+    // The game's colors use 254, not 255.
+    static const std::vector<ColorCode> codes = {
         {"Black", '0', {0, 0, 0}},    {"Red", '1', {254, 0, 0}},
         {"Green", '2', {0, 254, 0}},  {"Yellow", '3', {254, 254, 0}},
         {"Blue", '4', {0, 0, 254}},   {"Aqua", '5', {0, 254, 254}},
@@ -31,14 +31,14 @@ std::size_t characterLength(const std::string& text, std::size_t i) {
 
 } // namespace
 
-ColouredText previewPlayerName(const std::string& codedName) {
-    ColouredText preview;
-    Rgb colour = PreviewDefaultColour;
+ColoredText previewPlayerName(const std::string& codedName) {
+    ColoredText preview;
+    Rgb color = PreviewDefaultColor;
     // Shows the character at `i` and returns the position after it.
     const auto show = [&](std::size_t i) {
         const std::size_t length = characterLength(codedName, i);
         preview.visible += codedName.substr(i, length);
-        preview.colours.insert(preview.colours.end(), length, colour);
+        preview.colors.insert(preview.colors.end(), length, color);
         return i + length;
     };
     std::size_t i = 0;
@@ -51,16 +51,16 @@ ColouredText previewPlayerName(const std::string& codedName) {
             break; // a "^" ending the name is hidden alone
         const char code = codedName[i + 1];
         i += 1 + characterLength(codedName, i + 1);
-        for (const auto& known : colourCodes())
+        for (const auto& known : colorCodes())
             if (known.digit == code)
-                colour = known.colour;
+                color = known.color;
         if (i < codedName.size())
             i = show(i); // never starts a code, even when it is a "^"
     }
     return preview;
 }
 
-std::string insertColourCode(const std::string& name, int selStart, int selLength, char digit) {
+std::string insertColorCode(const std::string& name, int selStart, int selLength, char digit) {
     if (name.empty())
         return name;
     const int length = static_cast<int>(name.size());

@@ -23,7 +23,7 @@ constexpr std::size_t MaxScriptValueBytes = 480;
 enum class ScriptValueKind { Text, Word, Secret };
 
 // What keeps `value` from being written as it stands: "a semicolon", "\"//\", which starts a
-// comment in the game's console"...; empty when nothing does. Colour codes ("^1") are fine, and
+// comment in the game's console"...; empty when nothing does. Color codes ("^1") are fine, and
 // so are bytes of 128 and above in a Text.
 std::string scriptValueProblem(std::string_view value,
                                ScriptValueKind kind = ScriptValueKind::Text);

@@ -127,8 +127,8 @@ void saveSetupFile(const std::string& path, const std::vector<std::string>* info
     writeTextFile(path, setupFileLines(info, maps, player));
 }
 
-std::vector<std::string> predefinedSetupFiles(const std::string& configsFolder) {
-    const std::string folder = withTrailingSlash(configsFolder);
+std::vector<std::string> predefinedSetupFiles(const std::string& setupFolder) {
+    const std::string folder = withTrailingSlash(setupFolder);
     std::vector<std::string> files;
     for (const auto& entry : listFolder(folder)) {
         if (entry.isFolder || entry.name == "default.vkn" || !endsWithNoCase(entry.name, ".vkn"))
@@ -141,9 +141,9 @@ std::vector<std::string> predefinedSetupFiles(const std::string& configsFolder) 
     return files;
 }
 
-std::vector<std::string> predefinedSetupNames(const std::string& configsFolder) {
+std::vector<std::string> predefinedSetupNames(const std::string& setupFolder) {
     std::vector<std::string> names;
-    for (const auto& file : predefinedSetupFiles(configsFolder))
+    for (const auto& file : predefinedSetupFiles(setupFolder))
         names.push_back(file.substr(0, file.size() - ExtensionLength));
     return names;
 }

@@ -49,9 +49,9 @@ void saveSetupFile(const std::string& path, const std::vector<std::string>* info
 // The pre-defined setups in a configs folder: the names, without their last four characters,
 // of the files ending in ".vkn" ignoring case, except the one named exactly "default.vkn".
 // Sorted alphabetically ignoring case. A missing folder gives none.
-std::vector<std::string> predefinedSetupNames(const std::string& configsFolder);
+std::vector<std::string> predefinedSetupNames(const std::string& setupFolder);
 // The same setups' file names, with their extension as spelled on disk.
-std::vector<std::string> predefinedSetupFiles(const std::string& configsFolder);
+std::vector<std::string> predefinedSetupFiles(const std::string& setupFolder);
 
 // Setup files always live in the configs folder: of a path chosen in a dialog only the file
 // name is used.

@@ -8,7 +8,7 @@
 #include "ui/options/ModEditWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/options/TestReportWindow.h"
-#include "ui/rotation/ConfigInfoWindow.h"
+#include "ui/rotation/SetupInfoWindow.h"
 #include "ui/search/SearchingWindow.h"
 
 namespace velkarn {
@@ -16,7 +16,7 @@ namespace velkarn {
 AppWindows::AppWindows(Session& session)
     : splashWindow(std::make_unique<SplashWindow>()),
       searchingWindow(std::make_unique<SearchingWindow>()),
-      configInfoWindow(std::make_unique<ConfigInfoWindow>()),
+      setupInfoWindow(std::make_unique<SetupInfoWindow>()),
       testReportWindow(std::make_unique<TestReportWindow>(session.appDir())),
       aboutWindow(std::make_unique<AboutWindow>()),
       modEditWindow(std::make_unique<ModEditWindow>()),
@@ -24,7 +24,7 @@ AppWindows::AppWindows(Session& session)
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
       findServersWindow(std::make_unique<FindServersWindow>(session)),
       mainWindow(std::make_unique<MainWindow>(
-          session, MainWindow::Companions{*splashWindow, *searchingWindow, *configInfoWindow,
+          session, MainWindow::Companions{*splashWindow, *searchingWindow, *setupInfoWindow,
                                           *testReportWindow, *aboutWindow, *gameOptionsWindow,
                                           *playerOptionsWindow, *findServersWindow})) {
     QObject::connect(aboutWindow.get(), &AboutWindow::testReportRequested, testReportWindow.get(),

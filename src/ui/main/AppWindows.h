@@ -7,7 +7,7 @@
 namespace velkarn {
 
 class AboutWindow;
-class ConfigInfoWindow;
+class SetupInfoWindow;
 class FindServersWindow;
 class GameOptionsWindow;
 class MainWindow;
@@ -29,7 +29,7 @@ public:
 
     std::unique_ptr<SplashWindow> splashWindow;
     std::unique_ptr<SearchingWindow> searchingWindow;
-    std::unique_ptr<ConfigInfoWindow> configInfoWindow;
+    std::unique_ptr<SetupInfoWindow> setupInfoWindow;
     std::unique_ptr<TestReportWindow> testReportWindow;
     std::unique_ptr<AboutWindow> aboutWindow;
     std::unique_ptr<ModEditWindow> modEditWindow;

@@ -17,7 +17,7 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
     versionLabel->setObjectName("versionLabel");
     welcomeLabel = new QLabel("Welcome to Velkarn! Please choose a configuration :", this);
     welcomeLabel->setObjectName("welcomeLabel");
-    configTypeGroup = new RadioGroup(
+    setupTypeGroup = new RadioGroup(
         "Velkarn Configuration",
         {"Pre-Defined : To run a previously made Velkarn config file",
          "Setup Simple : To quickly create an offline random series of maps and bots",
@@ -25,8 +25,8 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
          "Join Network : To join a previously existing network game",
          "Create Network: To create a network game"},
         this);
-    configTypeGroup->setObjectName("configTypeGroup");
-    configTypeGroup->setItemIndex(PreDefined);
+    setupTypeGroup->setObjectName("setupTypeGroup");
+    setupTypeGroup->setItemIndex(PreDefined);
     goButton = new QPushButton("Go!", this);
     goButton->setObjectName("goButton");
     goButton->setDefault(true);
@@ -47,7 +47,7 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addWidget(welcomeLabel);
-    layout->addWidget(configTypeGroup);
+    layout->addWidget(setupTypeGroup);
     layout->addStretch();
     layout->addLayout(buttons);
 }

@@ -14,12 +14,12 @@ class BeginPage : public QWidget {
 public:
     explicit BeginPage(QWidget* parent = nullptr);
 
-    // The positions of configTypeGroup's items.
-    enum ConfigType { PreDefined, SetupSimple, SetupComplex, JoinNetwork, CreateNetwork };
+    // The positions of setupTypeGroup's items.
+    enum SetupType { PreDefined, SetupSimple, SetupComplex, JoinNetwork, CreateNetwork };
 
     QLabel* versionLabel;
     QLabel* welcomeLabel;
-    RadioGroup* configTypeGroup;
+    RadioGroup* setupTypeGroup;
     QPushButton* goButton;
     QPushButton* reportBugButton;
 };

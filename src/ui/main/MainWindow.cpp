@@ -147,7 +147,7 @@ void MainWindow::showModeless(QWidget* window) {
 }
 
 void MainWindow::goToChosenPage() {
-    switch (beginPage->configTypeGroup->itemIndex()) {
+    switch (beginPage->setupTypeGroup->itemIndex()) {
     case BeginPage::PreDefined:
         simplePage->showPreDefined(true);
         pageTabs->setCurrentWidget(simpleTab);

@@ -15,7 +15,7 @@ namespace velkarn {
 class AboutWindow;
 class BeginPage;
 class ComplexPage;
-class ConfigInfoWindow;
+class SetupInfoWindow;
 class FindServersWindow;
 class GameOptionsWindow;
 class NetworkPage;
@@ -34,7 +34,7 @@ public:
     struct Companions {
         SplashWindow& splash;
         SearchingWindow& searching;
-        ConfigInfoWindow& configInfo;
+        SetupInfoWindow& setupInfo;
         TestReportWindow& testReport;
         AboutWindow& about;
         GameOptionsWindow& gameOptions;

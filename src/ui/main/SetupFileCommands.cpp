@@ -7,7 +7,7 @@
 #include "ui/main/ComplexPage.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SimplePage.h"
-#include "ui/rotation/ConfigInfoWindow.h"
+#include "ui/rotation/SetupInfoWindow.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/NumberSpin.h"
 
@@ -57,21 +57,21 @@ void MainWindow::writeSetup(const std::string& name, bool withInfo) {
     commitTypedNumbers();
     std::vector<std::string> info;
     if (withInfo) {
-        dialogs().runModal(companions_.configInfo);
-        info = companions_.configInfo.infoLines();
+        dialogs().runModal(companions_.setupInfo);
+        info = companions_.setupInfo.infoLines();
     }
     session_.writeSetup(name, withInfo ? &info : nullptr);
 }
 
 void MainWindow::openSetup() {
-    const auto chosen = dialogs().askOpenFileName("Open", session_.configsFolder(), SetupFilter);
+    const auto chosen = dialogs().askOpenFileName("Open", session_.setupFolder(), SetupFilter);
     if (chosen)
         loadSetup(setupFileNameFromChosenPath(*chosen));
 }
 
 void MainWindow::saveSetupAs() {
     const auto chosen =
-        dialogs().askSaveFileName("Save as", session_.configsFolder(), SetupFilter, "vkn");
+        dialogs().askSaveFileName("Save as", session_.setupFolder(), SetupFilter, "vkn");
     if (!chosen || setupFileNameFromChosenPath(*chosen).empty())
         return;
     savedSetupName_ = setupFileNameFromChosenPath(*chosen);
@@ -95,7 +95,7 @@ void MainWindow::loadChosenSetup() {
 
 void MainWindow::listPreDefinedSetups() {
     simplePage->preDefinedSetupList->clear();
-    for (const auto& fileName : predefinedSetupFiles(session_.configsFolder())) {
+    for (const auto& fileName : predefinedSetupFiles(session_.setupFolder())) {
         auto* item = new QListWidgetItem(local(fileName.substr(0, fileName.size() - 4)));
         item->setData(Qt::UserRole, local(fileName));
         simplePage->preDefinedSetupList->addItem(item);
@@ -103,7 +103,7 @@ void MainWindow::listPreDefinedSetups() {
 }
 
 void MainWindow::loadDefaultSetup() {
-    if (!fileExists(session_.configsFolder() + "default.vkn"))
+    if (!fileExists(session_.setupFolder() + "default.vkn"))
         return;
     try {
         loadSetup("default.vkn");
@@ -116,7 +116,7 @@ void MainWindow::loadDefaultSetup() {
 void MainWindow::saveDefaultSetup() {
     // A default setup that could not be read whole at start-up is kept aside rather than
     // replaced by the part of it that was read.
-    const std::string file = session_.configsFolder() + "default.vkn";
+    const std::string file = session_.setupFolder() + "default.vkn";
     if (defaultSetupUnreadable_ && renameFile(file, file + ".bak"))
         defaultSetupUnreadable_ = false;
     writeSetup("default.vkn", false);

@@ -33,7 +33,7 @@ public:
     // Starts a new search; masters.txt is made when missing.
     void findServers();
     void stopSearch();
-    // Appends the selected server to the saved servers, named by its host name without colour
+    // Appends the selected server to the saved servers, named by its host name without color
     // codes (its address when it has none).
     void addSelectedToSaved();
     // Joins the selected server as a saved server without password is joined.
@@ -45,7 +45,7 @@ protected:
 private:
     struct Found {
         std::string address;
-        std::string hostName; // with colour codes
+        std::string hostName; // with color codes
     };
     void showAnswer(int id, const ServerStatus& status);
     void showCount();

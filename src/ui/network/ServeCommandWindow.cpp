@@ -44,9 +44,9 @@ ServeCommandWindow::ServeCommandWindow(Session& session, ServerOptions options, 
     setObjectName("serveCommandWindow");
     setWindowTitle("Serve");
     setupCombo_ = named(new QComboBox(this), "serveSetupCombo");
-    for (const std::string& name : predefinedSetupNames(session.configsFolder()))
+    for (const std::string& name : predefinedSetupNames(session.setupFolder()))
         setupCombo_->addItem(local(name));
-    if (fileExists(session.configsFolder() + "default.vkn"))
+    if (fileExists(session.setupFolder() + "default.vkn"))
         setupCombo_->addItem("default");
     portSpin_ = named(new NumberSpin(1, 65535, 1, DefaultServePort, this), "servePortSpin");
     rconPasswordFileEdit_ = named(new QLineEdit(this), "rconPasswordFileEdit");
@@ -119,7 +119,7 @@ void ServeCommandWindow::showChosenSetup() {
     unitText_->setPlainText(local(serviceUnitText(
         serveCommand(bytes(QCoreApplication::applicationFilePath())), chosenSetup())));
     ServeOptions saved;
-    readServeOptions(serveOptionsPath(session_.configsFolder(), chosenSetup()), saved);
+    readServeOptions(serveOptionsPath(session_.setupFolder(), chosenSetup()), saved);
     portSpin_->setValue(saved.port);
     rconPasswordFileEdit_->setText(local(saved.rconPasswordFile));
 }
@@ -128,7 +128,7 @@ void ServeCommandWindow::saveServeOptions() {
     if (setupCombo_->currentIndex() < 0)
         return;
     commitTypedNumbers();
-    const std::string path = serveOptionsPath(session_.configsFolder(), chosenSetup());
+    const std::string path = serveOptionsPath(session_.setupFolder(), chosenSetup());
     // A file that cannot be read whole is not written over with less.
     ServeOptions options;
     readServeOptions(path, options);

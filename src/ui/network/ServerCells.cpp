@@ -1,6 +1,6 @@
 #include "ui/network/ServerCells.h"
 
-#include "ui/widgets/ColouredTextDelegate.h"
+#include "ui/widgets/ColoredTextDelegate.h"
 #include "ui/widgets/LocalText.h"
 
 #include <QHeaderView>
@@ -27,7 +27,7 @@ constexpr int SilentPing = 1 << 30;
 
 } // namespace
 
-QTableWidgetItem* colouredNameItem(const std::string& codedName) {
+QTableWidgetItem* coloredNameItem(const std::string& codedName) {
     auto* item = new QTableWidgetItem(local(plainName(codedName)));
     item->setData(CodedTextRole, QByteArray::fromStdString(codedName));
     return item;
@@ -38,7 +38,7 @@ QTableWidgetItem* sortedItem(const QString& text, int sortKey) {
 }
 
 void showStatusCells(QTableWidget& table, int row, int first, const ServerStatus& status) {
-    table.setItem(row, first, colouredNameItem(status.hostName()));
+    table.setItem(row, first, coloredNameItem(status.hostName()));
     table.setItem(row, first + 1, new QTableWidgetItem(local(status.map())));
     table.setItem(row, first + 2, new QTableWidgetItem(local(status.gameType())));
     table.setItem(row, first + 3, sortedItem(local(status.playersText()), status.playerCount()));
@@ -61,7 +61,7 @@ QTableWidget* serverTable(const QStringList& captions, const char* name, QWidget
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setItemDelegate(new ColouredTextDelegate(table));
+    table->setItemDelegate(new ColoredTextDelegate(table));
     return table;
 }
 

@@ -10,9 +10,9 @@
 // server search.
 namespace velkarn {
 
-// A cell showing a coded name in its colours (drawn by ColouredTextDelegate); it reads and
+// A cell showing a coded name in its colors (drawn by ColoredTextDelegate); it reads and
 // sorts as the name without codes.
-QTableWidgetItem* colouredNameItem(const std::string& codedName);
+QTableWidgetItem* coloredNameItem(const std::string& codedName);
 // A cell that sorts by `sortKey` rather than by its text.
 QTableWidgetItem* sortedItem(const QString& text, int sortKey);
 
@@ -21,7 +21,7 @@ void showStatusCells(QTableWidget& table, int row, int first, const ServerStatus
 // The same five columns for a server that did not answer: "no answer" in the ping column.
 void showSilentCells(QTableWidget& table, int row, int first);
 
-// A read-only, row-selecting table with the given column captions and a coloured-name
+// A read-only, row-selecting table with the given column captions and a colored-name
 // delegate.
 QTableWidget* serverTable(const QStringList& captions, const char* name, QWidget* parent);
 

@@ -31,7 +31,7 @@ void ServerDetailsView::showStatus(const ServerStatus& status) {
     playerTable->setRowCount(status.playerCount());
     for (int row = 0; row < status.playerCount(); ++row) {
         const PlayerLine& player = status.players[static_cast<std::size_t>(row)];
-        playerTable->setItem(row, 0, colouredNameItem(player.name));
+        playerTable->setItem(row, 0, coloredNameItem(player.name));
         playerTable->setItem(row, 1, sortedItem(QString::number(player.score), player.score));
         playerTable->setItem(row, 2, sortedItem(QString::number(player.ping), player.ping));
     }

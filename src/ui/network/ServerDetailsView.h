@@ -7,7 +7,7 @@
 
 namespace velkarn {
 
-// The players of one server (coloured name, score, ping) beside its settings.
+// The players of one server (colored name, score, ping) beside its settings.
 class ServerDetailsView : public QWidget {
     Q_OBJECT
 public:

@@ -20,8 +20,8 @@ namespace velkarn {
 
 namespace {
 
-QColor qColour(const Rgb& colour) {
-    return QColor(colour.r, colour.g, colour.b);
+QColor qColor(const Rgb& color) {
+    return QColor(color.r, color.g, color.b);
 }
 
 // Selects the item whose text equals `text` exactly (nothing when none does) without telling.
@@ -39,9 +39,9 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
       session_(session), player_(session.player) {
     setUpWindow(this, "playerOptionsWindow", "Player Options");
 
-    colourToolBar = new QToolBar(this);
-    colourToolBar->setObjectName("colourToolBar");
-    addColourButtons();
+    colorToolBar = new QToolBar(this);
+    colorToolBar->setObjectName("colorToolBar");
+    addColorButtons();
     playerNameLabel = new QLabel("Player Name", this);
     playerNameEdit = new QLineEdit(this);
     playerNameEdit->setObjectName("playerNameEdit");
@@ -68,9 +68,9 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
             .arg(PreviewBackground.r)
             .arg(PreviewBackground.g)
             .arg(PreviewBackground.b)
-            .arg(PreviewDefaultColour.r)
-            .arg(PreviewDefaultColour.g)
-            .arg(PreviewDefaultColour.b));
+            .arg(PreviewDefaultColor.r)
+            .arg(PreviewDefaultColor.g)
+            .arg(PreviewDefaultColor.b));
     modelLabel = new QLabel("Player Model", this);
     modelCombo = new QComboBox(this);
     modelCombo->setObjectName("modelCombo");
@@ -105,7 +105,7 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
 
 void PlayerOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(colourToolBar, 0, 0, 1, 2);
+    grid->addWidget(colorToolBar, 0, 0, 1, 2);
     grid->addWidget(playerNameLabel, 1, 0);
     grid->addWidget(playerNameEdit, 1, 1);
     grid->addWidget(namePreview, 2, 1);
@@ -121,7 +121,7 @@ void PlayerOptionsWindow::layOut() {
     grid->addWidget(simPingSpin, 6, 1);
     grid->addWidget(okButton, 7, 1, Qt::AlignRight);
     grid->setSizeConstraint(QLayout::SetFixedSize);
-    setTabOrder(colourButtons.back(), playerNameEdit);
+    setTabOrder(colorButtons.back(), playerNameEdit);
 }
 
 void PlayerOptionsWindow::connectControls() {
@@ -152,25 +152,25 @@ void PlayerOptionsWindow::connectControls() {
     connect(&session_.game, &GameOptions::pathsChanged, this, [this] { showModelIcon(); });
 }
 
-void PlayerOptionsWindow::addColourButtons() {
-    const auto& codes = colourCodes();
-    for (std::size_t i = 0; i < colourButtons.size() && i < codes.size(); ++i) {
-        const ColourCode& code = codes[i];
+void PlayerOptionsWindow::addColorButtons() {
+    const auto& codes = colorCodes();
+    for (std::size_t i = 0; i < colorButtons.size() && i < codes.size(); ++i) {
+        const ColorCode& code = codes[i];
         QPixmap swatch(16, 16);
-        swatch.fill(qColour(code.colour));
-        auto* button = new QToolButton(colourToolBar);
-        button->setObjectName(QString(code.colourName).toLower() + "Button");
+        swatch.fill(qColor(code.color));
+        auto* button = new QToolButton(colorToolBar);
+        button->setObjectName(QString(code.colorName).toLower() + "Button");
         button->setIcon(QIcon(swatch));
         button->setIconSize(QSize(16, 16));
-        button->setToolTip(code.colourName);
+        button->setToolTip(code.colorName);
         // Tab reaches the buttons; a mouse click leaves the focus, and so the selection, in
         // the name field.
         button->setFocusPolicy(Qt::TabFocus);
-        colourToolBar->addWidget(button);
-        colourButtons[i] = button;
+        colorToolBar->addWidget(button);
+        colorButtons[i] = button;
         const char digit = code.digit;
         connectGuarded(button, &QToolButton::clicked, this,
-                       [this, digit] { applyColourCode(digit); });
+                       [this, digit] { applyColorCode(digit); });
     }
 }
 
@@ -186,7 +186,7 @@ bool PlayerOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void PlayerOptionsWindow::applyColourCode(char digit) {
+void PlayerOptionsWindow::applyColorCode(char digit) {
     const QString text = playerNameEdit->text();
     if (text.isEmpty())
         return;
@@ -199,20 +199,20 @@ void PlayerOptionsWindow::applyColourCode(char digit) {
     const int byteStart = static_cast<int>(bytes(text.left(selection.start)).size());
     const int byteLength =
         static_cast<int>(bytes(text.mid(selection.start, selection.length)).size());
-    playerNameEdit->setText(local(insertColourCode(bytes(text), byteStart, byteLength, digit)));
+    playerNameEdit->setText(local(insertColorCode(bytes(text), byteStart, byteLength, digit)));
 }
 
 void PlayerOptionsWindow::showNamePreview() {
-    const ColouredText preview = previewPlayerName(bytes(playerNameEdit->text()));
+    const ColoredText preview = previewPlayerName(bytes(playerNameEdit->text()));
     namePreview->clear();
-    // Text goes in as plain runs with their colours, so nothing in a name is read as markup.
+    // Text goes in as plain runs with their colors, so nothing in a name is read as markup.
     QTextCursor cursor(namePreview->document());
     std::size_t runStart = 0;
     for (std::size_t i = 1; i <= preview.visible.size(); ++i) {
-        if (i < preview.visible.size() && preview.colours[i] == preview.colours[runStart])
+        if (i < preview.visible.size() && preview.colors[i] == preview.colors[runStart])
             continue;
         QTextCharFormat format;
-        format.setForeground(qColour(preview.colours[runStart]));
+        format.setForeground(qColor(preview.colors[runStart]));
         cursor.insertText(local(preview.visible.substr(runStart, i - runStart)), format);
         runStart = i;
     }

@@ -18,19 +18,19 @@
 
 namespace velkarn {
 
-// "Player Options": the player's coloured name, model, skin, team and simulated ping.
+// "Player Options": the player's colored name, model, skin, team and simulated ping.
 class PlayerOptionsWindow : public QDialog {
     Q_OBJECT
 public:
     // Shows and edits `session`'s player; the model list follows its catalogue.
     explicit PlayerOptionsWindow(Session& session, QWidget* parent = nullptr);
 
-    QToolBar* colourToolBar;
-    // blackButton, redButton, ... whiteButton: the colour codes "^0" to "^7".
-    std::array<QToolButton*, 8> colourButtons{};
+    QToolBar* colorToolBar;
+    // blackButton, redButton, ... whiteButton: the color codes "^0" to "^7".
+    std::array<QToolButton*, 8> colorButtons{};
     QLabel* playerNameLabel;
     QLineEdit* playerNameEdit;
-    QTextEdit* namePreview;   // read-only coloured preview
+    QTextEdit* namePreview;   // read-only colored preview
     QLabel* nameProblemLabel; // why the last keystroke was refused; hidden when none was
     QLabel* modelLabel;
     QComboBox* modelCombo;
@@ -43,10 +43,10 @@ public:
     NumberSpin* simPingSpin;
     QPushButton* okButton;
 
-    // The colour buttons: puts "^" and `digit` in front of the name field's selection
+    // The color buttons: puts "^" and `digit` in front of the name field's selection
     // (the whole name when nothing is selected), dropping the codes inside it.
-    void applyColourCode(char digit);
-    // Rebuilds the coloured preview from the coded name; runs on every change of the name.
+    void applyColorCode(char digit);
+    // Rebuilds the colored preview from the coded name; runs on every change of the name.
     void showNamePreview();
     // Refills the skins of the chosen model (exact name) and selects the first.
     void showModelSkins();
@@ -61,7 +61,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addColourButtons();
+    void addColorButtons();
     void layOut();
     void connectControls();
     // The skins of the model chosen in modelCombo (exact name), in slot order.
@@ -73,7 +73,7 @@ private:
     Session& session_;
     PlayerOptions& player_;
 
-    // Leaving the name field by keyboard clears its selection; a colour button reached with
+    // Leaving the name field by keyboard clears its selection; a color button reached with
     // Tab still applies to what was selected.
     struct Selection {
         int start;

@@ -33,7 +33,7 @@ QPushButton* namedButton(const QString& caption, const char* name, QWidget* pare
                          bool bold = false);
 
 // Marks a rotation row whose map has no bot navigation in any archive: dark red, with a hint
-// saying why; other rows keep the list's colours.
+// saying why; other rows keep the list's colors.
 void markNavigation(QListWidgetItem& item, Navigation navigation);
 
 // The selected rows in list order.

@@ -49,7 +49,7 @@ bool LevelshotPreview::showTga(const std::string& bytes) {
     } catch (const std::exception&) {
         return false; // a damaged levelshot is no reason to interrupt choosing a map
     }
-    if (tgaView->targa().width() == 0 || tgaView->targa().height() == 0)
+    if (tgaView->tga().width() == 0 || tgaView->tga().height() == 0)
         return false; // a header cut short reads as an empty picture
     jpegLabel->hide();
     tgaView->show();

@@ -7,7 +7,7 @@
 
 namespace velkarn {
 
-// A text label that behaves like a link: underlined in a highlight colour with a hand cursor
+// A text label that behaves like a link: underlined in a highlight color with a hand cursor
 // while the mouse is over it; a click opens a web page or starts an e-mail.
 class LinkLabel : public QLabel {
     Q_OBJECT

@@ -17,7 +17,7 @@ bool isEightBitKind(TgaType t) {
            t == TgaType::RunLengthColorMapped || t == TgaType::RunLengthGrayscale;
 }
 
-// The type that colour depths above 8 bits turn a colour-mapped or grey type into.
+// The type that color depths above 8 bits turn a color-mapped or grey type into.
 TgaType trueColorFor(TgaType t) {
     switch (t) {
     case TgaType::ColorMapped:
@@ -38,10 +38,10 @@ std::string textOf(const std::string& id) {
 
 } // namespace
 
-TgaView::TgaView(QWidget* parent) : QWidget(parent), targa_(std::make_unique<TgaImage>()) {
+TgaView::TgaView(QWidget* parent) : QWidget(parent), tga_(std::make_unique<TgaImage>()) {
     resize(50, 50);
-    hook(*targa_);
-    targa_->setDitherMode(ditherMode_);
+    hook(*tga_);
+    tga_->setDitherMode(ditherMode_);
 }
 
 TgaView::~TgaView() = default;
@@ -52,53 +52,53 @@ void TgaView::hook(TgaImage& picture) {
 }
 
 void TgaView::loadFromFile(const std::string& fileName) {
-    targa_->loadFromFile(fileName);
+    tga_->loadFromFile(fileName);
 }
 
 void TgaView::loadFromBytes(std::string_view bytes) {
-    targa_->loadFromBytes(bytes);
+    tga_->loadFromBytes(bytes);
 }
 
-void TgaView::setTarga(const TgaImage& picture) {
+void TgaView::setTga(const TgaImage& picture) {
     auto copy = std::make_unique<TgaImage>();
     copy->copyFrom(picture);
     copy->setDitherMode(ditherMode_);
     hook(*copy);
-    targa_ = std::move(copy);
+    tga_ = std::move(copy);
     pictureChanged();
-    setTargaType(targa_->targaType());
-    setColorDepth(targa_->colorDepth());
-    setIncludeAlphaChannel(targa_->includeAlphaChannel());
-    setImageID(textOf(targa_->imageID()));
+    setTgaType(tga_->tgaType());
+    setColorDepth(tga_->colorDepth());
+    setIncludeAlphaChannel(tga_->includeAlphaChannel());
+    setImageID(textOf(tga_->imageID()));
 }
 
 // The order matters: each setter reads what the previous one left in the picture.
 void TgaView::pictureChanged() {
     emit changed();
-    if (autoSize_ && targa_->width() > 0 && targa_->height() > 0)
+    if (autoSize_ && tga_->width() > 0 && tga_->height() > 0)
         sizeToPicture();
-    setTargaType(targa_->targaType());
-    setColorDepth(targa_->colorDepth());
-    setIncludeAlphaChannel(targa_->includeAlphaChannel());
-    setImageID(textOf(targa_->imageID()));
+    setTgaType(tga_->tgaType());
+    setColorDepth(tga_->colorDepth());
+    setIncludeAlphaChannel(tga_->includeAlphaChannel());
+    setImageID(textOf(tga_->imageID()));
     update();
 }
 
 void TgaView::writeKindToPicture() {
-    targa_->setTargaType(targaType_);
-    targa_->setColorDepth(colorDepth_);
-    targa_->setIncludeAlphaChannel(includeAlpha_);
+    tga_->setTgaType(tgaType_);
+    tga_->setColorDepth(colorDepth_);
+    tga_->setIncludeAlphaChannel(includeAlpha_);
 }
 
 void TgaView::sizeToPicture() {
-    resize(targa_->width(), targa_->height());
+    resize(tga_->width(), tga_->height());
 }
 
 void TgaView::setAutoSize(bool on) {
     if (on == autoSize_)
         return;
     autoSize_ = on;
-    if (on && !targa_->isEmpty()) {
+    if (on && !tga_->isEmpty()) {
         sizeToPicture();
         update();
     }
@@ -122,13 +122,13 @@ void TgaView::setDitherMode(DitherMode mode) {
     if (mode == ditherMode_)
         return;
     ditherMode_ = mode;
-    targa_->setDitherMode(mode);
+    tga_->setDitherMode(mode);
 }
 
-void TgaView::setTargaType(TgaType type) {
-    if (type == targaType_)
+void TgaView::setTgaType(TgaType type) {
+    if (type == tgaType_)
         return;
-    targaType_ = type;
+    tgaType_ = type;
     if (includeAlpha_ && !isTrueColor(type))
         includeAlpha_ = false;
     if (isEightBitKind(type))
@@ -144,12 +144,12 @@ void TgaView::setColorDepth(ColorDepth depth) {
     colorDepth_ = depth;
     includeAlpha_ = depth == ColorDepth::Bits32;
     if (depth == ColorDepth::Bits8) {
-        if (targaType_ == TgaType::TrueColor)
-            targaType_ = TgaType::ColorMapped;
-        else if (targaType_ == TgaType::RunLengthTrueColor)
-            targaType_ = TgaType::RunLengthColorMapped;
+        if (tgaType_ == TgaType::TrueColor)
+            tgaType_ = TgaType::ColorMapped;
+        else if (tgaType_ == TgaType::RunLengthTrueColor)
+            tgaType_ = TgaType::RunLengthColorMapped;
     } else {
-        targaType_ = trueColorFor(targaType_);
+        tgaType_ = trueColorFor(tgaType_);
     }
     writeKindToPicture();
 }
@@ -159,8 +159,8 @@ void TgaView::setIncludeAlphaChannel(bool include) {
         return;
     includeAlpha_ = include;
     if (include) {
-        if (targaType_ != TgaType::RunLengthTrueColor)
-            targaType_ = TgaType::TrueColor;
+        if (tgaType_ != TgaType::RunLengthTrueColor)
+            tgaType_ = TgaType::TrueColor;
         colorDepth_ = ColorDepth::Bits32;
     } else if (colorDepth_ == ColorDepth::Bits32) {
         colorDepth_ = ColorDepth::Bits24;
@@ -173,13 +173,13 @@ void TgaView::setImageID(const std::string& id) {
     if (cut == imageID_)
         return;
     imageID_ = cut;
-    targa_->setImageID(cut);
+    tga_->setImageID(cut);
     writeKindToPicture();
 }
 
 void TgaView::copyToClipboard() const {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setImage(targa_->toImage());
+        clipboard->setImage(tga_->toImage());
 }
 
 void TgaView::pasteFromClipboard() {
@@ -188,12 +188,12 @@ void TgaView::pasteFromClipboard() {
         return;
     const QImage image = clipboard->image();
     if (!image.isNull())
-        targa_->loadFromImage(image);
+        tga_->loadFromImage(image);
 }
 
 void TgaView::paintEvent(QPaintEvent*) {
     const QImage& picture =
-        viewType_ == TgaViewType::AlphaChannel ? targa_->alphaImage() : targa_->image();
+        viewType_ == TgaViewType::AlphaChannel ? tga_->alphaImage() : tga_->image();
     if (picture.isNull())
         return;
     QPainter painter(this);

@@ -7,11 +7,11 @@
 
 namespace velkarn {
 
-// What the display control paints: the colours or the alpha channel as grey.
+// What the display control paints: the colors or the alpha channel as grey.
 enum class TgaViewType { Colors, AlphaChannel, UseAlphaChannel };
 
 // Shows one TGA picture, which it owns, stretched or at natural size. Keeps the picture's kind
-// (targaType, colorDepth, alpha) as properties with fixed rules between them and writes them
+// (tgaType, colorDepth, alpha) as properties with fixed rules between them and writes them
 // back to the picture after every change.
 class TgaView : public QWidget {
     Q_OBJECT
@@ -20,10 +20,10 @@ public:
     explicit TgaView(QWidget* parent = nullptr);
     ~TgaView() override;
 
-    const TgaImage& targa() const { return *targa_; }
-    TgaImage& targa() { return *targa_; }
+    const TgaImage& tga() const { return *tga_; }
+    TgaImage& tga() { return *tga_; }
     // Replaces the picture by a copy of `picture` and takes over its kind and imageID.
-    void setTarga(const TgaImage& picture);
+    void setTga(const TgaImage& picture);
 
     // Loads into the picture; throws what TgaImage's loads throw, keeping the old picture then.
     void loadFromFile(const std::string& fileName);
@@ -38,8 +38,8 @@ public:
     DitherMode ditherMode() const { return ditherMode_; }
     void setDitherMode(DitherMode mode);
 
-    TgaType targaType() const { return targaType_; }
-    void setTargaType(TgaType type);
+    TgaType tgaType() const { return tgaType_; }
+    void setTgaType(TgaType type);
     ColorDepth colorDepth() const { return colorDepth_; }
     void setColorDepth(ColorDepth depth);
     bool includeAlphaChannel() const { return includeAlpha_; }
@@ -70,12 +70,12 @@ private:
     void writeKindToPicture();
     void sizeToPicture();
 
-    std::unique_ptr<TgaImage> targa_;
+    std::unique_ptr<TgaImage> tga_;
     bool autoSize_ = false;
     bool stretch_ = false;
     TgaViewType viewType_ = TgaViewType::Colors;
     DitherMode ditherMode_ = DitherMode::Nearest;
-    TgaType targaType_ = TgaType::NoImageData;
+    TgaType tgaType_ = TgaType::NoImageData;
     ColorDepth colorDepth_ = ColorDepth::Bits8;
     bool includeAlpha_ = false;
     std::string imageID_;

@@ -18,12 +18,12 @@ bool near(int a, int b) {
 
 } // namespace
 
-TEST(JpegDecoderTest, DecodesColourAndGreyPictures) {
-    const QImage colour = decodeJpeg(encodeJpeg(32, 16, false));
-    ASSERT_FALSE(colour.isNull());
-    EXPECT_EQ(colour.size(), QSize(32, 16));
-    EXPECT_EQ(colour.format(), QImage::Format_RGB32);
-    const QRgb left = colour.pixel(2, 8), right = colour.pixel(29, 8);
+TEST(JpegDecoderTest, DecodesColorAndGreyPictures) {
+    const QImage color = decodeJpeg(encodeJpeg(32, 16, false));
+    ASSERT_FALSE(color.isNull());
+    EXPECT_EQ(color.size(), QSize(32, 16));
+    EXPECT_EQ(color.format(), QImage::Format_RGB32);
+    const QRgb left = color.pixel(2, 8), right = color.pixel(29, 8);
     EXPECT_TRUE(near(qRed(left), 255) && near(qBlue(left), 0)) << std::hex << left;
     EXPECT_TRUE(near(qRed(right), 0) && near(qBlue(right), 255)) << std::hex << right;
 

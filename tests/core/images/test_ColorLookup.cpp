@@ -20,7 +20,7 @@ TEST(FastColorLookup, AnswersArePerFiveBitCell) {
 }
 
 TEST(FastColorLookup, PaletteEntriesSeedTheirCells) {
-    // Entries 0 and 2 share a cell: the first seeds it, even for the second's exact colour.
+    // Entries 0 and 2 share a cell: the first seeds it, even for the second's exact color.
     const std::vector<PaletteColor> palette = {{100, 0, 0}, {0, 200, 0}, {103, 1, 2}};
     FastColorLookup lookup(palette);
     EXPECT_EQ(lookup.findEntry(103, 1, 2).index, 0);

@@ -17,8 +17,8 @@ QImage pictureOf(const std::vector<QRgb>& pixels, int width) {
 
 } // namespace
 
-TEST(ColorQuantizer, FewColoursKeepOneLeafEachInTreeOrder) {
-    // Repeated pixels of three colours: black, white and red.
+TEST(ColorQuantizer, FewColorsKeepOneLeafEachInTreeOrder) {
+    // Repeated pixels of three colors: black, white and red.
     const QImage image = pictureOf({qRgb(255, 255, 255), qRgb(0, 0, 0), qRgb(255, 0, 0),
                                     qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0)},
                                    3);
@@ -34,7 +34,7 @@ TEST(ColorQuantizer, FewColoursKeepOneLeafEachInTreeOrder) {
 }
 
 TEST(ColorQuantizer, ReducesAfterEveryPixelAndAveragesMergedLeaves) {
-    // Two colours that part only in the second lowest bit merge into their average.
+    // Two colors that part only in the second lowest bit merge into their average.
     ColorQuantizer two(1, 8);
     two.addImage(pictureOf({qRgb(0, 0, 0), qRgb(2, 0, 0)}, 2));
     EXPECT_EQ(two.leafCount(), 1);
@@ -50,7 +50,7 @@ TEST(ColorQuantizer, ReducesAfterEveryPixelAndAveragesMergedLeaves) {
     EXPECT_EQ(int(limited.colorTable().size()), limited.leafCount());
 }
 
-TEST(ColorQuantizer, ColourBitsLimitTheTreeDepth) {
+TEST(ColorQuantizer, ColorBitsLimitTheTreeDepth) {
     std::vector<QRgb> many;
     for (int i = 0; i < 256; ++i)
         many.push_back(qRgb(i, 255 - i, i * 3 % 256));
@@ -65,7 +65,7 @@ TEST(ColorQuantizer, ColourBitsLimitTheTreeDepth) {
     try {
         ColorQuantizer tooDeep(256, 9);
         FAIL() << "no error";
-    } catch (const TargaError& e) {
+    } catch (const TgaError& e) {
         EXPECT_STREQ(e.what(), "ColorBits must be 8 or less");
     }
 }

@@ -7,7 +7,7 @@ using namespace velkarn;
 
 namespace {
 
-// Answers one fixed colour and records the colours it was asked for, so the diffused values
+// Answers one fixed color and records the colors it was asked for, so the diffused values
 // can be checked exactly.
 class FixedLookup : public ColorLookup {
 public:

@@ -11,27 +11,27 @@
 using namespace velkarn;
 using namespace velkarn::test;
 
-TEST(TargaWriter, ImageIDBytesFollowTheHeader) {
-    TgaImage targa;
-    targa.setImage(QImage(1, 1, QImage::Format_RGB32));
-    targa.setTargaType(TgaType::TrueColor);
-    targa.setColorDepth(ColorDepth::Bits24);
-    std::string out = targa.saveToBytes();
+TEST(TgaWriter, ImageIDBytesFollowTheHeader) {
+    TgaImage tga;
+    tga.setImage(QImage(1, 1, QImage::Format_RGB32));
+    tga.setTgaType(TgaType::TrueColor);
+    tga.setColorDepth(ColorDepth::Bits24);
+    std::string out = tga.saveToBytes();
     EXPECT_EQ(out[0], 0);
     EXPECT_EQ(out.size(), 18u + 3u);
 
-    targa.setImageID("levelshot!");
-    out = targa.saveToBytes();
+    tga.setImageID("levelshot!");
+    out = tga.saveToBytes();
     EXPECT_EQ(out[0], 10);
     EXPECT_EQ(out.substr(18, 10), "levelshot!");
     EXPECT_EQ(out.size(), 18u + 10u + 3u);
 
-    targa.setImageID(std::string(300, 'x'));
-    EXPECT_EQ(targa.imageID().size(), 255u);
-    EXPECT_EQ(std::uint8_t(targa.saveToBytes()[0]), 255);
+    tga.setImageID(std::string(300, 'x'));
+    EXPECT_EQ(tga.imageID().size(), 255u);
+    EXPECT_EQ(std::uint8_t(tga.saveToBytes()[0]), 255);
 }
 
-TEST(TargaWriter, EveryWrittenTypeReadsBack) {
+TEST(TgaWriter, EveryWrittenTypeReadsBack) {
     struct Case {
         TgaType type;
         ColorDepth depth;
@@ -47,7 +47,7 @@ TEST(TargaWriter, EveryWrittenTypeReadsBack) {
         {TgaType::Grayscale, ColorDepth::Bits8, 3, 8},
         {TgaType::RunLengthTrueColor, ColorDepth::Bits32, 10, 24},
     };
-    // Colours that every format holds exactly: multiples of 8, and grey for the grey type.
+    // Colors that every format holds exactly: multiples of 8, and grey for the grey type.
     QImage colors(7, 3, QImage::Format_RGB32);
     QImage greys(7, 3, QImage::Format_RGB32);
     for (int y = 0; y < 3; ++y)
@@ -61,7 +61,7 @@ TEST(TargaWriter, EveryWrittenTypeReadsBack) {
         TgaImage out;
         out.setImage(source);
         out.setAlphaImage(greys);
-        out.setTargaType(c.type);
+        out.setTgaType(c.type);
         out.setColorDepth(c.depth);
         const std::string file = out.saveToBytes();
         EXPECT_EQ(file[2], c.imageType);
@@ -76,16 +76,16 @@ TEST(TargaWriter, EveryWrittenTypeReadsBack) {
     }
 }
 
-TEST(TargaWriter, RunLengthPacketsStayWithinRowsAndLimits) {
+TEST(TgaWriter, RunLengthPacketsStayWithinRowsAndLimits) {
     // Long runs, short runs and noise in rows of 300 pixels.
     QImage image(300, 4, QImage::Format_RGB32);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 300; ++x)
             image.setPixel(x, y, x < 200 ? qRgb(y, 0, 0) : qRgb(x * y % 5, x % 3, 9));
-    TgaImage targa;
-    targa.setImage(image);
-    targa.setTargaType(TgaType::RunLengthTrueColor);
-    const std::string file = targa.saveToBytes();
+    TgaImage tga;
+    tga.setImage(image);
+    tga.setTgaType(TgaType::RunLengthTrueColor);
+    const std::string file = tga.saveToBytes();
     std::size_t pos = 18;
     for (int row = 0; row < 4; ++row) {
         int filled = 0;
@@ -126,8 +126,8 @@ double meanError(const QImage& a, const QImage& b, int block) {
     return total / blocks;
 }
 
-TEST(TargaWriter, ColorMappedWritingReducesColours) {
-    // A smooth gradient with many more colours than the palette holds.
+TEST(TgaWriter, ColorMappedWritingReducesColors) {
+    // A smooth gradient with many more colors than the palette holds.
     QImage gradient(64, 64, QImage::Format_RGB32);
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
@@ -145,41 +145,41 @@ TEST(TargaWriter, ColorMappedWritingReducesColours) {
         EXPECT_LT(meanError(gradient, in.image(), 1), 16.0) << "mode " << int(mode);
     }
     EXPECT_LT(meanError(gradient, written[1], 8), meanError(gradient, written[0], 8))
-        << "diffusion keeps the average colour of an area";
+        << "diffusion keeps the average color of an area";
 }
 
-TEST(TargaWriter, EmptyPicturesWriteAHeaderOnly) {
+TEST(TgaWriter, EmptyPicturesWriteAHeaderOnly) {
     TgaImage empty;
     const std::string mapped = empty.saveToBytes();
-    EXPECT_EQ(mapped.size(), 18u + 768u) << "a colour-mapped file always has 256 map entries";
+    EXPECT_EQ(mapped.size(), 18u + 768u) << "a color-mapped file always has 256 map entries";
     EXPECT_EQ(mapped.find_first_not_of('\0', 18), std::string::npos);
-    empty.setTargaType(TgaType::RunLengthTrueColor);
+    empty.setTgaType(TgaType::RunLengthTrueColor);
     EXPECT_EQ(empty.saveToBytes().size(), 18u);
     TgaImage back;
     back.loadFromBytes(mapped);
     EXPECT_TRUE(back.isEmpty());
 }
 
-TEST(TargaWriter, RefusesPicturesAHeaderCannotDescribe) {
-    TgaImage targa;
-    targa.setImage(QImage(70000, 1, QImage::Format_RGB32));
-    targa.setTargaType(TgaType::TrueColor);
-    EXPECT_THROW(targa.saveToBytes(), TargaError);
+TEST(TgaWriter, RefusesPicturesAHeaderCannotDescribe) {
+    TgaImage tga;
+    tga.setImage(QImage(70000, 1, QImage::Format_RGB32));
+    tga.setTgaType(TgaType::TrueColor);
+    EXPECT_THROW(tga.saveToBytes(), TgaError);
 }
 
 TEST(TgaImageFiles, SaveAndLoadFilesAndBitmaps) {
     TempFolder dir;
-    TgaImage targa;
-    targa.setImage(distinctPicture(5, 4));
-    targa.setTargaType(TgaType::TrueColor);
-    targa.saveToFile(dir.file("shot.tga"));
+    TgaImage saved;
+    saved.setImage(distinctPicture(5, 4));
+    saved.setTgaType(TgaType::TrueColor);
+    saved.saveToFile(dir.file("shot.tga"));
     TgaImage tga;
     tga.loadFromFile(dir.file("shot.tga"));
-    expectSamePixels(tga.image(), targa.image());
+    expectSamePixels(tga.image(), saved.image());
 
-    targa.saveToFile(dir.file("shot.BMP"));
+    saved.saveToFile(dir.file("shot.BMP"));
     EXPECT_EQ(dir.read("shot.BMP").substr(0, 2), "BM");
-    expectSamePixels(QImage(QString::fromStdString(dir.file("shot.BMP"))), targa.image());
+    expectSamePixels(QImage(QString::fromStdString(dir.file("shot.BMP"))), saved.image());
 
     try {
         tga.loadFromFile(dir.file("missing.tga"));
@@ -188,7 +188,7 @@ TEST(TgaImageFiles, SaveAndLoadFilesAndBitmaps) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.file("missing.tga"));
     }
     EXPECT_EQ(tga.width(), 5) << "a failed load keeps the picture";
-    EXPECT_THROW(targa.saveToFile(dir.file("no/such/folder/x.tga")), FileCreateError);
+    EXPECT_THROW(saved.saveToFile(dir.file("no/such/folder/x.tga")), FileCreateError);
 }
 
 TEST(TgaImage, AssignDrawAndImageExchange) {
@@ -204,7 +204,7 @@ TEST(TgaImage, AssignDrawAndImageExchange) {
     EXPECT_EQ(changes, 1);
     expectSamePixels(copy.image(), source.image());
     expectSamePixels(copy.alphaImage(), source.alphaImage());
-    EXPECT_EQ(copy.targaType(), TgaType::TrueColor);
+    EXPECT_EQ(copy.tgaType(), TgaType::TrueColor);
     EXPECT_EQ(copy.colorDepth(), ColorDepth::Bits32);
     EXPECT_TRUE(copy.includeAlphaChannel());
     EXPECT_EQ(copy.imageID(), "id");

@@ -15,25 +15,25 @@ QRgb pixel(const QImage& image, int x, int y) {
 
 } // namespace
 
-TEST(TargaMalformed, RunPastTheRowContinuesOnTheNextRow) {
-    TgaImage targa;
+TEST(TgaMalformed, RunPastTheRowContinuesOnTheNextRow) {
+    TgaImage tga;
     // A run of 3 in rows of 2, then a raw packet of 3 that runs past the last row.
-    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 2, .height = 3, .descriptor = 0x20}) +
-                        bytes({0x82, 0, 0, 255, 0x02, 0, 255, 0, 255, 0, 0, 1, 1, 1}));
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.image(), 1, 1), 0x00FF00u);
-    EXPECT_EQ(pixel(targa.image(), 0, 2), 0x0000FFu);
-    EXPECT_EQ(pixel(targa.image(), 1, 2), 0x010101u);
+    tga.loadFromBytes(tgaHeader({.imageType = 10, .width = 2, .height = 3, .descriptor = 0x20}) +
+                      bytes({0x82, 0, 0, 255, 0x02, 0, 255, 0, 255, 0, 0, 1, 1, 1}));
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0xFF0000u);
+    EXPECT_EQ(pixel(tga.image(), 1, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(tga.image(), 0, 2), 0x0000FFu);
+    EXPECT_EQ(pixel(tga.image(), 1, 2), 0x010101u);
 
     // A run far longer than the whole picture.
-    targa.loadFromBytes(tgaHeader({.imageType = 11, .width = 2, .height = 2, .pixelDepth = 8}) +
-                        bytes({0xFF, 9}));
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x090909u);
+    tga.loadFromBytes(tgaHeader({.imageType = 11, .width = 2, .height = 2, .pixelDepth = 8}) +
+                      bytes({0xFF, 9}));
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0x090909u);
 }
 
-TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
+TEST(TgaMalformed, ColorMapsLongerThanThePalette) {
     // 300 entries: the first 256 fill the palette, the rest are skipped over.
     std::string file = tgaHeader({.colorMapType = 1,
                                   .imageType = 1,
@@ -44,10 +44,10 @@ TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
     for (int i = 0; i < 300; ++i)
         file += bytes({i % 256, 1, 2});
     file += bytes({255, 7});
-    TgaImage targa;
-    targa.loadFromBytes(file);
-    EXPECT_EQ(pixel(targa.image(), 0, 0), qRgb(2, 1, 255) & 0xFFFFFF);
-    EXPECT_EQ(pixel(targa.image(), 1, 0), qRgb(2, 1, 7) & 0xFFFFFF);
+    TgaImage tga;
+    tga.loadFromBytes(file);
+    EXPECT_EQ(pixel(tga.image(), 0, 0), qRgb(2, 1, 255) & 0xFFFFFF);
+    EXPECT_EQ(pixel(tga.image(), 1, 0), qRgb(2, 1, 7) & 0xFFFFFF);
 
     // A map of an entry size that is not understood is skipped, not taken for pixels.
     TgaImage odd;
@@ -58,25 +58,25 @@ TEST(TargaMalformed, ColorMapsLongerThanThePalette) {
     EXPECT_EQ(pixel(odd.image(), 0, 0), 0x010203u);
 }
 
-TEST(TargaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
-    TgaImage targa;
+TEST(TgaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
+    TgaImage tga;
     // Three top-down rows of 2 pixels, data ends in the middle of the second row.
-    targa.loadFromBytes(tgaHeader({.width = 2, .height = 3, .descriptor = 0x20}) +
-                        bytes({0, 0, 255, 0, 0, 255, 0, 255, 0, 0}));
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0x00FF00u);
-    EXPECT_EQ(pixel(targa.image(), 1, 1), 0u);
-    EXPECT_EQ(pixel(targa.image(), 0, 2), 0u);
+    tga.loadFromBytes(tgaHeader({.width = 2, .height = 3, .descriptor = 0x20}) +
+                      bytes({0, 0, 255, 0, 0, 255, 0, 255, 0, 0}));
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0x00FF00u);
+    EXPECT_EQ(pixel(tga.image(), 1, 1), 0u);
+    EXPECT_EQ(pixel(tga.image(), 0, 2), 0u);
 
     // Run-length data cut inside a run's pixel, after a header, inside a raw packet.
     for (const std::string& tail :
          {bytes({0x81, 0, 0}), bytes({0x00, 5, 5, 5, 0x81}), bytes({0x03, 1, 1, 1, 2})}) {
-        targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 4, .height = 2}) + tail);
-        EXPECT_EQ(targa.width(), 4);
-        EXPECT_EQ(pixel(targa.image(), 3, 0), 0u);
+        tga.loadFromBytes(tgaHeader({.imageType = 10, .width = 4, .height = 2}) + tail);
+        EXPECT_EQ(tga.width(), 4);
+        EXPECT_EQ(pixel(tga.image(), 3, 0), 0u);
     }
 
-    // Header, identification and colour map cut short.
+    // Header, identification and color map cut short.
     for (const std::string& cut : {std::string(), bytes({0, 0, 2, 0, 0}),
                                    tgaHeader({.idLength = 40, .imageType = 2, .width = 3}) + "abc",
                                    tgaHeader({.colorMapType = 1,
@@ -92,63 +92,63 @@ TEST(TargaMalformed, StreamsThatEndEarlyKeepWhatWasDecoded) {
     }
 }
 
-TEST(TargaMalformed, EmptySizesAndUnsupportedKinds) {
-    TgaImage targa;
+TEST(TgaMalformed, EmptySizesAndUnsupportedKinds) {
+    TgaImage tga;
     for (int width : {0, 5}) {
         const int height = width == 0 ? 5 : 0;
-        targa.loadFromBytes(
+        tga.loadFromBytes(
             tgaHeader(
                 {.imageType = 10, .width = std::uint16_t(width), .height = std::uint16_t(height)}) +
             bytes({0xFF, 1, 2, 3}));
-        EXPECT_TRUE(targa.isEmpty());
+        EXPECT_TRUE(tga.isEmpty());
     }
 
     // Grey of 16 bits is not understood: the type is taken, the picture stays blank.
-    targa.setColorDepth(ColorDepth::Bits24);
-    targa.loadFromBytes(tgaHeader({.imageType = 3, .width = 2, .pixelDepth = 16}) +
-                        bytes({200, 255, 200, 255}));
-    EXPECT_EQ(targa.targaType(), TgaType::Grayscale);
-    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits24);
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0u);
+    tga.setColorDepth(ColorDepth::Bits24);
+    tga.loadFromBytes(tgaHeader({.imageType = 3, .width = 2, .pixelDepth = 16}) +
+                      bytes({200, 255, 200, 255}));
+    EXPECT_EQ(tga.tgaType(), TgaType::Grayscale);
+    EXPECT_EQ(tga.colorDepth(), ColorDepth::Bits24);
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0u);
 
-    // A colour-mapped type with 16-bit indices, and an unknown image type.
-    targa.loadFromBytes(tgaHeader({.imageType = 9, .width = 2, .pixelDepth = 16}) +
-                        bytes({0x81, 1, 0}));
-    EXPECT_EQ(targa.targaType(), TgaType::RunLengthColorMapped);
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0u);
-    targa.loadFromBytes(tgaHeader({.imageType = 5, .width = 2}) + std::string(6, '\x7f'));
-    EXPECT_EQ(targa.targaType(), TgaType::RunLengthColorMapped);
-    EXPECT_EQ(targa.width(), 2);
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0u);
+    // A color-mapped type with 16-bit indices, and an unknown image type.
+    tga.loadFromBytes(tgaHeader({.imageType = 9, .width = 2, .pixelDepth = 16}) +
+                      bytes({0x81, 1, 0}));
+    EXPECT_EQ(tga.tgaType(), TgaType::RunLengthColorMapped);
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0u);
+    tga.loadFromBytes(tgaHeader({.imageType = 5, .width = 2}) + std::string(6, '\x7f'));
+    EXPECT_EQ(tga.tgaType(), TgaType::RunLengthColorMapped);
+    EXPECT_EQ(tga.width(), 2);
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0u);
 
-    targa.loadFromBytes(tgaHeader({.imageType = 0, .width = 3, .height = 2}));
-    EXPECT_EQ(targa.targaType(), TgaType::NoImageData);
-    EXPECT_EQ(targa.width(), 3);
+    tga.loadFromBytes(tgaHeader({.imageType = 0, .width = 3, .height = 2}));
+    EXPECT_EQ(tga.tgaType(), TgaType::NoImageData);
+    EXPECT_EQ(tga.width(), 3);
 }
 
-TEST(TargaMalformed, RefusesHeadersAskingForTooMuchMemory) {
-    TgaImage targa;
-    targa.loadFromBytes(tgaHeader({.width = 4, .height = 4}));
+TEST(TgaMalformed, RefusesHeadersAskingForTooMuchMemory) {
+    TgaImage tga;
+    tga.loadFromBytes(tgaHeader({.width = 4, .height = 4}));
     int changes = 0;
-    targa.onChanged = [&] { ++changes; };
+    tga.onChanged = [&] { ++changes; };
     try {
-        targa.loadFromBytes(tgaHeader({.width = 65535, .height = 65535}));
+        tga.loadFromBytes(tgaHeader({.width = 65535, .height = 65535}));
         FAIL() << "no error";
-    } catch (const TargaError& e) {
+    } catch (const TgaError& e) {
         EXPECT_NE(std::string(e.what()).find("65535 x 65535 pixels is too large"),
                   std::string::npos)
             << e.what();
     }
-    EXPECT_EQ(targa.width(), 4) << "a refused load keeps the picture";
+    EXPECT_EQ(tga.width(), 4) << "a refused load keeps the picture";
     EXPECT_EQ(changes, 0);
 
     // 18 bytes cannot fill 4000 x 4000 pixels, however they were packed.
-    EXPECT_THROW(targa.loadFromBytes(tgaHeader({.width = 4000, .height = 4000})), TargaError);
-    targa.loadFromBytes(tgaHeader({.width = 256, .height = 256}));
-    EXPECT_EQ(targa.width(), 256) << "a bare header of a levelshot's size still reads";
+    EXPECT_THROW(tga.loadFromBytes(tgaHeader({.width = 4000, .height = 4000})), TgaError);
+    tga.loadFromBytes(tgaHeader({.width = 256, .height = 256}));
+    EXPECT_EQ(tga.width(), 256) << "a bare header of a levelshot's size still reads";
 }
 
-TEST(TargaMalformed, RandomDamageNeverCrashes) {
+TEST(TgaMalformed, RandomDamageNeverCrashes) {
     // Valid files of every kind, damaged at random; sizes stay small so this runs quickly.
     std::vector<std::string> files;
     for (auto [type, depth] : {std::pair{1, 8},
@@ -187,14 +187,14 @@ TEST(TargaMalformed, RandomDamageNeverCrashes) {
             file[13] = char(file[13] & 0x01);
             file[15] = char(file[15] & 0x01);
         }
-        TgaImage targa;
+        TgaImage tga;
         try {
-            targa.loadFromBytes(file);
-        } catch (const TargaError&) {
+            tga.loadFromBytes(file);
+        } catch (const TgaError&) {
             continue; // a refusal is an answer; only a crash is not
         }
-        if (!targa.isEmpty()) {
-            ASSERT_EQ(targa.image().format(), QImage::Format_RGB32);
+        if (!tga.isEmpty()) {
+            ASSERT_EQ(tga.image().format(), QImage::Format_RGB32);
         }
     }
 }

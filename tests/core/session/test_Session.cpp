@@ -16,7 +16,7 @@ std::string mapRecord(const std::string& file, const std::string& count, const s
 
 } // namespace
 
-TEST(SessionListFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
+TEST(SessionListFiles, EmptyFolderReportsMissingPathAndCreatesTheSetupFolder) {
     TempFolder app;
     Session session(app.path(), 1);
     const StartupFiles result = session.readListFiles();

@@ -23,7 +23,7 @@ namespace {
 class MainWindowTest : public AppFixture {
 protected:
     void go(int item) {
-        mainWindow().beginPage->configTypeGroup->setItemIndex(item);
+        mainWindow().beginPage->setupTypeGroup->setItemIndex(item);
         mainWindow().goToChosenPage();
     }
 };
@@ -42,9 +42,9 @@ TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     EXPECT_NE(f.splashWindow, nullptr);
     EXPECT_EQ(f.aboutWindow->windowTitle(), "About Velkarn...");
     EXPECT_NE(f.testReportWindow, nullptr);
-    EXPECT_NE(f.configInfoWindow, nullptr);
+    EXPECT_NE(f.setupInfoWindow, nullptr);
     EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
-    EXPECT_EQ(mainWindow().beginPage->configTypeGroup->itemIndex(), 0);
+    EXPECT_EQ(mainWindow().beginPage->setupTypeGroup->itemIndex(), 0);
 }
 
 TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, GoLeadsToThePageAndGroupOfTheChoice) {
     go(BeginPage::JoinNetwork);
     EXPECT_TRUE(network.serversGroup->isVisibleTo(&network));
     EXPECT_FALSE(network.newServerGroup->isVisibleTo(&network));
-    EXPECT_EQ(mainWindow().beginPage->configTypeGroup->itemIndex(), BeginPage::JoinNetwork);
+    EXPECT_EQ(mainWindow().beginPage->setupTypeGroup->itemIndex(), BeginPage::JoinNetwork);
 }
 
 TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {

@@ -7,7 +7,7 @@
 #include "ui/network/SetupNewGroup.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
-#include "ui/rotation/ConfigInfoWindow.h"
+#include "ui/rotation/SetupInfoWindow.h"
 
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -102,13 +102,13 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     start();
     dialogs.fileAnswers = {std::string("/elsewhere/mine.vkn")};
     mainWindow().saveAsAction->trigger();
-    EXPECT_EQ(dialogs.modalWindows.back(), "configInfoWindow");
+    EXPECT_EQ(dialogs.modalWindows.back(), "setupInfoWindow");
     EXPECT_EQ(dialogs.fileDialogFolders.back(), app.file("configs/"));
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";[None]\r\n0")
         << "only the file name is used, always in configs";
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
 
-    windows->configInfoWindow->infoEdit->setPlainText("");
+    windows->setupInfoWindow->infoEdit->setPlainText("");
     mainWindow().saveAction->trigger(); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";

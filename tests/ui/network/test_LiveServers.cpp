@@ -2,7 +2,7 @@
 #include "support/UdpResponder.h"
 #include "ui/network/FindServersWindow.h"
 #include "ui/network/ServersGroup.h"
-#include "ui/widgets/ColouredTextDelegate.h"
+#include "ui/widgets/ColoredTextDelegate.h"
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -55,7 +55,7 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
 }
 
 TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
-    // A host name with ";" and '"' is a fine name for the list file; its colour codes go.
+    // A host name with ";" and '"' is a fine name for the list file; its color codes go.
     UdpResponder odd([](const QByteArray& request) {
         return std::vector<QByteArray>{
             statusAnswer("\\sv_hostname\\^3Semi;\"Q\\mapname\\x", {}, request)};

@@ -17,10 +17,10 @@ using namespace velkarn::test;
 
 namespace {
 
-// A stretch of the preview in one colour.
+// A stretch of the preview in one color.
 struct Stretch {
     QString text;
-    QColor colour;
+    QColor color;
     friend bool operator==(const Stretch&, const Stretch&) = default;
 };
 
@@ -41,23 +41,23 @@ protected:
     }
 
     void click(const char* buttonName) {
-        auto* button = player().colourToolBar->findChild<QToolButton*>(buttonName);
+        auto* button = player().colorToolBar->findChild<QToolButton*>(buttonName);
         ASSERT_NE(button, nullptr) << buttonName;
         button->click();
     }
 
-    // The preview as the user sees it: its text in runs of one colour.
+    // The preview as the user sees it: its text in runs of one color.
     std::vector<Stretch> preview() {
         std::vector<Stretch> runs;
         const QTextDocument* document = player().namePreview->document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
-                const QColor colour = fragment.charFormat().foreground().color();
-                if (!runs.empty() && runs.back().colour == colour)
+                const QColor color = fragment.charFormat().foreground().color();
+                if (!runs.empty() && runs.back().color == color)
                     runs.back().text += fragment.text();
                 else
-                    runs.push_back({fragment.text(), colour});
+                    runs.push_back({fragment.text(), color});
             }
         return runs;
     }
@@ -80,7 +80,7 @@ protected:
 
 } // namespace
 
-TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
+TEST_F(PlayerOptionsWindowTest, ColorButtonsShowTheirSwatchesInToolBarOrder) {
     createWindows();
     const std::vector<std::pair<QString, QColor>> expected{{"blackButton", QColor(0, 0, 0)},
                                                            {"redButton", Red},
@@ -90,9 +90,9 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
                                                            {"aquaButton", QColor(0, 254, 254)},
                                                            {"pinkButton", QColor(254, 0, 254)},
                                                            {"whiteButton", QColor(254, 254, 254)}};
-    ASSERT_EQ(player().colourButtons.size(), expected.size());
+    ASSERT_EQ(player().colorButtons.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QToolButton* button = player().colourButtons[i];
+        const QToolButton* button = player().colorButtons[i];
         EXPECT_EQ(button->objectName(), expected[i].first);
         const QImage swatch = button->icon().pixmap(16, 16).toImage();
         EXPECT_EQ(swatch.size(), QSize(16, 16));
@@ -102,7 +102,7 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsShowTheirSwatchesInToolBarOrder) {
     EXPECT_TRUE(player().okButton->isDefault());
 }
 
-TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheWholeNameWhenNothingIsSelected) {
+TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheWholeNameWhenNothingIsSelected) {
     createWindows();
     click("redButton");
     EXPECT_EQ(name().text(), "");
@@ -131,7 +131,7 @@ TEST_F(PlayerOptionsWindowTest, TypedNameTheGameWouldCutIsRefusedAsItIsTyped) {
     EXPECT_TRUE(problem->isHidden());
 }
 
-TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheSelectionCountedInCharacters) {
+TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheSelectionCountedInCharacters) {
     createWindows();
     name().setText("^1abc");
     name().setSelection(2, 3);
@@ -148,7 +148,7 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheSelectionCountedInCharacters
               (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), White}, {"xy", Blue}}));
 }
 
-TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColoursWhatFollows) {
+TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollows) {
     createWindows();
     const std::vector<std::pair<QString, std::vector<Stretch>>> cases{
         {"^1Big^4Gun", {{"Big", Red}, {"Gun", Blue}}},
@@ -205,7 +205,7 @@ TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheF
     EXPECT_EQ(player().modelCombo->count(), 4);
 }
 
-TEST_F(PlayerOptionsWindowTest, ColourButtonReachedByKeyboardStillCodesTheSelection) {
+TEST_F(PlayerOptionsWindowTest, ColorButtonReachedByKeyboardStillCodesTheSelection) {
     createWindows();
     name().setText("abcd");
     name().setSelection(1, 2);

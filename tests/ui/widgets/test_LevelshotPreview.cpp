@@ -12,7 +12,7 @@ using namespace velkarn::test;
 
 namespace {
 
-// A 2 by 1 true-colour TGA: one blue and one red pixel.
+// A 2 by 1 true-color TGA: one blue and one red pixel.
 std::string smallTga() {
     TgaHeaderFields fields;
     fields.width = 2;
@@ -53,7 +53,7 @@ TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
     preview.preview(map, "tga");
     EXPECT_TRUE(tgaShown());
     EXPECT_FALSE(jpegShown());
-    EXPECT_EQ(preview.tgaView->targa().width(), 2);
+    EXPECT_EQ(preview.tgaView->tga().width(), 2);
 
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());

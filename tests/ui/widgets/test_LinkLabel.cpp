@@ -22,7 +22,7 @@ TEST(LinkLabel, ClickOpensWebOrMailAddress) {
                                                 "mailto:", "mailto:someone@example.org"}));
 }
 
-TEST(LinkLabel, HoverLooksActiveAndLeavingRestoresTheColour) {
+TEST(LinkLabel, HoverLooksActiveAndLeavingRestoresTheColor) {
     LinkLabel label("link");
     QPalette p = label.palette();
     p.setColor(QPalette::WindowText, QColor(10, 20, 30));

@@ -30,12 +30,12 @@ struct PreviewControl : TgaView {
 };
 
 void expectKind(const TgaView& control, T type, D depth, bool alpha) {
-    EXPECT_EQ(control.targaType(), type);
+    EXPECT_EQ(control.tgaType(), type);
     EXPECT_EQ(control.colorDepth(), depth);
     EXPECT_EQ(control.includeAlphaChannel(), alpha);
-    EXPECT_EQ(control.targa().targaType(), type);
-    EXPECT_EQ(control.targa().colorDepth(), depth);
-    EXPECT_EQ(control.targa().includeAlphaChannel(), alpha);
+    EXPECT_EQ(control.tga().tgaType(), type);
+    EXPECT_EQ(control.tga().colorDepth(), depth);
+    EXPECT_EQ(control.tga().includeAlphaChannel(), alpha);
 }
 
 // Counts the emissions of one signal.
@@ -54,12 +54,12 @@ QRgb shown(TgaView& control, int x, int y) {
 TEST(TgaView, StartsAsAnEmptyControl) {
     TgaView control;
     EXPECT_EQ(control.size(), QSize(50, 50));
-    EXPECT_EQ(control.targaType(), T::NoImageData);
+    EXPECT_EQ(control.tgaType(), T::NoImageData);
     EXPECT_EQ(control.colorDepth(), D::Bits8);
     EXPECT_FALSE(control.includeAlphaChannel());
     EXPECT_EQ(control.ditherMode(), DitherMode::Nearest);
     EXPECT_EQ(control.viewType(), TgaViewType::Colors);
-    EXPECT_TRUE(control.targa().isEmpty());
+    EXPECT_TRUE(control.tga().isEmpty());
     control.grab(); // painting an empty picture paints nothing
 }
 
@@ -74,16 +74,16 @@ TEST(TgaView, LoadingThirtyTwoBitsTakesTheTypeRuleFirst) {
     EXPECT_EQ(control.size(), QSize(128, 128)) << "AutoSize is off";
 }
 
-TEST(TgaView, ColourDepthRules) {
+TEST(TgaView, ColorDepthRules) {
     TgaView control;
-    control.setTargaType(T::Grayscale);
+    control.setTgaType(T::Grayscale);
     control.setColorDepth(D::Bits32);
     expectKind(control, T::TrueColor, D::Bits32, true);
 
     control.setColorDepth(D::Bits8);
     expectKind(control, T::ColorMapped, D::Bits8, false);
 
-    control.setTargaType(T::RunLengthGrayscale);
+    control.setTgaType(T::RunLengthGrayscale);
     control.setColorDepth(D::Bits16);
     expectKind(control, T::RunLengthTrueColor, D::Bits16, false);
     control.setColorDepth(D::Bits8);
@@ -92,16 +92,16 @@ TEST(TgaView, ColourDepthRules) {
 
 TEST(TgaView, TypeAndAlphaRules) {
     TgaView control;
-    control.setTargaType(T::RunLengthTrueColor);
+    control.setTgaType(T::RunLengthTrueColor);
     expectKind(control, T::RunLengthTrueColor, D::Bits24, false);
     control.setIncludeAlphaChannel(true);
     expectKind(control, T::RunLengthTrueColor, D::Bits32, true);
-    control.setTargaType(T::Grayscale);
+    control.setTgaType(T::Grayscale);
     expectKind(control, T::Grayscale, D::Bits8, false);
 
     control.setIncludeAlphaChannel(true);
     expectKind(control, T::TrueColor, D::Bits32, true);
-    control.setTargaType(T::NoImageData);
+    control.setTgaType(T::NoImageData);
     expectKind(control, T::NoImageData, D::Bits32, false);
     control.setIncludeAlphaChannel(false);
     expectKind(control, T::NoImageData, D::Bits32, false); // unchanged value: no effect
@@ -114,11 +114,11 @@ TEST(TgaView, ImageIDIsCutAndTakenUpToItsFirstZero) {
     TgaView control;
     control.setImageID(std::string(300, 'a'));
     EXPECT_EQ(control.imageID(), std::string(255, 'a'));
-    EXPECT_EQ(control.targa().imageID(), std::string(255, 'a'));
+    EXPECT_EQ(control.tga().imageID(), std::string(255, 'a'));
 
     control.loadFromBytes(tgaHeader({.idLength = 5}) + std::string("ab\0cd", 5) + bytes({1, 2, 3}));
     EXPECT_EQ(control.imageID(), "ab");
-    EXPECT_EQ(control.targa().imageID(), "ab");
+    EXPECT_EQ(control.tga().imageID(), "ab");
 }
 
 TEST(TgaView, AutoSizeFollowsThePicture) {
@@ -131,27 +131,27 @@ TEST(TgaView, AutoSizeFollowsThePicture) {
     EXPECT_EQ(control.size(), QSize(3, 9));
 }
 
-TEST(TgaView, SetTargaTakesACopy) {
+TEST(TgaView, SetTgaTakesACopy) {
     TgaImage source;
     source.loadFromBytes(thirtyTwoBitFile());
     source.setImageID("copy");
     TgaView control;
     control.setDitherMode(DitherMode::FloydSteinberg);
     const auto changed = countOf(control, &TgaView::changed);
-    control.setTarga(source);
+    control.setTga(source);
     EXPECT_EQ(*changed, 1);
     EXPECT_EQ(control.imageID(), "copy");
     expectKind(control, T::TrueColor, D::Bits24, false);
-    EXPECT_EQ(control.targa().ditherMode(), DitherMode::FloydSteinberg);
+    EXPECT_EQ(control.tga().ditherMode(), DitherMode::FloydSteinberg);
     source.loadFromBytes(tgaHeader({.width = 1, .height = 1}) + bytes({0, 0, 0}));
-    EXPECT_EQ(control.targa().width(), 2) << "the control holds its own copy";
+    EXPECT_EQ(control.tga().width(), 2) << "the control holds its own copy";
 
     // The copy still reports to the control.
     control.loadFromBytes(tgaHeader({.width = 4, .height = 1}) + std::string(12, '\0'));
     EXPECT_EQ(*changed, 2);
 }
 
-TEST(TgaView, PaintsColoursOrAlphaStretchedOrNot) {
+TEST(TgaView, PaintsColorsOrAlphaStretchedOrNot) {
     TgaView control;
     control.resize(4, 4);
     control.loadFromBytes(thirtyTwoBitFile());
@@ -172,21 +172,21 @@ TEST(TgaView, ClipboardExchange) {
     TgaImage source;
     source.loadFromBytes(thirtyTwoBitFile());
     TgaView from;
-    from.setTarga(source);
+    from.setTga(source);
     from.setColorDepth(D::Bits32); // the control keeps the alpha the file brought
     from.copyToClipboard();
 
     TgaView to;
     to.pasteFromClipboard();
-    EXPECT_EQ(to.targa().width(), 2);
-    EXPECT_EQ(to.targa().image().pixel(0, 1) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_EQ(to.targa().alphaImage().pixel(1, 1) & 0xFF, 40u);
+    EXPECT_EQ(to.tga().width(), 2);
+    EXPECT_EQ(to.tga().image().pixel(0, 1) & 0xFFFFFF, 0x0000FFu);
+    EXPECT_EQ(to.tga().alphaImage().pixel(1, 1) & 0xFF, 40u);
     // As for a loaded 32-bit file, the type rule runs first and turns the alpha flag off.
     expectKind(to, T::TrueColor, D::Bits24, false);
 
     QGuiApplication::clipboard()->setText("not a picture");
     to.pasteFromClipboard();
-    EXPECT_EQ(to.targa().width(), 2) << "no image on the clipboard changes nothing";
+    EXPECT_EQ(to.tga().width(), 2) << "no image on the clipboard changes nothing";
 }
 
 TEST(TgaView, ReportsMouseEnterAndLeave) {
@@ -204,6 +204,6 @@ TEST(TgaView, ReportsMouseEnterAndLeave) {
 TEST(TgaView, FailedLoadKeepsThePicture) {
     TgaView control;
     control.loadFromBytes(thirtyTwoBitFile());
-    EXPECT_THROW(control.loadFromBytes(tgaHeader({.width = 65535, .height = 65535})), TargaError);
-    EXPECT_EQ(control.targa().width(), 2);
+    EXPECT_THROW(control.loadFromBytes(tgaHeader({.width = 65535, .height = 65535})), TgaError);
+    EXPECT_EQ(control.tga().width(), 2);
 }

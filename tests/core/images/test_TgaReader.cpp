@@ -21,57 +21,57 @@ std::string twoRowFile(std::uint8_t descriptor) {
 
 } // namespace
 
-TEST(TargaReader, RowOrderFollowsTheTopToBottomBitOnly) {
-    TgaImage targa;
-    targa.loadFromBytes(twoRowFile(0));
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u) << "first file row is the bottom line";
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0x0000FFu);
+TEST(TgaReader, RowOrderFollowsTheTopToBottomBitOnly) {
+    TgaImage tga;
+    tga.loadFromBytes(twoRowFile(0));
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0xFF0000u) << "first file row is the bottom line";
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0x0000FFu);
 
-    targa.loadFromBytes(twoRowFile(0x20));
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xFF0000u);
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0x0000FFu);
+    tga.loadFromBytes(twoRowFile(0x20));
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0xFF0000u);
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0x0000FFu);
 
-    targa.loadFromBytes(twoRowFile(0x10));
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u) << "right-to-left bit changes nothing";
-    EXPECT_EQ(targa.header().imageDescriptor, 0x10);
+    tga.loadFromBytes(twoRowFile(0x10));
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0xFF0000u) << "right-to-left bit changes nothing";
+    EXPECT_EQ(tga.header().imageDescriptor, 0x10);
 }
 
-TEST(TargaReader, FiveBitChannelsScaleByEight) {
-    TgaImage targa;
+TEST(TgaReader, FiveBitChannelsScaleByEight) {
+    TgaImage tga;
     // Pixels 0x7C00 (red 31), 0x03E0 (green 31), 0x801F (blue 31 with the top bit set).
-    targa.loadFromBytes(tgaHeader({.width = 3, .height = 1, .pixelDepth = 16}) +
-                        bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x80}));
-    EXPECT_EQ(pixel(targa.image(), 0, 0), 0xF80000u);
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x00F800u);
-    EXPECT_EQ(pixel(targa.image(), 2, 0), 0x0000F8u);
-    EXPECT_EQ(targa.targaType(), TgaType::TrueColor);
-    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits16);
+    tga.loadFromBytes(tgaHeader({.width = 3, .height = 1, .pixelDepth = 16}) +
+                      bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x80}));
+    EXPECT_EQ(pixel(tga.image(), 0, 0), 0xF80000u);
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0x00F800u);
+    EXPECT_EQ(pixel(tga.image(), 2, 0), 0x0000F8u);
+    EXPECT_EQ(tga.tgaType(), TgaType::TrueColor);
+    EXPECT_EQ(tga.colorDepth(), ColorDepth::Bits16);
 
-    // The same for 15- and 16-bit colour map entries.
+    // The same for 15- and 16-bit color map entries.
     for (int entrySize : {15, 16}) {
-        targa.loadFromBytes(tgaHeader({.colorMapType = 1,
-                                       .imageType = 1,
-                                       .colorMapLength = 1,
-                                       .colorMapEntrySize = std::uint8_t(entrySize),
-                                       .pixelDepth = 8}) +
-                            bytes({0xFF, 0xFF, 0}));
-        EXPECT_EQ(pixel(targa.image(), 0, 0), 0xF8F8F8u);
+        tga.loadFromBytes(tgaHeader({.colorMapType = 1,
+                                     .imageType = 1,
+                                     .colorMapLength = 1,
+                                     .colorMapEntrySize = std::uint8_t(entrySize),
+                                     .pixelDepth = 8}) +
+                          bytes({0xFF, 0xFF, 0}));
+        EXPECT_EQ(pixel(tga.image(), 0, 0), 0xF8F8F8u);
     }
 }
 
-TEST(TargaReader, RunAndRawPacketLimits) {
-    TgaImage targa;
+TEST(TgaReader, RunAndRawPacketLimits) {
+    TgaImage tga;
     // Header 255: one pixel repeated 128 times; header 0: one raw pixel.
-    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 129, .height = 1}) +
-                        bytes({255, 0, 0, 255, 0, 255, 0, 0}));
+    tga.loadFromBytes(tgaHeader({.imageType = 10, .width = 129, .height = 1}) +
+                      bytes({255, 0, 0, 255, 0, 255, 0, 0}));
     for (int x = 0; x < 128; ++x)
-        ASSERT_EQ(pixel(targa.image(), x, 0), 0xFF0000u) << x;
-    EXPECT_EQ(pixel(targa.image(), 128, 0), 0x0000FFu);
-    EXPECT_EQ(targa.targaType(), TgaType::RunLengthTrueColor);
-    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits24);
+        ASSERT_EQ(pixel(tga.image(), x, 0), 0xFF0000u) << x;
+    EXPECT_EQ(pixel(tga.image(), 128, 0), 0x0000FFu);
+    EXPECT_EQ(tga.tgaType(), TgaType::RunLengthTrueColor);
+    EXPECT_EQ(tga.colorDepth(), ColorDepth::Bits24);
 }
 
-TEST(TargaReader, ColorMappedAndGreyImages) {
+TEST(TgaReader, ColorMappedAndGreyImages) {
     // Two map entries of 24 bits, but indices 0, 1 and 5: entry 5 is black in a fresh object.
     const std::string mapped = tgaHeader({.colorMapType = 1,
                                           .imageType = 1,
@@ -85,7 +85,7 @@ TEST(TargaReader, ColorMappedAndGreyImages) {
     EXPECT_EQ(pixel(fresh.image(), 0, 0), qRgb(30, 20, 10) & 0xFFFFFF);
     EXPECT_EQ(pixel(fresh.image(), 1, 0), qRgb(60, 50, 40) & 0xFFFFFF);
     EXPECT_EQ(pixel(fresh.image(), 2, 0), 0u);
-    EXPECT_EQ(fresh.targaType(), TgaType::ColorMapped);
+    EXPECT_EQ(fresh.tgaType(), TgaType::ColorMapped);
 
     // A later file that supplies entry 5 leaves it behind for the short map.
     TgaImage reused;
@@ -107,31 +107,31 @@ TEST(TargaReader, ColorMappedAndGreyImages) {
                        bytes({0x82, 100, 0, 7}));
     EXPECT_EQ(pixel(grey.image(), 2, 0), 0x646464u);
     EXPECT_EQ(pixel(grey.image(), 3, 0), 0x070707u);
-    EXPECT_EQ(grey.targaType(), TgaType::RunLengthGrayscale);
+    EXPECT_EQ(grey.tgaType(), TgaType::RunLengthGrayscale);
     EXPECT_EQ(grey.colorDepth(), ColorDepth::Bits8);
     EXPECT_FALSE(grey.includeAlphaChannel());
 }
 
-TEST(TargaReader, ThirtyTwoBitsFillTheAlphaPicture) {
-    TgaImage targa;
-    targa.loadFromBytes(tgaHeader({.imageType = 10, .width = 3, .pixelDepth = 32}) +
-                        bytes({0x81, 1, 2, 3, 40, 0, 5, 6, 7, 250}));
-    EXPECT_EQ(pixel(targa.image(), 1, 0), 0x030201u);
-    EXPECT_EQ(pixel(targa.alphaImage(), 1, 0), 0x282828u);
-    EXPECT_EQ(pixel(targa.alphaImage(), 2, 0), 0xFAFAFAu);
-    EXPECT_TRUE(targa.includeAlphaChannel());
-    EXPECT_EQ(targa.colorDepth(), ColorDepth::Bits32);
-    EXPECT_EQ(targa.image().format(), QImage::Format_RGB32);
-    EXPECT_EQ(targa.alphaImage().format(), QImage::Format_RGB32);
+TEST(TgaReader, ThirtyTwoBitsFillTheAlphaPicture) {
+    TgaImage tga;
+    tga.loadFromBytes(tgaHeader({.imageType = 10, .width = 3, .pixelDepth = 32}) +
+                      bytes({0x81, 1, 2, 3, 40, 0, 5, 6, 7, 250}));
+    EXPECT_EQ(pixel(tga.image(), 1, 0), 0x030201u);
+    EXPECT_EQ(pixel(tga.alphaImage(), 1, 0), 0x282828u);
+    EXPECT_EQ(pixel(tga.alphaImage(), 2, 0), 0xFAFAFAu);
+    EXPECT_TRUE(tga.includeAlphaChannel());
+    EXPECT_EQ(tga.colorDepth(), ColorDepth::Bits32);
+    EXPECT_EQ(tga.image().format(), QImage::Format_RGB32);
+    EXPECT_EQ(tga.alphaImage().format(), QImage::Format_RGB32);
 }
 
-TEST(TargaReader, ReportsProgressAndChangeOnce) {
-    TgaImage targa;
+TEST(TgaReader, ReportsProgressAndChangeOnce) {
+    TgaImage tga;
     std::vector<TgaProgress> reports;
     int changes = 0;
-    targa.onProgress = [&](const TgaProgress& p) { reports.push_back(p); };
-    targa.onChanged = [&] { ++changes; };
-    targa.loadFromBytes(tgaHeader({.width = 1, .height = 3}) + std::string(9, '\0'));
+    tga.onProgress = [&](const TgaProgress& p) { reports.push_back(p); };
+    tga.onChanged = [&] { ++changes; };
+    tga.loadFromBytes(tgaHeader({.width = 1, .height = 3}) + std::string(9, '\0'));
     ASSERT_EQ(reports.size(), 5u);
     EXPECT_EQ(reports.front().stage, ProgressStage::Starting);
     EXPECT_EQ(reports.front().message, "Targa loading...");
@@ -145,23 +145,23 @@ TEST(TargaReader, ReportsProgressAndChangeOnce) {
     EXPECT_EQ(changes, 1);
 
     reports.clear();
-    targa.setImage(QImage(2, 1, QImage::Format_RGB32));
-    targa.saveToBytes();
+    tga.setImage(QImage(2, 1, QImage::Format_RGB32));
+    tga.saveToBytes();
     ASSERT_EQ(reports.size(), 3u) << "one row reports 100 percent";
     EXPECT_EQ(reports[1].percentDone, 100);
     EXPECT_EQ(reports[1].message, "Targa saving...");
 }
 
-TEST(TargaReader, StreamIsLeftAfterTheDataUsed) {
+TEST(TgaReader, StreamIsLeftAfterTheDataUsed) {
     const std::string first = tgaHeader({.imageType = 10, .width = 4}) + bytes({0x83, 1, 2, 3});
     const std::string second = twoRowFile(0);
     QByteArray both = QByteArray::fromStdString(first + second);
     QBuffer buffer(&both);
     buffer.open(QIODevice::ReadOnly);
-    TgaImage targa;
-    targa.loadFromStream(buffer);
+    TgaImage tga;
+    tga.loadFromStream(buffer);
     EXPECT_EQ(buffer.pos(), qint64(first.size()));
-    targa.loadFromStream(buffer);
-    EXPECT_EQ(targa.height(), 2);
-    EXPECT_EQ(pixel(targa.image(), 0, 1), 0xFF0000u);
+    tga.loadFromStream(buffer);
+    EXPECT_EQ(tga.height(), 2);
+    EXPECT_EQ(pixel(tga.image(), 0, 1), 0xFF0000u);
 }

@@ -5,13 +5,13 @@
 
 namespace velkarn {
 
-// The item data role that holds a text with the game's colour codes, as 8-bit bytes.
+// The item data role that holds a text with the game's color codes, as 8-bit bytes.
 constexpr int CodedTextRole = Qt::UserRole + 1;
 
-// Draws items that hold a coded text (CodedTextRole) in the game's colours on a dark ground, as
+// Draws items that hold a coded text (CodedTextRole) in the game's colors on a dark ground, as
 // the game shows them; the display text (without codes) stays for sorting and reading aloud.
 // Other items are drawn as usual.
-class ColouredTextDelegate : public QStyledItemDelegate {
+class ColoredTextDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -1,4 +1,4 @@
-#include "ui/rotation/ConfigInfoWindow.h"
+#include "ui/rotation/SetupInfoWindow.h"
 
 #include "core/platform/TextFile.h"
 #include "ui/widgets/LocalText.h"
@@ -9,8 +9,8 @@
 
 namespace velkarn {
 
-ConfigInfoWindow::ConfigInfoWindow(QWidget* parent) : QDialog(parent) {
-    setUpWindow(this, "configInfoWindow", "Velkarn Configuration Info");
+SetupInfoWindow::SetupInfoWindow(QWidget* parent) : QDialog(parent) {
+    setUpWindow(this, "setupInfoWindow", "Velkarn Configuration Info");
     auto* label = new QLabel("Enter Map Configuration Info : ", this);
     infoEdit = new QPlainTextEdit("[None]", this);
     infoEdit->setObjectName("infoEdit");
@@ -27,7 +27,7 @@ ConfigInfoWindow::ConfigInfoWindow(QWidget* parent) : QDialog(parent) {
     centreOnScreen(this);
 }
 
-std::vector<std::string> ConfigInfoWindow::infoLines() const {
+std::vector<std::string> SetupInfoWindow::infoLines() const {
     return splitLines(bytes(infoEdit->toPlainText()));
 }
 

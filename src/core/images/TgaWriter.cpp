@@ -1,9 +1,9 @@
-#include "core/images/TargaWriter.h"
+#include "core/images/TgaWriter.h"
 
 #include "core/images/ColorLookup.h"
 #include "core/images/ColorQuantizer.h"
 #include "core/images/DitherEngine.h"
-#include "core/images/TargaRowProgress.h"
+#include "core/images/TgaRowProgress.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -110,7 +110,7 @@ QImage alphaOfSize(const QImage& alpha, const QSize& size) {
 
 // Hands writeRow the picture lines in file order, bottom line first, reporting each row.
 template <typename WriteRow>
-void forEachRowBottomFirst(int height, const TargaRowProgress& progress, WriteRow writeRow) {
+void forEachRowBottomFirst(int height, const TgaRowProgress& progress, WriteRow writeRow) {
     for (int row = 0; row < height; ++row) {
         writeRow(height - 1 - row);
         progress.row(row, height);
@@ -118,7 +118,7 @@ void forEachRowBottomFirst(int height, const TargaRowProgress& progress, WriteRo
 }
 
 void writeColorMapped(std::string& out, const QImage& image, DitherMode mode,
-                      const TargaRowProgress& progress) {
+                      const TgaRowProgress& progress) {
     const std::vector<PaletteColor> palette = buildOptimizedPalette(image, 256, 8);
     for (const PaletteColor& c : palette) {
         const char bgr[3] = {char(c.blue), char(c.green), char(c.red)};
@@ -147,19 +147,19 @@ void writeColorMapped(std::string& out, const QImage& image, DitherMode mode,
 
 } // namespace
 
-std::string writeTarga(const TargaWriteInput& input, const TgaProgressListener& listener) {
-    const TargaRowProgress progress(listener, "Targa saving...");
+std::string writeTga(const TgaWriteInput& input, const TgaProgressListener& listener) {
+    const TgaRowProgress progress(listener, "Targa saving...");
     const QImage image = input.image.format() == QImage::Format_RGB32
                              ? input.image
                              : input.image.convertToFormat(QImage::Format_RGB32);
     const int width = image.width();
     const int height = image.height();
     if (width > 0xFFFF || height > 0xFFFF)
-        throw TargaError("A TGA file cannot hold a picture of " + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels (at most 65535 x 65535)");
+        throw TgaError("A TGA file cannot hold a picture of " + std::to_string(width) + " x " +
+                       std::to_string(height) + " pixels (at most 65535 x 65535)");
     progress.start();
 
-    const Layout layout = layoutFor(input.targaType, input.colorDepth);
+    const Layout layout = layoutFor(input.tgaType, input.colorDepth);
     const std::size_t idLength = std::min<std::size_t>(input.imageID.size(), 255);
     std::string out;
     out.reserve(TgaHeader::Size + idLength + 768 +

@@ -10,10 +10,10 @@ namespace velkarn {
 
 // "Velkarn Configuration Info": free lines that describe a setup, asked for when it is saved.
 // The text stays for the whole run.
-class ConfigInfoWindow : public QDialog {
+class SetupInfoWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit ConfigInfoWindow(QWidget* parent = nullptr);
+    explicit SetupInfoWindow(QWidget* parent = nullptr);
 
     QPlainTextEdit* infoEdit;
     QPushButton* okButton;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/images/TargaTypes.h"
+#include "core/images/TgaTypes.h"
 
 #include <string>
 
@@ -9,9 +9,9 @@ namespace velkarn {
 // Reports the progress of a row-by-row load or save: the starting stage at 0 percent, one
 // running report per row with the share of rows done, and the ending stage at 100 percent with
 // the redraw-now flag. Without a listener it costs nothing per row.
-class TargaRowProgress {
+class TgaRowProgress {
 public:
-    TargaRowProgress(const TgaProgressListener& listener, std::string message)
+    TgaRowProgress(const TgaProgressListener& listener, std::string message)
         : listener_(listener), message_(std::move(message)) {}
 
     void start() const { report(ProgressStage::Starting, 0, false); }

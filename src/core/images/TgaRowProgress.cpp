@@ -1,8 +1,8 @@
-#include "core/images/TargaRowProgress.h"
+#include "core/images/TgaRowProgress.h"
 
 namespace velkarn {
 
-void TargaRowProgress::report(ProgressStage stage, int percent, bool redrawNow) const {
+void TgaRowProgress::report(ProgressStage stage, int percent, bool redrawNow) const {
     if (!listener_)
         return;
     TgaProgress progress;

@@ -1,6 +1,6 @@
-#include "core/images/TargaReader.h"
+#include "core/images/TgaReader.h"
 
-#include "core/images/TargaRowProgress.h"
+#include "core/images/TgaRowProgress.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -190,7 +190,7 @@ void convertPixels(const Format& format, const std::uint8_t* p, int count, std::
 
 template <typename Format>
 DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
-                            int height, const TargaRowProgress& progress) {
+                            int height, const TgaRowProgress& progress) {
     for (int row = 0; row < height; ++row) {
         const int count = int(
             std::min<std::size_t>(static_cast<std::size_t>(width), in.remaining() / Format::Bytes));
@@ -207,7 +207,7 @@ DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget
 // end of a row continues on the next one (as older writers produce) and never writes past it.
 template <typename Format>
 DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& target,
-                                  int width, int height, const TargaRowProgress& progress) {
+                                  int width, int height, const TgaRowProgress& progress) {
     int left = 0; // pixels still owed by the current packet
     bool isRun = false;
     std::uint32_t runColor = 0;
@@ -257,7 +257,7 @@ DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const Row
 template <typename Format>
 DecodedExtent decodeRows(const Format& format, bool runLength, ByteInput& in,
                          const RowTarget& target, int width, int height,
-                         const TargaRowProgress& progress) {
+                         const TgaRowProgress& progress) {
     return runLength ? decodeRunLengthRows(format, in, target, width, height, progress)
                      : decodeRawRows(format, in, target, width, height, progress);
 }
@@ -277,8 +277,8 @@ QImage newPicture(int width, int height) {
         return {};
     QImage picture(width, height, QImage::Format_RGB32);
     if (picture.isNull())
-        throw TargaError("Not enough memory for a TGA picture of " + std::to_string(width) + " x " +
-                         std::to_string(height) + " pixels");
+        throw TgaError("Not enough memory for a TGA picture of " + std::to_string(width) + " x " +
+                       std::to_string(height) + " pixels");
     return picture;
 }
 
@@ -293,22 +293,22 @@ void checkPictureSize(const TgaHeader& h, std::size_t streamBytes) {
     const std::uint64_t pixels = std::uint64_t{h.width} * h.height;
     const std::string picture =
         "TGA picture of " + std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels";
-    if (pixels * 4 * 2 > MaxTargaPictureBytes)
-        throw TargaError(picture + " is too large (more than " +
-                         std::to_string(MaxTargaPictureBytes / (1024 * 1024)) + " MiB)");
+    if (pixels * 4 * 2 > MaxTgaPictureBytes)
+        throw TgaError(picture + " is too large (more than " +
+                       std::to_string(MaxTgaPictureBytes / (1024 * 1024)) + " MiB)");
     if (pixels > PixelsWithoutData + MostPixelsPerByte * streamBytes)
-        throw TargaError(picture + " cannot be filled by its " + std::to_string(streamBytes) +
-                         " bytes");
+        throw TgaError(picture + " cannot be filled by its " + std::to_string(streamBytes) +
+                       " bytes");
 }
 
 } // namespace
 
-TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
-                          const TgaProgressListener& listener) {
-    const TargaRowProgress progress(listener, "Targa loading...");
+TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
+                      const TgaProgressListener& listener) {
+    const TgaRowProgress progress(listener, "Targa loading...");
     progress.start();
     ByteInput in(bytes);
-    TargaReadResult result;
+    TgaReadResult result;
     result.palette = palette;
     const TgaHeader h = result.header = readHeader(in);
     checkPictureSize(h, bytes.size());
@@ -338,12 +338,12 @@ TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
 
     switch (h.imageType) {
     case 0:
-        result.targaType = TgaType::NoImageData;
+        result.tgaType = TgaType::NoImageData;
         break;
     case 1:
     case 9: {
         const bool runLength = h.imageType == 9;
-        result.targaType = runLength ? TgaType::RunLengthColorMapped : TgaType::ColorMapped;
+        result.tgaType = runLength ? TgaType::RunLengthColorMapped : TgaType::ColorMapped;
         if (h.pixelDepth == 8) {
             std::array<std::uint32_t, 256> colors;
             for (std::size_t i = 0; i < colors.size(); ++i)
@@ -356,7 +356,7 @@ TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
     case 2:
     case 10: {
         const bool runLength = h.imageType == 10;
-        result.targaType = runLength ? TgaType::RunLengthTrueColor : TgaType::TrueColor;
+        result.tgaType = runLength ? TgaType::RunLengthTrueColor : TgaType::TrueColor;
         if (h.pixelDepth == 16)
             decode(Bgr555{}, runLength, ColorDepth::Bits16);
         else if (h.pixelDepth == 24)
@@ -368,7 +368,7 @@ TargaReadResult readTarga(std::string_view bytes, const TgaPalette& palette,
     case 3:
     case 11: {
         const bool runLength = h.imageType == 11;
-        result.targaType = runLength ? TgaType::RunLengthGrayscale : TgaType::Grayscale;
+        result.tgaType = runLength ? TgaType::RunLengthGrayscale : TgaType::Grayscale;
         // Grey of another depth is treated like an unsupported depth of the other types.
         if (h.pixelDepth == 8)
             decode(Grey8{}, runLength, ColorDepth::Bits8);

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-// The vocabulary shared by the TGA picture, its reader and writer, the colour machinery and the
+// The vocabulary shared by the TGA picture, its reader and writer, the color machinery and the
 // display control.
 namespace velkarn {
 
@@ -26,10 +26,10 @@ enum class TgaType {
 // Bits per pixel of the file.
 enum class ColorDepth { Bits8, Bits16, Bits24, Bits32 };
 
-// How colours are reduced when a colour-mapped file is written.
+// How colors are reduced when a color-mapped file is written.
 enum class DitherMode { Nearest, FloydSteinberg };
 
-// One colour map entry. The alpha of a 32-bit map entry is kept but never drawn.
+// One color map entry. The alpha of a 32-bit map entry is kept but never drawn.
 struct PaletteColor {
     std::uint8_t red = 0;
     std::uint8_t green = 0;
@@ -38,7 +38,7 @@ struct PaletteColor {
     friend bool operator==(const PaletteColor&, const PaletteColor&) = default;
 };
 
-// The colour map of the last colour-mapped file read.
+// The color map of the last color-mapped file read.
 using TgaPalette = std::array<PaletteColor, 256>;
 
 // The 18-byte file header; multi-byte fields are little-endian in the file.
@@ -77,7 +77,7 @@ using TgaProgressListener = std::function<void(const TgaProgress&)>;
 using ChangeListener = std::function<void()>;
 
 // A picture that this program refuses to hold or write, e.g. one too large for memory.
-class TargaError : public Error {
+class TgaError : public Error {
 public:
     using Error::Error;
 };

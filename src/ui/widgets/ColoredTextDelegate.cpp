@@ -1,4 +1,4 @@
-#include "ui/widgets/ColouredTextDelegate.h"
+#include "ui/widgets/ColoredTextDelegate.h"
 
 #include "core/setup/PlayerName.h"
 #include "ui/widgets/LocalText.h"
@@ -12,20 +12,20 @@ namespace {
 // White and yellow names are unreadable on a light list; the game shows them on dark walls.
 const QColor NameGround(48, 48, 48);
 
-QColor toColour(const Rgb& rgb) {
+QColor toColor(const Rgb& rgb) {
     return {rgb.r, rgb.g, rgb.b};
 }
 
 } // namespace
 
-void ColouredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
+void ColoredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
     const QVariant coded = index.data(CodedTextRole);
     if (!coded.isValid()) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
     }
-    const ColouredText text = previewPlayerName(coded.toByteArray().toStdString());
+    const ColoredText text = previewPlayerName(coded.toByteArray().toStdString());
     painter->save();
     const bool selected = option.state & QStyle::State_Selected;
     painter->fillRect(option.rect, selected ? option.palette.highlight().color() : NameGround);
@@ -34,14 +34,14 @@ void ColouredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     int x = option.rect.left() + 3;
     const int baseline =
         option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
-    // Runs of one colour are drawn together, so multi-byte characters stay whole.
+    // Runs of one color are drawn together, so multi-byte characters stay whole.
     std::size_t start = 0;
     while (start < text.visible.size() && x < option.rect.right()) {
         std::size_t end = start + 1;
-        while (end < text.visible.size() && text.colours[end] == text.colours[start])
+        while (end < text.visible.size() && text.colors[end] == text.colors[start])
             ++end;
         const QString run = local(text.visible.substr(start, end - start));
-        painter->setPen(toColour(text.colours[start]));
+        painter->setPen(toColor(text.colors[start]));
         painter->drawText(x, baseline, run);
         x += metrics.horizontalAdvance(run);
         start = end;
