@@ -4,7 +4,8 @@
 # has stale ones.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-charts-dev
+          zlib1g-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
           desktop-file-utils appstream man-db "$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -108,4 +108,15 @@ bool fileIdentity(const std::string& path, FileIdentity& identity) {
     return true;
 }
 
+bool fileState(const std::string& path, FileState& state) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    state.identity = {static_cast<unsigned long long>(st.st_dev),
+                      static_cast<unsigned long long>(st.st_ino)};
+    state.size = static_cast<unsigned long long>(st.st_size);
+    state.modifiedSeconds = static_cast<long long>(st.st_mtime);
+    return true;
+}
+
 } // namespace velkarn

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QStringList>
 #include <QUrl>
+#include <cerrno>
+#include <csignal>
 
 namespace velkarn {
 
@@ -29,6 +31,13 @@ bool startDetached(const std::vector<std::string>& command, const std::string& p
 
 bool openUrl(const std::string& address) {
     return QDesktopServices::openUrl(QUrl(QString::fromLocal8Bit(address)));
+}
+
+bool processRunning(long long pid) {
+    if (pid <= 0 || pid > 0x7fffffff)
+        return false;
+    // Signal 0 sends nothing; it only asks whether the process is there.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace velkarn

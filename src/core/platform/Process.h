@@ -15,6 +15,9 @@ std::vector<std::string> splitParameters(const std::string& parameters);
 bool startDetached(const std::vector<std::string>& command, const std::string& parameters,
                    const std::string& workingFolder);
 
+// Whether a process with this number is running (it may belong to another user).
+bool processRunning(long long pid);
+
 // Opens a web or mail address with the desktop's default program; false when nothing did.
 bool openUrl(const std::string& address);
 
