@@ -27,6 +27,7 @@ struct CommandLine {
         Use,
         Status,
         Servers,
+        Results,
         BadUsage
     };
     Command command = Command::Windows;
@@ -36,6 +37,7 @@ struct CommandLine {
     PlayMode playMode = PlayMode::Start; // play: --no-start or --print
     ServerAddress server;                // status: the server asked
     std::vector<MasterServer> masters;   // servers: the masters of --master (each protocol)
+    std::size_t lastCount = 0;           // results: --last N; 0 for every map
     std::string problem;                 // BadUsage: what is wrong
 };
 
