@@ -25,10 +25,6 @@ bool ResultsTracker::Look::operator==(const Look& other) const {
 
 ResultsTracker::ResultsTracker(std::string appDir, SourceProvider source, QObject* parent)
     : QObject(parent), appDir_(std::move(appDir)), source_(std::move(source)) {
-    poll_.setInterval(PollMilliseconds);
-    connect(&poll_, &QTimer::timeout, this, [this] { poll(); });
-    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, [this] { poll(); });
-    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { poll(); });
 }
 
 ResultsTracker::~ResultsTracker() = default;
@@ -71,7 +67,15 @@ bool ResultsTracker::update() {
 }
 
 void ResultsTracker::startWatching() {
-    poll_.start();
+    if (!poll_) {
+        poll_ = std::make_unique<QTimer>();
+        poll_->setInterval(PollMilliseconds);
+        connect(poll_.get(), &QTimer::timeout, this, [this] { poll(); });
+        watcher_ = std::make_unique<QFileSystemWatcher>();
+        connect(watcher_.get(), &QFileSystemWatcher::fileChanged, this, [this] { poll(); });
+        connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, this, [this] { poll(); });
+        poll_->start();
+    }
     update();
 }
 
@@ -107,17 +111,19 @@ void ResultsTracker::poll() {
 }
 
 void ResultsTracker::watch(const GameLogSource& log) {
+    if (!watcher_)
+        return;
     QStringList wanted;
     for (const std::string& path : {log.folder, log.path})
         if (!path.empty() && pathExists(path))
             wanted << QString::fromLocal8Bit(path.c_str());
-    QStringList watched = watcher_.files() + watcher_.directories();
+    const QStringList watched = watcher_->files() + watcher_->directories();
     for (const QString& path : watched)
         if (!wanted.contains(path))
-            watcher_.removePath(path);
+            watcher_->removePath(path);
     for (const QString& path : wanted)
         if (!watched.contains(path))
-            watcher_.addPath(path);
+            watcher_->addPath(path);
 }
 
 const std::vector<SeriesResult>& ResultsTracker::series() {

@@ -86,8 +86,10 @@ private:
     Look lastLook_;
     std::vector<SeriesResult> series_;
     bool seriesLoaded_ = false;
-    QTimer poll_;
-    QFileSystemWatcher watcher_;
+    // Made by startWatching: a file system watcher needs the event loop of an application,
+    // which the commands of the command line do not run.
+    std::unique_ptr<QTimer> poll_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
 };
 
 } // namespace velkarn
