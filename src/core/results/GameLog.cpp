@@ -133,6 +133,7 @@ struct OpenMatch {
     std::array<Client, MaxLogClients> clients{};
     std::vector<LogParticipant> scored; // from the score lines
     std::array<bool, MaxLogClients> scoredClients{};
+    bool scoresLogged = false; // the game logs every score change (OpenArena)
 };
 
 // What a new InitGame says, for deciding whether it restarts the match before it.
@@ -284,6 +285,7 @@ private:
         Client& client = m.clients[static_cast<std::size_t>(*number)];
         client.scoreLogged = true;
         client.loggedScore = *score;
+        m.scoresLogged = true;
     }
 
     void teamScores(OpenMatch& m, std::string_view rest) {
@@ -359,7 +361,10 @@ private:
                 if (!client.present || client.participant.team == SpectatorTeam)
                     continue;
                 LogParticipant p = client.participant;
-                p.score = client.scoreLogged ? client.loggedScore : client.killScore;
+                // A game that logs score changes logged none for one who never scored.
+                p.score = client.scoreLogged ? client.loggedScore
+                          : m.scoresLogged   ? 0
+                                             : client.killScore;
                 match.participants.push_back(std::move(p));
             }
             std::stable_sort(match.participants.begin(), match.participants.end(),

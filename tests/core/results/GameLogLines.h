@@ -216,4 +216,88 @@ inline const std::string DeathmatchWithPlayerLog =
   1:04 ------------------------------------------------------------
 )log";
 
+// Velkarn's own two-map rotation ("set m0 ...; vstr m0") on the dedicated server: oa_dm1 to its
+// time limit, then oa_dm2, where "kick" drops the first map's bots, stopped with SIGTERM in
+// the middle. ("Playerstore:" lines left out too.)
+inline const std::string RotationLog = R"log(  0:00 ------------------------------------------------------------
+  0:00 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\3\timelimit\1\g_gametype\0\mapname\oa_dm1\sv_privateClients\0\sv_hostname\noname\sv_maxclients\16\sv_minRate\0\sv_maxRate\0\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\0\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-08 18:08:16
+  0:00 Info: ServerInfo length: 785 of 1024
+  0:00 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 Info: There has been at least 1 bot now
+  0:00 ClientBegin: 0
+  0:00 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 1
+  0:00 ClientBegin: 1
+  0:00 ClientUserinfoChanged: 2 n\Kyonshi\t\0\model\kyonshi\hmodel\kyonshi\c1\4\c2\5\hc\70\w\0\l\0\skill\ 2.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 2
+  0:00 ClientBegin: 2
+  0:28 Kill: 1 0 1: Grism killed Sarge by MOD_SHOTGUN
+  0:28 PlayerScore: 1 1: Grism now has 1 points
+  0:32 Kill: 2 2 7: Kyonshi killed Kyonshi by MOD_ROCKET_SPLASH
+  0:36 Kill: 0 1 4: Sarge killed Grism by MOD_GRENADE
+  0:36 PlayerScore: 0 1: Sarge now has 1 points
+  0:47 Kill: 1 0 6: Grism killed Sarge by MOD_ROCKET
+  0:47 PlayerScore: 1 2: Grism now has 2 points
+  1:00 Exit: Timelimit hit.
+  1:00 score: 2  ping: 0  client: 1 Grism
+  1:00 score: 1  ping: 0  client: 0 Sarge
+  1:00 score: 0  ping: 0  client: 2 Kyonshi
+  1:16 ShutdownGame:
+  1:16 ------------------------------------------------------------
+  0:00 ------------------------------------------------------------
+  0:00 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\20\timelimit\10\g_gametype\0\mapname\oa_dm2\sv_privateClients\0\sv_hostname\noname\sv_maxclients\16\sv_minRate\0\sv_maxRate\0\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\bot_minplayers\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\767\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-08 18:08:31
+  0:00 Info: ServerInfo length: 806 of 1024
+  0:00 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 Info: There has been at least 1 bot now
+  0:00 ClientBegin: 0
+  0:00 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 1
+  0:00 ClientBegin: 1
+  0:00 ClientUserinfoChanged: 2 n\Kyonshi\t\0\model\kyonshi\hmodel\kyonshi\c1\4\c2\5\hc\70\w\0\l\0\skill\ 2.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 2
+  0:00 ClientBegin: 2
+  0:00 Kill: 1022 0 20: <world> killed Sarge by MOD_SUICIDE
+  0:00 ClientDisconnect: 0
+  0:00 Kill: 1022 1 20: <world> killed Grism by MOD_SUICIDE
+  0:00 PlayerScore: 1 0: Grism now has 0 points
+  0:00 ClientDisconnect: 1
+  0:00 Kill: 1022 2 20: <world> killed Kyonshi by MOD_SUICIDE
+  0:00 PlayerScore: 2 1: Kyonshi now has 1 points
+  0:00 ClientDisconnect: 2
+  0:00 ClientUserinfoChanged: 0 n\Major\t\0\model\major\hmodel\major\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 ClientBegin: 0
+  0:00 ClientUserinfoChanged: 1 n\Gargoyle\t\0\model\gargoyle\hmodel\gargoyle\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 1
+  0:00 ClientBegin: 1
+  0:00 ClientUserinfoChanged: 2 n\Angelyss\t\0\model\angelyss\hmodel\angelyss\c1\4\c2\5\hc\70\w\0\l\0\skill\ 2.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 2
+  0:00 ClientBegin: 2
+  0:15 Kill: 0 1 10: Major killed Gargoyle by MOD_RAILGUN
+  0:15 PlayerScore: 0 1: Major now has 1 points
+  0:15 Award: 0 2: Major gained the IMPRESSIVE award!
+  0:17 Kill: 1022 2 16: <world> killed Angelyss by MOD_LAVA
+  0:27 Kill: 1 2 10: Gargoyle killed Angelyss by MOD_RAILGUN
+  0:27 PlayerScore: 1 1: Gargoyle now has 1 points
+  0:36 Kill: 0 1 10: Major killed Gargoyle by MOD_RAILGUN
+  0:36 PlayerScore: 0 2: Major now has 2 points
+  0:39 Kill: 0 2 10: Major killed Angelyss by MOD_RAILGUN
+  0:39 PlayerScore: 0 3: Major now has 3 points
+  0:39 Award: 0 2: Major gained the IMPRESSIVE award!
+  0:47 Kill: 1 0 10: Gargoyle killed Major by MOD_RAILGUN
+  0:47 PlayerScore: 1 2: Gargoyle now has 2 points
+  1:43 Kill: 1 0 10: Gargoyle killed Major by MOD_RAILGUN
+  1:43 PlayerScore: 1 3: Gargoyle now has 3 points
+  1:43 Kill: 1 2 10: Gargoyle killed Angelyss by MOD_RAILGUN
+  1:43 PlayerScore: 1 4: Gargoyle now has 4 points
+  1:43 Award: 1 1: Gargoyle gained the EXCELLENT award!
+  1:43 Award: 1 2: Gargoyle gained the IMPRESSIVE award!
+  1:53 Kill: 1 2 10: Gargoyle killed Angelyss by MOD_RAILGUN
+  1:53 PlayerScore: 1 5: Gargoyle now has 5 points
+  2:00 ShutdownGame:
+  2:00 ------------------------------------------------------------
+)log";
+
 } // namespace velkarn::test

@@ -104,6 +104,24 @@ TEST(GameLog, AMapCutShortIsUnfinishedOnceTheGameHasEnded) {
     EXPECT_EQ(read.resumeOffset, log.size());
 }
 
+TEST(GameLog, ARotationStoppedInItsSecondMap) {
+    const GameLogRead running = parseGameLog(RotationLog, 0, true);
+    ASSERT_EQ(running.matches.size(), 1u);
+    EXPECT_EQ(names(running.matches[0]),
+              (std::vector<std::string>{"Grism 2 #1", "Sarge 1 #2", "Kyonshi 0 #3"}));
+    EXPECT_EQ(running.resumeOffset, RotationLog.rfind("  0:00 InitGame"));
+
+    const GameLogRead stopped = parseGameLog(
+        std::string_view(RotationLog).substr(running.resumeOffset), running.resumeOffset, false);
+    ASSERT_EQ(stopped.matches.size(), 1u);
+    const LogMatch& second = stopped.matches[0];
+    EXPECT_EQ(second.map, "oa_dm2");
+    EXPECT_FALSE(second.finished);
+    // The kicked bots are gone; Angelyss never scored, so the game logged no score for her.
+    EXPECT_EQ(names(second),
+              (std::vector<std::string>{"Gargoyle 5 #1", "Major 3 #2", "Angelyss 0 #3"}));
+}
+
 TEST(GameLog, AGameKilledMidMapIsUnfinishedWhenTheNextOneStarts) {
     // No ShutdownGame (the engine was killed), then a new engine's first map at 0:00. Without
     // PlayerScore lines (ioquake3's own game) the scores are counted from the kills.
