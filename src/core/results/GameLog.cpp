@@ -211,7 +211,8 @@ private:
         LogMatch& match = open_->match;
         match.offset = start;
         match.map = next.map;
-        std::string_view type = infoValue(info, "g_gametype");
+        const std::string typeText = infoValue(info, "g_gametype");
+        std::string_view type = typeText;
         const auto gameType = leadingNumber(type);
         match.gameType = gameType && *gameType >= 0 && *gameType < 100 ? *gameType : 0;
         const std::string stamp = infoValue(info, "g_timestamp");
@@ -236,7 +237,8 @@ private:
         p.client = *number;
         p.codedName = std::move(coded);
         p.name = plainName(p.codedName);
-        std::string_view team = infoValue(info, "t");
+        const std::string teamText = infoValue(info, "t");
+        std::string_view team = teamText;
         const auto teamNumber = leadingNumber(team);
         p.team = teamNumber && *teamNumber >= 0 && *teamNumber <= SpectatorTeam ? *teamNumber : 0;
         // Bots carry their skill ("skill\ 3.00"); people have none.

@@ -129,7 +129,7 @@ public:
     }
 
     [[noreturn]] void fail(const QSqlQuery& query) const {
-        throw UserMessage("Cannot write the results file " + path_ + ": " +
+        throw UserMessage("Cannot use the results file " + path_ + ": " +
                           query.lastError().text().toStdString());
     }
 
@@ -279,7 +279,6 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
     } else if (previous && sameRun(*previous, match)) {
         seriesId = previous->seriesId;
     } else {
-        launch.reset(); // the launch's run has ended; this is another one
         seriesId = sql.run("INSERT INTO series (launch_id, started_at, setup_name, installation)"
                            " VALUES (NULL, ?, '', ?)",
                            {bytes(playedAt), bytes(source.installation)})
