@@ -80,6 +80,16 @@ ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
     showProblem();
 }
 
+// The program may end with the window open: its place is kept then too.
+ResultsWindow::~ResultsWindow() {
+    if (isVisible())
+        keepGeometry();
+}
+
+void ResultsWindow::keepGeometry() const {
+    QSettings().setValue(GeometryKey, saveGeometry());
+}
+
 void ResultsWindow::createControls() {
     seriesModel_ = new SeriesModel(results_, this);
     participantsModel_ = new ParticipantsModel(this);
@@ -158,7 +168,7 @@ void ResultsWindow::showResults() {
 }
 
 void ResultsWindow::hideEvent(QHideEvent* event) {
-    QSettings().setValue(GeometryKey, saveGeometry());
+    keepGeometry();
     QWidget::hideEvent(event);
 }
 

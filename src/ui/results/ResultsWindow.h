@@ -26,6 +26,7 @@ class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ResultsWindow(ResultsTracker& results, QWidget* parent = nullptr);
+    ~ResultsWindow() override;
 
     // Shows the window in front, with the results read up to now.
     void showResults();
@@ -39,6 +40,7 @@ private:
     void showChosenMap();
     void showNewest();
     void showProblem();
+    void keepGeometry() const;
 
     ResultsTracker& results_;
     SeriesModel* seriesModel_;
