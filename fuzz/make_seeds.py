@@ -108,17 +108,32 @@ def main():
     seed("arena_text", "arena", ARENA)
     seed("arena_text", "arenas-two", ARENA + ARENA.replace("q3dm1", "q3ctf1"))
     seed("bot_text", "bots", BOT)
+    # Names the game's console would run as commands, beside the game's own "Cyber-Garg".
+    seed("bot_text", "hostile-names",
+         '{\nname "Ann/*x*/echo hello"\n}\n{\nname\tCyber-Garg\n}\n{\nname AC//DC\n}\n'
+         '{\nname "a;quit"\n}\n{\nname "x*/y"\n}\n')
+    seed("arena_text", "hostile-names",
+         '{\nmap "evil//x"\nlongname "Evil\x1b[31m"\n}\n\n{\nmap "a b"\n}\n\n{\nmap "ok"\n}\n')
 
-    record = "q3dm1.bsp\r\n/games/baseq3/pak0.pk3\r\nArena Gate\r\n2\r\n1\r\n0\r\n1\r\n0\r\n\r\n"
+    record = ("q3dm1.bsp\r\n /games/baseq3/pak0.pk3\r\n Arena Gate\r\n 2\r\n true\r\n false\r\n"
+              " true\r\n false\r\nEND\r\n")
     seed("maps_file", "maps", record + record.replace("q3dm1", "q3dm2"))
-    seed("bots_file", "bots", "Anvil\r\nBrute\r\n\r\nScout\r\n")
-    seed("models_file", "models", "sarge\r\ndefault\r\nred\r\nEND\r\nvisor\r\nblue\r\n")
+    seed("maps_file", "cut-inside-a-record", (record * 3)[:len(record) * 2 + 40])
+    seed("maps_file", "hostile-name", record.replace("q3dm1", "a/*x"))
+    seed("bots_file", "bots", "Anvil\r\nBrute\r\nCyber-Garg\r\nS_Marine\r\n")
+    seed("bots_file", "hostile-name", "Anvil\r\nAnn/*x\r\n")
+    seed("models_file", "models", "sarge\r\n default\r\n red\r\nEND\r\nvisor\r\n blue\r\nEND\r\n")
+    seed("models_file", "unclosed", "sarge\r\n default\r\n *x\r\n")
     seed("mods_file", "mods", "[None]\r\n\r\nCTF Mod\r\n+set fs_game ctfmod +sv_pure 0\r\n")
     seed("path_file", "path", "/usr/share/games/quake3/\r\n+set r_fullscreen 0\r\ndebian-ioquake3\r\n")
     seed("servers_file", "servers",
-         "Home \"LAN\"; party\r\n 192.168.1.2:27960\r\n secret\r\nWork\r\n [::1]:27961\r\n \r\n")
+         "Home \"LAN\"; party\r\n 127.0.0.1:27960\r\n secret\r\nWork\r\n [::1]:27961\r\n \r\n")
     seed("masters_file", "masters",
-         "# masters\r\nmaster.quake3arena.com:27950 68\r\n\r\ndpmaster.deathmask.net:27950 71\r\nbad line\r\n")
+         "# masters\r\n127.0.0.1:27950 68\r\n\r\n[::1]:27951 71\r\nbad line\r\n127.0.0.1:1:2 68\r\n")
+    seed("masters_file", "junk", "127.0.0.1:1:2 68\n" * 200)
+    seed("setup_file", "hostile-names",
+         "2\r\nq3dm1\r\n 1\r\n 20\r\n 15\r\n 1\r\n  Bob//x\r\n   3\r\n   Red/*\r\nmissing\r\n"
+         " 1\r\n 0\r\n 0\r\n 0\r\nAnn/*x*/echo hello\r\nsarge\r\n*x\r\n50\r\n[None]\r\n")
     seed("setup_file", "setup",
          ";A setup\r\n;with info\r\nq3dm1\r\n1\r\n20\r\n15\r\n2\r\n Brute\r\n 3\r\n Blue\r\n"
          " Scout\r\n 5\r\n \r\nq3ctf1\r\n4\r\n8\r\n10\r\n0\r\n^1Ace\r\nsarge\r\ndefault\r\n50\r\n[None]\r\n")
@@ -143,7 +158,7 @@ def main():
     def server(a, b, c, d, port):
         return b"\\" + bytes([a, b, c, d]) + struct.pack(">H", port)
     seed("master_response", "servers",
-         OOB + b"getserversResponse" + server(10, 0, 0, 1, 27960) + server(69, 79, 84, 9, 27961)
+         OOB + b"getserversResponse" + server(127, 0, 0, 1, 27960) + server(127, 0, 0, 1, 27961)
          + b"\\EOT\x00\x00\x00")
 
     seed("tga_image", "truecolour", tga(4, 3, 2, 3))
@@ -166,6 +181,12 @@ def main():
          archive([("models/players/sarge/head.md3", b"IDP3" + bytes(28)),
                   ("models/players/sarge/head_red.skin", "h_head,models/red.tga\n")],
                  zipfile.ZIP_STORED, comment=b"made for the seed corpus"))
+    seed("zip_archive", "hostile-names.pk3", archive([
+        ("maps/a\nb.bsp", b"IBSP"),
+        ("maps/x;quit.bsp", b"IBSP"),
+        ("models/players/sarge/head.md3", b"IDP3" + bytes(28)),
+        ("models/players/sarge/head_*x.skin", "h_head,models/red.tga\n"),
+        ("scripts/hostile.bot", '{\nname "Ann/*x*/echo hello"\n}\n')]))
     seed("zip_archive", "data-in-front.pk3",
          archive([("scripts/a.arena", ARENA)], prefix=b"MZ" + bytes(62)))
 

@@ -1,10 +1,32 @@
-// A setup file (configs/<name>.vkn), read against a catalogue of two maps.
+// A setup file (configs/<name>.vkn), read against a catalogue of two maps, and the game script
+// its rotation and player name would give: whatever the file holds, no line of the script may
+// carry what the game's console reads as a comment or as the end of a command.
 
 #include "FuzzInput.h"
+#include "core/launch/GameScript.h"
 #include "core/platform/Errors.h"
+#include "core/platform/PrintableText.h"
 #include "core/setup/SetupFile.h"
 
+#include <cstdlib>
 #include <memory>
+
+namespace {
+
+// Only a rotation variable's own line holds ";" and '"', as its quoted value's separators.
+bool isSoundScriptLine(const std::string& line) {
+    if (velkarn::hasControlCharacter(line))
+        return false;
+    for (const char* mark : {"//", "/*", "*/"})
+        if (line.find(mark) != std::string::npos)
+            return false;
+    if (line.starts_with("set m") && line.ends_with("\""))
+        return line.find('"') == line.find(" \"") + 1 && line.find('"', line.find('"') + 1) ==
+                                                             line.size() - 1;
+    return line.find_first_of(";\"") == std::string::npos;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velkarn;
@@ -21,6 +43,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         loadSetupFile(path, catalogue, read);
     } catch (const ConvertError&) {
+    }
+    PlayerSettings player{read.player.name, read.player.model, read.player.skin, 1, 0};
+    try {
+        for (const std::string& line : localScriptLines(player, read.maps))
+            if (!isSoundScriptLine(line))
+                std::abort();
+    } catch (const UserMessage&) {
+        // Refused: nothing is written.
     }
     return 0;
 }

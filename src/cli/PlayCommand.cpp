@@ -2,6 +2,7 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/platform/Errors.h"
+#include "core/platform/PrintableText.h"
 #include "core/session/Session.h"
 
 #include <ostream>
@@ -24,8 +25,13 @@ bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode
         throw UserMessage("Please set Quake III Arena executable path..." +
                           std::string(" (no path.txt in ") + appDir + ")");
     SetupReadResult read;
-    session.loadSetup(setupFileNameFromChosenPath(setupName) + ".vkn", read);
+    const std::string fileName = setupFileNameFromChosenPath(setupName) + ".vkn";
+    session.loadSetup(fileName, read);
     session.chooseSetupModel();
+    for (const auto& entry : session.setup.rotation)
+        if (!hasCataloguedMap(*entry))
+            err << session.configsFolder() << fileName << ": the catalogue holds no map "
+                << printableText(entry->name) << ", so that entry is not played.\n";
 
     const GameSettings game = session.game.launchSettings();
     const PlayerSettings& player = session.player.settings();

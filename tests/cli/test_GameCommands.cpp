@@ -48,6 +48,12 @@ TEST_F(GameCommandsTest, UseWritesPathFileKeepingItsCommandLineOrChangesNothing)
     EXPECT_EQ(runUseCommand(app, "2", layout, out, err), 1);
     EXPECT_EQ(err.str(), "There is no game installation 2; velkarn games lists 1.\n");
     EXPECT_EQ(runUseCommand(app, temp.file("nowhere"), layout, out, err), 1);
+    // A line break in a folder's name would break path.txt's lines.
+    temp.makeFolder("q3\nx/baseq3");
+    err.str("");
+    EXPECT_EQ(runUseCommand(app, temp.file("q3\nx"), layout, out, err), 1);
+    EXPECT_EQ(err.str(), "The game folder " + temp.file("q3?x/") +
+                             " has a control character in its name, which path.txt cannot keep.\n");
     EXPECT_EQ(temp.read("app/path.txt"), "/old/\r\n+set fs_debug 1\r\n");
 
     EXPECT_EQ(runUseCommand(app, "1", layout, out, err), 0);

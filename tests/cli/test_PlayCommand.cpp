@@ -65,8 +65,7 @@ TEST_F(PlayCommandTest, PrintShowsTheScriptAndParametersAndWritesNothing) {
     out.str("");
     EXPECT_EQ(play("duel", PlayMode::Print), 1);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "The bot name must not contain a semicolon, a double quote or a "
-                         "control character!\n");
+    EXPECT_EQ(err.str(), "The bot name \"Vexor;quit\" must not contain a semicolon!\n");
 }
 
 TEST_F(PlayCommandTest, ModelSkinAndModMatchAsTheProgramDoes) {
@@ -91,7 +90,8 @@ TEST_F(PlayCommandTest, ErrorsGoToStandardErrorWithStatusOne) {
     err.str("");
     app.write("configs/bad.vkn", "1\r\ngorge1\r\n 1\r\n twenty\r\n");
     EXPECT_EQ(play("bad", PlayMode::NoStart), 1);
-    EXPECT_EQ(err.str(), "'twenty' is not a valid integer value\n");
+    EXPECT_EQ(err.str(),
+              app.file("configs/bad.vkn") + ", line 4: 'twenty' is not a valid integer value\n");
     EXPECT_FALSE(game.scriptWritten());
 
     err.str("");
@@ -105,8 +105,22 @@ TEST_F(PlayCommandTest, UnsafeNameIsRefusedAndNothingWritten) {
     setup.replace(setup.find("^1Ace"), 5, "Ace;quit");
     app.write("configs/duel.vkn", setup);
     EXPECT_EQ(play("duel", PlayMode::Start), 1);
-    EXPECT_EQ(err.str(), "The player name must not contain a semicolon, a double quote or a "
-                         "control character!\n");
+    EXPECT_EQ(err.str(), "The player name \"Ace;quit\" must not contain a semicolon!\n");
     EXPECT_FALSE(game.scriptWritten());
+    EXPECT_FALSE(game.ran());
+}
+
+// Entries whose maps the catalogue lacks are said and left out; with nothing left, nothing plays.
+TEST_F(PlayCommandTest, UncataloguedMapsAreSaidAndNothingToPlayIsAFailure) {
+    app.write("maps.txt", mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 0) << err.str();
+    EXPECT_EQ(err.str(), app.file("configs/duel.vkn") +
+                             ": the catalogue holds no map gorge1, so that entry is not played.\n");
+    EXPECT_NE(game.script().find("map vault\r\naddbot Krag 4 Red\r\n"), std::string::npos);
+
+    app.write("maps.txt", "");
+    err.str("");
+    EXPECT_EQ(play("duel", PlayMode::Start), 1);
+    EXPECT_TRUE(err.str().ends_with("The rotation holds no map to play!\n")) << err.str();
     EXPECT_FALSE(game.ran());
 }

@@ -2,6 +2,7 @@
 
 #include "core/content/EntryNames.h"
 #include "core/content/GameTexts.h"
+#include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
 namespace velkarn {
@@ -29,8 +30,13 @@ struct EntryName {
 void takeMapEntry(const EntryName& entry, const std::string& archivePath, CatalogueIndex& index,
                   SearchObserver& observer) {
     const std::string_view fileName = entry.fileName;
-    if (fileName.substr(0, fileName.size() >= 4 ? fileName.size() - 4 : 0) == "test_bigbox")
+    const std::string_view mapName = fileName.substr(0, fileName.size() - entry.extension.size());
+    if (mapName == "test_bigbox")
         return;
+    if (!isSafeScriptValue(mapName, ScriptValueKind::Word)) {
+        index.leaveOutName();
+        return;
+    }
     const std::string lowerName = toLower(std::string(fileName));
     if (!index.isKnownMapFile(lowerName))
         index.appendMap(lowerName);
@@ -44,17 +50,23 @@ void takeMapEntry(const EntryName& entry, const std::string& archivePath, Catalo
 struct KnownModelFolder {
     std::string_view folder;
     PlayerModel* model = nullptr;
+    bool refused = false; // its name is no model name the game's console can take
 };
 
 PlayerModel* findOrAddModel(std::string_view folder, std::size_t k, MeshLookahead& meshes,
                             CatalogueIndex& index, KnownModelFolder& last) {
-    if (last.model && folder == last.folder)
+    if ((last.model || last.refused) && folder == last.folder)
         return last.model;
     const std::string model(lastPathPart(folder));
+    if (!isSafeModelName(model)) {
+        index.leaveOutName();
+        last = {folder, nullptr, true};
+        return nullptr;
+    }
     PlayerModel* known = index.findModelNoCase(model);
     if (!known && meshes.modelFolderHasMesh(k))
         known = &index.appendModel(model);
-    last = {folder, known};
+    last = {folder, known, false};
     return known;
 }
 
@@ -68,6 +80,10 @@ void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes
     std::string skin;
     if (!known || !headSkinName(lastPathPart(entry.path), skin))
         return;
+    if (!isSafeSkinName(skin)) {
+        index.leaveOutName();
+        return;
+    }
     if (!isKnownSkin(*known, skin) && known->skinCount < MaxModelSkins)
         known->skins[known->skinCount++] = skin;
     observer.step();

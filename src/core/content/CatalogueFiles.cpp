@@ -2,18 +2,16 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/PrintableText.h"
 #include "core/platform/TextFile.h"
-#include "core/setup/TextHelpers.h"
+#include "core/setup/ScriptValues.h"
 
 namespace velkarn {
 
 namespace {
 
 constexpr std::size_t MapRecordLines = 9;
-
-std::uint8_t flagFrom(const std::string& line) {
-    return columnText(line, 2) == "true" ? 1 : 0;
-}
+const std::string MapExtension = ".bsp";
 
 const char* flagText(std::uint8_t flag) {
     return flag == 1 ? " true" : " false";
@@ -55,55 +53,131 @@ template <typename Reading> void readMarkingFailure(Catalogue& catalogue, Readin
     }
 }
 
-} // namespace
+// The lines of a catalogue file, read only as the search writes them: anything else means the
+// file was cut or damaged, and what it still holds could name an archive whose other finds are
+// lost; the file is then rebuilt in full by the next search.
+class CatalogueReader {
+public:
+    explicit CatalogueReader(const std::string& path) : path_(path), lines_(readTextFile(path)) {}
 
-void readMapsFile(const std::string& fileName, Catalogue& catalogue) {
-    readMarkingFailure(catalogue, [&] { appendMapRecords(readTextFile(fileName), catalogue); });
+    bool atEnd() const { return next_ >= lines_.size(); }
+    std::size_t linesLeft() const { return lines_.size() - next_; }
+    // About the next line, or about the line just taken.
+    [[noreturn]] void fail(const std::string& problem) const {
+        throw FileFormatError(path_, next_ + 1, problem);
+    }
+    [[noreturn]] void failTaken(const std::string& problem) const {
+        throw FileFormatError(path_, next_, problem);
+    }
+    const std::string& peek() const { return lines_[next_]; }
+    const std::string& take() { return lines_[next_++]; }
+    // A field line: one blank, then the value, which holds no control character.
+    std::string takeField() {
+        if (atEnd())
+            fail("the file ends inside a record");
+        const std::string& line = peek();
+        if (line.empty() || line.front() != ' ' || hasControlCharacter(line))
+            fail("this line is not a field of a record");
+        return take().substr(1);
+    }
+    int takeNumber() {
+        const std::string field = takeField();
+        try {
+            return toInt(field);
+        } catch (const ConvertError&) {
+            throw ConvertError(field, path_, next_);
+        }
+    }
+    std::uint8_t takeFlag() {
+        const std::string field = takeField();
+        if (field != "true" && field != "false")
+            failTaken("'" + field + "' is neither true nor false");
+        return field == "true" ? 1 : 0;
+    }
+    void takeEnd() {
+        if (atEnd() || peek() != "END")
+            fail(atEnd() ? "the file ends inside a record" : "the record should end here");
+        ++next_;
+    }
+
+private:
+    std::string path_;
+    Lines lines_;
+    std::size_t next_ = 0;
+};
+
+bool isMapFileName(const std::string& name) {
+    if (name.size() <= MapExtension.size() || !name.ends_with(MapExtension))
+        return false;
+    return isSafeScriptValue(std::string_view(name).substr(0, name.size() - MapExtension.size()),
+                             ScriptValueKind::Word);
 }
 
-void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
-    readMarkingFailure(catalogue, [&] {
-        for (const auto& line : readTextFile(fileName))
-            catalogue.addBotName(line);
-    });
-}
-
-void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
-    readMarkingFailure(catalogue, [&] { appendModelRecords(readTextFile(fileName), catalogue); });
-}
-
-void appendMapRecords(const Lines& lines, Catalogue& catalogue) {
-    for (std::size_t i = 0; i < lines.size(); i += MapRecordLines) {
+void appendMapRecords(CatalogueReader& reader, Catalogue& catalogue) {
+    while (!reader.atEnd()) {
+        if (reader.linesLeft() < MapRecordLines)
+            reader.fail("the file ends inside a record");
         auto map = std::make_unique<MapFile>();
-        map->fileName = lines[i];
-        map->archivePath = columnText(lineAt(lines, i + 1), 2);
-        map->longName = columnText(lineAt(lines, i + 2), 2);
-        map->arenaBotCount = toInt(columnText(lineAt(lines, i + 3), 2));
-        map->supportsDeathmatch = flagFrom(lineAt(lines, i + 4));
-        map->supportsTournament = flagFrom(lineAt(lines, i + 5));
-        map->supportsTeamDeathmatch = flagFrom(lineAt(lines, i + 6));
-        map->supportsCaptureTheFlag = flagFrom(lineAt(lines, i + 7));
+        if (!isMapFileName(reader.peek()))
+            reader.fail("this line is not a map file name the game can load");
+        map->fileName = reader.take();
+        map->archivePath = reader.takeField();
+        map->longName = reader.takeField();
+        map->arenaBotCount = reader.takeNumber();
+        map->supportsDeathmatch = reader.takeFlag();
+        map->supportsTournament = reader.takeFlag();
+        map->supportsTeamDeathmatch = reader.takeFlag();
+        map->supportsCaptureTheFlag = reader.takeFlag();
+        reader.takeEnd();
         catalogue.mapFiles.push_back(std::move(map));
     }
 }
 
-void appendModelRecords(const Lines& lines, Catalogue& catalogue) {
-    std::size_t i = 0;
-    while (i < lines.size()) {
+void appendModelRecords(CatalogueReader& reader, Catalogue& catalogue) {
+    while (!reader.atEnd()) {
         auto model = std::make_unique<PlayerModel>();
-        model->name = lines[i];
-        // The line after the name is always a skin; more follow until the next line is "END".
-        std::size_t next = i + 1;
+        if (!isSafeModelName(reader.peek()))
+            reader.fail("this line is not a model name the game can load");
+        model->name = reader.take();
         do {
-            if (next >= lines.size())
-                break;
-            if (model->skinCount < MaxModelSkins)
-                model->skins[model->skinCount++] = trim(lines[next]);
-            ++next;
-        } while (next < lines.size() && lines[next] != "END");
+            const std::string skin = reader.takeField();
+            if (!isSafeSkinName(skin))
+                reader.failTaken("this line is not a skin name the game can load");
+            if (model->skinCount >= MaxModelSkins)
+                reader.failTaken("a model has at most 16 skins");
+            model->skins[model->skinCount++] = skin;
+        } while (!reader.atEnd() && reader.peek() != "END");
+        reader.takeEnd();
         catalogue.playerModels.push_back(std::move(model));
-        i = next + 1;
     }
+}
+
+} // namespace
+
+void readMapsFile(const std::string& fileName, Catalogue& catalogue) {
+    readMarkingFailure(catalogue, [&] {
+        CatalogueReader reader(fileName);
+        appendMapRecords(reader, catalogue);
+    });
+}
+
+void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
+    readMarkingFailure(catalogue, [&] {
+        CatalogueReader reader(fileName);
+        while (!reader.atEnd()) {
+            const std::string& name = reader.peek();
+            if (name.empty() || !isSafeScriptValue(name, ScriptValueKind::Word))
+                reader.fail("this line is not a bot name");
+            catalogue.addBotName(reader.take());
+        }
+    });
+}
+
+void readModelsFile(const std::string& fileName, Catalogue& catalogue) {
+    readMarkingFailure(catalogue, [&] {
+        CatalogueReader reader(fileName);
+        appendModelRecords(reader, catalogue);
+    });
 }
 
 void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) {

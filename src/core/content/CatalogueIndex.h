@@ -36,6 +36,12 @@ public:
 
     // Some bot name equals `name`, ignoring case.
     bool isKnownBot(const std::string& name) const;
+
+    // Names from archives that the game's console could not take as they are (see
+    // ScriptValues.h) are left out of the catalogue and only counted, so that a hostile archive
+    // can neither run a command nor fill a list file with line breaks.
+    void leaveOutName() { ++leftOutNames_; }
+    int leftOutNames() const { return leftOutNames_; }
     // Adds names not known yet (ignoring case) at their sorted places.
     void addBots(const std::vector<std::string>& names);
 
@@ -46,6 +52,7 @@ private:
     std::unordered_map<std::string, PlayerModel*> modelsNoCase_;
     std::unordered_set<std::string> botsNoCase_;
     std::unordered_map<std::string, int> mapsInArchive_; // archives that are some map's home
+    int leftOutNames_ = 0;
 };
 
 // One of the model's skins equals `skin`, ignoring case.

@@ -3,6 +3,9 @@
 #include "core/content/ArchiveScan.h"
 #include "core/content/CatalogueFiles.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/PrintableText.h"
+#include "core/platform/ProblemList.h"
+#include "core/setup/TextHelpers.h"
 
 #include <algorithm>
 #include <functional>
@@ -18,48 +21,150 @@ bool endsWith(const std::string& name, const std::string& suffix) {
            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// Hands every ".pk3" file below a folder to `visit`, subfolders first.
+// Folders no game keeps its data in, which a link must never lead the walk into: walking them
+// costs minutes and finds archives that are not the game's.
+bool isSystemFolder(const std::string& realPath) {
+    if (realPath == "/")
+        return true;
+    for (const char* folder : {"/proc/", "/sys/", "/dev/"})
+        if (isInsideFolder(realPath, folder))
+            return true;
+    return false;
+}
+
+// The order the engine reads archives in, so that what a later archive says wins as in the game,
+// and so that every search of the same folders meets the same archives in the same order, on any
+// file system.
+bool engineOrder(const FolderEntry& a, const FolderEntry& b) {
+    if (!equalsNoCase(a.name, b.name))
+        return lessNoCase(a.name, b.name);
+    return a.name < b.name;
+}
+
+// In a game folder the game's own data folder comes last: what it says of a map wins over what
+// a mod beside it says, as in the game played without a mod.
+bool gameFolderOrder(const FolderEntry& a, const FolderEntry& b) {
+    const auto isData = [](const FolderEntry& entry) {
+        return entry.name == "baseq3" || entry.name == "baseoa";
+    };
+    if (isData(a) != isData(b))
+        return isData(b);
+    return engineOrder(a, b);
+}
+
+// Hands every ".pk3" file below a game's folders to `visit`, subfolders first. Each real folder
+// is walked once. The folders directly below a game folder (its data and mod folders) may be
+// links, as packaged games have them; further down a folder link is followed only where it
+// stays inside the game's folders.
 class FolderWalk {
 public:
-    explicit FolderWalk(std::function<void(const std::string&)> visit) : visit_(std::move(visit)) {}
+    using Visit = std::function<void(const std::string&)>;
+    using Problem = std::function<void(const std::string&)>;
 
-    void walk(const std::string& folder) {
+    FolderWalk(const std::vector<std::string>& roots, Visit visit, Problem problem = {})
+        : visit_(std::move(visit)), problem_(std::move(problem)) {
+        for (const auto& root : roots) {
+            if (root.empty())
+                continue;
+            const std::string folder = withTrailingSlash(root);
+            roots_.push_back(folder);
+            gameFolders_.push_back(realFolderPath(folder));
+            for (const auto& entry : listFolder(folder))
+                if (entry.isFolder)
+                    gameFolders_.push_back(realFolderPath(folder + entry.name));
+        }
+    }
+
+    void walk() {
+        for (const auto& root : roots_)
+            walk(root, 0);
+    }
+
+private:
+    void walk(const std::string& folder, int depth) {
         FileIdentity identity;
         if (fileIdentity(folder, identity)) {
             if (!seen_.insert({identity.device, identity.inode}).second)
                 return;
         }
-        const auto entries = listFolder(folder);
+        auto entries = listFolder(folder);
+        std::sort(entries.begin(), entries.end(), depth == 0 ? gameFolderOrder : engineOrder);
         for (const auto& entry : entries)
-            if (entry.isFolder && entry.name != "Extras")
-                walk(folder + entry.name + "/");
+            if (entry.isFolder && entry.name != "Extras" && isNameKept(folder, entry) &&
+                isLinkFollowed(folder + entry.name, entry, depth))
+                walk(folder + entry.name + "/", depth + 1);
         for (const auto& entry : entries)
-            if (!entry.isFolder && endsWith(entry.name, ".pk3"))
+            if (!entry.isFolder && endsWith(entry.name, ".pk3") && isNameKept(folder, entry))
                 visit_(folder + entry.name);
     }
 
-private:
-    std::function<void(const std::string&)> visit_;
+    // A name holding a line break could not be kept in one line of a catalogue file.
+    bool isNameKept(const std::string& folder, const FolderEntry& entry) const {
+        if (!hasControlCharacter(entry.name))
+            return true;
+        if (problem_)
+            problem_(printableText(folder + entry.name) +
+                     " was passed over: its name holds a control character.");
+        return false;
+    }
+
+    bool isLinkFollowed(const std::string& path, const FolderEntry& entry, int depth) const {
+        if (!entry.isLink)
+            return true;
+        const std::string real = realFolderPath(path);
+        if (real.empty() || isSystemFolder(real))
+            return false;
+        return depth == 0 ||
+               std::any_of(gameFolders_.begin(), gameFolders_.end(), [&](const std::string& game) {
+                   return !game.empty() && isInsideFolder(real, game);
+               });
+    }
+
+    Visit visit_;
+    Problem problem_;
+    std::vector<std::string> roots_;
+    std::vector<std::string> gameFolders_; // real paths of the game folders and the folders in them
     std::set<std::pair<unsigned long long, unsigned long long>> seen_;
 };
 
 } // namespace
 
-void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
-                SearchObserver& observer) {
-    FolderWalk([&](const std::string& path) {
-        if (index.isNewArchive(path))
+// The problems of the archive being scanned, said when it is done: a damaged archive of many
+// entries gives a few lines, not one for each entry.
+class ArchiveProblems {
+public:
+    explicit ArchiveProblems(SearchObserver& observer) : observer_(observer) {}
+    void add(const std::string& problem) { problems_.add(printableText(problem)); }
+    void archiveDone(const std::string& archive) {
+        for (const auto& line : problems_.lines(printableText(archive)))
+            observer_.message(line);
+        problems_ = ProblemList();
+    }
+
+private:
+    SearchObserver& observer_;
+    ProblemList problems_;
+};
+
+void scanFolders(const std::vector<std::string>& folders, CatalogueIndex& index,
+                 SearchObserver& observer) {
+    ArchiveProblems problems(observer);
+    ZipArchive zip([&problems](const ZipMessage& message) { problems.add(message.text); });
+    FolderWalk(
+        folders,
+        [&](const std::string& path) {
+            if (!index.isNewArchive(path))
+                return;
             scanArchive(path, zip, index, observer);
-    }).walk(withTrailingSlash(folder));
+            problems.archiveDone(path);
+        },
+        [&](const std::string& problem) { observer.message(problem); })
+        .walk();
 }
 
 std::vector<std::string> gameArchives(const std::vector<std::string>& folders) {
     std::vector<std::string> archives;
-    for (const auto& folder : folders)
-        if (!folder.empty())
-            FolderWalk([&](const std::string& path) {
-                archives.push_back(path);
-            }).walk(withTrailingSlash(folder));
+    FolderWalk(folders, [&](const std::string& path) { archives.push_back(path); }).walk();
     return archives;
 }
 
@@ -74,7 +179,6 @@ const char* const CatalogueRebuiltMessage =
 
 bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
-    ZipArchive zip([&observer](const ZipMessage& message) { observer.message(message.text); });
     const bool anyFolder =
         std::any_of(folders.begin(), folders.end(),
                     [](const std::string& folder) { return folderExists(folder); });
@@ -91,8 +195,11 @@ bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string
     if (rebuilding)
         catalogue = Catalogue{};
     CatalogueIndex index(catalogue);
-    for (const auto& folder : folders)
-        scanFolder(folder, index, zip, observer);
+    scanFolders(folders, index, observer);
+    if (index.leftOutNames() > 0)
+        observer.message(std::to_string(index.leftOutNames()) +
+                         " names found in the archives were left out of the catalogue: the "
+                         "game's console cannot take them as they are.");
     purgeCatalogue(catalogue);
     writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
     return rebuilding;

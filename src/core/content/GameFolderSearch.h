@@ -26,14 +26,18 @@ bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
 bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer);
 
-// Walks `folder` (ending with "/") depth first: subfolders first (except ones named exactly
-// "Extras"), in the order the file system lists them, then the folder's own files whose names
-// end exactly in ".pk3" and that are no map's home yet (CatalogueIndex::isNewArchive). A folder
-// reached again through a symbolic link is not walked twice.
-void scanFolder(const std::string& folder, CatalogueIndex& index, ZipArchive& zip,
-                SearchObserver& observer);
+// Walks the folders (each ending with "/") depth first: subfolders first (except ones named
+// exactly "Extras"), then the folder's own files whose names end exactly in ".pk3" and that are
+// no map's home yet (CatalogueIndex::isNewArchive), each in the engine's order of names (ignoring
+// case), a game folder's own data folder (baseq3, baseoa) after its mod folders. A folder reached again through a symbolic link is not walked twice; below the folders
+// directly inside a game folder, a folder link is followed only where it stays inside the game's
+// folders, and never into "/", /proc, /sys or /dev. Names holding control characters are passed
+// over and said; so are problems with an archive, the first 20 of each with control characters
+// shown as "?", then how many more.
+void scanFolders(const std::vector<std::string>& folders, CatalogueIndex& index,
+                 SearchObserver& observer);
 
-// Every archive scanFolder would walk to, in its order, whether the catalogue knows it or not.
+// Every archive scanFolders would walk to, in its order, whether the catalogue knows it or not.
 // An empty game folder has none.
 std::vector<std::string> gameArchives(const std::vector<std::string>& folders);
 

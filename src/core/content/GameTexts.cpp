@@ -1,5 +1,7 @@
 #include "core/content/GameTexts.h"
 
+#include "core/platform/PrintableText.h"
+#include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
 namespace velkarn {
@@ -11,8 +13,23 @@ bool startsKeyWord(char c) {
     return (code >= '0' && code <= '9') || (code >= 65 && code <= 122);
 }
 
-bool isLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The value of a "name" line as the game reads it: the quoted text, or the word after the key.
+std::string_view botNameValue(std::string_view line) {
+    std::size_t at = 4;
+    while (at < line.size() && isBlank(line[at]))
+        ++at;
+    if (at < line.size() && line[at] == '"') {
+        const auto close = line.find('"', at + 1);
+        return line.substr(at + 1, close == std::string_view::npos ? close : close - at - 1);
+    }
+    std::size_t end = at;
+    while (end < line.size() && !isBlank(line[end]))
+        ++end;
+    return line.substr(at, end - at);
 }
 
 // 1-based position of the first double quote at position 2 or later; length + 1 when none.
@@ -76,6 +93,10 @@ std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& in
     if (keyWord(lineAt(lines, i), 3) != "map")
         return i; // this line may itself be the next "{"
     const std::string mapName = cutQuotedValue(lineAt(lines, i));
+    if (!isSafeScriptValue(mapName, ScriptValueKind::Word)) {
+        index.leaveOutName();
+        return i + 1;
+    }
     MapFile* map = index.findMapNoCase(mapName + ".bsp");
     if (!map)
         map = &index.appendMap(toLower(mapName) + ".bsp");
@@ -85,7 +106,7 @@ std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& in
         ++i;
     }
     if (keyWord(lineAt(lines, i), 8) == "longname") {
-        map->longName = cutQuotedValue(lineAt(lines, i));
+        map->longName = printableText(cutQuotedValue(lineAt(lines, i)));
         ++i;
     }
     if (keyWord(lineAt(lines, i), 7) == "special")
@@ -113,14 +134,17 @@ std::string keyWord(const std::string& line, std::size_t n) {
 void parseBotText(const Lines& lines, CatalogueIndex& index) {
     std::vector<std::string> names;
     for (const auto& line : lines) {
-        if (line.size() < 4 || toLower(line.substr(0, 4)) != "name")
+        // The key is "name" alone: "names" or "name2" name no bot.
+        if (line.size() < 5 || toLower(line.substr(0, 4)) != "name" ||
+            (!isBlank(line[4]) && line[4] != '"'))
             continue;
-        std::string name;
-        for (std::size_t at = 4; at < line.size(); ++at)
-            if (isLetter(line[at]))
-                name += line[at];
-        if (!name.empty())
-            names.push_back(name);
+        const std::string_view name = botNameValue(line);
+        if (name.empty())
+            continue;
+        if (isSafeScriptValue(name, ScriptValueKind::Word))
+            names.emplace_back(name);
+        else
+            index.leaveOutName();
     }
     index.addBots(names);
 }

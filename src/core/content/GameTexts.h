@@ -15,8 +15,10 @@ namespace velkarn {
 // recognised by its first n characters.
 std::string keyWord(const std::string& line, std::size_t n);
 
-// Every line whose first four characters are "name" in any case names a bot: the letters A-Z
-// and a-z from its fifth character on. Names not known yet (ignoring case) join the bot names.
+// Every line that starts with the key "name" in any case names a bot: the quoted value, or the
+// word after the key, as the game reads it ("Cyber-Garg", "S_Marine"). Names the game's console
+// could not take are left out and counted; names not known yet (ignoring case) join the bot
+// names.
 void parseBotText(const Lines& lines, CatalogueIndex& index);
 
 // Reads the blocks "{", map, bots, longname, special, fraglimit, type, "}" (each optional after

@@ -8,8 +8,10 @@ std::pair<std::string, std::string> chooseModelAndSkin(const Catalogue& catalogu
                                                        const std::string& setupModel,
                                                        const std::string& setupSkin) {
     const auto names = catalogue.sortedModelNames();
+    // No models known (models.txt unreadable, no search yet): the setup's own choice stays, so
+    // that saving the setup again does not lose it.
     if (names.empty())
-        return {};
+        return {setupModel, setupSkin};
     const bool named = std::find(names.begin(), names.end(), setupModel) != names.end();
     const std::string model = named ? setupModel : names.front();
     const PlayerModel* record = catalogue.findModel(model);

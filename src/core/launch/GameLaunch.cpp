@@ -19,6 +19,23 @@ std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
     return "+exec velkarn " + extraCommandLine;
 }
 
+std::vector<std::string> gameArguments(LaunchPath path, const std::string& extraCommandLine,
+                                       const ModChoice& mod) {
+    const std::vector<std::string> exec{"+exec", "velkarn"};
+    std::vector<std::string> arguments;
+    if (mod.index >= 1) {
+        arguments = splitParameters(mod.parameters);
+        arguments.insert(arguments.end(), exec.begin(), exec.end());
+        return arguments;
+    }
+    arguments = exec;
+    if (path != LaunchPath::Join) {
+        const auto extra = splitParameters(extraCommandLine);
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+    }
+    return arguments;
+}
+
 namespace {
 
 // The engine only writes below its home folder; so do we, and never by a link out of it.
@@ -29,6 +46,17 @@ void requireInside(const std::string& folder, const std::string& home) {
     if (error || real.compare(0, realHome.size(), realHome) != 0)
         throw UserMessage("The game's folder " + folder + " leads out of the home folder " + home +
                           "; Velkarn writes no game script there.");
+}
+
+// Why a self-contained folder has no data folder to write the script to.
+std::string missingFolderMessage(const Installation& installation) {
+    const std::string& base = installation.baseFolder;
+    const std::string named =
+        base.size() > 1 && base.back() == '/' ? base.substr(0, base.size() - 1) : base;
+    if (!folderExists(base))
+        return "The game folder " + named +
+               (pathExists(named) ? " is not a folder." : " does not exist.");
+    return "The game folder " + named + " holds no data folder " + installation.dataFolder + ".";
 }
 
 bool userMayWrite(const Installation& installation, const std::string& folder) {
@@ -46,7 +74,7 @@ std::string scriptFolder(const Installation& installation) {
     if (userMayWrite(installation, baseData))
         return baseData;
     if (installation.kind == Installation::Kind::Folder && !folderExists(baseData))
-        throw InOutError(InOutError::InvalidFilename);
+        throw UserMessage(missingFolderMessage(installation));
     const std::string homeData = installation.homeFolder + installation.dataFolder + "/";
     if (folderExists(homeData) && !installation.userHome.empty())
         requireInside(homeData, installation.userHome);
@@ -74,11 +102,13 @@ void requireGameStarted(bool started) {
         throw UserMessage("Quake 3 Executable not found!");
 }
 
-bool startGame(const Installation& installation, const std::string& parameters) {
+bool startGame(const Installation& installation, const std::vector<std::string>& arguments) {
     if (installation.startCommand.empty() || !fileExists(installation.startCommand.front()))
         return false;
+    std::vector<std::string> command = installation.startCommand;
+    command.insert(command.end(), arguments.begin(), arguments.end());
     const std::string& base = installation.baseFolder;
-    return startDetached(installation.startCommand, parameters,
+    return startDetached(command,
                          userMayWrite(installation, base) ? base : installation.homeFolder);
 }
 
@@ -117,13 +147,13 @@ bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rot
     if (game.starting)
         game.starting(LaunchPath::LocalPlay);
     return startGame(game.installation,
-                     gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
+                     gameArguments(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
 }
 
 bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server) {
     writeJoinScript(game.installation, player, server);
     return startGame(game.installation,
-                     gameParameters(LaunchPath::Join, game.extraCommandLine, game.mod));
+                     gameArguments(LaunchPath::Join, game.extraCommandLine, game.mod));
 }
 
 bool startServer(const GameSettings& game, const ServerOptions& options,
@@ -132,7 +162,7 @@ bool startServer(const GameSettings& game, const ServerOptions& options,
     if (game.starting)
         game.starting(LaunchPath::Server);
     return startGame(game.installation,
-                     gameParameters(LaunchPath::Server, game.extraCommandLine, game.mod));
+                     gameArguments(LaunchPath::Server, game.extraCommandLine, game.mod));
 }
 
 } // namespace velkarn

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // Writing the game script into the game folder and starting the game on it.
 namespace velkarn {
@@ -22,13 +23,18 @@ struct ModChoice {
 // " +exec velkarn" on every path and no extra command line.
 std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod);
+// The same as the argument list the game is started with: the user's texts (the extra command
+// line, a mod's parameter line) split the way a shell splits words, and "+exec", "velkarn"
+// always two arguments of their own, which no text of the user's can swallow.
+std::vector<std::string> gameArguments(LaunchPath path, const std::string& extraCommandLine,
+                                       const ModChoice& mod);
 
 // Where the game script goes: the data folder of the base folder when the user may write there
 // (a self-contained folder), otherwise the data folder of the home folder (made by
 // writeGameScript when missing; working it out changes nothing).
 // Never a system folder, never a folder reached by a link out of the user's home. Throws
-// InOutError "Invalid filename" when a self-contained folder or its data folder is missing,
-// UserMessage for a home data folder that leads out of the home folder or cannot be made.
+// UserMessage naming the folder when a self-contained folder or its data folder is missing, or a
+// home data folder leads out of the home folder or cannot be made.
 std::string scriptFolder(const Installation& installation);
 // scriptFolder + "velkarn.cfg".
 std::string scriptPath(const Installation& installation);
@@ -37,10 +43,10 @@ std::string scriptPath(const Installation& installation);
 // denied", "Disk full"...; the old script then stays as it was.
 void writeGameScript(const Installation& installation, const Lines& lines);
 
-// Starts the installation's start command with the parameters, detached, in the base folder
+// Starts the installation's start command with the arguments, detached, in the base folder
 // (or the home folder, when the base folder is not the user's). False when there is no engine
 // or it could not be started; never waits.
-bool startGame(const Installation& installation, const std::string& parameters);
+bool startGame(const Installation& installation, const std::vector<std::string>& arguments);
 
 // Build the lines (throwing UserMessage for unsafe values, before anything is written) and
 // write them as the script.

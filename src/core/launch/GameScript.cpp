@@ -1,6 +1,7 @@
 #include "core/launch/GameScript.h"
 
-#include "core/launch/ScriptValues.h"
+#include "core/platform/Errors.h"
+#include "core/setup/ScriptValues.h"
 
 #include <algorithm>
 #include <span>
@@ -45,17 +46,17 @@ std::string limitCommand(const ScriptEntry& entry) {
 
 // "name skill", with " team" in team games.
 std::string addbotArguments(const ScriptEntry& entry, const RosterBot& b) {
-    requireSafeScriptValue(b.name, "bot name");
+    requireSafeScriptValue(b.name, "bot name", ScriptValueKind::Word);
     std::string text = b.name + " " + std::to_string(b.skill);
     if (isTeamGame(knownGameType(entry.gameType))) {
-        requireSafeScriptValue(b.team, "bot team");
+        requireSafeScriptValue(b.team, "bot team", ScriptValueKind::Word);
         text += " " + b.team;
     }
     return text;
 }
 
 void appendSingleMap(Lines& lines, const ScriptEntry& entry) {
-    requireSafeScriptValue(entry.name, "map name");
+    requireSafeScriptValue(entry.name, "map name", ScriptValueKind::Word);
     lines.push_back("set g_gametype " + std::to_string(gameTypeValue(entry.gameType)));
     lines.push_back(limitCommand(entry));
     lines.push_back("set timelimit " + std::to_string(entry.timeLimit));
@@ -100,12 +101,12 @@ void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) 
     for (std::size_t i = 0; i < n; ++i) {
         const ScriptEntry& entry = entries[i];
         const ScriptEntry& previous = entries[(i + n - 1) % n];
-        requireSafeScriptValue(entry.name, "map name");
+        requireSafeScriptValue(entry.name, "map name", ScriptValueKind::Word);
         Lines commands = {"set g_gametype " + std::to_string(gameTypeValue(entry.gameType)),
                           limitCommand(entry), "set timelimit " + std::to_string(entry.timeLimit),
                           "map " + entry.name};
         for (const RosterBot& b : previous.bots) {
-            requireSafeScriptValue(b.name, "bot name");
+            requireSafeScriptValue(b.name, "bot name", ScriptValueKind::Word);
             commands.push_back("kick " + b.name);
         }
         for (const RosterBot& b : entry.bots)
@@ -116,19 +117,25 @@ void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) 
     lines.push_back("vstr m0");
 }
 
+// A script without a map would start the game idle at its menu, and "vstr m0" of an empty
+// chain names no variable: nothing to play is said instead.
 void appendRotation(Lines& lines, const std::vector<ScriptEntry>& entries) {
+    if (entries.empty())
+        throw UserMessage("The rotation holds no map to play!");
     if (entries.size() == 1)
         appendSingleMap(lines, entries.front());
     else
         appendRotationChain(lines, entries);
 }
 
+// Entries whose maps the catalogue lacks stay in the setup but are not played.
 template <typename Entry>
 std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation) {
     std::vector<ScriptEntry> entries;
     entries.reserve(rotation.size());
     for (const auto& entry : rotation)
-        entries.push_back(scriptEntry(*entry));
+        if (hasCataloguedMap(*entry))
+            entries.push_back(scriptEntry(*entry));
     return entries;
 }
 
@@ -142,10 +149,9 @@ int maxClientsFor(const Rotation& rotation) {
 
 void appendPlayer(Lines& lines, const PlayerSettings& player) {
     requireSafeScriptValue(player.name, "player name");
-    requireSafeScriptValue(player.model, "player model");
-    requireSafeScriptValue(player.skin, "player skin");
+    const std::string model = playerModelValue(player.model, player.skin);
     lines.push_back("name " + player.name);
-    lines.push_back("seta model " + player.model + "/" + player.skin);
+    lines.push_back("seta model " + model);
 }
 
 // Only a chosen side gives a line; "Choose at launch" lets the player pick in the game.
@@ -156,6 +162,15 @@ void appendTeam(Lines& lines, const PlayerSettings& player) {
 
 std::string flag(bool on) {
     return on ? "1" : "0";
+}
+
+Lines requireFits(Lines lines) {
+    const std::size_t bytes = joinLines(lines).size();
+    if (bytes > MaxScriptBytes)
+        throw UserMessage("The game script would take " + std::to_string(bytes) +
+                          " bytes, more than the " + std::to_string(MaxScriptBytes) +
+                          " the game can run at once!");
+    return lines;
 }
 
 } // namespace
@@ -180,18 +195,18 @@ Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation) {
     lines.push_back("sv_maxclients " + std::to_string(maxClientsFor(rotation)));
     appendRotation(lines, scriptEntries(rotation));
     appendTeam(lines, player);
-    return lines;
+    return requireFits(std::move(lines));
 }
 
 Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server) {
     requireSafeScriptValue(server.password, "server password");
-    requireSafeScriptValue(server.address, "server address");
+    requireSafeScriptValue(server.address, "server address", ScriptValueKind::Word);
     Lines lines;
     appendPlayer(lines, player);
     appendTeam(lines, player);
     lines.push_back("password " + server.password);
     lines.push_back("connect " + server.address);
-    return lines;
+    return requireFits(std::move(lines));
 }
 
 Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rotation) {
@@ -214,7 +229,7 @@ Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rota
     lines.push_back("g_allowvote " + flag(options.allowVote));
     lines.push_back("g_syncronousclients " + flag(options.synchronous));
     appendRotation(lines, scriptEntries(rotation));
-    return lines;
+    return requireFits(std::move(lines));
 }
 
 } // namespace velkarn

@@ -35,13 +35,18 @@ int gameTypeValue(int gameType);
 
 // The game reads at most this many bytes of a script line; every line written fits.
 constexpr std::size_t MaxScriptLineBytes = 1023;
+// The game runs a script through its command buffer of 128 KiB, which also holds the rest of the
+// command line; a script that does not fit is dropped whole ("Cbuf_InsertText overflowed").
+constexpr std::size_t MaxScriptBytes = 127 * 1024;
 
 // Player lines, "sv_maxclients N" (room for the player and the largest roster, at least 16, at
 // most 64), the rotation (one entry as plain commands with its bots, any other number as the
 // chain of m variables with kick lists, then "vstr m0"), and the team line when a side was
-// chosen. A chain step too long for one line goes on in variables m<i>_1, m<i>_2... Throws
-// UserMessage, naming the field, when a name, model, skin, map name, bot name or bot team that
-// would be written is unsafe (see ScriptValues.h).
+// chosen. A chain step too long for one line goes on in variables m<i>_1, m<i>_2... Entries
+// whose maps the catalogue lacks are left out. Throws UserMessage, naming the field, when a
+// name, model, skin, map name, bot name or bot team that would be written is unsafe (see
+// ScriptValues.h), when no entry is left to play, and when the script would not fit the game's
+// command buffer (MaxScriptBytes); the same holds for the scripts below.
 Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation);
 
 // Player lines, the team line when a side was chosen, "password ..." (also when empty) and

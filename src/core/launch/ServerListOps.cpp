@@ -1,7 +1,7 @@
 #include "core/launch/ServerListOps.h"
 
-#include "core/launch/ScriptValues.h"
 #include "core/platform/Errors.h"
+#include "core/setup/ScriptValues.h"
 
 namespace velkarn {
 
@@ -21,7 +21,7 @@ void store(SavedServer& server, const ServerFields& fields) {
 
 void requireSafeServerFields(const ServerFields& fields) {
     requireSingleLineValue(fields.name, "server name");
-    requireSafeScriptValue(fields.address, "server address");
+    requireSafeScriptValue(fields.address, "server address", ScriptValueKind::Word);
     requireSafeScriptValue(fields.password, "server password");
 }
 

@@ -1,5 +1,7 @@
 #include "core/network/InfoString.h"
 
+#include "core/platform/PrintableText.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -16,7 +18,7 @@ constexpr std::size_t MaxInfoField = 1024;
 constexpr std::size_t MaxInfoPairs = 512;
 
 std::string field(std::string_view text) {
-    return withoutControlCharacters(text.substr(0, MaxInfoField));
+    return printableText(text.substr(0, MaxInfoField));
 }
 
 bool sameKey(std::string_view a, std::string_view b) {
@@ -27,14 +29,6 @@ bool sameKey(std::string_view a, std::string_view b) {
 }
 
 } // namespace
-
-std::string withoutControlCharacters(std::string_view text) {
-    std::string result(text);
-    std::replace_if(
-        result.begin(), result.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }, '?');
-    return result;
-}
 
 InfoPairs parseInfoString(std::string_view text) {
     text = text.substr(0, MaxInfoBytes);

@@ -19,7 +19,4 @@ InfoPairs parseInfoString(std::string_view text);
 // does), or an empty text.
 std::string infoValue(const InfoPairs& pairs, std::string_view key);
 
-// Replaces control characters (0..31 and 127) by "?".
-std::string withoutControlCharacters(std::string_view text);
-
 } // namespace velkarn

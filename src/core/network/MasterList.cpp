@@ -1,6 +1,8 @@
 #include "core/network/MasterList.h"
 
+#include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/ProblemList.h"
 #include "core/platform/TextFile.h"
 
 #include <cstddef>
@@ -57,19 +59,20 @@ MasterListRead readMasterList(const std::string& appDir) {
         result.masters = wellKnownMasters();
         return result;
     }
-    const Lines lines = readTextFile(file);
-    for (std::size_t i = 0; i < lines.size() && result.masters.size() < MaxMasters; ++i) {
-        std::string line = lines[i];
+    ProblemList problems;
+    forEachLine(readFileBytes(file), [&](std::size_t number, std::string_view text) {
+        std::string line(text);
         line.erase(0, line.find_first_not_of(" \t"));
         line.erase(line.find_last_not_of(" \t") + 1);
         if (line.empty() || line.front() == '#')
-            continue;
+            return true;
         if (const auto master = parseMasterLine(line))
             result.masters.push_back(*master);
         else
-            result.problems.push_back("Line " + std::to_string(i + 1) + " of " + file +
-                                      " is not 'host:port protocol'");
-    }
+            problems.add(fileLinePrefix(file, number) + "this is not 'host:port protocol'");
+        return result.masters.size() < MaxMasters;
+    });
+    result.problems = problems.lines(file);
     return result;
 }
 

@@ -19,7 +19,8 @@ const std::vector<MasterServer>& wellKnownMasters();
 
 struct MasterListRead {
     std::vector<MasterServer> masters;
-    // "Line N of FILE is not 'host:port protocol'" for each line left out.
+    // "FILE, line N: this is not 'host:port protocol'" for each line left out (the first 20,
+    // then how many more).
     std::vector<std::string> problems;
 };
 

@@ -1,6 +1,8 @@
 #include "core/network/ServerAddress.h"
 
 #include <algorithm>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 
 namespace velkarn {
 
@@ -20,6 +22,19 @@ std::optional<std::uint16_t> parsePort(const std::string& text) {
 bool hasBlank(const std::string& text) {
     return std::any_of(text.begin(), text.end(),
                        [](char c) { return static_cast<unsigned char>(c) <= ' '; });
+}
+
+bool isIpv6Address(const std::string& host) {
+    in6_addr address{};
+    return ::inet_pton(AF_INET6, host.c_str(), &address) == 1;
+}
+
+// A host name or an IPv4 address: letters, digits, dots, hyphens and underscores.
+bool isHostName(const std::string& host) {
+    return std::all_of(host.begin(), host.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '.' || c == '-' || c == '_';
+    });
 }
 
 } // namespace
@@ -53,7 +68,8 @@ std::optional<ServerAddress> parseServerAddress(const std::string& text,
             result.host = text; // a name, IPv4, or an IPv6 address without brackets
         }
     }
-    if (result.host.empty())
+    const bool ipv6 = text.front() == '[' || result.host.find(':') != std::string::npos;
+    if (result.host.empty() || (ipv6 ? !isIpv6Address(result.host) : !isHostName(result.host)))
         return std::nullopt;
     if (hasPort) {
         const auto port = parsePort(portText);

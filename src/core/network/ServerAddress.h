@@ -18,7 +18,8 @@ struct ServerAddress {
 
 // Reads "HOST", "HOST:PORT", "[IPV6]" or "[IPV6]:PORT" (a bare IPv6 address with several colons
 // is taken whole, without a port). Nothing for an empty host, a port that is not 1..65535, an
-// unclosed bracket or blanks inside.
+// unclosed bracket, blanks inside, an IPv6 address that is none ("127.0.0.1:1:2"), or a host
+// name with anything but letters, digits, ".", "-" and "_".
 std::optional<ServerAddress> parseServerAddress(const std::string& text,
                                                 std::uint16_t defaultPort = DefaultServerPort);
 

@@ -1,5 +1,7 @@
 #include "core/network/ServerPackets.h"
 
+#include "core/platform/PrintableText.h"
+
 #include <algorithm>
 
 namespace velkarn {
@@ -56,7 +58,7 @@ PlayerLine parsePlayerLine(std::string_view line) {
         line.remove_prefix(1);
         line = line.substr(0, line.find('"'));
     }
-    player.name = withoutControlCharacters(line.substr(0, MaxPlayerName));
+    player.name = printableText(line.substr(0, MaxPlayerName));
     return player;
 }
 

@@ -1,5 +1,7 @@
 #include "core/platform/Errors.h"
 
+#include "core/platform/PrintableText.h"
+
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -31,7 +33,8 @@ std::string inOutText(int code) {
 
 } // namespace
 
-FileOpenError::FileOpenError(const std::string& fileName) : Error("Cannot open file " + fileName) {
+FileOpenError::FileOpenError(const std::string& fileName, const std::string& reason)
+    : Error("Cannot open file " + fileName + (reason.empty() ? "" : ": " + reason)) {
 }
 
 FileCreateError::FileCreateError(const std::string& fileName)
@@ -39,7 +42,20 @@ FileCreateError::FileCreateError(const std::string& fileName)
 }
 
 ConvertError::ConvertError(const std::string& text)
-    : Error("'" + text + "' is not a valid integer value") {
+    : Error("'" + printableText(text) + "' is not a valid integer value") {
+}
+
+ConvertError::ConvertError(const std::string& text, const std::string& file, std::size_t line)
+    : Error(fileLinePrefix(file, line) + ConvertError(text).what()) {
+}
+
+FileFormatError::FileFormatError(const std::string& file, std::size_t line,
+                                 const std::string& problem)
+    : Error(fileLinePrefix(file, line) + problem) {
+}
+
+std::string fileLinePrefix(const std::string& file, std::size_t line) {
+    return file + ", line " + std::to_string(line) + ": ";
 }
 
 ListIndexError::ListIndexError(long long index)

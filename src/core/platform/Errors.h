@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <stdexcept>
 #include <string>
 
@@ -13,10 +14,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A file read whole could not be opened: "Cannot open file %s".
+// A file read whole could not be opened: "Cannot open file %s", with the reason after a colon
+// when there is one worth telling ("it is not a regular file").
 class FileOpenError : public Error {
 public:
-    explicit FileOpenError(const std::string& fileName);
+    explicit FileOpenError(const std::string& fileName, const std::string& reason = {});
 };
 
 // A file written whole could not be created or replaced: "Cannot create file %s".
@@ -25,11 +27,23 @@ public:
     explicit FileCreateError(const std::string& fileName);
 };
 
-// A text that should hold a whole number: "'%s' is not a valid integer value".
+// A text that should hold a whole number: "'%s' is not a valid integer value"; read from a file,
+// the file and line come first: "maps.txt, line 13: 'x' is not a valid integer value".
 class ConvertError : public Error {
 public:
     explicit ConvertError(const std::string& text);
+    ConvertError(const std::string& text, const std::string& file, std::size_t line);
 };
+
+// A line of a file the program keeps that is not what the program writes there:
+// "<file>, line <n>: <problem>".
+class FileFormatError : public Error {
+public:
+    FileFormatError(const std::string& file, std::size_t line, const std::string& problem);
+};
+
+// "<file>, line <n>: ", the start of a message about one line (counted from 1).
+std::string fileLinePrefix(const std::string& file, std::size_t line);
 
 // A list position that does not exist: "List index out of bounds (%d)".
 class ListIndexError : public Error {

@@ -35,13 +35,15 @@ std::vector<FolderEntry> listFolder(const std::string& folder) {
         // The kind the folder itself records spares a look at every file; links and file
         // systems that do not record kinds are looked at.
         if (entry->d_type == DT_DIR || entry->d_type == DT_REG) {
-            entries.push_back({name, entry->d_type == DT_DIR});
+            entries.push_back({name, entry->d_type == DT_DIR, false});
             continue;
         }
         mode_t mode = 0;
         if (!statMode(prefix + name, mode))
             continue; // dangling link
-        entries.push_back({name, S_ISDIR(mode)});
+        struct stat own {};
+        const bool link = ::lstat((prefix + name).c_str(), &own) == 0 && S_ISLNK(own.st_mode);
+        entries.push_back({name, S_ISDIR(mode), link});
     }
     ::closedir(dir);
     return entries;
@@ -106,6 +108,16 @@ bool fileIdentity(const std::string& path, FileIdentity& identity) {
     identity = {static_cast<unsigned long long>(st.st_dev),
                 static_cast<unsigned long long>(st.st_ino)};
     return true;
+}
+
+std::string realFolderPath(const std::string& path) {
+    std::error_code error;
+    const auto real = std::filesystem::canonical(path, error);
+    return error ? std::string() : withTrailingSlash(real.string());
+}
+
+bool isInsideFolder(const std::string& path, const std::string& folder) {
+    return path.compare(0, folder.size(), folder) == 0;
 }
 
 bool fileState(const std::string& path, FileState& state) {

@@ -10,6 +10,7 @@ namespace velkarn {
 struct FolderEntry {
     std::string name;
     bool isFolder = false;
+    bool isLink = false; // a symbolic link, to whatever isFolder says
 };
 
 // The visible entries of a folder, in the order the file system returns them. An unreadable or
@@ -48,6 +49,11 @@ struct FileIdentity {
 };
 // False when the path names nothing.
 bool fileIdentity(const std::string& path, FileIdentity& identity);
+
+// The path with every link resolved, ending with "/" for a folder; empty when it names nothing.
+std::string realFolderPath(const std::string& path);
+// Whether `path` (a real path ending with "/") lies in `folder` (the same) or is it.
+bool isInsideFolder(const std::string& path, const std::string& folder);
 
 // What one look at a file tells (links followed): which file it is, its size and when it last
 // changed (seconds since 1970), so that a reader can tell a file replaced or shortened.

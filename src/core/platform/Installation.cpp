@@ -3,6 +3,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/GameExecutable.h"
+#include "core/platform/PrintableText.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -156,6 +157,9 @@ Installation storedInstallation(const std::string& id, const std::string& gameFo
 
 void requireGameFolder(const std::string& folder) {
     const std::string base = withTrailingSlash(folder);
+    if (hasControlCharacter(base))
+        throw UserMessage("The game folder " + printableText(base) +
+                          " has a control character in its name, which path.txt cannot keep.");
     if (!folderExists(base))
         throw UserMessage("The game folder " + base + " does not exist.");
     for (const char* data : {"baseq3", "baseoa"})

@@ -16,15 +16,12 @@ std::vector<std::string> splitParameters(const std::string& parameters) {
     return arguments;
 }
 
-bool startDetached(const std::vector<std::string>& command, const std::string& parameters,
-                   const std::string& workingFolder) {
+bool startDetached(const std::vector<std::string>& command, const std::string& workingFolder) {
     if (command.empty())
         return false;
     QStringList arguments;
     for (auto argument = command.begin() + 1; argument != command.end(); ++argument)
         arguments << QString::fromLocal8Bit(*argument);
-    for (const auto& argument : splitParameters(parameters))
-        arguments << QString::fromLocal8Bit(argument);
     return QProcess::startDetached(QString::fromLocal8Bit(command.front()), arguments,
                                    QString::fromLocal8Bit(workingFolder));
 }

@@ -9,11 +9,9 @@ namespace velkarn {
 // double quotes group, a doubled quote inside quotes is a quote).
 std::vector<std::string> splitParameters(const std::string& parameters);
 
-// Starts `command` (a program and its first arguments) detached, with `workingFolder` as its
-// working folder and the parameter text split into further arguments. Returns false when it
-// could not be started; never waits for it.
-bool startDetached(const std::vector<std::string>& command, const std::string& parameters,
-                   const std::string& workingFolder);
+// Starts `command` (a program and its arguments) detached, with `workingFolder` as its working
+// folder. Returns false when it could not be started; never waits for it.
+bool startDetached(const std::vector<std::string>& command, const std::string& workingFolder);
 
 // Whether a process with this number is running (it may belong to another user).
 bool processRunning(long long pid);

@@ -68,13 +68,22 @@ std::string joinLines(const Lines& lines) {
 }
 
 std::string readFileBytes(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Not blocking: opening a named pipe would otherwise wait for a writer for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw FileOpenError(path);
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode) || st.st_size > MaxTextFileBytes) {
+    if (::fstat(fd, &st) != 0) {
         ::close(fd);
         throw FileOpenError(path);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw FileOpenError(path, "it is not a regular file");
+    }
+    if (st.st_size > MaxTextFileBytes) {
+        ::close(fd);
+        throw FileOpenError(path, "it is larger than any file Velkarn writes");
     }
     std::string bytes;
     char buffer[65536];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Text files as the program keeps them: 8-bit lines, written with CR LF after every line (the
@@ -16,6 +17,23 @@ const std::string& lineAt(const Lines& lines, std::size_t i);
 // Splits a text into lines; an empty text gives no lines, a final line end adds no empty line.
 Lines splitLines(const std::string& text);
 
+// Calls `take(lineNumber, line)` for the lines of a text as splitLines splits them (counted from
+// 1), without keeping them all; stops early when `take` returns false.
+template <typename Take> void forEachLine(std::string_view text, Take take) {
+    std::size_t start = 0;
+    std::size_t number = 0;
+    while (start < text.size()) {
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        if (!take(++number, text.substr(start, end - start)))
+            return;
+        if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+}
+
 // Joins lines, each followed by CR LF.
 std::string joinLines(const Lines& lines);
 
@@ -23,8 +41,9 @@ std::string joinLines(const Lines& lines);
 // larger file is none of them and is not read into memory.
 constexpr long long MaxTextFileBytes = 64ll * 1024 * 1024;
 
-// Reads a whole file as bytes. Throws FileOpenError(path) when it cannot be opened or read, or
-// is larger than MaxTextFileBytes.
+// Reads a whole file as bytes. Throws FileOpenError(path) when it cannot be opened or read, is
+// no regular file (a named pipe or a device is refused at once, never waited on), or is larger
+// than MaxTextFileBytes.
 std::string readFileBytes(const std::string& path);
 
 // Reads at most `maxBytes` bytes of a file from `offset` on (fewer at its end), for files that

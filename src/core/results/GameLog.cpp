@@ -2,6 +2,7 @@
 
 #include "core/network/InfoString.h"
 #include "core/network/ServerStatus.h"
+#include "core/platform/PrintableText.h"
 
 #include <algorithm>
 #include <array>
@@ -61,7 +62,7 @@ bool takePrefix(std::string_view& text, std::string_view prefix) {
 }
 
 std::string cleanText(std::string_view text, std::size_t limit) {
-    return withoutControlCharacters(text.substr(0, limit));
+    return printableText(text.substr(0, limit));
 }
 
 struct LogLine {

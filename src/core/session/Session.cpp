@@ -6,6 +6,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/results/GameLogSource.h"
+#include "core/setup/RotationOps.h"
 
 #include <functional>
 
@@ -117,6 +118,8 @@ void Session::chooseSetupModel() {
 }
 
 void Session::catalogueRebuilt() {
+    resolveMapFiles(setup.rotation, setup.catalogue.mapFiles);
+    resolveMapFiles(setup.serverRotation, setup.catalogue.mapFiles);
     chooseSetupModel();
     emit catalogueChanged();
 }

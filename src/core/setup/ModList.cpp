@@ -1,7 +1,9 @@
 #include "core/setup/ModList.h"
 
 #include "core/platform/FileSystem.h"
+#include "core/platform/PrintableText.h"
 #include "core/platform/TextFile.h"
+#include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
 #include <algorithm>
@@ -20,6 +22,14 @@ bool isListed(const std::vector<Mod>& mods, const std::string& folder) {
     return std::any_of(mods.begin(), mods.end(), [&](const Mod& mod) {
         return trim(mod.parameters.substr(0, wanted.size())) == wanted;
     });
+}
+
+// The engine takes its command line as text again: it splits it at every "+", and runs each
+// part as console commands; it refuses game folders with a backslash. A folder name is offered
+// only when it reaches the engine whole as fs_game and can run nothing else.
+bool isModFolderName(const std::string& folder) {
+    return !folder.empty() && isSafeScriptValue(folder, ScriptValueKind::Word) &&
+           folder.find_first_of("+\\") == std::string::npos && folder.front() != '-';
 }
 
 // A mod folder holds the game's "vm" folder or file, or failing that at least one archive.
@@ -81,7 +91,8 @@ int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods) {
     for (const auto& entry : entries) {
         const std::string& folder = entry.name;
         // The games' own data folders are no mods.
-        if (!entry.isFolder || folder == "baseq3" || folder == "baseoa" || isListed(mods, folder))
+        if (!entry.isFolder || folder == "baseq3" || folder == "baseoa" ||
+            !isModFolderName(folder) || isListed(mods, folder))
             continue;
         const std::string folderPath = root + folder + "/";
         if (!isModFolder(folderPath))
@@ -90,7 +101,7 @@ int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods) {
         ++added;
         const std::string description = folderPath + "description.txt";
         if (fileExists(description))
-            mods.back().name = lineAt(readTextFile(description), 0);
+            mods.back().name = printableText(lineAt(readTextFile(description), 0));
     }
     return added;
 }

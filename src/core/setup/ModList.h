@@ -29,9 +29,12 @@ void writeModsFile(const std::string& path, const std::vector<Mod>& mods);
 std::string modFolderParameters(const std::string& folder);
 
 // Looks for mod folders in the game folder and appends the ones not yet listed, in alphabetical
-// order ignoring case; returns how many were appended. Entries already listed are never removed
-// or changed. Throws FileOpenError when a mod's description.txt cannot be read: the search ends
-// there and the entries appended so far stay. Writes nothing.
+// order ignoring case; returns how many were appended. A folder whose name the engine could not
+// take whole as fs_game (blanks, quotes, "+", a leading "-", control characters, anything the
+// game's console would read as more than a name) is no mod. The display name comes from the
+// first line of description.txt, control characters shown as "?". Entries already listed are never
+// removed or changed. Throws FileOpenError when a mod's description.txt cannot be read: the search
+// ends there and the entries appended so far stay. Writes nothing.
 int appendModFolders(const std::string& gameFolder, std::vector<Mod>& mods);
 
 // The parameters the game is started with: empty for index 0 (no mod), a negative index (no

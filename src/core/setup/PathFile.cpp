@@ -1,6 +1,7 @@
 #include "core/setup/PathFile.h"
 
 #include "core/platform/TextFile.h"
+#include "core/setup/ScriptValues.h"
 
 namespace velkarn {
 
@@ -10,6 +11,9 @@ GamePaths readPathFile(const std::string& fileName) {
 }
 
 void writePathFile(const std::string& fileName, const GamePaths& paths) {
+    // Each value is one line of the file.
+    requireSingleLineValue(paths.gameFolder, "game folder");
+    requireSingleLineValue(paths.commandLine, "extra command line");
     Lines lines{paths.gameFolder, paths.commandLine};
     if (!paths.installation.empty())
         lines.push_back(paths.installation);

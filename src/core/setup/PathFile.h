@@ -17,7 +17,8 @@ struct GamePaths {
 GamePaths readPathFile(const std::string& fileName);
 
 // Writes two lines, and the third only when it is not empty, replacing the file. Throws
-// FileCreateError.
+// FileCreateError, or UserMessage (writing nothing) for a value holding a control character,
+// which would break the file's lines.
 void writePathFile(const std::string& fileName, const GamePaths& paths);
 
 } // namespace velkarn

@@ -172,8 +172,27 @@ std::vector<int> setTimeLimit(RecordList<Entry>& rotation, const std::vector<int
                         [timeLimit](Entry& entry) { entry.timeLimit = timeLimit; });
 }
 
+int mapFileIndexFor(const MapFiles& catalogue, const std::string& name) {
+    constexpr std::size_t ExtensionLength = 4;
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        const std::string& fileName = catalogue[i]->fileName;
+        const std::size_t keep =
+            fileName.size() > ExtensionLength ? fileName.size() - ExtensionLength : 0;
+        if (fileName.compare(0, keep, name) == 0)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+template <typename Entry>
+void resolveMapFiles(RecordList<Entry>& rotation, const MapFiles& catalogue) {
+    for (auto& entry : rotation)
+        entry->mapFileIndex = mapFileIndexFor(catalogue, entry->name);
+}
+
 // The two rotations are the only users.
 #define VELKARN_ROTATION_OPS(Entry)                                                                \
+    template void resolveMapFiles(RecordList<Entry>&, const MapFiles&);                            \
     template int removeEntries(RecordList<Entry>&, const std::vector<int>&);                       \
     template std::vector<int> setGameType(RecordList<Entry>&, const std::vector<int>&, int);       \
     template std::vector<int> setFragLimit(RecordList<Entry>&, const std::vector<int>&, int);      \

@@ -26,6 +26,14 @@ RotationEntry& addRotationEntry(Rotation& rotation, const MapFiles& catalogue, i
 ServerRotationEntry& addServerRotationEntry(ServerRotation& rotation, const MapFiles& catalogue,
                                             int mapFileIndex);
 
+// The position of the first map file whose fileName less its last four characters (".bsp")
+// equals `name` exactly, as a setup names its maps; -1 when the catalogue holds none.
+int mapFileIndexFor(const MapFiles& catalogue, const std::string& name);
+// Looks every entry's map up again by name after the catalogue changed (a search may add,
+// drop or reorder maps); entries whose maps are gone get -1 and stay.
+template <typename Entry>
+void resolveMapFiles(RecordList<Entry>& rotation, const MapFiles& catalogue);
+
 // Removes the entries at the given positions (any order; repeats and positions outside the
 // list are ignored). Returns how many were removed.
 template <typename Entry>

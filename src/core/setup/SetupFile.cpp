@@ -2,6 +2,7 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/setup/RotationOps.h"
 #include "core/setup/TextHelpers.h"
 
 #include <algorithm>
@@ -17,17 +18,26 @@ constexpr std::size_t ExtensionLength = 4; // ".bsp", ".vkn"
 // Reads the lines of one file in order; a line past the end reads as empty.
 class LineReader {
 public:
-    explicit LineReader(Lines lines) : lines_(std::move(lines)) {}
+    explicit LineReader(const std::string& path) : path_(path), lines_(readTextFile(path)) {}
 
     bool atEnd() const { return next_ >= lines_.size(); }
     const std::string& peek() const { return lineAt(lines_, next_); }
-    const std::string& lineAfter(std::size_t n) const { return lineAt(lines_, next_ + n); }
     const std::string& take() { return lineAt(lines_, next_++); }
-    // The integer of the next line from a 1-based column to its end.
-    int takeInt(long long column = 1) { return toInt(columnText(take(), column)); }
+    // The integer of the next line from a 1-based column to its end; a text that is none is
+    // reported with the file and the line.
+    int takeInt(long long column = 1) {
+        const std::string text = columnText(take(), column);
+        try {
+            return toInt(text);
+        } catch (const ConvertError&) {
+            throw ConvertError(text, path_, next_);
+        }
+    }
     void skip(std::size_t count) { next_ += count; }
+    std::size_t nextLineNumber() const { return next_ + 1; }
 
 private:
+    std::string path_;
     Lines lines_;
     std::size_t next_ = 0;
 };
@@ -35,17 +45,6 @@ private:
 bool isInfoLine(const std::string& line) {
     const std::string trimmed = trim(line);
     return !trimmed.empty() && trimmed.front() == ';';
-}
-
-int catalogueIndex(const MapFiles& catalogue, const std::string& name) {
-    for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        const std::string& fileName = catalogue[i]->fileName;
-        const std::size_t keep =
-            fileName.size() > ExtensionLength ? fileName.size() - ExtensionLength : 0;
-        if (fileName.compare(0, keep, name) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
 }
 
 std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& name,
@@ -70,25 +69,10 @@ std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& 
     return entry;
 }
 
-// A map that is no longer catalogued: its indented lines are passed over, but never more than
-// the entry holds, so that a player name beginning with a blank is still read as one.
-void skipEntryLines(LineReader& reader) {
-    std::size_t limit = SIZE_MAX;
-    try {
-        const std::uint8_t botCount = static_cast<std::uint8_t>(toInt(reader.lineAfter(3)));
-        limit = 4 + 3 * std::size_t{botCount};
-    } catch (const ConvertError&) {
-        // Not an entry as written by the program: the indentation alone tells where it ends.
-    }
-    for (std::size_t n = 0; n < limit && !reader.peek().empty() && reader.peek().front() == ' ';
-         ++n)
-        reader.skip(1);
-}
-
 } // namespace
 
 void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupReadResult& into) {
-    LineReader reader(readTextFile(path));
+    LineReader reader(path);
     while (isInfoLine(reader.peek()))
         into.info.push_back(columnText(reader.take(), 2));
 
@@ -97,14 +81,9 @@ void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupRead
         // Past the last line every remaining entry and the ping read as empty, which can only
         // end in this conversion error; stopping here keeps a huge count from spinning.
         if (reader.atEnd())
-            throw ConvertError("");
+            throw ConvertError("", path, reader.nextLineNumber());
         const std::string name = reader.take();
-        const int index = catalogueIndex(catalogue, name);
-        if (index < 0) {
-            skipEntryLines(reader);
-            continue;
-        }
-        into.maps.push_back(readEntry(reader, name, index));
+        into.maps.push_back(readEntry(reader, name, mapFileIndexFor(catalogue, name)));
     }
 
     PlayerLines player;

@@ -23,17 +23,18 @@ struct PlayerLines {
 // failure.
 struct SetupReadResult {
     std::vector<std::string> info; // the info lines' texts, without ";"
-    Rotation maps; // only entries read completely, so it stays parallel to rotationList
-    bool playerLinesRead = false; // the five player lines were read; `player` is valid
+    Rotation maps;                 // only entries read completely
+    bool playerLinesRead = false;  // the five player lines were read; `player` is valid
     PlayerLines player;
 };
 
 // Reads a setup file, appending to `into` (pass a fresh one). An entry refers to the catalogue by
 // its map name: the first map file whose fileName less its last four characters equals the name
-// exactly gives its mapFileIndex; an entry whose map is not catalogued is dropped with its indented
-// lines. Game type and bot count keep their low 8 bits; bots past the 32 roster slots are passed
-// over. Throws FileOpenError when the file cannot be read and ConvertError at the first number line
-// that is not a whole number; the entry in which that happens is not kept.
+// exactly gives its mapFileIndex; an entry whose map is not catalogued is kept with
+// mapFileIndex -1, so that saving the setup again loses nothing. Game type and bot count keep
+// their low 8 bits; bots past the 32 roster slots are passed over. Throws FileOpenError when the
+// file cannot be read and ConvertError, naming the file and line, at the first number line that
+// is not a whole number; the entry in which that happens is not kept.
 void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupReadResult& into);
 
 // The lines of a setup file. `info` null writes no info lines; otherwise every line becomes ";"

@@ -25,10 +25,10 @@ struct RotationEntry {
     std::uint8_t gameType = 0; // 1..4
     std::uint8_t botCount = 0; // used slots of Bots
     std::array<RosterBot, MaxRosterSlots> bots{};
-    std::int32_t fragLimit = 0; // capture limit for Capture The Flag
-    std::int32_t timeLimit = 0; // minutes
-    std::string name;           // map name without folder and extension
-    std::int32_t mapFileIndex = 0;
+    std::int32_t fragLimit = 0;    // capture limit for Capture The Flag
+    std::int32_t timeLimit = 0;    // minutes
+    std::string name;              // map name without folder and extension
+    std::int32_t mapFileIndex = 0; // -1: the catalogue holds no such map (the entry is kept)
 };
 
 // One catalogued map file.
@@ -71,6 +71,12 @@ using MapFiles = RecordList<MapFile>;
 using SavedServers = RecordList<SavedServer>;
 using ServerRotation = RecordList<ServerRotationEntry>;
 using PlayerModelList = RecordList<PlayerModel>;
+
+// Whether the catalogue holds the entry's map. Entries of maps it lacks stay in the setup (the
+// map may come back with its archive) but are not played.
+template <typename Entry> bool hasCataloguedMap(const Entry& entry) {
+    return entry.mapFileIndex >= 0;
+}
 
 // Game types, skills and teams with their texts.
 enum GameTypeNumber : std::uint8_t {

@@ -6,6 +6,7 @@
 #include "core/setup/PlayerName.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
+#include "ui/widgets/ScriptValueValidator.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QEvent>
@@ -45,6 +46,17 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
     playerNameEdit = new QLineEdit(this);
     playerNameEdit->setObjectName("playerNameEdit");
     playerNameLabel->setBuddy(playerNameEdit);
+    auto* nameValidator = new ScriptValueValidator("player name", playerNameEdit);
+    playerNameEdit->setValidator(nameValidator);
+    nameProblemLabel = new QLabel(this);
+    nameProblemLabel->setObjectName("nameProblemLabel");
+    nameProblemLabel->setWordWrap(true);
+    nameProblemLabel->hide();
+    connect(nameValidator, &ScriptValueValidator::problemChanged, this,
+            [this](const QString& problem) {
+                nameProblemLabel->setText(problem);
+                nameProblemLabel->setVisible(!problem.isEmpty());
+            });
     namePreview = new QTextEdit(this);
     namePreview->setObjectName("namePreview");
     namePreview->setReadOnly(true);
@@ -97,6 +109,7 @@ void PlayerOptionsWindow::layOut() {
     grid->addWidget(playerNameLabel, 1, 0);
     grid->addWidget(playerNameEdit, 1, 1);
     grid->addWidget(namePreview, 2, 1);
+    grid->addWidget(nameProblemLabel, 8, 0, 1, 3);
     grid->addWidget(modelLabel, 3, 0);
     grid->addWidget(modelCombo, 3, 1);
     grid->addWidget(skinLabel, 4, 0);

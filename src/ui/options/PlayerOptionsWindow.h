@@ -30,7 +30,8 @@ public:
     std::array<QToolButton*, 8> colourButtons{};
     QLabel* playerNameLabel;
     QLineEdit* playerNameEdit;
-    QTextEdit* namePreview; // read-only coloured preview
+    QTextEdit* namePreview;   // read-only coloured preview
+    QLabel* nameProblemLabel; // why the last keystroke was refused; hidden when none was
     QLabel* modelLabel;
     QComboBox* modelCombo;
     QLabel* skinLabel;

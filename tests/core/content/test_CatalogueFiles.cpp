@@ -2,6 +2,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "support/TempFolder.h"
+#include "support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
 
@@ -71,15 +72,51 @@ TEST(CatalogueFilesTest, EmptyCatalogueGivesEmptyFilesThatReadBackEmpty) {
     EXPECT_TRUE(empty.mapFiles.empty() && empty.playerModels.empty());
 }
 
-TEST(CatalogueFilesTest, FlagsAreCaseSensitiveAndABadCountFails) {
+// A file cut inside a record, or holding what the search never writes, is not read as if it
+// were whole: it says where, and the catalogue is marked so the next search rebuilds it.
+TEST(CatalogueFilesTest, AFileNotAsTheSearchWritesItFailsAtItsLineAndAsksForARebuild) {
+    const std::string good = "a.bsp\n /p\n T\n 3\n true\n true\n false\n false\nEND\n";
+    const std::vector<std::pair<std::string, std::string>> maps = {
+        {good + "b.bsp\n /p\n\n", ", line 10: the file ends inside a record"},
+        {good + "b.bsp\n /p\n T\n x3\n true\n true\n false\n false\nEND\n",
+         ", line 13: 'x3' is not a valid integer value"},
+        {good + "b.bsp\n /p\n T\n 3\n TRUE\n true\n false\n false\nEND\n",
+         ", line 14: 'TRUE' is neither true nor false"},
+        {good + "b.bsp\n /p\n T\n 3\n true\n true\n false\n false\nEND.\n",
+         ", line 18: the record should end here"},
+        {good + "a\x1b.bsp\n /p\n T\n 3\n true\n true\n false\n false\nEND\n",
+         ", line 10: this line is not a map file name the game can load"},
+        {good + "b.bsp\n/p\n T\n 3\n true\n true\n false\n false\nEND\n",
+         ", line 11: this line is not a field of a record"},
+    };
     TempFolder folder;
+    for (const auto& [text, where] : maps) {
+        folder.write("maps.txt", text);
+        Catalogue catalogue;
+        EXPECT_EQ(thrownMessage([&] { readMapsFile(folder.file("maps.txt"), catalogue); }),
+                  folder.file("maps.txt") + where);
+        EXPECT_EQ(catalogue.mapFiles.size(), 1u);
+        EXPECT_TRUE(catalogue.needsRebuild);
+    }
+    const std::vector<std::pair<std::string, std::string>> models = {
+        {"sarge\n default\nEND\nodd\nEND\n", ", line 5: this line is not a field of a record"},
+        {"sarge\n default\n\tred\nEND\n", ", line 3: this line is not a field of a record"},
+        {"sarge\n default\n", ", line 3: the file ends inside a record"},
+        {"sar*\n default\nEND\n", ", line 1: this line is not a model name the game can load"},
+        {"sarge\n *x\nEND\n", ", line 2: this line is not a skin name the game can load"},
+    };
+    for (const auto& [text, where] : models) {
+        folder.write("models.txt", text);
+        Catalogue catalogue;
+        EXPECT_EQ(thrownMessage([&] { readModelsFile(folder.file("models.txt"), catalogue); }),
+                  folder.file("models.txt") + where);
+        EXPECT_TRUE(catalogue.needsRebuild);
+    }
+    folder.write("bots.txt", "Sarge\n\nGrism\n");
     Catalogue catalogue;
-    folder.write("maps.txt", "a.bsp\n /p\n T\n 3\n TRUE\n true\n false\n false\nEND\n"
-                             "b.bsp\n /p\n\n x3\n");
-    EXPECT_THROW(readMapsFile(folder.file("maps.txt"), catalogue), ConvertError);
-    ASSERT_EQ(catalogue.mapFiles.size(), 1u);
-    EXPECT_EQ(catalogue.mapFiles[0]->supportsDeathmatch, 0);
-    EXPECT_EQ(catalogue.mapFiles[0]->supportsTournament, 1);
+    EXPECT_EQ(thrownMessage([&] { readBotsFile(folder.file("bots.txt"), catalogue); }),
+              folder.file("bots.txt") + ", line 2: this line is not a bot name");
+    EXPECT_TRUE(catalogue.needsRebuild);
 }
 
 TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {

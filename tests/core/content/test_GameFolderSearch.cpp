@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -136,4 +137,110 @@ TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
     EXPECT_EQ(maps(), (std::vector<std::string>{"q3dm1.bsp", "q3dm2.bsp"}));
     EXPECT_EQ(temp.read("app/maps.txt"), whole);
     EXPECT_FALSE(rebuildCatalogue(game, app, catalogue, observer)) << "said once";
+}
+
+// Names that would reach the game's console as commands, or break a catalogue line, stay out.
+TEST_F(GameFolderSearchTest, HostileNamesInArchivesNeverEnterTheCatalogue) {
+    archive("baseq3/pak0.pk3",
+            {{"maps/ok.bsp", "m"},
+             {"maps/a\nb.bsp", "m"},
+             {"maps/x;quit.bsp", "m"},
+             {"models/players/sarge/upper.md3", "m"},
+             {"models/players/sarge/head_default.skin", "s"},
+             {"models/players/sarge/head_*x.skin", "s"},
+             {"models/players/ev*/upper.md3", "m"},
+             {"models/players/ev*/head_default.skin", "s"},
+             {"scripts/bots.txt", "{\nname Cyber-Garg\n}\n{\nname \"Ann/*x*/echo hello\"\n}\n"},
+             {"scripts/arenas.txt", "{\nmap \"ok\"\nlongname \"Fine\x1b[31m\"\n}\n\n"
+                                    "{\nmap \"evil//x\"\n}\n"}});
+    temp.write("game/baseq3/bad\nname.pk3", "x");
+    search();
+    EXPECT_EQ(maps(), std::vector<std::string>{"ok.bsp"});
+    EXPECT_EQ(catalogue.mapFiles[0]->longName, "Fine?[31m");
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Cyber-Garg"});
+    ASSERT_EQ(catalogue.playerModels.size(), 1u);
+    EXPECT_EQ(catalogue.playerModels[0]->skinCount, 1);
+    EXPECT_EQ(
+        observer.messages,
+        (std::vector<std::string>{
+            game + "baseq3/bad?name.pk3 was passed over: its name holds a control character.",
+            "6 names found in the archives were left out of the catalogue: the game's console "
+            "cannot take them as they are."}));
+    EXPECT_EQ(splitLines(temp.read("app/maps.txt")).size(), 9u);
+}
+
+// Data folders may be links, as packaged games have them; deeper links only within the game.
+TEST_F(GameFolderSearchTest, LinksLeaveTheGameOnlyAsItsDataFoldersAndArchivesGoInTheEnginesOrder) {
+    const std::string data = temp.makeFolder("elsewhere/data");
+    writeZip(data + "b.pk3", {{"maps/b.bsp", "m"}});
+    const std::string other = temp.makeFolder("elsewhere/other");
+    writeZip(other + "c.pk3", {{"maps/c.bsp", "m"}});
+    std::filesystem::create_directory_symlink(data, game + "baseoa");
+    archive("baseq3/B.pk3", {{"maps/b2.bsp", "m"}});
+    archive("baseq3/a.pk3", {{"maps/a.bsp", "m"}});
+    std::filesystem::create_directory_symlink("/", game + "baseq3/root");
+    std::filesystem::create_directory_symlink(other, game + "baseq3/other");
+    std::filesystem::create_directory_symlink(data, game + "baseq3/again");
+    archive("zmod/m.pk3", {{"maps/m.bsp", "m"}}); // a mod's word on a map gives way to the game's
+    EXPECT_EQ(gameArchives({game}),
+              (std::vector<std::string>{game + "zmod/m.pk3", game + "baseoa/b.pk3",
+                                        game + "baseq3/a.pk3", game + "baseq3/B.pk3"}));
+}
+
+// However a catalogue file was cut or damaged, the next search writes exactly what a first search
+// into an empty folder writes, on a catalogue of realistic size where later archives retitle the
+// maps of earlier ones.
+TEST_F(GameFolderSearchTest, DamagedCatalogueIsRebuiltByteForByteAsAFirstSearch) {
+    for (int i = 299; i >= 0; --i) {
+        const std::string n = std::to_string(1000 + i);
+        EntryList entries = {
+            {"maps/m" + n + ".bsp", "m"},
+            {"scripts/m" + n + ".arena", "{\nmap \"m" + n + "\"\nlongname \"Map " + n +
+                                             "\"\ntype \"ffa team\"\n}\n\n{\nmap \"m" +
+                                             std::to_string(999 + i) +
+                                             "\"\nlongname \"MAP retitled by " + n + "\"\n}\n"},
+            {"scripts/bots.txt", "{\nname Bot_" + n + "\n}\n"}};
+        if (i % 10 == 0)
+            entries.insert(entries.end(), {{"models/players/m" + n + "/upper.md3", "m"},
+                                           {"models/players/m" + n + "/head_default.skin", "s"}});
+        archive("baseq3/p" + n + ".pk3", entries);
+    }
+    search();
+    ASSERT_EQ(catalogue.mapFiles.size(), 300u);
+    const std::string files[] = {"maps.txt", "bots.txt", "models.txt"};
+    std::map<std::string, std::string> first;
+    for (const auto& file : files)
+        first[file] = temp.read("app/" + file);
+
+    const std::string maps = first["maps.txt"];
+    const std::size_t third = maps.size() / 3;
+    const std::size_t recordLineEnd = maps.find("\r\n", maps.find(" true\r\n", 2 * third)) + 2;
+    std::string badNumber = maps;
+    badNumber.replace(badNumber.find(" 0\r\n", third), 4, " zero\r\n");
+    std::string junk = maps;
+    junk.replace(third, 40, std::string(40, '\xff'));
+    const std::vector<std::pair<std::string, std::string>> damages = {
+        {"maps.txt", maps.substr(0, third)},
+        {"maps.txt", maps.substr(0, recordLineEnd)},
+        {"maps.txt", badNumber},
+        {"maps.txt", junk},
+        {"bots.txt", first["bots.txt"].substr(0, 200) + "\r\nAnn/*x\r\n"},
+        {"models.txt", first["models.txt"].substr(0, first["models.txt"].size() - 5)},
+    };
+    for (const auto& [file, damaged] : damages) {
+        temp.write("app/" + file, damaged);
+        catalogue = Catalogue{};
+        using Reader = void (*)(const std::string&, Catalogue&);
+        const std::pair<Reader, std::string> readers[] = {
+            {readMapsFile, "maps.txt"}, {readBotsFile, "bots.txt"}, {readModelsFile, "models.txt"}};
+        for (const auto& [read, name] : readers)
+            try {
+                read(app + name, catalogue);
+            } catch (const Error&) {
+            }
+        EXPECT_TRUE(catalogue.needsRebuild) << file;
+        EXPECT_TRUE(rebuildCatalogue(game, app, catalogue, observer)) << file;
+        for (const auto& name : files)
+            EXPECT_EQ(temp.read("app/" + name), first[name]) << file << " damaged, " << name;
+    }
 }

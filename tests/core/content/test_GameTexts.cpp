@@ -25,13 +25,19 @@ TEST(KeyWordTest, StartsAtTheFirstLetterOrDigitAndTakesNCharacters) {
     EXPECT_EQ(keyWord("   ", 3), "");
 }
 
-TEST_F(GameTextsTest, BotNamesKeepOnlyLettersAndAreListedOnce) {
-    parseBotText({"{", "name\tBrute", "NAME \"Mr. Anvil\"", "\tname Skip", "name \"R2D2\"",
-                  "Name brute", "nam", "name 123"},
+// Bots are offered under the names the game defines; a name the console could not take is left
+// out and counted.
+TEST_F(GameTextsTest, BotNamesAreTheGamesOwnAndListedOnce) {
+    parseBotText({"{", "name\tCyber-Garg", "NAME \"S_Marine\"", "\tname Skip", "name \"R2D2\"",
+                  "Name cyber-garg", "nam", "names Bob", "name \"Mr. Anvil\"", "name Ann/*x",
+                  "name\tSarge // the leader"},
                  index);
-    EXPECT_EQ(catalogue.botNames, (std::vector<std::string>{"Brute", "MrAnvil", "RD"}));
-    parseBotText({"name BRUTE", "name anvil"}, index);
-    EXPECT_EQ(catalogue.botNames, (std::vector<std::string>{"anvil", "Brute", "MrAnvil", "RD"}));
+    EXPECT_EQ(catalogue.botNames,
+              (std::vector<std::string>{"Cyber-Garg", "R2D2", "S_Marine", "Sarge"}));
+    EXPECT_EQ(index.leftOutNames(), 2);
+    parseBotText({"name SARGE", "name anvil"}, index);
+    EXPECT_EQ(catalogue.botNames,
+              (std::vector<std::string>{"anvil", "Cyber-Garg", "R2D2", "S_Marine", "Sarge"}));
 }
 
 TEST_F(GameTextsTest, ArenaBlockFillsTheRecord) {
@@ -68,11 +74,14 @@ TEST_F(GameTextsTest, ClosingBraceSkipsTheNextLine) {
 }
 
 TEST_F(GameTextsTest, KeysOutOfOrderOrQuotesNotClosingTheLineAreNotUnderstood) {
-    parseArenaText({"{", "map \"m1\" ", "longname \"Title\"", "bots \"a b c\"", "}", ""}, index);
+    parseArenaText({"{", "map \"m1\"", "longname \"Title\"", "bots \"a b c\"", "}", ""}, index);
     ASSERT_EQ(catalogue.mapFiles.size(), 1u);
-    EXPECT_EQ(map(0).fileName, "m1\".bsp"); // the blank after the quote is what is cut
     EXPECT_EQ(map(0).longName, "Title");
     EXPECT_EQ(map(0).arenaBotCount, 0); // bots after longname is not seen
+    // Only the blank after the quote is cut, leaving a quote in the name: no map the game loads.
+    parseArenaText({"{", "map \"m2\" ", "}", ""}, index);
+    EXPECT_EQ(catalogue.mapFiles.size(), 1u);
+    EXPECT_EQ(index.leftOutNames(), 1);
 }
 
 TEST_F(GameTextsTest, ABlockWithoutMapIsAbandonedAndItsLineLookedAtAgain) {

@@ -19,7 +19,7 @@ void addModel(Catalogue& catalogue, const std::string& name, std::vector<std::st
 TEST(ModelChoiceTest, ExactNamesWinElseTheFirstInSortedOrder) {
     Catalogue catalogue;
     EXPECT_EQ(chooseModelAndSkin(catalogue, "x", "y"),
-              std::make_pair(std::string(), std::string()));
+              std::make_pair(std::string("x"), std::string("y")));
     addModel(catalogue, "visor", {"default", "red"});
     addModel(catalogue, "Anarki", {"blue", "default"});
     addModel(catalogue, "zed", {"green"});

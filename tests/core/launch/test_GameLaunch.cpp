@@ -5,6 +5,7 @@
 #include "support/GameFolder.h"
 #include "support/RotationFixtures.h"
 #include "support/TempFolder.h"
+#include "support/ThrownMessage.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -67,20 +68,24 @@ TEST(WriteGameScript, SecondWriteReplacesTheFirstEntirely) {
     EXPECT_EQ(game.script(), "name \r\nseta model /\r\npassword \r\nconnect host\r\n");
 }
 
-TEST(WriteGameScript, FailuresRaiseTheRunTimeErrors) {
+TEST(WriteGameScript, MissingFoldersAreNamedAndWriteErrorsAreTheRunTimeOnes) {
     TempFolder noBaseq3;
-    EXPECT_EQ(
-        inOutMessage([&] { writeGameScript(installationInFolder(noBaseq3.path(), {}), {"x"}); }),
-        "Invalid filename");
+    const std::string base = noBaseq3.path().substr(0, noBaseq3.path().size() - 1);
+    EXPECT_EQ(thrownMessage([&] { writeGameScript(installationInFolder(base, {}), {"x"}); }),
+              "The game folder " + base + " holds no data folder baseq3.");
     EXPECT_FALSE(folderExists(noBaseq3.file("baseq3"))); // not created either
-    EXPECT_EQ(inOutMessage([&] {
+    EXPECT_EQ(thrownMessage([&] {
                   writeGameScript(installationInFolder(noBaseq3.file("missing/"), {}), {"x"});
               }),
-              "Invalid filename");
+              "The game folder " + noBaseq3.file("missing") + " does not exist.");
+    noBaseq3.write("file", "x");
+    EXPECT_EQ(thrownMessage(
+                  [&] { writeGameScript(installationInFolder(noBaseq3.file("file"), {}), {"x"}); }),
+              "The game folder " + noBaseq3.file("file") + " is not a folder.");
 
     GameFolder game;
     game.dir.makeFolder("baseq3/velkarn.cfg"); // in the way of the script
-    EXPECT_EQ(inOutMessage([&] { writeServerScript(game.installation(), ServerOptions{}, {}); }),
+    EXPECT_EQ(inOutMessage([&] { writeGameScript(game.installation(), {"x"}); }),
               "File access denied");
 }
 
@@ -95,7 +100,9 @@ TEST(WriteGameScript, UnsafeValueLeavesTheOldScript) {
 
 TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
     GameFolder game(true);
-    ASSERT_TRUE(startGame(game.installation(), "+set fs_game \"my mod\" +exec velkarn "));
+    ASSERT_TRUE(
+        startGame(game.installation(), gameArguments(LaunchPath::LocalPlay, "",
+                                                     ModChoice{1, "+set fs_game \"my mod\""})));
     const Lines run = game.run();
     ASSERT_EQ(run.size(), 6u);
     EXPECT_EQ(fs::canonical(run[0]), fs::canonical(game.dir.path()));
@@ -105,7 +112,7 @@ TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
 
 TEST(StartGame, NoExecutableReportsFalse) {
     GameFolder game;
-    EXPECT_FALSE(startGame(game.installation(), "+exec velkarn"));
+    EXPECT_FALSE(startGame(game.installation(), {"+exec", "velkarn"}));
 }
 
 TEST(Launch, PlayWritesThenStarts) {
@@ -125,7 +132,7 @@ TEST(Launch, ScriptFailureStartsNothing) {
     fs::remove(game.dir.file("baseq3"));
     EXPECT_THROW(
         joinServer({game.installation(), "", {}}, PlayerSettings{}, SavedServer{"s", "h", ""}),
-        InOutError);
+        UserMessage);
     game.dir.makeFolder("baseq3");
     PlayerSettings unsafe;
     unsafe.name = "me\";kill";

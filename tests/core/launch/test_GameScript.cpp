@@ -1,7 +1,8 @@
 #include "core/launch/GameScript.h"
-#include "core/launch/ScriptValues.h"
 #include "core/platform/Errors.h"
+#include "core/setup/ScriptValues.h"
 #include "support/RotationFixtures.h"
+#include "support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -107,14 +108,19 @@ TEST(LocalScript, CaptureTheFlagSetsCaptureLimitAndTeams) {
     EXPECT_EQ(lines[9], "team Blue");
 }
 
-TEST(LocalScript, EmptyRotationStillStartsTheChain) {
-    PlayerSettings player = ace();
-    player.team = 2;
-    const Lines lines = localScriptLines(player, Rotation{});
-    const Lines expected = {"name ^1Ace",     "seta model brute/default",
-                            "cl_timenudge 0", "sv_maxclients 16",
-                            "vstr m0",        "team Red"};
-    EXPECT_EQ(lines, expected);
+// A script without a map would leave the game idle at its menu while Velkarn says it played.
+TEST(LocalScript, RotationWithNothingToPlayIsRefusedAndUncataloguedEntriesAreLeftOut) {
+    const std::string nothing = "The rotation holds no map to play!";
+    RotationEntry gone = rotationEntry("gone", Deathmatch, 0, 0);
+    gone.mapFileIndex = -1;
+    EXPECT_EQ(thrownMessage([] { localScriptLines(ace(), Rotation{}); }), nothing);
+    EXPECT_EQ(thrownMessage([&] { localScriptLines(ace(), listOf<RotationEntry>({gone})); }),
+              nothing);
+    EXPECT_EQ(thrownMessage([] { serverScriptLines(ServerOptions{}, ServerRotation{}); }), nothing);
+    const Lines one =
+        localScriptLines(ace(), listOf<RotationEntry>({gone, rotationEntry("a", 1, 0, 0)}));
+    EXPECT_EQ(Lines(one.begin() + 4, one.begin() + 8),
+              (Lines{"set g_gametype 0", "set fraglimit 0", "set timelimit 0", "map a"}));
 }
 
 TEST(LocalScript, KickListsWrapAndSkipEntriesWithoutBots) {
@@ -169,10 +175,6 @@ TEST(ServerScript, OptionsThenRotationWithoutBots) {
                           "g_allowvote 1",
                           "g_syncronousclients 0"};
 
-    Lines empty = header;
-    empty.push_back("vstr m0");
-    EXPECT_EQ(serverScriptLines(options, ServerRotation{}), empty);
-
     Lines one = header;
     for (const char* line :
          {"set g_gametype 4", "set capturelimit 8", "set timelimit 20", "map q3ctf1"})
@@ -203,78 +205,86 @@ TEST(ServerScript, OptionsThenRotationWithoutBots) {
     EXPECT_EQ(many, expected);
 }
 
-// Every text a script carries is checked, and the message names the field.
-TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheField) {
-    auto message = [](auto build) -> std::string {
-        try {
-            build();
-        } catch (const UserMessage& e) {
-            return e.what();
-        }
-        return "accepted";
-    };
-    const std::string tail =
-        " must not contain a semicolon, a double quote or a control character!";
-    const auto two = [](RotationEntry first) {
-        return listOf<RotationEntry>({first, rotationEntry("b", Deathmatch, 0, 0)});
-    };
-
+// Every value a script carries passes the one console rule; the message names field and value.
+TEST(ScriptValues, UnsafeValuesAreRefusedNamingTheFieldAndValue) {
+    const std::string comment = " must not contain \"/*\", which starts a comment in the game's "
+                                "console!";
     PlayerSettings player = ace();
-    player.name = "^1x\x7f";
-    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player name" + tail);
-    player.name = "^1A^7ce d\xc3\xa9j\xc3\xa0"; // colour codes and UTF-8 are fine
-    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "accepted");
+    const auto one = listOf<RotationEntry>({rotationEntry("a", 1, 0, 0)});
+    const auto local = [&](const Rotation& rotation) {
+        return thrownMessage([&] { localScriptLines(player, rotation); });
+    };
+    player.name = "Ann/*x*/echo hello";
+    EXPECT_EQ(local(one), "The player name \"Ann/*x*/echo hello\"" + comment);
+    player.name = "AC//DC";
+    EXPECT_EQ(local(one), "The player name \"AC//DC\" must not contain \"//\", which starts a "
+                          "comment in the game's console!");
+    player.name = "x*/quit";
+    EXPECT_EQ(local(one), "The player name \"x*/quit\" must not contain \"*/\", which ends a "
+                          "comment in the game's console!");
     player.name = "x;quit";
-    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player name" + tail);
-    player = ace();
-    player.model = "brute\"";
-    EXPECT_EQ(message([&] { joinScriptLines(player, SavedServer{}); }), "The player model" + tail);
-    player = ace();
-    player.skin = "red\nquit";
-    EXPECT_EQ(message([&] { localScriptLines(player, {}); }), "The player skin" + tail);
+    EXPECT_EQ(local(one), "The player name \"x;quit\" must not contain a semicolon!");
+    player.name = "^1x\x7f\n";
+    EXPECT_EQ(local(one), "The player name \"^1x??\" must not contain a control character!");
+    player.name = "^1A^7ce d\xc3\xa9j\xc3\xa0 /x* a/b"; // codes, UTF-8 and lone marks are fine
+    EXPECT_EQ(local(one), "no error");
 
-    EXPECT_EQ(message([&] { localScriptLines(ace(), two(rotationEntry("a;quit", 1, 0, 0))); }),
-              "The map name" + tail);
-    EXPECT_EQ(message([&] {
-                  localScriptLines(ace(), listOf<RotationEntry>({rotationEntry(
-                                              "a", 1, 0, 0, {RosterBot{"V;x", 1, ""}})}));
-              }),
-              "The bot name" + tail);
+    // A skin from an archive's "head_*x.skin" would make a comment of the model setting.
+    player = ace();
+    player.skin = "*x";
+    EXPECT_EQ(local(one), "The player model and skin \"brute/*x\"" + comment);
+    player.skin = "de fault";
+    EXPECT_EQ(local(one), "The player skin \"de fault\" must not contain a blank or a character "
+                          "outside plain ASCII!");
+    player = ace();
+
     EXPECT_EQ(
-        message([&] {
-            localScriptLines(ace(), two(rotationEntry("a", 3, 0, 0, {RosterBot{"V", 1, "R\"d"}})));
-        }),
-        "The bot team" + tail);
+        local(listOf<RotationEntry>({rotationEntry("a/*", 1, 0, 0), rotationEntry("b", 1, 0, 0)})),
+        "The map name \"a/*\"" + comment);
+    EXPECT_EQ(
+        local(listOf<RotationEntry>({rotationEntry("a", 1, 0, 0, {RosterBot{"Big Bob", 1, ""}})})),
+        "The bot name \"Big Bob\" must not contain a blank or a character outside plain "
+        "ASCII!");
+    EXPECT_EQ(
+        local(listOf<RotationEntry>({rotationEntry("a", 3, 0, 0, {RosterBot{"V", 1, "Red/*"}}),
+                                     rotationEntry("b", 1, 0, 0)})),
+        "The bot team \"Red/*\"" + comment);
     // Not written, so not refused: a team outside team games.
     EXPECT_EQ(
-        message([&] {
-            localScriptLines(ace(), two(rotationEntry("a", 1, 0, 0, {RosterBot{"V", 1, "R\"d"}})));
-        }),
-        "accepted");
+        local(listOf<RotationEntry>({rotationEntry("a", 1, 0, 0, {RosterBot{"V", 1, "R\"d"}})})),
+        "no error");
 
-    EXPECT_EQ(message([&] {
-                  joinScriptLines(ace(), SavedServer{"n", "h;quit", ""});
+    EXPECT_EQ(thrownMessage([&] {
+                  joinScriptLines(ace(), SavedServer{"n", "h /*x", ""});
               }),
-              "The server address" + tail);
-    EXPECT_EQ(message([&] {
-                  joinScriptLines(ace(), SavedServer{"n;ok", "h", "p\x01"});
+              "The server address \"h /*x\"" + comment);
+    EXPECT_EQ(thrownMessage([&] {
+                  joinScriptLines(ace(), SavedServer{"n;ok", "h", "p//"});
               }),
-              "The server password" + tail);
-
+              "The server password \"p//\" must not contain \"//\", which starts a comment in "
+              "the game's console!");
     ServerOptions options;
-    options.hostName = "a;b";
-    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The host name" + tail);
+    options.hostName = "a/*b";
+    const auto served = listOf<ServerRotationEntry>({serverEntry("m", 1, 0, 0)});
+    EXPECT_EQ(thrownMessage([&] { serverScriptLines(options, served); }),
+              "The host name \"a/*b\"" + comment);
     options = ServerOptions{};
     options.motd = "hi\r\nquit";
-    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The message" + tail);
-    options = ServerOptions{};
-    options.password = "\"";
-    EXPECT_EQ(message([&] { serverScriptLines(options, {}); }), "The server password" + tail);
-    EXPECT_EQ(message([&] {
-                  serverScriptLines(ServerOptions{},
-                                    listOf<ServerRotationEntry>({serverEntry("m\"", 1, 0, 0)}));
-              }),
-              "The map name" + tail);
+    EXPECT_EQ(thrownMessage([&] { serverScriptLines(options, served); }),
+              "The message \"hi??quit\" must not contain a control character!");
+}
+
+// The game's command buffer holds 128 KiB; a larger script is dropped whole by the game.
+TEST(LocalScript, ScriptLargerThanTheCommandBufferIsRefusedWithItsSize) {
+    Rotation rotation;
+    for (int i = 0; i < 200; ++i)
+        rotation.push_back(std::make_unique<RotationEntry>(rotationEntry(
+            "map" + std::to_string(i), TeamDeathmatch, 0, 0, roster(32, 20, "Blue"))));
+    const std::string message = thrownMessage([&] { localScriptLines(ace(), rotation); });
+    EXPECT_TRUE(message.starts_with("The game script would take ")) << message;
+    EXPECT_TRUE(message.ends_with(" bytes, more than the 130048 the game can run at once!"));
+    rotation.resize(20);
+    EXPECT_LE(joinLines(localScriptLines(ace(), rotation)).size(), MaxScriptBytes);
 }
 
 // Entry 0's step would be one line of `length` bytes; entry 1 has no bots, so entry 0 kicks none.

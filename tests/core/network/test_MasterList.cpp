@@ -26,7 +26,18 @@ TEST(MasterList, BadLinesAreReportedAndSkipped) {
     EXPECT_EQ(read.masters[1], (MasterServer{{"::1", 27950}, 71}));
     ASSERT_EQ(read.problems.size(), 2u);
     EXPECT_EQ(read.problems[0],
-              "Line 4 of " + app.file("masters.txt") + " is not 'host:port protocol'");
+              app.file("masters.txt") + ", line 4: this is not 'host:port protocol'");
+
+    // A file of junk is said in a screenful, not a line for each of its lines.
+    std::string junk;
+    for (int i = 0; i < 100000; ++i)
+        junk += "127.0.0.1:1:2 68\n";
+    app.write("masters.txt", junk);
+    const MasterListRead flood = readMasterList(app.path());
+    EXPECT_TRUE(flood.masters.empty());
+    ASSERT_EQ(flood.problems.size(), 21u);
+    EXPECT_EQ(flood.problems.back(),
+              "... and 99980 more problems in " + app.file("masters.txt") + ".");
 }
 
 TEST(MasterList, UnreadableFileIsReportedAndLeftAlone) {

@@ -73,7 +73,7 @@ TEST_F(InstallationTest, PackagedGamesGetTheirScriptAndStartInTheHomeFolder) {
     // The start command runs in the home folder, the base folder not being the user's.
     fs::copy_file(FAKE_GAME_PATH, openArena.startCommand.front(),
                   fs::copy_options::overwrite_existing);
-    ASSERT_TRUE(startGame(openArena, "+exec velkarn"));
+    ASSERT_TRUE(startGame(openArena, {"+exec", "velkarn"}));
     const std::string run = temp.file("home/.openarena/fake_game_run.txt");
     for (int i = 0; i < 200 && !fileExists(run); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

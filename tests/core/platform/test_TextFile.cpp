@@ -1,6 +1,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/TextFile.h"
 #include "support/TempFolder.h"
+#include "support/ThrownMessage.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -48,6 +49,11 @@ TEST(TextFile, MissingFileRaisesOpenErrorWithItsName) {
     const std::string huge = dir.write("huge.txt", "");
     ASSERT_EQ(::truncate(huge.c_str(), MaxTextFileBytes + 1), 0);
     EXPECT_THROW(readTextFile(huge), FileOpenError);
+
+    // A named pipe would block the reading for ever: refused at once.
+    ASSERT_EQ(::mkfifo(dir.file("pipe.vkn").c_str(), 0600), 0);
+    EXPECT_EQ(thrownMessage([&] { readTextFile(dir.file("pipe.vkn")); }),
+              "Cannot open file " + dir.file("pipe.vkn") + ": it is not a regular file");
 }
 
 TEST(TextFile, FailedWriteLeavesOldFileAndNoTemporary) {

@@ -11,7 +11,7 @@ namespace {
 
 std::string mapRecord(const std::string& file, const std::string& count, const std::string& ffa) {
     return file + "\r\n /games/pak0.pk3\r\n Title\r\n " + count + "\r\n " + ffa +
-           "\r\n false\r\n TRUE\r\n true\r\nEND\r\n";
+           "\r\n false\r\n false\r\n true\r\nEND\r\n";
 }
 
 } // namespace
@@ -30,8 +30,9 @@ TEST(SessionListFiles, EmptyFolderReportsMissingPathAndCreatesConfigs) {
 TEST(SessionListFiles, ReadsEveryListFileWithMixedLineEnds) {
     TempFolder app;
     app.write("path.txt", "/games/q3/\n+set r_fullscreen 0\rextra\r\n");
-    app.write("maps.txt", mapRecord("gorge1.bsp", "2", "true") + mapRecord("vault.bsp", "0", "x"));
-    app.write("bots.txt", "Vexor\r\n\r\nbrute\nAnvil\r");
+    app.write("maps.txt",
+              mapRecord("gorge1.bsp", "2", "true") + mapRecord("vault.bsp", "0", "false"));
+    app.write("bots.txt", "Vexor\r\nbrute\nAnvil\r");
     // Four lines: the second server has an empty address and password.
     app.write("servers.txt", "Home\r\n 10.0.0.1:27960\r\n secret\r\nSecond\r\n");
     Session session(app.path(), 1);
@@ -50,11 +51,11 @@ TEST(SessionListFiles, ReadsEveryListFileWithMixedLineEnds) {
     EXPECT_EQ(maps[0]->arenaBotCount, 2);
     EXPECT_EQ(maps[0]->supportsDeathmatch, 1);
     EXPECT_EQ(maps[0]->supportsTournament, 0);
-    EXPECT_EQ(maps[0]->supportsTeamDeathmatch, 0) << "only \"true\" in lower case counts";
+    EXPECT_EQ(maps[0]->supportsTeamDeathmatch, 0);
     EXPECT_EQ(maps[0]->supportsCaptureTheFlag, 1);
     EXPECT_EQ(maps[1]->supportsDeathmatch, 0);
 
-    EXPECT_EQ(model.catalogue.botNames, (std::vector<std::string>{"", "Anvil", "brute", "Vexor"}));
+    EXPECT_EQ(model.catalogue.botNames, (std::vector<std::string>{"Anvil", "brute", "Vexor"}));
 
     ASSERT_EQ(model.servers.size(), 2u);
     EXPECT_EQ(model.servers[0]->name, "Home");
@@ -91,7 +92,9 @@ TEST(SessionListFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
     const StartupFiles result = session.readListFiles();
     const SetupModel& model = session.setup;
     ASSERT_EQ(result.errors.size(), 1u);
-    EXPECT_EQ(result.errors[0], "'two' is not a valid integer value");
+    EXPECT_EQ(result.errors[0],
+              app.file("maps.txt") + ", line 13: 'two' is not a valid integer value");
+    EXPECT_TRUE(model.catalogue.needsRebuild);
     ASSERT_EQ(model.catalogue.mapFiles.size(), 1u) << "records before the bad one stay";
     EXPECT_EQ(model.catalogue.botNames.size(), 1u);
     ASSERT_EQ(model.servers.size(), 1u);
@@ -105,7 +108,8 @@ TEST(SessionListFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
     const StartupFiles result = session.readListFiles();
     EXPECT_FALSE(result.serverListReadable);
     ASSERT_EQ(result.errors.size(), 1u);
-    EXPECT_EQ(result.errors[0], "Cannot open file " + app.file("servers.txt"));
+    EXPECT_EQ(result.errors[0],
+              "Cannot open file " + app.file("servers.txt") + ": it is not a regular file");
 }
 
 TEST(SessionSetups, ASetupSetsThePlayerAndTheModByTheSameRulesAsTheWindows) {

@@ -71,6 +71,10 @@ TEST(ModFolders, RecognisesModFolders) {
     game.makeFolder("archivefolder/x.pk3"); // a folder named like an archive does not count
     game.write("hidden/.vm", "");
     game.write("notes.pk3", "a file beside the folders");
+    // Names the engine would not take whole as fs_game, or would run as commands.
+    for (const char* hostile : {"x +exec other +connect host", "a+b", "-dash", "quo\"te",
+                                "new\nline", "semi;colon", "uni\xc3\xa9", "c//d"})
+        game.makeFolder(std::string(hostile) + "/vm");
 
     std::vector<Mod> mods = freshModList();
     EXPECT_EQ(appendModFolders(game.path(), mods), 4);

@@ -101,7 +101,9 @@ TEST(SetupFile, InfoLinesAreTrimmedAndEndAtTheFirstOtherLine) {
     EXPECT_EQ(read.player.name, ";name"); // after the count a ";" is plain text
 }
 
-TEST(SetupFile, UncataloguedMapIsDroppedWithItsIndentedLines) {
+// A map the catalogue lacks (its archive gone, or maps.txt unreadable) keeps its entry, so that
+// saving the setup again loses nothing; it is only not played.
+TEST(SetupFile, UncataloguedMapIsKeptAndSavedAgain) {
     TempFolder dir;
     const auto catalogue = catalogueOf({"q3dm1.bsp", "q3dm2.bsp"});
     Rotation maps;
@@ -110,16 +112,19 @@ TEST(SetupFile, UncataloguedMapIsDroppedWithItsIndentedLines) {
     maps.push_back(entry("q3dm2", 2, 9, 11, {{"Sarge", 4, ""}}));
     maps.push_back(entry("Q3DM1", 1, 1, 1)); // names match with their case
     saveSetupFile(dir.file("a.vkn"), nullptr, maps, player);
+    const std::string saved = dir.read("a.vkn");
 
     SetupReadResult read;
     loadSetupFile(dir.file("a.vkn"), catalogue, read);
-    ASSERT_EQ(read.maps.size(), 2u);
-    EXPECT_EQ(read.maps[0]->name, "q3dm1");
-    EXPECT_EQ(read.maps[1]->name, "q3dm2");
-    EXPECT_EQ(read.maps[1]->mapFileIndex, 1);
-    EXPECT_EQ(read.maps[1]->bots[0].name, "Sarge");
+    ASSERT_EQ(read.maps.size(), 4u);
+    EXPECT_EQ(read.maps[1]->name, "gone");
+    EXPECT_EQ(read.maps[1]->mapFileIndex, -1);
+    EXPECT_EQ(read.maps[1]->bots[1].name, "Lucy");
+    EXPECT_EQ(read.maps[2]->mapFileIndex, 1);
+    EXPECT_EQ(read.maps[3]->mapFileIndex, -1);
     EXPECT_EQ(read.player.name, player.name);
-    EXPECT_TRUE(read.info.empty());
+    saveSetupFile(dir.file("a.vkn"), nullptr, read.maps, read.player);
+    EXPECT_EQ(dir.read("a.vkn"), saved);
 }
 
 TEST(SetupFile, NumbersKeepTheirLowBitsAndRostersStopAtThirtyTwo) {
@@ -155,7 +160,7 @@ TEST(SetupFile, ConversionErrorKeepsOnlyTheEntriesReadCompletely) {
         loadSetupFile(dir.file("a.vkn"), catalogue, read);
         FAIL();
     } catch (const ConvertError& e) {
-        EXPECT_STREQ(e.what(), "'hard' is not a valid integer value");
+        EXPECT_EQ(e.what(), dir.file("a.vkn") + ", line 14: 'hard' is not a valid integer value");
     }
     EXPECT_EQ(read.info, std::vector<std::string>{"info"});
     ASSERT_EQ(read.maps.size(), 1u);
@@ -228,7 +233,7 @@ TEST(SetupFile, PreDefinedSetupNamesAndChosenPaths) {
     EXPECT_EQ(setupFileNameFromChosenPath("duel.vkn"), "duel.vkn");
 }
 
-TEST(SetupFile, PlayerNameWithLeadingBlankSurvivesADroppedLastEntry) {
+TEST(SetupFile, PlayerNameWithLeadingBlankSurvivesAnUncataloguedLastEntry) {
     TempFolder dir;
     Rotation maps;
     maps.push_back(entry("gone", 1, 0, 20, {{"Brute", 3, ""}}));
@@ -237,7 +242,8 @@ TEST(SetupFile, PlayerNameWithLeadingBlankSurvivesADroppedLastEntry) {
     saveSetupFile(dir.file("a.vkn"), nullptr, maps, indented);
     SetupReadResult read;
     loadSetupFile(dir.file("a.vkn"), catalogueOf({"q3dm1.bsp"}), read);
-    EXPECT_TRUE(read.maps.empty());
+    ASSERT_EQ(read.maps.size(), 1u);
+    EXPECT_EQ(read.maps[0]->bots[0].name, "Brute");
     EXPECT_EQ(read.player.name, "  Big Gun");
     EXPECT_EQ(read.player.simPing, 40);
 }

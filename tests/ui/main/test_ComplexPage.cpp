@@ -217,10 +217,16 @@ TEST_F(ComplexPageTest, PlayWritesTheScriptAndStartsTheGameInItsFolder) {
     EXPECT_EQ(run[2], "velkarn");
 }
 
-TEST_F(ComplexPageTest, PlayWithoutBaseq3ShowsTheFileErrorAndStartsNothing) {
+TEST_F(ComplexPageTest, PlayWithoutAMapOrBaseq3SaysSoAndStartsNothing) {
+    mainWindow().complexPage->playButton->click();
+    addMap(0);
     std::filesystem::remove_all(game.dir.file("baseq3"));
     mainWindow().complexPage->playButton->click();
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
+    std::string folder = game.path();
+    folder.pop_back();
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"The rotation holds no map to play!",
+                                                          "The game folder " + folder +
+                                                              " holds no data folder baseq3."}));
     EXPECT_FALSE(game.ran());
 }
 
@@ -232,15 +238,14 @@ TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
     bots().botCombo->setCurrentText("Evil;quit");
     bots().addChosenBot();
     mainWindow().complexPage->playButton->click();
-    EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{
-                  "The bot name must not contain a semicolon, a double quote or a control "
-                  "character!"}));
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{
+                                    "The bot name \"Evil;quit\" must not contain a semicolon!"}));
     EXPECT_FALSE(fileExists(game.dir.file("baseq3/velkarn.cfg")));
 }
 
 TEST_F(ComplexPageTest, GameFolderWithoutTheGameSaysSoAfterWritingTheScript) {
     std::filesystem::remove(game.dir.file("quake3"));
+    addMap(0);
     mainWindow().complexPage->playButton->click();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
     EXPECT_TRUE(game.scriptWritten());

@@ -98,16 +98,24 @@ TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
     EXPECT_FALSE(bots.teamCombo->isEnabled());
 }
 
-TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAtClose) {
+// Maps the catalogue cannot resolve at start are no reason to save the setup smaller.
+TEST_F(MainWindowTest, BrokenMapsFileKeepsTheServerListAndTheSetupAtClose) {
     app.write("path.txt", "/games/q3/\r\n\r\n");
     app.write("maps.txt", "a.bsp\r\n /p.pk3\r\n t\r\n lots\r\n");
     const std::string servers = "Home\r\n 127.0.0.1\r\n pw\r\nWork\r\n host:27961\r\n \r\n";
     app.write("servers.txt", servers);
+    const std::string setup = "3\r\na\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n   3\r\n   \r\n"
+                              "b\r\n 3\r\n 30\r\n 15\r\n 0\r\nc\r\n 2\r\n 0\r\n 0\r\n 0\r\n"
+                              "^1Ace\r\nbrute\r\nred\r\n40\r\n[None]\r\n";
+    app.write("configs/default.vkn", setup);
     start();
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'lots' is not a valid integer value"}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{app.file("maps.txt") +
+                                        ", line 1: the file ends inside a record"}));
     EXPECT_EQ(session->setup.servers.size(), 2u);
     EXPECT_TRUE(closeMain());
     EXPECT_EQ(app.read("servers.txt"), servers);
+    EXPECT_EQ(app.read("configs/default.vkn"), setup);
 }
 
 TEST_F(MainWindowTest, UnreadableServerListIsNotOverwrittenAtClose) {

@@ -58,10 +58,10 @@ TEST_F(SetupFileCommandsTest, DefaultSetupIsReadAtStartAndShown) {
 
     // Closing writes it back without info, and the rest unchanged.
     ASSERT_TRUE(closeMain());
-    // No model is catalogued, so the model and skin lines are empty.
+    // No model is catalogued, so the setup's model and skin stay; the mod takes the list's name.
     EXPECT_EQ(app.read("configs/default.vkn"),
               "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n   3\r\n   \r\nvault\r\n 3\r\n"
-              " 30\r\n 15\r\n 0\r\n^1Ace\r\n\r\n\r\n40\r\nArena\r\n");
+              " 30\r\n 15\r\n 0\r\n^1Ace\r\nbrute\r\nred\r\n40\r\nArena\r\n");
 }
 
 TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
@@ -135,7 +135,9 @@ TEST_F(SetupFileCommandsTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInSt
     start();
     dialogs.fileAnswers = {std::string("broken.vkn")};
     mainWindow().openAction->trigger();
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'x' is not a valid integer value"}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{app.file("configs/broken.vkn") +
+                                        ", line 13: 'x' is not a valid integer value"}));
     EXPECT_EQ(session->setup.rotation.size(), 1u);
     EXPECT_EQ(rotation().count(), 1);
 }
@@ -175,7 +177,9 @@ TEST_F(SetupFileCommandsTest, UnreadableDefaultSetupIsKeptAsideAtClose) {
     const std::string broken = "1\r\ngorge1\r\n 1\r\n lots\r\n";
     app.write("configs/default.vkn", broken);
     start();
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"'lots' is not a valid integer value"}));
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{app.file("configs/default.vkn") +
+                                        ", line 4: 'lots' is not a valid integer value"}));
     ASSERT_TRUE(closeMain());
     EXPECT_EQ(app.read("configs/default.vkn.bak"), broken);
     EXPECT_EQ(app.read("configs/default.vkn").substr(0, 3), "0\r\n");

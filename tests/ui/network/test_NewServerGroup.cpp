@@ -179,12 +179,12 @@ TEST_F(NewServerGroupTest, EmptyCatalogueOffersNothingToAdd) {
     EXPECT_FALSE(rotationControlsEnabled());
 }
 
-TEST_F(NewServerGroupTest, StartWithEmptyRotationWritesOptionsAndStartsTheGame) {
+TEST_F(NewServerGroupTest, StartWithEmptyRotationIsRefusedAndStartsNothing) {
     session.game.setCommandLine("+set dedicated 1");
     group.startServerButton->click();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(game.script(), OptionLines + "vstr m0\r\n");
-    EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn", "+set", "dedicated", "1"}));
+    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"The rotation holds no map to play!"}));
+    EXPECT_FALSE(game.scriptWritten());
+    EXPECT_FALSE(game.ran());
 }
 
 TEST_F(NewServerGroupTest, OptionsAndOneEntryGiveTheirLines) {

@@ -132,8 +132,8 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
     add("Home", "127.0.0.1\n");
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"The server name must not contain a control character!",
-                                        "The server address must not contain a semicolon, a "
-                                        "double quote or a control character!"}));
+                                        "The server address \"127.0.0.1?\" must not contain a "
+                                        "control character!"}));
     EXPECT_TRUE(model().servers.empty());
     EXPECT_EQ(group.savedServerList->rowCount(), 0);
 
@@ -147,7 +147,7 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
     type("Home", "127.0.0.1", "a\"b");
     group.updateServerButton->click();
     EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"The server password must not contain a semicolon, a "
-                                        "double quote or a control character!"}));
+              (std::vector<std::string>{"The server password \"a\"b\" must not contain a double "
+                                        "quote!"}));
     EXPECT_EQ(model().servers[1]->password, "pw");
 }

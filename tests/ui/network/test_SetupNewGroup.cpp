@@ -227,7 +227,9 @@ TEST_F(SetupNewGroupTest, AFailedScriptLeavesTheBuiltRotation) {
     startWith(mixedCatalogue());
     std::filesystem::remove_all(game.dir.file("baseq3"));
     play(DeathmatchItem, 2);
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Invalid filename"}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].ends_with(" holds no data folder baseq3."))
+        << dialogs.messages[0];
     EXPECT_EQ(rotation().size(), 2u);
     EXPECT_EQ(shownLines().size(), 2);
     EXPECT_FALSE(fileExists(game.dir.file("fake_game_run.txt")));

@@ -215,7 +215,8 @@ TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemor
     game.makeFolder("arena2/vm");
     createWindows();
     EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"Cannot open file " + app.file("mods.txt")}));
+              (std::vector<std::string>{"Cannot open file " + app.file("mods.txt") +
+                                        ": it is not a regular file"}));
     EXPECT_EQ(modNames(), (QStringList{"[None]"}));
 
     options().gameFolderEdit->setText(QString::fromLocal8Bit(game.path()));

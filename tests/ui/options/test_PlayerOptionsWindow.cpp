@@ -115,6 +115,22 @@ TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheWholeNameWhenNothingIsSelect
     EXPECT_EQ(preview(), (std::vector<Stretch>{{"abc", Green}}));
 }
 
+// A name the game would cut or run is refused as it is typed, and the window says why.
+TEST_F(PlayerOptionsWindowTest, TypedNameTheGameWouldCutIsRefusedAsItIsTyped) {
+    createWindows();
+    auto* problem = player().findChild<QLabel*>("nameProblemLabel");
+    ASSERT_NE(problem, nullptr);
+    name().insert("AC/");
+    name().insert("/DC");
+    EXPECT_EQ(name().text(), "AC/");
+    EXPECT_EQ(session->player.settings().name, "AC/");
+    EXPECT_FALSE(problem->isHidden());
+    EXPECT_TRUE(problem->text().endsWith("which starts a comment in the game's console!"));
+    name().insert("DC");
+    EXPECT_EQ(name().text(), "AC/DC");
+    EXPECT_TRUE(problem->isHidden());
+}
+
 TEST_F(PlayerOptionsWindowTest, ColourButtonsCodeTheSelectionCountedInCharacters) {
     createWindows();
     name().setText("^1abc");
@@ -208,7 +224,8 @@ TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmp
     app.makeFolder("models.txt");
     createWindows();
     EXPECT_EQ(dialogs.messages,
-              (std::vector<std::string>{"Cannot open file " + app.file("models.txt")}));
+              (std::vector<std::string>{"Cannot open file " + app.file("models.txt") +
+                                        ": it is not a regular file"}));
     EXPECT_EQ(player().modelCombo->count(), 0);
     EXPECT_EQ(player().skinCombo->count(), 0);
     EXPECT_EQ(session->player.settings().model, "");

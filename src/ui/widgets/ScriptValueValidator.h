@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/setup/ScriptValues.h"
+
+#include <QString>
+#include <QValidator>
+#include <functional>
+
+namespace velkarn {
+
+// Refuses, as it is typed, a text the game script could not carry as it stands (see
+// ScriptValues.h): the keystroke or paste does not go in, and `refused` hears why, so that the
+// field never holds a value the game would cut or run.
+class ScriptValueValidator : public QValidator {
+    Q_OBJECT
+public:
+    ScriptValueValidator(QString field, QObject* parent);
+
+    State validate(QString& input, int& position) const override;
+
+signals:
+    // Why the last change was refused ("The player name ... must not contain ..."), or an empty
+    // text once a change is accepted again.
+    void problemChanged(const QString& problem) const;
+
+private:
+    QString field_;
+};
+
+} // namespace velkarn
