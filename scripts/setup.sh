@@ -6,7 +6,8 @@ set -euo pipefail
 
 # desktop-file-utils, appstream and man-db check the installed files; systemd brings
 # systemd-analyze, which checks the service unit that serve prints.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-charts-dev
+          zlib1g-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
           desktop-file-utils appstream man-db systemd "$@")
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include <charconv>
+
 namespace velkarn {
 
 namespace {
@@ -107,6 +109,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Status;
             result.server = *server;
             commandSeen = true;
+        } else if (!commandSeen && argument == "results") {
+            result.command = CommandLine::Command::Results;
+            commandSeen = true;
+        } else if (argument == "--last" && result.command == CommandLine::Command::Results) {
+            const std::string count = i + 1 < arguments.size() ? arguments[i + 1] : "";
+            std::size_t value = 0;
+            const auto [end, error] =
+                std::from_chars(count.data(), count.data() + count.size(), value);
+            if (count.empty() || error != std::errc() || end != count.data() + count.size() ||
+                value == 0)
+                return badUsage("--last needs a number of maps (1 or more)");
+            result.lastCount = value;
+            ++i;
         } else if (!commandSeen && argument == "servers") {
             result.command = CommandLine::Command::Servers;
             commandSeen = true;
@@ -130,8 +145,9 @@ std::string usageText() {
            "\n"
            "Prepares Quake III Arena games and starts the game. Without a command the windows\n"
            "open. Velkarn's files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
-           "servers.txt, masters.txt and the configs folder) live in $XDG_DATA_HOME/velkarn\n"
-           "(by default ~/.local/share/velkarn), or in the folder given by --appdir.\n"
+           "servers.txt, masters.txt, results.sqlite and the configs folder) live in\n"
+           "$XDG_DATA_HOME/velkarn (by default ~/.local/share/velkarn), or in the folder\n"
+           "given by --appdir.\n"
            "\n"
            "Commands:\n"
            "  play NAME [--no-start | --print]\n"
@@ -155,6 +171,10 @@ std::string usageText() {
            "                          given; port 27950 unless given) and print\n"
            "                          ADDRESS<TAB>PING<TAB>PLAYERS/MAX<TAB>MAP<TAB>NAME for\n"
            "                          every server that answers\n"
+           "  results [--last N]      read what the game's log gained, then print every\n"
+           "                          recorded map (the last N) as DATE TIME<TAB>SETUP<TAB>\n"
+           "                          MAP<TAB>GAME TYPE<TAB>END<TAB>PLACE/FIELD<TAB>SCORE<TAB>\n"
+           "                          WINNER; results.sqlite keeps them\n"
            "  serve NAME [OPTION]... [--print | --unit]\n"
            "                          run the rotation of configs/NAME.vkn, with its bots, on\n"
            "                          the game's dedicated server program, in the foreground,\n"

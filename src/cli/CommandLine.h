@@ -30,6 +30,7 @@ struct CommandLine {
         Servers,
         Serve,
         Rcon,
+        Results,
         BadUsage
     };
     Command command = Command::Windows;
@@ -42,6 +43,7 @@ struct CommandLine {
     std::vector<MasterServer> masters;    // servers: the masters of --master (each protocol)
     std::string passwordFile;             // rcon: --password-file
     std::vector<std::string> rconCommand; // rcon: the command's words
+    std::size_t lastCount = 0;            // results: --last N; 0 for every map
     std::string problem;                  // BadUsage: what is wrong
 };
 

@@ -3,6 +3,7 @@
 #include "cli/GameCommands.h"
 #include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
+#include "cli/ResultsCommand.h"
 #include "cli/ScanCommand.h"
 #include "cli/ServeCommand.h"
 #include "core/platform/FileSystem.h"
@@ -49,6 +50,8 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     AppWindows windows(session);
     runGuarded([&windows] { windows.mainWindow->startUp(); });
     windows.mainWindow->show();
+    // Results read at start, then followed while the program runs.
+    session.results.startWatching();
     const int status = QApplication::exec();
     installDialogs(nullptr);
     return status;
@@ -69,9 +72,16 @@ int main(int argc, char** argv) {
     case CommandLine::Command::BadUsage:
         std::cerr << "velkarn: " << commandLine.problem << "\n\n" << usageText();
         return 2;
-    case CommandLine::Command::Play:
+    case CommandLine::Command::Play: {
+        QCoreApplication app(argc, argv); // the results note the launch through Qt SQL
         return runPlayCommand(appDirFrom(commandLine), commandLine.setupName, commandLine.playMode,
                               std::cout, std::cerr);
+    }
+    case CommandLine::Command::Results: {
+        QCoreApplication app(argc, argv);
+        return runResultsCommand(appDirFrom(commandLine), commandLine.lastCount, std::cout,
+                                 std::cerr);
+    }
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
     case CommandLine::Command::Games:

@@ -33,6 +33,19 @@ TEST(CommandLine, BadUsageSaysWhat) {
     EXPECT_EQ(parseCommandLine({"scan", "scan"}).command, Command::BadUsage);
 }
 
+TEST(CommandLine, ResultsTakeTheNumberOfMaps) {
+    EXPECT_EQ(parseCommandLine({"results"}).command, Command::Results);
+    EXPECT_EQ(parseCommandLine({"results"}).lastCount, 0u);
+    EXPECT_EQ(parseCommandLine({"results", "--last", "3"}).lastCount, 3u);
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"results", "--last"},
+                                                                 {"results", "--last", "0"},
+                                                                 {"results", "--last", "x"},
+                                                                 {"results", "--last", "-2"},
+                                                                 {"--last", "3"},
+                                                                 {"scan", "--last", "3"}})
+        EXPECT_EQ(parseCommandLine(bad).command, Command::BadUsage) << bad.back();
+}
+
 TEST(CommandLine, StatusAndServersTakeServerAddresses) {
     const CommandLine status = parseCommandLine({"status", "[::1]:27961"});
     EXPECT_EQ(status.command, Command::Status);

@@ -43,6 +43,7 @@ TEST(Program, HelpVersionAndBadUsageNeedNoDisplay) {
     const ProgramRun bad = runProgram({"fly"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_NE(bad.err.find("unknown argument 'fly'"), std::string::npos);
+    EXPECT_EQ(runProgram({"results", "--last", "none"}).status, 2);
 }
 
 TEST(Program, ScanAndPlayWorkFromTheCommandLine) {

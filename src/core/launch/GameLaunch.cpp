@@ -151,6 +151,8 @@ void writeServerScript(const Installation& installation, const ServerOptions& op
 
 bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation) {
     writeLocalScript(game.installation, player, rotation);
+    if (game.starting)
+        game.starting(LaunchPath::LocalPlay);
     return startGame(game.installation,
                      gameArguments(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
 }
@@ -164,6 +166,8 @@ bool joinServer(const GameSettings& game, const PlayerSettings& player, const Sa
 bool startServer(const GameSettings& game, const ServerOptions& options,
                  const ServerRotation& rotation) {
     writeServerScript(game.installation, options, rotation);
+    if (game.starting)
+        game.starting(LaunchPath::Server);
     return startGame(game.installation,
                      gameArguments(LaunchPath::Server, game.extraCommandLine, game.mod));
 }

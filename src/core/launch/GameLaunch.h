@@ -3,6 +3,7 @@
 #include "core/launch/GameScript.h"
 #include "core/platform/Installation.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,9 @@ struct GameSettings {
     Installation installation;
     std::string extraCommandLine;
     ModChoice mod;
+    // Told by playLocal and startServer, once the script is written and just before the game
+    // starts (the results note the launch); it must not throw. Empty: nobody is told.
+    std::function<void(LaunchPath)> starting = {};
 };
 
 // What a launch would do, for a look before it: the command line that would start the game

@@ -10,6 +10,9 @@
 // random roster.
 namespace velkarn {
 
+// The setup name the results give a random series, which has no setup file.
+constexpr const char* RandomSeriesName = "(random)";
+
 struct SimpleChoices {
     int mapCount = 4;   // 1..99
     int gameType = 1;   // 0 "[Default]": every map keeps its own default; 1..4 a game type

@@ -120,4 +120,15 @@ bool isInsideFolder(const std::string& path, const std::string& folder) {
     return path.compare(0, folder.size(), folder) == 0;
 }
 
+bool fileState(const std::string& path, FileState& state) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    state.identity = {static_cast<unsigned long long>(st.st_dev),
+                      static_cast<unsigned long long>(st.st_ino)};
+    state.size = static_cast<unsigned long long>(st.st_size);
+    state.modifiedSeconds = static_cast<long long>(st.st_mtime);
+    return true;
+}
+
 } // namespace velkarn

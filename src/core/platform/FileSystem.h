@@ -55,4 +55,14 @@ std::string realFolderPath(const std::string& path);
 // Whether `path` (a real path ending with "/") lies in `folder` (the same) or is it.
 bool isInsideFolder(const std::string& path, const std::string& folder);
 
+// What one look at a file tells (links followed): which file it is, its size and when it last
+// changed (seconds since 1970), so that a reader can tell a file replaced or shortened.
+struct FileState {
+    FileIdentity identity;
+    unsigned long long size = 0;
+    long long modifiedSeconds = 0;
+};
+// False when the path names nothing.
+bool fileState(const std::string& path, FileState& state);
+
 } // namespace velkarn

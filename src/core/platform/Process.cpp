@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <csignal>
 #include <string_view>
 
 namespace velkarn {
@@ -54,6 +56,13 @@ bool startDetached(const std::vector<std::string>& command, const std::string& w
 
 bool openUrl(const std::string& address) {
     return QDesktopServices::openUrl(QUrl(QString::fromLocal8Bit(address)));
+}
+
+bool processRunning(long long pid) {
+    if (pid <= 0 || pid > 0x7fffffff)
+        return false;
+    // Signal 0 sends nothing; it only asks whether the process is there.
+    return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace velkarn

@@ -17,6 +17,9 @@ std::string shellCommandLine(const std::vector<std::string>& arguments);
 // folder. Returns false when it could not be started; never waits for it.
 bool startDetached(const std::vector<std::string>& command, const std::string& workingFolder);
 
+// Whether a process with this number is running (it may belong to another user).
+bool processRunning(long long pid);
+
 // Opens a web or mail address with the desktop's default program; false when nothing did.
 bool openUrl(const std::string& address);
 

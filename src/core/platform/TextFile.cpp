@@ -2,6 +2,7 @@
 
 #include "core/platform/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -101,6 +102,37 @@ std::string readFileBytes(const std::string& path) {
             ::close(fd);
             throw FileOpenError(path);
         }
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::string readFileRange(const std::string& path, unsigned long long offset,
+                          std::size_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileOpenError(path);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        throw FileOpenError(path);
+    }
+    std::string bytes;
+    char buffer[65536];
+    auto at = static_cast<off_t>(offset);
+    while (bytes.size() < maxBytes) {
+        const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
+        const ssize_t n = ::pread(fd, buffer, want, at);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            throw FileOpenError(path);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<std::size_t>(n));
+        at += n;
     }
     ::close(fd);
     return bytes;

@@ -46,6 +46,10 @@ constexpr long long MaxTextFileBytes = 64ll * 1024 * 1024;
 // than MaxTextFileBytes.
 std::string readFileBytes(const std::string& path);
 
+// Reads at most `maxBytes` bytes of a file from `offset` on (fewer at its end), for files that
+// grow while they are read piece by piece. Throws FileOpenError(path).
+std::string readFileRange(const std::string& path, unsigned long long offset, std::size_t maxBytes);
+
 // Reads a whole text file as lines. Throws FileOpenError(path).
 Lines readTextFile(const std::string& path);
 

@@ -109,7 +109,14 @@ bool GameOptions::removeMod(int index) {
 }
 
 GameSettings GameOptions::launchSettings() const {
-    return {installation(), paths_.commandLine, {modIndex_, modStartParameters(mods_, modIndex_)}};
+    return {installation(),
+            paths_.commandLine,
+            {modIndex_, modStartParameters(mods_, modIndex_)},
+            launchObserver_};
+}
+
+void GameOptions::setLaunchObserver(std::function<void(LaunchPath)> observer) {
+    launchObserver_ = std::move(observer);
 }
 
 void GameOptions::writeMods() const {

@@ -59,8 +59,10 @@ public:
     bool editMod(int index, const Mod& edited);
     bool removeMod(int index);
 
-    // What a launch reads: game folder, extra command line and the chosen mod's parameters.
+    // What a launch reads: game folder, extra command line and the chosen mod's parameters,
+    // and whom to tell when a game starts.
     GameSettings launchSettings() const;
+    void setLaunchObserver(std::function<void(LaunchPath)> observer);
 
 signals:
     void pathsChanged();
@@ -73,6 +75,7 @@ private:
     GamePaths paths_;
     std::vector<Mod> mods_ = freshModList();
     int modIndex_ = 0;
+    std::function<void(LaunchPath)> launchObserver_;
 };
 
 } // namespace velkarn

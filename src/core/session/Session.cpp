@@ -5,6 +5,7 @@
 #include "core/launch/ServerListFile.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/results/GameLogSource.h"
 #include "core/setup/RotationOps.h"
 
 #include <functional>
@@ -24,6 +25,13 @@ bool readRecorded(StartupFiles& result, const std::function<void()>& reader) {
     }
 }
 
+// The results name a server's series so; its rotation has no setup file.
+constexpr const char* ServerSeriesName = "(server)";
+
+std::string setupNameOf(const std::string& fileName) {
+    return endsWithNoCase(fileName, ".vkn") ? fileName.substr(0, fileName.size() - 4) : fileName;
+}
+
 } // namespace
 
 std::string setupFolder(const std::string& appDir) {
@@ -31,7 +39,20 @@ std::string setupFolder(const std::string& appDir) {
 }
 
 Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
-    : game(appDir, std::move(layout)), random(seed), appDir_(std::move(appDir)) {
+    : game(appDir, std::move(layout)), random(seed),
+      results(appDir, [this] { return resultsSource(); }), appDir_(std::move(appDir)) {
+    game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
+}
+
+ResultsTracker::Source Session::resultsSource() const {
+    const GameSettings settings = game.launchSettings();
+    return {gameLogSource(settings.installation,
+                          settings.mod.index >= 1 ? settings.mod.parameters : ""),
+            player.settings().name};
+}
+
+void Session::noteLaunch(LaunchPath path) {
+    results.recordLaunch(path == LaunchPath::Server ? ServerSeriesName : setup.setupName);
 }
 
 StartupFiles Session::readListFiles() {
@@ -81,13 +102,15 @@ void Session::loadSetup(const std::string& fileName, SetupReadResult& read) {
         throw;
     }
     applySetup(read);
+    setup.setupName = setupNameOf(fileName);
 }
 
-void Session::writeSetup(const std::string& fileName, const std::vector<std::string>* info) const {
+void Session::writeSetup(const std::string& fileName, const std::vector<std::string>* info) {
     const PlayerSettings& settings = player.settings();
     const PlayerLines lines{settings.name, settings.model, settings.skin, settings.simPing,
                             game.chosenModName()};
     saveSetupFile(setupFolder() + fileName, info, setup.rotation, lines);
+    setup.setupName = setupNameOf(fileName);
 }
 
 void Session::chooseSetupModel() {

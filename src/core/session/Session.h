@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/Random.h"
+#include "core/results/ResultsTracker.h"
 #include "core/session/GameOptions.h"
 #include "core/session/PlayerOptions.h"
 #include "core/session/StartupFiles.h"
@@ -31,6 +32,8 @@ public:
     PlayerOptions player;
     SetupModel setup;
     Random random;
+    // The results of the games this session starts, read from the game's log.
+    ResultsTracker results;
 
     // Reads path.txt, maps.txt, bots.txt, servers.txt, mods.txt and models.txt, and creates the
     // configs folder when it is missing. Never throws for a broken file: each failure is recorded
@@ -45,13 +48,17 @@ public:
     // applied too, then the failure is thrown. `read` keeps the info lines.
     void loadSetup(const std::string& fileName, SetupReadResult& read);
     // Writes the rotation and the player lines to configs/<fileName>, with `info` lines first
-    // when given.
-    void writeSetup(const std::string& fileName, const std::vector<std::string>* info) const;
+    // when given. Reading and writing name the setup (SetupModel::setupName).
+    void writeSetup(const std::string& fileName, const std::vector<std::string>* info);
     // Chooses the player model and skin the last setup named, else the first ones.
     void chooseSetupModel();
 
     // Called after the catalogue was rebuilt: chooses the setup's model and tells every view.
     void catalogueRebuilt();
+
+    // The log of the game in use and the player's name, as the results read them. Throws
+    // UserMessage when no game is set or it is gone.
+    ResultsTracker::Source resultsSource() const;
 
 signals:
     void catalogueChanged();
@@ -59,6 +66,8 @@ signals:
     void serversChanged();
 
 private:
+    void noteLaunch(LaunchPath path);
+
     std::string appDir_;
 };
 

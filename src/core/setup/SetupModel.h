@@ -39,6 +39,9 @@ struct SetupModel {
     // 0 random, 1 blue, 2 red); the Simple page's random setup uses them too.
     int randomSkillItem = 0;
     int randomTeamItem = 0;
+    // The setup file the rotation was last read from or saved to, without ".vkn"; the results
+    // name a launch's series after it.
+    std::string setupName;
 };
 
 } // namespace velkarn

@@ -8,6 +8,7 @@
 #include "ui/options/ModEditWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/options/TestReportWindow.h"
+#include "ui/results/ResultsWindow.h"
 #include "ui/rotation/SetupInfoWindow.h"
 #include "ui/search/SearchingWindow.h"
 
@@ -23,6 +24,7 @@ AppWindows::AppWindows(Session& session)
       gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
       findServersWindow(std::make_unique<FindServersWindow>(session)),
+      resultsWindow(std::make_unique<ResultsWindow>(session.results)),
       mainWindow(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow, *searchingWindow, *setupInfoWindow,
                                           *testReportWindow, *aboutWindow, *gameOptionsWindow,
@@ -32,6 +34,8 @@ AppWindows::AppWindows(Session& session)
                          testReportWindow->show();
                          testReportWindow->raise();
                      });
+    QObject::connect(mainWindow.get(), &MainWindow::resultsRequested, resultsWindow.get(),
+                     [this] { resultsWindow->showResults(); });
 }
 
 // Members go in reverse order of their declaration: the main window first.

@@ -13,6 +13,7 @@ class GameOptionsWindow;
 class MainWindow;
 class ModEditWindow;
 class PlayerOptionsWindow;
+class ResultsWindow;
 class SearchingWindow;
 class SplashWindow;
 class TestReportWindow;
@@ -36,6 +37,7 @@ public:
     std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
     std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
     std::unique_ptr<FindServersWindow> findServersWindow;
+    std::unique_ptr<ResultsWindow> resultsWindow;
     std::unique_ptr<MainWindow> mainWindow;
 };
 

@@ -61,7 +61,7 @@ void MainWindow::createPages() {
     pageTabs = new QTabWidget(this);
     pageTabs->setObjectName("pageTabs");
     beginPage = new BeginPage;
-    simplePage = new SimplePage(session_.setup, session_.random);
+    simplePage = new SimplePage(session_.setup, session_.random, session_.results);
     complexPage = new ComplexPage(session_.setup, session_.random);
     networkPage = new NetworkPage(session_);
     beginTab = beginPage;
@@ -124,6 +124,10 @@ void MainWindow::createMenus() {
     saveAction = action(file, "&Save", "saveAction", [this] { saveSetup(); });
     saveAction->setShortcut(QKeySequence("Ctrl+S"));
     saveAsAction = action(file, "Save &as ...", "saveAsAction", [this] { saveSetupAs(); });
+    file->addSeparator();
+    resultsAction =
+        action(file, "&Results...", "resultsAction", [this] { emit resultsRequested(); });
+    resultsAction->setShortcut(QKeySequence("Ctrl+R"));
     file->addSeparator();
     exitAction = action(file, "E&xit", "exitAction", [this] { exitProgram(); });
 

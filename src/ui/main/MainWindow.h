@@ -60,6 +60,7 @@ public:
     QAction* openAction;          // File, Open
     QAction* saveAction;          // File, Save
     QAction* saveAsAction;        // File, Save as
+    QAction* resultsAction;       // File, Results
     QAction* exitAction;          // File, Exit
     QAction* gameOptionsAction;   // Options, Game
     QAction* playerOptionsAction; // Options, Player
@@ -99,6 +100,10 @@ public:
 
     // Ends the event loop; replaced by tests.
     std::function<void()> quitEventLoop;
+
+signals:
+    // File, Results: the results window is wanted.
+    void resultsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

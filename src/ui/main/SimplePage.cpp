@@ -1,11 +1,14 @@
 #include "ui/main/SimplePage.h"
 
+#include "ui/results/AdaptiveBotsBox.h"
+
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
-SimplePage::SimplePage(SetupModel& setup, Random& random, QWidget* parent) : QWidget(parent) {
+SimplePage::SimplePage(SetupModel& setup, Random& random, ResultsTracker& results, QWidget* parent)
+    : QWidget(parent) {
     preDefinedGroup = new QGroupBox("Pre-Defined", this);
     preDefinedGroup->setObjectName("preDefinedGroup");
     preDefinedSetupList = new QListWidget(preDefinedGroup);
@@ -31,6 +34,10 @@ SimplePage::SimplePage(SetupModel& setup, Random& random, QWidget* parent) : QWi
 
     newSetupGroup = new SetupNewGroup(setup, random, this);
     newSetupGroup->hide();
+    auto* adaptive = new AdaptiveBotsBox(results, setup, this);
+    adaptiveBotsBox = adaptive;
+    adaptiveBotsBox->hide();
+    newSetupGroup->adaptedSkill = [adaptive] { return adaptive->adaptedSkill(); };
 
     backButton = new QPushButton("Back", this);
     backButton->setObjectName("backButton");
@@ -49,6 +56,7 @@ SimplePage::SimplePage(SetupModel& setup, Random& random, QWidget* parent) : QWi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(newSetupGroup);
+    layout->addWidget(adaptiveBotsBox);
     layout->addLayout(bottom);
 }
 
@@ -57,6 +65,7 @@ void SimplePage::showPreDefined(bool preDefined) {
     setupInfoLabel->setVisible(preDefined);
     setupInfoText->setVisible(preDefined);
     newSetupGroup->setVisible(!preDefined);
+    adaptiveBotsBox->setVisible(!preDefined);
 }
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/results/ResultsTracker.h"
 #include "ui/network/SetupNewGroup.h"
 
 #include <QGroupBox>
@@ -15,7 +16,8 @@ namespace velkarn {
 class SimplePage : public QWidget {
     Q_OBJECT
 public:
-    SimplePage(SetupModel& setup, Random& random, QWidget* parent = nullptr);
+    SimplePage(SetupModel& setup, Random& random, ResultsTracker& results,
+               QWidget* parent = nullptr);
 
     // Shows the pre-defined setups (true) or the new random setup (false).
     void showPreDefined(bool preDefined);
@@ -27,6 +29,7 @@ public:
     QLabel* setupInfoLabel;
     QPlainTextEdit* setupInfoText;
     SetupNewGroup* newSetupGroup;
+    QWidget* adaptiveBotsBox; // "Bots adapt to my results", with the new random setup
     QPushButton* backButton;
 };
 

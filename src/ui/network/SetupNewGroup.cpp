@@ -92,9 +92,12 @@ void SetupNewGroup::updateLimitCaption() {
 void SetupNewGroup::playRandomRotation() {
     commitTypedNumbers();
     // Built aside first, so a failed build leaves the rotation as it was.
-    Rotation rotation = buildSimpleRotation(setup_.catalogue, choices(), setup_.randomSkillItem,
-                                            teamChoiceFromItem(setup_.randomTeamItem), random_);
+    const std::optional<int> adapted = adaptedSkill ? adaptedSkill() : std::nullopt;
+    Rotation rotation =
+        buildSimpleRotation(setup_.catalogue, choices(), adapted.value_or(setup_.randomSkillItem),
+                            teamChoiceFromItem(setup_.randomTeamItem), random_);
     setup_.rotation = std::move(rotation);
+    setup_.setupName = RandomSeriesName;
     emit rotationBuilt();
 }
 

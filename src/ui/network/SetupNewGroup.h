@@ -9,6 +9,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <functional>
+#include <optional>
 
 namespace velkarn {
 
@@ -42,6 +44,10 @@ public:
     // settings, and tells so (for the Complex page to show it and the main window to play it).
     // When no rotation can be built the current one stays as it was.
     void playRandomRotation();
+
+    // The bots' skill for the next random series when it is not the Complex page's random-bot
+    // choice (the Simple page's "Bots adapt to my results"); unset or nothing: that choice.
+    std::function<std::optional<int>()> adaptedSkill;
 
 signals:
     void rotationBuilt();

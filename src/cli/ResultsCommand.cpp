@@ -1,0 +1,81 @@
+#include "cli/ResultsCommand.h"
+
+#include "core/network/ServerStatus.h"
+#include "core/platform/Errors.h"
+#include "core/results/ResultsStore.h"
+#include "core/session/Session.h"
+
+#include <QDateTime>
+#include <algorithm>
+
+namespace velkarn {
+
+namespace {
+
+// Each reading takes at most ResultsStore::MaxLogBytesPerRead, so this covers 16 GB of log.
+constexpr int MaxReadings = 1000;
+constexpr std::size_t AllMaps = 1'000'000'000;
+
+// A field of a tab-separated line: no tab or line end may split it.
+std::string field(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return text.empty() ? "-" : text;
+}
+
+std::string endReason(const MatchResult& match) {
+    if (!match.finished)
+        return "unfinished";
+    std::string reason = match.endReason;
+    if (!reason.empty() && reason.back() == '.')
+        reason.pop_back();
+    return reason;
+}
+
+void printMatch(std::ostream& out, const MatchResult& match) {
+    const ParticipantResult* player = match.player();
+    const std::string place =
+        player ? std::to_string(player->place) + "/" + std::to_string(match.participants.size())
+               : "-";
+    out << field(match.playedAt) << '\t' << field(match.setupName) << '\t' << field(match.map)
+        << '\t' << field(gameTypeName(std::to_string(match.gameType))) << '\t'
+        << field(endReason(match)) << '\t' << place << '\t'
+        << (player ? std::to_string(player->score) : "-") << '\t' << field(match.winnerName())
+        << '\n';
+}
+
+} // namespace
+
+int runResultsCommand(const std::string& appDir, std::size_t lastCount, std::ostream& out,
+                      std::ostream& err) {
+    try {
+        ResultsStore store(appDir);
+        Session session(appDir, 0);
+        const StartupFiles startup = session.readListFiles();
+        if (!startup.pathFileRead)
+            throw UserMessage("Please set Quake III Arena executable path..." +
+                              std::string(" (no path.txt in ") + appDir + ")");
+        // The player's name is kept in the setups; the default one is the last played.
+        SetupReadResult read;
+        try {
+            session.loadSetup("default.vkn", read);
+        } catch (const Error&) {
+            // Without it the player is the only person in a map, or the one a launch named.
+        }
+        const ResultsTracker::Source source = session.resultsSource();
+        if (!source.log.note.empty())
+            err << source.log.note << "\n";
+        const long long now = QDateTime::currentSecsSinceEpoch();
+        for (int i = 0; i < MaxReadings; ++i)
+            if (!store.readLog(source.log, source.playerName, now).more)
+                break;
+        for (const MatchResult& match : store.lastMatches(lastCount == 0 ? AllMaps : lastCount))
+            printMatch(out, match);
+        return 0;
+    } catch (const std::exception& error) {
+        err << error.what() << "\n";
+        return 1;
+    }
+}
+
+} // namespace velkarn

@@ -1,0 +1,427 @@
+#include "core/results/GameLog.h"
+
+#include "core/network/InfoString.h"
+#include "core/network/ServerStatus.h"
+#include "core/platform/PrintableText.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+
+namespace velkarn {
+
+namespace {
+
+constexpr int WorldClient = 1022; // the engine's ENTITYNUM_WORLD: falls, lava, crushers
+constexpr int SpectatorTeam = 3;
+constexpr std::size_t MaxReasonBytes = 64;
+constexpr std::size_t MaxMapNameBytes = 64;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isLetter(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+void skipSpaces(std::string_view& text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+}
+
+// An optional "-" and up to nine digits at the start of `text`, which then starts after them.
+std::optional<int> leadingNumber(std::string_view& text) {
+    skipSpaces(text);
+    bool negative = false;
+    if (!text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    }
+    int value = 0;
+    std::size_t digits = 0;
+    while (!text.empty() && isDigit(text.front()) && digits < 9) {
+        value = value * 10 + (text.front() - '0');
+        text.remove_prefix(1);
+        ++digits;
+    }
+    if (digits == 0 || (!text.empty() && isDigit(text.front())))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+bool takePrefix(std::string_view& text, std::string_view prefix) {
+    skipSpaces(text);
+    if (text.substr(0, prefix.size()) != prefix)
+        return false;
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+std::string cleanText(std::string_view text, std::size_t limit) {
+    return printableText(text.substr(0, limit));
+}
+
+struct LogLine {
+    int seconds = 0;
+    std::string_view event; // "InitGame", "Kill", "red", "score"...
+    std::string_view rest;  // after "event:" and the blanks that follow
+};
+
+// "  0:48 Exit: Fraglimit hit." and the like; anything else is no line of the log.
+std::optional<LogLine> splitLine(std::string_view text) {
+    skipSpaces(text);
+    int minutes = 0;
+    std::size_t digits = 0;
+    while (!text.empty() && isDigit(text.front()) && digits < 7) {
+        minutes = minutes * 10 + (text.front() - '0');
+        text.remove_prefix(1);
+        ++digits;
+    }
+    if (digits == 0 || text.size() < 4 || text[0] != ':' || !isDigit(text[1]) ||
+        !isDigit(text[2]) || text[3] != ' ')
+        return std::nullopt;
+    LogLine line;
+    line.seconds = minutes * 60 + (text[1] - '0') * 10 + (text[2] - '0');
+    text.remove_prefix(4);
+    std::size_t nameEnd = 0;
+    while (nameEnd < text.size() && isLetter(text[nameEnd]))
+        ++nameEnd;
+    if (nameEnd == 0 || nameEnd >= text.size() || text[nameEnd] != ':')
+        return std::nullopt;
+    line.event = text.substr(0, nameEnd);
+    line.rest = text.substr(nameEnd + 1);
+    skipSpaces(line.rest);
+    return line;
+}
+
+bool isTimestamp(std::string_view text) {
+    static constexpr std::string_view Shape = "0000-00-00 00:00:00";
+    if (text.size() != Shape.size())
+        return false;
+    for (std::size_t i = 0; i < Shape.size(); ++i)
+        if (Shape[i] == '0' ? !isDigit(text[i]) : text[i] != Shape[i])
+            return false;
+    return true;
+}
+
+std::optional<int> clientNumber(std::string_view& text) {
+    const auto number = leadingNumber(text);
+    if (!number || *number < 0 || *number >= MaxLogClients)
+        return std::nullopt;
+    return number;
+}
+
+struct Client {
+    bool present = false;
+    LogParticipant participant;
+    bool scoreLogged = false; // OpenArena's PlayerScore lines give the score as it stands
+    int loggedScore = 0;
+    int killScore = 0; // otherwise the score is counted from the kills
+};
+
+enum class Stage { Playing, Exited, Done };
+
+struct OpenMatch {
+    LogMatch match;
+    Stage stage = Stage::Playing;
+    bool shutDown = false;
+    int shutdownSeconds = 0;
+    int lastSeconds = 0;
+    std::array<Client, MaxLogClients> clients{};
+    std::vector<LogParticipant> scored; // from the score lines
+    std::array<bool, MaxLogClients> scoredClients{};
+    bool scoresLogged = false; // the game logs every score change (OpenArena)
+};
+
+// What a new InitGame says, for deciding whether it restarts the match before it.
+struct NextStart {
+    std::string map;
+    int seconds = 0;
+};
+
+void assignPlaces(std::vector<LogParticipant>& participants) {
+    for (auto& p : participants)
+        p.place = 1 + static_cast<int>(std::count_if(
+                          participants.begin(), participants.end(),
+                          [&p](const LogParticipant& other) { return other.score > p.score; }));
+}
+
+class Parser {
+public:
+    explicit Parser(GameLogRead& result) : result_(result) {}
+
+    void line(std::string_view text, std::uint64_t start) {
+        const auto parsed = splitLine(text);
+        if (!parsed)
+            return;
+        if (parsed->event == "InitGame") {
+            beginMatch(*parsed, start);
+            return;
+        }
+        if (!open_ || open_->stage == Stage::Done)
+            return;
+        OpenMatch& m = *open_;
+        if (m.stage == Stage::Exited) {
+            if (parsed->event == "red")
+                teamScores(m, parsed->rest);
+            else if (parsed->event == "score")
+                scoreLine(m, parsed->rest);
+            else
+                close(nullptr); // the score lines are over
+            return;
+        }
+        if (m.shutDown)
+            return; // only the next InitGame tells what became of the match
+        m.lastSeconds = std::max(m.lastSeconds, parsed->seconds);
+        const std::string_view event = parsed->event;
+        if (event == "ClientUserinfoChanged")
+            userInfo(m, parsed->rest);
+        else if (event == "ClientDisconnect")
+            disconnect(m, parsed->rest);
+        else if (event == "Kill")
+            kill(m, parsed->rest);
+        else if (event == "PlayerScore")
+            playerScore(m, parsed->rest);
+        else if (event == "Exit") {
+            m.stage = Stage::Exited;
+            m.match.endReason = cleanText(parsed->rest, MaxReasonBytes);
+        } else if (event == "ShutdownGame") {
+            m.shutDown = true;
+            m.shutdownSeconds = parsed->seconds;
+        }
+    }
+
+    // A match whose end has not been read yet (its InitGame starts the next pass).
+    const OpenMatch* openMatch() const {
+        return open_ && open_->stage != Stage::Done ? open_.get() : nullptr;
+    }
+
+    // Takes the open match as it stands: the game that wrote it is gone.
+    void closeAtEnd() { close(nullptr); }
+
+private:
+    void beginMatch(const LogLine& line, std::uint64_t start) {
+        const InfoPairs info = parseInfoString(line.rest);
+        const NextStart next{cleanText(infoValue(info, "mapname"), MaxMapNameBytes), line.seconds};
+        close(&next);
+        open_ = std::make_unique<OpenMatch>();
+        LogMatch& match = open_->match;
+        match.offset = start;
+        match.map = next.map;
+        const std::string typeText = infoValue(info, "g_gametype");
+        std::string_view type = typeText;
+        const auto gameType = leadingNumber(type);
+        match.gameType = gameType && *gameType >= 0 && *gameType < 100 ? *gameType : 0;
+        const std::string stamp = infoValue(info, "g_timestamp");
+        if (isTimestamp(stamp))
+            match.startedAt = stamp;
+        match.startSeconds = line.seconds;
+        open_->lastSeconds = line.seconds;
+    }
+
+    void userInfo(OpenMatch& m, std::string_view rest) {
+        const auto number = clientNumber(rest);
+        if (!number)
+            return;
+        skipSpaces(rest);
+        const InfoPairs info = parseInfoString(rest);
+        std::string coded = cleanText(infoValue(info, "n"), MaxLogNameBytes);
+        if (coded.empty())
+            return;
+        Client& client = m.clients[static_cast<std::size_t>(*number)];
+        LogParticipant& p = client.participant;
+        client.present = true;
+        p.client = *number;
+        p.codedName = std::move(coded);
+        p.name = plainName(p.codedName);
+        const std::string teamText = infoValue(info, "t");
+        std::string_view team = teamText;
+        const auto teamNumber = leadingNumber(team);
+        p.team = teamNumber && *teamNumber >= 0 && *teamNumber <= SpectatorTeam ? *teamNumber : 0;
+        // Bots carry their skill ("skill\ 3.00"); people have none.
+        const auto skill = std::find_if(info.begin(), info.end(),
+                                        [](const auto& pair) { return pair.first == "skill"; });
+        p.bot = skill != info.end();
+        p.skill = 0;
+        if (p.bot) {
+            const double value = std::strtod(skill->second.c_str(), nullptr);
+            if (std::isfinite(value))
+                p.skill = static_cast<int>(std::lround(std::clamp(value, 1.0, 5.0)));
+        }
+    }
+
+    void disconnect(OpenMatch& m, std::string_view rest) {
+        if (const auto number = clientNumber(rest))
+            m.clients[static_cast<std::size_t>(*number)] = Client{};
+    }
+
+    // Counts the score for logs without PlayerScore lines (ioquake3's own game): a kill of
+    // another scores one, of a team mate loses one, and so does a suicide or a death by the
+    // world.
+    void kill(OpenMatch& m, std::string_view rest) {
+        const auto killer = leadingNumber(rest);
+        const auto victim = clientNumber(rest);
+        if (!killer || !victim)
+            return;
+        Client& dead = m.clients[static_cast<std::size_t>(*victim)];
+        if (*killer == *victim || *killer == WorldClient) {
+            --dead.killScore;
+            return;
+        }
+        if (*killer < 0 || *killer >= MaxLogClients)
+            return;
+        Client& scorer = m.clients[static_cast<std::size_t>(*killer)];
+        const int team = scorer.participant.team;
+        const bool teamMate = (team == 1 || team == 2) && team == dead.participant.team;
+        scorer.killScore += teamMate ? -1 : 1;
+    }
+
+    void playerScore(OpenMatch& m, std::string_view rest) {
+        const auto number = clientNumber(rest);
+        const auto score = leadingNumber(rest);
+        if (!number || !score)
+            return;
+        Client& client = m.clients[static_cast<std::size_t>(*number)];
+        client.scoreLogged = true;
+        client.loggedScore = *score;
+        m.scoresLogged = true;
+    }
+
+    void teamScores(OpenMatch& m, std::string_view rest) {
+        const auto red = leadingNumber(rest);
+        if (!red || !takePrefix(rest, "blue:"))
+            return;
+        const auto blue = leadingNumber(rest);
+        if (!blue)
+            return;
+        m.match.redScore = *red;
+        m.match.blueScore = *blue;
+    }
+
+    // "3  ping: 0  client: 1 Grism"
+    void scoreLine(OpenMatch& m, std::string_view rest) {
+        const auto score = leadingNumber(rest);
+        if (!score || !takePrefix(rest, "ping:"))
+            return;
+        const auto ping = leadingNumber(rest);
+        if (!ping || !takePrefix(rest, "client:"))
+            return;
+        const auto number = clientNumber(rest);
+        if (!number || rest.empty() || rest.front() != ' ')
+            return;
+        rest.remove_prefix(1);
+        auto& seen = m.scoredClients[static_cast<std::size_t>(*number)];
+        if (seen || rest.empty())
+            return; // a repeated line counts once
+        seen = true;
+        LogParticipant p;
+        p.client = *number;
+        p.codedName = cleanText(rest, MaxLogNameBytes);
+        p.name = plainName(p.codedName);
+        const Client& known = m.clients[static_cast<std::size_t>(*number)];
+        if (known.present && known.participant.codedName == p.codedName) {
+            p.bot = known.participant.bot;
+            p.skill = known.participant.skill;
+            p.team = known.participant.team;
+        }
+        p.score = *score;
+        p.ping = std::clamp(*ping, 0, 999);
+        m.scored.push_back(std::move(p));
+    }
+
+    // Ends the open match: taken when its map ended or was cut short, dropped when `next`
+    // restarts it (the same map, time going on: a warmup's end or a map_restart).
+    void close(const NextStart* next) {
+        if (!open_)
+            return;
+        OpenMatch& m = *open_;
+        if (m.stage == Stage::Exited)
+            take(m, true);
+        else if (m.stage == Stage::Playing) {
+            const bool restarted = m.shutDown && next && next->map == m.match.map &&
+                                   next->seconds >= m.shutdownSeconds;
+            if (!restarted)
+                take(m, false);
+        }
+        if (next)
+            open_.reset();
+        else
+            m.stage = Stage::Done;
+    }
+
+    void take(OpenMatch& m, bool finished) {
+        LogMatch match = std::move(m.match);
+        match.finished = finished;
+        match.durationSeconds = std::max(0, m.lastSeconds - match.startSeconds);
+        if (finished && !m.scored.empty()) {
+            match.participants = std::move(m.scored);
+        } else {
+            for (const Client& client : m.clients) {
+                if (!client.present || client.participant.team == SpectatorTeam)
+                    continue;
+                LogParticipant p = client.participant;
+                // A game that logs score changes logged none for one who never scored.
+                p.score = client.scoreLogged ? client.loggedScore
+                          : m.scoresLogged   ? 0
+                                             : client.killScore;
+                match.participants.push_back(std::move(p));
+            }
+            std::stable_sort(match.participants.begin(), match.participants.end(),
+                             [](const auto& a, const auto& b) { return a.score > b.score; });
+        }
+        if (!finished) {
+            match.endReason.clear();
+            match.redScore.reset();
+            match.blueScore.reset();
+        }
+        assignPlaces(match.participants);
+        m.stage = Stage::Done;
+        // A map with nobody in it, or an InitGame without a map, is nothing to show.
+        if (match.map.empty() || match.participants.empty())
+            return;
+        result_.matches.push_back(std::move(match));
+    }
+
+    GameLogRead& result_;
+    std::unique_ptr<OpenMatch> open_; // a large record, kept apart
+};
+
+} // namespace
+
+GameLogRead parseGameLog(std::string_view bytes, std::uint64_t baseOffset, bool gameRunning) {
+    GameLogRead result;
+    Parser parser(result);
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        const std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos)
+            break; // the engine has not written the rest of this line yet
+        if (result.matches.size() >= MaxLogMatchesPerRead) {
+            result.stoppedAtLimit = true;
+            break;
+        }
+        std::string_view line = bytes.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.size() <= MaxLogLineBytes)
+            parser.line(line, baseOffset + pos);
+        pos = end + 1;
+    }
+    result.consumedOffset = baseOffset + pos;
+    result.resumeOffset = result.consumedOffset;
+    if (const OpenMatch* open = parser.openMatch()) {
+        if (gameRunning || result.stoppedAtLimit) {
+            result.resumeOffset = open->match.offset;
+            result.matchOpen = true;
+        } else {
+            parser.closeAtEnd();
+        }
+    }
+    return result;
+}
+
+} // namespace velkarn

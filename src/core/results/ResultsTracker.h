@@ -1,0 +1,95 @@
+#pragma once
+
+#include "core/platform/FileSystem.h"
+#include "core/results/GameLogSource.h"
+#include "core/results/ResultsStore.h"
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// The results of one run: the store, opened at its first use, kept up to date with the log of
+// the game in use, and the launches Velkarn makes. Reading is incremental, so it is done
+// whenever the log may have changed: when the file system says so, and on a poll once a second
+// that only looks at the file unless something changed. Nothing here throws: a failure is kept
+// in problem() for the windows, and a launch never fails because of its results.
+class ResultsTracker : public QObject {
+    Q_OBJECT
+public:
+    // Which log to read and whose results they are, as the game options and the player options
+    // say at the moment of reading. May throw (no game set).
+    struct Source {
+        GameLogSource log;
+        std::string playerName; // with color codes
+    };
+    using SourceProvider = std::function<Source()>;
+
+    ResultsTracker(std::string appDir, SourceProvider source, QObject* parent = nullptr);
+    ~ResultsTracker() override;
+
+    // The store, or nullptr when it cannot be opened (problem() says why).
+    ResultsStore* store();
+    // Reads what the log added, until caught up; true when matches were recorded (and
+    // resultsChanged was emitted).
+    bool update();
+    // Follows the log while the program runs; reads it at once.
+    void startWatching();
+    // Notes that Velkarn starts the game now with the setup so named (see ResultsStore).
+    void recordLaunch(const std::string& setupName);
+
+    // The recorded series, newest first, as the store held them after the last change.
+    const std::vector<SeriesResult>& series();
+
+    // The Simple page's "Bots adapt to my results", kept in the results file beside the results
+    // it follows (so it goes with --appdir, and setup files keep their format). False when the
+    // file cannot be opened.
+    bool botsAdapt();
+    void setBotsAdapt(bool adapt);
+
+    // Why the last reading failed, or why there is nothing to read; empty when all is well.
+    const std::string& problem() const { return problem_; }
+    // The log read last; empty before the first reading.
+    const std::string& logPath() const { return logPath_; }
+
+    // The poll's interval; tests make it short.
+    static constexpr int PollMilliseconds = 1000;
+
+signals:
+    void resultsChanged();
+    void problemChanged();
+
+private:
+    // A look at the log file and the game: reading again is needed only when it changed.
+    struct Look {
+        std::string path;
+        FileState file;
+        bool exists = false;
+        bool running = false;
+        bool operator==(const Look& other) const;
+    };
+    void poll();
+    void watch(const GameLogSource& log);
+    void setProblem(std::string problem);
+    void resultsRecorded();
+
+    std::string appDir_;
+    SourceProvider source_;
+    std::unique_ptr<ResultsStore> store_;
+    std::string problem_;
+    std::string logPath_;
+    Look lastLook_;
+    std::vector<SeriesResult> series_;
+    bool seriesLoaded_ = false;
+    // Made by startWatching: a file system watcher needs the event loop of an application,
+    // which the commands of the command line do not run.
+    std::unique_ptr<QTimer> poll_;
+    std::unique_ptr<QFileSystemWatcher> watcher_;
+};
+
+} // namespace velkarn

@@ -1,0 +1,213 @@
+#include "ui/results/ResultsWindow.h"
+
+#include "core/network/ServerStatus.h"
+#include "ui/models/BotStandingsModel.h"
+#include "ui/models/MapRecordsModel.h"
+#include "ui/models/ParticipantsModel.h"
+#include "ui/models/SeriesModel.h"
+#include "ui/results/PlayerPlaceChart.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/LocalText.h"
+#include "ui/widgets/WindowPlacement.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace velkarn {
+
+namespace {
+
+constexpr const char* GeometryKey = "ResultsWindow/geometry";
+
+QTableView* tableView(const char* name, QWidget* parent) {
+    auto* view = named(new QTableView(parent), name);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setAlternatingRowColors(true);
+    return view;
+}
+
+// A view sorted by clicking its headers, numbers as numbers.
+QSortFilterProxyModel* sortedModel(QAbstractItemModel* model, QObject* parent) {
+    auto* proxy = new QSortFilterProxyModel(parent);
+    proxy->setSourceModel(model);
+    proxy->setSortRole(Qt::EditRole);
+    proxy->setSortCaseSensitivity(Qt::CaseInsensitive);
+    return proxy;
+}
+
+} // namespace
+
+ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
+    : QWidget(parent, Qt::Window), results_(results) {
+    setUpWindow(this, "resultsWindow", "Results");
+    createControls();
+    layOut();
+    connect(seriesTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { showChosenMap(); });
+    connect(&results_, &ResultsTracker::resultsChanged, this, [this] {
+        showNewest();
+        showProblem();
+    });
+    connect(&results_, &ResultsTracker::problemChanged, this, [this] { showProblem(); });
+    connectGuarded(readLogButton_, &QPushButton::clicked, this, [this] {
+        results_.update();
+        showProblem();
+    });
+    connectGuarded(closeButton_, &QPushButton::clicked, this, [this] { close(); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { close(); });
+
+    resize(820, 560);
+    if (!restoreGeometry(QSettings().value(GeometryKey).toByteArray()))
+        centreOnScreen(this, false);
+    showNewest();
+    showProblem();
+}
+
+// The program may end with the window open: its place is kept then too.
+ResultsWindow::~ResultsWindow() {
+    if (isVisible())
+        keepGeometry();
+}
+
+void ResultsWindow::keepGeometry() const {
+    QSettings().setValue(GeometryKey, saveGeometry());
+}
+
+void ResultsWindow::createControls() {
+    seriesModel_ = new SeriesModel(results_, this);
+    participantsModel_ = new ParticipantsModel(this);
+    botsModel_ = new BotStandingsModel(results_, this);
+    mapsModel_ = new MapRecordsModel(results_, this);
+
+    tabs_ = named(new QTabWidget(this), "resultsTabs");
+    seriesTree_ = named(new QTreeView(this), "seriesTree");
+    seriesTree_->setModel(seriesModel_);
+    seriesTree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    seriesTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    seriesTree_->setAlternatingRowColors(true);
+    seriesTree_->setUniformRowHeights(true);
+    seriesTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    seriesTree_->header()->setStretchLastSection(true);
+
+    participantsTable_ = tableView("participantsTable", this);
+    participantsTable_->setModel(participantsModel_);
+    mapLabel_ = namedLabel("Players of the chosen map:", "mapLabel", this, participantsTable_);
+
+    botsTable_ = tableView("botsTable", this);
+    botsTable_->setModel(sortedModel(botsModel_, this));
+    botsTable_->setSortingEnabled(true);
+    botsTable_->sortByColumn(BotStandingsModel::Name, Qt::AscendingOrder);
+
+    mapsTable_ = tableView("mapsTable", this);
+    mapsTable_->setModel(sortedModel(mapsModel_, this));
+    mapsTable_->setSortingEnabled(true);
+    mapsTable_->sortByColumn(MapRecordsModel::Map, Qt::AscendingOrder);
+
+    placeChart_ = named(new PlayerPlaceChart(results_, this), "placeChart");
+    statusLabel_ = named(new QLabel(this), "resultsStatusLabel");
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    readLogButton_ = namedButton("&Read Log Now", "readLogButton", this);
+    closeButton_ = namedButton("Close", "closeButton", this);
+}
+
+void ResultsWindow::layOut() {
+    auto* seriesPage = new QWidget(this);
+    auto* splitter = new QSplitter(Qt::Vertical, seriesPage);
+    splitter->addWidget(seriesTree_);
+    auto* players = new QWidget(splitter);
+    auto* playersLayout = new QVBoxLayout(players);
+    playersLayout->setContentsMargins(0, 0, 0, 0);
+    playersLayout->addWidget(mapLabel_);
+    playersLayout->addWidget(participantsTable_);
+    splitter->addWidget(players);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* seriesLayout = new QVBoxLayout(seriesPage);
+    seriesLayout->addWidget(splitter);
+
+    tabs_->addTab(seriesPage, "&Series");
+    tabs_->addTab(botsTable_, "&Bots");
+    tabs_->addTab(mapsTable_, "&My Maps");
+    tabs_->addTab(placeChart_, "&Chart");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(statusLabel_, 1);
+    buttons->addWidget(readLogButton_);
+    buttons->addWidget(closeButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    setTabOrder(seriesTree_, participantsTable_);
+}
+
+void ResultsWindow::showResults() {
+    results_.update();
+    showProblem();
+    show();
+    raise();
+    activateWindow();
+    seriesTree_->setFocus();
+}
+
+void ResultsWindow::hideEvent(QHideEvent* event) {
+    keepGeometry();
+    QWidget::hideEvent(event);
+}
+
+void ResultsWindow::showChosenMap() {
+    const MatchResult* match = seriesModel_->matchAt(seriesTree_->currentIndex());
+    participantsModel_->showMatch(match);
+    if (!match) {
+        mapLabel_->setText("Players of the chosen map:");
+        return;
+    }
+    mapLabel_->setText(QString("Players of %1 (%2, %3):")
+                           .arg(local(match->map),
+                                local(gameTypeName(std::to_string(match->gameType))),
+                                match->finished ? local(match->endReason) : QString("unfinished")));
+}
+
+// After the results changed the tree starts again from the newest series, opened at its
+// latest map.
+void ResultsWindow::showNewest() {
+    if (seriesModel_->rowCount() == 0) {
+        showChosenMap();
+        return;
+    }
+    const QModelIndex newest = seriesModel_->index(0, 0);
+    seriesTree_->expand(newest);
+    const int maps = seriesModel_->rowCount(newest);
+    const QModelIndex latest = maps > 0 ? seriesModel_->index(maps - 1, 0, newest) : newest;
+    seriesTree_->setCurrentIndex(latest);
+    seriesTree_->scrollTo(latest);
+    showChosenMap();
+}
+
+void ResultsWindow::showProblem() {
+    if (!results_.problem().empty())
+        statusLabel_->setText(local(results_.problem()));
+    else if (!results_.logPath().empty())
+        statusLabel_->setText("Reading the game's log " + local(results_.logPath()));
+    else
+        statusLabel_->clear();
+}
+
+} // namespace velkarn

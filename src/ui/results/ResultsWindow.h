@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/results/ResultsTracker.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTreeView;
+
+namespace velkarn {
+
+class BotStandingsModel;
+class MapRecordsModel;
+class ParticipantsModel;
+class PlayerPlaceChart;
+class SeriesModel;
+
+// The results window: the series newest first with each map and its participants (the winner
+// highlighted), every bot's standing, the player's record per map, and a chart of the player's
+// place over the last series. Its views follow the results as the game adds to its log. The
+// window keeps its size and place between runs.
+class ResultsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultsWindow(ResultsTracker& results, QWidget* parent = nullptr);
+    ~ResultsWindow() override;
+
+    // Shows the window in front, with the results read up to now.
+    void showResults();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void createControls();
+    void layOut();
+    void showChosenMap();
+    void showNewest();
+    void showProblem();
+    void keepGeometry() const;
+
+    ResultsTracker& results_;
+    SeriesModel* seriesModel_;
+    ParticipantsModel* participantsModel_;
+    BotStandingsModel* botsModel_;
+    MapRecordsModel* mapsModel_;
+
+    QTabWidget* tabs_;
+    QTreeView* seriesTree_;
+    QLabel* mapLabel_;
+    QTableView* participantsTable_;
+    QTableView* botsTable_;
+    QTableView* mapsTable_;
+    PlayerPlaceChart* placeChart_;
+    QLabel* statusLabel_;
+    QPushButton* readLogButton_;
+    QPushButton* closeButton_;
+};
+
+} // namespace velkarn

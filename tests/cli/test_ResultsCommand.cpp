@@ -1,0 +1,66 @@
+#include "cli/ResultsCommand.h"
+#include "core/results/GameLogLines.h"
+#include "core/results/ResultsStore.h"
+#include "support/GameFolder.h"
+#include "support/TempFolder.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+struct ResultsCommandTest : ::testing::Test {
+    TempFolder app;
+    GameFolder game;
+    std::ostringstream out, err;
+
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "test";
+        static char* argv[] = {name, nullptr};
+        if (!QCoreApplication::instance())
+            new QCoreApplication(argc, argv); // Qt loads its SQLite driver only with one
+        app.write("path.txt", game.path() + "\r\n\r\n");
+    }
+    void writeLog(const std::string& text) const { game.dir.write("baseq3/games.log", text); }
+    int results(std::size_t last = 0) {
+        out.str("");
+        err.str("");
+        return runResultsCommand(app.path(), last, out, err);
+    }
+};
+
+} // namespace
+
+TEST_F(ResultsCommandTest, PrintsEveryRecordedMapOnceAfterReadingTheLog) {
+    writeLog(TeamDeathmatchLog);
+    {
+        ResultsStore store(app.path());
+        const GameLogSource source{game.dir.file("baseq3/games.log"), game.dir.file("baseq3/"),
+                                   game.path(), true, ""};
+        store.recordLaunch(source, "duel", "^1Ace", 2'000'000'000);
+    }
+    game.dir.write("baseq3/games.log", game.dir.read("baseq3/games.log") + DeathmatchWithPlayerLog);
+    EXPECT_EQ(results(), 0) << err.str();
+    const std::string expected =
+        "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\n"
+        "2026-12-08 17:23:58\tduel\toa_dm1\tFree For All\tFraglimit hit\t2/4\t2\tGrism\n";
+    EXPECT_EQ(out.str(), expected);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(results(), 0);
+    EXPECT_EQ(out.str(), expected) << "a second reading adds nothing";
+    EXPECT_EQ(results(1), 0);
+    EXPECT_EQ(out.str(), expected.substr(expected.find("2026-12-08 17:23:58")));
+}
+
+TEST_F(ResultsCommandTest, AResultsFileItCannotUseIsAnErrorAndLeftAlone) {
+    app.write("results.sqlite", "no database");
+    EXPECT_EQ(results(), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find(app.file("results.sqlite")), std::string::npos) << err.str();
+    EXPECT_EQ(app.read("results.sqlite"), "no database");
+}

@@ -1,0 +1,186 @@
+#include "core/platform/Errors.h"
+#include "core/results/GameLogLines.h"
+#include "core/results/ResultsStore.h"
+#include "support/TempFolder.h"
+
+#include <QCoreApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+// Qt loads its SQLite driver only with an application object.
+void needApplication() {
+    static int argc = 1;
+    static char name[] = "test";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv); // lives for the test program
+}
+
+struct ResultsStoreTest : ::testing::Test {
+    TempFolder app;
+    TempFolder game;
+    GameLogSource source;
+    const long long now = 2'000'000'000;
+
+    void SetUp() override {
+        needApplication();
+        source.folder = game.makeFolder("baseoa");
+        source.path = source.folder + "games.log";
+        source.installation = "debian-openarena";
+        source.keepsPidFile = true; // no pid file: the game is not running
+    }
+    void writeLog(const std::string& text) const { game.write("baseoa/games.log", text); }
+    void appendLog(const std::string& text) const {
+        writeLog(game.read("baseoa/games.log") + text);
+    }
+    int read(ResultsStore& store, const std::string& player = "") {
+        return store.readLog(source, player, now).newMatches;
+    }
+};
+
+std::string mapsOf(const std::vector<MatchResult>& matches) {
+    std::string text;
+    for (const auto& m : matches)
+        text += m.map + (m.finished ? "" : "(unfinished)") + " ";
+    return text;
+}
+
+} // namespace
+
+TEST_F(ResultsStoreTest, ReadsTheLogOnceAsItGrows) {
+    ResultsStore store(app.path());
+    // The game is running (its pid file names a live process: this one), so the map at the end
+    // of the log may still grow.
+    game.write("baseoa/ioq3.pid", std::to_string(::getpid()) + "\n");
+    const std::size_t cut = DeathmatchLog.find("client: 0 Sarge");
+    writeLog(DeathmatchLog.substr(0, cut));
+    EXPECT_EQ(read(store), 0) << "the score lines are not all there";
+    appendLog(DeathmatchLog.substr(cut));
+    EXPECT_EQ(read(store), 1);
+    EXPECT_EQ(read(store), 0) << "never recorded twice";
+    appendLog(TournamentLog);
+    EXPECT_EQ(read(store), 2) << "two duels; the warmup between them is no map";
+    EXPECT_EQ(read(store), 0);
+
+    const auto matches = store.lastMatches(10);
+    EXPECT_EQ(mapsOf(matches), "oa_dm1 czest1tourney czest1tourney ");
+    const auto& first = matches[0];
+    EXPECT_EQ(first.playedAt, "2026-12-08 17:23:58");
+    EXPECT_TRUE(first.timeFromGame);
+    EXPECT_EQ(first.installation, "debian-openarena");
+    EXPECT_EQ(first.endReason, "Fraglimit hit.");
+    ASSERT_EQ(first.participants.size(), 3u);
+    EXPECT_EQ(first.participants[0].name, "Grism");
+    EXPECT_EQ(first.participants[0].score, 3);
+    EXPECT_EQ(first.winnerName(), "Grism");
+    EXPECT_EQ(store.lastMatches(1).at(0).id, matches.back().id);
+}
+
+TEST_F(ResultsStoreTest, AReplacedOrShortenedLogIsReadFromItsStart) {
+    ResultsStore store(app.path());
+    writeLog(TeamDeathmatchLog);
+    EXPECT_EQ(read(store), 1);
+    // Replaced: another file under the same name, as a log rotation leaves it.
+    std::filesystem::rename(source.path, source.path + ".1");
+    writeLog(TeamDeathmatchLog);
+    EXPECT_EQ(read(store), 1);
+    // Shortened in place: the same file, less in it than was read.
+    std::filesystem::resize_file(source.path, 0);
+    appendLog(DeathmatchLog.substr(0, DeathmatchLog.find("  1:04 ----")));
+    ASSERT_LT(std::filesystem::file_size(source.path), TeamDeathmatchLog.size());
+    EXPECT_EQ(read(store), 1);
+    // Written over in place with more than was read.
+    std::filesystem::resize_file(source.path, 0);
+    appendLog(TournamentLog + TournamentLog);
+    EXPECT_EQ(read(store), 4);
+    EXPECT_EQ(read(store), 0);
+    EXPECT_EQ(mapsOf(store.lastMatches(10)), "oa_dm2 oa_dm2 oa_dm1 czest1tourney czest1tourney "
+                                             "czest1tourney czest1tourney ");
+}
+
+TEST_F(ResultsStoreTest, LaunchesNameTheirSeriesAndThePlayer) {
+    ResultsStore store(app.path());
+    writeLog(TeamDeathmatchLog);
+    store.recordLaunch(source, "duel", "^1Ace", now);
+    appendLog(DeathmatchWithPlayerLog);
+    store.recordLaunch(source, "(random)", "^1Ace", now + 600);
+    appendLog(TournamentLog);
+    read(store, "Somebody Else");
+
+    const auto series = store.series();
+    ASSERT_EQ(series.size(), 3u);
+    // Newest first.
+    EXPECT_EQ(series[0].setupName, "(random)");
+    EXPECT_EQ(mapsOf(series[0].matches), "czest1tourney czest1tourney ");
+    EXPECT_EQ(series[1].setupName, "duel");
+    EXPECT_TRUE(series[1].launchedByVelkarn);
+    EXPECT_EQ(mapsOf(series[1].matches), "oa_dm1 ");
+    const MatchResult& played = series[1].matches[0];
+    ASSERT_NE(played.player(), nullptr);
+    EXPECT_EQ(played.player()->codedName, "^1Ace");
+    EXPECT_EQ(played.player()->place, 2);
+    EXPECT_EQ(played.setupName, "duel");
+    // The map read before the first launch is a series of its own.
+    EXPECT_FALSE(series[2].launchedByVelkarn);
+    EXPECT_EQ(series[2].setupName, "");
+    EXPECT_EQ(mapsOf(series[2].matches), "oa_dm2 ");
+}
+
+TEST_F(ResultsStoreTest, MapsWithoutALaunchFormSeriesByGameRun) {
+    // OpenArena logs when each map began: a pause of hours starts another run.
+    ResultsStore store(app.path());
+    std::string later = TeamDeathmatchLog;
+    later.replace(later.find("2026-12-08 17:27:46"), 19, "2026-12-09 09:00:00");
+    writeLog(TeamDeathmatchLog + TournamentLog + later);
+    read(store);
+    const auto series = store.series();
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(mapsOf(series[1].matches), "oa_dm2 czest1tourney czest1tourney ");
+    EXPECT_EQ(mapsOf(series[0].matches), "oa_dm2 ");
+    EXPECT_EQ(series[0].startedAt, "2026-12-09 09:00:00");
+}
+
+TEST_F(ResultsStoreTest, ANewerOrDamagedFileIsLeftAsItIs) {
+    const std::string path = ResultsStore::filePath(app.path());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "newer");
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        QSqlQuery(db).exec("CREATE TABLE future (x)");
+        QSqlQuery(db).exec("PRAGMA user_version = 2");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("newer");
+    const std::string before = app.read("results.sqlite");
+    try {
+        ResultsStore store(app.path());
+        FAIL() << "a newer file was opened";
+    } catch (const UserMessage& error) {
+        EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find("newer"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(app.read("results.sqlite"), before);
+
+    const std::string garbage = "not a database at all, but somebody's notes\n";
+    app.write("results.sqlite", garbage);
+    EXPECT_THROW(ResultsStore store(app.path()), UserMessage);
+    EXPECT_EQ(app.read("results.sqlite"), garbage);
+}
+
+TEST_F(ResultsStoreTest, KeepsPreferences) {
+    {
+        ResultsStore store(app.path());
+        EXPECT_FALSE(store.preference("botsAdapt"));
+        store.setPreference("botsAdapt", "1");
+    }
+    ResultsStore again(app.path());
+    EXPECT_EQ(again.preference("botsAdapt"), "1");
+}

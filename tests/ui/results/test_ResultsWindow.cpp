@@ -1,0 +1,74 @@
+#include "core/results/GameLogLines.h"
+#include "support/AppFixture.h"
+#include "support/GameFolder.h"
+#include "ui/main/SimplePage.h"
+#include "ui/results/ResultsWindow.h"
+
+#include <QChartView>
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QTableView>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+class ResultsWindowTest : public AppFixture {
+protected:
+    GameFolder game;
+};
+
+QString cell(const QAbstractItemModel& model, int row, int column, const QModelIndex& parent = {}) {
+    return model.data(model.index(row, column, parent)).toString();
+}
+
+} // namespace
+
+TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
+    app.write("path.txt", game.path() + "\r\n\r\n");
+    game.dir.write("baseq3/games.log", DeathmatchWithPlayerLog);
+    start();
+    mainWindow().resultsAction->trigger();
+
+    ResultsWindow& window = *windows->resultsWindow;
+    EXPECT_TRUE(window.isVisible());
+    const auto* tree = window.findChild<QTreeView*>("seriesTree");
+    ASSERT_NE(tree, nullptr);
+    const QAbstractItemModel& series = *tree->model();
+    ASSERT_EQ(series.rowCount(), 1);
+    const QModelIndex first = series.index(0, 0);
+    EXPECT_EQ(cell(series, 0, 1), "(not started by Velkarn)");
+    ASSERT_EQ(series.rowCount(first), 1);
+    EXPECT_EQ(cell(series, 0, 1, first), "oa_dm1");
+    EXPECT_EQ(cell(series, 0, 4, first), "2/4");
+    EXPECT_EQ(cell(series, 0, 5, first), "Grism");
+
+    // The newest map is chosen, its players below it, the winner highlighted.
+    const auto* players = window.findChild<QTableView*>("participantsTable");
+    ASSERT_NE(players, nullptr);
+    const QAbstractItemModel& table = *players->model();
+    ASSERT_EQ(table.rowCount(), 4);
+    EXPECT_EQ(cell(table, 0, 1), "Grism");
+    EXPECT_EQ(cell(table, 1, 1), "Ace");
+    EXPECT_EQ(cell(table, 1, 2), "You");
+    EXPECT_TRUE(table.data(table.index(0, 1), Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(table.data(table.index(1, 1), Qt::FontRole).value<QFont>().bold());
+    EXPECT_TRUE(table.data(table.index(0, 1), Qt::BackgroundRole).isValid());
+
+    EXPECT_EQ(window.findChild<QTableView*>("botsTable")->model()->rowCount(), 3);
+    EXPECT_EQ(window.findChild<QTableView*>("mapsTable")->model()->rowCount(), 1);
+    EXPECT_EQ(window.findChild<QChartView*>("placeChart")->chart()->series().size(), 2);
+    EXPECT_NE(window.findChild<QLabel*>("resultsStatusLabel")->text().indexOf("games.log"), -1);
+
+    // The Simple page says at which skill adapting bots will play, and why.
+    auto* adapt = mainWindow().simplePage->findChild<QCheckBox*>("botsAdaptCheck");
+    ASSERT_NE(adapt, nullptr);
+    adapt->setChecked(true);
+    EXPECT_EQ(mainWindow().simplePage->findChild<QLabel*>("botsAdaptLabel")->text(),
+              "Skill 3, as in the last series: you won 0 and finished last in 0 of 1 map.");
+    EXPECT_TRUE(session->results.botsAdapt());
+}
