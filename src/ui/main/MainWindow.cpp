@@ -4,7 +4,7 @@
 #include "core/content/MapNavigation.h"
 #include "core/launch/GameLaunch.h"
 #include "core/launch/ServerListFile.h"
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/main/AboutWindow.h"
 #include "ui/main/BeginPage.h"
 #include "ui/main/ComplexPage.h"

@@ -1,6 +1,6 @@
 // The main window's setup file commands: File, Open / Save / Save as, the pre-defined setups of
 // the Simple page, and the default setup read at start-up and written at close.
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/platform/FileSystem.h"
 #include "core/setup/SetupFile.h"
 #include "core/setup/TextHelpers.h"

@@ -1,7 +1,7 @@
 #include "ui/network/NewServerGroup.h"
 
 #include "core/launch/GameLaunch.h"
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/setup/TextHelpers.h"
 #include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"

@@ -2,7 +2,7 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/network/ServerAddress.h"
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/network/ServerCells.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"

@@ -1,6 +1,6 @@
 #include "ui/options/GameOptionsWindow.h"
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/GameExecutable.h"
 #include "ui/widgets/ControlHelpers.h"

@@ -1,6 +1,6 @@
 #include "ui/options/ModEditWindow.h"
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 

@@ -1,6 +1,6 @@
 #include "ui/options/TestReportWindow.h"
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/session/TestReport.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"

@@ -1,7 +1,7 @@
 #include "ui/search/SearchDriver.h"
 
 #include "core/content/GameFolderSearch.h"
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/session/Session.h"
 #include "ui/search/SearchingWindow.h"
 

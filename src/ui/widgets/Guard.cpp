@@ -1,6 +1,6 @@
 #include "ui/widgets/Guard.h"
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "core/platform/Errors.h"
 
 #include <new>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/ScriptPreviewWindow.h"
 
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/LocalText.h"
 

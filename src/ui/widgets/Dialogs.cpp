@@ -1,4 +1,4 @@
-#include "core/platform/Dialogs.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <stdexcept>
 
