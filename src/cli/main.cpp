@@ -40,6 +40,7 @@ std::string appDirFrom(const CommandLine& commandLine) {
 
 int runWindows(int argc, char** argv, const std::string& appDir) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName("Velkarn");
     QApplication::setApplicationName("Velkarn");
     QApplication::setApplicationDisplayName("Velkarn");
     applyDesktopIdentity();

@@ -7,6 +7,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Window placements go to the test home's configuration folder, as the program's go to the
+    // user's.
+    QApplication::setOrganizationName("Velkarn");
+    QApplication::setApplicationName("Velkarn");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -16,7 +16,6 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -28,8 +27,6 @@
 namespace velkarn {
 
 namespace {
-
-constexpr const char* GeometryKey = "ResultsWindow/geometry";
 
 QTableView* tableView(const char* name, QWidget* parent) {
     auto* view = named(new QTableView(parent), name);
@@ -73,21 +70,9 @@ ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { close(); });
 
-    resize(820, 560);
-    if (!restoreGeometry(QSettings().value(GeometryKey).toByteArray()))
-        centreOnScreen(this, false);
+    rememberPlacement(this, QSize(820, 560));
     showNewest();
     showProblem();
-}
-
-// The program may end with the window open: its place is kept then too.
-ResultsWindow::~ResultsWindow() {
-    if (isVisible())
-        keepGeometry();
-}
-
-void ResultsWindow::keepGeometry() const {
-    QSettings().setValue(GeometryKey, saveGeometry());
 }
 
 void ResultsWindow::createControls() {
@@ -165,11 +150,6 @@ void ResultsWindow::showResults() {
     raise();
     activateWindow();
     seriesTree_->setFocus();
-}
-
-void ResultsWindow::hideEvent(QHideEvent* event) {
-    keepGeometry();
-    QWidget::hideEvent(event);
 }
 
 void ResultsWindow::showChosenMap() {

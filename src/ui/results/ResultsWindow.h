@@ -26,13 +26,9 @@ class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ResultsWindow(ResultsTracker& results, QWidget* parent = nullptr);
-    ~ResultsWindow() override;
 
     // Shows the window in front, with the results read up to now.
     void showResults();
-
-protected:
-    void hideEvent(QHideEvent* event) override;
 
 private:
     void createControls();
@@ -40,7 +36,6 @@ private:
     void showChosenMap();
     void showNewest();
     void showProblem();
-    void keepGeometry() const;
 
     ResultsTracker& results_;
     SeriesModel* seriesModel_;

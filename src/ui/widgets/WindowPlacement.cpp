@@ -1,10 +1,37 @@
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSettings>
 #include <QWidget>
 
 namespace velkarn {
+
+namespace {
+
+QString placementKey(const QWidget& window) {
+    return "placement/" + window.objectName();
+}
+
+// Keeps its window's geometry whenever the window is hidden.
+class PlacementKeeper : public QObject {
+public:
+    explicit PlacementKeeper(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Hide)
+            QSettings().setValue(placementKey(*window_), window_->saveGeometry());
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
 
 void setUpWindow(QWidget* window, const char* name, const char* caption) {
     window->setObjectName(name);
@@ -17,6 +44,13 @@ void centreOnScreen(QWidget* window, bool fitToContents) {
         window->adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+void rememberPlacement(QWidget* window, QSize defaultSize) {
+    window->resize(defaultSize);
+    if (!window->restoreGeometry(QSettings().value(placementKey(*window)).toByteArray()))
+        centreOnScreen(window, false);
+    new PlacementKeeper(window);
 }
 
 void makeBold(QWidget* widget) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 namespace velkarn {
@@ -11,6 +13,11 @@ void setUpWindow(QWidget* window, const char* name, const char* caption);
 // Places a window in the middle of the primary screen, first fitting its size to its contents
 // unless it was given a size of its own.
 void centreOnScreen(QWidget* window, bool fitToContents = true);
+
+// Gives a resizable window the size and place it had when it was last hidden, kept with QSettings
+// under its object name; the first time `defaultSize` in the middle of the screen. Keeps them
+// again each time the window is hidden (closing and the end of the program hide it too).
+void rememberPlacement(QWidget* window, QSize defaultSize);
 
 // Makes a button's caption bold, as the main action of a window is shown.
 void makeBold(QWidget* widget);
