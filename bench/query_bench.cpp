@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSemaphore>
+#include <QTableView>
 #include <QThread>
 #include <QUdpSocket>
 #include <cstdio>
@@ -124,11 +125,12 @@ double windowSearch(const ServerAddress& master, int count, int& rows) {
         std::fclose(file);
     }
     FindServersWindow window(session);
+    const QAbstractItemModel& table = *window.findChild<QTableView*>("foundServerTable")->model();
     QElapsedTimer clock;
     clock.start();
     window.findServers();
-    runEventsUntil([&] { return window.foundServerTable->rowCount() >= count; }, 10000);
-    rows = window.foundServerTable->rowCount();
+    runEventsUntil([&] { return table.rowCount() >= count; }, 10000);
+    rows = table.rowCount();
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 

@@ -4,132 +4,107 @@
 #include "core/launch/ServerListOps.h"
 #include "core/network/MasterList.h"
 #include "core/platform/Errors.h"
-#include "ui/network/ServerCells.h"
+#include "core/session/Session.h"
+#include "ui/models/FoundServersModel.h"
+#include "ui/models/ServerStatusCells.h"
+#include "ui/network/ServerTableView.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QSortFilterProxyModel>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
 namespace {
 
-constexpr int AddressColumn = 5;
-// The row's server, kept on its first cell: sorting moves rows about.
-constexpr int IdRole = Qt::UserRole + 2;
+std::string plainHostName(const LiveServer& server) {
+    return server.status ? plainName(server.status->hostName()) : std::string();
+}
 
 } // namespace
 
 FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidget* parent)
-    : QDialog(parent), session_(session), search_(timing) {
+    : QDialog(parent), session_(session), found_(new FoundServersModel(timing, this)),
+      shownServers_(new QSortFilterProxyModel(this)) {
     setUpWindow(this, "findServersWindow", "Find Servers");
-    foundServerTable = serverTable({"Host Name", "Map", "Game Type", "Players", "Ping", "Address"},
-                                   "foundServerTable", this);
-    foundServerTable->setSortingEnabled(true);
-    foundServerTable->sortByColumn(4, Qt::AscendingOrder);
-    foundServerTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    foundServerTable->setColumnWidth(0, 220);
-    countLabel = named(new QLabel(this), "countLabel");
-    findButton = namedButton("Find", "findButton", this);
-    stopButton = namedButton("Stop", "stopButton", this);
-    addToSavedButton = namedButton("Add to saved servers", "addToSavedButton", this);
-    joinButton = namedButton("Join", "joinButton", this, true);
+    shownServers_->setSourceModel(found_);
+    shownServers_->setSortRole(SortRole);
+    foundServerTable_ = serverTableView(shownServers_, "foundServerTable", this);
+    foundServerTable_->setSortingEnabled(true);
+    foundServerTable_->sortByColumn(FoundServersModel::Ping, Qt::AscendingOrder);
+    countLabel_ = named(new QLabel(this), "countLabel");
+    findButton_ = namedButton("&Find", "findButton", this);
+    stopButton_ = namedButton("&Stop", "stopButton", this);
+    addToSavedButton_ = namedButton("&Add to saved servers", "addToSavedButton", this);
+    joinButton_ = namedButton("&Join", "joinButton", this, true);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(countLabel, 1);
-    buttons->addWidget(findButton);
-    buttons->addWidget(stopButton);
-    buttons->addWidget(addToSavedButton);
-    buttons->addWidget(joinButton);
+    buttons->addWidget(countLabel_, 1);
+    buttons->addWidget(findButton_);
+    buttons->addWidget(stopButton_);
+    buttons->addWidget(addToSavedButton_);
+    buttons->addWidget(joinButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(foundServerTable, 1);
+    layout->addWidget(foundServerTable_, 1);
     layout->addLayout(buttons);
-    resize(820, 480);
+    rememberPlacement(this, QSize(820, 480));
 
-    connectGuarded(findButton, &QPushButton::clicked, this, [this] { findServers(); });
-    connectGuarded(stopButton, &QPushButton::clicked, this, [this] { stopSearch(); });
-    connectGuarded(addToSavedButton, &QPushButton::clicked, this, [this] { addSelectedToSaved(); });
-    connectGuarded(joinButton, &QPushButton::clicked, this, [this] { joinSelected(); });
-    connect(&search_, &QueryEngine::serverListed, this,
-            [this](int id, const ServerAddress& address) {
-                listed_.resize(static_cast<std::size_t>(id) + 1);
-                listed_[static_cast<std::size_t>(id)] = formatServerAddress(address);
-                showCount();
-            });
-    connect(&search_, &QueryEngine::serverAnswered, this, &FindServersWindow::showAnswer);
-    connect(&search_, &QueryEngine::finished, this, &FindServersWindow::showCount);
+    connectGuarded(findButton_, &QPushButton::clicked, this, [this] { findServers(); });
+    connectGuarded(stopButton_, &QPushButton::clicked, this, [this] { stopSearch(); });
+    connectGuarded(addToSavedButton_, &QPushButton::clicked, this,
+                   [this] { addSelectedToSaved(); });
+    connectGuarded(joinButton_, &QPushButton::clicked, this, [this] { joinSelected(); });
+    connect(found_, &FoundServersModel::progressChanged, this, &FindServersWindow::showCount);
 }
 
 void FindServersWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous() && !search_.running())
+    if (!event->spontaneous() && !found_->searching())
         runGuarded([this] { findServers(); });
 }
 
 void FindServersWindow::findServers() {
-    search_.stop();
-    listed_.clear();
-    found_.clear();
-    foundServerTable->setRowCount(0);
-    stopped_ = false;
     masterProblems_.clear();
     const MasterListRead masters = readMasterList(session_.appDir());
     for (const std::string& problem : masters.problems)
         masterProblems_ += problem + "\n";
-    search_.queryMasters(masters.masters);
-    showCount();
+    found_->findServers(masters.masters);
 }
 
 void FindServersWindow::stopSearch() {
-    if (!search_.running())
-        return;
-    search_.stop();
-    stopped_ = true;
-    showCount();
-}
-
-void FindServersWindow::showAnswer(int id, const ServerStatus& status) {
-    if (id >= static_cast<int>(listed_.size()))
-        return;
-    const std::string& address = listed_[static_cast<std::size_t>(id)];
-    found_[id] = {address, status.hostName()};
-    // Sorting is paused so the new row stays where its cells are being set.
-    foundServerTable->setSortingEnabled(false);
-    const int row = foundServerTable->rowCount();
-    foundServerTable->insertRow(row);
-    showStatusCells(*foundServerTable, row, 0, status);
-    foundServerTable->item(row, 0)->setData(IdRole, id);
-    foundServerTable->setItem(row, AddressColumn, new QTableWidgetItem(local(address)));
-    foundServerTable->setSortingEnabled(true);
-    showCount();
+    found_->stopSearch();
 }
 
 void FindServersWindow::showCount() {
-    QString text = QString("%1 of %2 servers answered").arg(found_.size()).arg(listed_.size());
-    if (search_.running())
+    QString text = QString("%1 of %2 servers answered")
+                       .arg(found_->answeredCount())
+                       .arg(found_->listedCount());
+    if (found_->searching())
         text += ", searching...";
-    else if (stopped_)
+    else if (found_->stopped())
         text += ", stopped";
-    stopButton->setEnabled(search_.running());
-    countLabel->setText(local(masterProblems_) + text);
+    stopButton_->setEnabled(found_->searching());
+    countLabel_->setText(local(masterProblems_) + text);
 }
 
-const FindServersWindow::Found& FindServersWindow::selectedServer() const {
-    const QModelIndexList rows = foundServerTable->selectionModel()->selectedRows();
+const LiveServer& FindServersWindow::selectedServer() const {
+    const QModelIndexList rows = foundServerTable_->selectionModel()->selectedRows();
     if (rows.empty())
         throw UserMessage("You must select a server!");
-    const int id = foundServerTable->item(rows.front().row(), 0)->data(IdRole).toInt();
-    return found_.at(id);
+    return found_->liveServerAt(shownServers_->mapToSource(rows.front()).row());
 }
 
 void FindServersWindow::addSelectedToSaved() {
-    const Found& server = selectedServer();
-    std::string name = plainName(server.hostName);
+    const LiveServer& server = selectedServer();
+    std::string name = plainHostName(server);
     if (name.empty())
         name = server.address;
     const ServerFields fields{name, server.address, ""};
@@ -139,8 +114,8 @@ void FindServersWindow::addSelectedToSaved() {
 }
 
 void FindServersWindow::joinSelected() {
-    const Found& server = selectedServer();
-    const SavedServer target{plainName(server.hostName), server.address, ""};
+    const LiveServer& server = selectedServer();
+    const SavedServer target{plainHostName(server), server.address, ""};
     requireSafeServerFields({target.name, target.address, target.password});
     requireGameStarted(
         joinServer(session_.game.launchSettings(), session_.player.settings(), target));

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "core/network/QueryEngine.h"
-#include "core/session/Session.h"
 
 #include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QTableWidget>
-#include <map>
 #include <string>
-#include <vector>
+
+class QLabel;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
 
 namespace velkarn {
+
+class Session;
+class FoundServersModel;
+struct LiveServer;
 
 // "Find Servers": asks the master servers of masters.txt, then every server they list, and
 // fills a sortable table as answers come. The selected server can be added to the saved servers
@@ -22,14 +25,7 @@ public:
     explicit FindServersWindow(Session& session, QueryTiming timing = QueryTiming{},
                                QWidget* parent = nullptr);
 
-    // Columns: host name, map, game type, players/max, ping, address.
-    QTableWidget* foundServerTable;
-    QLabel* countLabel;
-    QPushButton* findButton;
-    QPushButton* stopButton;
-    QPushButton* addToSavedButton;
-    QPushButton* joinButton;
-
+public slots:
     // Starts a new search; masters.txt is made when missing.
     void findServers();
     void stopSearch();
@@ -43,20 +39,19 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Found {
-        std::string address;
-        std::string hostName; // with color codes
-    };
-    void showAnswer(int id, const ServerStatus& status);
     void showCount();
-    const Found& selectedServer() const;
+    const LiveServer& selectedServer() const;
 
     Session& session_;
-    QueryEngine search_;
-    std::vector<std::string> listed_; // addresses by id
-    std::map<int, Found> found_;      // the servers that answered, by id
+    FoundServersModel* found_;
+    QSortFilterProxyModel* shownServers_;
+    QTableView* foundServerTable_;
+    QLabel* countLabel_;
+    QPushButton* findButton_;
+    QPushButton* stopButton_;
+    QPushButton* addToSavedButton_;
+    QPushButton* joinButton_;
     std::string masterProblems_;
-    bool stopped_ = false;
 };
 
 } // namespace velkarn

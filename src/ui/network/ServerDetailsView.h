@@ -2,22 +2,31 @@
 
 #include "core/network/ServerStatus.h"
 
-#include <QTableWidget>
 #include <QWidget>
+
+class QTableView;
 
 namespace velkarn {
 
-// The players of one server (colored name, score, ping) beside its settings.
+class PlayersModel;
+class ServerSettingsModel;
+
+// The players of one server (colored name, score, ping), best score first, beside its settings
+// sorted by key.
 class ServerDetailsView : public QWidget {
     Q_OBJECT
 public:
     explicit ServerDetailsView(QWidget* parent = nullptr);
 
-    QTableWidget* playerTable;
-    QTableWidget* settingsTable;
-
-    void showStatus(const ServerStatus& status);
+public slots:
+    void showStatus(const velkarn::ServerStatus& status);
     void clear();
+
+private:
+    PlayersModel* players_;
+    ServerSettingsModel* settings_;
+    QTableView* playerTable_;
+    QTableView* settingsTable_;
 };
 
 } // namespace velkarn

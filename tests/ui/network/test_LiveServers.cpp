@@ -1,8 +1,13 @@
 #include "NetworkPageFixture.h"
+#include "support/Controls.h"
 #include "support/UdpResponder.h"
 #include "ui/network/FindServersWindow.h"
 #include "ui/network/ServersGroup.h"
 #include "ui/widgets/ColoredTextDelegate.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -26,6 +31,11 @@ protected:
     }
 };
 
+// A table's cell as shown, or its coded text with `role`.
+QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
+    return table.model()->index(row, column).data(role);
+}
+
 } // namespace
 
 TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
@@ -34,24 +44,32 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     ServersGroup group(session, nullptr, Quick);
     group.showServers();
     group.refreshStatus();
-    QTableWidget& list = *group.savedServerList;
-    ASSERT_TRUE(runEventsUntil([&] { return list.item(1, 5) && list.item(0, 5); }));
-    EXPECT_EQ(list.item(0, 1)->text(), "Red");
-    EXPECT_EQ(list.item(0, 1)->data(CodedTextRole).toByteArray(), "^1Red");
-    EXPECT_EQ(list.item(0, 2)->text(), "q3dm17");
-    EXPECT_EQ(list.item(0, 3)->text(), "Free For All");
-    EXPECT_EQ(list.item(0, 4)->text(), "2/8");
-    EXPECT_GE(list.item(0, 5)->text().toInt(), 0);
-    EXPECT_EQ(list.item(1, 5)->text(), "no answer");
+    QTableView& list = child<QTableView>(group, "savedServerTable");
+    ASSERT_TRUE(runEventsUntil(
+        [&] { return cell(list, 0, 2).isValid() && cell(list, 1, 5).toString() == "no answer"; }));
+    EXPECT_EQ(cell(list, 0, 1), "Red");
+    EXPECT_EQ(cell(list, 0, 1, CodedTextRole).toByteArray(), "^1Red");
+    EXPECT_EQ(cell(list, 0, 2), "q3dm17");
+    EXPECT_EQ(cell(list, 0, 3), "Free For All");
+    EXPECT_EQ(cell(list, 0, 4), "2/8");
+    EXPECT_GE(cell(list, 0, 5).toString().toInt(), 0);
+    EXPECT_FALSE(cell(list, 1, 1).isValid());
 
     list.selectRow(0);
-    const QTableWidget& players = *group.serverDetails->playerTable;
-    ASSERT_EQ(players.rowCount(), 2);
-    EXPECT_EQ(players.item(0, 0)->data(CodedTextRole).toByteArray(), "^1Ace");
-    EXPECT_EQ(players.item(0, 1)->text(), "12");
-    EXPECT_EQ(group.serverDetails->settingsTable->item(0, 1)->text(), "^1Red");
+    const QTableView& players = child<QTableView>(group, "playerTable");
+    const QTableView& settings = child<QTableView>(group, "settingsTable");
+    ASSERT_EQ(players.model()->rowCount(), 2);
+    EXPECT_EQ(cell(players, 0, 0, CodedTextRole).toByteArray(), "^1Ace"); // best score first
+    EXPECT_EQ(cell(players, 0, 1), "12");
+    EXPECT_EQ(cell(players, 1, 0), "Bot");
+    // Sorted by key: challenge, g_gametype, mapname, sv_hostname, sv_maxclients.
+    ASSERT_EQ(settings.model()->rowCount(), 5);
+    EXPECT_EQ(cell(settings, 0, 0), "challenge");
+    EXPECT_EQ(cell(settings, 3, 0), "sv_hostname");
+    EXPECT_EQ(cell(settings, 3, 1), "^1Red");
     list.selectRow(1);
-    EXPECT_EQ(players.rowCount(), 0);
+    EXPECT_EQ(players.model()->rowCount(), 0);
+    EXPECT_EQ(settings.model()->rowCount(), 0);
 }
 
 TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
@@ -70,25 +88,27 @@ TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
     QObject::connect(&session, &Session::serversChanged,
                      [&] { savedRows = static_cast<int>(session.setup.servers.size()); });
 
+    QTableView& table = child<QTableView>(window, "foundServerTable");
+    QPushButton& stop = child<QPushButton>(window, "stopButton");
+    const QLabel& count = child<QLabel>(window, "countLabel");
     window.findServers();
-    QTableWidget& table = *window.foundServerTable;
-    ASSERT_TRUE(runEventsUntil([&] { return !window.stopButton->isEnabled(); }));
-    ASSERT_EQ(table.rowCount(), 2);
-    EXPECT_EQ(window.countLabel->text(), "2 of 3 servers answered");
-    table.sortByColumn(0, Qt::AscendingOrder);
-    EXPECT_EQ(table.item(0, 0)->text(), "Red");
-    EXPECT_EQ(table.item(1, 5)->text().toStdString(), formatServerAddress(odd.address()));
+    ASSERT_TRUE(runEventsUntil([&] { return !stop.isEnabled(); }));
+    ASSERT_EQ(table.model()->rowCount(), 2);
+    EXPECT_EQ(count.text(), "2 of 3 servers answered");
+    table.sortByColumn(0, Qt::AscendingOrder); // "Red" before "Semi", the codes not counted
+    EXPECT_EQ(cell(table, 0, 0), "Red");
+    EXPECT_EQ(cell(table, 1, 5).toString().toStdString(), formatServerAddress(odd.address()));
 
     table.selectRow(1);
-    window.addToSavedButton->click();
+    child<QPushButton>(window, "addToSavedButton").click();
     ASSERT_EQ(savedRows, 1);
     EXPECT_EQ(model().servers[0]->name, "Semi;\"Q");
     EXPECT_EQ(model().servers[0]->address, formatServerAddress(odd.address()));
     EXPECT_TRUE(dialogs.messages.empty());
 
     window.findServers();
-    window.stopButton->click();
-    EXPECT_EQ(window.countLabel->text(), "0 of 0 servers answered, stopped");
-    window.addToSavedButton->click();
+    stop.click();
+    EXPECT_EQ(count.text(), "0 of 0 servers answered, stopped");
+    child<QPushButton>(window, "addToSavedButton").click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"You must select a server!"});
 }

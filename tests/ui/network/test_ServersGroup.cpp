@@ -1,5 +1,9 @@
 #include "NetworkPageFixture.h"
+#include "support/Controls.h"
 #include "ui/network/ServersGroup.h"
+
+#include <QPushButton>
+#include <QTableView>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -9,21 +13,28 @@ namespace {
 class ServersGroupTest : public NetworkPageTest {
 protected:
     ServersGroup& group = *page().serversGroup;
+    QTableView& list = child<QTableView>(group, "savedServerTable");
+    QLineEdit& nameEdit = child<QLineEdit>(group, "serverNameEdit");
+    QLineEdit& addressEdit = child<QLineEdit>(group, "serverAddressEdit");
+    QLineEdit& passwordEdit = child<QLineEdit>(group, "serverPasswordEdit");
 
     void type(const QString& name, const QString& address, const QString& password) {
-        group.serverNameEdit->setText(name);
-        group.serverAddressEdit->setText(address);
-        group.serverPasswordEdit->setText(password);
+        nameEdit.setText(name);
+        addressEdit.setText(address);
+        passwordEdit.setText(password);
     }
+    void click(const char* button) { child<QPushButton>(group, button).click(); }
     void add(const QString& name, const QString& address, const QString& password = "") {
         type(name, address, password);
-        group.addServerButton->click();
+        click("addServerButton");
     }
-    void select(int row) { group.savedServerList->selectRow(row); }
+    void select(int row) { list.selectRow(row); }
     int selectedRow() const {
-        const auto rows = group.savedServerList->selectionModel()->selectedRows();
-        return rows.isEmpty() ? -1 : rows.front().row();
+        const auto selected = list.selectionModel()->selectedRows();
+        return selected.isEmpty() ? -1 : selected.front().row();
     }
+    int rows() const { return list.model()->rowCount(); }
+    QString shownName(int row) const { return list.model()->index(row, 0).data().toString(); }
     std::vector<std::string> names() const {
         std::vector<std::string> result;
         for (const auto& server : session.setup.servers)
@@ -37,8 +48,8 @@ protected:
 TEST_F(ServersGroupTest, ShowsTheListReadAtStartUp) {
     model().servers.push_back(std::make_unique<SavedServer>(SavedServer{"Home", "127.0.0.1", ""}));
     group.showServers();
-    ASSERT_EQ(group.savedServerList->rowCount(), 1);
-    EXPECT_EQ(group.savedServerList->item(0, 0)->text(), "Home");
+    ASSERT_EQ(rows(), 1);
+    EXPECT_EQ(shownName(0), "Home");
 }
 
 TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
@@ -46,7 +57,7 @@ TEST_F(ServersGroupTest, AddWithBothFieldsEmptyShowsBothMessagesNameFirst) {
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"You must enter a server name!",
                                                           "You must enter a server address!"}));
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->rowCount(), 0);
+    EXPECT_EQ(rows(), 0);
 }
 
 TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
@@ -54,7 +65,7 @@ TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
     add("Home", "127.0.0.1:27960");
     ASSERT_EQ(names(), (std::vector<std::string>{"Home"}));
     select(0);
-    group.joinGameButton->click();
+    click("joinGameButton");
     EXPECT_TRUE(dialogs.messages.empty());
     const std::string script = game.script();
     const std::string tail = "password \r\nconnect 127.0.0.1:27960\r\n";
@@ -68,32 +79,32 @@ TEST_F(ServersGroupTest, AddKeepsTheSelectionAndUpdateChangesTheSelectedServer) 
     select(0);
     add("New", "new.host");
     EXPECT_EQ(names(), (std::vector<std::string>{"Old", "New"}));
-    EXPECT_EQ(group.savedServerList->item(1, 0)->text(), "New");
+    EXPECT_EQ(shownName(1), "New");
     EXPECT_EQ(selectedRow(), 0);
 
     type("Renamed", "other.host", "");
-    group.updateServerButton->click();
+    click("updateServerButton");
     EXPECT_EQ(names(), (std::vector<std::string>{"Renamed", "New"}));
     EXPECT_EQ(model().servers[0]->address, "other.host");
     EXPECT_EQ(model().servers[0]->password, "");
-    EXPECT_EQ(group.savedServerList->item(0, 0)->text(), "Renamed");
+    EXPECT_EQ(shownName(0), "Renamed");
     EXPECT_EQ(selectedRow(), 0);
 
     select(1);
-    EXPECT_EQ(group.serverNameEdit->text(), "New");
-    EXPECT_EQ(group.serverAddressEdit->text(), "new.host");
-    EXPECT_EQ(group.serverPasswordEdit->text(), "");
+    EXPECT_EQ(nameEdit.text(), "New");
+    EXPECT_EQ(addressEdit.text(), "new.host");
+    EXPECT_EQ(passwordEdit.text(), "");
 }
 
 TEST_F(ServersGroupTest, DeleteTheOnlyServerEmptiesListAndFields) {
     add("Home", "127.0.0.1", "pw");
     select(0);
-    group.deleteServerButton->click();
+    click("deleteServerButton");
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->rowCount(), 0);
-    EXPECT_TRUE(group.serverNameEdit->text().isEmpty());
-    EXPECT_TRUE(group.serverAddressEdit->text().isEmpty());
-    EXPECT_TRUE(group.serverPasswordEdit->text().isEmpty());
+    EXPECT_EQ(rows(), 0);
+    EXPECT_TRUE(nameEdit.text().isEmpty());
+    EXPECT_TRUE(addressEdit.text().isEmpty());
+    EXPECT_TRUE(passwordEdit.text().isEmpty());
 }
 
 TEST_F(ServersGroupTest, DeleteKeepsListAndRecordsParallelWithNothingSelectedAfter) {
@@ -101,20 +112,20 @@ TEST_F(ServersGroupTest, DeleteKeepsListAndRecordsParallelWithNothingSelectedAft
     add("B", "b");
     add("C", "c");
     select(1);
-    group.deleteServerButton->click();
+    click("deleteServerButton");
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(group.savedServerList->item(1, 0)->text(), "C");
+    EXPECT_EQ(shownName(1), "C");
     EXPECT_EQ(selectedRow(), -1);
-    group.deleteServerButton->click(); // nothing selected: nothing happens
-    group.updateServerButton->click();
+    click("deleteServerButton"); // nothing selected: nothing happens
+    click("updateServerButton");
     EXPECT_EQ(names(), (std::vector<std::string>{"A", "C"}));
 }
 
 TEST_F(ServersGroupTest, JoinUsesTheStoredAddressNotTheEditedField) {
     add("Home", "stored.host");
     select(0);
-    group.serverAddressEdit->setText("typed.host");
-    group.joinGameButton->click();
+    addressEdit.setText("typed.host");
+    click("joinGameButton");
     const std::string script = game.script();
     EXPECT_NE(script.find("connect stored.host\r\n"), std::string::npos);
     EXPECT_EQ(script.find("typed.host"), std::string::npos);
@@ -122,7 +133,7 @@ TEST_F(ServersGroupTest, JoinUsesTheStoredAddressNotTheEditedField) {
 
 TEST_F(ServersGroupTest, JoinWithoutSelectionAsksForOneAndStartsNothing) {
     add("Home", "127.0.0.1");
-    group.joinGameButton->click();
+    click("joinGameButton");
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"You must select a server!"}));
     EXPECT_FALSE(game.scriptWritten());
 }
@@ -135,7 +146,7 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
                                         "The server address \"127.0.0.1?\" must not contain a "
                                         "control character!"}));
     EXPECT_TRUE(model().servers.empty());
-    EXPECT_EQ(group.savedServerList->rowCount(), 0);
+    EXPECT_EQ(rows(), 0);
 
     // A name never reaches the script, so quotes and semicolons are fine in it.
     add("\"Joe's\"; LAN", "127.0.0.1");
@@ -145,7 +156,7 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
     select(1);
     dialogs.messages.clear();
     type("Home", "127.0.0.1", "a\"b");
-    group.updateServerButton->click();
+    click("updateServerButton");
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"The server password must not contain a double quote!"}));
     EXPECT_EQ(model().servers[1]->password, "pw");

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/network/QueryEngine.h"
+#include "ui/models/LiveServerSource.h"
+
+#include <QAbstractTableModel>
+#include <unordered_map>
+#include <vector>
+
+namespace velkarn {
+
+// The servers a search found: the masters are asked for their lists, every server listed is
+// asked for its status, and each one that answers becomes a row, in the order the answers came.
+class FoundServersModel : public QAbstractTableModel, public LiveServerSource {
+    Q_OBJECT
+public:
+    enum Column { HostName, Map, GameType, Players, Ping, Address, ColumnCount };
+
+    explicit FoundServersModel(QueryTiming timing = {}, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    const LiveServer& liveServerAt(int row) const override;
+
+    // Forgets the servers found and starts a new search.
+    void findServers(const std::vector<MasterServer>& masters);
+    // Ends the search; the servers found so far stay.
+    void stopSearch();
+
+    bool searching() const { return query_.running(); }
+    bool stopped() const { return stopped_; }
+    int listedCount() const { return static_cast<int>(listed_.size()); }
+    int answeredCount() const { return static_cast<int>(rowOfListed_.size()); }
+
+signals:
+    // Servers were listed or answered, or the search ended.
+    void progressChanged();
+
+private:
+    void takeAnswer(int id, const ServerStatus& status);
+
+    QueryEngine query_;
+    std::vector<ServerAddress> listed_;        // by id
+    std::unordered_map<int, int> rowOfListed_; // id -> row, for those that answered
+    std::vector<LiveServer> rows_;
+    bool stopped_ = false;
+};
+
+} // namespace velkarn

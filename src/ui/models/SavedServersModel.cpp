@@ -1,0 +1,146 @@
+#include "ui/models/SavedServersModel.h"
+
+#include "core/network/ServerAddress.h"
+#include "ui/models/ServerStatusCells.h"
+#include "ui/widgets/LocalText.h"
+
+#include <algorithm>
+
+namespace velkarn {
+
+SavedServersModel::SavedServersModel(SavedServers& servers, QueryTiming timing, QObject* parent)
+    : QAbstractTableModel(parent), servers_(servers), statusQuery_(timing) {
+    connect(&statusQuery_, &QueryEngine::serverAnswered, this, &SavedServersModel::takeAnswer);
+    connect(&statusQuery_, &QueryEngine::serverSilent, this, &SavedServersModel::takeSilence);
+    reload();
+}
+
+int SavedServersModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(live_.size());
+}
+
+int SavedServersModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+const SavedServer& SavedServersModel::serverAt(int row) const {
+    return *servers_.at(static_cast<std::size_t>(row));
+}
+
+const LiveServer& SavedServersModel::liveServerAt(int row) const {
+    return live_.at(static_cast<std::size_t>(row));
+}
+
+QVariant SavedServersModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (index.column() == Name) {
+        const std::string& name = serverAt(index.row()).name;
+        if (role == Qt::DisplayRole)
+            return local(name);
+        return role == SortRole ? local(name).toLower() : QVariant();
+    }
+    return statusCellData(liveServerAt(index.row()), static_cast<StatusCell>(index.column() - 1),
+                          role);
+}
+
+QVariant SavedServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char* const captions[ColumnCount] = {"Name",      "Host Name", "Map",
+                                                      "Game Type", "Players",   "Ping"};
+    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
+}
+
+void SavedServersModel::reload() {
+    statusQuery_.stop();
+    beginResetModel();
+    asked_.clear();
+    live_.clear();
+    for (const auto& server : servers_)
+        live_.push_back({server->address, std::nullopt});
+    endResetModel();
+}
+
+void SavedServersModel::refreshStatus() {
+    std::vector<ServerAddress> addresses;
+    asked_.clear();
+    for (const auto& server : servers_) {
+        // An address that cannot be read is asked as the empty host, which never answers.
+        addresses.push_back(
+            parseServerAddress(server->address).value_or(ServerAddress{"", DefaultServerPort}));
+        asked_.push_back(server.get());
+    }
+    statusQuery_.queryServers(addresses);
+}
+
+int SavedServersModel::rowOfAsked(int id) const {
+    if (id < 0 || id >= static_cast<int>(asked_.size()) || !asked_[static_cast<std::size_t>(id)])
+        return -1;
+    const SavedServer* record = asked_[static_cast<std::size_t>(id)];
+    const auto found = std::find_if(servers_.begin(), servers_.end(), [record](const auto& server) {
+        return server.get() == record;
+    });
+    return found == servers_.end() ? -1 : static_cast<int>(found - servers_.begin());
+}
+
+void SavedServersModel::takeAnswer(int id, const ServerStatus& status) {
+    if (const int row = rowOfAsked(id); row >= 0)
+        changeStatus(row, status);
+}
+
+void SavedServersModel::takeSilence(int id) {
+    if (const int row = rowOfAsked(id); row >= 0)
+        changeStatus(row, std::nullopt);
+}
+
+void SavedServersModel::changeStatus(int row, std::optional<ServerStatus> status) {
+    live_[static_cast<std::size_t>(row)].status = std::move(status);
+    emit dataChanged(index(row, HostName), index(row, ColumnCount - 1));
+    emit statusChanged(row);
+}
+
+std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields) {
+    std::vector<std::string> problems = serverFieldProblems(fields);
+    if (!problems.empty())
+        return problems;
+    // Refused here, where the user can still correct them, rather than only when joining.
+    requireSafeServerFields(fields);
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    velkarn::addServer(servers_, fields);
+    live_.push_back({fields.address, std::nullopt});
+    endInsertRows();
+    return {};
+}
+
+void SavedServersModel::updateServer(int row, const ServerFields& fields) {
+    requireSafeServerFields(fields);
+    if (!velkarn::updateServer(servers_, row, fields))
+        return;
+    LiveServer& live = live_[static_cast<std::size_t>(row)];
+    // A new address is another server: what the old one said, or is still to say, is not its
+    // answer.
+    if (live.address != fields.address) {
+        forgetAsked(row);
+        live = {fields.address, std::nullopt};
+    }
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void SavedServersModel::forgetAsked(int row) {
+    const SavedServer* record = servers_[static_cast<std::size_t>(row)].get();
+    std::replace(asked_.begin(), asked_.end(), record, static_cast<const SavedServer*>(nullptr));
+}
+
+void SavedServersModel::deleteServer(int row) {
+    if (row < 0 || row >= rowCount())
+        return;
+    forgetAsked(row);
+    beginRemoveRows({}, row, row);
+    velkarn::deleteServer(servers_, row);
+    live_.erase(live_.begin() + row);
+    endRemoveRows();
+}
+
+} // namespace velkarn

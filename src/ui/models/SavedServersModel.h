@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/launch/ServerListOps.h"
+#include "core/network/QueryEngine.h"
+#include "ui/models/LiveServerSource.h"
+
+#include <QAbstractTableModel>
+#include <vector>
+
+namespace velkarn {
+
+// The saved servers, row for row, each with what it last answered. Every edit goes through here
+// and the core's server list operations, so the records, the rows and the statuses change
+// together. Asking the servers for their status runs in the background; an answer finds its row
+// by the record it was asked for, so edits meanwhile never put it on another server.
+class SavedServersModel : public QAbstractTableModel, public LiveServerSource {
+    Q_OBJECT
+public:
+    enum Column { Name, HostName, Map, GameType, Players, Ping, ColumnCount };
+
+    explicit SavedServersModel(SavedServers& servers, QueryTiming timing = {},
+                               QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    const SavedServer& serverAt(int row) const;
+    const LiveServer& liveServerAt(int row) const override;
+
+    // Shows the records as they are now (after they were read or changed elsewhere); what the
+    // servers said before is forgotten.
+    void reload();
+    // Asks every saved server for its status; rows change as answers come.
+    void refreshStatus();
+    bool refreshing() const { return statusQuery_.running(); }
+
+    // Appends a server; the messages that stop it, as serverFieldProblems gives them (nothing
+    // added then). Throws UserMessage for a field that must not be stored.
+    std::vector<std::string> addServer(const ServerFields& fields);
+    // Stores the fields into the server of `row`. Throws UserMessage as addServer does.
+    void updateServer(int row, const ServerFields& fields);
+    void deleteServer(int row);
+
+signals:
+    // A row's answer came, or its server stayed silent.
+    void statusChanged(int row);
+
+private:
+    void takeAnswer(int id, const ServerStatus& status);
+    void takeSilence(int id);
+    int rowOfAsked(int id) const;
+    void forgetAsked(int row);
+    void changeStatus(int row, std::optional<ServerStatus> status);
+
+    SavedServers& servers_;
+    std::vector<LiveServer> live_;          // by row
+    std::vector<const SavedServer*> asked_; // by query id; null once deleted
+    QueryEngine statusQuery_;
+};
+
+} // namespace velkarn

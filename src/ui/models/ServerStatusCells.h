@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/network/LiveServer.h"
+
+#include <QVariant>
+
+// The cells of a live server shared by the saved servers and the found servers: host name, map,
+// game type, players and ping.
+namespace velkarn {
+
+// The role the server tables sort by: numbers for players and ping, names without color codes
+// and without regard to case.
+constexpr int SortRole = Qt::UserRole + 3;
+
+enum class StatusCell { HostName, Map, GameType, Players, Ping };
+
+// The data of one cell for `role`: the display text, the host name with its color codes
+// (CodedTextRole) and the sort key. A server that has not answered shows "no answer" as its ping
+// and sorts after every one that has.
+QVariant statusCellData(const LiveServer& server, StatusCell cell, int role);
+
+// A name's sort key: without color codes, lower case.
+QVariant nameSortKey(const std::string& codedName);
+
+} // namespace velkarn
