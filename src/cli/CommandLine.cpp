@@ -133,6 +133,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 return badUsage("'" + arguments[i] + "' is not a server address");
             for (int protocol : MasterProtocols)
                 result.masters.push_back({*master, protocol});
+        } else if (result.command == CommandLine::Command::Servers &&
+                   takeServersOption(arguments, i, result.servers, result.problem)) {
+            if (!result.problem.empty())
+                return badUsage(result.problem);
         } else {
             return badUsage("unknown argument '" + argument + "'");
         }
@@ -145,9 +149,9 @@ std::string usageText() {
            "\n"
            "Prepares Quake III Arena games and starts the game. Without a command the windows\n"
            "open. Velkarn's files (path.txt, maps.txt, bots.txt, models.txt, mods.txt,\n"
-           "servers.txt, masters.txt, results.sqlite and the configs folder) live in\n"
-           "$XDG_DATA_HOME/velkarn (by default ~/.local/share/velkarn), or in the folder\n"
-           "given by --appdir.\n"
+           "servers.txt, masters.txt, buddies.txt, results.sqlite and the configs folder)\n"
+           "live in $XDG_DATA_HOME/velkarn (by default ~/.local/share/velkarn), or in the\n"
+           "folder given by --appdir.\n"
            "\n"
            "Commands:\n"
            "  play NAME [--no-start | --print]\n"
@@ -166,11 +170,22 @@ std::string usageText() {
            "                          [ADDR]:PORT) and print its settings as KEY<TAB>VALUE,\n"
            "                          a blank line, then SCORE<TAB>PING<TAB>NAME a player;\n"
            "                          exit status 1 when it does not answer\n"
-           "  servers [--master HOST:PORT]...\n"
+           "  servers [--master HOST:PORT]... [FILTER]...\n"
            "                          ask the master servers (those of masters.txt unless\n"
            "                          given; port 27950 unless given) and print\n"
            "                          ADDRESS<TAB>PING<TAB>PLAYERS/MAX<TAB>MAP<TAB>NAME for\n"
-           "                          every server that answers\n"
+           "                          every server that answers and passes the filters:\n"
+           "      --has-humans        a player who is not a bot (bots: ping 0 or marked)\n"
+           "      --not-empty         a player at all\n"
+           "      --not-full          a free slot\n"
+           "      --gametype N        g_gametype N (0 free for all, 1 tournament, 3 team\n"
+           "                          deathmatch, 4 capture the flag, ...)\n"
+           "      --game NAME         gamename or fs_game NAME (case ignored)\n"
+           "      --max-ping MS       a ping of at most MS milliseconds\n"
+           "      --search TEXT       TEXT in the host name, the map or a player's name\n"
+           "                          (color codes and case ignored)\n"
+           "      --buddies           a player of buddies.txt on it; the buddies follow the\n"
+           "                          name as a sixth field, separated by commas\n"
            "  results [--last N]      read what the game's log gained, then print every\n"
            "                          recorded map (the last N) as DATE TIME<TAB>SETUP<TAB>\n"
            "                          MAP<TAB>GAME TYPE<TAB>END<TAB>PLACE/FIELD<TAB>SCORE<TAB>\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ServeArguments.h"
+#include "cli/ServersArguments.h"
 #include "core/network/MasterList.h"
 #include "core/network/ServerAddress.h"
 
@@ -41,6 +42,7 @@ struct CommandLine {
     ServeArguments serve;                 // serve: its options
     ServerAddress server;                 // status, rcon: the server asked
     std::vector<MasterServer> masters;    // servers: the masters of --master (each protocol)
+    ServersArguments servers;             // servers: which servers are printed
     std::string passwordFile;             // rcon: --password-file
     std::vector<std::string> rconCommand; // rcon: the command's words
     std::size_t lastCount = 0;            // results: --last N; 0 for every map

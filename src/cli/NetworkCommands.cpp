@@ -1,5 +1,7 @@
 #include "cli/NetworkCommands.h"
 
+#include "core/network/BuddyFile.h"
+#include "core/network/LiveServer.h"
 #include "core/network/RconText.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
@@ -50,7 +52,19 @@ int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostrea
 }
 
 int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
-                      std::ostream& out, std::ostream& err, QueryTiming timing) {
+                      const ServersArguments& choice, std::ostream& out, std::ostream& err,
+                      QueryTiming timing) {
+    BuddyList buddies;
+    if (choice.buddiesOnly) {
+        const BuddyFileRead read = readBuddyFile(appDir);
+        for (const std::string& problem : read.problems)
+            err << problem << '\n';
+        if (read.names.empty()) {
+            err << buddyFile(appDir) << " names no buddy.\n";
+            return 1;
+        }
+        buddies = BuddyList(read.names);
+    }
     if (masters.empty()) {
         try {
             MasterListRead read = readMasterList(appDir);
@@ -69,13 +83,19 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
                          listed.resize(static_cast<std::size_t>(id) + 1);
                          listed[static_cast<std::size_t>(id)] = address;
                      });
-    QObject::connect(&engine, &QueryEngine::serverAnswered,
-                     [&](int id, const ServerStatus& status) {
-                         out << formatServerAddress(listed[static_cast<std::size_t>(id)]) << '\t'
-                             << status.pingMs << '\t' << status.playersText() << '\t'
-                             << status.map() << '\t' << plainName(status.hostName()) << '\n'
-                             << std::flush;
-                     });
+    QObject::connect(
+        &engine, &QueryEngine::serverAnswered, [&](int id, const ServerStatus& status) {
+            LiveServer server{
+                formatServerAddress(listed[static_cast<std::size_t>(id)]), {}, {}, {}};
+            server.takeAnswer(&status, buddies);
+            if ((choice.buddiesOnly && server.buddies.empty()) || !choice.filter.accepts(server))
+                return;
+            out << server.address << '\t' << status.pingMs << '\t' << status.playersText() << '\t'
+                << status.map() << '\t' << plainName(status.hostName());
+            for (std::size_t i = 0; i < server.buddies.size(); ++i)
+                out << (i == 0 ? '\t' : ',') << server.buddies[i];
+            out << '\n' << std::flush;
+        });
     QObject::connect(&engine, &QueryEngine::masterSilent, [&err](const ServerAddress& master) {
         err << "No answer from " << formatServerAddress(master) << ".\n";
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ServersArguments.h"
 #include "core/network/MasterList.h"
 #include "core/network/QueryEngine.h"
 #include "core/network/RemoteConsole.h"
@@ -20,12 +21,15 @@ namespace velkarn {
 int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostream& err,
                      QueryTiming timing = {});
 
-// `velkarn servers [--master HOST:PORT]...`: asks the masters (those of masters.txt in `appDir`
-// when `masters` is empty) and prints "address<TAB>ping<TAB>players/max<TAB>map<TAB>host name"
-// for each server that answers, as they answer. 0 also when none answers; 1 when masters.txt
-// cannot be read or made.
+// `velkarn servers [--master HOST:PORT]... [FILTER]...`: asks the masters (those of masters.txt
+// in `appDir` when `masters` is empty) and prints "address<TAB>ping<TAB>players/max<TAB>map<TAB>
+// host name" for each server that answers and passes the filters of `choice`, as they answer;
+// with --buddies only servers with a buddy of buddies.txt on them, their buddies as a sixth
+// field. 0 also when none answers; 1 when masters.txt cannot be read or made, or --buddies finds
+// no buddy in buddies.txt.
 int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
-                      std::ostream& out, std::ostream& err, QueryTiming timing = {});
+                      const ServersArguments& choice, std::ostream& out, std::ostream& err,
+                      QueryTiming timing = {});
 
 // `velkarn rcon HOST[:PORT] COMMAND...`: sends the command's words, joined by blanks, to the
 // server's remote console with the password from `passwordFile`, else `environmentPassword`

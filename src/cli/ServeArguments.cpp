@@ -1,48 +1,21 @@
 #include "cli/ServeArguments.h"
 
-#include "core/platform/Errors.h"
+#include "cli/OptionValues.h"
 
 namespace velkarn {
 
 namespace {
 
-// The option's value, or nothing (and a problem) when it is missing.
-const std::string* valueOf(const std::vector<std::string>& arguments, std::size_t& i,
-                           const std::string& what, std::string& problem) {
-    if (i + 1 >= arguments.size()) {
-        problem = arguments[i] + " needs " + what;
-        return nullptr;
-    }
-    return &arguments[++i];
-}
-
-std::optional<int> numberOf(const std::vector<std::string>& arguments, std::size_t& i, int low,
-                            int high, std::string& problem) {
-    const std::string range =
-        "a number from " + std::to_string(low) + " to " + std::to_string(high);
-    const std::string* text = valueOf(arguments, i, range, problem);
-    if (!text)
-        return std::nullopt;
-    try {
-        const int value = toInt(*text);
-        if (value >= low && value <= high)
-            return value;
-    } catch (const ConvertError&) {
-    }
-    problem = arguments[i - 1] + " needs " + range + ", not '" + *text + "'";
-    return std::nullopt;
-}
-
 bool takeText(const std::vector<std::string>& arguments, std::size_t& i,
               std::optional<std::string>& field, const std::string& what, std::string& problem) {
-    if (const std::string* text = valueOf(arguments, i, what, problem))
+    if (const std::string* text = optionValue(arguments, i, what, problem))
         field = *text;
     return true;
 }
 
 bool takeNumber(const std::vector<std::string>& arguments, std::size_t& i,
                 std::optional<int>& field, int low, int high, std::string& problem) {
-    field = numberOf(arguments, i, low, high, problem);
+    field = optionNumber(arguments, i, low, high, problem);
     return true;
 }
 

@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
     }
     case CommandLine::Command::Servers: {
         QCoreApplication app(argc, argv);
-        return runServersCommand(appDirFrom(commandLine), commandLine.masters, std::cout,
-                                 std::cerr);
+        return runServersCommand(appDirFrom(commandLine), commandLine.masters, commandLine.servers,
+                                 std::cout, std::cerr);
     }
     case CommandLine::Command::Serve: {
         QCoreApplication app(argc, argv);

@@ -42,7 +42,7 @@ TEST(ServersCommand, PrintsEachServerTheMastersListThatAnswers) {
         [ports](const QByteArray&) { return std::vector<QByteArray>{masterAnswer(ports, true)}; });
     TempFolder app;
     std::ostringstream out, err;
-    EXPECT_EQ(runServersCommand(app.path(), {{master.address(), 68}}, out, err, Quick), 0);
+    EXPECT_EQ(runServersCommand(app.path(), {{master.address(), 68}}, {}, out, err, Quick), 0);
     const std::string ping = out.str().substr(out.str().find('\t') + 1);
     EXPECT_EQ(out.str(), formatServerAddress(server->address()) + "\t" +
                              ping.substr(0, ping.find('\t')) + "\t2/8\tq3dm17\tYellow\n");

@@ -25,6 +25,15 @@ bool RecordingDialogs::askYesNo(const std::string& text) {
     return answer;
 }
 
+std::optional<std::string> RecordingDialogs::askPassword(const std::string& text) {
+    passwordQuestions.push_back(text);
+    if (passwordAnswers.empty())
+        return std::nullopt;
+    auto answer = passwordAnswers.front();
+    passwordAnswers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> RecordingDialogs::askOpenFileName(const std::string&,
                                                              const std::string& folder,
                                                              const std::string&) {

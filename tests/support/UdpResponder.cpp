@@ -52,16 +52,21 @@ QByteArray statusAnswer(const std::string& settings, const std::vector<std::stri
     return packet;
 }
 
-std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs) {
+std::unique_ptr<UdpResponder> statusServer(const std::string& settings,
+                                           const std::vector<std::string>& players, int delayMs) {
     return std::make_unique<UdpResponder>(
-        [hostName](const QByteArray& request) -> std::vector<QByteArray> {
+        [settings, players](const QByteArray& request) -> std::vector<QByteArray> {
             if (!request.startsWith("\xff\xff\xff\xffgetstatus"))
                 return {};
-            return {statusAnswer("\\sv_hostname\\" + hostName +
-                                     "\\mapname\\q3dm17\\g_gametype\\0\\sv_maxclients\\8",
-                                 {"12 48 \"^1Ace\"", "-1 0 \"Bot\""}, request)};
+            return {statusAnswer(settings, players, request)};
         },
         delayMs);
+}
+
+std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs) {
+    return statusServer("\\sv_hostname\\" + hostName +
+                            "\\mapname\\q3dm17\\g_gametype\\0\\sv_maxclients\\8",
+                        {"12 48 \"^1Ace\"", "-1 0 \"Bot\""}, delayMs);
 }
 
 std::unique_ptr<UdpResponder> rconServer(const std::string& password) {

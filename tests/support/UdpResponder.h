@@ -41,6 +41,11 @@ QByteArray statusAnswer(const std::string& settings, const std::vector<std::stri
 // A responder that answers every status request like a real server named `hostName`.
 std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs = 0);
 
+// A responder that answers every status request with `settings` (an info string) and `players`
+// (the engine's player lines), as a real server.
+std::unique_ptr<UdpResponder>
+statusServer(const std::string& settings, const std::vector<std::string>& players, int delayMs = 0);
+
 // A responder that answers remote console requests as the engine does: with `password`,
 // "status" gets the map and the players in two "print" packets (the text cut mid-line, as the
 // engine's buffer cuts it) and any other command an empty print; another password gets

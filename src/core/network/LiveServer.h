@@ -1,16 +1,27 @@
 #pragma once
 
+#include "core/network/BuddyList.h"
+#include "core/network/ServerFacts.h"
 #include "core/network/ServerStatus.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velkarn {
 
-// A server as the server lists show it: where it is and what it last said of itself.
+// A server as the server lists show it: where it is, what it last said of itself, what the
+// filters ask of that, and which buddies are on it.
 struct LiveServer {
     std::string address;                // "HOST:PORT", or as the user saved it
     std::optional<ServerStatus> status; // nothing until it answers, or after it fell silent
+    ServerFacts facts;
+    std::vector<std::string> buddies; // as buddiesAmong names them
+
+    // Takes a server's latest answer; nullptr when it stayed silent.
+    void takeAnswer(const ServerStatus* answer, const BuddyList& buddyList);
+    // Looks for buddies again, after the list changed.
+    void findBuddies(const BuddyList& buddyList);
 };
 
 } // namespace velkarn

@@ -24,6 +24,9 @@ struct QueryTiming {
     int retries = 1;   // requests sent again to a server that stayed silent
     int burst = 32;    // requests sent per tick, so answers do not overflow the socket buffer
     int tickMs = 5;    // the pace of sending and of the waits
+    // How often the windows ask their servers again while the program runs, so a buddy coming
+    // online is seen.
+    int reaskMs = 3 * 60 * 1000;
 };
 
 // Asks many servers at once for their status, and master servers for their lists, over one UDP

@@ -3,6 +3,7 @@
 #include "core/platform/PrintableText.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace velkarn {
 
@@ -51,15 +52,28 @@ long readNumber(std::string_view& text) {
     return negative ? -value : value;
 }
 
+// What follows a player's quoted name: "[bot]" (or "bot") where the engine marks its bots.
+bool saysBot(std::string_view rest) {
+    std::string word;
+    for (char c : rest)
+        if (c != ' ' && c != '[' && c != ']' && c != '(' && c != ')')
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return word == "bot";
+}
+
 PlayerLine parsePlayerLine(std::string_view line) {
     PlayerLine player;
     player.score = static_cast<int>(readNumber(line));
     player.ping = static_cast<int>(readNumber(line));
+    std::string_view rest;
     if (!line.empty() && line.front() == '"') {
         line.remove_prefix(1);
-        line = line.substr(0, line.find('"'));
+        const std::size_t close = std::min(line.find('"'), line.size());
+        rest = line.substr(std::min(close + 1, line.size()));
+        line = line.substr(0, close);
     }
     player.name = printableText(line.substr(0, MaxPlayerName));
+    player.botMark = rest.size() <= MaxPlayerName && saysBot(rest);
     return player;
 }
 

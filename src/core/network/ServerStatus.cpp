@@ -67,4 +67,21 @@ std::string plainName(const std::string& codedName) {
     return previewPlayerName(codedName).visible;
 }
 
+std::string foldedText(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+std::string foldedName(const std::string& codedName) {
+    const std::string plain = plainName(codedName);
+    const std::size_t first = plain.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return foldedText(
+        std::string_view(plain).substr(first, plain.find_last_not_of(' ') - first + 1));
+}
+
 } // namespace velkarn

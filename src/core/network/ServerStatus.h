@@ -3,6 +3,7 @@
 #include "core/network/InfoString.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkarn {
@@ -11,7 +12,12 @@ namespace velkarn {
 struct PlayerLine {
     int score = 0;
     int ping = 0;
-    std::string name; // with the game's color codes
+    std::string name;     // with the game's color codes
+    bool botMark = false; // the line says "[bot]" after the name, as some engines write
+
+    // Bots have no network to measure, so the engine reports their ping as 0; engines that
+    // mark their bots say so outright.
+    bool isBot() const { return botMark || ping == 0; }
 };
 
 // What a server said of itself: its settings and its players, and how long the answer took.
@@ -37,5 +43,12 @@ std::string gameTypeName(const std::string& number);
 
 // A text without its color codes, as it is printed and saved.
 std::string plainName(const std::string& codedName);
+
+// A name as names are compared: without color codes and blanks around it, ASCII letters in lower
+// case ("^1Ace " and "ace" are one name).
+std::string foldedName(const std::string& codedName);
+
+// ASCII letters in lower case, other bytes as they are.
+std::string foldedText(std::string_view text);
 
 } // namespace velkarn

@@ -40,7 +40,8 @@ std::string setupFolder(const std::string& appDir) {
 
 Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
     : game(appDir, std::move(layout)), random(seed),
-      results(appDir, [this] { return resultsSource(); }), appDir_(std::move(appDir)) {
+      results(appDir, [this] { return resultsSource(); }), buddies(appDir),
+      appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
 }
 
@@ -74,6 +75,9 @@ StartupFiles Session::readListFiles() {
     if (pathExists(serversFile))
         result.serverListReadable =
             readRecorded(result, [&] { setup.servers = readServerList(serversFile); });
+
+    for (std::string& problem : buddies.read())
+        result.errors.push_back(std::move(problem));
 
     result.modListReadable = readRecorded(result, [&] { game.readMods(); });
     // The models of readable archives are found again by the next search.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/network/BuddyBook.h"
 #include "core/platform/Random.h"
 #include "core/results/ResultsTracker.h"
 #include "core/session/GameOptions.h"
@@ -34,8 +35,11 @@ public:
     Random random;
     // The results of the games this session starts, read from the game's log.
     ResultsTracker results;
+    // The players looked for on the servers, from buddies.txt.
+    BuddyBook buddies;
 
-    // Reads path.txt, maps.txt, bots.txt, servers.txt, mods.txt and models.txt, and creates the
+    // Reads path.txt, maps.txt, bots.txt, servers.txt, buddies.txt, mods.txt and models.txt, and
+    // creates the
     // configs folder when it is missing. Never throws for a broken file: each failure is recorded
     // and the next file is read.
     StartupFiles readListFiles();

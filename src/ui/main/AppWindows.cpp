@@ -2,8 +2,10 @@
 
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/NetworkPage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/network/FindServersWindow.h"
+#include "ui/network/RemoteConsoleWindow.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/ModEditWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
@@ -11,6 +13,8 @@
 #include "ui/results/ResultsWindow.h"
 #include "ui/rotation/SetupInfoWindow.h"
 #include "ui/search/SearchingWindow.h"
+#include "ui/widgets/DesktopNotifier.h"
+#include "ui/widgets/LocalText.h"
 
 namespace velkarn {
 
@@ -24,6 +28,8 @@ AppWindows::AppWindows(Session& session)
       gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
       findServersWindow(std::make_unique<FindServersWindow>(session)),
+      remoteConsoleWindow(std::make_unique<RemoteConsoleWindow>()),
+      desktopNotifier(std::make_unique<DesktopNotifier>()),
       resultsWindow(std::make_unique<ResultsWindow>(session.results)),
       mainWindow(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow, *searchingWindow, *setupInfoWindow,
@@ -36,6 +42,16 @@ AppWindows::AppWindows(Session& session)
                      });
     QObject::connect(mainWindow.get(), &MainWindow::resultsRequested, resultsWindow.get(),
                      [this] { resultsWindow->showResults(); });
+    QObject::connect(findServersWindow.get(), &FindServersWindow::remoteConsoleRequested,
+                     remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
+    QObject::connect(mainWindow->networkPage->serversGroup, &ServersGroup::remoteConsoleRequested,
+                     remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
+    QObject::connect(
+        &session.buddies, &BuddyBook::buddyAppeared, desktopNotifier.get(),
+        [this](const std::string& buddy, const std::string& hostName, const std::string& address) {
+            desktopNotifier->notify(local(buddy) + " is playing",
+                                    "on " + local(hostName) + " (" + local(address) + ")");
+        });
 }
 
 // Members go in reverse order of their declaration: the main window first.

@@ -7,12 +7,14 @@
 namespace velkarn {
 
 class AboutWindow;
+class DesktopNotifier;
 class SetupInfoWindow;
 class FindServersWindow;
 class GameOptionsWindow;
 class MainWindow;
 class ModEditWindow;
 class PlayerOptionsWindow;
+class RemoteConsoleWindow;
 class ResultsWindow;
 class SearchingWindow;
 class SplashWindow;
@@ -37,6 +39,9 @@ public:
     std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
     std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
     std::unique_ptr<FindServersWindow> findServersWindow;
+    std::unique_ptr<RemoteConsoleWindow> remoteConsoleWindow;
+    // Says when a buddy comes onto a server.
+    std::unique_ptr<DesktopNotifier> desktopNotifier;
     std::unique_ptr<ResultsWindow> resultsWindow;
     std::unique_ptr<MainWindow> mainWindow;
 };

@@ -5,8 +5,8 @@
 
 namespace velkarn {
 
-FoundServersModel::FoundServersModel(QueryTiming timing, QObject* parent)
-    : QAbstractTableModel(parent), query_(timing) {
+FoundServersModel::FoundServersModel(BuddyBook& buddies, QueryTiming timing, QObject* parent)
+    : QAbstractTableModel(parent), buddies_(buddies), query_(timing) {
     connect(&query_, &QueryEngine::serverListed, this,
             [this](int id, const ServerAddress& address) {
                 listed_.resize(static_cast<std::size_t>(id) + 1);
@@ -14,7 +14,9 @@ FoundServersModel::FoundServersModel(QueryTiming timing, QObject* parent)
                 emit progressChanged();
             });
     connect(&query_, &QueryEngine::serverAnswered, this, &FoundServersModel::takeAnswer);
+    connect(&query_, &QueryEngine::serverSilent, this, &FoundServersModel::takeSilence);
     connect(&query_, &QueryEngine::finished, this, &FoundServersModel::progressChanged);
+    connect(&buddies_, &BuddyBook::changed, this, &FoundServersModel::findBuddies);
 }
 
 int FoundServersModel::rowCount(const QModelIndex& parent) const {
@@ -33,16 +35,22 @@ QVariant FoundServersModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
     const LiveServer& server = liveServerAt(index.row());
-    if (index.column() == Address)
-        return role == Qt::DisplayRole || role == SortRole ? local(server.address) : QVariant();
-    return statusCellData(server, static_cast<StatusCell>(index.column()), role);
+    switch (index.column()) {
+    case Address:
+        return role == Qt::DisplayRole || role == SortRole ? local(server.address)
+                                                           : rowData(server, role);
+    case Buddies:
+        return statusCellData(server, StatusCell::Buddies, role);
+    default:
+        return statusCellData(server, static_cast<StatusCell>(index.column()), role);
+    }
 }
 
 QVariant FoundServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const captions[ColumnCount] = {"Host Name", "Map",  "Game Type",
-                                                      "Players",   "Ping", "Address"};
+    static const char* const captions[ColumnCount] = {
+        "Host Name", "Map", "Game Type", "Players", "Ping", "Address", "Buddies"};
     return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 
@@ -54,7 +62,20 @@ void FoundServersModel::findServers(const std::vector<MasterServer>& masters) {
     rows_.clear();
     endResetModel();
     stopped_ = false;
+    askingRows_ = false;
     query_.queryMasters(masters);
+    emit progressChanged();
+}
+
+void FoundServersModel::askAgain() {
+    if (query_.running() || rows_.empty())
+        return;
+    std::vector<ServerAddress> addresses;
+    for (const LiveServer& server : rows_)
+        addresses.push_back(
+            parseServerAddress(server.address).value_or(ServerAddress{"", DefaultServerPort}));
+    askingRows_ = true;
+    query_.queryServers(addresses);
     emit progressChanged();
 }
 
@@ -62,19 +83,45 @@ void FoundServersModel::stopSearch() {
     if (!query_.running())
         return;
     query_.stop();
-    stopped_ = true;
+    stopped_ = !askingRows_;
     emit progressChanged();
 }
 
 void FoundServersModel::takeAnswer(int id, const ServerStatus& status) {
+    if (askingRows_) {
+        if (id >= 0 && id < rowCount())
+            changeStatus(id, &status);
+        return;
+    }
     if (id < 0 || id >= listedCount() || rowOfListed_.contains(id))
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    rows_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), status});
+    rows_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}});
     rowOfListed_.emplace(id, row);
     endInsertRows();
+    changeStatus(row, &status);
     emit progressChanged();
+}
+
+void FoundServersModel::takeSilence(int id) {
+    // A server that never answered has no row; one asked again that fell silent keeps its own.
+    if (askingRows_ && id >= 0 && id < rowCount())
+        changeStatus(id, nullptr);
+}
+
+void FoundServersModel::changeStatus(int row, const ServerStatus* status) {
+    LiveServer& server = rows_[static_cast<std::size_t>(row)];
+    server.takeAnswer(status, buddies_.list());
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    buddies_.noteServer(server);
+}
+
+void FoundServersModel::findBuddies() {
+    for (LiveServer& server : rows_)
+        server.findBuddies(buddies_.list());
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/network/BuddyBook.h"
 #include "core/network/QueryEngine.h"
 #include "ui/models/LiveServerSource.h"
 
@@ -11,12 +12,15 @@ namespace velkarn {
 
 // The servers a search found: the masters are asked for their lists, every server listed is
 // asked for its status, and each one that answers becomes a row, in the order the answers came.
+// The servers found can be asked again without the masters; rows then change in place.
 class FoundServersModel : public QAbstractTableModel, public LiveServerSource {
     Q_OBJECT
 public:
-    enum Column { HostName, Map, GameType, Players, Ping, Address, ColumnCount };
+    enum Column { HostName, Map, GameType, Players, Ping, Address, Buddies, ColumnCount };
 
-    explicit FoundServersModel(QueryTiming timing = {}, QObject* parent = nullptr);
+    // Answers are shown with the buddies of `buddies` on them, and told to it.
+    explicit FoundServersModel(BuddyBook& buddies, QueryTiming timing = {},
+                               QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,13 +32,15 @@ public:
 
     // Forgets the servers found and starts a new search.
     void findServers(const std::vector<MasterServer>& masters);
+    // Asks the servers found again, unless a search is running; one that stays silent shows
+    // "no answer" and keeps its row.
+    void askAgain();
     // Ends the search; the servers found so far stay.
     void stopSearch();
 
     bool searching() const { return query_.running(); }
     bool stopped() const { return stopped_; }
     int listedCount() const { return static_cast<int>(listed_.size()); }
-    int answeredCount() const { return static_cast<int>(rowOfListed_.size()); }
 
 signals:
     // Servers were listed or answered, or the search ended.
@@ -42,8 +48,13 @@ signals:
 
 private:
     void takeAnswer(int id, const ServerStatus& status);
+    void takeSilence(int id);
+    void changeStatus(int row, const ServerStatus* status);
+    void findBuddies();
 
+    BuddyBook& buddies_;
     QueryEngine query_;
+    bool askingRows_ = false;                  // ids are rows, not listed servers
     std::vector<ServerAddress> listed_;        // by id
     std::unordered_map<int, int> rowOfListed_; // id -> row, for those that answered
     std::vector<LiveServer> rows_;

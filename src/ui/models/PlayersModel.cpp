@@ -7,7 +7,7 @@
 namespace velkarn {
 
 int PlayersModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(players_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int PlayersModel::columnCount(const QModelIndex& parent) const {
@@ -17,14 +17,18 @@ int PlayersModel::columnCount(const QModelIndex& parent) const {
 QVariant PlayersModel::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
         return {};
-    const PlayerLine& player = players_[static_cast<std::size_t>(index.row())];
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    const PlayerLine& player = row.player;
     switch (index.column()) {
     case Player:
+    case Server: {
+        const std::string& name = index.column() == Player ? player.name : row.serverName;
         if (role == CodedTextRole)
-            return QByteArray::fromStdString(player.name);
+            return QByteArray::fromStdString(name);
         if (role == SortRole)
-            return nameSortKey(player.name);
-        return role == Qt::DisplayRole ? local(plainName(player.name)) : QVariant();
+            return nameSortKey(name);
+        return role == Qt::DisplayRole ? local(plainName(name)) : QVariant();
+    }
     case Score:
     case Ping: {
         const int number = index.column() == Score ? player.score : player.ping;
@@ -40,14 +44,18 @@ QVariant PlayersModel::data(const QModelIndex& index, int role) const {
 QVariant PlayersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const captions[ColumnCount] = {"Player", "Score", "Ping"};
+    static const char* const captions[ColumnCount] = {"Player", "Score", "Ping", "Server"};
     return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 
-void PlayersModel::showPlayers(const std::vector<PlayerLine>& players) {
+void PlayersModel::showPlayers(std::vector<Row> rows) {
     beginResetModel();
-    players_ = players;
+    rows_ = std::move(rows);
     endResetModel();
+}
+
+int PlayersModel::serverOf(int row) const {
+    return row >= 0 && row < rowCount() ? rows_[static_cast<std::size_t>(row)].server : -1;
 }
 
 void PlayersModel::clear() {

@@ -7,11 +7,18 @@
 
 namespace velkarn {
 
-// The players of a server: name (in its colors through CodedTextRole), score and ping.
+// Players, each with the server they are on: name (in its colors through CodedTextRole), score,
+// ping and the server's host name.
 class PlayersModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Player, Score, Ping, ColumnCount };
+    enum Column { Player, Score, Ping, Server, ColumnCount };
+
+    struct Row {
+        PlayerLine player;
+        int server = -1;        // the server's row in the servers' model
+        std::string serverName; // its host name, with color codes
+    };
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -21,11 +28,13 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    void showPlayers(const std::vector<PlayerLine>& players);
+    void showPlayers(std::vector<Row> rows);
     void clear();
+    // The row in the servers' model of the server a player's row is on.
+    int serverOf(int row) const;
 
 private:
-    std::vector<PlayerLine> players_;
+    std::vector<Row> rows_;
 };
 
 } // namespace velkarn

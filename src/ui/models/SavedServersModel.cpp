@@ -8,10 +8,12 @@
 
 namespace velkarn {
 
-SavedServersModel::SavedServersModel(SavedServers& servers, QueryTiming timing, QObject* parent)
-    : QAbstractTableModel(parent), servers_(servers), statusQuery_(timing) {
+SavedServersModel::SavedServersModel(SavedServers& servers, BuddyBook& buddies, QueryTiming timing,
+                                     QObject* parent)
+    : QAbstractTableModel(parent), servers_(servers), buddies_(buddies), statusQuery_(timing) {
     connect(&statusQuery_, &QueryEngine::serverAnswered, this, &SavedServersModel::takeAnswer);
     connect(&statusQuery_, &QueryEngine::serverSilent, this, &SavedServersModel::takeSilence);
+    connect(&buddies_, &BuddyBook::changed, this, &SavedServersModel::findBuddies);
     reload();
 }
 
@@ -38,7 +40,7 @@ QVariant SavedServersModel::data(const QModelIndex& index, int role) const {
         const std::string& name = serverAt(index.row()).name;
         if (role == Qt::DisplayRole)
             return local(name);
-        return role == SortRole ? local(name).toLower() : QVariant();
+        return role == SortRole ? local(name).toLower() : rowData(liveServerAt(index.row()), role);
     }
     return statusCellData(liveServerAt(index.row()), static_cast<StatusCell>(index.column() - 1),
                           role);
@@ -58,7 +60,7 @@ void SavedServersModel::reload() {
     asked_.clear();
     live_.clear();
     for (const auto& server : servers_)
-        live_.push_back({server->address, std::nullopt});
+        live_.push_back(LiveServer{server->address, {}, {}, {}});
     endResetModel();
 }
 
@@ -86,18 +88,27 @@ int SavedServersModel::rowOfAsked(int id) const {
 
 void SavedServersModel::takeAnswer(int id, const ServerStatus& status) {
     if (const int row = rowOfAsked(id); row >= 0)
-        changeStatus(row, status);
+        changeStatus(row, &status);
 }
 
 void SavedServersModel::takeSilence(int id) {
     if (const int row = rowOfAsked(id); row >= 0)
-        changeStatus(row, std::nullopt);
+        changeStatus(row, nullptr);
 }
 
-void SavedServersModel::changeStatus(int row, std::optional<ServerStatus> status) {
-    live_[static_cast<std::size_t>(row)].status = std::move(status);
-    emit dataChanged(index(row, HostName), index(row, ColumnCount - 1));
+void SavedServersModel::changeStatus(int row, const ServerStatus* status) {
+    LiveServer& live = live_[static_cast<std::size_t>(row)];
+    live.takeAnswer(status, buddies_.list());
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
     emit statusChanged(row);
+    buddies_.noteServer(live);
+}
+
+void SavedServersModel::findBuddies() {
+    for (LiveServer& live : live_)
+        live.findBuddies(buddies_.list());
+    if (!live_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields) {
@@ -109,7 +120,7 @@ std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields
     const int row = rowCount();
     beginInsertRows({}, row, row);
     velkarn::addServer(servers_, fields);
-    live_.push_back({fields.address, std::nullopt});
+    live_.push_back(LiveServer{fields.address, {}, {}, {}});
     endInsertRows();
     return {};
 }
@@ -123,7 +134,7 @@ void SavedServersModel::updateServer(int row, const ServerFields& fields) {
     // answer.
     if (live.address != fields.address) {
         forgetAsked(row);
-        live = {fields.address, std::nullopt};
+        live = LiveServer{fields.address, {}, {}, {}};
     }
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }

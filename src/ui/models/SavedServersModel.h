@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/launch/ServerListOps.h"
+#include "core/network/BuddyBook.h"
 #include "core/network/QueryEngine.h"
 #include "ui/models/LiveServerSource.h"
 
@@ -16,10 +17,11 @@ namespace velkarn {
 class SavedServersModel : public QAbstractTableModel, public LiveServerSource {
     Q_OBJECT
 public:
-    enum Column { Name, HostName, Map, GameType, Players, Ping, ColumnCount };
+    enum Column { Name, HostName, Map, GameType, Players, Ping, Buddies, ColumnCount };
 
-    explicit SavedServersModel(SavedServers& servers, QueryTiming timing = {},
-                               QObject* parent = nullptr);
+    // Answers are shown with the buddies of `buddies` on them, and told to it.
+    SavedServersModel(SavedServers& servers, BuddyBook& buddies, QueryTiming timing = {},
+                      QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,9 +55,11 @@ private:
     void takeSilence(int id);
     int rowOfAsked(int id) const;
     void forgetAsked(int row);
-    void changeStatus(int row, std::optional<ServerStatus> status);
+    void changeStatus(int row, const ServerStatus* status);
+    void findBuddies();
 
     SavedServers& servers_;
+    BuddyBook& buddies_;
     std::vector<LiveServer> live_;          // by row
     std::vector<const SavedServer*> asked_; // by query id; null once deleted
     QueryEngine statusQuery_;

@@ -6,8 +6,9 @@
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
 #include "ui/models/FoundServersModel.h"
-#include "ui/models/ServerStatusCells.h"
-#include "ui/network/ServerTableView.h"
+#include "ui/network/BuddiesWindow.h"
+#include "ui/network/ServerDetailsView.h"
+#include "ui/network/ServerListPanel.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -17,8 +18,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSortFilterProxyModel>
-#include <QTableView>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace velkarn {
@@ -32,37 +32,57 @@ std::string plainHostName(const LiveServer& server) {
 } // namespace
 
 FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidget* parent)
-    : QDialog(parent), session_(session), found_(new FoundServersModel(timing, this)),
-      shownServers_(new QSortFilterProxyModel(this)) {
+    : QDialog(parent), session_(session),
+      found_(new FoundServersModel(session.buddies, timing, this)) {
     setUpWindow(this, "findServersWindow", "Find Servers");
-    shownServers_->setSourceModel(found_);
-    shownServers_->setSortRole(SortRole);
-    foundServerTable_ = serverTableView(shownServers_, "foundServerTable", this);
-    foundServerTable_->setSortingEnabled(true);
-    foundServerTable_->sortByColumn(FoundServersModel::Ping, Qt::AscendingOrder);
-    countLabel_ = named(new QLabel(this), "countLabel");
+    serverList_ = new ServerListPanel(found_, "foundServerFilter", "foundServerTable", this);
+    masterProblemsLabel_ = named(new QLabel(this), "masterProblemsLabel");
+    masterProblemsLabel_->setWordWrap(true);
+    masterProblemsLabel_->hide();
     findButton_ = namedButton("&Find", "findButton", this);
-    stopButton_ = namedButton("&Stop", "stopButton", this);
+    stopButton_ = namedButton("S&top", "stopButton", this);
+    buddiesButton_ = namedButton("&Buddies...", "buddiesButton", this);
     addToSavedButton_ = namedButton("&Add to saved servers", "addToSavedButton", this);
     joinButton_ = namedButton("&Join", "joinButton", this, true);
+    // Enter on a server joins it through the table; a default button would join a second time.
+    for (QPushButton* button :
+         {findButton_, stopButton_, buddiesButton_, addToSavedButton_, joinButton_})
+        button->setAutoDefault(false);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(countLabel_, 1);
     buttons->addWidget(findButton_);
     buttons->addWidget(stopButton_);
+    buttons->addWidget(buddiesButton_);
+    buttons->addStretch();
     buttons->addWidget(addToSavedButton_);
     buttons->addWidget(joinButton_);
+    auto* split = named(new QSplitter(Qt::Vertical, this), "findServersSplitter");
+    split->addWidget(serverList_);
+    split->addWidget(serverList_->details());
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(foundServerTable_, 1);
+    layout->addWidget(masterProblemsLabel_);
+    layout->addWidget(split, 1);
     layout->addLayout(buttons);
-    rememberPlacement(this, QSize(820, 480));
+    rememberPlacement(this, QSize(900, 640));
 
     connectGuarded(findButton_, &QPushButton::clicked, this, [this] { findServers(); });
     connectGuarded(stopButton_, &QPushButton::clicked, this, [this] { stopSearch(); });
+    connectGuarded(buddiesButton_, &QPushButton::clicked, this,
+                   [this] { editBuddies(session_.buddies); });
     connectGuarded(addToSavedButton_, &QPushButton::clicked, this,
                    [this] { addSelectedToSaved(); });
     connectGuarded(joinButton_, &QPushButton::clicked, this, [this] { joinSelected(); });
-    connect(found_, &FoundServersModel::progressChanged, this, &FindServersWindow::showCount);
+    connectGuarded(serverList_, &ServerListPanel::joinRequested, this, [this] { joinSelected(); });
+    connectGuarded(serverList_, &ServerListPanel::refreshRequested, this,
+                   [this] { findServers(); });
+    connect(serverList_, &ServerListPanel::remoteConsoleRequested, this,
+            &FindServersWindow::remoteConsoleRequested);
+    connect(found_, &FoundServersModel::progressChanged, this, &FindServersWindow::showProgress);
+    connect(&reaskTimer_, &QTimer::timeout, found_, &FoundServersModel::askAgain);
+    reaskTimer_.start(timing.reaskMs);
+    showProgress();
 }
 
 void FindServersWindow::showEvent(QShowEvent* event) {
@@ -72,10 +92,12 @@ void FindServersWindow::showEvent(QShowEvent* event) {
 }
 
 void FindServersWindow::findServers() {
-    masterProblems_.clear();
+    std::string problems;
     const MasterListRead masters = readMasterList(session_.appDir());
     for (const std::string& problem : masters.problems)
-        masterProblems_ += problem + "\n";
+        problems += (problems.empty() ? "" : "\n") + problem;
+    masterProblemsLabel_->setText(local(problems));
+    masterProblemsLabel_->setVisible(!problems.empty());
     found_->findServers(masters.masters);
 }
 
@@ -83,23 +105,21 @@ void FindServersWindow::stopSearch() {
     found_->stopSearch();
 }
 
-void FindServersWindow::showCount() {
-    QString text = QString("%1 of %2 servers answered")
-                       .arg(found_->answeredCount())
-                       .arg(found_->listedCount());
+void FindServersWindow::showProgress() {
+    QString text = QString(", %1 listed").arg(found_->listedCount());
     if (found_->searching())
         text += ", searching...";
     else if (found_->stopped())
         text += ", stopped";
     stopButton_->setEnabled(found_->searching());
-    countLabel_->setText(local(masterProblems_) + text);
+    serverList_->setCountSuffix(text);
 }
 
 const LiveServer& FindServersWindow::selectedServer() const {
-    const QModelIndexList rows = foundServerTable_->selectionModel()->selectedRows();
-    if (rows.empty())
+    const std::vector<int> selected = serverList_->selectedServers();
+    if (selected.empty())
         throw UserMessage("You must select a server!");
-    return found_->liveServerAt(shownServers_->mapToSource(rows.front()).row());
+    return found_->liveServerAt(selected.front());
 }
 
 void FindServersWindow::addSelectedToSaved() {

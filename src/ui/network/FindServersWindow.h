@@ -3,22 +3,23 @@
 #include "core/network/QueryEngine.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <string>
 
 class QLabel;
 class QPushButton;
-class QSortFilterProxyModel;
-class QTableView;
 
 namespace velkarn {
 
 class Session;
 class FoundServersModel;
+class ServerListPanel;
 struct LiveServer;
 
 // "Find Servers": asks the master servers of masters.txt, then every server they list, and
-// fills a sortable table as answers come. The selected server can be added to the saved servers
-// or joined.
+// fills a sortable, filtered table as answers come; the servers found are asked again every few
+// minutes while the program runs. The selected server can be added to the saved servers or
+// joined.
 class FindServersWindow : public QDialog {
     Q_OBJECT
 public:
@@ -35,23 +36,27 @@ public slots:
     // Joins the selected server as a saved server without password is joined.
     void joinSelected();
 
+signals:
+    // The address of the selected server, empty without one.
+    void remoteConsoleRequested(const QString& address);
+
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void showCount();
+    void showProgress();
     const LiveServer& selectedServer() const;
 
     Session& session_;
     FoundServersModel* found_;
-    QSortFilterProxyModel* shownServers_;
-    QTableView* foundServerTable_;
-    QLabel* countLabel_;
+    ServerListPanel* serverList_;
+    QLabel* masterProblemsLabel_;
     QPushButton* findButton_;
     QPushButton* stopButton_;
+    QPushButton* buddiesButton_;
     QPushButton* addToSavedButton_;
     QPushButton* joinButton_;
-    std::string masterProblems_;
+    QTimer reaskTimer_;
 };
 
 } // namespace velkarn

@@ -3,8 +3,9 @@
 #include "core/launch/GameLaunch.h"
 #include "core/session/Session.h"
 #include "ui/models/SavedServersModel.h"
+#include "ui/network/BuddiesWindow.h"
 #include "ui/network/ServerDetailsView.h"
-#include "ui/network/ServerTableView.h"
+#include "ui/network/ServerListPanel.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
@@ -12,43 +13,32 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSortFilterProxyModel>
-#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace velkarn {
 
-namespace {
-
-QLineEdit* namedField(const char* name, QWidget* parent) {
-    return named(new QLineEdit(parent), name);
-}
-
-} // namespace
-
 ServersGroup::ServersGroup(Session& session, QWidget* parent, QueryTiming timing)
     : QGroupBox("Pre-Defined Servers", parent), session_(session),
-      servers_(new SavedServersModel(session.setup.servers, timing, this)),
-      shownServers_(new QSortFilterProxyModel(this)) {
+      servers_(new SavedServersModel(session.setup.servers, session.buddies, timing, this)) {
     setObjectName("serversGroup");
-    shownServers_->setSourceModel(servers_);
-    savedServerTable_ = serverTableView(shownServers_, "savedServerTable", this);
+    serverList_ = new ServerListPanel(servers_, "savedServerFilter", "savedServerTable", this);
     refreshButton_ = namedButton("&Refresh", "refreshButton", this);
     findServersButton_ = namedButton("F&ind Servers...", "findServersButton", this);
-    serverDetails_ = named(new ServerDetailsView(this), "serverDetails");
-    serverNameEdit_ = namedField("serverNameEdit", this);
-    serverAddressEdit_ = namedField("serverAddressEdit", this);
-    serverPasswordEdit_ = namedField("serverPasswordEdit", this);
+    buddiesButton_ = namedButton("&Buddies...", "buddiesButton", this);
+    serverNameEdit_ = named(new QLineEdit(this), "serverNameEdit");
+    serverAddressEdit_ = named(new QLineEdit(this), "serverAddressEdit");
+    serverPasswordEdit_ = named(new QLineEdit(this), "serverPasswordEdit");
     updateServerButton_ = namedButton("&Update Server", "updateServerButton", this);
-    addServerButton_ = namedButton("A&dd Server", "addServerButton", this, true);
-    deleteServerButton_ = namedButton("De&lete Server", "deleteServerButton", this);
+    addServerButton_ = namedButton("Add Ser&ver", "addServerButton", this, true);
+    deleteServerButton_ = namedButton("&Delete Server", "deleteServerButton", this);
     joinGameButton_ = namedButton("&Join Game", "joinGameButton", this, true);
     buildLayout();
     connectHandlers();
+    reaskTimer_.start(timing.reaskMs);
 }
 
 void ServersGroup::buildLayout() {
@@ -71,31 +61,40 @@ void ServersGroup::buildLayout() {
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(refreshButton_);
     listButtons->addWidget(findServersButton_);
+    listButtons->addWidget(buddiesButton_);
     listButtons->addStretch();
     auto* lower = new QHBoxLayout;
-    lower->addWidget(serverDetails_, 3);
+    lower->addWidget(serverList_->details(), 3);
     lower->addLayout(fields, 2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(savedServerTable_, 3);
+    layout->addWidget(serverList_, 3);
     layout->addLayout(listButtons);
     layout->addLayout(lower, 2);
 }
 
 void ServersGroup::connectHandlers() {
-    connectGuarded(savedServerTable_->selectionModel(), &QItemSelectionModel::selectionChanged,
-                   this, [this] { showSelectedServer(); });
+    const auto* table = findChild<QAbstractItemView*>("savedServerTable");
+    connectGuarded(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                   [this] { showSelectedServer(); });
     // A click on the server already selected brings its stored values back into the fields.
-    connectGuarded(savedServerTable_, &QTableView::clicked, this, [this] { showSelectedServer(); });
+    connectGuarded(table, &QAbstractItemView::clicked, this, [this] { showSelectedServer(); });
+    connectGuarded(serverList_, &ServerListPanel::joinRequested, this,
+                   [this] { joinSelectedServer(); });
+    connectGuarded(serverList_, &ServerListPanel::refreshRequested, this,
+                   [this] { refreshStatus(); });
+    connectGuarded(serverList_, &ServerListPanel::deleteRequested, this,
+                   [this] { deleteSelectedServersAfterAsking(); });
+    connect(serverList_, &ServerListPanel::remoteConsoleRequested, this,
+            &ServersGroup::remoteConsoleRequested);
     connectGuarded(refreshButton_, &QPushButton::clicked, this, [this] { refreshStatus(); });
     connect(findServersButton_, &QPushButton::clicked, this, &ServersGroup::findServersRequested);
-    connect(servers_, &SavedServersModel::statusChanged, this, [this](int row) {
-        if (row == selectedServer())
-            showStatusOf(row);
-    });
+    connectGuarded(buddiesButton_, &QPushButton::clicked, this,
+                   [this] { editBuddies(session_.buddies); });
     connectGuarded(&session_, &Session::serversChanged, this, [this] {
         showServers();
         refreshStatus();
     });
+    connectGuarded(&reaskTimer_, &QTimer::timeout, this, [this] { refreshStatus(); });
     connectGuarded(addServerButton_, &QPushButton::clicked, this,
                    [this] { addServerFromFields(); });
     connectGuarded(updateServerButton_, &QPushButton::clicked, this,
@@ -107,7 +106,6 @@ void ServersGroup::connectHandlers() {
 
 void ServersGroup::showServers() {
     servers_->reload();
-    serverDetails_->clear();
 }
 
 void ServersGroup::refreshStatus() {
@@ -122,24 +120,14 @@ void ServersGroup::showEvent(QShowEvent* event) {
 }
 
 int ServersGroup::selectedServer() const {
-    const QModelIndexList rows = savedServerTable_->selectionModel()->selectedRows();
-    return rows.empty() ? -1 : shownServers_->mapToSource(rows.front()).row();
-}
-
-void ServersGroup::showStatusOf(int row) {
-    const auto& status = servers_->liveServerAt(row).status;
-    if (status)
-        serverDetails_->showStatus(*status);
-    else
-        serverDetails_->clear();
+    const std::vector<int> selected = serverList_->selectedServers();
+    return selected.empty() ? -1 : selected.front();
 }
 
 void ServersGroup::showSelectedServer() {
     const int row = selectedServer();
-    if (row < 0)
-        return;
-    showFields(fieldsOf(servers_->serverAt(row)));
-    showStatusOf(row);
+    if (row >= 0)
+        showFields(fieldsOf(servers_->serverAt(row)));
 }
 
 ServerFields ServersGroup::editedFields() const {
@@ -170,9 +158,25 @@ void ServersGroup::deleteSelectedServer() {
         return;
     servers_->deleteServer(row);
     // The fields are emptied; no neighbour becomes the selected server meanwhile.
-    savedServerTable_->selectionModel()->clear();
+    serverList_->clearSelection();
     showFields({});
-    serverDetails_->clear();
+}
+
+void ServersGroup::deleteSelectedServersAfterAsking() {
+    std::vector<int> rows = serverList_->selectedServers();
+    if (rows.empty())
+        return;
+    const std::string question =
+        rows.size() == 1
+            ? "Delete the saved server \"" + servers_->serverAt(rows.front()).name + "\"?"
+            : "Delete the " + std::to_string(rows.size()) + " selected saved servers?";
+    if (!dialogs().askYesNo(question))
+        return;
+    std::sort(rows.rbegin(), rows.rend()); // the last first, so the others keep their rows
+    for (int row : rows)
+        servers_->deleteServer(row);
+    serverList_->clearSelection();
+    showFields({});
 }
 
 void ServersGroup::joinSelectedServer() {

@@ -4,22 +4,21 @@
 #include "core/network/QueryEngine.h"
 
 #include <QGroupBox>
+#include <QTimer>
 
 class QLineEdit;
 class QPushButton;
-class QSortFilterProxyModel;
-class QTableView;
 
 namespace velkarn {
 
 class Session;
 class SavedServersModel;
-class ServerDetailsView;
+class ServerListPanel;
 
 // "Pre-Defined Servers": the servers the user returns to, each with what it last answered
-// (asked in the background when the group is shown and on Refresh), edited through three fields,
-// and joining one of them. The fields are an editing area that changes nothing until a button is
-// used.
+// (asked in the background when the group is shown, on Refresh and every few minutes while the
+// program runs), filtered, edited through three fields, and joining one of them. The fields are
+// an editing area that changes nothing until a button is used.
 class ServersGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -34,6 +33,8 @@ public slots:
 
 signals:
     void findServersRequested();
+    // The address of the selected server, empty without one.
+    void remoteConsoleRequested(const QString& address);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,21 +44,20 @@ private:
     void connectHandlers();
     int selectedServer() const;
     void showSelectedServer();
-    void showStatusOf(int row);
     void addServerFromFields();
     void updateSelectedServer();
     void deleteSelectedServer();
+    void deleteSelectedServersAfterAsking();
     void joinSelectedServer();
     ServerFields editedFields() const;
     void showFields(const ServerFields& fields);
 
     Session& session_;
     SavedServersModel* servers_;
-    QSortFilterProxyModel* shownServers_;
-    QTableView* savedServerTable_;
+    ServerListPanel* serverList_;
     QPushButton* refreshButton_;
     QPushButton* findServersButton_;
-    ServerDetailsView* serverDetails_;
+    QPushButton* buddiesButton_;
     QLineEdit* serverNameEdit_;
     QLineEdit* serverAddressEdit_;
     QLineEdit* serverPasswordEdit_;
@@ -65,6 +65,7 @@ private:
     QPushButton* addServerButton_;
     QPushButton* deleteServerButton_;
     QPushButton* joinGameButton_;
+    QTimer reaskTimer_;
 };
 
 } // namespace velkarn

@@ -20,6 +20,9 @@ public:
     // A question with Yes and No buttons; true for Yes.
     virtual bool askYesNo(const std::string& text) = 0;
 
+    // Asks for a password, typed without being shown; nothing when the user cancels.
+    virtual std::optional<std::string> askPassword(const std::string& text) = 0;
+
     // File dialogs; nothing when the user cancels. `filter` is in Qt's form
     // ("Velkarn Files (*.vkn)").
     virtual std::optional<std::string> askOpenFileName(const std::string& caption,

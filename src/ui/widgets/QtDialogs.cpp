@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace velkarn {
@@ -29,6 +31,16 @@ bool QtDialogs::askYesNo(const std::string& text) {
     return QMessageBox::question(QApplication::activeWindow(),
                                  QApplication::applicationDisplayName(), local(text),
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::askPassword(const std::string& text) {
+    bool ok = false;
+    const QString password =
+        QInputDialog::getText(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                              local(text), QLineEdit::Password, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return bytes(password);
 }
 
 std::optional<std::string> QtDialogs::askOpenFileName(const std::string& caption,

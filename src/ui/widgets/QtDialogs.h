@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
 public:
     void showMessage(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
+    std::optional<std::string> askPassword(const std::string& text) override;
     std::optional<std::string> askOpenFileName(const std::string& caption,
                                                const std::string& folder,
                                                const std::string& filter) override;

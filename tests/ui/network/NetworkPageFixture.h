@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -20,6 +21,14 @@ namespace velkarn::test {
 // the fake game set in the game options, so the page's groups run exactly as in the program.
 class NetworkPageTest : public ::testing::Test {
 protected:
+    // Every test starts with no filter kept by the one before.
+    struct ForgottenFilters {
+        ForgottenFilters() {
+            QSettings settings;
+            settings.remove("savedServerFilter");
+            settings.remove("foundServerFilter");
+        }
+    } forgottenFilters;
     TempFolder app;
     RecordingDialogs dialogs;
     GameFolder game{true};

@@ -1,10 +1,16 @@
 #include "NetworkPageFixture.h"
 #include "support/Controls.h"
+#include "support/ServerMix.h"
 #include "support/UdpResponder.h"
 #include "ui/network/FindServersWindow.h"
 #include "ui/network/ServersGroup.h"
 #include "ui/widgets/ColoredTextDelegate.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
@@ -20,6 +26,25 @@ std::vector<QByteArray> noAnswer(const QByteArray&) {
     return {};
 }
 
+// A table's cell as shown, or its data for `role`.
+QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
+    return table.model()->index(row, column).data(role);
+}
+
+// The texts of a column, top to bottom.
+QStringList column(const QTableView& table, int column) {
+    QStringList texts;
+    for (int row = 0; row < table.model()->rowCount(); ++row)
+        texts << cell(table, row, column).toString();
+    return texts;
+}
+
+void pressEnter(QTableView& table, int row) {
+    table.setCurrentIndex(table.model()->index(row, 0));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&table, &enter);
+}
+
 class LiveServersTest : public NetworkPageTest {
 protected:
     std::unique_ptr<UdpResponder> good = goodServer("^1Red");
@@ -29,12 +54,23 @@ protected:
         model().servers.push_back(
             std::make_unique<SavedServer>(SavedServer{name, formatServerAddress(address), ""}));
     }
-};
 
-// A table's cell as shown, or its coded text with `role`.
-QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
-    return table.model()->index(row, column).data(role);
-}
+    // A master on 127.0.0.1 listing `ports`, named in masters.txt.
+    std::unique_ptr<UdpResponder> masterOf(const std::vector<quint16>& ports) {
+        auto master = std::make_unique<UdpResponder>([ports](const QByteArray&) {
+            return std::vector<QByteArray>{masterAnswer(ports, true)};
+        });
+        app.write("masters.txt", formatServerAddress(master->address()) + " 68\r\n");
+        return master;
+    }
+
+    // Searches until the search ends.
+    static void search(FindServersWindow& window) {
+        window.findServers();
+        ASSERT_TRUE(
+            runEventsUntil([&] { return !child<QPushButton>(window, "stopButton").isEnabled(); }));
+    }
+};
 
 } // namespace
 
@@ -54,6 +90,7 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(list, 0, 4), "2/8");
     EXPECT_GE(cell(list, 0, 5).toString().toInt(), 0);
     EXPECT_FALSE(cell(list, 1, 1).isValid());
+    EXPECT_EQ(child<QLabel>(group, "shownCountLabel").text(), "2 shown of 1 answered");
 
     list.selectRow(0);
     const QTableView& players = child<QTableView>(group, "playerTable");
@@ -62,6 +99,7 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(players, 0, 0, CodedTextRole).toByteArray(), "^1Ace"); // best score first
     EXPECT_EQ(cell(players, 0, 1), "12");
     EXPECT_EQ(cell(players, 1, 0), "Bot");
+    EXPECT_EQ(cell(players, 1, 3), "Red") << "the server each player is on";
     // Sorted by key: challenge, g_gametype, mapname, sv_hostname, sv_maxclients.
     ASSERT_EQ(settings.model()->rowCount(), 5);
     EXPECT_EQ(cell(settings, 0, 0), "challenge");
@@ -78,23 +116,17 @@ TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
         return std::vector<QByteArray>{
             statusAnswer("\\sv_hostname\\^3Semi;\"Q\\mapname\\x", {}, request)};
     });
-    const std::vector<quint16> ports{good->address().port, silent.address().port,
-                                     odd.address().port};
-    UdpResponder master(
-        [ports](const QByteArray&) { return std::vector<QByteArray>{masterAnswer(ports, true)}; });
-    app.write("masters.txt", formatServerAddress(master.address()) + " 68\r\n");
+    const auto master = masterOf({good->address().port, silent.address().port, odd.address().port});
     FindServersWindow window(session, Quick);
     int savedRows = -1;
     QObject::connect(&session, &Session::serversChanged,
                      [&] { savedRows = static_cast<int>(session.setup.servers.size()); });
 
     QTableView& table = child<QTableView>(window, "foundServerTable");
-    QPushButton& stop = child<QPushButton>(window, "stopButton");
-    const QLabel& count = child<QLabel>(window, "countLabel");
-    window.findServers();
-    ASSERT_TRUE(runEventsUntil([&] { return !stop.isEnabled(); }));
+    const QLabel& count = child<QLabel>(window, "shownCountLabel");
+    search(window);
     ASSERT_EQ(table.model()->rowCount(), 2);
-    EXPECT_EQ(count.text(), "2 of 3 servers answered");
+    EXPECT_EQ(count.text(), "2 shown of 2 answered, 3 listed");
     table.sortByColumn(0, Qt::AscendingOrder); // "Red" before "Semi", the codes not counted
     EXPECT_EQ(cell(table, 0, 0), "Red");
     EXPECT_EQ(cell(table, 1, 5).toString().toStdString(), formatServerAddress(odd.address()));
@@ -107,8 +139,140 @@ TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     window.findServers();
-    stop.click();
-    EXPECT_EQ(count.text(), "0 of 0 servers answered, stopped");
+    child<QPushButton>(window, "stopButton").click();
+    EXPECT_EQ(count.text(), "0 shown of 0 answered, 0 listed, stopped");
     child<QPushButton>(window, "addToSavedButton").click();
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{"You must select a server!"});
+}
+
+TEST_F(LiveServersTest, FiltersChooseAmongEveryAnswerShowBuddiesAlwaysAndAreKept) {
+    const ServerMix mix;
+    const auto master = masterOf(mix.ports());
+    app.write("buddies.txt", "sarge\r\n");
+    session.buddies.read();
+    auto window = std::make_unique<FindServersWindow>(session, Quick);
+    QTableView& table = child<QTableView>(*window, "foundServerTable");
+    search(*window);
+    table.sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(column(table, 0),
+              (QStringList{"Bot Camp", "Friends", "Full House", "Ghost Town", "Private"}));
+    EXPECT_EQ(cell(table, 1, 6), "Sarge") << "the buddy, as the server names him";
+    EXPECT_TRUE(cell(table, 1, 0, Qt::FontRole).value<QFont>().bold());
+
+    child<QCheckBox>(*window, "hasHumansCheck").click();
+    EXPECT_EQ(column(table, 0), (QStringList{"Friends", "Full House", "Private"}));
+    child<QCheckBox>(*window, "hideFullCheck").click();
+    child<QCheckBox>(*window, "hidePasswordedCheck").click();
+    EXPECT_EQ(column(table, 0), QStringList{"Friends"});
+    child<QCheckBox>(*window, "hasHumansCheck").click();
+    child<QCheckBox>(*window, "hideFullCheck").click();
+    child<QLineEdit>(*window, "searchEdit").setText("VISOR");
+    EXPECT_EQ(column(table, 0), (QStringList{"Friends", "Full House"}))
+        << "a player's name, case ignored; the buddy's server whatever the filters";
+    EXPECT_EQ(child<QLabel>(*window, "shownCountLabel").text(), "2 shown of 5 answered, 5 listed");
+    for (const auto* server : {&mix.botsOnly, &mix.full, &mix.passworded, &mix.withBuddy})
+        EXPECT_GE((*server)->requestsSeen(), 1) << "filters never stop a server being asked";
+
+    // The next window, or the next run, starts with the same filters.
+    window = std::make_unique<FindServersWindow>(session, Quick);
+    EXPECT_TRUE(child<QCheckBox>(*window, "hidePasswordedCheck").isChecked());
+    EXPECT_FALSE(child<QCheckBox>(*window, "hasHumansCheck").isChecked());
+    EXPECT_EQ(child<QLineEdit>(*window, "searchEdit").text(), "VISOR");
+}
+
+TEST_F(LiveServersTest, PlayersOfSeveralServersAndAPlayerSearchLeadToTheirServer) {
+    const ServerMix mix;
+    const auto master = masterOf(mix.ports());
+    FindServersWindow window(session, Quick);
+    QTableView& table = child<QTableView>(window, "foundServerTable");
+    QTableView& players = child<QTableView>(window, "playerTable");
+    search(window);
+    table.sortByColumn(0, Qt::AscendingOrder);
+    table.selectRow(1); // Friends
+    table.selectionModel()->select(table.model()->index(2, 0),
+                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    players.sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(column(players, 0), (QStringList{"Doom", "Ranger", "Sarge", "Visor"}));
+    EXPECT_EQ(column(players, 3), (QStringList{"Friends", "Full House", "Friends", "Full House"}));
+
+    child<QLineEdit>(window, "playerSearchEdit").setText("^1ANGEL");
+    EXPECT_TRUE(column(players, 0).isEmpty()) << "color codes are no part of a name";
+    child<QLineEdit>(window, "playerSearchEdit").setText("angel");
+    ASSERT_EQ(column(players, 0), QStringList{"Angelyss"});
+    EXPECT_EQ(cell(players, 0, 3), "Bot Camp");
+    pressEnter(players, 0);
+    const auto selected = table.selectionModel()->selectedRows();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(cell(table, selected.front().row(), 0), "Bot Camp");
+}
+
+TEST_F(LiveServersTest, KeysRefreshJoinCopyDeleteAndOpenTheRemoteConsole) {
+    save("Mine", good->address());
+    save("Gone", silent.address());
+    save("Third", silent.address());
+    ServersGroup group(session, nullptr, Quick);
+    group.showServers();
+    QTableView& list = child<QTableView>(group, "savedServerTable");
+    const auto action = [&](const char* name, const QKeySequence& keys) -> QAction& {
+        QAction& found = child<QAction>(group, name);
+        EXPECT_EQ(found.shortcut(), keys) << name;
+        return found;
+    };
+
+    const int asked = good->requestsSeen();
+    action("refreshAction", QKeySequence(Qt::Key_F5)).trigger();
+    EXPECT_TRUE(runEventsUntil([&] { return good->requestsSeen() > asked; }));
+
+    list.selectRow(0);
+    list.selectionModel()->select(list.model()->index(2, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    action("copyAddressesAction", QKeySequence::Copy).trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+              formatServerAddress(good->address()) + "\n" + formatServerAddress(silent.address()));
+
+    QString consoleFor;
+    QObject::connect(&group, &ServersGroup::remoteConsoleRequested,
+                     [&](const QString& address) { consoleFor = address; });
+    action("remoteConsoleAction", QKeySequence(Qt::Key_F9)).trigger();
+    EXPECT_EQ(consoleFor.toStdString(), formatServerAddress(good->address()));
+
+    dialogs.yesNoAnswers = {false, true};
+    action("deleteAction", QKeySequence::Delete).trigger();
+    EXPECT_EQ(model().servers.size(), 3u) << "answered No";
+    action("deleteAction", QKeySequence::Delete).trigger();
+    EXPECT_EQ(dialogs.questions,
+              (std::vector<std::string>(2, "Delete the 2 selected saved servers?")));
+    ASSERT_EQ(model().servers.size(), 1u);
+    EXPECT_EQ(model().servers[0]->name, "Gone");
+
+    pressEnter(list, 0);
+    EXPECT_NE(game.script().find("connect " + formatServerAddress(silent.address())),
+              std::string::npos);
+}
+
+TEST_F(LiveServersTest, ServersAreAskedAgainAndABuddyComingOnIsToldOnce) {
+    auto players = std::make_shared<std::vector<std::string>>();
+    UdpResponder changing([players](const QByteArray& request) {
+        return std::vector<QByteArray>{statusAnswer(
+            "\\sv_hostname\\^4Friends\\mapname\\q3dm17\\sv_maxclients\\8", *players, request)};
+    });
+    save("Friends", changing.address());
+    app.write("buddies.txt", "^3Sarge\r\n");
+    session.buddies.read();
+    std::vector<std::string> told;
+    QObject::connect(&session.buddies, &BuddyBook::buddyAppeared,
+                     [&](const std::string& buddy, const std::string& host, const std::string&) {
+                         told.push_back(buddy + " on " + host);
+                     });
+    QueryTiming often = Quick;
+    often.reaskMs = 50;
+    ServersGroup group(session, nullptr, often);
+    group.showServers();
+    ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= 2; }));
+    EXPECT_TRUE(told.empty());
+    *players = {"9 30 \"sarge\""};
+    const int asked = changing.requestsSeen();
+    ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= asked + 3; }));
+    EXPECT_EQ(told, std::vector<std::string>{"sarge on Friends"});
+    EXPECT_EQ(cell(child<QTableView>(group, "savedServerTable"), 0, 6), "sarge");
 }

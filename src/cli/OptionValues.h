@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The values that command-line options take, read the same way by every command.
+namespace velkarn {
+
+// The value after the option at `i` (and `i` moved onto it), or nothing with `problem` set to
+// "OPTION needs WHAT" when it is missing.
+const std::string* optionValue(const std::vector<std::string>& arguments, std::size_t& i,
+                               const std::string& what, std::string& problem);
+
+// The whole number after the option at `i`, from `low` to `high`; nothing with `problem` set
+// when it is missing, not a number or out of range.
+std::optional<int> optionNumber(const std::vector<std::string>& arguments, std::size_t& i, int low,
+                                int high, std::string& problem);
+
+} // namespace velkarn

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/network/ServerFilter.h"
+
+#include <QSortFilterProxyModel>
+
+namespace velkarn {
+
+class LiveServerSource;
+
+// The servers of a live-server model that a filter shows, sorted by SortRole. The source keeps
+// every server, answered or not: filtering only chooses rows, it never stops a query.
+class ServerFilterModel : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit ServerFilterModel(QObject* parent = nullptr);
+
+    // `model` must be a LiveServerSource.
+    void setSourceModel(QAbstractItemModel* model) override;
+
+    const ServerFilter& filter() const { return filter_; }
+    void setFilter(const ServerFilter& filter);
+
+    // The server of a row of this model.
+    const LiveServer& liveServerAt(int row) const;
+    // How many servers of the source have answered.
+    int answeredCount() const;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    const LiveServerSource* servers_ = nullptr;
+    ServerFilter filter_;
+};
+
+} // namespace velkarn

@@ -1,0 +1,52 @@
+#include "ui/widgets/DesktopNotifier.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QSystemTrayIcon>
+
+namespace velkarn {
+
+namespace {
+
+const QString Service = "org.freedesktop.Notifications";
+const QString Path = "/org/freedesktop/Notifications";
+// How long the desktop shows a notification: -1 leaves it to the desktop.
+constexpr int DesktopsChoice = -1;
+
+} // namespace
+
+DesktopNotifier::DesktopNotifier(QObject* parent) : QObject(parent) {
+}
+
+void DesktopNotifier::notify(const QString& title, const QString& text) {
+    if (notifyOverBus(title, text))
+        return;
+    if (!QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    if (!tray_) {
+        tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        tray_->setToolTip(QApplication::applicationDisplayName());
+        tray_->show();
+    }
+    tray_->showMessage(title, text);
+}
+
+bool DesktopNotifier::notifyOverBus(const QString& title, const QString& text) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface() ||
+        !bus.interface()->isServiceRegistered(Service).value())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
+    call << QApplication::applicationDisplayName() // app_name
+         << 0u                                     // replaces_id: a notification of its own
+         << QString("velkarn")                     // app_icon
+         << title << text << QStringList()         // summary, body, actions
+         << QVariantMap() << DesktopsChoice;       // hints, expire_timeout
+    // Sent without waiting for the reply: a slow notification service never holds up the
+    // windows.
+    return bus.send(call);
+}
+
+} // namespace velkarn
