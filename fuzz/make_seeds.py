@@ -131,6 +131,9 @@ def main():
     seed("masters_file", "masters",
          "# masters\r\n127.0.0.1:27950 68\r\n\r\n[::1]:27951 71\r\nbad line\r\n127.0.0.1:1:2 68\r\n")
     seed("masters_file", "junk", "127.0.0.1:1:2 68\n" * 200)
+    seed("buddies_file", "buddies", "^1Sarge\r\n\r\n  Hank \r\nAngelyss\r\n")
+    seed("buddies_file", "hostile-names",
+         "two\tparts\r\n" + "x" * 129 + "\r\n\x1b[2J\r\n" + "".join("p%d\n" % i for i in range(300)))
     seed("setup_file", "hostile-names",
          "2\r\nq3dm1\r\n 1\r\n 20\r\n 15\r\n 1\r\n  Bob//x\r\n   3\r\n   Red/*\r\nmissing\r\n"
          " 1\r\n 0\r\n 0\r\n 0\r\nAnn/*x*/echo hello\r\nsarge\r\n*x\r\n50\r\n[None]\r\n")
@@ -157,6 +160,9 @@ def main():
     seed("status_response", "status",
          OOB + b'statusResponse\n\\sv_hostname\\^1Red ^7Arena\\MapName\\q3dm17\\g_gametype\\4'
          b'\\sv_maxclients\\16\\lonely\n12 48 "^1Ace"\n-3 999 "Bot "two"\n7 20 noquotes\n')
+    seed("status_response", "bots",
+         OOB + b'statusResponse\n\\sv_hostname\\Bots\\g_needpass\\1\\gamename\\baseoa'
+         b'\\sv_maxclients\\2\n3 0 "Grism"\n4 45 "Doom" [bot]\n')
     seed("rcon_reply", "status",
          OOB + b"print\nmap: oa_dm1\ncl score ping name            address   rate \n"
          b" 0     0    0 ^1Angel^7yss        ^7bot      16384\n\n")

@@ -63,6 +63,30 @@ TEST(CommandLine, StatusAndServersTakeServerAddresses) {
     EXPECT_EQ(parseCommandLine({"servers", "--master"}).command, Command::BadUsage);
 }
 
+TEST(CommandLine, ServersTakeTheFiltersOfTheServerLists) {
+    const CommandLine servers = parseCommandLine(
+        {"servers", "--has-humans", "--not-empty", "--not-full", "--gametype", "4", "--game",
+         "CPMA", "--max-ping", "80", "--search", "^1Ace x", "--buddies"});
+    ASSERT_EQ(servers.command, Command::Servers) << servers.problem;
+    const ServerFilter& filter = servers.servers.filter;
+    EXPECT_TRUE(filter.hasHumans && filter.hideEmpty && filter.hideFull);
+    EXPECT_FALSE(filter.hidePassworded);
+    EXPECT_EQ(filter.gameType, 4);
+    EXPECT_EQ(filter.game, "CPMA");
+    EXPECT_EQ(filter.maxPing, 80);
+    EXPECT_EQ(filter.search, "^1Ace x");
+    EXPECT_TRUE(servers.servers.buddiesOnly);
+    EXPECT_EQ(parseCommandLine({"servers", "--max-ping", "0"}).problem,
+              "--max-ping needs a number from 1 to 9999, not '0'");
+    EXPECT_EQ(parseCommandLine({"servers", "--gametype", "ctf"}).problem,
+              "--gametype needs a number from 0 to 99, not 'ctf'");
+    EXPECT_EQ(parseCommandLine({"servers", "--search", ""}).problem,
+              "--search needs a text to search for");
+    EXPECT_EQ(parseCommandLine({"servers", "--game"}).problem, "--game needs a game or mod name");
+    EXPECT_EQ(parseCommandLine({"status", "h", "--has-humans"}).command, Command::BadUsage)
+        << "filters belong to servers";
+}
+
 TEST(CommandLine, ServeTakesItsOptionsAndRconItsCommand) {
     const CommandLine serve =
         parseCommandLine({"serve", "duel", "--port", "27961", "--hostname", "", "--no-pure",

@@ -1,8 +1,10 @@
 #include "cli/NetworkCommands.h"
+#include "support/ServerMix.h"
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 
 using namespace velkarn;
@@ -47,6 +49,44 @@ TEST(ServersCommand, PrintsEachServerTheMastersListThatAnswers) {
     EXPECT_EQ(out.str(), formatServerAddress(server->address()) + "\t" +
                              ping.substr(0, ping.find('\t')) + "\t2/8\tq3dm17\tYellow\n");
     EXPECT_EQ(app.read("masters.txt"), "") << "masters given: masters.txt is not made";
+}
+
+TEST(ServersCommand, PrintsOnlyTheServersTheFiltersOrBuddiesChoose) {
+    ensureCoreApplication();
+    const ServerMix mix;
+    const auto ports = mix.ports();
+    UdpResponder master(
+        [ports](const QByteArray&) { return std::vector<QByteArray>{masterAnswer(ports, true)}; });
+    TempFolder app;
+    const auto hostsPrinted = [&](const ServersArguments& choice, std::string* errors = nullptr) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runServersCommand(app.path(), {{master.address(), 68}}, choice, out, err, Quick),
+                  errors ? 1 : 0);
+        if (errors)
+            *errors = err.str();
+        std::multiset<std::string> hosts; // the last field, or the host and buddies
+        std::istringstream lines(out.str());
+        for (std::string line; std::getline(lines, line);)
+            hosts.insert(
+                line.substr(line.find('\t', line.find('\t', line.find('\t') + 1) + 1) + 1));
+        return hosts;
+    };
+    ServersArguments humansNotFull;
+    humansNotFull.filter.hasHumans = humansNotFull.filter.hideFull = true;
+    EXPECT_EQ(hostsPrinted(humansNotFull),
+              (std::multiset<std::string>{"q3tourney2\tPrivate", "q3dm17\tFriends"}));
+    ServersArguments searched;
+    searched.filter.search = "GRISM";
+    searched.filter.game = "baseoa";
+    EXPECT_EQ(hostsPrinted(searched), std::multiset<std::string>{"oa_dm1\tBot Camp"});
+
+    ServersArguments buddies;
+    buddies.buddiesOnly = true;
+    std::string errors;
+    EXPECT_TRUE(hostsPrinted(buddies, &errors).empty());
+    EXPECT_EQ(errors, app.file("buddies.txt") + " names no buddy.\n");
+    app.write("buddies.txt", "^7SARGE\r\nDoom\r\n");
+    EXPECT_EQ(hostsPrinted(buddies), std::multiset<std::string>{"q3dm17\tFriends\tSarge,Doom"});
 }
 
 TEST(RconCommand, PrintsTheReplyOrWhyThereIsNone) {

@@ -49,8 +49,8 @@ QVariant SavedServersModel::data(const QModelIndex& index, int role) const {
 QVariant SavedServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const captions[ColumnCount] = {"Name",      "Host Name", "Map",
-                                                      "Game Type", "Players",   "Ping"};
+    static const char* const captions[ColumnCount] = {"Name",    "Host Name", "Map",    "Game Type",
+                                                      "Players", "Ping",      "Buddies"};
     return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 

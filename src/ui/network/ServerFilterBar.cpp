@@ -6,11 +6,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace velkarn {
 
@@ -47,25 +47,24 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
     maxPingSpin_->setSuffix(" ms");
     maxPingSpin_->setSpecialValueText("Any");
 
-    auto* layout = new QGridLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(namedLabel("&Search", "searchLabel", this, searchEdit_), 0, 0);
-    layout->addWidget(searchEdit_, 0, 1);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(namedLabel("Game &type", "gameTypeLabel", this, gameTypeCombo_));
-    choices->addWidget(gameTypeCombo_);
-    choices->addWidget(namedLabel("&Game or mod", "gameLabel", this, gameEdit_));
-    choices->addWidget(gameEdit_);
-    choices->addWidget(namedLabel("Ma&x ping", "maxPingLabel", this, maxPingSpin_));
-    choices->addWidget(maxPingSpin_);
-    layout->addLayout(choices, 0, 2);
-    auto* checks = new QHBoxLayout;
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(namedLabel("&Search", "searchLabel", this, searchEdit_));
+    searchRow->addWidget(searchEdit_, 2);
+    searchRow->addWidget(namedLabel("Game &type", "gameTypeLabel", this, gameTypeCombo_));
+    searchRow->addWidget(gameTypeCombo_);
+    searchRow->addWidget(namedLabel("&Game or mod", "gameLabel", this, gameEdit_));
+    searchRow->addWidget(gameEdit_, 1);
+    auto* checkRow = new QHBoxLayout;
     for (QCheckBox* check :
          {hasHumansCheck_, hideEmptyCheck_, hideFullCheck_, hidePasswordedCheck_})
-        checks->addWidget(check);
-    checks->addStretch();
-    layout->addLayout(checks, 1, 1, 1, 2);
-    layout->setColumnStretch(1, 1);
+        checkRow->addWidget(check);
+    checkRow->addStretch();
+    checkRow->addWidget(namedLabel("Ma&x ping", "maxPingLabel", this, maxPingSpin_));
+    checkRow->addWidget(maxPingSpin_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(searchRow);
+    layout->addLayout(checkRow);
 
     const QSettings settings;
     ServerFilter kept;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -63,13 +64,27 @@ void ServersGroup::buildLayout() {
     listButtons->addWidget(findServersButton_);
     listButtons->addWidget(buddiesButton_);
     listButtons->addStretch();
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(serverList_->details(), 3);
-    lower->addLayout(fields, 2);
+    auto* upper = new QWidget(this);
+    auto* upperLayout = new QVBoxLayout(upper);
+    upperLayout->setContentsMargins(0, 0, 0, 0);
+    upperLayout->addWidget(serverList_, 1);
+    upperLayout->addLayout(listButtons);
+    auto* fieldsBox = new QWidget(this);
+    fieldsBox->setLayout(fields);
+    fields->setContentsMargins(0, 0, 0, 0);
+    // The user shares the room between the list, the details and the fields.
+    auto* lower = named(new QSplitter(Qt::Horizontal, this), "detailsSplitter");
+    lower->addWidget(serverList_->details());
+    lower->addWidget(fieldsBox);
+    lower->setStretchFactor(0, 3);
+    lower->setStretchFactor(1, 2);
+    auto* split = named(new QSplitter(Qt::Vertical, this), "serversSplitter");
+    split->addWidget(upper);
+    split->addWidget(lower);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(serverList_, 3);
-    layout->addLayout(listButtons);
-    layout->addLayout(lower, 2);
+    layout->addWidget(split);
 }
 
 void ServersGroup::connectHandlers() {

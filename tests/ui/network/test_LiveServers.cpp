@@ -91,6 +91,11 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_GE(cell(list, 0, 5).toString().toInt(), 0);
     EXPECT_FALSE(cell(list, 1, 1).isValid());
     EXPECT_EQ(child<QLabel>(group, "shownCountLabel").text(), "2 shown of 1 answered");
+    QStringList captions;
+    for (int section = 0; section < list.model()->columnCount(); ++section)
+        captions << list.model()->headerData(section, Qt::Horizontal).toString();
+    EXPECT_EQ(captions,
+              (QStringList{"Name", "Host Name", "Map", "Game Type", "Players", "Ping", "Buddies"}));
 
     list.selectRow(0);
     const QTableView& players = child<QTableView>(group, "playerTable");

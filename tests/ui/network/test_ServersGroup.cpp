@@ -2,6 +2,9 @@
 #include "support/Controls.h"
 #include "ui/network/ServersGroup.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QListView>
 #include <QPushButton>
 #include <QTableView>
 
@@ -160,4 +163,34 @@ TEST_F(ServersGroupTest, UnsafeValuesAreRefusedNamingTheField) {
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"The server password must not contain a double quote!"}));
     EXPECT_EQ(model().servers[1]->password, "pw");
+}
+
+TEST_F(ServersGroupTest, BuddiesAreEditedInTheirWindowAndSavedOnOk) {
+    app.write("buddies.txt", "Sarge\r\n");
+    session.buddies.read();
+    std::vector<std::string> messagesWhileOpen;
+    dialogs.onModal = [&](QDialog& window) {
+        auto& name = child<QLineEdit>(window, "buddyNameEdit");
+        for (const char* typed : {"^3Hank", "two\tparts", "SARGE"}) {
+            name.setText(typed);
+            child<QPushButton>(window, "addBuddyButton").click();
+        }
+        messagesWhileOpen = dialogs.messages;
+        child<QDialogButtonBox>(window, "buttonBox").button(QDialogButtonBox::Ok)->click();
+    };
+    click("buddiesButton");
+    EXPECT_EQ(dialogs.modalWindows, std::vector<std::string>{"buddiesWindow"});
+    EXPECT_EQ(messagesWhileOpen,
+              std::vector<std::string>{"A buddy's name must not contain a control character!"});
+    EXPECT_EQ(app.read("buddies.txt"), "Sarge\r\n^3Hank\r\n") << "SARGE is Sarge already";
+    EXPECT_TRUE(session.buddies.list().isBuddy("hank"));
+
+    dialogs.onModal = [&](QDialog& window) {
+        auto& names = child<QListView>(window, "buddyList");
+        names.selectionModel()->select(names.model()->index(0, 0), QItemSelectionModel::Select);
+        child<QPushButton>(window, "removeBuddyButton").click();
+        window.reject();
+    };
+    click("buddiesButton");
+    EXPECT_EQ(app.read("buddies.txt"), "Sarge\r\n^3Hank\r\n") << "cancelled";
 }
