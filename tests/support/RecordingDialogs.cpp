@@ -25,24 +25,29 @@ bool RecordingDialogs::askYesNo(const std::string& text) {
     return answer;
 }
 
+namespace {
+
+// The next answer given, or a cancelled dialog when none is left.
+std::optional<std::string> nextAnswer(std::deque<std::optional<std::string>>& answers) {
+    if (answers.empty())
+        return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 std::optional<std::string> RecordingDialogs::askPassword(const std::string& text) {
     passwordQuestions.push_back(text);
-    if (passwordAnswers.empty())
-        return std::nullopt;
-    auto answer = passwordAnswers.front();
-    passwordAnswers.pop_front();
-    return answer;
+    return nextAnswer(passwordAnswers);
 }
 
 std::optional<std::string> RecordingDialogs::askOpenFileName(const std::string&,
                                                              const std::string& folder,
                                                              const std::string&) {
     fileDialogFolders.push_back(folder);
-    if (fileAnswers.empty())
-        return std::nullopt;
-    auto answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    return answer;
+    return nextAnswer(fileAnswers);
 }
 
 std::optional<std::string> RecordingDialogs::askSaveFileName(const std::string& caption,
