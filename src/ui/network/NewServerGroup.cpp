@@ -6,6 +6,7 @@
 #include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/EnterPresses.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/ScriptPreviewWindow.h"
@@ -25,6 +26,7 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     serverScriptButton_ = namedButton("Script...", "serverScriptButton", this);
     serveButton_ = namedButton("Serve...", "serveButton", this);
     startServerButton_ = namedButton("Start Server...", "startServerButton", this, true);
+    pressOnEnter(this, startServerButton_);
 
     auto* right = new QVBoxLayout;
     right->addWidget(serverOptionsGroup_);
