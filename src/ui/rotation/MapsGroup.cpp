@@ -8,6 +8,8 @@
 #include "ui/widgets/LocalText.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <memory>
 
 namespace velkarn {
@@ -47,24 +49,28 @@ void MapsGroup::createControls() {
 }
 
 void MapsGroup::layOut() {
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(mapCombo_, 0, 0, 1, 2);
-    grid->addWidget(findMapsButton_, 0, 2);
-    grid->addWidget(preview_, 1, 0, 4, 1);
-    grid->addWidget(addRemoveMapsButton_, 1, 1, 1, 2);
-    grid->addWidget(gameTypeCombo_, 2, 1, 1, 2);
+    auto* choose = new QHBoxLayout;
+    choose->addWidget(mapCombo_, 1);
+    choose->addWidget(findMapsButton_);
     auto* limits = new QGridLayout;
     limits->addWidget(fragLimitLabel_, 0, 0);
     limits->addWidget(fragLimitSpin_, 0, 1);
     limits->addWidget(timeLimitLabel_, 1, 0);
     limits->addWidget(timeLimitSpin_, 1, 1);
-    limits->setRowStretch(2, 1);
-    grid->addLayout(limits, 3, 1, 2, 2);
-    grid->addWidget(mapInfoLabel_, 5, 0, 1, 3);
-    grid->addWidget(rotationList_, 6, 0, 1, 3);
-    grid->setColumnStretch(0, 1);
-    grid->setRowStretch(1, 3);
-    grid->setRowStretch(6, 2);
+    auto* entry = new QVBoxLayout;
+    entry->addWidget(addRemoveMapsButton_);
+    entry->addWidget(gameTypeCombo_);
+    entry->addLayout(limits);
+    entry->addStretch();
+    // The levelshot takes what room the window gives.
+    auto* top = new QHBoxLayout;
+    top->addWidget(preview_, 1);
+    top->addLayout(entry);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choose);
+    layout->addLayout(top, 3);
+    layout->addWidget(mapInfoLabel_);
+    layout->addWidget(rotationList_, 2);
 }
 
 void MapsGroup::showMap(int catalogueIndex) {
