@@ -20,6 +20,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     adjustSize();
     centreOnScreen(this);
     closeTimer_.setSingleShot(true);
+    closeTimer_.setTimerType(Qt::PreciseTimer); // a coarse timer may run 5 % (0.1 s) late
     closeTimer_.setInterval(IntervalMs);
     connect(&closeTimer_, &QTimer::timeout, this, &QDialog::close);
 }
