@@ -155,6 +155,10 @@ std::vector<std::string> Installation::contentFolders() const {
 
 Installation installationInFolder(const std::string& folder, const SystemLayout& layout) {
     Installation installation;
+    installation.userHome = layout.home;
+    // A folder not yet named stays unnamed: made absolute it would be "/", the whole disk.
+    if (folder.empty())
+        return installation;
     installation.baseFolder = withTrailingSlash(folder);
     installation.label = installation.baseFolder;
     if (!folderExists(installation.baseFolder + "baseq3") &&
@@ -167,7 +171,6 @@ Installation installationInFolder(const std::string& folder, const SystemLayout&
     const std::string data = installation.baseFolder + installation.dataFolder;
     const bool writable = !folderExists(data) || ::access(data.c_str(), W_OK) == 0;
     installation.homeFolder = writable ? installation.baseFolder : layout.home + ".q3a/";
-    installation.userHome = layout.home;
     return installation;
 }
 

@@ -2,7 +2,6 @@
 
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/NetworkPage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/network/FindServersWindow.h"
 #include "ui/network/RemoteConsoleWindow.h"
@@ -44,7 +43,7 @@ AppWindows::AppWindows(Session& session)
                      [this] { resultsWindow->showResults(); });
     QObject::connect(findServersWindow.get(), &FindServersWindow::remoteConsoleRequested,
                      remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
-    QObject::connect(mainWindow->networkPage->serversGroup, &ServersGroup::remoteConsoleRequested,
+    QObject::connect(mainWindow.get(), &MainWindow::remoteConsoleRequested,
                      remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
     QObject::connect(
         &session.buddies, &BuddyBook::buddyAppeared, desktopNotifier.get(),

@@ -145,4 +145,6 @@ TEST_F(InstallationTest, AFolderOfTheUsersKeepsItsDataFolderAndIsCheckedWhenName
     }
     EXPECT_THROW(storedInstallation("debian-openarena", "", layout), UserMessage)
         << "a package no longer installed";
+    EXPECT_TRUE(storedInstallation("", "", layout).contentFolders().empty())
+        << "no folder named yet is not the whole disk";
 }

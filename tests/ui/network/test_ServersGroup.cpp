@@ -15,7 +15,7 @@ namespace {
 
 class ServersGroupTest : public NetworkPageTest {
 protected:
-    ServersGroup& group = *page().serversGroup;
+    ServersGroup& group = child<ServersGroup>(page(), "serversGroup");
     QTableView& list = child<QTableView>(group, "savedServerTable");
     QLineEdit& nameEdit = child<QLineEdit>(group, "serverNameEdit");
     QLineEdit& addressEdit = child<QLineEdit>(group, "serverAddressEdit");
