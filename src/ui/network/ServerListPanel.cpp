@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QTableView>
@@ -26,6 +27,9 @@ ServerListPanel::ServerListPanel(QAbstractItemModel* servers, const QString& fil
     shown_->setSourceModel(servers);
     shown_->setFilter(filterBar_->filter());
     table_ = serverTableView(shown_, tableName, this, QAbstractItemView::ExtendedSelection);
+    // The headers sort; until one is clicked the servers stay in their model's order.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
     countLabel_ = named(new QLabel(this), "shownCountLabel");
     details_ =
         named(new ServerDetailsView(*shown_, *table_->selectionModel(), this), "serverDetails");
@@ -79,6 +83,10 @@ void ServerListPanel::selectServer(int sourceRow) {
                                                             QItemSelectionModel::Rows);
     table_->scrollTo(shownRow);
     table_->setFocus();
+}
+
+void ServerListPanel::sortBy(int column, Qt::SortOrder order) {
+    table_->sortByColumn(column, order);
 }
 
 void ServerListPanel::clearSelection() {

@@ -34,6 +34,7 @@ public:
     // Selects the server of a source row when the filters show it.
     void selectServer(int sourceRow);
     void clearSelection();
+    void sortBy(int column, Qt::SortOrder order);
     // Text after the count, such as ", searching...".
     void setCountSuffix(const QString& suffix);
 

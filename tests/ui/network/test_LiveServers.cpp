@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFont>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -110,6 +111,9 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(settings, 0, 0), "challenge");
     EXPECT_EQ(cell(settings, 3, 0), "sv_hostname");
     EXPECT_EQ(cell(settings, 3, 1), "^1Red");
+    EXPECT_GE(settings.columnWidth(0), settings.fontMetrics().horizontalAdvance("sv_maxclients"))
+        << "columns fit their contents";
+    EXPECT_TRUE(list.isSortingEnabled());
     list.selectRow(1);
     EXPECT_EQ(players.model()->rowCount(), 0);
     EXPECT_EQ(settings.model()->rowCount(), 0);
@@ -132,6 +136,7 @@ TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
     search(window);
     ASSERT_EQ(table.model()->rowCount(), 2);
     EXPECT_EQ(count.text(), "2 shown of 2 answered, 3 listed");
+    EXPECT_EQ(table.horizontalHeader()->sortIndicatorSection(), 4) << "the nearest first";
     table.sortByColumn(0, Qt::AscendingOrder); // "Red" before "Semi", the codes not counted
     EXPECT_EQ(cell(table, 0, 0), "Red");
     EXPECT_EQ(cell(table, 1, 5).toString().toStdString(), formatServerAddress(odd.address()));
