@@ -46,6 +46,9 @@ ServerListPanel::ServerListPanel(QAbstractItemModel* servers, const QString& fil
     connect(shown_, &QAbstractItemModel::modelReset, this, &ServerListPanel::showCount);
     connect(shown_, &QAbstractItemModel::dataChanged, this, &ServerListPanel::showCount);
     connect(shown_, &QAbstractItemModel::layoutChanged, this, &ServerListPanel::showCount);
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ServerListPanel::selectionChanged);
+    connect(table_, &QTableView::clicked, this, &ServerListPanel::serverClicked);
     connect(table_, &QTableView::activated, this, &ServerListPanel::joinRequested);
     connect(details_, &ServerDetailsView::serverChosen, this, &ServerListPanel::selectServer);
     addShortcutAction(this, "copyAddressesAction", QKeySequence::Copy,

@@ -39,6 +39,9 @@ public:
     void setCountSuffix(const QString& suffix);
 
 signals:
+    void selectionChanged();
+    // A server's row was clicked, selected already or not.
+    void serverClicked();
     void joinRequested();
     void refreshRequested();
     void deleteRequested();

@@ -88,11 +88,11 @@ void ServersGroup::buildLayout() {
 }
 
 void ServersGroup::connectHandlers() {
-    const auto* table = findChild<QAbstractItemView*>("savedServerTable");
-    connectGuarded(table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connectGuarded(serverList_, &ServerListPanel::selectionChanged, this,
                    [this] { showSelectedServer(); });
     // A click on the server already selected brings its stored values back into the fields.
-    connectGuarded(table, &QAbstractItemView::clicked, this, [this] { showSelectedServer(); });
+    connectGuarded(serverList_, &ServerListPanel::serverClicked, this,
+                   [this] { showSelectedServer(); });
     connectGuarded(serverList_, &ServerListPanel::joinRequested, this,
                    [this] { joinSelectedServer(); });
     connectGuarded(serverList_, &ServerListPanel::refreshRequested, this,

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QSystemTrayIcon>
 
 namespace velkarn {
@@ -21,8 +21,28 @@ DesktopNotifier::DesktopNotifier(QObject* parent) : QObject(parent) {
 }
 
 void DesktopNotifier::notify(const QString& title, const QString& text) {
-    if (notifyOverBus(title, text))
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        notifyInTray(title, text);
         return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
+    call << QApplication::applicationDisplayName() // app_name
+         << 0u                                     // replaces_id: a notification of its own
+         << QString("velkarn")                     // app_icon
+         << title << text << QStringList()         // summary, body, actions
+         << QVariantMap() << DesktopsChoice;       // hints, expire_timeout
+    // Not waited for: a slow notification service never holds up the windows. Where there is
+    // none, the call fails and the tray says it instead.
+    auto* reply = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(reply, &QDBusPendingCallWatcher::finished, this, [this, reply, title, text] {
+        if (reply->isError())
+            notifyInTray(title, text);
+        reply->deleteLater();
+    });
+}
+
+void DesktopNotifier::notifyInTray(const QString& title, const QString& text) {
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
     if (!tray_) {
@@ -31,22 +51,6 @@ void DesktopNotifier::notify(const QString& title, const QString& text) {
         tray_->show();
     }
     tray_->showMessage(title, text);
-}
-
-bool DesktopNotifier::notifyOverBus(const QString& title, const QString& text) {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface() ||
-        !bus.interface()->isServiceRegistered(Service).value())
-        return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
-    call << QApplication::applicationDisplayName() // app_name
-         << 0u                                     // replaces_id: a notification of its own
-         << QString("velkarn")                     // app_icon
-         << title << text << QStringList()         // summary, body, actions
-         << QVariantMap() << DesktopsChoice;       // hints, expire_timeout
-    // Sent without waiting for the reply: a slow notification service never holds up the
-    // windows.
-    return bus.send(call);
 }
 
 } // namespace velkarn

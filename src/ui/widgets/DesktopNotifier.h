@@ -18,7 +18,7 @@ public:
     void notify(const QString& title, const QString& text);
 
 private:
-    bool notifyOverBus(const QString& title, const QString& text);
+    void notifyInTray(const QString& title, const QString& text);
 
     QSystemTrayIcon* tray_ = nullptr; // made the first time the bus cannot take a notification
 };
