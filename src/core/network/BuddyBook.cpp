@@ -24,10 +24,14 @@ void BuddyBook::save(std::vector<std::string> names) {
 }
 
 void BuddyBook::noteServer(const LiveServer& server) {
+    // A server that stayed silent once says nothing of who left: a lost answer must not make
+    // a buddy still there "appear" again at the next one.
+    if (!server.status)
+        return;
     // The same server saved as "127.0.0.1" is found as "127.0.0.1:27960".
     const auto parsed = parseServerAddress(server.address);
     const std::string address = parsed ? formatServerAddress(*parsed) : server.address;
-    const std::string hostName = server.status ? plainName(server.status->hostName()) : "";
+    const std::string hostName = plainName(server.status->hostName());
     const std::vector<std::string>& buddiesOn = server.buddies;
     std::set<std::string> now;
     for (const std::string& buddy : buddiesOn)

@@ -26,8 +26,8 @@ public:
     // Saves `names` as the buddy list. Throws as writeBuddyFile does; nothing changes then.
     void save(std::vector<std::string> names);
 
-    // Notes the buddies on a server at its latest answer (none when it fell silent); tells
-    // buddyAppeared of each one who was not on it at the answer before.
+    // Notes the buddies on a server at its latest answer; tells buddyAppeared of each one who
+    // was not on it at the answer before. A server without an answer changes nothing.
     void noteServer(const LiveServer& server);
 
 signals:

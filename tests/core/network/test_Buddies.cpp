@@ -82,7 +82,9 @@ TEST(BuddyBook, TellsOnceWhenABuddyComesOntoAServer) {
     book.noteServer(serverWith({"Hank"}, "127.0.0.1"));
     book.noteServer(serverWith({"Hank"}, "127.0.0.1:27960")); // the same server, found
     book.noteServer(serverWith({"Hank", "Sarge"}, "127.0.0.1:27960"));
-    book.noteServer(serverWith({}, "127.0.0.1:27960")); // they left, or it fell silent
+    book.noteServer(LiveServer{"127.0.0.1:27960", {}, {}, {}}); // an answer lost
+    book.noteServer(serverWith({"Hank", "Sarge"}, "127.0.0.1:27960"));
+    book.noteServer(serverWith({}, "127.0.0.1:27960")); // they left
     book.noteServer(serverWith({"hank"}, "127.0.0.1:27960"));
     EXPECT_EQ(told, (std::vector<std::string>{"Hank on Red at 127.0.0.1:27960",
                                               "Sarge on Red at 127.0.0.1:27960",
