@@ -139,6 +139,9 @@ double windowSearch(const ServerAddress& master, int count, int& rows) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window keeps its place and filters with QSettings: here, not in the user's settings.
+    const auto settings = std::filesystem::temp_directory_path() / "velkarn-query-bench/config";
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.string()));
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 500;
     ResponderThread responders(count);
