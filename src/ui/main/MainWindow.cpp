@@ -244,10 +244,8 @@ void MainWindow::startUp() {
 void MainWindow::readListFiles() {
     startup = session_.readListFiles();
     // path.txt comes first, as it is read first; then what went wrong with the other files.
-    if (startup.pathFileMissing) {
-        dialogs().showMessage("Please set Quake III Arena executable path...");
-        companions_.gameOptions.askForGameFolder();
-    }
+    if (startup.pathFileMissing)
+        companions_.gameOptions.settleFirstStart();
     for (const auto& error : startup.errors)
         dialogs().showMessage(error);
     // After the catalogue, since a setup looks its maps up in it; a broken default setup is

@@ -1,6 +1,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/setup/TextHelpers.h"
 #include "support/AppFixture.h"
+#include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/ComplexPage.h"
 #include "ui/main/SimplePage.h"
@@ -10,6 +11,8 @@
 #include "ui/rotation/SetupInfoWindow.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -72,7 +75,9 @@ TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
     rotation().setCurrentRow(0, QItemSelectionModel::NoUpdate);
     maps.showCurrentEntry(true);
     maps.fragLimitSpin->findChild<QLineEdit*>()->setText("25");
-    windows->playerOptionsWindow->simPingSpin->findChild<QLineEdit*>()->setText("75");
+    child<QSpinBox>(*windows->playerOptionsWindow, "simPingSpin")
+        .findChild<QLineEdit*>()
+        ->setText("75");
     dialogs.fileAnswers = {app.file("configs/mine.vkn")};
     mainWindow().saveAction->trigger();
     const std::string saved = app.read("configs/mine.vkn");
@@ -108,7 +113,7 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
         << "only the file name is used, always in configs";
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
 
-    windows->setupInfoWindow->infoEdit->setPlainText("");
+    child<QPlainTextEdit>(*windows->setupInfoWindow, "infoEdit").setPlainText("");
     mainWindow().saveAction->trigger(); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";

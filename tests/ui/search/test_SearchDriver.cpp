@@ -1,4 +1,5 @@
 #include "support/AppFixture.h"
+#include "support/Controls.h"
 #include "support/JpegFixture.h"
 #include "support/ZipFixtures.h"
 #include "ui/main/ComplexPage.h"
@@ -11,6 +12,8 @@
 #include "ui/widgets/LevelshotPreview.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QProgressBar>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -48,6 +51,7 @@ protected:
     }
 
     SearchingWindow& searching() { return *windows->searchingWindow; }
+    QProgressBar& progressBar() { return child<QProgressBar>(searching(), "progressBar"); }
     MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
     void findMaps() { maps().findMapsButton->click(); }
 };
@@ -62,18 +66,19 @@ TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
               (QStringList{"q3dm2", "q3dm1"}));
     EXPECT_EQ(items(*mainWindow().complexPage->botsGroup->botCombo),
               (QStringList{"Anarki", "Sarge"}));
-    EXPECT_EQ(items(*windows->playerOptionsWindow->modelCombo), (QStringList{"brute", "keel"}));
+    EXPECT_EQ(items(child<QComboBox>(*windows->playerOptionsWindow, "modelCombo")),
+              (QStringList{"brute", "keel"}));
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
     EXPECT_EQ(app.read("models.txt"),
               "brute\r\n default\r\nEND\r\nkeel\r\n default\r\n blue\r\nEND\r\n");
     EXPECT_NE(app.read("maps.txt").find(" " + game.file("baseq3/pak0.pk3") + "\r\n"),
               std::string::npos);
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\narena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
-    EXPECT_EQ(windows->gameOptionsWindow->modCombo->count(), 2);
+    EXPECT_EQ(child<QComboBox>(*windows->gameOptionsWindow, "modCombo").count(), 2);
 
     // The window is gone, its bar full; the first map is described and previewed.
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(searching().progressBar->value(), SearchingWindow::ProgressMaximum);
+    EXPECT_EQ(progressBar().value(), SearchingWindow::ProgressMaximum);
     EXPECT_EQ(maps().mapInfoLabel->text(), "q3dm2.bsp: ");
     EXPECT_FALSE(maps().preview->jpegLabel->isHidden());
 }
@@ -96,8 +101,8 @@ TEST_F(SearchDriverTest, FindUsesTheSetupsModelAndSkin) {
     session->setup.modelNameFromSetup = "keel";
     session->setup.skinNameFromSetup = "blue";
     findMaps();
-    EXPECT_EQ(windows->playerOptionsWindow->modelCombo->currentText(), "keel");
-    EXPECT_EQ(windows->playerOptionsWindow->skinCombo->currentText(), "blue");
+    EXPECT_EQ(child<QComboBox>(*windows->playerOptionsWindow, "modelCombo").currentText(), "keel");
+    EXPECT_EQ(child<QComboBox>(*windows->playerOptionsWindow, "skinCombo").currentText(), "blue");
 }
 
 TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
@@ -123,12 +128,12 @@ TEST_F(SearchDriverTest, FailedSearchTakesTheWindowDownAndShowsTheError) {
     writeZip(game.file("baseq3/more.pk3"), {{"maps/q3dm3.bsp", "m"}});
     std::filesystem::remove(app.file("maps.txt"));
     app.makeFolder("maps.txt"); // cannot be replaced by a file
-    searching().progressBar->setValue(0);
+    progressBar().setValue(0);
     findMaps();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Cannot create file " + app.file("maps.txt"));
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(searching().progressBar->value(), SearchingWindow::ProgressMaximum);
+    EXPECT_EQ(progressBar().value(), SearchingWindow::ProgressMaximum);
     // The lists still match the catalogue, which took in the new map.
     EXPECT_EQ(items(*maps().mapCombo), (QStringList{"q3dm2", "q3dm1", "q3dm3"}));
 
