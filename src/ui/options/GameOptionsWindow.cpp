@@ -141,7 +141,9 @@ void GameOptionsWindow::showInstallationDetails() {
         const std::string command = installation.commandText();
         startCommandLabel_->setText(local(
             "Starts with: " + (command.empty() ? std::string("(no engine found)") : command)));
-        homeFolderLabel_->setText(local("Home folder: " + installation.homeFolder));
+        homeFolderLabel_->setText(installation.homeFolder.empty()
+                                      ? QString()
+                                      : local("Home folder: " + installation.homeFolder));
     } catch (const std::exception& error) {
         startCommandLabel_->setText(local(error.what()));
         homeFolderLabel_->clear();

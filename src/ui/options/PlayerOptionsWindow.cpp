@@ -54,12 +54,12 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
     layOut();
     connectControls();
     showPlayer();
-    showModelIcon();
     playerNameEdit_->setFocus();
 }
 
 void PlayerOptionsWindow::createControls() {
     colorToolBar_ = named(new QToolBar(this), "colorToolBar");
+    colorToolBar_->setMovable(false);
     addColorButtons();
     playerNameEdit_ = named(new QLineEdit(this), "playerNameEdit");
     auto* nameValidator = new ScriptValueValidator("player name", playerNameEdit_);
@@ -175,7 +175,15 @@ void PlayerOptionsWindow::connectControls() {
         showPlayer();
         showModelIcon();
     });
-    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { showModelIcon(); });
+    // Only marked: listing the archives of every folder typed on the way to the right one (or
+    // of "/") would stall the typing; the icon follows when the window shows or the model
+    // changes.
+    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { archivesFolder_.reset(); });
+}
+
+void PlayerOptionsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showModelIcon();
 }
 
 bool PlayerOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -248,6 +256,8 @@ void PlayerOptionsWindow::showPlayer() {
 }
 
 void PlayerOptionsWindow::showModelIcon() {
+    if (!isVisible())
+        return;
     const std::string& gameFolder = session_.game.paths().gameFolder;
     if (archivesFolder_ != gameFolder) {
         archivesFolder_ = gameFolder;

@@ -31,6 +31,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -47,7 +48,8 @@ private:
     void chooseSkin(int row);
     // Shows the player's values, leaving alone what already shows them.
     void showPlayer();
-    // Shows the icon of the chosen model and skin from the game's archives.
+    // Shows the icon of the chosen model and skin from the game's archives, while the window is
+    // shown.
     void showModelIcon();
 
     Session& session_;

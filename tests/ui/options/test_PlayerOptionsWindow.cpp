@@ -244,7 +244,9 @@ TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
     writeZip(game.file("baseq3/pak0.pk3"),
              {{"models/players/sarge/icon_red.jpg", encodeJpeg(32, 32)}});
     startWithModels();
+    player().show();
     session->game.setGameFolder(game.path());
+    EXPECT_TRUE(icon().pixmap().isNull()) << "no icon for anarki";
     choose(models(), models().findText("Sarge"));
     choose(skins(), skins().findText("red"));
     ASSERT_FALSE(icon().pixmap().isNull());
