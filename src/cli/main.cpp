@@ -50,7 +50,9 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     Session session(appDir, seed);
     AppWindows windows(session);
     runGuarded([&windows] { windows.mainWindow->startUp(); });
-    windows.mainWindow->show();
+    // Whatever went wrong in the start, the program never sits without its window.
+    if (!windows.mainWindow->isVisible())
+        windows.mainWindow->show();
     // Results read at start, then followed while the program runs.
     session.results.startWatching();
     const int status = QApplication::exec();

@@ -167,7 +167,7 @@ std::vector<std::string> Installation::contentFolders() const {
 Installation installationInFolder(const std::string& folder, const SystemLayout& layout) {
     Installation installation;
     installation.userHome = layout.home;
-    // No folder named yet: not "/", which the search would walk whole.
+    // A folder not yet named stays unnamed: made absolute it would be "/", the whole disk.
     if (folder.empty())
         return installation;
     installation.baseFolder = withTrailingSlash(folder);

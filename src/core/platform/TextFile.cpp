@@ -67,75 +67,74 @@ std::string joinLines(const Lines& lines) {
     return text;
 }
 
+namespace {
+
+// A file open for reading, closed however the reading ends.
+class OpenFile {
+public:
+    // Not blocking: opening a named pipe would otherwise wait for a writer for ever. Only a
+    // regular file is read; anything else is refused at once.
+    explicit OpenFile(const std::string& path)
+        : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
+        if (fd_ < 0)
+            throw FileOpenError(path);
+        if (::fstat(fd_, &stat_) != 0) {
+            ::close(fd_);
+            throw FileOpenError(path);
+        }
+        if (!S_ISREG(stat_.st_mode)) {
+            ::close(fd_);
+            throw FileOpenError(path, "it is not a regular file");
+        }
+    }
+    ~OpenFile() { ::close(fd_); }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+
+    long long size() const { return stat_.st_size; }
+
+    // The bytes from `offset` to the end, `maxBytes` at the most.
+    std::string read(unsigned long long offset, std::size_t maxBytes) const {
+        std::string bytes;
+        char buffer[65536];
+        auto at = static_cast<off_t>(offset);
+        while (bytes.size() < maxBytes) {
+            const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
+            const ssize_t n = ::pread(fd_, buffer, want, at);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                throw FileOpenError(path_);
+            if (n == 0)
+                break;
+            bytes.append(buffer, static_cast<std::size_t>(n));
+            at += n;
+        }
+        return bytes;
+    }
+
+private:
+    std::string path_;
+    int fd_;
+    struct stat stat_ {};
+};
+
+} // namespace
+
 std::string readFileBytes(const std::string& path) {
-    // Not blocking: opening a named pipe would otherwise wait for a writer for ever.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        throw FileOpenError(path);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        ::close(fd);
-        throw FileOpenError(path);
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        throw FileOpenError(path, "it is not a regular file");
-    }
-    if (st.st_size > MaxTextFileBytes) {
-        ::close(fd);
+    const OpenFile file(path);
+    const auto limit = static_cast<std::size_t>(MaxTextFileBytes);
+    if (file.size() > MaxTextFileBytes)
         throw FileOpenError(path, "it is larger than any file Velkarn writes");
-    }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            throw FileOpenError(path);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        if (bytes.size() > MaxTextFileBytes) { // grew while being read
-            ::close(fd);
-            throw FileOpenError(path);
-        }
-    }
-    ::close(fd);
+    std::string bytes = file.read(0, limit + 1);
+    if (bytes.size() > limit) // grew while being read
+        throw FileOpenError(path, "it is larger than any file Velkarn writes");
     return bytes;
 }
 
 std::string readFileRange(const std::string& path, unsigned long long offset,
                           std::size_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw FileOpenError(path);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        throw FileOpenError(path);
-    }
-    std::string bytes;
-    char buffer[65536];
-    auto at = static_cast<off_t>(offset);
-    while (bytes.size() < maxBytes) {
-        const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
-        const ssize_t n = ::pread(fd, buffer, want, at);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            throw FileOpenError(path);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, static_cast<std::size_t>(n));
-        at += n;
-    }
-    ::close(fd);
-    return bytes;
+    return OpenFile(path).read(offset, maxBytes);
 }
 
 Lines readTextFile(const std::string& path) {

@@ -8,11 +8,14 @@
 #include "core/results/GameLogSource.h"
 #include "core/setup/RotationOps.h"
 
+#include <exception>
 #include <functional>
 
 namespace velkarn {
 
 namespace {
+
+const std::string DefaultSetupFile = "default.vkn";
 
 // Runs one reader; a failure is recorded instead of ending the start-up reading.
 bool readRecorded(StartupFiles& result, const std::function<void()>& reader) {
@@ -80,11 +83,12 @@ StartupFiles Session::readListFiles() {
     readRecorded(result, [&] { loadModelsFile(appDir_ + "models.txt", setup.catalogue); });
 
     createFolder(setupFolder());
+    startup_ = result;
     return result;
 }
 
 void Session::applySetup(SetupReadResult& read) {
-    setup.rotation = std::move(read.maps);
+    replaceRotation(std::move(read.maps));
     if (!read.playerLinesRead)
         return;
     player.setName(read.player.name);
@@ -103,6 +107,38 @@ void Session::loadSetup(const std::string& fileName, SetupReadResult& read) {
     }
     applySetup(read);
     setup.setupName = setupNameOf(fileName);
+}
+
+void Session::loadDefaultSetup(SetupReadResult& read) {
+    if (!fileExists(setupFolder() + DefaultSetupFile))
+        return;
+    try {
+        loadSetup(DefaultSetupFile, read);
+    } catch (...) {
+        defaultSetupUnreadable_ = true;
+        throw;
+    }
+}
+
+void Session::replaceRotation(Rotation rotation) {
+    setup.rotation = std::move(rotation);
+    emit rotationReplaced();
+}
+
+void Session::saveAtClose() {
+    std::exception_ptr failure;
+    try {
+        const std::string file = setupFolder() + DefaultSetupFile;
+        if (defaultSetupUnreadable_ && renameFile(file, file + ".bak"))
+            defaultSetupUnreadable_ = false;
+        writeSetup(DefaultSetupFile, nullptr);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (startup_.serverListReadable)
+        writeServerList(appDir_ + "servers.txt", setup.servers);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void Session::writeSetup(const std::string& fileName, const std::vector<std::string>* info) {

@@ -47,11 +47,23 @@ public:
     // Reads configs/<fileName> into `read` and applies it; what was read before a failure is
     // applied too, then the failure is thrown. `read` keeps the info lines.
     void loadSetup(const std::string& fileName, SetupReadResult& read);
+    // Reads configs/default.vkn, when there is one, as loadSetup does. A default setup that
+    // cannot be read whole is remembered, so that closing keeps it rather than writing over it
+    // with what was read.
+    void loadDefaultSetup(SetupReadResult& read);
+    // Replaces the rotation with one built elsewhere (the Simple page's random series).
+    void replaceRotation(Rotation rotation);
     // Writes the rotation and the player lines to configs/<fileName>, with `info` lines first
     // when given. Reading and writing name the setup (SetupModel::setupName).
     void writeSetup(const std::string& fileName, const std::vector<std::string>* info);
     // Chooses the player model and skin the last setup named, else the first ones.
     void chooseSetupModel();
+
+    // What closing the main window keeps: the current setup as configs/default.vkn (a default
+    // setup that could not be read whole at start is first kept aside as default.vkn.bak), and
+    // servers.txt unless it could not be read at start, when the file stays as it is. Both are
+    // tried; then the first failure is thrown.
+    void saveAtClose();
 
     // Called after the catalogue was rebuilt: chooses the setup's model and tells every view.
     void catalogueRebuilt();
@@ -62,6 +74,8 @@ public:
 
 signals:
     void catalogueChanged();
+    // The rotation was replaced as a whole (a setup read, a random series built).
+    void rotationReplaced();
     // The saved servers changed outside the window that lists them (a server search added one).
     void serversChanged();
 
@@ -69,6 +83,8 @@ private:
     void noteLaunch(LaunchPath path);
 
     std::string appDir_;
+    StartupFiles startup_;
+    bool defaultSetupUnreadable_ = false;
 };
 
 } // namespace velkarn

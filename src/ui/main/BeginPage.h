@@ -14,14 +14,20 @@ class BeginPage : public QWidget {
 public:
     explicit BeginPage(QWidget* parent = nullptr);
 
-    // The positions of setupTypeGroup's items.
+    // The positions of the setup type group's items.
     enum SetupType { PreDefined, SetupSimple, SetupComplex, JoinNetwork, CreateNetwork };
 
-    QLabel* versionLabel;
-    QLabel* welcomeLabel;
-    RadioGroup* setupTypeGroup;
-    QPushButton* goButton;
-    QPushButton* reportBugButton;
+signals:
+    // Go!: the way to start chosen.
+    void goRequested(SetupType chosen);
+    void bugReportRequested();
+
+private:
+    QLabel* versionLabel_;
+    QLabel* welcomeLabel_;
+    RadioGroup* setupTypeGroup_;
+    QPushButton* goButton_;
+    QPushButton* reportBugButton_;
 };
 
 } // namespace velkarn

@@ -1,35 +1,120 @@
 #include "ui/main/ComplexPage.h"
 
-#include "ui/widgets/WindowPlacement.h"
+#include "core/setup/RosterOps.h"
+#include "core/setup/RotationOps.h"
+#include "ui/rotation/BotsGroup.h"
+#include "ui/rotation/MapsGroup.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/EnterPresses.h"
+#include "ui/widgets/Guard.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
-ComplexPage::ComplexPage(SetupModel& model, Random& random, QWidget* parent) : QWidget(parent) {
-    botsGroup = new BotsGroup(model, this);
-    mapsGroup = new MapsGroup(model, random, *botsGroup, this);
-    botsGroup->maps = mapsGroup;
-    scriptButton = new QPushButton("Script...", this);
-    scriptButton->setObjectName("scriptButton");
-    playButton = new QPushButton("Play...", this);
-    playButton->setObjectName("playButton");
-    makeBold(playButton);
-    backButton = new QPushButton("Back", this);
-    backButton->setObjectName("backButton");
+ComplexPage::ComplexPage(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
+    botsGroup_ = new BotsGroup(session.setup, this);
+    mapsGroup_ = new MapsGroup(session.setup, this);
+    scriptButton_ = namedButton("&Script...", "scriptButton", this);
+    playButton_ = namedButton("&Play...", "playButton", this, true);
+    pressOnEnter(this, playButton_);
+    backButton_ = namedButton("&Back", "backButton", this);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(mapsGroup, 1);
-    groups->addWidget(botsGroup, 1);
+    groups->addWidget(mapsGroup_, 3);
+    groups->addWidget(botsGroup_, 2);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(scriptButton);
-    bottom->addWidget(playButton);
-    bottom->addWidget(backButton);
+    bottom->addWidget(scriptButton_);
+    bottom->addWidget(playButton_);
+    bottom->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups, 1);
     layout->addLayout(bottom);
+    setFocusProxy(mapsGroup_);
+    connectGroups();
+}
+
+void ComplexPage::connectGroups() {
+    RotationEditor& editor = mapsGroup_->editor();
+    connect(&editor, &RotationEditor::entryShown, this, [this](int row) { showEntry(row); });
+    connect(&editor, &RotationEditor::entryAdded, this, [this](int row) { showEntry(row); });
+    connect(&editor, &RotationEditor::mapShown, this, [this] { offerRandomBotCount(); });
+    connect(&editor, &RotationEditor::entriesRemoved, this, [this] {
+        if (!workedEntry())
+            botsGroup_->showEntry(nullptr, false);
+    });
+    connect(&editor, &RotationEditor::gameTypeApplied, this, [this] {
+        if (workedEntry() && !mapsGroup_->editor().selectedEntries().empty()) {
+            botsGroup_->showEntry(workedEntry_, mapsGroup_->editor().shownChoices().teamGame());
+            offerRandomBotCount();
+        }
+    });
+    connect(botsGroup_, &BotsGroup::randomBotsRequested, this,
+            [this] { runGuarded([this] { addRandomBotsToSelected(); }); });
+    connect(mapsGroup_, &MapsGroup::findMapsRequested, this, &ComplexPage::findMapsRequested);
+    connect(&session_, &Session::catalogueChanged, this, [this] {
+        mapsGroup_->editor().catalogueChanged();
+        botsGroup_->botNamesChanged();
+    });
+    connect(&session_, &Session::rotationReplaced, this, [this] {
+        workedEntry_ = nullptr;
+        botsGroup_->showEntry(nullptr, false);
+        mapsGroup_->editor().rotationReplaced();
+    });
+    connect(playButton_, &QPushButton::clicked, this, &ComplexPage::playRequested);
+    connect(scriptButton_, &QPushButton::clicked, this, &ComplexPage::scriptRequested);
+    connect(backButton_, &QPushButton::clicked, this, &ComplexPage::backRequested);
+}
+
+void ComplexPage::useNavigationFrom(std::vector<std::string> gameArchives) {
+    mapsGroup_->editor().model().useNavigation(NavigationIndex(std::move(gameArchives)));
+}
+
+RotationEntry* ComplexPage::workedEntry() const {
+    for (const auto& entry : session_.setup.rotation)
+        if (entry.get() == workedEntry_)
+            return workedEntry_;
+    return nullptr;
+}
+
+void ComplexPage::showEntry(int row) {
+    Rotation& rotation = session_.setup.rotation;
+    if (row < 0 || row >= static_cast<int>(rotation.size()))
+        return;
+    workedEntry_ = rotation[static_cast<std::size_t>(row)].get();
+    botsGroup_->showEntry(workedEntry_, isTeamGame(workedEntry_->gameType));
+    offerRandomBotCount();
+}
+
+// The count suits the map on show: its arena's bots, or five a team in team games.
+void ComplexPage::offerRandomBotCount() {
+    RotationEditor& editor = mapsGroup_->editor();
+    const MapFiles& catalogue = session_.setup.catalogue.mapFiles;
+    if (const auto row = editor.focusedEntry()) {
+        const MapFile* map = editor.model().mapOf(*row);
+        const int gameType = editor.shownChoices().selectedGameType();
+        botsGroup_->offerRandomBotCount(map ? randomBotCountFor(*map, gameType) : 4);
+    } else if (const auto chosen = editor.chosenMap()) {
+        const MapFile& map = *catalogue[static_cast<std::size_t>(*chosen)];
+        botsGroup_->offerRandomBotCount(randomBotCountFor(map, defaultGameType(map)));
+    }
+}
+
+void ComplexPage::addRandomBotsToSelected() {
+    const std::vector<int> selected = mapsGroup_->editor().selectedEntries();
+    // The count asked for; showing the entries would offer another.
+    const int requested = botsGroup_->randomBotCount();
+    SetupModel& setup = session_.setup;
+    for (const int row : selected) {
+        RotationEntry& entry = *setup.rotation[static_cast<std::size_t>(row)];
+        const TeamChoice team =
+            teamChoiceFor(entry.gameType, teamChoiceFromItem(setup.randomTeamItem));
+        addRandomBots(entry, requested, setup.catalogue.botNames, setup.randomSkillItem, team,
+                      session_.random);
+    }
+    botsGroup_->rosterChanged();
 }
 
 } // namespace velkarn

@@ -1,26 +1,50 @@
 #pragma once
 
-#include "core/platform/Random.h"
-#include "core/setup/SetupModel.h"
-#include "ui/rotation/BotsGroup.h"
-#include "ui/rotation/MapsGroup.h"
+#include "core/session/Session.h"
 
 #include <QPushButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace velkarn {
 
-// The Complex page: the map rotation with each map's bots, a look at its script, and Play.
+class BotsGroup;
+class MapsGroup;
+
+// The Complex page: the map rotation with each map's bots, a look at its script, and Play. The
+// entry whose bots are shown is the one last shown or added; its map, picture, title, game type
+// and limits are the ones on show, whatever happened before (a search, a setup read, a random
+// series built).
 class ComplexPage : public QWidget {
     Q_OBJECT
 public:
-    ComplexPage(SetupModel& model, Random& random, QWidget* parent = nullptr);
+    explicit ComplexPage(Session& session, QWidget* parent = nullptr);
 
-    BotsGroup* botsGroup;
-    MapsGroup* mapsGroup;
-    QPushButton* scriptButton; // shows what Play would write and start
-    QPushButton* playButton;
-    QPushButton* backButton;
+    // Marks the entries whose maps have no bot navigation in these archives.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
+
+signals:
+    void playRequested();
+    void scriptRequested();
+    void backRequested();
+    void findMapsRequested();
+
+private:
+    void connectGroups();
+    // The entry whose roster is shown, or nullptr when it is no longer in the rotation.
+    RotationEntry* workedEntry() const;
+    void showEntry(int row);
+    void offerRandomBotCount();
+    void addRandomBotsToSelected();
+
+    Session& session_;
+    MapsGroup* mapsGroup_;
+    BotsGroup* botsGroup_;
+    QPushButton* scriptButton_;
+    QPushButton* playButton_;
+    QPushButton* backButton_;
+    RotationEntry* workedEntry_ = nullptr;
 };
 
 } // namespace velkarn

@@ -2,25 +2,25 @@
 
 #include "core/session/Session.h"
 #include "core/setup/SetupFile.h"
-#include "core/setup/SetupModel.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QTabWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace velkarn {
 
 class AboutWindow;
 class BeginPage;
 class ComplexPage;
-class SetupInfoWindow;
 class FindServersWindow;
 class GameOptionsWindow;
 class NetworkPage;
 class PlayerOptionsWindow;
 class SearchingWindow;
+class SetupInfoWindow;
 class SimplePage;
 class SplashWindow;
 class TestReportWindow;
@@ -45,58 +45,9 @@ public:
     MainWindow(Session& session, Companions companions);
     ~MainWindow() override;
 
-    StartupFiles startup;
-
-    QTabWidget* pageTabs;
-    QWidget* beginTab;
-    QWidget* simpleTab;
-    QWidget* complexTab;
-    QWidget* networkTab;
-    BeginPage* beginPage;
-    SimplePage* simplePage;
-    ComplexPage* complexPage;
-    NetworkPage* networkPage;
-
-    QAction* openAction;          // File, Open
-    QAction* saveAction;          // File, Save
-    QAction* saveAsAction;        // File, Save as
-    QAction* resultsAction;       // File, Results
-    QAction* exitAction;          // File, Exit
-    QAction* gameOptionsAction;   // Options, Game
-    QAction* playerOptionsAction; // Options, Player
-    QAction* aboutAction;         // Help, About
-    QAction* testReportAction;    // Help, Test Report
-
-    // Runs once, after all windows exist and before this one becomes visible.
+    // The start: shows the splash, reads the list files and the default setup and searches the
+    // game folder while it shows, then shows this window and what went wrong meanwhile.
     void startUp();
-    // The start-up reading of the list files into the model and the controls.
-    void readListFiles();
-    // Saving at close: the default setup and the server list.
-    void saveAtClose();
-    void saveServerList();
-
-    // Setup files, always in the configs folder: reading replaces the rotation and the player
-    // values; saving with info asks for the configuration info first.
-    void loadSetup(const std::string& name);
-    void writeSetup(const std::string& name, bool withInfo);
-    void openSetup();
-    void saveSetupAs();
-    void saveSetup();
-    void loadChosenSetup();
-    // Lists every setup but the default one on the Simple page.
-    void listPreDefinedSetups();
-
-    // The content search with its progress window.
-    void searchGameFolder();
-
-    void goToChosenPage();
-    void showBeginPage();
-    void exitProgram();
-    // Writes the local-play script for the rotation and starts the game, after asking whether
-    // to go on when maps with bots have no navigation for them.
-    void playRotation();
-    // Shows the command line and the script playRotation would use; writes nothing.
-    void showRotationScript();
 
     // Ends the event loop; replaced by tests.
     std::function<void()> quitEventLoop;
@@ -109,21 +60,41 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createMenus();
     void createPages();
     void connectPages();
-    // Shows a rotation built elsewhere as if its entries had been added one by one: the last one
-    // is the entry worked on, with its roster.
-    void showNewRotation();
+    void createMenus();
     void showModeless(QWidget* window);
-    void showSetup(SetupReadResult& read);
-    void loadDefaultSetup();
-    void saveDefaultSetup();
+    // Begin page, Go!: the page of the way to start chosen.
+    void goToChosenPage(int setupType);
+    void showPage(QWidget* page);
+    // The start-up reading of the list files and the default setup; returns what to say.
+    std::vector<std::string> readListFiles();
+    // The content search with its progress window.
+    void searchGameFolder();
+    void catalogueChanged();
+
+    // Writes the local-play script for the rotation and starts the game, after asking whether
+    // to go on when maps with bots have no navigation for them.
+    void playRotation();
+    // Shows the command line and the script playRotation would use; writes nothing.
+    void showRotationScript();
+
+    // Setup files, always in the configs folder: reading replaces the rotation and the player
+    // values; saving with info asks for the setup's info lines first.
+    void loadSetup(const std::string& fileName);
+    void writeSetup(const std::string& fileName, bool withInfo);
+    void openSetup();
+    void saveSetupAs();
+    void saveSetup();
 
     Session& session_;
     Companions companions_;
-    std::string savedSetupName_; // the name of the last Save as in this run
-    bool defaultSetupUnreadable_ = false;
+    QTabWidget* pageTabs_;
+    BeginPage* beginPage_;
+    SimplePage* simplePage_;
+    ComplexPage* complexPage_;
+    NetworkPage* networkPage_;
+    std::string savedSetupName_; // the name of the last Save As in this run
 };
 
 } // namespace velkarn

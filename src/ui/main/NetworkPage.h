@@ -1,13 +1,14 @@
 #pragma once
 
-#include "ui/network/NewServerGroup.h"
-#include "ui/network/ServersGroup.h"
-
 #include <QPushButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace velkarn {
 
+class NewServerGroup;
+class ServersGroup;
 class Session;
 
 // The Network page: the pre-defined servers to join, or a new server, in the same place.
@@ -18,10 +19,19 @@ public:
 
     // Shows the server list (true) or the new-server group (false).
     void showServers(bool servers);
+    // The list files were read: the saved servers are shown.
+    void listFilesRead();
+    // Marks the new server's rotation rows whose map has no bot navigation in these archives.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
 
-    ServersGroup* serversGroup;
-    NewServerGroup* newServerGroup;
-    QPushButton* backButton;
+signals:
+    void findServersRequested();
+    void backRequested();
+
+private:
+    ServersGroup* serversGroup_;
+    NewServerGroup* newServerGroup_;
+    QPushButton* backButton_;
 };
 
 } // namespace velkarn

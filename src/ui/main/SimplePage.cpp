@@ -1,71 +1,101 @@
 #include "ui/main/SimplePage.h"
 
+#include "core/setup/SetupFile.h"
+#include "ui/models/TextListModel.h"
+#include "ui/network/SetupNewGroup.h"
 #include "ui/results/AdaptiveBotsBox.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/EnterPresses.h"
+#include "ui/widgets/LocalText.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
-SimplePage::SimplePage(SetupModel& setup, Random& random, ResultsTracker& results, QWidget* parent)
-    : QWidget(parent) {
-    preDefinedGroup = new QGroupBox("Pre-Defined", this);
-    preDefinedGroup->setObjectName("preDefinedGroup");
-    preDefinedSetupList = new QListWidget(preDefinedGroup);
-    preDefinedSetupList->setObjectName("preDefinedSetupList");
-    setupScriptButton = new QPushButton("Script...", preDefinedGroup);
-    setupScriptButton->setObjectName("setupScriptButton");
-    playSetupButton = new QPushButton("Play...", preDefinedGroup);
-    playSetupButton->setObjectName("playSetupButton");
-    auto* preDefined = new QVBoxLayout(preDefinedGroup);
-    preDefined->addWidget(preDefinedSetupList);
+SimplePage::SimplePage(Session& session, QWidget* parent) : QWidget(parent) {
+    createControls(session);
+    layOut();
+    // A click or Enter on a setup reads it.
+    connect(preDefinedSetupList_, &QListView::activated, this, [this](const QModelIndex& index) {
+        emit setupChosen(bytes(index.data(TextListModel::ValueRole).toString()));
+    });
+    connect(preDefinedSetupList_, &QListView::clicked, this, [this](const QModelIndex& index) {
+        emit setupChosen(bytes(index.data(TextListModel::ValueRole).toString()));
+    });
+    connect(playSetupButton_, &QPushButton::clicked, this, &SimplePage::playRequested);
+    connect(setupScriptButton_, &QPushButton::clicked, this, &SimplePage::scriptRequested);
+    connect(newSetupGroup_, &SetupNewGroup::rotationBuilt, this, &SimplePage::randomRotationBuilt);
+    connect(backButton_, &QPushButton::clicked, this, &SimplePage::backRequested);
+}
+
+void SimplePage::createControls(Session& session) {
+    preDefinedGroup_ = named(new QGroupBox("Pre-Defined", this), "preDefinedGroup");
+    setups_ = new TextListModel(
+        [&session] { return predefinedSetupFiles(session.setupFolder()); },
+        [](const std::string& file) { return file.substr(0, file.size() - 4); }, this);
+    preDefinedSetupList_ = named(new QListView(preDefinedGroup_), "preDefinedSetupList");
+    preDefinedSetupList_->setModel(setups_);
+    setupScriptButton_ = namedButton("S&cript...", "setupScriptButton", preDefinedGroup_);
+    playSetupButton_ = namedButton("&Play...", "playSetupButton", preDefinedGroup_);
+    pressOnEnter(preDefinedGroup_, playSetupButton_);
+    setupInfoText_ = named(new QPlainTextEdit(this), "setupInfoText");
+    setupInfoText_->setReadOnly(true);
+    setupInfoText_->setFrameShape(QFrame::NoFrame);
+    setupInfoLabel_ = namedLabel("Config File Info :", "setupInfoLabel", this, setupInfoText_);
+    newSetupGroup_ = new SetupNewGroup(session, this);
+    newSetupGroup_->hide();
+    adaptiveBotsBox_ = new AdaptiveBotsBox(session.results, session.setup, this);
+    adaptiveBotsBox_->hide();
+    newSetupGroup_->adaptedSkill = [box = adaptiveBotsBox_] { return box->adaptedSkill(); };
+    backButton_ = namedButton("&Back", "backButton", this);
+}
+
+void SimplePage::layOut() {
+    auto* preDefined = new QVBoxLayout(preDefinedGroup_);
+    preDefined->addWidget(preDefinedSetupList_);
     auto* playRow = new QHBoxLayout;
     playRow->addStretch();
-    playRow->addWidget(setupScriptButton);
-    playRow->addWidget(playSetupButton);
+    playRow->addWidget(setupScriptButton_);
+    playRow->addWidget(playSetupButton_);
     preDefined->addLayout(playRow);
 
-    setupInfoLabel = new QLabel("Config File Info :", this);
-    setupInfoLabel->setObjectName("setupInfoLabel");
-    setupInfoText = new QPlainTextEdit(this);
-    setupInfoText->setObjectName("setupInfoText");
-    setupInfoText->setReadOnly(true);
-    setupInfoText->setFrameShape(QFrame::NoFrame);
-
-    newSetupGroup = new SetupNewGroup(setup, random, this);
-    newSetupGroup->hide();
-    auto* adaptive = new AdaptiveBotsBox(results, setup, this);
-    adaptiveBotsBox = adaptive;
-    adaptiveBotsBox->hide();
-    newSetupGroup->adaptedSkill = [adaptive] { return adaptive->adaptedSkill(); };
-
-    backButton = new QPushButton("Back", this);
-    backButton->setObjectName("backButton");
-
     auto* info = new QVBoxLayout;
-    info->addWidget(setupInfoLabel);
-    info->addWidget(setupInfoText);
+    info->addWidget(setupInfoLabel_);
+    info->addWidget(setupInfoText_);
     auto* top = new QHBoxLayout;
-    top->addWidget(preDefinedGroup, 1);
+    top->addWidget(preDefinedGroup_, 1);
     top->addLayout(info, 1);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();
-    bottom->addWidget(backButton);
+    bottom->addWidget(backButton_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(newSetupGroup);
-    layout->addWidget(adaptiveBotsBox);
+    layout->addWidget(newSetupGroup_);
+    layout->addWidget(adaptiveBotsBox_);
+    layout->addStretch();
     layout->addLayout(bottom);
 }
 
 void SimplePage::showPreDefined(bool preDefined) {
-    preDefinedGroup->setVisible(preDefined);
-    setupInfoLabel->setVisible(preDefined);
-    setupInfoText->setVisible(preDefined);
-    newSetupGroup->setVisible(!preDefined);
-    adaptiveBotsBox->setVisible(!preDefined);
+    preDefinedGroup_->setVisible(preDefined);
+    setupInfoLabel_->setVisible(preDefined);
+    setupInfoText_->setVisible(preDefined);
+    newSetupGroup_->setVisible(!preDefined);
+    adaptiveBotsBox_->setVisible(!preDefined);
+    setFocusProxy(preDefined ? static_cast<QWidget*>(preDefinedSetupList_) : newSetupGroup_);
+}
+
+void SimplePage::setupsChanged() {
+    setups_->refresh();
+}
+
+void SimplePage::showSetupInfo(const std::vector<std::string>& lines) {
+    setupInfoText_->clear();
+    for (const auto& line : lines)
+        setupInfoText_->appendPlainText(local(line));
 }
 
 } // namespace velkarn

@@ -1,36 +1,59 @@
 #pragma once
 
-#include "core/results/ResultsTracker.h"
-#include "ui/network/SetupNewGroup.h"
+#include "core/session/Session.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <string>
+#include <vector>
 
 namespace velkarn {
 
-// The Simple page: the pre-defined setups, and the one-sentence random setup.
+class AdaptiveBotsBox;
+class SetupNewGroup;
+class TextListModel;
+
+// The Simple page: the pre-defined setups with the info lines of the one read, or the
+// one-sentence random setup with its adapting bots.
 class SimplePage : public QWidget {
     Q_OBJECT
 public:
-    SimplePage(SetupModel& setup, Random& random, ResultsTracker& results,
-               QWidget* parent = nullptr);
+    explicit SimplePage(Session& session, QWidget* parent = nullptr);
 
     // Shows the pre-defined setups (true) or the new random setup (false).
     void showPreDefined(bool preDefined);
+    // The setups in the configs folder changed (one was saved).
+    void setupsChanged();
+    // The info lines of the setup just read.
+    void showSetupInfo(const std::vector<std::string>& lines);
 
-    QGroupBox* preDefinedGroup;
-    QListWidget* preDefinedSetupList;
-    QPushButton* setupScriptButton; // shows what Play would write and start
-    QPushButton* playSetupButton;
-    QLabel* setupInfoLabel;
-    QPlainTextEdit* setupInfoText;
-    SetupNewGroup* newSetupGroup;
-    QWidget* adaptiveBotsBox; // "Bots adapt to my results", with the new random setup
-    QPushButton* backButton;
+signals:
+    // A pre-defined setup was chosen: its file name in the configs folder.
+    void setupChosen(const std::string& fileName);
+    void playRequested();
+    void scriptRequested();
+    // A random rotation was built and is to be played.
+    void randomRotationBuilt();
+    void backRequested();
+
+private:
+    void createControls(Session& session);
+    void layOut();
+
+    TextListModel* setups_;
+    QGroupBox* preDefinedGroup_;
+    QListView* preDefinedSetupList_;
+    QPushButton* setupScriptButton_;
+    QPushButton* playSetupButton_;
+    QLabel* setupInfoLabel_;
+    QPlainTextEdit* setupInfoText_;
+    SetupNewGroup* newSetupGroup_;
+    AdaptiveBotsBox* adaptiveBotsBox_;
+    QPushButton* backButton_;
 };
 
 } // namespace velkarn

@@ -9,7 +9,7 @@
 namespace velkarn {
 
 SplashWindow::SplashWindow(QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint), closeTimer_(this) {
     setObjectName("splashWindow");
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* picture = new QLabel(this);
@@ -19,15 +19,24 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(picture);
     adjustSize();
     centreOnScreen(this);
-
-    closeTimer = new QTimer(this);
-    closeTimer->setInterval(IntervalMs);
-    connect(closeTimer, &QTimer::timeout, this, &SplashWindow::closeSplash);
-    closeTimer->start();
+    closeTimer_.setSingleShot(true);
+    closeTimer_.setTimerType(Qt::PreciseTimer); // a coarse timer may run 5 % (0.1 s) late
+    closeTimer_.setInterval(IntervalMs);
+    connect(&closeTimer_, &QTimer::timeout, this, &QDialog::close);
 }
 
-void SplashWindow::closeSplash() {
-    closeTimer->stop();
+// Counting from here, not from creation: a start slowed before the window appears must still
+// see it closed by the timer rather than shown with nothing left to close it.
+void SplashWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    closeTimer_.start();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*) {
+    close();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent*) {
     close();
 }
 

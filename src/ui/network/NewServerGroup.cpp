@@ -1,10 +1,12 @@
 #include "ui/network/NewServerGroup.h"
 
 #include "core/launch/GameLaunch.h"
-#include "ui/widgets/Dialogs.h"
 #include "core/setup/TextHelpers.h"
+#include "ui/models/RotationAccess.h"
 #include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/EnterPresses.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/ScriptPreviewWindow.h"
@@ -16,159 +18,133 @@
 
 namespace velkarn {
 
-namespace {
-
-constexpr int MapDropDownLines = 20;
-
-} // namespace
-
 NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
-    : QGroupBox("Set Up New Server", parent), session_(session),
-      rotationAccess_(session.setup.serverRotation) {
+    : QGroupBox("Set Up New Server", parent), session_(session) {
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
-    serverScriptButton = namedButton("Script...", "serverScriptButton", this);
-    serveButton = namedButton("Serve...", "serveButton", this);
-    startServerButton = namedButton("Start Server...", "startServerButton", this, true);
+    serverScriptButton_ = namedButton("Script...", "serverScriptButton", this);
+    serveButton_ = namedButton("Serve...", "serveButton", this);
+    startServerButton_ = namedButton("Start Server...", "startServerButton", this, true);
+    pressOnEnter(this, startServerButton_);
 
     auto* right = new QVBoxLayout;
-    right->addWidget(serverOptionsGroup);
+    right->addWidget(serverOptionsGroup_);
     right->addStretch();
     auto* startRow = new QHBoxLayout;
     startRow->addStretch();
-    startRow->addWidget(serveButton);
-    startRow->addWidget(serverScriptButton);
-    startRow->addWidget(startServerButton);
+    startRow->addWidget(serveButton_);
+    startRow->addWidget(serverScriptButton_);
+    startRow->addWidget(startServerButton_);
     right->addLayout(startRow);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(serverMapsGroup, 1);
+    layout->addWidget(serverMapsGroup_, 1);
     layout->addLayout(right, 1);
-    editor_ = std::make_unique<RotationEditor>(
-        rotationAccess_, session.setup.catalogue.mapFiles,
-        RotationControls{serverMapCombo, serverRotationList, serverGameTypeCombo,
-                         serverFragLimitLabel, serverFragLimitSpin, serverTimeLimitLabel,
-                         serverTimeLimitSpin});
-    editor_->enableEntryControls(false);
+    editor_ = new RotationEditor(
+        std::make_unique<RotationAccessOf<ServerRotationEntry>>(session.setup.serverRotation),
+        session.setup.catalogue.mapFiles,
+        RotationControls{serverMapCombo_, serverRotationList_, serverGameTypeCombo_,
+                         serverFragLimitLabel_, serverFragLimitSpin_, serverTimeLimitLabel_,
+                         serverTimeLimitSpin_},
+        this);
     connectHandlers();
 }
 
 void NewServerGroup::createMapControls() {
-    serverMapsGroup = named(new QGroupBox("Maps", this), "serverMapsGroup");
-    serverMapCombo = named(new QComboBox(serverMapsGroup), "serverMapCombo");
-    serverMapCombo->setMaxVisibleItems(MapDropDownLines);
-    addRemoveServerMapButton =
-        namedButton("Add/Remove", "addRemoveServerMapButton", serverMapsGroup, true);
-    serverRotationList = named(new QListWidget(serverMapsGroup), "serverRotationList");
-    serverRotationList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    serverRotationList->setFont(fixedPitchFont());
-    serverGameTypeCombo = named(new QComboBox(serverMapsGroup), "serverGameTypeCombo");
-    serverFragLimitSpin =
-        named(new NumberSpin(0, 255, 5, 0, serverMapsGroup), "serverFragLimitSpin");
-    serverFragLimitLabel =
-        namedLabel("Frag Limit", "serverFragLimitLabel", serverMapsGroup, serverFragLimitSpin);
-    serverTimeLimitSpin =
-        named(new NumberSpin(0, 255, 5, 20, serverMapsGroup), "serverTimeLimitSpin");
-    serverTimeLimitLabel =
-        namedLabel("Time Limit", "serverTimeLimitLabel", serverMapsGroup, serverTimeLimitSpin);
+    serverMapsGroup_ = named(new QGroupBox("Maps", this), "serverMapsGroup");
+    serverMapCombo_ = named(new QComboBox(serverMapsGroup_), "serverMapCombo");
+    addRemoveServerMapButton_ =
+        namedButton("Add/Remove", "addRemoveServerMapButton", serverMapsGroup_, true);
+    serverRotationList_ = named(new QListView(serverMapsGroup_), "serverRotationList");
+    serverGameTypeCombo_ = named(new QComboBox(serverMapsGroup_), "serverGameTypeCombo");
+    serverFragLimitSpin_ =
+        named(new NumberSpin(0, 255, 5, 0, serverMapsGroup_), "serverFragLimitSpin");
+    serverFragLimitLabel_ =
+        namedLabel("Frag Limit", "serverFragLimitLabel", serverMapsGroup_, serverFragLimitSpin_);
+    serverTimeLimitSpin_ =
+        named(new NumberSpin(0, 255, 5, 20, serverMapsGroup_), "serverTimeLimitSpin");
+    serverTimeLimitLabel_ =
+        namedLabel("Time Limit", "serverTimeLimitLabel", serverMapsGroup_, serverTimeLimitSpin_);
 
     auto* choose = new QHBoxLayout;
-    choose->addWidget(serverMapCombo, 1);
-    choose->addWidget(addRemoveServerMapButton);
+    choose->addWidget(serverMapCombo_, 1);
+    choose->addWidget(addRemoveServerMapButton_);
     auto* limits = new QHBoxLayout;
-    limits->addWidget(serverFragLimitLabel);
-    limits->addWidget(serverFragLimitSpin);
+    limits->addWidget(serverFragLimitLabel_);
+    limits->addWidget(serverFragLimitSpin_);
     limits->addStretch();
-    limits->addWidget(serverTimeLimitLabel);
-    limits->addWidget(serverTimeLimitSpin);
-    auto* layout = new QVBoxLayout(serverMapsGroup);
+    limits->addWidget(serverTimeLimitLabel_);
+    limits->addWidget(serverTimeLimitSpin_);
+    auto* layout = new QVBoxLayout(serverMapsGroup_);
     layout->addLayout(choose);
-    layout->addWidget(serverRotationList, 1);
-    layout->addWidget(serverGameTypeCombo);
+    layout->addWidget(serverRotationList_, 1);
+    layout->addWidget(serverGameTypeCombo_);
     layout->addLayout(limits);
 }
 
 void NewServerGroup::createOptionControls() {
-    serverOptionsGroup = named(new QGroupBox("Server Options", this), "serverOptionsGroup");
-    QWidget* box = serverOptionsGroup;
-    maxClientsSpin = named(new NumberSpin(4, 64, 1, 4, box), "maxClientsSpin");
-    maxClientsLabel = namedLabel("Max Clients", "maxClientsLabel", box, maxClientsSpin);
-    hostNameEdit = named(new QLineEdit(box), "hostNameEdit");
-    hostNameLabel = namedLabel("Host Name", "hostNameLabel", box, hostNameEdit);
-    motdEdit = named(new QLineEdit(box), "motdEdit");
-    motdLabel = namedLabel("Message", "motdLabel", box, motdEdit);
-    passwordEdit = named(new QLineEdit(box), "passwordEdit");
-    passwordLabel = namedLabel("Password", "passwordLabel", box, passwordEdit);
-    pureServerCheck = named(new QCheckBox("Pure Server", box), "pureServerCheck");
-    maxRateSpin = named(new NumberSpin(0, 25000, 1000, 10000, box), "maxRateSpin");
-    maxRateLabel = namedLabel("Max Rate", "maxRateLabel", box, maxRateSpin);
-    weaponRespawnSpin = named(new NumberSpin(0, 60, 5, 5, box), "weaponRespawnSpin");
-    weaponRespawnLabel = namedLabel("Weapon Respawn", "weaponRespawnLabel", box, weaponRespawnSpin);
-    weaponRespawnSecondsLabel = namedLabel("seconds", "weaponRespawnSecondsLabel", box);
-    allowVotingCheck = named(new QCheckBox("Allow Voting", box), "allowVotingCheck");
-    allowVotingCheck->setChecked(true);
-    synchronousClientsCheck =
+    serverOptionsGroup_ = named(new QGroupBox("Server Options", this), "serverOptionsGroup");
+    QWidget* box = serverOptionsGroup_;
+    maxClientsSpin_ = named(new NumberSpin(4, 64, 1, 4, box), "maxClientsSpin");
+    maxClientsLabel_ = namedLabel("Max Clients", "maxClientsLabel", box, maxClientsSpin_);
+    hostNameEdit_ = named(new QLineEdit(box), "hostNameEdit");
+    hostNameLabel_ = namedLabel("Host Name", "hostNameLabel", box, hostNameEdit_);
+    motdEdit_ = named(new QLineEdit(box), "motdEdit");
+    motdLabel_ = namedLabel("Message", "motdLabel", box, motdEdit_);
+    passwordEdit_ = named(new QLineEdit(box), "passwordEdit");
+    passwordLabel_ = namedLabel("Password", "passwordLabel", box, passwordEdit_);
+    pureServerCheck_ = named(new QCheckBox("Pure Server", box), "pureServerCheck");
+    maxRateSpin_ = named(new NumberSpin(0, 25000, 1000, 10000, box), "maxRateSpin");
+    maxRateLabel_ = namedLabel("Max Rate", "maxRateLabel", box, maxRateSpin_);
+    weaponRespawnSpin_ = named(new NumberSpin(0, 60, 5, 5, box), "weaponRespawnSpin");
+    weaponRespawnLabel_ =
+        namedLabel("Weapon Respawn", "weaponRespawnLabel", box, weaponRespawnSpin_);
+    weaponRespawnSecondsLabel_ = namedLabel("seconds", "weaponRespawnSecondsLabel", box);
+    allowVotingCheck_ = named(new QCheckBox("Allow Voting", box), "allowVotingCheck");
+    allowVotingCheck_->setChecked(true);
+    synchronousClientsCheck_ =
         named(new QCheckBox("Synchronous Clients", box), "synchronousClientsCheck");
 
     auto* grid = new QGridLayout(box);
-    const std::pair<QLabel*, QWidget*> rows[] = {{maxClientsLabel, maxClientsSpin},
-                                                 {hostNameLabel, hostNameEdit},
-                                                 {motdLabel, motdEdit},
-                                                 {passwordLabel, passwordEdit},
-                                                 {maxRateLabel, maxRateSpin},
-                                                 {weaponRespawnLabel, weaponRespawnSpin}};
+    const std::pair<QLabel*, QWidget*> rows[] = {{maxClientsLabel_, maxClientsSpin_},
+                                                 {hostNameLabel_, hostNameEdit_},
+                                                 {motdLabel_, motdEdit_},
+                                                 {passwordLabel_, passwordEdit_},
+                                                 {maxRateLabel_, maxRateSpin_},
+                                                 {weaponRespawnLabel_, weaponRespawnSpin_}};
     int row = 0;
     for (const auto& [caption, field] : rows) {
         grid->addWidget(caption, row, 0);
         grid->addWidget(field, row, 1);
         ++row;
     }
-    grid->addWidget(weaponRespawnSecondsLabel, row - 1, 2);
-    for (QCheckBox* check : {pureServerCheck, allowVotingCheck, synchronousClientsCheck})
+    grid->addWidget(weaponRespawnSecondsLabel_, row - 1, 2);
+    for (QCheckBox* check : {pureServerCheck_, allowVotingCheck_, synchronousClientsCheck_})
         grid->addWidget(check, row++, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 }
 
 void NewServerGroup::connectHandlers() {
-    connectGuarded(serverMapCombo, &QComboBox::activated, this, [this] { showChosenServerMap(); });
-    connectGuarded(addRemoveServerMapButton, &QPushButton::clicked, this, [this] {
-        if (editor_->selectedEntries().empty())
-            editor_->addChosenMap();
-        else
-            editor_->removeSelected();
-    });
-    connectGuarded(serverRotationList, &QListWidget::itemSelectionChanged, this,
-                   [this] { editor_->showFocusedEntry(); });
-    connectGuarded(serverGameTypeCombo, &QComboBox::activated, this,
-                   [this] { editor_->applyGameType(); });
-    connectGuarded(serverFragLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { editor_->applyFragLimit(); });
-    connectGuarded(serverTimeLimitSpin, &QSpinBox::valueChanged, this,
-                   [this] { editor_->applyTimeLimit(); });
-    connectGuarded(startServerButton, &QPushButton::clicked, this, [this] { startNewServer(); });
-    connectGuarded(serverScriptButton, &QPushButton::clicked, this, [this] { showServerScript(); });
-    connectGuarded(serveButton, &QPushButton::clicked, this, [this] { showServeCommand(); });
-}
-
-void NewServerGroup::showMaps() {
-    editor_->showMaps();
-}
-
-void NewServerGroup::showChosenServerMap() {
-    editor_->showChosenMap();
+    connectGuarded(addRemoveServerMapButton_, &QPushButton::clicked, this,
+                   [this] { editor_->addOrRemove(); });
+    connectGuarded(startServerButton_, &QPushButton::clicked, this, [this] { startNewServer(); });
+    connectGuarded(serverScriptButton_, &QPushButton::clicked, this,
+                   [this] { showServerScript(); });
+    connectGuarded(serveButton_, &QPushButton::clicked, this, [this] { showServeCommand(); });
+    connect(&session_, &Session::catalogueChanged, this, [this] { editor_->catalogueChanged(); });
 }
 
 ServerOptions NewServerGroup::serverOptions() const {
     ServerOptions options;
-    options.maxClients = maxClientsSpin->value();
-    options.hostName = bytes(hostNameEdit->text());
-    options.motd = bytes(motdEdit->text());
-    options.password = bytes(passwordEdit->text());
-    options.pure = pureServerCheck->isChecked();
-    options.maxRate = maxRateSpin->value();
-    options.weaponRespawn = weaponRespawnSpin->value();
-    options.allowVote = allowVotingCheck->isChecked();
-    options.synchronous = synchronousClientsCheck->isChecked();
+    options.maxClients = maxClientsSpin_->value();
+    options.hostName = bytes(hostNameEdit_->text());
+    options.motd = bytes(motdEdit_->text());
+    options.password = bytes(passwordEdit_->text());
+    options.pure = pureServerCheck_->isChecked();
+    options.maxRate = maxRateSpin_->value();
+    options.weaponRespawn = weaponRespawnSpin_->value();
+    options.allowVote = allowVotingCheck_->isChecked();
+    options.synchronous = synchronousClientsCheck_->isChecked();
     return options;
 }
 
@@ -192,7 +168,7 @@ void NewServerGroup::showServeCommand() {
 }
 
 void NewServerGroup::useNavigationFrom(std::vector<std::string> gameArchives) {
-    editor_->useNavigationFrom(std::move(gameArchives));
+    editor_->model().useNavigation(NavigationIndex(std::move(gameArchives)));
 }
 
 } // namespace velkarn

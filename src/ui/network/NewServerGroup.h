@@ -2,7 +2,6 @@
 
 #include "core/launch/GameScript.h"
 #include "core/session/Session.h"
-#include "core/setup/RotationOps.h"
 #include "ui/rotation/RotationEditor.h"
 #include "ui/widgets/NumberSpin.h"
 
@@ -11,77 +10,67 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
-#include <memory>
+#include <string>
+#include <vector>
 
 namespace velkarn {
 
-// "Set Up New Server": the server's own map rotation (the model's serverRotation, mirrored item
-// for item by serverRotationList) and its options, and starting it. Neither is stored in a file;
-// both last for the run.
+// "Set Up New Server": the server's own map rotation (the model's serverRotation) and its
+// options, and starting it. Neither is stored in a file unless saved for serve; both last for
+// the run.
 class NewServerGroup : public QGroupBox {
     Q_OBJECT
 public:
     explicit NewServerGroup(Session& session, QWidget* parent = nullptr);
 
-    QGroupBox* serverMapsGroup;
-    QComboBox* serverMapCombo; // item i is catalogue map i
-    QPushButton* addRemoveServerMapButton;
-    QListWidget* serverRotationList;
-    QComboBox* serverGameTypeCombo;
-    QLabel* serverFragLimitLabel;
-    NumberSpin* serverFragLimitSpin;
-    QLabel* serverTimeLimitLabel;
-    NumberSpin* serverTimeLimitSpin;
-
-    QGroupBox* serverOptionsGroup;
-    QLabel* maxClientsLabel;
-    NumberSpin* maxClientsSpin;
-    QLabel* hostNameLabel;
-    QLineEdit* hostNameEdit;
-    QLabel* motdLabel;
-    QLineEdit* motdEdit;
-    QLabel* passwordLabel;
-    QLineEdit* passwordEdit;
-    QCheckBox* pureServerCheck;
-    QLabel* maxRateLabel;
-    NumberSpin* maxRateSpin;
-    QLabel* weaponRespawnLabel;
-    NumberSpin* weaponRespawnSpin;
-    QLabel* weaponRespawnSecondsLabel;
-    QCheckBox* allowVotingCheck;
-    QCheckBox* synchronousClientsCheck;
-    QPushButton* serverScriptButton; // shows what Start Server would write and start
-    QPushButton* serveButton;        // the options as a dedicated server of a saved setup
-    QPushButton* startServerButton;
-
-    // Refills serverMapCombo from the catalogue and chooses its first map (after the start-up
-    // reading and after each search).
-    void showMaps();
-
-    // The user chose a map: every entry is deselected, so the next Add/Remove adds, and the game
-    // type list is made for that map. Nothing while no map is chosen.
-    void showChosenServerMap();
-    // Writes the server script from the options and the rotation, then starts the game.
-    void startNewServer();
-    void showServerScript();
-    // Opens the Serve window with these options, to save them beside a setup.
-    void showServeCommand();
-    // Marks the rotation rows whose map has no bot navigation in these archives.
-    void useNavigationFrom(std::vector<std::string> gameArchives);
-
     // The options as the controls hold them.
     ServerOptions serverOptions() const;
+    // Marks the rotation rows whose map has no bot navigation in these archives.
+    void useNavigationFrom(std::vector<std::string> gameArchives);
 
 private:
     void createMapControls();
     void createOptionControls();
     void connectHandlers();
+    // Writes the server script from the options and the rotation, then starts the game.
+    void startNewServer();
+    void showServerScript();
+    // The options as a dedicated server of a saved setup: its serve command and unit.
+    void showServeCommand();
 
     Session& session_;
-    RotationAccessOf<ServerRotationEntry> rotationAccess_;
-    std::unique_ptr<RotationEditor> editor_;
+    RotationEditor* editor_ = nullptr;
+    QGroupBox* serverMapsGroup_;
+    QComboBox* serverMapCombo_;
+    QPushButton* addRemoveServerMapButton_;
+    QListView* serverRotationList_;
+    QComboBox* serverGameTypeCombo_;
+    QLabel* serverFragLimitLabel_;
+    NumberSpin* serverFragLimitSpin_;
+    QLabel* serverTimeLimitLabel_;
+    NumberSpin* serverTimeLimitSpin_;
+    QGroupBox* serverOptionsGroup_;
+    QLabel* maxClientsLabel_;
+    NumberSpin* maxClientsSpin_;
+    QLabel* hostNameLabel_;
+    QLineEdit* hostNameEdit_;
+    QLabel* motdLabel_;
+    QLineEdit* motdEdit_;
+    QLabel* passwordLabel_;
+    QLineEdit* passwordEdit_;
+    QCheckBox* pureServerCheck_;
+    QLabel* maxRateLabel_;
+    NumberSpin* maxRateSpin_;
+    QLabel* weaponRespawnLabel_;
+    NumberSpin* weaponRespawnSpin_;
+    QLabel* weaponRespawnSecondsLabel_;
+    QCheckBox* allowVotingCheck_;
+    QCheckBox* synchronousClientsCheck_;
+    QPushButton* serverScriptButton_;
+    QPushButton* serveButton_;
+    QPushButton* startServerButton_;
 };
 
 } // namespace velkarn

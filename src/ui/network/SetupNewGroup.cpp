@@ -18,41 +18,43 @@ constexpr int DeathmatchItem = 1;
 
 } // namespace
 
-SetupNewGroup::SetupNewGroup(SetupModel& setup, Random& random, QWidget* parent)
-    : QGroupBox("Setup New", parent), setup_(setup), random_(random) {
+SetupNewGroup::SetupNewGroup(Session& session, QWidget* parent)
+    : QGroupBox("Setup New", parent), session_(session) {
     setObjectName("newSetupGroup");
     createControls();
     layOut();
-    connectGuarded(simpleGameTypeCombo, &QComboBox::currentIndexChanged, this,
+    connectGuarded(simpleGameTypeCombo_, &QComboBox::currentIndexChanged, this,
                    [this] { updateLimitCaption(); });
-    connectGuarded(simplePlayButton, &QPushButton::clicked, this, [this] { playRandomRotation(); });
+    connectGuarded(simplePlayButton_, &QPushButton::clicked, this,
+                   [this] { playRandomRotation(); });
 }
 
 void SetupNewGroup::createControls() {
-    iWantToPlayLabel = namedLabel("I want to play", "iWantToPlayLabel", this);
-    simpleMapCountSpin = named(new NumberSpin(1, 99, 1, 4, this), "simpleMapCountSpin");
-    mapsWordLabel = namedLabel("maps", "mapsWordLabel", this);
-    ofWordLabel = namedLabel("of", "ofWordLabel", this);
-    simpleGameTypeCombo = named(new QComboBox(this), "simpleGameTypeCombo");
-    simpleGameTypeCombo->addItem("[Default]");
+    iWantToPlayLabel_ = namedLabel("I want to play", "iWantToPlayLabel", this);
+    simpleMapCountSpin_ = named(new NumberSpin(1, 99, 1, 4, this), "simpleMapCountSpin");
+    mapsWordLabel_ = namedLabel("maps", "mapsWordLabel", this);
+    ofWordLabel_ = namedLabel("of", "ofWordLabel", this);
+    simpleGameTypeCombo_ = named(new QComboBox(this), "simpleGameTypeCombo");
+    simpleGameTypeCombo_->addItem("[Default]");
     for (int gameType = Deathmatch; gameType <= CaptureTheFlag; ++gameType)
-        simpleGameTypeCombo->addItem(local(gameTypeText(gameType)));
-    withWordLabel = namedLabel("with", "withWordLabel", this);
-    simpleFragLimitSpin = named(new NumberSpin(0, 255, 5, 30, this), "simpleFragLimitSpin");
-    simpleLimitLabel = namedLabel("frag limit", "simpleLimitLabel", this);
-    andWithWordLabel = namedLabel("and with", "andWithWordLabel", this);
-    simpleTimeLimitSpin = named(new NumberSpin(0, 255, 5, 10, this), "simpleTimeLimitSpin");
-    simpleTimeLimitLabel = namedLabel("time limit", "simpleTimeLimitLabel", this);
-    minutesWordLabel = namedLabel("minutes", "minutesWordLabel", this);
-    simplePlayButton = namedButton("Play...", "simplePlayButton", this, true);
-    simpleGameTypeCombo->setCurrentIndex(DeathmatchItem);
+        simpleGameTypeCombo_->addItem(local(gameTypeText(gameType)));
+    withWordLabel_ = namedLabel("with", "withWordLabel", this);
+    simpleFragLimitSpin_ = named(new NumberSpin(0, 255, 5, 30, this), "simpleFragLimitSpin");
+    simpleLimitLabel_ = namedLabel("frag limit", "simpleLimitLabel", this);
+    andWithWordLabel_ = namedLabel("and with", "andWithWordLabel", this);
+    simpleTimeLimitSpin_ = named(new NumberSpin(0, 255, 5, 10, this), "simpleTimeLimitSpin");
+    simpleTimeLimitLabel_ = namedLabel("time limit", "simpleTimeLimitLabel", this);
+    minutesWordLabel_ = namedLabel("minutes", "minutesWordLabel", this);
+    simplePlayButton_ = namedButton("&Play...", "simplePlayButton", this, true);
+    simpleGameTypeCombo_->setCurrentIndex(DeathmatchItem);
     updateLimitCaption();
 }
 
 void SetupNewGroup::layOut() {
     auto* maps = new QHBoxLayout;
-    for (QWidget* word : std::initializer_list<QWidget*>{
-             iWantToPlayLabel, simpleMapCountSpin, mapsWordLabel, ofWordLabel, simpleGameTypeCombo})
+    for (QWidget* word :
+         std::initializer_list<QWidget*>{iWantToPlayLabel_, simpleMapCountSpin_, mapsWordLabel_,
+                                         ofWordLabel_, simpleGameTypeCombo_})
         maps->addWidget(word);
     maps->addStretch();
 
@@ -60,44 +62,45 @@ void SetupNewGroup::layOut() {
     auto* limits = new QGridLayout;
     int column = 0;
     for (QWidget* word :
-         std::initializer_list<QWidget*>{withWordLabel, simpleFragLimitSpin, andWithWordLabel,
-                                         simpleTimeLimitSpin, minutesWordLabel})
+         std::initializer_list<QWidget*>{withWordLabel_, simpleFragLimitSpin_, andWithWordLabel_,
+                                         simpleTimeLimitSpin_, minutesWordLabel_})
         limits->addWidget(word, 0, column++);
-    limits->addWidget(simpleLimitLabel, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
-    limits->addWidget(simpleTimeLimitLabel, 1, 3, Qt::AlignHCenter | Qt::AlignTop);
+    limits->addWidget(simpleLimitLabel_, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
+    limits->addWidget(simpleTimeLimitLabel_, 1, 3, Qt::AlignHCenter | Qt::AlignTop);
     limits->setColumnStretch(column, 1);
-    simpleLimitLabel->setBuddy(simpleFragLimitSpin);
-    simpleTimeLimitLabel->setBuddy(simpleTimeLimitSpin);
+    simpleLimitLabel_->setBuddy(simpleFragLimitSpin_);
+    simpleTimeLimitLabel_->setBuddy(simpleTimeLimitSpin_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(maps);
     layout->addLayout(limits);
     layout->addStretch();
-    layout->addWidget(simplePlayButton, 0, Qt::AlignRight);
+    layout->addWidget(simplePlayButton_, 0, Qt::AlignRight);
 }
 
 SimpleChoices SetupNewGroup::choices() const {
     SimpleChoices result;
-    result.mapCount = simpleMapCountSpin->value();
-    result.gameType = simpleGameTypeCombo->currentIndex();
-    result.fragLimit = simpleFragLimitSpin->value();
-    result.timeLimit = simpleTimeLimitSpin->value();
+    result.mapCount = simpleMapCountSpin_->value();
+    result.gameType = simpleGameTypeCombo_->currentIndex();
+    result.fragLimit = simpleFragLimitSpin_->value();
+    result.timeLimit = simpleTimeLimitSpin_->value();
     return result;
 }
 
 void SetupNewGroup::updateLimitCaption() {
-    simpleLimitLabel->setText(local(simpleLimitCaption(simpleGameTypeCombo->currentIndex())));
+    simpleLimitLabel_->setText(local(simpleLimitCaption(simpleGameTypeCombo_->currentIndex())));
 }
 
 void SetupNewGroup::playRandomRotation() {
     commitTypedNumbers();
     // Built aside first, so a failed build leaves the rotation as it was.
     const std::optional<int> adapted = adaptedSkill ? adaptedSkill() : std::nullopt;
+    SetupModel& setup = session_.setup;
     Rotation rotation =
-        buildSimpleRotation(setup_.catalogue, choices(), adapted.value_or(setup_.randomSkillItem),
-                            teamChoiceFromItem(setup_.randomTeamItem), random_);
-    setup_.rotation = std::move(rotation);
-    setup_.setupName = RandomSeriesName;
+        buildSimpleRotation(setup.catalogue, choices(), adapted.value_or(setup.randomSkillItem),
+                            teamChoiceFromItem(setup.randomTeamItem), session_.random);
+    session_.replaceRotation(std::move(rotation));
+    setup.setupName = RandomSeriesName;
     emit rotationBuilt();
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/launch/SimpleSetup.h"
-#include "core/platform/Random.h"
-#include "core/setup/SetupModel.h"
+#include "core/session/Session.h"
 #include "ui/widgets/NumberSpin.h"
 
 #include <QComboBox>
@@ -19,30 +18,13 @@ namespace velkarn {
 class SetupNewGroup : public QGroupBox {
     Q_OBJECT
 public:
-    SetupNewGroup(SetupModel& setup, Random& random, QWidget* parent = nullptr);
-
-    QLabel* iWantToPlayLabel;
-    NumberSpin* simpleMapCountSpin;
-    QLabel* mapsWordLabel;
-    QLabel* ofWordLabel;
-    QComboBox* simpleGameTypeCombo; // item 0 "[Default]", then game types 1..4
-    QLabel* withWordLabel;
-    NumberSpin* simpleFragLimitSpin;
-    QLabel* simpleLimitLabel;
-    QLabel* andWithWordLabel;
-    NumberSpin* simpleTimeLimitSpin;
-    QLabel* simpleTimeLimitLabel;
-    QLabel* minutesWordLabel;
-    QPushButton* simplePlayButton;
+    explicit SetupNewGroup(Session& session, QWidget* parent = nullptr);
 
     // The choices as the controls hold them.
     SimpleChoices choices() const;
-
-    // Names the limit under the frag limit field after the chosen game type.
-    void updateLimitCaption();
     // Replaces the rotation with a random one built from the choices and the last random-bot
-    // settings, and tells so (for the Complex page to show it and the main window to play it).
-    // When no rotation can be built the current one stays as it was.
+    // settings, and tells so (for the main window to play it). When no rotation can be built
+    // the current one stays as it was.
     void playRandomRotation();
 
     // The bots' skill for the next random series when it is not the Complex page's random-bot
@@ -55,9 +37,23 @@ signals:
 private:
     void createControls();
     void layOut();
+    // Names the limit under the frag limit field after the chosen game type.
+    void updateLimitCaption();
 
-    SetupModel& setup_;
-    Random& random_;
+    Session& session_;
+    QLabel* iWantToPlayLabel_;
+    NumberSpin* simpleMapCountSpin_;
+    QLabel* mapsWordLabel_;
+    QLabel* ofWordLabel_;
+    QComboBox* simpleGameTypeCombo_; // item 0 "[Default]", then game types 1..4
+    QLabel* withWordLabel_;
+    NumberSpin* simpleFragLimitSpin_;
+    QLabel* simpleLimitLabel_;
+    QLabel* andWithWordLabel_;
+    NumberSpin* simpleTimeLimitSpin_;
+    QLabel* simpleTimeLimitLabel_;
+    QLabel* minutesWordLabel_;
+    QPushButton* simplePlayButton_;
 };
 
 } // namespace velkarn

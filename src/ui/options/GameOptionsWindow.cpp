@@ -105,17 +105,20 @@ void GameOptionsWindow::connectControls() {
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
 }
 
-bool GameOptionsWindow::settleFirstStart() {
-    if (const auto found = installationForFirstStart(game_.installations())) {
-        game_.chooseInstallation(*found);
-        runGuarded([this] { game_.writePaths(); });
-        return true;
-    }
+bool GameOptionsWindow::useInstallationFound() {
+    const auto found = installationForFirstStart(game_.installations());
+    if (!found)
+        return false;
+    game_.chooseInstallation(*found);
+    runGuarded([this] { game_.writePaths(); });
+    return true;
+}
+
+void GameOptionsWindow::askForGameFolder() {
     dialogs().showMessage("Please set Quake III Arena executable path...");
     findModsButton_->setEnabled(false);
     dialogs().runModal(*this);
     findModsButton_->setEnabled(true);
-    return false;
 }
 
 void GameOptionsWindow::done(int result) {

@@ -23,13 +23,15 @@ class GameOptionsWindow : public QDialog {
 public:
     GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent = nullptr);
 
-    // The first start, for a program that found no path.txt. An installation with game data
-    // (installationForFirstStart) becomes the game and is written to path.txt at once, without a
-    // question. Otherwise the user is asked: "Please set Quake III Arena executable path...", then
-    // this window modally, Find Mods disabled, until it is left; leaving writes path.txt as
-    // GameOptions::writePathsOnLeaving says. True when no question was needed. Errors (path.txt
-    // not writable) are shown, never thrown.
-    bool settleFirstStart();
+    // The first start, for a program that found no path.txt, in two steps. First an
+    // installation with game data (installationForFirstStart) becomes the game and is written to
+    // path.txt at once, without a question; false when there is none. Errors (path.txt not
+    // writable) are shown, never thrown; the installation is the game all the same.
+    bool useInstallationFound();
+    // Then, only when that found none, the question: "Please set Quake III Arena executable
+    // path...", and this window modally, Find Mods disabled, until it is left; leaving writes
+    // path.txt as GameOptions::writePathsOnLeaving says.
+    void askForGameFolder();
 
     // However the window is left (OK, Escape, its close box), path.txt keeps what it shows as
     // GameOptions::writePathsOnLeaving says.

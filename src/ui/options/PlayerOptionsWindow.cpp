@@ -2,9 +2,9 @@
 
 #include "core/content/GameFolderSearch.h"
 #include "core/content/ModelIcon.h"
+#include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
-#include "ui/models/PlayerModelListModel.h"
-#include "ui/models/SkinListModel.h"
+#include "ui/models/TextListModel.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
@@ -41,14 +41,25 @@ void showRow(QComboBox& list, int row) {
     list.setCurrentIndex(row);
 }
 
+// A row's text as the core holds it; empty past the end.
+std::string valueAt(const TextListModel& list, int row) {
+    return bytes(list.index(row).data(TextListModel::ValueRole).toString());
+}
+
 constexpr int ModelIconSide = 64;
 
 } // namespace
 
 PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
     : QDialog(parent), session_(session), player_(session.player),
-      modelList_(new PlayerModelListModel(session, this)),
-      skinList_(new SkinListModel(session, this)) {
+      modelList_(new TextListModel(
+          [&session] { return session.setup.catalogue.sortedModelNames(); }, {}, this)),
+      skinList_(new TextListModel(
+          [this] {
+              return skinsForModel(session_.setup.catalogue, skinsShownFor_)
+                  .value_or(std::vector<std::string>{});
+          },
+          {}, this)) {
     setUpWindow(this, "playerOptionsWindow", "Player Options");
     createControls();
     layOut();
@@ -172,6 +183,8 @@ void PlayerOptionsWindow::connectControls() {
     });
     connect(&session_, &Session::catalogueChanged, this, [this] {
         archivesFolder_.reset(); // a search may have found new archives
+        modelList_->refresh();
+        skinList_->refresh();
         showPlayer();
         showModelIcon();
     });
@@ -231,21 +244,25 @@ void PlayerOptionsWindow::showNamePreview() {
 }
 
 void PlayerOptionsWindow::chooseModel(int row) {
-    const std::string model = bytes(modelList_->stringList().value(row));
-    skinList_->showSkinsOf(model);
-    player_.setModelAndSkin(model, bytes(skinList_->stringList().value(0)));
+    showSkinsOf(valueAt(*modelList_, row));
+    player_.setModelAndSkin(skinsShownFor_, valueAt(*skinList_, 0));
 }
 
 void PlayerOptionsWindow::chooseSkin(int row) {
-    player_.setModelAndSkin(skinList_->model(), bytes(skinList_->stringList().value(row)));
+    player_.setModelAndSkin(skinsShownFor_, valueAt(*skinList_, row));
+}
+
+void PlayerOptionsWindow::showSkinsOf(const std::string& model) {
+    skinsShownFor_ = model;
+    skinList_->refresh();
 }
 
 void PlayerOptionsWindow::showPlayer() {
     const PlayerSettings& settings = player_.settings();
     if (bytes(playerNameEdit_->text()) != settings.name)
         playerNameEdit_->setText(local(settings.name));
-    if (skinList_->model() != settings.model)
-        skinList_->showSkinsOf(settings.model);
+    if (skinsShownFor_ != settings.model)
+        showSkinsOf(settings.model);
     showRow(*modelCombo_, modelList_->rowOf(settings.model));
     showRow(*skinCombo_, skinList_->rowOf(settings.skin));
     showRow(*teamCombo_, settings.team);

@@ -18,8 +18,7 @@ class QToolButton;
 namespace velkarn {
 
 class NumberSpin;
-class PlayerModelListModel;
-class SkinListModel;
+class TextListModel;
 
 // "Player Options": the player's colored name, model, skin, team and simulated ping. The model
 // and skin lists follow the catalogue. It grows in width and keeps its size and place.
@@ -46,6 +45,8 @@ private:
     // A model chosen in the list: the player takes it with its first skin.
     void chooseModel(int row);
     void chooseSkin(int row);
+    // Lists the skins of the model named exactly `model` (case matters).
+    void showSkinsOf(const std::string& model);
     // Shows the player's values, leaving alone what already shows them.
     void showPlayer();
     // Shows the icon of the chosen model and skin from the game's archives, while the window is
@@ -54,8 +55,11 @@ private:
 
     Session& session_;
     PlayerOptions& player_;
-    PlayerModelListModel* modelList_;
-    SkinListModel* skinList_;
+    // The catalogue's models, sorted ignoring case, and the skins of one of them in slot order;
+    // both keep their names, so a view never reads a catalogue being searched.
+    TextListModel* modelList_;
+    TextListModel* skinList_;
+    std::string skinsShownFor_;
 
     QToolBar* colorToolBar_;
     // blackButton, redButton, ... whiteButton: the color codes "^0" to "^7".

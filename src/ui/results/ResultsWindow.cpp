@@ -1,10 +1,9 @@
 #include "ui/results/ResultsWindow.h"
 
 #include "core/network/ServerStatus.h"
-#include "ui/models/BotStandingsModel.h"
-#include "ui/models/MapRecordsModel.h"
 #include "ui/models/ParticipantsModel.h"
 #include "ui/models/SeriesModel.h"
+#include "ui/models/StandingsModel.h"
 #include "ui/results/PlayerPlaceChart.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
@@ -78,8 +77,8 @@ ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
 void ResultsWindow::createControls() {
     seriesModel_ = new SeriesModel(results_, this);
     participantsModel_ = new ParticipantsModel(this);
-    botsModel_ = new BotStandingsModel(results_, this);
-    mapsModel_ = new MapRecordsModel(results_, this);
+    botsModel_ = StandingsModel::bots(results_, this);
+    mapsModel_ = StandingsModel::playerMaps(results_, this);
 
     tabs_ = named(new QTabWidget(this), "resultsTabs");
     seriesTree_ = named(new QTreeView(this), "seriesTree");
@@ -98,12 +97,12 @@ void ResultsWindow::createControls() {
     botsTable_ = tableView("botsTable", this);
     botsTable_->setModel(sortedModel(botsModel_, this));
     botsTable_->setSortingEnabled(true);
-    botsTable_->sortByColumn(BotStandingsModel::Name, Qt::AscendingOrder);
+    botsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
     mapsTable_ = tableView("mapsTable", this);
     mapsTable_->setModel(sortedModel(mapsModel_, this));
     mapsTable_->setSortingEnabled(true);
-    mapsTable_->sortByColumn(MapRecordsModel::Map, Qt::AscendingOrder);
+    mapsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
     placeChart_ = named(new PlayerPlaceChart(results_, this), "placeChart");
     statusLabel_ = named(new QLabel(this), "resultsStatusLabel");

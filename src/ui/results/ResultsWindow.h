@@ -12,8 +12,7 @@ class QTreeView;
 
 namespace velkarn {
 
-class BotStandingsModel;
-class MapRecordsModel;
+class StandingsModel;
 class ParticipantsModel;
 class PlayerPlaceChart;
 class SeriesModel;
@@ -40,8 +39,8 @@ private:
     ResultsTracker& results_;
     SeriesModel* seriesModel_;
     ParticipantsModel* participantsModel_;
-    BotStandingsModel* botsModel_;
-    MapRecordsModel* mapsModel_;
+    StandingsModel* botsModel_;
+    StandingsModel* mapsModel_;
 
     QTabWidget* tabs_;
     QTreeView* seriesTree_;

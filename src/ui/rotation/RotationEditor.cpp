@@ -1,131 +1,184 @@
 #include "ui/rotation/RotationEditor.h"
 
 #include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 
+#include <QCompleter>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <algorithm>
 
 namespace velkarn {
 
-RotationEditor::RotationEditor(RotationAccess& rotation, const MapFiles& catalogue,
-                               RotationControls controls)
-    : rotation_(rotation), catalogue_(catalogue), controls_(controls) {
+namespace {
+
+// A map box in which a map among thousands is found by typing any part of its name.
+void makeSearchable(QComboBox& box, QAbstractItemModel* maps) {
+    box.setModel(maps);
+    box.setEditable(true);
+    box.setInsertPolicy(QComboBox::NoInsert);
+    box.setMaxVisibleItems(20);
+    QCompleter* completer = box.completer();
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setCompletionMode(QCompleter::PopupCompletion);
+    // What was typed and matches no map goes back to the map chosen.
+    QObject::connect(box.lineEdit(), &QLineEdit::editingFinished, &box, [&box] {
+        if (box.findText(box.currentText(), Qt::MatchFixedString) < 0)
+            box.setEditText(box.itemText(box.currentIndex()));
+    });
 }
 
-void RotationEditor::showMaps() {
-    const QSignalBlocker quiet(controls_.mapCombo);
-    controls_.mapCombo->clear();
-    for (const auto& map : catalogue_)
-        controls_.mapCombo->addItem(local(mapBaseName(map->fileName)));
-    controls_.mapCombo->setCurrentIndex(controls_.mapCombo->count() > 0 ? 0 : -1);
+} // namespace
+
+RotationEditor::RotationEditor(std::unique_ptr<RotationAccess> rotation, const MapFiles& catalogue,
+                               RotationControls controls, QObject* parent)
+    : QObject(parent), rotation_(std::move(rotation)), catalogue_(catalogue), controls_(controls),
+      model_(new RotationModel(*rotation_, catalogue, this)),
+      maps_(new MapListModel(catalogue, this)), sortedMaps_(new SortedMapsModel(*maps_, this)) {
+    makeSearchable(*controls_.mapCombo, sortedMaps_);
+    controls_.list->setModel(model_);
+    controls_.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    controls_.list->setUniformItemSizes(true);
+    connectControls();
+    catalogueChanged();
+    enableEntryControls();
 }
 
-void RotationEditor::showRotation() {
-    controls_.list->clear();
-    for (int position = 0; position < rotation_.size(); ++position)
-        controls_.list->addItem(local(rotation_.entryText(position)));
-    markMapsWithoutNavigation();
-    enableEntryControls(rotation_.size() > 0);
-}
-
-void RotationEditor::useNavigationFrom(std::vector<std::string> gameArchives) {
-    navigation_ = NavigationIndex(std::move(gameArchives));
-    markMapsWithoutNavigation();
-}
-
-void RotationEditor::markMapsWithoutNavigation() {
-    for (int row = 0; row < controls_.list->count() && row < rotation_.size(); ++row) {
-        const auto index = static_cast<std::size_t>(rotation_.mapFileIndex(row));
-        markNavigation(*controls_.list->item(row), index < catalogue_.size()
-                                                       ? navigation_.navigation(*catalogue_[index])
-                                                       : Navigation::Unknown);
-    }
+void RotationEditor::connectControls() {
+    connectGuarded(controls_.mapCombo, &QComboBox::activated, this, [this] { showChosenMap(); });
+    connectGuarded(controls_.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                   [this] { showFocusedEntry(); });
+    connectGuarded(controls_.list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                   [this] { showFocusedEntry(); });
+    connectGuarded(controls_.gameTypeCombo, &QComboBox::activated, this,
+                   [this] { applyGameType(); });
+    connectGuarded(controls_.fragLimitSpin, &QSpinBox::valueChanged, this, [this] {
+        model_->setFragLimit(selectedEntries(), controls_.fragLimitSpin->value());
+    });
+    connectGuarded(controls_.timeLimitSpin, &QSpinBox::valueChanged, this, [this] {
+        model_->setTimeLimit(selectedEntries(), controls_.timeLimitSpin->value());
+    });
+    connect(model_, &QAbstractItemModel::rowsInserted, this, [this] { enableEntryControls(); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { enableEntryControls(); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { enableEntryControls(); });
 }
 
 std::optional<int> RotationEditor::chosenMap() const {
-    const int chosen = controls_.mapCombo->currentIndex();
-    if (chosen < 0 || chosen >= static_cast<int>(catalogue_.size()))
+    const int map = sortedMaps_->mapAt(controls_.mapCombo->currentIndex());
+    if (map < 0)
         return std::nullopt;
-    return chosen;
+    return map;
 }
 
-bool RotationEditor::showChosenMap() {
+void RotationEditor::showChosenMap() {
     {
-        const QSignalBlocker quiet(controls_.list);
+        const QSignalBlocker quiet(controls_.list->selectionModel());
         controls_.list->clearSelection();
     }
     const auto chosen = chosenMap();
-    if (!chosen)
-        return false;
-    showGameTypes(gameTypeChoicesForMap(*catalogue_[static_cast<std::size_t>(*chosen)]));
-    return true;
+    if (chosen)
+        showGameTypes(gameTypeChoicesForMap(*catalogue_[static_cast<std::size_t>(*chosen)]));
+    emit mapShown(chosen.value_or(-1));
 }
 
-std::optional<int> RotationEditor::addChosenMap() {
+void RotationEditor::addOrRemove() {
+    const std::vector<int> selected = selectedEntries();
+    if (!selected.empty()) {
+        model_->removeEntries(selected);
+        emit entriesRemoved();
+        showChosenMap();
+        return;
+    }
     const auto chosen = chosenMap();
     if (!chosen)
-        return std::nullopt;
-    const int position = rotation_.add(catalogue_, *chosen);
-    controls_.list->addItem(local(rotation_.entryText(position)));
-    markMapsWithoutNavigation();
-    enableEntryControls(true);
-    return position;
+        return; // no map chosen: nothing to add
+    const int row = model_->appendEntry(*chosen);
+    // The new entry is the one worked on, without a selection that later edits would change.
+    const QSignalBlocker quiet(controls_.list->selectionModel());
+    controls_.list->selectionModel()->setCurrentIndex(model_->index(row),
+                                                      QItemSelectionModel::NoUpdate);
+    emit entryAdded(row);
 }
 
-void RotationEditor::removeSelected() {
-    const std::vector<int> rows = selectedEntries();
-    rotation_.remove(rows);
-    {
-        const QSignalBlocker quiet(controls_.list);
-        for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-            delete controls_.list->takeItem(*row);
-    }
-    showChosenMap();
-    if (rotation_.size() == 0)
-        enableEntryControls(false);
+void RotationEditor::selectEntry(int row) {
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    controls_.list->selectionModel()->setCurrentIndex(model_->index(row),
+                                                      QItemSelectionModel::ClearAndSelect);
+    controls_.list->scrollTo(model_->index(row));
+    showFocusedEntry();
 }
 
-std::optional<int> RotationEditor::showFocusedEntry() {
-    const int focused = controls_.list->currentRow();
-    if (selectedEntries().empty() || focused < 0 || focused >= rotation_.size())
+std::vector<int> RotationEditor::selectedEntries() const {
+    return selectedRows(*controls_.list);
+}
+
+std::optional<int> RotationEditor::focusedEntry() const {
+    const QModelIndex current = controls_.list->currentIndex();
+    if (!current.isValid() || !controls_.list->selectionModel()->isSelected(current))
         return std::nullopt;
+    return current.row();
+}
+
+void RotationEditor::showFocusedEntry() {
+    const auto row = focusedEntry();
+    if (!row)
+        return;
+    const RotationAccess& rotation = model_->rotation();
     {
         // Showing an entry must not store its limits into the other selected entries.
         const QSignalBlocker quietFrag(controls_.fragLimitSpin);
         const QSignalBlocker quietTime(controls_.timeLimitSpin);
-        controls_.fragLimitSpin->setValue(rotation_.fragLimit(focused));
-        controls_.timeLimitSpin->setValue(rotation_.timeLimit(focused));
+        controls_.fragLimitSpin->setValue(rotation.fragLimit(*row));
+        controls_.timeLimitSpin->setValue(rotation.timeLimit(*row));
     }
-    showGameTypes(gameTypeChoicesForEntry(rotation_.gameType(focused)));
-    return focused;
+    showGameTypes(gameTypeChoicesForEntry(rotation.gameType(*row)));
+    const int map = rotation.mapFileIndex(*row);
+    showMapInBox(map);
+    emit mapShown(model_->mapOf(*row) ? map : -1);
+    emit entryShown(*row);
+}
+
+void RotationEditor::showMapInBox(int catalogueIndex) {
+    const int row = sortedMaps_->rowOfMap(catalogueIndex);
+    if (row >= 0)
+        controls_.mapCombo->setCurrentIndex(row);
 }
 
 void RotationEditor::applyGameType() {
     shownChoices_.selected = std::max(0, controls_.gameTypeCombo->currentIndex());
     const std::vector<int> selected = selectedEntries();
     if (!selected.empty())
-        replaceLines(rotation_.setGameType(selected, shownChoices_.selectedGameType()));
+        model_->setGameType(selected, shownChoices_.selectedGameType());
     controls_.fragLimitLabel->setText(local(shownChoices_.limitCaption()));
+    emit gameTypeApplied();
 }
 
-void RotationEditor::applyFragLimit() {
-    replaceLines(rotation_.setFragLimit(selectedEntries(), controls_.fragLimitSpin->value()));
+void RotationEditor::catalogueChanged() {
+    const auto before = chosenMap();
+    const std::string chosenName =
+        before ? catalogue_[static_cast<std::size_t>(*before)]->fileName : std::string();
+    maps_->catalogueChanged();
+    model_->catalogueChanged();
+    int again = 0;
+    for (std::size_t i = 0; i < catalogue_.size(); ++i)
+        if (catalogue_[i]->fileName == chosenName)
+            again = sortedMaps_->rowOfMap(static_cast<int>(i));
+    controls_.mapCombo->setCurrentIndex(catalogue_.empty() ? -1 : again);
+    if (focusedEntry())
+        showFocusedEntry();
+    else
+        showChosenMap();
 }
 
-void RotationEditor::applyTimeLimit() {
-    replaceLines(rotation_.setTimeLimit(selectedEntries(), controls_.timeLimitSpin->value()));
-}
-
-void RotationEditor::enableEntryControls(bool on) {
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             controls_.gameTypeCombo, controls_.fragLimitLabel, controls_.fragLimitSpin,
-             controls_.timeLimitLabel, controls_.timeLimitSpin})
-        control->setEnabled(on);
-}
-
-std::vector<int> RotationEditor::selectedEntries() const {
-    return selectedRows(*controls_.list);
+void RotationEditor::rotationReplaced() {
+    model_->rotationReplaced();
+    if (model_->rowCount() > 0)
+        selectEntry(0);
+    else
+        showChosenMap();
 }
 
 void RotationEditor::showGameTypes(const GameTypeChoices& choices) {
@@ -138,9 +191,12 @@ void RotationEditor::showGameTypes(const GameTypeChoices& choices) {
     controls_.fragLimitLabel->setText(local(choices.limitCaption()));
 }
 
-void RotationEditor::replaceLines(const std::vector<int>& positions) {
-    for (const int position : positions)
-        controls_.list->item(position)->setText(local(rotation_.entryText(position)));
+void RotationEditor::enableEntryControls() {
+    const bool on = model_->rowCount() > 0;
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             controls_.gameTypeCombo, controls_.fragLimitLabel, controls_.fragLimitSpin,
+             controls_.timeLimitLabel, controls_.timeLimitSpin})
+        control->setEnabled(on);
 }
 
 } // namespace velkarn

@@ -1,12 +1,13 @@
 #include "ui/search/SearchDriver.h"
 
 #include "core/content/GameFolderSearch.h"
-#include "ui/widgets/Dialogs.h"
 #include "core/session/Session.h"
 #include "ui/search/SearchingWindow.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QCoreApplication>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,19 +28,22 @@ private:
     std::function<void()> action_;
 };
 
-// Moves the progress bar, keeps the windows painted and keeps the archive messages for the end:
-// one box per damaged archive would pile up behind the progress window.
-class ProgressObserver : public SearchObserver {
+// Keeps the search's messages for the end: one box per damaged archive would pile up behind the
+// progress window.
+class CollectingObserver : public SearchObserver {
 public:
-    explicit ProgressObserver(SearchingWindow& window) : window_(window) {}
-
-    void step() override { window_.advanceProgress(); }
     void message(const std::string& text) override { messages.push_back(text); }
-    // The progress window is modal to the application, so input to the other windows is
-    // dropped here rather than held back until the search has ended.
     void keepAlive() override { QCoreApplication::processEvents(); }
 
     std::vector<std::string> messages;
+};
+
+// Moves the progress bar as well. The progress window is modal to the application, so input to
+// the other windows is dropped while the search runs rather than held back until it has ended.
+class ProgressObserver : public CollectingObserver {
+public:
+    explicit ProgressObserver(SearchingWindow& window) : window_(window) {}
+    void step() override { window_.advanceProgress(); }
 
 private:
     SearchingWindow& window_;
@@ -47,35 +51,33 @@ private:
 
 bool searchRunning = false;
 
-void rebuildAndShow(Session& session, SearchObserver& observer) {
+// Returns the message saying the catalogue was rebuilt, when it was.
+std::optional<std::string> rebuildAndTell(Session& session, SearchObserver& observer) {
+    bool rebuilt = false;
     try {
-        if (rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
-                             session.setup.catalogue, observer))
-            dialogs().showMessage(CatalogueRebuiltMessage);
+        rebuilt = rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
+                                   session.setup.catalogue, observer);
     } catch (...) {
-        // The catalogue may have changed before the failure (new finds, the purge); the lists
-        // must still match it item for item.
+        // The catalogue may have changed before the failure (new finds, the purge); the views
+        // must still match it.
         session.catalogueRebuilt();
         throw;
     }
     session.catalogueRebuilt();
     session.game.findMods();
+    if (rebuilt)
+        return std::string(CatalogueRebuiltMessage);
+    return std::nullopt;
 }
 
-void runWithProgressWindow(Session& session, SearchingWindow& window, ProgressObserver& observer) {
-    window.beginSearch();
-    const ScopeExit takeDown([&window] { window.endSearch(); });
-    observer.keepAlive();
-    rebuildAndShow(session, observer);
-}
-
-void showArchiveMessages(const std::vector<std::string>& messages) {
+// The archives' problems as one message, or nothing.
+std::optional<std::string> archiveMessage(const std::vector<std::string>& messages) {
     if (messages.empty())
-        return;
+        return std::nullopt;
     std::string text = "The search found problems in these archives:\n";
     for (const auto& message : messages)
         text += "\n" + message;
-    dialogs().showMessage(text);
+    return text;
 }
 
 } // namespace
@@ -86,13 +88,31 @@ void searchGameFolder(Session& session, SearchingWindow& window) {
     searchRunning = true;
     const ScopeExit done([] { searchRunning = false; });
     ProgressObserver observer(window);
+    std::optional<std::string> rebuilt;
     try {
-        runWithProgressWindow(session, window, observer);
+        window.beginSearch();
+        const ScopeExit takeDown([&window] { window.endSearch(); });
+        observer.keepAlive();
+        rebuilt = rebuildAndTell(session, observer);
     } catch (...) {
-        showArchiveMessages(observer.messages);
+        // The window is down by now, so the messages are not hidden behind it.
+        if (const auto archives = archiveMessage(observer.messages))
+            dialogs().showMessage(*archives);
         throw;
     }
-    showArchiveMessages(observer.messages);
+    for (const auto& message : {rebuilt, archiveMessage(observer.messages)})
+        if (message)
+            dialogs().showMessage(*message);
+}
+
+std::vector<std::string> searchGameFolderAtStart(Session& session) {
+    CollectingObserver observer;
+    std::vector<std::string> said;
+    if (const auto rebuilt = rebuildAndTell(session, observer))
+        said.push_back(*rebuilt);
+    if (const auto archives = archiveMessage(observer.messages))
+        said.push_back(*archives);
+    return said;
 }
 
 } // namespace velkarn

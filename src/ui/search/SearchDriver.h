@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace velkarn {
 
 class Session;
@@ -12,5 +15,10 @@ class SearchingWindow;
 // a search runs returns at once. Errors that end the search are rethrown after the window is
 // hidden, for the general error handler to show.
 void searchGameFolder(Session& session, SearchingWindow& window);
+
+// The same search at start-up, while the splash shows instead of the progress window: what it
+// would say in message boxes is returned, to be shown once the main window is up. Errors that
+// end the search are thrown.
+std::vector<std::string> searchGameFolderAtStart(Session& session);
 
 } // namespace velkarn

@@ -28,22 +28,15 @@ QPushButton* namedButton(const QString& caption, const char* name, QWidget* pare
     return button;
 }
 
-std::vector<int> selectedRows(const QListWidget& list) {
+std::vector<int> selectedRows(const QAbstractItemView& view) {
     std::vector<int> rows;
-    for (int row = 0; row < list.count(); ++row)
-        if (list.item(row)->isSelected())
-            rows.push_back(row);
+    if (!view.selectionModel())
+        return rows;
+    for (const QModelIndex& index : view.selectionModel()->selectedIndexes())
+        if (index.column() == 0)
+            rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
     return rows;
-}
-
-void markNavigation(QListWidgetItem& item, Navigation navigation) {
-    if (navigation == Navigation::Missing) {
-        item.setForeground(QColor(160, 0, 0));
-        item.setToolTip("No bot navigation: no archive holds maps/NAME.aas");
-    } else {
-        item.setData(Qt::ForegroundRole, QVariant());
-        item.setToolTip(QString());
-    }
 }
 
 } // namespace velkarn

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/content/MapNavigation.h"
-
+#include <QAbstractItemView>
+#include <QColor>
 #include <QFont>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QString>
 #include <string>
@@ -32,11 +31,11 @@ QFont fixedPitchFont();
 QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent,
                          bool bold = false);
 
-// Marks a rotation row whose map has no bot navigation in any archive: dark red, with a hint
-// saying why; other rows keep the list's colors.
-void markNavigation(QListWidgetItem& item, Navigation navigation);
+// How a rotation row whose map has no bot navigation in any archive is shown.
+inline const QColor NoNavigationColor{160, 0, 0};
+constexpr const char* NoNavigationHint = "No bot navigation: no archive holds maps/NAME.aas";
 
-// The selected rows in list order.
-std::vector<int> selectedRows(const QListWidget& list);
+// The selected rows of a view, in row order.
+std::vector<int> selectedRows(const QAbstractItemView& view);
 
 } // namespace velkarn

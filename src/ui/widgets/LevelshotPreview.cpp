@@ -4,56 +4,88 @@
 #include "core/images/JpegDecoder.h"
 
 #include <QPixmap>
+#include <QResizeEvent>
 #include <exception>
 
 namespace velkarn {
 
 LevelshotPreview::LevelshotPreview(QWidget* parent) : QWidget(parent) {
     setObjectName("preview");
-    setFixedSize(Side, Side);
-    jpegLabel = new QLabel(this);
-    jpegLabel->setObjectName("jpegLabel");
-    jpegLabel->setGeometry(0, 0, Side, Side);
-    jpegLabel->hide();
-    tgaView = new TgaView(this);
-    tgaView->setObjectName("tgaView");
-    tgaView->setGeometry(0, 0, Side, Side);
-    tgaView->setStretch(true);
-    tgaView->setColorDepth(ColorDepth::Bits8);
-    tgaView->setDitherMode(DitherMode::Nearest);
-    tgaView->hide();
+    setMinimumSize(MinimumSide, MinimumSide);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    jpegLabel_ = new QLabel(this);
+    jpegLabel_->setObjectName("jpegLabel");
+    jpegLabel_->hide();
+    tgaView_ = new TgaView(this);
+    tgaView_->setObjectName("tgaView");
+    tgaView_->setStretch(true);
+    tgaView_->setColorDepth(ColorDepth::Bits8);
+    tgaView_->setDitherMode(DitherMode::Nearest);
+    tgaView_->hide();
+}
+
+QSize LevelshotPreview::sizeHint() const {
+    return {2 * MinimumSide, 3 * MinimumSide / 2};
 }
 
 void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
     for (const Levelshot& shot : readLevelshots(map.archivePath, mapName))
         if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes))
             return;
-    jpegLabel->hide();
-    tgaView->hide();
+    clear();
+}
+
+void LevelshotPreview::clear() {
+    jpegLabel_->hide();
+    tgaView_->hide();
 }
 
 bool LevelshotPreview::showJpeg(const std::string& bytes) {
     const QImage picture = decodeJpeg(bytes);
     if (picture.isNull())
         return false;
-    jpegLabel->setPixmap(QPixmap::fromImage(
-        picture.scaled(Side, Side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
-    tgaView->hide();
-    jpegLabel->show();
+    jpeg_ = picture;
+    tgaView_->hide();
+    jpegLabel_->show();
+    fitPicture();
     return true;
 }
 
 bool LevelshotPreview::showTga(const std::string& bytes) {
     try {
-        tgaView->loadFromBytes(bytes);
+        tgaView_->loadFromBytes(bytes);
     } catch (const std::exception&) {
         return false; // a damaged levelshot is no reason to interrupt choosing a map
     }
-    if (tgaView->tga().width() == 0 || tgaView->tga().height() == 0)
+    if (tgaView_->tga().width() == 0 || tgaView_->tga().height() == 0)
         return false; // a header cut short reads as an empty picture
-    jpegLabel->hide();
-    tgaView->show();
+    jpegLabel_->hide();
+    tgaView_->show();
+    fitPicture();
     return true;
+}
+
+void LevelshotPreview::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitPicture();
+}
+
+void LevelshotPreview::fitPicture() {
+    const bool jpeg = !jpegLabel_->isHidden();
+    const QSize picture =
+        jpeg ? jpeg_.size() : QSize(tgaView_->tga().width(), tgaView_->tga().height());
+    if (picture.isEmpty())
+        return;
+    const QSize fitted = picture.scaled(size(), Qt::KeepAspectRatio);
+    const QRect place(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
+                      fitted);
+    if (jpeg) {
+        jpegLabel_->setGeometry(place);
+        jpegLabel_->setPixmap(QPixmap::fromImage(
+            jpeg_.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    } else {
+        tgaView_->setGeometry(place);
+    }
 }
 
 } // namespace velkarn

@@ -3,31 +3,43 @@
 #include "core/setup/SetupRecords.h"
 #include "ui/widgets/TgaView.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <string>
 
 namespace velkarn {
 
-// The map preview: a map's levelshot, 128 by 128, as a JPEG in jpegLabel or as a TGA in
-// tgaView, both in the same place; at most one of them is visible.
+// The map preview: a map's levelshot as a JPEG (in "jpegLabel") or as a TGA (in "tgaView"),
+// both in the same place, at most one of them visible. The picture grows with the preview,
+// keeping its own proportions, and is never smaller than 128 by 128 allows.
 class LevelshotPreview : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int Side = 128;
+    static constexpr int MinimumSide = 128;
 
     explicit LevelshotPreview(QWidget* parent = nullptr);
-
-    QLabel* jpegLabel;
-    TgaView* tgaView;
 
     // Shows the levelshot of `mapName` from the archive of `map`. A map without one, an archive
     // that cannot be read and a picture that cannot be decoded show nothing, without a message.
     void preview(const MapFile& map, const std::string& mapName);
+    // Shows nothing.
+    void clear();
+
+    QSize sizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     bool showJpeg(const std::string& bytes);
     bool showTga(const std::string& bytes);
+    // Places the visible picture in the largest rectangle of its proportions that fits.
+    void fitPicture();
+
+    QLabel* jpegLabel_;
+    TgaView* tgaView_;
+    QImage jpeg_;
 };
 
 } // namespace velkarn

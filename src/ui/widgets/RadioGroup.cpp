@@ -13,12 +13,18 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
         buttons_.addButton(button, i);
         layout->addWidget(button);
     }
-    connect(&buttons_, &QButtonGroup::idClicked, this, &RadioGroup::itemIndexChanged);
+    connect(&buttons_, &QButtonGroup::idClicked, this, [this](int index) {
+        setFocusProxy(buttons_.button(index));
+        emit itemIndexChanged(index);
+    });
 }
 
+// Focus given to the group goes to its chosen item, as arrow keys then move the choice.
 void RadioGroup::setItemIndex(int index) {
-    if (QAbstractButton* button = buttons_.button(index))
+    if (QAbstractButton* button = buttons_.button(index)) {
         button->setChecked(true);
+        setFocusProxy(button);
+    }
 }
 
 } // namespace velkarn

@@ -148,6 +148,8 @@ TEST_F(InstallationTest, AFolderOfTheUsersKeepsItsDataFolderAndIsCheckedWhenName
     }
     EXPECT_THROW(storedInstallation("debian-openarena", "", layout), UserMessage)
         << "a package no longer installed";
+    EXPECT_TRUE(storedInstallation("", "", layout).contentFolders().empty())
+        << "no folder named yet is not the whole disk";
 }
 
 // Only archives where the engine reads them count: an engine alone, an empty data folder or a

@@ -1,7 +1,9 @@
+#include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/session/Session.h"
 #include "support/TempFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -133,4 +135,30 @@ TEST(SessionSetups, ASetupSetsThePlayerAndTheModByTheSameRulesAsTheWindows) {
     EXPECT_EQ(player.skin, "red");
     EXPECT_EQ(session.game.chosenModName(), "Arena") << "matched ignoring case";
     EXPECT_EQ(session.game.launchSettings().mod.parameters, "+set fs_game arena");
+}
+
+// Closing keeps what could not be read whole at start rather than writing over it with less.
+TEST(SessionClose, KeepsWhatCouldNotBeReadAndStillWritesTheRest) {
+    TempFolder app;
+    app.makeFolder("servers.txt"); // cannot be read
+    const std::string broken = "2\r\ngorge1\r\n 1\r\n lots\r\n";
+    app.write("configs/default.vkn", broken);
+    Session session(app.path(), 1);
+    session.readListFiles();
+    SetupReadResult read;
+    EXPECT_THROW(session.loadDefaultSetup(read), ConvertError);
+    session.saveAtClose();
+    EXPECT_EQ(app.read("configs/default.vkn.bak"), broken);
+    EXPECT_EQ(app.read("configs/default.vkn"), "0\r\n\r\n\r\n\r\n0\r\n[None]\r\n");
+    EXPECT_TRUE(folderExists(app.file("servers.txt")));
+
+    // A default setup that cannot be written still lets the server list be written, then says so.
+    std::filesystem::remove(app.file("servers.txt"));
+    Session second(app.path(), 1);
+    second.readListFiles();
+    std::filesystem::remove(app.file("configs/default.vkn"));
+    app.makeFolder("configs/default.vkn");
+    EXPECT_THROW(second.saveAtClose(), FileCreateError);
+    EXPECT_EQ(app.read("servers.txt"), "");
+    EXPECT_TRUE(fileExists(app.file("servers.txt")));
 }

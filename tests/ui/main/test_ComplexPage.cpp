@@ -1,11 +1,15 @@
 #include "core/setup/TextHelpers.h"
 #include "support/AppFixture.h"
+#include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "support/ZipFixtures.h"
-#include "ui/main/ComplexPage.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <QListView>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -27,185 +31,214 @@ protected:
         app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\n");
         start();
     }
-    MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
-    BotsGroup& bots() { return *mainWindow().complexPage->botsGroup; }
-    void addMap(int catalogueIndex) {
-        maps().mapCombo->setCurrentIndex(catalogueIndex);
-        maps().showChosenMap();
-        maps().addOrRemoveEntries();
+    QWidget& page() { return child<QWidget>(mainWindow(), "complexTab"); }
+    template <typename Control> Control& control(const char* name) {
+        return child<Control>(page(), name);
+    }
+    QListView& rotationList() { return control<QListView>("rotationList"); }
+    QListView& rosterList() { return control<QListView>("rosterList"); }
+    void click(const char* button) { control<QPushButton>(button).click(); }
+    void addMap(const char* map) {
+        choose(control<QComboBox>("mapCombo"), map);
+        click("addRemoveMapsButton");
     }
     void select(const std::vector<int>& rows, int focus) {
-        maps().rotationList->clearSelection();
-        for (int row : rows)
-            maps().rotationList->item(row)->setSelected(true);
-        maps().rotationList->setCurrentRow(focus, QItemSelectionModel::NoUpdate);
-        maps().showCurrentEntry(true);
+        selectRows(rotationList(), rows, focus);
     }
-    std::string line(int row) { return maps().rotationList->item(row)->text().toStdString(); }
+    std::string line(int row) { return rowText(rotationList(), row); }
     void addBots(int count) {
         for (int i = 0; i < count; ++i)
-            bots().addOrRemoveBots();
+            click("addRemoveBotsButton");
     }
+    const RotationEntry& entry(std::size_t i) { return *session->setup.rotation.at(i); }
 };
 
 } // namespace
 
 TEST_F(ComplexPageTest, StartUpDescribesTheFirstMapAndDisablesEditing) {
-    EXPECT_EQ(maps().mapCombo->count(), 3);
-    EXPECT_EQ(maps().mapInfoLabel->text(), "gorge1.bsp: Gorge");
-    EXPECT_FALSE(maps().gameTypeCombo->isEnabled());
-    EXPECT_FALSE(bots().addRemoveBotsButton->isEnabled());
-    EXPECT_EQ(bots().botCombo->itemText(0), "Anvil") << "the bot list is sorted";
+    QComboBox& maps = control<QComboBox>("mapCombo");
+    EXPECT_EQ(maps.count(), 3);
+    EXPECT_EQ(maps.itemText(0), "duel1") << "the maps are sorted by name";
+    EXPECT_EQ(control<QLabel>("mapInfoLabel").text(), "duel1.bsp: Duel");
+    EXPECT_FALSE(control<QComboBox>("gameTypeCombo").isEnabled());
+    EXPECT_FALSE(control<QPushButton>("addRemoveBotsButton").isEnabled());
+    EXPECT_EQ(control<QComboBox>("botCombo").itemText(0), "Anvil") << "the bot list is sorted";
 }
 
 TEST_F(ComplexPageTest, AddingEntriesGivesDefaultGameTypesAndLines) {
-    addMap(0);
-    addMap(2); // capture the flag and tournament with one bot: tournament wins
-    addMap(1);
+    addMap("gorge1");
+    addMap("duel1"); // capture the flag and tournament with one bot: tournament wins
+    addMap("flags1");
     ASSERT_EQ(session->setup.rotation.size(), 3u);
     EXPECT_EQ(line(0), "gorge1" + spaces(10) + "DM   FL=0  TL=20");
     EXPECT_EQ(line(1), "duel1" + spaces(11) + "TNY  FL=0  TL=20");
     EXPECT_EQ(line(2), "flags1" + spaces(10) + "CTF  CL=0  TL=20");
-    EXPECT_TRUE(maps().gameTypeCombo->isEnabled());
-    EXPECT_TRUE(bots().addRemoveBotsButton->isEnabled());
-    EXPECT_TRUE(maps().rotationList->selectedItems().isEmpty()) << "new entries are not selected";
+    EXPECT_TRUE(control<QComboBox>("gameTypeCombo").isEnabled());
+    EXPECT_TRUE(control<QPushButton>("addRemoveBotsButton").isEnabled());
+    EXPECT_FALSE(rotationList().selectionModel()->hasSelection()) << "new entries are not selected";
 
     // The tournament entry of a capture-the-flag arena offers what it is.
     select({1}, 1);
-    EXPECT_EQ(maps().gameTypeCombo->count(), 3);
-    EXPECT_EQ(maps().gameTypeCombo->currentText(), "Tournament");
+    EXPECT_EQ(control<QComboBox>("gameTypeCombo").count(), 3);
+    EXPECT_EQ(control<QComboBox>("gameTypeCombo").currentText(), "Tournament");
     select({2}, 2);
-    EXPECT_EQ(maps().gameTypeCombo->count(), 1);
-    EXPECT_EQ(maps().fragLimitLabel->text(), "Capture Limit");
-    EXPECT_TRUE(bots().teamCombo->isEnabled());
+    EXPECT_EQ(control<QComboBox>("gameTypeCombo").count(), 1);
+    EXPECT_EQ(control<QLabel>("fragLimitLabel").text(), "Capture Limit");
+    EXPECT_TRUE(control<QComboBox>("teamCombo").isEnabled());
+}
+
+// Whatever is shown agrees: the selected entry's map in the map box, its picture's title, its
+// game type, limits and bots.
+TEST_F(ComplexPageTest, TheShownEntryMapTitleLimitsAndBotsAlwaysAgree) {
+    addMap("flags1");
+    addBots(2);
+    addMap("gorge1");
+    select({0}, 0);
+    EXPECT_EQ(control<QComboBox>("mapCombo").currentText(), "flags1");
+    EXPECT_EQ(control<QLabel>("mapInfoLabel").text(), "flags1.bsp: Flags");
+    EXPECT_EQ(rowCount(rosterList()), 2);
+    select({1}, 1);
+    EXPECT_EQ(control<QComboBox>("mapCombo").currentText(), "gorge1");
+    EXPECT_EQ(control<QLabel>("mapInfoLabel").text(), "gorge1.bsp: Gorge");
+    EXPECT_EQ(rowCount(rosterList()), 0);
+
+    // A search keeps what is shown, and a rotation read from a file shows its first entry.
+    session->catalogueRebuilt();
+    EXPECT_EQ(control<QLabel>("mapInfoLabel").text(), "gorge1.bsp: Gorge");
+    EXPECT_EQ(control<QComboBox>("mapCombo").currentText(), "gorge1");
+    session->writeSetup("two.vkn", nullptr);
+    choose(control<QComboBox>("mapCombo"), "duel1");
+    SetupReadResult read;
+    session->loadSetup("two.vkn", read);
+    ASSERT_TRUE(rotationList().selectionModel()->isRowSelected(0, {}));
+    EXPECT_EQ(control<QComboBox>("mapCombo").currentText(), "flags1");
+    EXPECT_EQ(control<QLabel>("mapInfoLabel").text(), "flags1.bsp: Flags");
+    EXPECT_EQ(control<QComboBox>("gameTypeCombo").currentText(), "Capture The Flag");
+    EXPECT_EQ(rowCount(rosterList()), 2);
 }
 
 TEST_F(ComplexPageTest, SelectionEditsKeepTheSelectionAndShowingStoresNothing) {
-    addMap(0);
-    addMap(0);
-    addMap(0);
+    addMap("gorge1");
+    addMap("gorge1");
+    addMap("gorge1");
     select({0}, 0);
-    maps().fragLimitSpin->setValue(10);
+    control<QSpinBox>("fragLimitSpin").setValue(10);
     select({0, 1}, 1); // adding the second to the selection shows its own limits
-    EXPECT_EQ(maps().fragLimitSpin->value(), 0);
-    EXPECT_EQ(session->setup.rotation[0]->fragLimit, 10);
+    EXPECT_EQ(control<QSpinBox>("fragLimitSpin").value(), 0);
+    EXPECT_EQ(entry(0).fragLimit, 10);
 
     select({0, 1, 2}, 2);
-    maps().fragLimitSpin->setValue(100);
-    maps().timeLimitSpin->setValue(5);
+    control<QSpinBox>("fragLimitSpin").setValue(100);
+    control<QSpinBox>("timeLimitSpin").setValue(5);
     for (int row = 0; row < 3; ++row) {
         EXPECT_EQ(line(row), "gorge1" + spaces(10) + "DM   FL=100TL=5");
-        EXPECT_TRUE(maps().rotationList->item(row)->isSelected());
+        EXPECT_TRUE(rotationList().selectionModel()->isRowSelected(row, {}));
     }
-    maps().gameTypeCombo->setCurrentIndex(2);
-    maps().applyGameType();
-    EXPECT_EQ(session->setup.rotation[1]->gameType, TeamDeathmatch);
-    EXPECT_TRUE(bots().teamCombo->isEnabled());
+    choose(control<QComboBox>("gameTypeCombo"), 2);
+    EXPECT_EQ(entry(1).gameType, TeamDeathmatch);
+    EXPECT_TRUE(control<QComboBox>("teamCombo").isEnabled());
 
     // Choosing a map deselects every entry, so Add/Remove adds.
-    maps().showChosenMap();
-    EXPECT_TRUE(maps().rotationList->selectedItems().isEmpty());
+    choose(control<QComboBox>("mapCombo"), "duel1");
+    EXPECT_FALSE(rotationList().selectionModel()->hasSelection());
 }
 
 TEST_F(ComplexPageTest, RemovingEveryEntryDisablesTheControls) {
-    addMap(0);
-    addMap(1);
+    addMap("gorge1");
+    addMap("flags1");
     select({0, 1}, 0);
-    maps().addOrRemoveEntries();
+    click("addRemoveMapsButton");
     EXPECT_TRUE(session->setup.rotation.empty());
-    EXPECT_EQ(maps().rotationList->count(), 0);
-    EXPECT_FALSE(maps().fragLimitSpin->isEnabled());
-    EXPECT_FALSE(bots().rosterList->isEnabled());
+    EXPECT_EQ(rowCount(rotationList()), 0);
+    EXPECT_FALSE(control<QSpinBox>("fragLimitSpin").isEnabled());
+    EXPECT_FALSE(rosterList().isEnabled());
 }
 
 TEST_F(ComplexPageTest, HandBuiltRosterStopsAtSeventeenAndRemovalMovesBotsUp) {
-    addMap(0);
+    addMap("gorge1");
     select({0}, 0);
     addBots(20);
-    EXPECT_EQ(session->setup.rotation[0]->botCount, 17);
-    EXPECT_EQ(bots().rosterList->count(), 17);
-    EXPECT_EQ(bots().rosterList->item(0)->text(), "Anvil     I Can Win") << "no team column";
+    EXPECT_EQ(entry(0).botCount, 17);
+    EXPECT_EQ(rowCount(rosterList()), 17);
+    EXPECT_EQ(rowText(rosterList(), 0), "Anvil     I Can Win") << "no team column";
 
-    RotationEntry& entry = *session->setup.rotation[0];
-    entry.botCount = 4;
-    entry.bots[0].name = "A";
-    entry.bots[1].name = "B";
-    entry.bots[2].name = "C";
-    entry.bots[3].name = "D";
-    maps().showCurrentEntry(false);
-    bots().rosterList->item(0)->setSelected(true);
-    bots().rosterList->item(2)->setSelected(true);
-    bots().addOrRemoveBots();
-    EXPECT_EQ(entry.botCount, 2);
-    EXPECT_EQ(entry.bots[0].name, "B");
-    EXPECT_EQ(entry.bots[1].name, "D");
-    EXPECT_EQ(bots().rosterList->count(), 2);
+    RotationEntry& worked = *session->setup.rotation[0];
+    worked.botCount = 4;
+    worked.bots[0].name = "A";
+    worked.bots[1].name = "B";
+    worked.bots[2].name = "C";
+    worked.bots[3].name = "D";
+    select({0}, 0);
+    selectRows(rosterList(), {0, 2}, 0);
+    click("addRemoveBotsButton");
+    EXPECT_EQ(worked.botCount, 2);
+    EXPECT_EQ(worked.bots[0].name, "B");
+    EXPECT_EQ(worked.bots[1].name, "D");
+    EXPECT_EQ(rowCount(rosterList()), 2);
 }
 
 TEST_F(ComplexPageTest, RandomBotsFillUpToSixteenAndBalanceTeams) {
-    addMap(1); // capture the flag
+    addMap("flags1"); // capture the flag
+    RotationEntry& worked = *session->setup.rotation[0];
+    worked.bots[0] = {"X", 1, "Blue"};
+    worked.bots[1] = {"Y", 1, "Blue"};
+    worked.bots[2] = {"Z", 1, "Red"};
+    worked.botCount = 3;
     select({0}, 0);
-    RotationEntry& entry = *session->setup.rotation[0];
-    entry.bots[0] = {"X", 1, "Blue"};
-    entry.bots[1] = {"Y", 1, "Blue"};
-    entry.bots[2] = {"Z", 1, "Red"};
-    entry.botCount = 3;
-    maps().showCurrentEntry(false);
-    bots().randomBotCountSpin->setValue(3);
-    bots().randomTeamCombo->setCurrentIndex(0); // Random
-    bots().addRandomBotsToSelected();
-    ASSERT_EQ(entry.botCount, 6);
-    EXPECT_EQ(entry.bots[3].team, "Red");
-    EXPECT_EQ(entry.bots[4].team, "Red");
-    EXPECT_EQ(entry.bots[5].team, "Blue");
-    EXPECT_EQ(bots().rosterList->count(), 6);
+    control<QSpinBox>("randomBotCountSpin").setValue(3);
+    choose(control<QComboBox>("randomTeamCombo"), "Random");
+    click("addRandomBotsButton");
+    ASSERT_EQ(worked.botCount, 6);
+    EXPECT_EQ(worked.bots[3].team, "Red");
+    EXPECT_EQ(worked.bots[4].team, "Red");
+    EXPECT_EQ(worked.bots[5].team, "Blue");
+    EXPECT_EQ(rowCount(rosterList()), 6);
 
-    entry.botCount = 14;
-    maps().showCurrentEntry(false);
-    bots().randomBotCountSpin->setValue(4);
-    bots().addRandomBotsToSelected();
-    EXPECT_EQ(entry.botCount, 16);
-    bots().addRandomBotsToSelected();
-    EXPECT_EQ(entry.botCount, 16);
+    worked.botCount = 14;
+    control<QSpinBox>("randomBotCountSpin").setValue(4);
+    click("addRandomBotsButton");
+    EXPECT_EQ(worked.botCount, 16);
+    click("addRandomBotsButton");
+    EXPECT_EQ(worked.botCount, 16);
 }
 
 TEST_F(ComplexPageTest, RandomBotsGoToEverySelectedEntry) {
-    addMap(0);
-    addMap(0);
+    addMap("gorge1");
+    addMap("gorge1");
     select({0}, 0);
-    maps().timeLimitSpin->setValue(15);
+    control<QSpinBox>("timeLimitSpin").setValue(15);
     select({0, 1}, 1);
-    bots().randomBotCountSpin->setValue(2);
-    bots().addRandomBotsToSelected();
-    EXPECT_EQ(session->setup.rotation[0]->botCount, 2);
-    EXPECT_EQ(session->setup.rotation[1]->botCount, 2);
-    EXPECT_EQ(session->setup.rotation[0]->bots[0].team, "None");
-    EXPECT_EQ(session->setup.rotation[0]->timeLimit, 15) << "showing an entry changes no limits";
-    EXPECT_EQ(session->setup.rotation[1]->timeLimit, 20);
+    control<QSpinBox>("randomBotCountSpin").setValue(2);
+    click("addRandomBotsButton");
+    EXPECT_EQ(entry(0).botCount, 2);
+    EXPECT_EQ(entry(1).botCount, 2);
+    EXPECT_EQ(entry(0).bots[0].team, "None");
+    EXPECT_EQ(entry(0).timeLimit, 15) << "showing an entry changes no limits";
+    EXPECT_EQ(entry(1).timeLimit, 20);
 }
 
 TEST_F(ComplexPageTest, BotsGoToTheEntryShownNeverToARemovedOne) {
-    addMap(0);
+    addMap("gorge1");
     select({0}, 0);
-    addMap(1); // the new entry becomes current and its (empty) roster is shown
-    EXPECT_EQ(bots().rosterList->count(), 0);
+    addMap("flags1"); // the new entry becomes current and its (empty) roster is shown
+    EXPECT_EQ(rowCount(rosterList()), 0);
     addBots(1);
-    EXPECT_EQ(session->setup.rotation[0]->botCount, 0);
-    EXPECT_EQ(session->setup.rotation[1]->botCount, 1);
-    EXPECT_EQ(session->setup.rotation[1]->bots[0].team, "Blue") << "a team game gives a team";
+    EXPECT_EQ(entry(0).botCount, 0);
+    EXPECT_EQ(entry(1).botCount, 1);
+    EXPECT_EQ(entry(1).bots[0].team, "Blue") << "a team game gives a team";
 
     select({1}, 1);
-    maps().addOrRemoveEntries(); // removes the shown entry; one entry remains
+    click("addRemoveMapsButton"); // removes the shown entry; one entry remains
     addBots(1);
     EXPECT_EQ(session->setup.rotation.size(), 1u);
-    EXPECT_EQ(session->setup.rotation[0]->botCount, 0);
+    EXPECT_EQ(entry(0).botCount, 0);
 }
 
 TEST_F(ComplexPageTest, PlayWritesTheScriptAndStartsTheGameInItsFolder) {
-    addMap(0);
+    addMap("gorge1");
     select({0}, 0);
     addBots(1);
-    mainWindow().complexPage->playButton->click();
+    click("playButton");
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(game.script(), "name \r\nseta model /\r\ncl_timenudge 0\r\nsv_maxclients 16\r\n"
                              "set g_gametype 0\r\nset fraglimit 0\r\nset timelimit 20\r\n"
@@ -218,10 +251,10 @@ TEST_F(ComplexPageTest, PlayWritesTheScriptAndStartsTheGameInItsFolder) {
 }
 
 TEST_F(ComplexPageTest, PlayWithoutAMapOrBaseq3SaysSoAndStartsNothing) {
-    mainWindow().complexPage->playButton->click();
-    addMap(0);
+    click("playButton");
+    addMap("gorge1");
     std::filesystem::remove_all(game.dir.file("baseq3"));
-    mainWindow().complexPage->playButton->click();
+    click("playButton");
     std::string folder = game.path();
     folder.pop_back();
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"The rotation holds no map to play!",
@@ -231,13 +264,11 @@ TEST_F(ComplexPageTest, PlayWithoutAMapOrBaseq3SaysSoAndStartsNothing) {
 }
 
 TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
-    session->setup.catalogue.addBotName("Evil;quit");
-    bots().showBotNames();
-    addMap(0);
-    select({0}, 0);
-    bots().botCombo->setCurrentText("Evil;quit");
-    bots().addChosenBot();
-    mainWindow().complexPage->playButton->click();
+    addMap("gorge1");
+    RotationEntry& worked = *session->setup.rotation[0];
+    worked.bots[0] = {"Evil;quit", 1, ""};
+    worked.botCount = 1;
+    click("playButton");
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{
                                     "The bot name \"Evil;quit\" must not contain a semicolon!"}));
     EXPECT_FALSE(fileExists(game.dir.file("baseq3/velkarn.cfg")));
@@ -245,8 +276,8 @@ TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
 
 TEST_F(ComplexPageTest, GameFolderWithoutTheGameSaysSoAfterWritingTheScript) {
     std::filesystem::remove(game.dir.file("quake3"));
-    addMap(0);
-    mainWindow().complexPage->playButton->click();
+    addMap("gorge1");
+    click("playButton");
     EXPECT_EQ(dialogs.messages, (std::vector<std::string>{"Quake 3 Executable not found!"}));
     EXPECT_TRUE(game.scriptWritten());
 }
@@ -263,8 +294,11 @@ protected:
         ComplexPageTest::SetUp();
     }
     void addWithBot(const char* map) {
-        addMap(maps().mapCombo->findText(map));
+        addMap(map);
         addBots(1);
+    }
+    QString hint(int row) {
+        return rotationList().model()->index(row, 0).data(Qt::ToolTipRole).toString();
     }
 };
 
@@ -273,14 +307,14 @@ protected:
 TEST_F(NavigationTest, PlayAsksBeforeBotsStandStillAndScriptShowsWithoutWriting) {
     addWithBot("fine");
     addWithBot("lonely");
-    EXPECT_TRUE(maps().rotationList->item(0)->toolTip().isEmpty());
-    EXPECT_FALSE(maps().rotationList->item(1)->toolTip().isEmpty()) << "lonely is marked";
+    EXPECT_TRUE(hint(0).isEmpty());
+    EXPECT_FALSE(hint(1).isEmpty()) << "lonely is marked";
 
     QString shown;
     dialogs.onModal = [&](QDialog& window) {
         shown = window.findChild<QPlainTextEdit*>("scriptText")->toPlainText();
     };
-    mainWindow().complexPage->scriptButton->click();
+    click("scriptButton");
     EXPECT_EQ(dialogs.modalWindows.back(), "scriptPreviewWindow");
     EXPECT_TRUE(shown.contains(QString::fromStdString(game.path() + "quake3 +exec velkarn")));
     EXPECT_TRUE(shown.contains("set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 20;"
@@ -289,11 +323,11 @@ TEST_F(NavigationTest, PlayAsksBeforeBotsStandStillAndScriptShowsWithoutWriting)
     EXPECT_FALSE(game.scriptWritten());
 
     dialogs.yesNoAnswers = {false};
-    mainWindow().complexPage->playButton->click();
+    click("playButton");
     ASSERT_EQ(dialogs.questions.size(), 1u);
     EXPECT_NE(dialogs.questions[0].find(": lonely. Play all the same?"), std::string::npos);
     EXPECT_FALSE(game.scriptWritten());
 
-    mainWindow().complexPage->playButton->click(); // Yes
+    click("playButton"); // Yes
     EXPECT_TRUE(game.ran());
 }

@@ -10,6 +10,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/main/NetworkPage.h"
 #include "ui/main/SimplePage.h"
+#include "ui/main/SplashWindow.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/search/SearchingWindow.h"
 #include "ui/widgets/LinkLabel.h"
@@ -19,7 +20,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -38,9 +43,15 @@ protected:
                                      std::filesystem::perm_options::add);
     }
     void go(int item) {
-        mainWindow().beginPage->setupTypeGroup->setItemIndex(item);
-        mainWindow().goToChosenPage();
+        child<RadioGroup>(mainWindow(), "setupTypeGroup").setItemIndex(item);
+        child<QPushButton>(mainWindow(), "goButton").click();
     }
+    QWidget* shownPage() { return child<QTabWidget>(mainWindow(), "pageTabs").currentWidget(); }
+    QWidget* page(const char* name) { return &child<QWidget>(mainWindow(), name); }
+    bool shownOn(const char* pageName, const char* control) {
+        return child<QWidget>(*page(pageName), control).isVisibleTo(page(pageName));
+    }
+    void trigger(const char* action) { child<QAction>(mainWindow(), action).trigger(); }
 };
 
 } // namespace
@@ -49,7 +60,8 @@ TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     createWindows();
     const AppWindows& f = *windows;
     EXPECT_EQ(f.mainWindow->windowTitle(), "Velkarn");
-    EXPECT_EQ(f.mainWindow->centralWidget()->size(), QSize(750, 567));
+    EXPECT_EQ(f.mainWindow->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+        << "the main window can grow and be maximised";
     EXPECT_EQ(f.gameOptionsWindow->windowTitle(), "Game Options");
     EXPECT_NE(f.modEditWindow, nullptr);
     EXPECT_NE(f.playerOptionsWindow, nullptr);
@@ -58,8 +70,8 @@ TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     EXPECT_EQ(f.aboutWindow->windowTitle(), "About Velkarn...");
     EXPECT_NE(f.testReportWindow, nullptr);
     EXPECT_NE(f.setupInfoWindow, nullptr);
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
-    EXPECT_EQ(mainWindow().beginPage->setupTypeGroup->itemIndex(), 0);
+    EXPECT_EQ(shownPage(), page("beginTab"));
+    EXPECT_EQ(child<RadioGroup>(mainWindow(), "setupTypeGroup").itemIndex(), 0);
 }
 
 TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplashWhenNoneIsFound) {
@@ -69,8 +81,8 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplashWhenNoneIsFou
             findModsDisabledWhileAsked = !child<QPushButton>(window, "findModsButton").isEnabled();
     };
     start();
-    EXPECT_EQ(dialogs.modalWindows,
-              (std::vector<std::string>{"splashWindow", "gameOptionsWindow"}));
+    // The splash gives way to the question.
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"gameOptionsWindow"}));
     // Nothing else: without a game folder the search has nothing to walk.
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Please set Quake III Arena executable path..."}));
@@ -94,7 +106,7 @@ TEST_F(MainWindowTest, FirstStartUsesAnInstallationWithGameDataWithoutAsking) {
     EXPECT_TRUE(pathFile.ends_with("\r\ndebian-ioquake3\r\n")) << pathFile;
     EXPECT_EQ(child<QLabel>(*windows->gameOptionsWindow, "homeFolderLabel").text().toStdString(),
               "Home folder: " + app.path() + "home/.q3a/");
-    EXPECT_EQ(mainWindow().complexPage->mapsGroup->mapCombo->count(), 1) << "and searched";
+    EXPECT_EQ(child<QComboBox>(mainWindow(), "mapCombo").count(), 1) << "and searched";
 }
 
 // An engine without data is listed, but left to the user; Escape then keeps nothing, and the
@@ -126,12 +138,12 @@ TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
     app.write("path.txt", "/games/q3/\r\n+set fs_debug 1\r\n");
     start();
     EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"splashWindow"}));
-    GameOptionsWindow& options = *windows->gameOptionsWindow;
-    EXPECT_EQ(child<QLineEdit>(options, "gameFolderEdit").text(), "/games/q3/");
-    EXPECT_EQ(child<QLineEdit>(options, "commandLineEdit").text(), "+set fs_debug 1");
-    const BotsGroup& bots = *mainWindow().complexPage->botsGroup;
-    EXPECT_EQ(bots.teamCombo->currentText(), "Blue");
-    EXPECT_FALSE(bots.teamCombo->isEnabled());
+    EXPECT_EQ(child<QLineEdit>(*windows->gameOptionsWindow, "gameFolderEdit").text(), "/games/q3/");
+    EXPECT_EQ(child<QLineEdit>(*windows->gameOptionsWindow, "commandLineEdit").text(),
+              "+set fs_debug 1");
+    const auto& team = child<QComboBox>(mainWindow(), "teamCombo");
+    EXPECT_EQ(team.currentText(), "Blue");
+    EXPECT_FALSE(team.isEnabled());
 }
 
 // Maps the catalogue cannot resolve at start are no reason to save the setup smaller.
@@ -169,7 +181,7 @@ TEST_F(MainWindowTest, ExitLeavesWithoutWriting) {
     bool quit = false;
     mainWindow().quitEventLoop = [&] { quit = true; };
     session->setup.servers.clear();
-    mainWindow().exitAction->trigger();
+    trigger("exitAction");
     EXPECT_TRUE(quit);
     EXPECT_EQ(app.read("servers.txt"), "Old\r\n a\r\n b\r\n");
 }
@@ -177,42 +189,56 @@ TEST_F(MainWindowTest, ExitLeavesWithoutWriting) {
 TEST_F(MainWindowTest, GoLeadsToThePageAndGroupOfTheChoice) {
     app.write("path.txt", "/games/q3/\r\n");
     start();
-    SimplePage& simple = *mainWindow().simplePage;
-    NetworkPage& network = *mainWindow().networkPage;
-
     go(BeginPage::SetupSimple);
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().simpleTab);
-    EXPECT_TRUE(simple.newSetupGroup->isVisibleTo(&simple));
-    EXPECT_FALSE(simple.preDefinedGroup->isVisibleTo(&simple));
-    mainWindow().showBeginPage();
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
+    EXPECT_EQ(shownPage(), page("simpleTab"));
+    EXPECT_TRUE(shownOn("simpleTab", "newSetupGroup"));
+    EXPECT_FALSE(shownOn("simpleTab", "preDefinedGroup"));
+    child<QPushButton>(*page("simpleTab"), "backButton").click();
+    EXPECT_EQ(shownPage(), page("beginTab"));
 
     // Pre-Defined after Setup Simple hides the simple setup group again.
     go(BeginPage::PreDefined);
-    EXPECT_FALSE(simple.newSetupGroup->isVisibleTo(&simple));
-    EXPECT_TRUE(simple.preDefinedGroup->isVisibleTo(&simple));
-    EXPECT_TRUE(simple.setupInfoText->isVisibleTo(&simple));
+    EXPECT_FALSE(shownOn("simpleTab", "newSetupGroup"));
+    EXPECT_TRUE(shownOn("simpleTab", "preDefinedGroup"));
+    EXPECT_TRUE(shownOn("simpleTab", "setupInfoText"));
 
     go(BeginPage::SetupComplex);
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().complexTab);
+    EXPECT_EQ(shownPage(), page("complexTab"));
 
     go(BeginPage::CreateNetwork);
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().networkTab);
-    EXPECT_TRUE(network.newServerGroup->isVisibleTo(&network));
-    EXPECT_FALSE(network.serversGroup->isVisibleTo(&network));
-    network.backButton->click();
-    EXPECT_EQ(mainWindow().pageTabs->currentWidget(), mainWindow().beginTab);
+    EXPECT_EQ(shownPage(), page("networkTab"));
+    EXPECT_TRUE(shownOn("networkTab", "newServerGroup"));
+    EXPECT_FALSE(shownOn("networkTab", "serversGroup"));
+    child<QPushButton>(*page("networkTab"), "backButton").click();
+    EXPECT_EQ(shownPage(), page("beginTab"));
     go(BeginPage::JoinNetwork);
-    EXPECT_TRUE(network.serversGroup->isVisibleTo(&network));
-    EXPECT_FALSE(network.newServerGroup->isVisibleTo(&network));
-    EXPECT_EQ(mainWindow().beginPage->setupTypeGroup->itemIndex(), BeginPage::JoinNetwork);
+    EXPECT_TRUE(shownOn("networkTab", "serversGroup"));
+    EXPECT_FALSE(shownOn("networkTab", "newServerGroup"));
+    EXPECT_EQ(child<RadioGroup>(mainWindow(), "setupTypeGroup").itemIndex(),
+              BeginPage::JoinNetwork);
+}
+
+// The keyboard reaches what the mouse does: the standard shortcuts and Enter for Go!.
+TEST_F(MainWindowTest, StandardShortcutsAndEnterPressesGo) {
+    app.write("path.txt", "/games/q3/\r\n");
+    start();
+    EXPECT_EQ(child<QAction>(mainWindow(), "openAction").text(), "&Open...");
+    EXPECT_EQ(child<QAction>(mainWindow(), "openAction").shortcut(), QKeySequence::Open);
+    EXPECT_EQ(child<QAction>(mainWindow(), "saveAction").shortcut(), QKeySequence::Save);
+    EXPECT_EQ(child<QAction>(mainWindow(), "saveAsAction").text(), "Save &As...");
+    EXPECT_EQ(child<QAction>(mainWindow(), "saveAsAction").shortcut(), QKeySequence::SaveAs);
+    EXPECT_EQ(child<QAction>(mainWindow(), "exitAction").shortcut(), QKeySequence::Quit);
+    child<RadioGroup>(mainWindow(), "setupTypeGroup").setItemIndex(BeginPage::SetupComplex);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(page("beginTab"), &enter);
+    EXPECT_EQ(shownPage(), page("complexTab"));
 }
 
 TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {
     app.write("path.txt", "/games/q3/\r\n");
     start();
-    mainWindow().aboutAction->trigger();
-    mainWindow().aboutAction->trigger();
+    trigger("aboutAction");
+    trigger("aboutAction");
     EXPECT_TRUE(windows->aboutWindow->isVisible());
     // The build names no download page, so there is no link to one.
     EXPECT_TRUE(windows->aboutWindow->findChildren<LinkLabel*>().empty());
@@ -235,14 +261,31 @@ TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
     start();
     // Left with Escape, a folder with game data is kept all the same.
     EXPECT_EQ(app.read("path.txt"), game.path() + "\r\n\r\n");
-    // Splash, then the prompt, then the search over the folder chosen there, then the lists.
-    EXPECT_EQ(dialogs.modalWindows,
-              (std::vector<std::string>{"splashWindow", "gameOptionsWindow"}));
-    ComplexPage& complex = *mainWindow().complexPage;
-    ASSERT_EQ(complex.mapsGroup->mapCombo->count(), 1);
-    EXPECT_EQ(complex.mapsGroup->mapInfoLabel->text(), "gorge1.bsp: ");
-    EXPECT_EQ(complex.botsGroup->botCombo->itemText(0), "Vexor");
+    // The prompt, then the search over the folder chosen there, then the lists.
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"gameOptionsWindow"}));
+    QComboBox& maps = child<QComboBox>(mainWindow(), "mapCombo");
+    ASSERT_EQ(maps.count(), 1);
+    EXPECT_EQ(child<QLabel>(mainWindow(), "mapInfoLabel").text(), "gorge1.bsp: ");
+    EXPECT_EQ(child<QComboBox>(mainWindow(), "botCombo").itemText(0), "Vexor");
     EXPECT_EQ(app.read("maps.txt").substr(0, 12), "gorge1.bsp\r\n");
-    EXPECT_EQ(mainWindow().simplePage->preDefinedSetupList->count(), 1);
-    EXPECT_FALSE(windows->searchingWindow->isVisible());
+    EXPECT_EQ(rowCount(child<QListView>(mainWindow(), "preDefinedSetupList")), 1);
+    EXPECT_FALSE(windows->searchingWindow->isVisible()) << "the splash shows the search instead";
+    EXPECT_TRUE(mainWindow().isVisible());
+}
+
+// The splash counts its two seconds from when it shows, however slow the start before it was,
+// so the start always reaches the main window; a click ends it early.
+TEST_F(MainWindowTest, SplashCountsFromItsShowingAndAClickEndsIt) {
+    createWindows();
+    SplashWindow& splash = *windows->splashWindow;
+    QTimer* timer = splash.findChild<QTimer*>();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(timer->isActive()) << "nothing counts before it shows";
+    splash.show();
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), SplashWindow::IntervalMs);
+    QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&splash, &click);
+    EXPECT_FALSE(splash.isVisible());
 }

@@ -11,6 +11,7 @@
 #include "ui/rotation/SetupInfoWindow.h"
 
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 #include <gtest/gtest.h>
@@ -34,7 +35,11 @@ protected:
                                   mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
         app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n");
     }
-    QListWidget& rotation() { return *mainWindow().complexPage->mapsGroup->rotationList; }
+    QListView& rotation() { return child<QListView>(mainWindow(), "rotationList"); }
+    void trigger(const char* action) { child<QAction>(mainWindow(), action).trigger(); }
+    QString setupInfo() {
+        return child<QPlainTextEdit>(mainWindow(), "setupInfoText").toPlainText();
+    }
 };
 
 } // namespace
@@ -50,14 +55,15 @@ TEST_F(SetupFileCommandsTest, DefaultSetupIsReadAtStartAndShown) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
     ASSERT_EQ(session->setup.rotation.size(), 2u);
-    ASSERT_EQ(rotation().count(), 2);
-    EXPECT_EQ(rotation().item(1)->text().toStdString(), "vault" + spaces(11) + "TDM  FL=30 TL=15");
-    EXPECT_EQ(mainWindow().complexPage->botsGroup->rosterList->count(), 1);
+    ASSERT_EQ(rowCount(rotation()), 2);
+    EXPECT_EQ(rowText(rotation(), 1), "vault" + spaces(11) + "TDM  FL=30 TL=15");
+    EXPECT_TRUE(rotation().selectionModel()->isRowSelected(0, {})) << "the first entry is shown";
+    EXPECT_EQ(rowCount(child<QListView>(mainWindow(), "rosterList")), 1);
     EXPECT_EQ(session->player.settings().name, "^1Ace");
     EXPECT_EQ(session->player.settings().simPing, 40);
     EXPECT_EQ(session->game.chosenModName(), "Arena") << "mod matched ignoring case";
     EXPECT_EQ(session->setup.modelNameFromSetup, "brute");
-    EXPECT_EQ(mainWindow().simplePage->setupInfoText->toPlainText(), "A duel");
+    EXPECT_EQ(setupInfo(), "A duel");
 
     // Closing writes it back without info, and the rest unchanged.
     ASSERT_TRUE(closeMain());
@@ -70,16 +76,13 @@ TEST_F(SetupFileCommandsTest, DefaultSetupIsReadAtStartAndShown) {
 TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    MapsGroup& maps = *mainWindow().complexPage->mapsGroup;
-    rotation().item(0)->setSelected(true);
-    rotation().setCurrentRow(0, QItemSelectionModel::NoUpdate);
-    maps.showCurrentEntry(true);
-    maps.fragLimitSpin->findChild<QLineEdit*>()->setText("25");
+    selectRows(rotation(), {0}, 0);
+    child<QSpinBox>(mainWindow(), "fragLimitSpin").findChild<QLineEdit*>()->setText("25");
     child<QSpinBox>(*windows->playerOptionsWindow, "simPingSpin")
         .findChild<QLineEdit*>()
         ->setText("75");
     dialogs.fileAnswers = {app.file("configs/mine.vkn")};
-    mainWindow().saveAction->trigger();
+    trigger("saveAction");
     const std::string saved = app.read("configs/mine.vkn");
     EXPECT_NE(saved.find("gorge1\r\n 1\r\n 25\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("\r\n75\r\nArena\r\n"), std::string::npos) << saved;
@@ -90,23 +93,22 @@ TEST_F(SetupFileCommandsTest, PreDefinedListSkipsOnlyTheDefaultAndAClickLoads) {
     app.write("configs/DEFAULT.VKN", TwoMapSetup);
     app.write("configs/notes.txt", "");
     start();
-    QListWidget& list = *mainWindow().simplePage->preDefinedSetupList;
-    ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.item(0)->text(), "DEFAULT");
-    list.setCurrentRow(0);
-    mainWindow().loadChosenSetup();
-    EXPECT_EQ(rotation().count(), 2);
-    EXPECT_EQ(mainWindow().simplePage->setupInfoText->toPlainText(), "A duel");
+    QListView& list = child<QListView>(mainWindow(), "preDefinedSetupList");
+    ASSERT_EQ(rowCount(list), 1);
+    EXPECT_EQ(rowText(list, 0), "DEFAULT");
+    emit list.clicked(list.model()->index(0, 0));
+    EXPECT_EQ(rowCount(rotation()), 2);
+    EXPECT_EQ(setupInfo(), "A duel");
 
     // Play from the Pre-Defined group plays what was loaded.
-    mainWindow().simplePage->playSetupButton->click();
+    child<QPushButton>(mainWindow(), "playSetupButton").click();
     EXPECT_NE(game.script().find("map vault"), std::string::npos);
 }
 
 TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     start();
     dialogs.fileAnswers = {std::string("/elsewhere/mine.vkn")};
-    mainWindow().saveAsAction->trigger();
+    trigger("saveAsAction");
     EXPECT_EQ(dialogs.modalWindows.back(), "setupInfoWindow");
     EXPECT_EQ(dialogs.fileDialogFolders.back(), app.file("configs/"));
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";[None]\r\n0")
@@ -114,22 +116,21 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
 
     child<QPlainTextEdit>(*windows->setupInfoWindow, "infoEdit").setPlainText("");
-    mainWindow().saveAction->trigger(); // no dialog now
+    trigger("saveAction"); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";
-    EXPECT_EQ(mainWindow().simplePage->preDefinedSetupList->count(), 1);
+    EXPECT_EQ(rowCount(child<QListView>(mainWindow(), "preDefinedSetupList")), 1);
 }
 
 TEST_F(SetupFileCommandsTest, CancelledDialogsChangeNothing) {
     app.write("configs/a.vkn", TwoMapSetup);
     start();
     dialogs.fileAnswers = {std::string(app.file("configs/a.vkn")), std::nullopt};
-    mainWindow().openAction->trigger();
-    EXPECT_EQ(rotation().count(), 2);
-    mainWindow().openAction->trigger(); // cancelled
-    EXPECT_EQ(rotation().count(), 2);
-    mainWindow()
-        .saveAction->trigger(); // opening gives Save no name; cancelling Save as writes nothing
+    trigger("openAction");
+    EXPECT_EQ(rowCount(rotation()), 2);
+    trigger("openAction"); // cancelled
+    EXPECT_EQ(rowCount(rotation()), 2);
+    trigger("saveAction"); // opening gives Save no name; cancelling Save as writes nothing
     EXPECT_EQ(predefinedSetupNames(app.file("configs/")), (std::vector<std::string>{"a"}));
 }
 
@@ -139,12 +140,12 @@ TEST_F(SetupFileCommandsTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInSt
     app.write("configs/broken.vkn", broken);
     start();
     dialogs.fileAnswers = {std::string("broken.vkn")};
-    mainWindow().openAction->trigger();
+    trigger("openAction");
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{app.file("configs/broken.vkn") +
                                         ", line 13: 'x' is not a valid integer value"}));
     EXPECT_EQ(session->setup.rotation.size(), 1u);
-    EXPECT_EQ(rotation().count(), 1);
+    EXPECT_EQ(rowCount(rotation()), 1);
 }
 
 TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
@@ -152,7 +153,7 @@ TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
     start();
     mainWindow().quitEventLoop = [] {};
     session->setup.rotation.clear();
-    mainWindow().exitAction->trigger();
+    trigger("exitAction");
     EXPECT_EQ(app.read("configs/default.vkn"), TwoMapSetup);
 }
 
@@ -167,9 +168,8 @@ TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWind
 
 TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     start();
-    SetupNewGroup& simple = *mainWindow().simplePage->newSetupGroup;
-    simple.simpleMapCountSpin->setValue(2);
-    simple.playRandomRotation();
+    child<QSpinBox>(mainWindow(), "simpleMapCountSpin").setValue(2);
+    child<SetupNewGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
     ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));

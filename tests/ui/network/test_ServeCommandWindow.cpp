@@ -1,4 +1,5 @@
 #include "NetworkPageFixture.h"
+#include "support/Controls.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -13,7 +14,7 @@ namespace {
 
 class ServeCommandWindowTest : public NetworkPageTest {
 protected:
-    QWidget& group() { return *page().newServerGroup; }
+    QWidget& group() { return child<QWidget>(page(), "newServerGroup"); }
     template <typename Control> Control& control(QWidget& window, const char* name) {
         auto* found = window.findChild<Control*>(name);
         EXPECT_NE(found, nullptr) << name;

@@ -1,4 +1,5 @@
 #include "NetworkPageFixture.h"
+#include "support/Controls.h"
 #include "ui/network/ServersGroup.h"
 
 using namespace velkarn;
@@ -8,7 +9,7 @@ namespace {
 
 class ServersGroupTest : public NetworkPageTest {
 protected:
-    ServersGroup& group = *page().serversGroup;
+    ServersGroup& group = child<ServersGroup>(page(), "serversGroup");
 
     void type(const QString& name, const QString& address, const QString& password) {
         group.serverNameEdit->setText(name);

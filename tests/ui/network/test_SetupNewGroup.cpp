@@ -1,5 +1,6 @@
 #include "core/setup/TextHelpers.h"
 #include "support/AppFixture.h"
+#include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/ComplexPage.h"
 #include "ui/main/SimplePage.h"
@@ -7,7 +8,10 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <set>
@@ -31,19 +35,24 @@ protected:
         app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\nMynx\r\n");
         start();
     }
-    SetupNewGroup& group() { return *mainWindow().simplePage->newSetupGroup; }
-    MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
-    BotsGroup& bots() { return *mainWindow().complexPage->botsGroup; }
+    SetupNewGroup& group() { return child<SetupNewGroup>(mainWindow(), "newSetupGroup"); }
+    template <typename Control> Control& control(const char* name) {
+        return child<Control>(group(), name);
+    }
+    template <typename Control> Control& complex(const char* name) {
+        return child<Control>(child<QWidget>(mainWindow(), "complexTab"), name);
+    }
     const Rotation& rotation() { return session->setup.rotation; }
     void play(int item, int mapCount) {
-        group().simpleGameTypeCombo->setCurrentIndex(item);
-        group().simpleMapCountSpin->setValue(mapCount);
-        group().simplePlayButton->click();
+        control<QComboBox>("simpleGameTypeCombo").setCurrentIndex(item);
+        control<NumberSpin>("simpleMapCountSpin").setValue(mapCount);
+        control<QPushButton>("simplePlayButton").click();
     }
     QStringList shownLines() {
         QStringList lines;
-        for (int row = 0; row < maps().rotationList->count(); ++row)
-            lines << maps().rotationList->item(row)->text();
+        QListView& list = complex<QListView>("rotationList");
+        for (int row = 0; row < rowCount(list); ++row)
+            lines << QString::fromStdString(rowText(list, row));
         return lines;
     }
     // Free for all, tournament with one bot and with none, team and capture the flag.
@@ -64,11 +73,10 @@ protected:
 
 TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
     startWith(mixedCatalogue());
-    SetupNewGroup& g = group();
     const std::pair<NumberSpin*, std::array<int, 4>> fields[] = {
-        {g.simpleMapCountSpin, {1, 99, 1, 4}},
-        {g.simpleFragLimitSpin, {0, 255, 5, 30}},
-        {g.simpleTimeLimitSpin, {0, 255, 5, 10}}};
+        {&control<NumberSpin>("simpleMapCountSpin"), {1, 99, 1, 4}},
+        {&control<NumberSpin>("simpleFragLimitSpin"), {0, 255, 5, 30}},
+        {&control<NumberSpin>("simpleTimeLimitSpin"), {0, 255, 5, 10}}};
     for (const auto& [field, expected] : fields) {
         SCOPED_TRACE(field->objectName().toStdString());
         EXPECT_EQ(field->minimum(), expected[0]);
@@ -77,20 +85,20 @@ TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
         EXPECT_EQ(field->value(), expected[3]);
     }
     QStringList items;
-    for (int i = 0; i < g.simpleGameTypeCombo->count(); ++i)
-        items << g.simpleGameTypeCombo->itemText(i);
+    for (int i = 0; i < control<QComboBox>("simpleGameTypeCombo").count(); ++i)
+        items << control<QComboBox>("simpleGameTypeCombo").itemText(i);
     EXPECT_EQ(items, (QStringList{"[Default]", "Deathmatch", "Tournament", "Team Deathmatch",
                                   "Capture The Flag"}));
-    EXPECT_EQ(g.simpleGameTypeCombo->currentText(), "Deathmatch");
+    EXPECT_EQ(control<QComboBox>("simpleGameTypeCombo").currentText(), "Deathmatch");
     QStringList sentence;
-    for (QLabel* word :
-         {g.iWantToPlayLabel, g.mapsWordLabel, g.ofWordLabel, g.withWordLabel, g.simpleLimitLabel,
-          g.andWithWordLabel, g.simpleTimeLimitLabel, g.minutesWordLabel})
-        sentence << word->text();
+    for (const char* word :
+         {"iWantToPlayLabel", "mapsWordLabel", "ofWordLabel", "withWordLabel", "simpleLimitLabel",
+          "andWithWordLabel", "simpleTimeLimitLabel", "minutesWordLabel"})
+        sentence << control<QLabel>(word).text();
     EXPECT_EQ(sentence.join('|'),
               "I want to play|maps|of|with|frag limit|and with|time limit|minutes");
-    EXPECT_EQ(g.simplePlayButton->text(), "Play...");
-    EXPECT_TRUE(g.simplePlayButton->font().bold());
+    EXPECT_EQ(control<QPushButton>("simplePlayButton").text(), "&Play...");
+    EXPECT_TRUE(control<QPushButton>("simplePlayButton").font().bold());
 }
 
 TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
@@ -101,21 +109,21 @@ TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
                                                 {CaptureTheFlagItem, "capture limit"},
                                                 {DeathmatchItem, "frag limit"}};
     for (const auto& [item, caption] : captions) {
-        group().simpleGameTypeCombo->setCurrentIndex(item);
-        EXPECT_EQ(group().simpleLimitLabel->text(), caption) << item;
+        control<QComboBox>("simpleGameTypeCombo").setCurrentIndex(item);
+        EXPECT_EQ(control<QLabel>("simpleLimitLabel").text(), caption) << item;
     }
 }
 
 TEST_F(SetupNewGroupTest, NotANumberCountsAsTheMinimum) {
     startWith(mixedCatalogue());
-    typeAndLeave(*group().simpleFragLimitSpin, "abc");
-    EXPECT_EQ(group().simpleFragLimitSpin->value(), 0);
-    typeAndLeave(*group().simpleTimeLimitSpin, "300");
-    EXPECT_EQ(group().simpleTimeLimitSpin->value(), 255);
+    typeAndLeave(control<NumberSpin>("simpleFragLimitSpin"), "abc");
+    EXPECT_EQ(control<NumberSpin>("simpleFragLimitSpin").value(), 0);
+    typeAndLeave(control<NumberSpin>("simpleTimeLimitSpin"), "300");
+    EXPECT_EQ(control<NumberSpin>("simpleTimeLimitSpin").value(), 255);
 
     // A count still being typed when Play is pressed counts too: "abc" maps is one map.
-    group().simpleMapCountSpin->findChild<QLineEdit*>()->setText("abc");
-    group().simplePlayButton->click();
+    control<NumberSpin>("simpleMapCountSpin").findChild<QLineEdit*>()->setText("abc");
+    control<QPushButton>("simplePlayButton").click();
     ASSERT_EQ(rotation().size(), 1u);
     EXPECT_EQ(rotation()[0]->fragLimit, 0);
     EXPECT_EQ(rotation()[0]->timeLimit, 255);
@@ -143,16 +151,17 @@ TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage)
     EXPECT_EQ(arguments, (Lines{"+exec", "velkarn"}));
 
     EXPECT_EQ(shownLines(), QStringList{QString::fromStdString(rotationEntryText(entry))});
-    EXPECT_TRUE(maps().gameTypeCombo->isEnabled());
-    EXPECT_TRUE(bots().addRemoveBotsButton->isEnabled());
-    EXPECT_EQ(maps().currentEntry(), &entry) << "the last entry is the one worked on";
-    EXPECT_EQ(bots().rosterList->count(), 2) << "its roster is shown";
+    EXPECT_TRUE(complex<QComboBox>("gameTypeCombo").isEnabled());
+    EXPECT_TRUE(complex<QPushButton>("addRemoveBotsButton").isEnabled());
+    EXPECT_TRUE(complex<QListView>("rotationList").selectionModel()->isRowSelected(0, {}))
+        << "the first entry is shown";
+    EXPECT_EQ(rowCount(complex<QListView>("rosterList")), 2) << "with its roster";
 }
 
 TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
     startWith(mapRecord("flags1.bsp", "Flags", 3, false, false, false, true) +
               mapRecord("flags2.bsp", "Flags Two", 0, false, false, true, true));
-    group().simpleFragLimitSpin->setValue(50);
+    control<NumberSpin>("simpleFragLimitSpin").setValue(50);
     play(DefaultItem, 3);
     ASSERT_EQ(rotation().size(), 3u);
     std::set<std::string> teams;
@@ -165,11 +174,11 @@ TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
     }
     EXPECT_EQ(teams, (std::set<std::string>{"Blue", "Red"})) << "random teams are balanced";
     EXPECT_EQ(shownLines().size(), 3);
-    EXPECT_TRUE(bots().randomTeamCombo->isEnabled()) << "the last entry is a team game";
+    EXPECT_TRUE(complex<QComboBox>("randomTeamCombo").isEnabled()) << "a team game is shown";
 
     // The Complex page's random-bot choices, as the user left them, decide skills and teams.
-    bots().randomSkillCombo->setCurrentIndex(5);
-    bots().randomTeamCombo->setCurrentIndex(2);
+    complex<QComboBox>("randomSkillCombo").setCurrentIndex(5);
+    complex<QComboBox>("randomTeamCombo").setCurrentIndex(2);
     play(DefaultItem, 2);
     ASSERT_EQ(rotation().size(), 2u);
     for (const auto& entry : rotation())

@@ -1,5 +1,6 @@
 #include "core/results/GameLogLines.h"
 #include "support/AppFixture.h"
+#include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/SimplePage.h"
 #include "ui/results/ResultsWindow.h"
@@ -32,7 +33,7 @@ TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
     app.write("path.txt", game.path() + "\r\n\r\n");
     game.dir.write("baseq3/games.log", DeathmatchWithPlayerLog);
     start();
-    mainWindow().resultsAction->trigger();
+    child<QAction>(mainWindow(), "resultsAction").trigger();
 
     ResultsWindow& window = *windows->resultsWindow;
     EXPECT_TRUE(window.isVisible());
@@ -65,10 +66,10 @@ TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
     EXPECT_NE(window.findChild<QLabel*>("resultsStatusLabel")->text().indexOf("games.log"), -1);
 
     // The Simple page says at which skill adapting bots will play, and why.
-    auto* adapt = mainWindow().simplePage->findChild<QCheckBox*>("botsAdaptCheck");
+    auto* adapt = mainWindow().findChild<QCheckBox*>("botsAdaptCheck");
     ASSERT_NE(adapt, nullptr);
     adapt->setChecked(true);
-    EXPECT_EQ(mainWindow().simplePage->findChild<QLabel*>("botsAdaptLabel")->text(),
+    EXPECT_EQ(mainWindow().findChild<QLabel*>("botsAdaptLabel")->text(),
               "Skill 3, as in the last series: you won 0 and finished last in 0 of 1 map.");
     EXPECT_TRUE(session->results.botsAdapt());
 }

@@ -12,8 +12,9 @@
 #include "ui/widgets/LevelshotPreview.h"
 
 #include <QApplication>
-#include <QComboBox>
+#include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -51,9 +52,9 @@ protected:
     }
 
     SearchingWindow& searching() { return *windows->searchingWindow; }
-    QProgressBar& progressBar() { return child<QProgressBar>(searching(), "progressBar"); }
-    MapsGroup& maps() { return *mainWindow().complexPage->mapsGroup; }
-    void findMaps() { maps().findMapsButton->click(); }
+    QComboBox& maps() { return child<QComboBox>(mainWindow(), "mapCombo"); }
+    QProgressBar& bar() { return child<QProgressBar>(searching(), "progressBar"); }
+    void findMaps() { child<QPushButton>(mainWindow(), "findMapsButton").click(); }
 };
 
 } // namespace
@@ -61,11 +62,10 @@ protected:
 TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
     start();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(items(*maps().mapCombo), (QStringList{"q3dm2", "q3dm1"}));
-    EXPECT_EQ(items(*mainWindow().networkPage->newServerGroup->serverMapCombo),
-              (QStringList{"q3dm2", "q3dm1"}));
-    EXPECT_EQ(items(*mainWindow().complexPage->botsGroup->botCombo),
-              (QStringList{"Anarki", "Sarge"}));
+    EXPECT_EQ(items(maps()), (QStringList{"q3dm1", "q3dm2"}));
+    EXPECT_EQ(items(child<QComboBox>(mainWindow(), "serverMapCombo")),
+              (QStringList{"q3dm1", "q3dm2"}));
+    EXPECT_EQ(items(child<QComboBox>(mainWindow(), "botCombo")), (QStringList{"Anarki", "Sarge"}));
     EXPECT_EQ(items(child<QComboBox>(*windows->playerOptionsWindow, "modelCombo")),
               (QStringList{"brute", "keel"}));
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
@@ -76,11 +76,12 @@ TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\narena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
     EXPECT_EQ(child<QComboBox>(*windows->gameOptionsWindow, "modCombo").count(), 2);
 
-    // The window is gone, its bar full; the first map is described and previewed.
+    // At start the splash shows instead of the progress window; a map chosen is described and
+    // previewed.
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(progressBar().value(), SearchingWindow::ProgressMaximum);
-    EXPECT_EQ(maps().mapInfoLabel->text(), "q3dm2.bsp: ");
-    EXPECT_FALSE(maps().preview->jpegLabel->isHidden());
+    choose(maps(), "q3dm2");
+    EXPECT_EQ(child<QLabel>(mainWindow(), "mapInfoLabel").text(), "q3dm2.bsp: ");
+    EXPECT_FALSE(child<QLabel>(mainWindow(), "jpegLabel").isHidden());
 }
 
 TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
@@ -92,7 +93,7 @@ TEST_F(SearchDriverTest, DamagedArchivesAreListedInOneMessageAfterTheSearch) {
     EXPECT_EQ(text.rfind("The search found problems in these archives:", 0), 0u) << text;
     EXPECT_NE(text.find(game.file("baseq3/broken.pk3")), std::string::npos) << text;
     EXPECT_NE(text.find(game.file("arena2/cut.pk3")), std::string::npos) << text;
-    EXPECT_EQ(maps().mapCombo->count(), 2); // the good archive was still read
+    EXPECT_EQ(maps().count(), 2); // the good archive was still read
     EXPECT_TRUE(searching().isHidden());
 }
 
@@ -112,7 +113,7 @@ TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {
         ran = true;
         modal = QApplication::activeModalWidget() == &searching() &&
                 searching().windowModality() == Qt::ApplicationModal;
-        mainWindow().searchGameFolder();
+        findMaps();
         // A second search would have run to its end and taken the window down.
         stillSearching = !searching().isHidden();
     });
@@ -128,14 +129,14 @@ TEST_F(SearchDriverTest, FailedSearchTakesTheWindowDownAndShowsTheError) {
     writeZip(game.file("baseq3/more.pk3"), {{"maps/q3dm3.bsp", "m"}});
     std::filesystem::remove(app.file("maps.txt"));
     app.makeFolder("maps.txt"); // cannot be replaced by a file
-    progressBar().setValue(0);
+    bar().setValue(0);
     findMaps();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], "Cannot create file " + app.file("maps.txt"));
     EXPECT_TRUE(searching().isHidden());
-    EXPECT_EQ(progressBar().value(), SearchingWindow::ProgressMaximum);
+    EXPECT_EQ(bar().value(), SearchingWindow::ProgressMaximum);
     // The lists still match the catalogue, which took in the new map.
-    EXPECT_EQ(items(*maps().mapCombo), (QStringList{"q3dm2", "q3dm1", "q3dm3"}));
+    EXPECT_EQ(items(maps()), (QStringList{"q3dm1", "q3dm2", "q3dm3"}));
 
     // The next search runs again.
     std::filesystem::remove(app.file("maps.txt"));

@@ -1,4 +1,5 @@
 #include "core/images/TgaBytes.h"
+#include "support/Controls.h"
 #include "support/JpegFixture.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
@@ -36,8 +37,10 @@ protected:
                                     {"levelshots/both.tga", smallTga()}});
     }
 
-    bool jpegShown() const { return !preview.jpegLabel->isHidden(); }
-    bool tgaShown() const { return !preview.tgaView->isHidden(); }
+    QLabel& jpeg() { return child<QLabel>(preview, "jpegLabel"); }
+    TgaView& tga() { return child<TgaView>(preview, "tgaView"); }
+    bool jpegShown() { return !jpeg().isHidden(); }
+    bool tgaShown() { return !tga().isHidden(); }
 };
 
 } // namespace
@@ -48,12 +51,16 @@ TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());
     EXPECT_FALSE(tgaShown());
-    EXPECT_EQ(preview.jpegLabel->pixmap().size(), QSize(128, 128)); // stretched, aspect ignored
+    preview.show();
+    preview.resize(128, 128);
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(128, 32)); // its own proportions, 4 to 1
+    preview.resize(400, 300);
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 100)) << "it grows with the preview";
 
     preview.preview(map, "tga");
     EXPECT_TRUE(tgaShown());
     EXPECT_FALSE(jpegShown());
-    EXPECT_EQ(preview.tgaView->tga().width(), 2);
+    EXPECT_EQ(tga().tga().width(), 2);
 
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());

@@ -1,0 +1,91 @@
+#include "ui/models/StandingsModel.h"
+
+#include "ui/widgets/LocalText.h"
+
+namespace velkarn {
+
+namespace {
+
+enum Column { Name, Matches, Wins, AveragePlace, BestPlace };
+
+} // namespace
+
+StandingsModel* StandingsModel::bots(ResultsTracker& results, QObject* parent) {
+    return new StandingsModel(
+        results, {"Name", "Maps Played", "Wins", "Average Place"},
+        [](const std::vector<SeriesResult>& series) {
+            std::vector<Row> rows;
+            for (const BotStanding& bot : botStandings(series))
+                rows.push_back({bot.name, bot.matches, bot.wins, bot.averagePlace, 0});
+            return rows;
+        },
+        parent);
+}
+
+StandingsModel* StandingsModel::playerMaps(ResultsTracker& results, QObject* parent) {
+    return new StandingsModel(
+        results, {"Map", "Maps Played", "Wins", "Average Place", "Best Place"},
+        [](const std::vector<SeriesResult>& series) {
+            std::vector<Row> rows;
+            for (const MapRecord& map : playerMapRecords(series))
+                rows.push_back({map.map, map.matches, map.wins, map.averagePlace, map.bestPlace});
+            return rows;
+        },
+        parent);
+}
+
+StandingsModel::StandingsModel(ResultsTracker& results, QStringList captions, Reader read,
+                               QObject* parent)
+    : QAbstractTableModel(parent), results_(results), captions_(std::move(captions)),
+      read_(std::move(read)) {
+    connect(&results_, &ResultsTracker::resultsChanged, this, [this] { reload(); });
+    reload();
+}
+
+void StandingsModel::reload() {
+    beginResetModel();
+    rows_ = read_(results_.series());
+    endResetModel();
+}
+
+int StandingsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int StandingsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(captions_.size());
+}
+
+QVariant StandingsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == Name ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole && role != Qt::EditRole)
+        return {};
+    switch (index.column()) {
+    case Name:
+        return local(row.name);
+    case Matches:
+        return row.matches;
+    case Wins:
+        return row.wins;
+    case AveragePlace:
+        return role == Qt::DisplayRole ? QVariant(QString::number(row.averagePlace, 'f', 2))
+                                       : QVariant(row.averagePlace);
+    case BestPlace:
+        return row.bestPlace;
+    default:
+        return {};
+    }
+}
+
+QVariant StandingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= captions_.size())
+        return {};
+    return captions_.at(section);
+}
+
+} // namespace velkarn

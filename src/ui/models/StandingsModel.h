@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/results/ResultsTracker.h"
+
+#include <QAbstractTableModel>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velkarn {
+
+// A table of standings over all recorded series, re-read whenever the results change: a name
+// column, then maps played, wins, average place (finished maps only), and for the player's
+// own maps the best place. Numbers sort as numbers (EditRole).
+class StandingsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // Every bot, by name; the player's record on each map, by map.
+    static StandingsModel* bots(ResultsTracker& results, QObject* parent);
+    static StandingsModel* playerMaps(ResultsTracker& results, QObject* parent);
+
+    // The name column, by which the views sort first.
+    static constexpr int NameColumn = 0;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row {
+        std::string name;
+        int matches = 0;
+        int wins = 0;
+        double averagePlace = 0;
+        int bestPlace = 0;
+    };
+    using Reader = std::function<std::vector<Row>(const std::vector<SeriesResult>&)>;
+
+    StandingsModel(ResultsTracker& results, QStringList captions, Reader read, QObject* parent);
+    void reload();
+
+    ResultsTracker& results_;
+    QStringList captions_;
+    Reader read_;
+    std::vector<Row> rows_;
+};
+
+} // namespace velkarn
