@@ -35,12 +35,9 @@ Installation chosenInstallation(const std::string& choice, const SystemLayout& l
         number = *picked;
         return found[*picked - 1];
     }
-    std::string folder = choice;
-    if (folder.front() != '/')
-        folder = currentFolder() + folder;
-    requireGameFolder(folder);
     number = 0;
-    return installationInFolder(folder, layout);
+    const bool relative = !choice.empty() && choice.front() != '/';
+    return requireGameFolder(relative ? currentFolder() + choice : choice, layout);
 }
 
 } // namespace

@@ -25,6 +25,7 @@ struct GameCommandsTest : ::testing::Test {
                         fs::perm_options::add);
         temp.makeFolder("root/usr/lib/openarena/baseoa");
     }
+    void addOpenArenaData() { temp.write("root/usr/lib/openarena/baseoa/pak0.pk3", "PK"); }
 };
 
 } // namespace
@@ -37,6 +38,12 @@ TEST_F(GameCommandsTest, GamesListsTheInstallationsTabSeparated) {
     installOpenArena();
     err.str("");
     EXPECT_EQ(runGamesCommand(layout, out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("1\tOpenArena (Debian package) (no game data)\t"))
+        << out.str();
+
+    addOpenArenaData();
+    out.str("");
+    EXPECT_EQ(runGamesCommand(layout, out, err), 0);
     EXPECT_EQ(out.str(), "1\tOpenArena (Debian package)\t" + temp.file("root/usr/games/openarena") +
                              "\t" + temp.file("root/usr/lib/openarena/") + "\t" +
                              temp.file("home/.openarena/") + "\tbaseoa\n");
@@ -48,6 +55,9 @@ TEST_F(GameCommandsTest, UseWritesPathFileKeepingItsCommandLineOrChangesNothing)
     EXPECT_EQ(runUseCommand(app, "2", layout, out, err), 1);
     EXPECT_EQ(err.str(), "There is no game installation 2; velkarn games lists 1.\n");
     EXPECT_EQ(runUseCommand(app, temp.file("nowhere"), layout, out, err), 1);
+    err.str("");
+    EXPECT_EQ(runUseCommand(app, "", layout, out, err), 1);
+    EXPECT_EQ(err.str(), "No game folder is named.\n");
     // A line break in a folder's name would break path.txt's lines.
     temp.makeFolder("q3\nx/baseq3");
     err.str("");

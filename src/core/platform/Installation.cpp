@@ -119,6 +119,17 @@ std::optional<Installation> flatpakIoquake3(const SystemLayout& layout) {
                         {}}; // no dedicated server in the sandbox
 }
 
+// An archive in a data folder the engine reads; the search takes the same names.
+bool holdsGameData(const Installation& installation) {
+    for (const auto& folder : installation.contentFolders()) {
+        const std::string data = folder + installation.dataFolder + "/";
+        for (const auto& entry : listFolder(data))
+            if (!entry.isFolder && entry.name.ends_with(".pk3") && fileExists(data + entry.name))
+                return true;
+    }
+    return false;
+}
+
 } // namespace
 
 std::string Installation::id() const {
@@ -171,6 +182,7 @@ Installation installationInFolder(const std::string& folder, const SystemLayout&
     const std::string data = installation.baseFolder + installation.dataFolder;
     const bool writable = !folderExists(data) || ::access(data.c_str(), W_OK) == 0;
     installation.homeFolder = writable ? installation.baseFolder : layout.home + ".q3a/";
+    installation.hasGameData = holdsGameData(installation);
     return installation;
 }
 
@@ -178,9 +190,22 @@ std::vector<Installation> findInstallations(const SystemLayout& layout) {
     std::vector<Installation> found;
     for (const auto& candidate :
          {debianOpenArena(layout), debianIoquake3(layout), flatpakIoquake3(layout)})
-        if (candidate)
+        if (candidate) {
             found.push_back(*candidate);
+            Installation& installation = found.back();
+            installation.hasGameData = holdsGameData(installation);
+            if (!installation.hasGameData)
+                installation.label += " (no game data)";
+        }
     return found;
+}
+
+std::optional<Installation> installationForFirstStart(const std::vector<Installation>& found) {
+    for (const bool needsEngine : {true, false})
+        for (const auto& installation : found)
+            if (installation.hasGameData && (!needsEngine || !installation.startCommand.empty()))
+                return installation;
+    return std::nullopt;
 }
 
 Installation storedInstallation(const std::string& id, const std::string& gameFolder,
@@ -194,7 +219,9 @@ Installation storedInstallation(const std::string& id, const std::string& gameFo
                       "\" chosen in Options, Game is no longer there.");
 }
 
-void requireGameFolder(const std::string& folder) {
+Installation requireGameFolder(const std::string& folder, const SystemLayout& layout) {
+    if (folder.empty())
+        throw UserMessage("No game folder is named.");
     const std::string base = withTrailingSlash(folder);
     if (hasControlCharacter(base))
         throw UserMessage("The game folder " + printableText(base) +
@@ -207,6 +234,7 @@ void requireGameFolder(const std::string& folder) {
     if (!findGameExecutable(base) && !folderExists(base + "baseq3") &&
         !folderExists(base + "baseoa"))
         throw UserMessage("The folder " + base + " holds neither a game engine nor a data folder.");
+    return installationInFolder(base, layout);
 }
 
 } // namespace velkarn

@@ -64,60 +64,59 @@ bool MatchResult::playerLast() const {
     return participants.size() >= 2 && p->place == static_cast<int>(participants.size());
 }
 
-std::vector<BotStanding> botStandings(const std::vector<SeriesResult>& series) {
+namespace {
+
+// Records summed by a key, in the key's order.
+class StandingSums {
+public:
+    void add(const std::string& key, const std::string& name, bool won, int place) {
+        Sum& sum = sums_[key];
+        if (sum.standing.name.empty())
+            sum.standing.name = name;
+        ++sum.standing.matches;
+        sum.standing.wins += won ? 1 : 0;
+        sum.places += place;
+        if (sum.standing.bestPlace == 0 || place < sum.standing.bestPlace)
+            sum.standing.bestPlace = place;
+    }
+
+    std::vector<Standing> standings() const {
+        std::vector<Standing> standings;
+        for (const auto& [key, sum] : sums_) {
+            standings.push_back(sum.standing);
+            standings.back().averagePlace = static_cast<double>(sum.places) / sum.standing.matches;
+        }
+        return standings;
+    }
+
+private:
     struct Sum {
-        BotStanding standing;
+        Standing standing;
         long long places = 0;
     };
-    std::map<std::string, Sum> byName; // lower-case name: one bot however the log spelled it
+    std::map<std::string, Sum> sums_;
+};
+
+} // namespace
+
+std::vector<Standing> botStandings(const std::vector<SeriesResult>& series) {
+    StandingSums sums; // by lower-case name: one bot however the log spelled it
     for (const auto& s : series)
-        for (const auto& match : s.matches) {
-            if (!match.finished)
-                continue;
-            for (const auto& p : match.participants) {
-                if (!p.bot)
-                    continue;
-                Sum& sum = byName[lowerCase(p.name)];
-                if (sum.standing.name.empty())
-                    sum.standing.name = p.name;
-                ++sum.standing.matches;
-                sum.standing.wins += won(match, p) ? 1 : 0;
-                sum.places += p.place;
-            }
-        }
-    std::vector<BotStanding> standings;
-    for (auto& [key, sum] : byName) {
-        sum.standing.averagePlace = static_cast<double>(sum.places) / sum.standing.matches;
-        standings.push_back(sum.standing);
-    }
-    return standings;
+        for (const auto& match : s.matches)
+            if (match.finished)
+                for (const auto& p : match.participants)
+                    if (p.bot)
+                        sums.add(lowerCase(p.name), p.name, won(match, p), p.place);
+    return sums.standings();
 }
 
-std::vector<MapRecord> playerMapRecords(const std::vector<SeriesResult>& series) {
-    struct Sum {
-        MapRecord record;
-        long long places = 0;
-    };
-    std::map<std::string, Sum> byMap;
+std::vector<Standing> playerMapRecords(const std::vector<SeriesResult>& series) {
+    StandingSums sums;
     for (const auto& s : series)
-        for (const auto& match : s.matches) {
-            const ParticipantResult* p = match.player();
-            if (!match.finished || !p)
-                continue;
-            Sum& sum = byMap[match.map];
-            sum.record.map = match.map;
-            ++sum.record.matches;
-            sum.record.wins += match.playerWon() ? 1 : 0;
-            sum.places += p->place;
-            if (sum.record.bestPlace == 0 || p->place < sum.record.bestPlace)
-                sum.record.bestPlace = p->place;
-        }
-    std::vector<MapRecord> records;
-    for (auto& [map, sum] : byMap) {
-        sum.record.averagePlace = static_cast<double>(sum.places) / sum.record.matches;
-        records.push_back(sum.record);
-    }
-    return records;
+        for (const auto& match : s.matches)
+            if (const ParticipantResult* p = match.player(); match.finished && p)
+                sums.add(match.map, match.map, match.playerWon(), p->place);
+    return sums.standings();
 }
 
 std::vector<PlaceOnMap> playerPlaces(const SeriesResult& series) {

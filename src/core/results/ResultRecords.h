@@ -54,28 +54,20 @@ struct SeriesResult {
     std::vector<MatchResult> matches; // in the order played
 };
 
-// A bot across all series.
-struct BotStanding {
+// One name's record: a bot's across all series, or the player's on one map.
+struct Standing {
     std::string name;
     int matches = 0;
     int wins = 0; // first place (team games: on the winning team)
-    double averagePlace = 0;
-};
-
-// The player's own record on one map.
-struct MapRecord {
-    std::string map;
-    int matches = 0;
-    int wins = 0;
     double averagePlace = 0;
     int bestPlace = 0;
 };
 
 // The standings over the series given (finished maps only, as unfinished ones decide nothing),
 // sorted by name ignoring case.
-std::vector<BotStanding> botStandings(const std::vector<SeriesResult>& series);
+std::vector<Standing> botStandings(const std::vector<SeriesResult>& series);
 // The player's finished maps, by map name.
-std::vector<MapRecord> playerMapRecords(const std::vector<SeriesResult>& series);
+std::vector<Standing> playerMapRecords(const std::vector<SeriesResult>& series);
 // The player's place and the field's size on each map of a series, in play order; maps
 // without the player are left out.
 struct PlaceOnMap {

@@ -1,6 +1,7 @@
 #include "core/session/GameOptions.h"
 
 #include "core/platform/Errors.h"
+#include "core/platform/FileSystem.h"
 
 namespace velkarn {
 
@@ -37,6 +38,20 @@ std::vector<std::string> GameOptions::contentFolders() const {
     }
 }
 
+bool GameOptions::hasUsableGame() const {
+    try {
+        return installation().hasGameData;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+const std::vector<Installation>& GameOptions::installations() const {
+    if (!installations_)
+        installations_ = findInstallations(layout_);
+    return *installations_;
+}
+
 void GameOptions::setCommandLine(const std::string& commandLine) {
     setPaths({paths_.gameFolder, commandLine, paths_.installation});
 }
@@ -49,12 +64,19 @@ void GameOptions::writePaths() const {
     writePathFile(pathFile(), paths_);
 }
 
+bool GameOptions::writePathsOnLeaving(bool confirmed) const {
+    if (!confirmed && !pathExists(pathFile()) && !hasUsableGame())
+        return false;
+    writePaths();
+    return true;
+}
+
 void GameOptions::chooseMod(int index) {
     const int valid = index >= 0 && index < static_cast<int>(mods_.size()) ? index : -1;
     if (valid == modIndex_)
         return;
     modIndex_ = valid;
-    emit modsChanged();
+    emit modChosen();
 }
 
 void GameOptions::chooseModByName(const std::string& name) {

@@ -6,6 +6,7 @@
 #include "core/setup/PathFile.h"
 
 #include <QObject>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,22 @@ public:
     Installation installation() const;
     // The installation's content folders; none when it is gone (for views, which never fail).
     std::vector<std::string> contentFolders() const;
+    // Whether the game path.txt would name is there and has game data.
+    bool hasUsableGame() const;
+    // The packaged installations here (findInstallations), looked for once, when first asked.
+    const std::vector<Installation>& installations() const;
     const SystemLayout& layout() const { return layout_; }
     void setCommandLine(const std::string& commandLine);
     // Reads path.txt; throws FileOpenError. Nothing changes when it fails.
     void readPaths();
     // Writes both lines to path.txt. Throws FileCreateError.
     void writePaths() const;
+    // Writes path.txt as the game options are left, when that keeps something: confirmed (OK)
+    // always, even a folder without a game, since the user said so; otherwise (Escape, the close
+    // box) when path.txt exists, so edits are kept, or when the game is usable, so a first start
+    // left that way is settled while one that names nothing usable asks again. True when written.
+    // Throws FileCreateError.
+    bool writePathsOnLeaving(bool confirmed) const;
     std::string pathFile() const { return appDir_ + "path.txt"; }
 
     const std::vector<Mod>& mods() const { return mods_; }
@@ -66,13 +77,16 @@ public:
 
 signals:
     void pathsChanged();
-    // The list or the choice changed.
+    // The mod list changed, and maybe the choice with it.
     void modsChanged();
+    // Only the choice of mod changed.
+    void modChosen();
 
 private:
     std::string appDir_;
     SystemLayout layout_;
     GamePaths paths_;
+    mutable std::optional<std::vector<Installation>> installations_;
     std::vector<Mod> mods_ = freshModList();
     int modIndex_ = 0;
     std::function<void(LaunchPath)> launchObserver_;

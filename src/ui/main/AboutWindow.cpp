@@ -1,13 +1,14 @@
 #include "ui/main/AboutWindow.h"
 
-#include "ui/options/TestReportWindow.h"
 #include "ui/widgets/Artwork.h"
-#include "ui/widgets/Guard.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/LinkLabel.h"
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QDialogButtonBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velkarn {
@@ -35,17 +36,14 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     creditLines->addWidget(new QLabel("Design and programming: the Velkarn developers", credits));
     creditLines->addWidget(new QLabel("Quake III Arena is a game of its own makers", credits));
 
-    testReportButton = new QPushButton("Test Report", this);
-    testReportButton->setObjectName("testReportButton");
-    auto* ok = new QPushButton("OK", this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QPushButton* ok = named(buttons->button(QDialogButtonBox::Ok), "okButton");
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::close);
-    connectGuarded(testReportButton, &QPushButton::clicked, this, [this] { showTestReport(); });
+    QPushButton* testReport = namedButton("&Test Report", "testReportButton", this);
+    buttons->addButton(testReport, QDialogButtonBox::ActionRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::close);
+    connect(testReport, &QPushButton::clicked, this, &AboutWindow::testReportRequested);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(testReportButton);
-    buttons->addStretch();
-    buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addWidget(version);
@@ -53,13 +51,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     if (auto* link = findChild<LinkLabel*>("newVersionLink"))
         layout->addWidget(link);
     layout->addWidget(credits);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(this);
-}
-
-void AboutWindow::showTestReport() {
-    emit testReportRequested();
+    ok->setFocus();
 }
 
 } // namespace velkarn

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "ui/widgets/LinkLabel.h"
-
 #include <QDialog>
-#include <QPushButton>
 
 namespace velkarn {
 
@@ -13,12 +10,8 @@ class AboutWindow : public QDialog {
 public:
     explicit AboutWindow(QWidget* parent = nullptr);
 
-    QPushButton* testReportButton;
-
-    // Asks for the test report window (the program shows it).
-    void showTestReport();
-
 signals:
+    // The Test Report button: the program shows the test report window.
     void testReportRequested();
 };
 

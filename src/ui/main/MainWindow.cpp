@@ -201,9 +201,8 @@ std::vector<std::string> MainWindow::readListFiles() {
     const StartupFiles startup = session_.readListFiles();
     networkPage_->listFilesRead();
     // path.txt comes first, as it is read first: asking for the game needs the splash gone.
-    if (startup.pathFileMissing) {
+    if (startup.pathFileMissing && !companions_.gameOptions.useInstallationFound()) {
         companions_.splash.close();
-        dialogs().showMessage("Please set Quake III Arena executable path...");
         companions_.gameOptions.askForGameFolder();
     }
     std::vector<std::string> said = startup.errors;

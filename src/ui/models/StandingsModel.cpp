@@ -11,27 +11,14 @@ enum Column { Name, Matches, Wins, AveragePlace, BestPlace };
 } // namespace
 
 StandingsModel* StandingsModel::bots(ResultsTracker& results, QObject* parent) {
-    return new StandingsModel(
-        results, {"Name", "Maps Played", "Wins", "Average Place"},
-        [](const std::vector<SeriesResult>& series) {
-            std::vector<Row> rows;
-            for (const BotStanding& bot : botStandings(series))
-                rows.push_back({bot.name, bot.matches, bot.wins, bot.averagePlace, 0});
-            return rows;
-        },
-        parent);
+    return new StandingsModel(results, {"Name", "Maps Played", "Wins", "Average Place"},
+                              botStandings, parent);
 }
 
 StandingsModel* StandingsModel::playerMaps(ResultsTracker& results, QObject* parent) {
-    return new StandingsModel(
-        results, {"Map", "Maps Played", "Wins", "Average Place", "Best Place"},
-        [](const std::vector<SeriesResult>& series) {
-            std::vector<Row> rows;
-            for (const MapRecord& map : playerMapRecords(series))
-                rows.push_back({map.map, map.matches, map.wins, map.averagePlace, map.bestPlace});
-            return rows;
-        },
-        parent);
+    return new StandingsModel(results,
+                              {"Map", "Maps Played", "Wins", "Average Place", "Best Place"},
+                              playerMapRecords, parent);
 }
 
 StandingsModel::StandingsModel(ResultsTracker& results, QStringList captions, Reader read,
@@ -59,7 +46,7 @@ int StandingsModel::columnCount(const QModelIndex& parent) const {
 QVariant StandingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
-    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    const Standing& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole)
         return index.column() == Name ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole)

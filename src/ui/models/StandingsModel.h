@@ -29,14 +29,7 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    struct Row {
-        std::string name;
-        int matches = 0;
-        int wins = 0;
-        double averagePlace = 0;
-        int bestPlace = 0;
-    };
-    using Reader = std::function<std::vector<Row>(const std::vector<SeriesResult>&)>;
+    using Reader = std::function<std::vector<Standing>(const std::vector<SeriesResult>&)>;
 
     StandingsModel(ResultsTracker& results, QStringList captions, Reader read, QObject* parent);
     void reload();
@@ -44,7 +37,7 @@ private:
     ResultsTracker& results_;
     QStringList captions_;
     Reader read_;
-    std::vector<Row> rows_;
+    std::vector<Standing> rows_;
 };
 
 } // namespace velkarn

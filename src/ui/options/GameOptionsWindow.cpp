@@ -1,218 +1,203 @@
 #include "ui/options/GameOptionsWindow.h"
 
-#include "ui/widgets/Dialogs.h"
 #include "core/platform/FileSystem.h"
-#include "core/platform/GameExecutable.h"
+#include "ui/models/InstallationListModel.h"
+#include "ui/models/ModListModel.h"
+#include "ui/options/ModEditWindow.h"
 #include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <algorithm>
 
 namespace velkarn {
 
 GameOptionsWindow::GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint), game_(game),
-      modEditor_(modEditor), installations_(findInstallations(game.layout())) {
+    : QDialog(parent), game_(game), modEditor_(modEditor),
+      installationModel_(new InstallationListModel(game, this)),
+      modModel_(new ModListModel(game, this)) {
     setUpWindow(this, "gameOptionsWindow", "Game Options");
     createControls();
     layOut();
+    connectControls();
     showPaths();
-    showMods();
-    initialPaths_ = game.paths();
-
-    gameFolderEdit->installEventFilter(this);
-    connect(gameFolderEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { game_.setGameFolder(bytes(text)); });
-    connect(commandLineEdit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { game_.setCommandLine(bytes(text)); });
-    connect(&game, &GameOptions::pathsChanged, this, [this] { showPaths(); });
-    connect(&game, &GameOptions::modsChanged, this, [this] { showMods(); });
-    connectGuarded(chooseGameFolderButton, &QPushButton::clicked, this,
-                   [this] { chooseGameFolder(); });
-    connectGuarded(installationCombo, &QComboBox::activated, this, [this] {
-        const int item = installationCombo->currentIndex();
-        if (item >= 0 && item < static_cast<int>(installations_.size()))
-            game_.chooseInstallation(installations_[static_cast<std::size_t>(item)]);
-    });
-    connectGuarded(okButton, &QPushButton::clicked, this, [this] { accept(); });
-    connectGuarded(findModsButton, &QPushButton::clicked, this, [this] { searchForMods(); });
-    connectGuarded(editModButton, &QPushButton::clicked, this, [this] { editSelectedMod(); });
-    connectGuarded(removeModButton, &QPushButton::clicked, this, [this] { removeSelectedMod(); });
-    connectGuarded(modCombo, &QComboBox::currentIndexChanged, this, [this] {
-        game_.chooseMod(modCombo->currentIndex());
-        updateModButtons();
-    });
-    centreOnScreen(this);
+    showChosenMod();
+    installationCombo_->setFocus();
 }
 
 void GameOptionsWindow::createControls() {
-    installationLabel = new QLabel("Game", this);
-    installationCombo = named(new QComboBox(this), "installationCombo");
-    installationLabel->setBuddy(installationCombo);
-    startCommandLabel = named(new QLabel(this), "startCommandLabel");
-    homeFolderLabel = named(new QLabel(this), "homeFolderLabel");
-    for (QLabel* detail : {startCommandLabel, homeFolderLabel})
+    installationCombo_ = named(new QComboBox(this), "installationCombo");
+    installationCombo_->setModel(installationModel_);
+    startCommandLabel_ = named(new QLabel(this), "startCommandLabel");
+    homeFolderLabel_ = named(new QLabel(this), "homeFolderLabel");
+    for (QLabel* detail : {startCommandLabel_, homeFolderLabel_})
         detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    gameFolderLabel = new QLabel("Quake III Path", this);
-    gameFolderEdit = named(new QLineEdit(this), "gameFolderEdit");
-    gameFolderEdit->setMinimumWidth(320);
-    gameFolderLabel->setBuddy(gameFolderEdit);
-    chooseGameFolderButton = named(new QPushButton("...", this), "chooseGameFolderButton");
-    okButton = namedButton("OK", "okButton", this, true);
-    okButton->setDefault(true);
-    modLabel = new QLabel("Mod", this);
-    modCombo = named(new QComboBox(this), "modCombo");
-    modLabel->setBuddy(modCombo);
-    findModsButton = namedButton("Find Mods...", "findModsButton", this, true);
-    editModButton = named(new QPushButton("Edit Mod...", this), "editModButton");
-    editModButton->setEnabled(false);
-    removeModButton = named(new QPushButton("Remove Mod...", this), "removeModButton");
-    removeModButton->setEnabled(false);
-    modParametersList = named(new QListWidget(this), "modParametersList");
-    modParametersList->hide();
-    commandLineLabel = new QLabel("Command Line", this);
-    commandLineEdit = named(new QLineEdit(this), "commandLineEdit");
-    commandLineLabel->setBuddy(commandLineEdit);
+    gameFolderEdit_ = named(new QLineEdit(this), "gameFolderEdit");
+    gameFolderEdit_->setMinimumWidth(320);
+    chooseGameFolderButton_ = namedButton("...", "chooseGameFolderButton", this);
+    chooseGameFolderButton_->setToolTip("Choose the game folder");
+    modCombo_ = named(new QComboBox(this), "modCombo");
+    modCombo_->setModel(modModel_);
+    findModsButton_ = namedButton("&Find Mods...", "findModsButton", this, true);
+    editModButton_ = namedButton("&Edit Mod...", "editModButton", this);
+    removeModButton_ = namedButton("&Remove Mod...", "removeModButton", this);
+    commandLineEdit_ = named(new QLineEdit(this), "commandLineEdit");
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QPushButton* ok = named(buttons_->button(QDialogButtonBox::Ok), "okButton");
+    makeBold(ok);
+    ok->setDefault(true);
 }
 
 void GameOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(installationLabel, 0, 0);
-    grid->addWidget(installationCombo, 0, 1, 1, 4);
-    auto* paths = new QGridLayout;
-    paths->addWidget(gameFolderLabel, 0, 0);
-    paths->addWidget(gameFolderEdit, 0, 1);
-    paths->addWidget(chooseGameFolderButton, 0, 2);
-    paths->addWidget(startCommandLabel, 1, 1, 1, 2);
-    paths->addWidget(homeFolderLabel, 2, 1, 1, 2);
-    grid->addLayout(paths, 1, 0, 1, 5);
-    grid->addWidget(modLabel, 2, 0);
-    grid->addWidget(modCombo, 2, 1, 1, 4);
+    grid->addWidget(namedLabel("&Game", "installationLabel", this, installationCombo_), 0, 0);
+    grid->addWidget(installationCombo_, 0, 1, 1, 2);
+    grid->addWidget(namedLabel("Quake III &Path", "gameFolderLabel", this, gameFolderEdit_), 1, 0);
+    grid->addWidget(gameFolderEdit_, 1, 1);
+    grid->addWidget(chooseGameFolderButton_, 1, 2);
+    grid->addWidget(startCommandLabel_, 2, 1, 1, 2);
+    grid->addWidget(homeFolderLabel_, 3, 1, 1, 2);
+    grid->addWidget(namedLabel("&Mod", "modLabel", this, modCombo_), 4, 0);
+    grid->addWidget(modCombo_, 4, 1, 1, 2);
     auto* modButtons = new QHBoxLayout;
-    modButtons->addWidget(findModsButton);
-    modButtons->addWidget(editModButton);
-    modButtons->addWidget(removeModButton);
-    grid->addLayout(modButtons, 3, 1, 1, 4);
-    grid->addWidget(commandLineLabel, 4, 0);
-    grid->addWidget(commandLineEdit, 4, 1, 1, 4);
-    grid->addWidget(okButton, 5, 4);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    modButtons->addWidget(findModsButton_);
+    modButtons->addWidget(editModButton_);
+    modButtons->addWidget(removeModButton_);
+    modButtons->addStretch();
+    grid->addLayout(modButtons, 5, 1, 1, 2);
+    grid->addWidget(namedLabel("&Command Line", "commandLineLabel", this, commandLineEdit_), 6, 0);
+    grid->addWidget(commandLineEdit_, 6, 1, 1, 2);
+    grid->addWidget(buttons_, 7, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    rememberPlacementGrowingInWidth(this, 560);
+}
+
+void GameOptionsWindow::connectControls() {
+    gameFolderEdit_->installEventFilter(this);
+    connect(gameFolderEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { game_.setGameFolder(bytes(text)); });
+    connect(commandLineEdit_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { game_.setCommandLine(bytes(text)); });
+    connect(&game_, &GameOptions::pathsChanged, this, [this] { showPaths(); });
+    connect(&game_, &GameOptions::modsChanged, this, [this] { showChosenMod(); });
+    connect(&game_, &GameOptions::modChosen, this, [this] { showChosenMod(); });
+    connectGuarded(chooseGameFolderButton_, &QPushButton::clicked, this,
+                   [this] { chooseGameFolder(); });
+    connect(installationCombo_, &QComboBox::activated, this,
+            [this](int row) { runGuarded([this, row] { chooseInstallation(row); }); });
+    connect(modCombo_, &QComboBox::activated, this,
+            [this](int row) { runGuarded([this, row] { game_.chooseMod(row); }); });
+    connectGuarded(findModsButton_, &QPushButton::clicked, this, [this] { game_.findMods(); });
+    connectGuarded(editModButton_, &QPushButton::clicked, this, [this] { editSelectedMod(); });
+    connectGuarded(removeModButton_, &QPushButton::clicked, this, [this] { removeSelectedMod(); });
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+}
+
+bool GameOptionsWindow::useInstallationFound() {
+    const auto found = installationForFirstStart(game_.installations());
+    if (!found)
+        return false;
+    game_.chooseInstallation(*found);
+    runGuarded([this] { game_.writePaths(); });
+    return true;
+}
+
+void GameOptionsWindow::askForGameFolder() {
+    dialogs().showMessage("Please set Quake III Arena executable path...");
+    findModsButton_->setEnabled(false);
+    dialogs().runModal(*this);
+    findModsButton_->setEnabled(true);
+}
+
+void GameOptionsWindow::done(int result) {
+    QDialog::done(result);
+    runGuarded([this, result] { game_.writePathsOnLeaving(result == QDialog::Accepted); });
 }
 
 // Only texts that differ are set, so typing keeps its cursor.
 void GameOptionsWindow::showPaths() {
     const GamePaths& paths = game_.paths();
-    if (bytes(gameFolderEdit->text()) != paths.gameFolder)
-        gameFolderEdit->setText(local(paths.gameFolder));
-    if (bytes(commandLineEdit->text()) != paths.commandLine)
-        commandLineEdit->setText(local(paths.commandLine));
-    showInstallations();
+    if (bytes(gameFolderEdit_->text()) != paths.gameFolder)
+        gameFolderEdit_->setText(local(paths.gameFolder));
+    if (bytes(commandLineEdit_->text()) != paths.commandLine)
+        commandLineEdit_->setText(local(paths.commandLine));
+    installationCombo_->setCurrentIndex(installationModel_->chosenRow());
+    showInstallationDetails();
 }
 
-void GameOptionsWindow::showInstallations() {
-    const std::string chosen = game_.paths().installation;
-    const QSignalBlocker quiet(installationCombo);
-    installationCombo->clear();
-    for (const auto& installation : installations_)
-        installationCombo->addItem(local(installation.label));
-    int item = -1;
-    for (std::size_t i = 0; i < installations_.size(); ++i)
-        if (!chosen.empty() && installations_[i].id() == chosen)
-            item = static_cast<int>(i);
-    if (item < 0 && !game_.paths().gameFolder.empty()) {
-        installationCombo->addItem("Game folder");
-        item = installationCombo->count() - 1;
-    }
-    installationCombo->setCurrentIndex(item);
-    // What will start and where the game keeps the user's files, or why nothing can start.
+// What will start and where the game keeps the user's files, or why nothing can start.
+void GameOptionsWindow::showInstallationDetails() {
     try {
         const Installation installation = game_.installation();
         const std::string command = installation.commandText();
-        startCommandLabel->setText(local(
+        startCommandLabel_->setText(local(
             "Starts with: " + (command.empty() ? std::string("(no engine found)") : command)));
-        homeFolderLabel->setText(local("Home folder: " + installation.homeFolder));
+        homeFolderLabel_->setText(installation.homeFolder.empty()
+                                      ? QString()
+                                      : local("Home folder: " + installation.homeFolder));
     } catch (const std::exception& error) {
-        startCommandLabel->setText(local(error.what()));
-        homeFolderLabel->clear();
+        startCommandLabel_->setText(local(error.what()));
+        homeFolderLabel_->clear();
     }
 }
 
+void GameOptionsWindow::showChosenMod() {
+    modCombo_->setMaxVisibleItems(std::max(1, modModel_->rowCount()));
+    modCombo_->setCurrentIndex(game_.modIndex());
+    updateModButtons();
+}
+
 bool GameOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Leaving the field for another control validates; switching to another window or opening
-    // the field's menu does not.
-    if (watched == gameFolderEdit && event->type() == QEvent::FocusOut) {
+    // Leaving the field for another control checks it; switching to another window, opening the
+    // field's menu or leaving the window does not.
+    if (watched == gameFolderEdit_ && event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            runGuarded([this] { checkGameFolder(); });
+            runGuarded([this] { checkTypedGameFolder(); });
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void GameOptionsWindow::checkGameFolder() {
+void GameOptionsWindow::checkTypedGameFolder() {
     if (!game_.paths().installation.empty())
         return; // an installation found, not a folder typed
-    std::string folder = game_.paths().gameFolder;
-    if (!folder.empty() && folder.back() != '/') {
-        folder += '/';
-        game_.setGameFolder(folder);
-    }
-    if (folder.empty() || !findGameExecutable(folder))
-        dialogs().showMessage("Quake 3 Executable not found!");
+    const std::string& typed = game_.paths().gameFolder;
+    if (!typed.empty())
+        game_.setGameFolder(withTrailingSlash(typed));
+    warnWithoutEngine(requireGameFolder(game_.paths().gameFolder, game_.layout()));
 }
 
 void GameOptionsWindow::chooseGameFolder() {
     const auto folder = dialogs().askFolder("Game folder", game_.paths().gameFolder);
     if (!folder)
         return;
-    requireGameFolder(*folder);
-    game_.setGameFolder(withTrailingSlash(*folder));
+    const Installation chosen = requireGameFolder(*folder, game_.layout());
+    game_.setGameFolder(chosen.baseFolder);
+    warnWithoutEngine(chosen);
 }
 
-void GameOptionsWindow::askForGameFolder() {
-    if (!installations_.empty())
-        game_.chooseInstallation(installations_.front());
-    initialPaths_ = game_.paths();
-    findModsButton->setEnabled(false);
-    dialogs().runModal(*this);
-    findModsButton->setEnabled(true);
+void GameOptionsWindow::chooseInstallation(int row) {
+    if (const Installation* installation = installationModel_->installationAt(row))
+        game_.chooseInstallation(*installation);
+    else
+        showPaths(); // the folder's row: the folder stays the game
 }
 
-void GameOptionsWindow::done(int result) {
-    QDialog::done(result);
-    const GamePaths& entered = game_.paths();
-    if (result != QDialog::Accepted && !fileExists(game_.pathFile()) &&
-        entered.gameFolder == initialPaths_.gameFolder &&
-        entered.commandLine == initialPaths_.commandLine &&
-        entered.installation == initialPaths_.installation)
-        return;
-    runGuarded([this] { game_.writePaths(); });
-}
-
-void GameOptionsWindow::showMods() {
-    const std::vector<Mod>& mods = game_.mods();
-    {
-        const QSignalBlocker blockSelection(modCombo);
-        modCombo->clear();
-        modParametersList->clear();
-        for (const Mod& mod : mods) {
-            modCombo->addItem(local(mod.name));
-            modParametersList->addItem(local(mod.parameters));
-        }
-        modCombo->setMaxVisibleItems(std::max<int>(1, static_cast<int>(mods.size())));
-        modCombo->setCurrentIndex(game_.modIndex());
-    }
-    updateModButtons();
-}
-
-void GameOptionsWindow::searchForMods() {
-    game_.findMods();
+void GameOptionsWindow::warnWithoutEngine(const Installation& folder) {
+    if (folder.startCommand.empty())
+        dialogs().showMessage("Quake 3 Executable not found!");
 }
 
 void GameOptionsWindow::editSelectedMod() {
@@ -232,8 +217,8 @@ void GameOptionsWindow::removeSelectedMod() {
 
 void GameOptionsWindow::updateModButtons() {
     const bool editable = canEditOrRemoveMod(game_.mods(), game_.modIndex());
-    editModButton->setEnabled(editable);
-    removeModButton->setEnabled(editable);
+    editModButton_->setEnabled(editable);
+    removeModButton_->setEnabled(editable);
 }
 
 } // namespace velkarn

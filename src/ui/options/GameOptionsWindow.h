@@ -1,58 +1,41 @@
 #pragma once
 
 #include "core/session/GameOptions.h"
-#include "ui/options/ModEditWindow.h"
 
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace velkarn {
 
-// "Game Options": shows and edits the game options: the game folder, the extra command line and
-// the mod list.
+class InstallationListModel;
+class ModEditWindow;
+class ModListModel;
+
+// "Game Options": shows and edits the game options: the game (an installation found or a folder),
+// the extra command line and the mod list. It grows in width and keeps its size and place.
 class GameOptionsWindow : public QDialog {
     Q_OBJECT
 public:
     GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent = nullptr);
 
-    QLabel* installationLabel;
-    QComboBox* installationCombo; // the installations found, then the folder named, if any
-    QLabel* startCommandLabel;
-    QLabel* homeFolderLabel;
-    QLabel* gameFolderLabel;
-    QLineEdit* gameFolderEdit;
-    QPushButton* chooseGameFolderButton;
-    QPushButton* okButton;
-    QLabel* modLabel;
-    QComboBox* modCombo;
-    QPushButton* findModsButton;
-    QPushButton* editModButton;
-    QPushButton* removeModButton;
-    QListWidget* modParametersList; // hidden; parameters of each mod, index for index with modCombo
-    QLabel* commandLineLabel;
-    QLineEdit* commandLineEdit;
-
-    // Path validation when the field is left: a trailing "/" is added, then the game's
-    // executable is looked for.
-    void checkGameFolder();
-    // The desktop's folder dialog; the folder chosen becomes the game.
-    void chooseGameFolder();
-    // The first start's question for the game: the installations found, the first one chosen,
-    // in the window shown modally, without Find Mods while no folder is known.
+    // The first start, for a program that found no path.txt, in two steps. First an
+    // installation with game data (installationForFirstStart) becomes the game and is written to
+    // path.txt at once, without a question; false when there is none. Errors (path.txt not
+    // writable) are shown, never thrown; the installation is the game all the same.
+    bool useInstallationFound();
+    // Then, only when that found none, the question: "Please set Quake III Arena executable
+    // path...", and this window modally, Find Mods disabled, until it is left; leaving writes
+    // path.txt as GameOptions::writePathsOnLeaving says.
     void askForGameFolder();
-    // However the window is left (OK, Escape, its close box), what was entered is kept in
-    // path.txt. A first start left without OK and without any change writes nothing, so the
-    // next start asks again.
+
+    // However the window is left (OK, Escape, its close box), path.txt keeps what it shows as
+    // GameOptions::writePathsOnLeaving says.
     void done(int result) override;
-    void searchForMods();
-    // Edits the selected mod in the mod edit window.
-    void editSelectedMod();
-    // Deletes the selected mod without asking and selects entry 0.
-    void removeSelectedMod();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,18 +43,40 @@ protected:
 private:
     void createControls();
     void layOut();
+    void connectControls();
+    // Shows the paths, the game chosen and what it will start.
     void showPaths();
-    // Lists the installations found, and the folder named when it is none of them.
-    void showInstallations();
-    // Mirrors the mod list into modCombo and modParametersList, index for index.
-    void showMods();
+    void showInstallationDetails();
+    void showChosenMod();
+    // The typed folder once the field is left: a trailing "/" is added and the game-folder rule
+    // says what is wrong with it; the folder stays as typed either way.
+    void checkTypedGameFolder();
+    // The desktop's folder dialog; a folder that passes the game-folder rule becomes the game.
+    void chooseGameFolder();
+    void chooseInstallation(int row);
+    // A folder that holds data but no engine is kept, but cannot start a game.
+    void warnWithoutEngine(const Installation& folder);
+    void editSelectedMod();
+    void removeSelectedMod();
     // Edit and Remove apply to every entry but entry 0.
     void updateModButtons();
 
     GameOptions& game_;
     ModEditWindow& modEditor_;
-    std::vector<Installation> installations_; // those found, item for item in installationCombo
-    GamePaths initialPaths_;                  // what the fields held before anything was entered
+    InstallationListModel* installationModel_;
+    ModListModel* modModel_;
+
+    QComboBox* installationCombo_;
+    QLabel* startCommandLabel_;
+    QLabel* homeFolderLabel_;
+    QLineEdit* gameFolderEdit_;
+    QPushButton* chooseGameFolderButton_;
+    QComboBox* modCombo_;
+    QPushButton* findModsButton_;
+    QPushButton* editModButton_;
+    QPushButton* removeModButton_;
+    QLineEdit* commandLineEdit_;
+    QDialogButtonBox* buttons_;
 };
 
 } // namespace velkarn

@@ -1,53 +1,48 @@
 #include "ui/options/ModEditWindow.h"
 
+#include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
-#include <QGridLayout>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace velkarn {
 
-ModEditWindow::ModEditWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+ModEditWindow::ModEditWindow(QWidget* parent) : QDialog(parent) {
     setUpWindow(this, "modEditWindow", "Edit Mod");
-    modNameLabel = new QLabel("Name", this);
-    modNameEdit = new QLineEdit(this);
-    modNameEdit->setObjectName("modNameEdit");
-    modNameEdit->setMinimumWidth(300);
-    modNameLabel->setBuddy(modNameEdit);
-    modParametersLabel = new QLabel("Parameters", this);
-    modParametersEdit = new QLineEdit(this);
-    modParametersEdit->setObjectName("modParametersEdit");
-    modParametersLabel->setBuddy(modParametersEdit);
-    okButton = new QPushButton("OK", this);
-    okButton->setObjectName("okButton");
-    makeBold(okButton);
-    okButton->setDefault(true);
-    cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("cancelButton");
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    modNameEdit_ = named(new QLineEdit(this), "modNameEdit");
+    modNameEdit_->setMinimumWidth(300);
+    modParametersEdit_ = named(new QLineEdit(this), "modParametersEdit");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QPushButton* ok = named(buttons->button(QDialogButtonBox::Ok), "okButton");
+    makeBold(ok);
+    ok->setDefault(true);
+    named(buttons->button(QDialogButtonBox::Cancel), "cancelButton");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(modNameLabel, 0, 0);
-    grid->addWidget(modNameEdit, 0, 1, 1, 2);
-    grid->addWidget(modParametersLabel, 1, 0);
-    grid->addWidget(modParametersEdit, 1, 1, 1, 2);
-    grid->addWidget(okButton, 2, 1);
-    grid->addWidget(cancelButton, 2, 2);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen(this);
+    auto* form = new QFormLayout(this);
+    form->addRow(namedLabel("&Name", "modNameLabel", this, modNameEdit_), modNameEdit_);
+    form->addRow(namedLabel("&Parameters", "modParametersLabel", this, modParametersEdit_),
+                 modParametersEdit_);
+    form->addRow(buttons);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    rememberPlacementGrowingInWidth(this, 0);
 }
 
 std::optional<Mod> ModEditWindow::edit(const Mod& mod) {
-    modNameEdit->setText(local(mod.name));
-    modParametersEdit->setText(local(mod.parameters));
+    modNameEdit_->setText(local(mod.name));
+    modParametersEdit_->setText(local(mod.parameters));
+    modNameEdit_->setFocus();
     setResult(QDialog::Rejected); // a window closed by other means than OK changes nothing
     dialogs().runModal(*this);
     if (result() != QDialog::Accepted)
         return std::nullopt;
-    return Mod{bytes(modNameEdit->text()), bytes(modParametersEdit->text())};
+    return Mod{bytes(modNameEdit_->text()), bytes(modParametersEdit_->text())};
 }
 
 } // namespace velkarn

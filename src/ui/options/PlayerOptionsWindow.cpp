@@ -4,17 +4,28 @@
 #include "core/content/ModelIcon.h"
 #include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
+#include "ui/models/TextListModel.h"
+#include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
+#include "ui/widgets/NumberSpin.h"
 #include "ui/widgets/ScriptValueValidator.h"
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace velkarn {
 
@@ -24,10 +35,15 @@ QColor qColor(const Rgb& color) {
     return QColor(color.r, color.g, color.b);
 }
 
-// Selects the item whose text equals `text` exactly (nothing when none does) without telling.
-void selectExactly(QComboBox& list, const std::string& text) {
+// Selects `row` of a list without telling, as the program shows what the player holds.
+void showRow(QComboBox& list, int row) {
     const QSignalBlocker quiet(list);
-    list.setCurrentIndex(list.findText(local(text), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    list.setCurrentIndex(row);
+}
+
+// A row's text as the core holds it; empty past the end.
+std::string valueAt(const TextListModel& list, int row) {
+    return bytes(list.index(row).data(TextListModel::ValueRole).toString());
 }
 
 constexpr int ModelIconSide = 64;
@@ -35,35 +51,45 @@ constexpr int ModelIconSide = 64;
 } // namespace
 
 PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
-      session_(session), player_(session.player) {
+    : QDialog(parent), session_(session), player_(session.player),
+      modelList_(new TextListModel(
+          [&session] { return session.setup.catalogue.sortedModelNames(); }, {}, this)),
+      skinList_(new TextListModel(
+          [this] {
+              return skinsForModel(session_.setup.catalogue, skinsShownFor_)
+                  .value_or(std::vector<std::string>{});
+          },
+          {}, this)) {
     setUpWindow(this, "playerOptionsWindow", "Player Options");
+    createControls();
+    layOut();
+    connectControls();
+    showPlayer();
+    playerNameEdit_->setFocus();
+}
 
-    colorToolBar = new QToolBar(this);
-    colorToolBar->setObjectName("colorToolBar");
+void PlayerOptionsWindow::createControls() {
+    colorToolBar_ = named(new QToolBar(this), "colorToolBar");
+    colorToolBar_->setMovable(false);
     addColorButtons();
-    playerNameLabel = new QLabel("Player Name", this);
-    playerNameEdit = new QLineEdit(this);
-    playerNameEdit->setObjectName("playerNameEdit");
-    playerNameLabel->setBuddy(playerNameEdit);
-    auto* nameValidator = new ScriptValueValidator("player name", playerNameEdit);
-    playerNameEdit->setValidator(nameValidator);
-    nameProblemLabel = new QLabel(this);
-    nameProblemLabel->setObjectName("nameProblemLabel");
-    nameProblemLabel->setWordWrap(true);
-    nameProblemLabel->hide();
+    playerNameEdit_ = named(new QLineEdit(this), "playerNameEdit");
+    auto* nameValidator = new ScriptValueValidator("player name", playerNameEdit_);
+    playerNameEdit_->setValidator(nameValidator);
+    nameProblemLabel_ = named(new QLabel(this), "nameProblemLabel");
+    nameProblemLabel_->setWordWrap(true);
+    nameProblemLabel_->hide();
     connect(nameValidator, &ScriptValueValidator::problemChanged, this,
             [this](const QString& problem) {
-                nameProblemLabel->setText(problem);
-                nameProblemLabel->setVisible(!problem.isEmpty());
+                nameProblemLabel_->setText(problem);
+                nameProblemLabel_->setVisible(!problem.isEmpty());
             });
-    namePreview = new QTextEdit(this);
-    namePreview->setObjectName("namePreview");
-    namePreview->setReadOnly(true);
-    namePreview->setFixedHeight(namePreview->fontMetrics().height() + 12);
-    namePreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    namePreview->setLineWrapMode(QTextEdit::NoWrap);
-    namePreview->setStyleSheet(
+    namePreview_ = named(new QTextEdit(this), "namePreview");
+    namePreview_->setReadOnly(true);
+    namePreview_->setFocusPolicy(Qt::NoFocus);
+    namePreview_->setFixedHeight(namePreview_->fontMetrics().height() + 12);
+    namePreview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    namePreview_->setLineWrapMode(QTextEdit::NoWrap);
+    namePreview_->setStyleSheet(
         QString("QTextEdit { background: rgb(%1,%2,%3); color: rgb(%4,%5,%6); }")
             .arg(PreviewBackground.r)
             .arg(PreviewBackground.g)
@@ -71,94 +97,24 @@ PlayerOptionsWindow::PlayerOptionsWindow(Session& session, QWidget* parent)
             .arg(PreviewDefaultColor.r)
             .arg(PreviewDefaultColor.g)
             .arg(PreviewDefaultColor.b));
-    modelLabel = new QLabel("Player Model", this);
-    modelCombo = new QComboBox(this);
-    modelCombo->setObjectName("modelCombo");
-    modelLabel->setBuddy(modelCombo);
-    skinLabel = new QLabel("Player Skin", this);
-    skinCombo = new QComboBox(this);
-    skinCombo->setObjectName("skinCombo");
-    skinLabel->setBuddy(skinCombo);
-    modelIconLabel = new QLabel(this);
-    modelIconLabel->setObjectName("modelIconLabel");
-    modelIconLabel->setFixedSize(ModelIconSide, ModelIconSide);
-    teamLabel = new QLabel("Player Team", this);
-    teamCombo = new QComboBox(this);
-    teamCombo->setObjectName("teamCombo");
-    teamCombo->addItems({"Choose at launch", "Blue", "Red"});
-    teamLabel->setBuddy(teamCombo);
-    simPingLabel = new QLabel("Simulated Ping", this);
-    simPingSpin = new NumberSpin(0, PlayerOptions::MaxSimPing, 10, 0, this);
-    simPingSpin->setObjectName("simPingSpin");
-    simPingLabel->setBuddy(simPingSpin);
-    okButton = new QPushButton("OK", this);
-    okButton->setObjectName("okButton");
-    makeBold(okButton);
-    okButton->setDefault(true);
-    layOut();
-    connectControls();
-    showModels();
-    showPlayer();
-    showModelIcon();
-    centreOnScreen(this);
-}
-
-void PlayerOptionsWindow::layOut() {
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(colorToolBar, 0, 0, 1, 2);
-    grid->addWidget(playerNameLabel, 1, 0);
-    grid->addWidget(playerNameEdit, 1, 1);
-    grid->addWidget(namePreview, 2, 1);
-    grid->addWidget(nameProblemLabel, 8, 0, 1, 3);
-    grid->addWidget(modelLabel, 3, 0);
-    grid->addWidget(modelCombo, 3, 1);
-    grid->addWidget(skinLabel, 4, 0);
-    grid->addWidget(skinCombo, 4, 1);
-    grid->addWidget(modelIconLabel, 3, 2, 2, 1);
-    grid->addWidget(teamLabel, 5, 0);
-    grid->addWidget(teamCombo, 5, 1);
-    grid->addWidget(simPingLabel, 6, 0);
-    grid->addWidget(simPingSpin, 6, 1);
-    grid->addWidget(okButton, 7, 1, Qt::AlignRight);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
-    setTabOrder(colorButtons.back(), playerNameEdit);
-}
-
-void PlayerOptionsWindow::connectControls() {
-    playerNameEdit->installEventFilter(this);
-    connectGuarded(playerNameEdit, &QLineEdit::textChanged, this, [this] {
-        selectionAtFocusOut_.reset();
-        player_.setName(bytes(playerNameEdit->text()));
-        showNamePreview();
-    });
-    connectGuarded(modelCombo, &QComboBox::currentIndexChanged, this, [this] { showModelSkins(); });
-    connectGuarded(skinCombo, &QComboBox::currentIndexChanged, this, [this] {
-        player_.setModelAndSkin(bytes(modelCombo->currentText()), bytes(skinCombo->currentText()));
-    });
-    connectGuarded(teamCombo, &QComboBox::currentIndexChanged, this,
-                   [this] { player_.setTeam(teamCombo->currentIndex()); });
-    connectGuarded(simPingSpin, &QSpinBox::valueChanged, this,
-                   [this] { player_.setSimPing(simPingSpin->value()); });
-    connectGuarded(okButton, &QPushButton::clicked, this, [this] { closeOptions(); });
-    connect(&player_, &PlayerOptions::changed, this, [this] {
-        showPlayer();
-        showModelIcon();
-    });
-    connect(&session_, &Session::catalogueChanged, this, [this] {
-        archivesFolder_.reset(); // a search may have found new archives
-        showModels();
-        showModelIcon();
-    });
-    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { showModelIcon(); });
+    modelCombo_ = named(new QComboBox(this), "modelCombo");
+    modelCombo_->setModel(modelList_);
+    skinCombo_ = named(new QComboBox(this), "skinCombo");
+    skinCombo_->setModel(skinList_);
+    modelIconLabel_ = named(new QLabel(this), "modelIconLabel");
+    modelIconLabel_->setFixedSize(ModelIconSide, ModelIconSide);
+    teamCombo_ = named(new QComboBox(this), "teamCombo");
+    teamCombo_->addItems({"Choose at launch", "Blue", "Red"});
+    simPingSpin_ = named(new NumberSpin(0, PlayerOptions::MaxSimPing, 10, 0, this), "simPingSpin");
 }
 
 void PlayerOptionsWindow::addColorButtons() {
     const auto& codes = colorCodes();
-    for (std::size_t i = 0; i < colorButtons.size() && i < codes.size(); ++i) {
+    for (std::size_t i = 0; i < colorButtons_.size() && i < codes.size(); ++i) {
         const ColorCode& code = codes[i];
         QPixmap swatch(16, 16);
         swatch.fill(qColor(code.color));
-        auto* button = new QToolButton(colorToolBar);
+        auto* button = new QToolButton(colorToolBar_);
         button->setObjectName(QString(code.colorName).toLower() + "Button");
         button->setIcon(QIcon(swatch));
         button->setIconSize(QSize(16, 16));
@@ -166,47 +122,116 @@ void PlayerOptionsWindow::addColorButtons() {
         // Tab reaches the buttons; a mouse click leaves the focus, and so the selection, in
         // the name field.
         button->setFocusPolicy(Qt::TabFocus);
-        colorToolBar->addWidget(button);
-        colorButtons[i] = button;
+        colorToolBar_->addWidget(button);
+        colorButtons_[i] = button;
         const char digit = code.digit;
         connectGuarded(button, &QToolButton::clicked, this,
                        [this, digit] { applyColorCode(digit); });
     }
 }
 
+void PlayerOptionsWindow::layOut() {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QPushButton* ok = named(buttons->button(QDialogButtonBox::Ok), "okButton");
+    makeBold(ok);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(colorToolBar_, 0, 1, 1, 2);
+    grid->addWidget(namedLabel("Player &Name", "playerNameLabel", this, playerNameEdit_), 1, 0);
+    grid->addWidget(playerNameEdit_, 1, 1, 1, 2);
+    grid->addWidget(namePreview_, 2, 1, 1, 2);
+    grid->addWidget(nameProblemLabel_, 3, 1, 1, 2);
+    grid->addWidget(namedLabel("Player &Model", "modelLabel", this, modelCombo_), 4, 0);
+    grid->addWidget(modelCombo_, 4, 1);
+    grid->addWidget(namedLabel("Player &Skin", "skinLabel", this, skinCombo_), 5, 0);
+    grid->addWidget(skinCombo_, 5, 1);
+    grid->addWidget(modelIconLabel_, 4, 2, 2, 1);
+    grid->addWidget(namedLabel("Player &Team", "teamLabel", this, teamCombo_), 6, 0);
+    grid->addWidget(teamCombo_, 6, 1);
+    grid->addWidget(namedLabel("Simulated P&ing", "simPingLabel", this, simPingSpin_), 7, 0);
+    grid->addWidget(simPingSpin_, 7, 1);
+    grid->addWidget(buttons, 8, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    // The name comes first, and the color buttons right after it.
+    setTabOrder(playerNameEdit_, colorButtons_.front());
+    for (std::size_t i = 1; i < colorButtons_.size(); ++i)
+        setTabOrder(colorButtons_[i - 1], colorButtons_[i]);
+    setTabOrder(colorButtons_.back(), modelCombo_);
+    rememberPlacementGrowingInWidth(this, 360);
+}
+
+void PlayerOptionsWindow::connectControls() {
+    playerNameEdit_->installEventFilter(this);
+    connectGuarded(playerNameEdit_, &QLineEdit::textChanged, this, [this] {
+        selectionAtFocusOut_.reset();
+        player_.setName(bytes(playerNameEdit_->text()));
+        showNamePreview();
+    });
+    connect(modelCombo_, &QComboBox::activated, this,
+            [this](int row) { runGuarded([this, row] { chooseModel(row); }); });
+    connect(skinCombo_, &QComboBox::activated, this,
+            [this](int row) { runGuarded([this, row] { chooseSkin(row); }); });
+    connect(teamCombo_, &QComboBox::activated, this,
+            [this](int row) { runGuarded([this, row] { player_.setTeam(row); }); });
+    connectGuarded(simPingSpin_, &QSpinBox::valueChanged, this,
+                   [this] { player_.setSimPing(simPingSpin_->value()); });
+    connect(&player_, &PlayerOptions::changed, this, [this] {
+        showPlayer();
+        showModelIcon();
+    });
+    connect(&session_, &Session::catalogueChanged, this, [this] {
+        archivesFolder_.reset(); // a search may have found new archives
+        modelList_->refresh();
+        skinList_->refresh();
+        showPlayer();
+        showModelIcon();
+    });
+    // Only marked: listing the archives of every folder typed on the way to the right one (or
+    // of "/") would stall the typing; the icon follows when the window shows or the model
+    // changes.
+    connect(&session_.game, &GameOptions::pathsChanged, this, [this] { archivesFolder_.reset(); });
+}
+
+void PlayerOptionsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showModelIcon();
+}
+
 bool PlayerOptionsWindow::eventFilter(QObject* watched, QEvent* event) {
     // Runs before the field's own handling, which drops the selection on a keyboard leave.
-    if (watched == playerNameEdit) {
+    if (watched == playerNameEdit_) {
         if (event->type() == QEvent::FocusIn)
             selectionAtFocusOut_.reset();
-        else if (event->type() == QEvent::FocusOut && playerNameEdit->hasSelectedText())
+        else if (event->type() == QEvent::FocusOut && playerNameEdit_->hasSelectedText())
             selectionAtFocusOut_ =
-                Selection{playerNameEdit->selectionStart(), playerNameEdit->selectionLength()};
+                Selection{playerNameEdit_->selectionStart(), playerNameEdit_->selectionLength()};
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void PlayerOptionsWindow::applyColorCode(char digit) {
-    const QString text = playerNameEdit->text();
+    const QString text = playerNameEdit_->text();
     if (text.isEmpty())
         return;
     Selection selection{0, 0};
-    if (playerNameEdit->hasSelectedText())
-        selection = {playerNameEdit->selectionStart(), playerNameEdit->selectionLength()};
+    if (playerNameEdit_->hasSelectedText())
+        selection = {playerNameEdit_->selectionStart(), playerNameEdit_->selectionLength()};
     else if (selectionAtFocusOut_)
         selection = *selectionAtFocusOut_;
     // The field counts characters, the name is counted in bytes.
     const int byteStart = static_cast<int>(bytes(text.left(selection.start)).size());
     const int byteLength =
         static_cast<int>(bytes(text.mid(selection.start, selection.length)).size());
-    playerNameEdit->setText(local(insertColorCode(bytes(text), byteStart, byteLength, digit)));
+    playerNameEdit_->setText(local(insertColorCode(bytes(text), byteStart, byteLength, digit)));
 }
 
 void PlayerOptionsWindow::showNamePreview() {
-    const ColoredText preview = previewPlayerName(bytes(playerNameEdit->text()));
-    namePreview->clear();
+    const ColoredText preview = previewPlayerName(bytes(playerNameEdit_->text()));
+    namePreview_->clear();
     // Text goes in as plain runs with their colors, so nothing in a name is read as markup.
-    QTextCursor cursor(namePreview->document());
+    QTextCursor cursor(namePreview_->document());
     std::size_t runStart = 0;
     for (std::size_t i = 1; i <= preview.visible.size(); ++i) {
         if (i < preview.visible.size() && preview.colors[i] == preview.colors[runStart])
@@ -218,23 +243,38 @@ void PlayerOptionsWindow::showNamePreview() {
     }
 }
 
-void PlayerOptionsWindow::showModelSkins() {
-    refillSkins();
-    player_.setModelAndSkin(bytes(modelCombo->currentText()), bytes(skinCombo->currentText()));
+void PlayerOptionsWindow::chooseModel(int row) {
+    showSkinsOf(valueAt(*modelList_, row));
+    player_.setModelAndSkin(skinsShownFor_, valueAt(*skinList_, 0));
 }
 
-void PlayerOptionsWindow::refillSkins() {
-    const auto skins = skinsForModel(session_.setup.catalogue, bytes(modelCombo->currentText()));
-    if (!skins)
-        return;
-    const QSignalBlocker quiet(skinCombo);
-    skinCombo->clear();
-    for (const auto& skin : *skins)
-        skinCombo->addItem(local(skin));
-    skinCombo->setCurrentIndex(skins->empty() ? -1 : 0);
+void PlayerOptionsWindow::chooseSkin(int row) {
+    player_.setModelAndSkin(skinsShownFor_, valueAt(*skinList_, row));
+}
+
+void PlayerOptionsWindow::showSkinsOf(const std::string& model) {
+    skinsShownFor_ = model;
+    skinList_->refresh();
+}
+
+void PlayerOptionsWindow::showPlayer() {
+    const PlayerSettings& settings = player_.settings();
+    if (bytes(playerNameEdit_->text()) != settings.name)
+        playerNameEdit_->setText(local(settings.name));
+    if (skinsShownFor_ != settings.model)
+        showSkinsOf(settings.model);
+    showRow(*modelCombo_, modelList_->rowOf(settings.model));
+    showRow(*skinCombo_, skinList_->rowOf(settings.skin));
+    showRow(*teamCombo_, settings.team);
+    if (simPingSpin_->value() != settings.simPing) {
+        const QSignalBlocker quiet(simPingSpin_);
+        simPingSpin_->setValue(settings.simPing);
+    }
 }
 
 void PlayerOptionsWindow::showModelIcon() {
+    if (!isVisible())
+        return;
     const std::string& gameFolder = session_.game.paths().gameFolder;
     if (archivesFolder_ != gameFolder) {
         archivesFolder_ = gameFolder;
@@ -248,48 +288,10 @@ void PlayerOptionsWindow::showModelIcon() {
     iconShownFor_ = shownFor;
     const QImage icon = readModelIcon(archives_, settings.model, settings.skin);
     if (icon.isNull())
-        modelIconLabel->clear();
+        modelIconLabel_->clear();
     else
-        modelIconLabel->setPixmap(QPixmap::fromImage(icon.scaled(
+        modelIconLabel_->setPixmap(QPixmap::fromImage(icon.scaled(
             ModelIconSide, ModelIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-}
-
-void PlayerOptionsWindow::closeOptions() {
-    hide();
-}
-
-void PlayerOptionsWindow::showModels() {
-    {
-        const QSignalBlocker quiet(modelCombo);
-        modelCombo->clear();
-        for (const auto& name : session_.setup.catalogue.sortedModelNames())
-            modelCombo->addItem(local(name));
-    }
-    chooseModelInList();
-}
-
-void PlayerOptionsWindow::chooseModelInList() {
-    const PlayerSettings& settings = player_.settings();
-    selectExactly(*modelCombo, settings.model);
-    refillSkins();
-    selectExactly(*skinCombo, settings.skin);
-}
-
-void PlayerOptionsWindow::showPlayer() {
-    const PlayerSettings& settings = player_.settings();
-    if (bytes(playerNameEdit->text()) != settings.name)
-        playerNameEdit->setText(local(settings.name));
-    if (bytes(modelCombo->currentText()) != settings.model ||
-        bytes(skinCombo->currentText()) != settings.skin)
-        chooseModelInList();
-    if (teamCombo->currentIndex() != settings.team) {
-        const QSignalBlocker quiet(teamCombo);
-        teamCombo->setCurrentIndex(settings.team);
-    }
-    if (simPingSpin->value() != settings.simPing) {
-        const QSignalBlocker quiet(simPingSpin);
-        simPingSpin->setValue(settings.simPing);
-    }
 }
 
 } // namespace velkarn

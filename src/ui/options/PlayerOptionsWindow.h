@@ -1,77 +1,77 @@
 #pragma once
 
 #include "core/session/Session.h"
-#include "ui/widgets/NumberSpin.h"
 
-#include <QComboBox>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTextEdit>
-#include <QToolBar>
-#include <QToolButton>
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
 namespace velkarn {
 
-// "Player Options": the player's colored name, model, skin, team and simulated ping.
+class NumberSpin;
+class TextListModel;
+
+// "Player Options": the player's colored name, model, skin, team and simulated ping. The model
+// and skin lists follow the catalogue. It grows in width and keeps its size and place.
 class PlayerOptionsWindow : public QDialog {
     Q_OBJECT
 public:
-    // Shows and edits `session`'s player; the model list follows its catalogue.
+    // Shows and edits `session`'s player.
     explicit PlayerOptionsWindow(Session& session, QWidget* parent = nullptr);
-
-    QToolBar* colorToolBar;
-    // blackButton, redButton, ... whiteButton: the color codes "^0" to "^7".
-    std::array<QToolButton*, 8> colorButtons{};
-    QLabel* playerNameLabel;
-    QLineEdit* playerNameEdit;
-    QTextEdit* namePreview;   // read-only colored preview
-    QLabel* nameProblemLabel; // why the last keystroke was refused; hidden when none was
-    QLabel* modelLabel;
-    QComboBox* modelCombo;
-    QLabel* skinLabel;
-    QComboBox* skinCombo;
-    QLabel* modelIconLabel; // the chosen model's icon in the chosen skin; empty when none
-    QLabel* teamLabel;
-    QComboBox* teamCombo;
-    QLabel* simPingLabel;
-    NumberSpin* simPingSpin;
-    QPushButton* okButton;
-
-    // The color buttons: puts "^" and `digit` in front of the name field's selection
-    // (the whole name when nothing is selected), dropping the codes inside it.
-    void applyColorCode(char digit);
-    // Rebuilds the colored preview from the coded name; runs on every change of the name.
-    void showNamePreview();
-    // Refills the skins of the chosen model (exact name) and selects the first.
-    void showModelSkins();
-    // Shows the icon of the chosen model and skin from the game folder's archives.
-    void showModelIcon();
-    void closeOptions();
-
-    // The sorted model list of the catalogue, then the player's model and skin.
-    void showModels();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void createControls();
     void addColorButtons();
     void layOut();
     void connectControls();
-    // The skins of the model chosen in modelCombo (exact name), in slot order.
-    void refillSkins();
+    // The color buttons: puts "^" and `digit` in front of the name field's selection (the whole
+    // name when nothing is selected), dropping the codes inside it.
+    void applyColorCode(char digit);
+    // Rebuilds the colored preview from the coded name; runs on every change of the name.
+    void showNamePreview();
+    // A model chosen in the list: the player takes it with its first skin.
+    void chooseModel(int row);
+    void chooseSkin(int row);
+    // Lists the skins of the model named exactly `model` (case matters).
+    void showSkinsOf(const std::string& model);
     // Shows the player's values, leaving alone what already shows them.
     void showPlayer();
-    void chooseModelInList();
+    // Shows the icon of the chosen model and skin from the game's archives, while the window is
+    // shown.
+    void showModelIcon();
 
     Session& session_;
     PlayerOptions& player_;
+    // The catalogue's models, sorted ignoring case, and the skins of one of them in slot order;
+    // both keep their names, so a view never reads a catalogue being searched.
+    TextListModel* modelList_;
+    TextListModel* skinList_;
+    std::string skinsShownFor_;
+
+    QToolBar* colorToolBar_;
+    // blackButton, redButton, ... whiteButton: the color codes "^0" to "^7".
+    std::array<QToolButton*, 8> colorButtons_{};
+    QLineEdit* playerNameEdit_;
+    QTextEdit* namePreview_;   // read-only colored preview
+    QLabel* nameProblemLabel_; // why the last keystroke was refused; hidden when none was
+    QComboBox* modelCombo_;
+    QComboBox* skinCombo_;
+    QLabel* modelIconLabel_; // the chosen model's icon in the chosen skin; empty when none
+    QComboBox* teamCombo_;
+    NumberSpin* simPingSpin_;
 
     // Leaving the name field by keyboard clears its selection; a color button reached with
     // Tab still applies to what was selected.
@@ -80,8 +80,8 @@ private:
         int length;
     };
     std::optional<Selection> selectionAtFocusOut_;
-    // The game folder's archives, listed again after each search or a change of game folder,
-    // and the model and skin whose icon is shown.
+    // The game's archives, listed again after each search or a change of game folder, and the
+    // model and skin whose icon is shown.
     std::optional<std::string> archivesFolder_;
     std::vector<std::string> archives_;
     std::string iconShownFor_;

@@ -1,57 +1,59 @@
 #include "ui/options/TestReportWindow.h"
 
-#include "ui/widgets/Dialogs.h"
 #include "core/session/TestReport.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
-#include <QScrollArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
+namespace {
+
+// A heading as a label's caption, its mnemonic on the first letter of `key`.
+QString withMnemonic(const char* heading, const char* key) {
+    QString caption(heading);
+    return caption.insert(caption.indexOf(key), '&');
+}
+
+} // namespace
+
 TestReportWindow::TestReportWindow(const std::string& appDir, QWidget* parent)
     : QDialog(parent), appDir_(appDir) {
     setUpWindow(this, "testReportWindow", "Test Report");
-    auto memo = [this](const char* name) {
-        auto* edit = new QPlainTextEdit(this);
-        edit->setObjectName(name);
-        return edit;
-    };
-    bugsEdit = memo("bugsEdit");
-    usefulEdit = memo("usefulEdit");
-    ideasEdit = memo("ideasEdit");
-    saveReportButton = new QPushButton("Save report...", this);
-    saveReportButton->setObjectName("saveReportButton");
-    makeBold(saveReportButton);
-    connectGuarded(saveReportButton, &QPushButton::clicked, this, [this] { saveReport(); });
+    bugsEdit_ = named(new QPlainTextEdit(this), "bugsEdit");
+    usefulEdit_ = named(new QPlainTextEdit(this), "usefulEdit");
+    ideasEdit_ = named(new QPlainTextEdit(this), "ideasEdit");
+    // Tab moves on to the next answer rather than typing a tab into this one.
+    for (QPlainTextEdit* answer : {bugsEdit_, usefulEdit_, ideasEdit_})
+        answer->setTabChangesFocus(true);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* save = namedButton("&Save report...", "saveReportButton", this, true);
+    buttons->addButton(save, QDialogButtonBox::AcceptRole);
+    save->setDefault(true);
+    connectGuarded(save, &QPushButton::clicked, this, [this] { saveReport(); });
 
-    // The answers scroll up and down inside the window, which is never wider than its fields.
-    auto* content = new QWidget;
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("reportScroll");
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    scroll->setWidget(content);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
-
-    auto* layout = new QVBoxLayout(content);
-    layout->addWidget(new QLabel(ReportBugsHeading, this));
-    layout->addWidget(bugsEdit);
-    layout->addWidget(new QLabel(ReportUsefulHeading, this));
-    layout->addWidget(usefulEdit);
-    layout->addWidget(new QLabel(ReportIdeasHeading, this));
-    layout->addWidget(ideasEdit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        namedLabel(withMnemonic(ReportBugsHeading, "Bug"), "bugsLabel", this, bugsEdit_));
+    layout->addWidget(bugsEdit_, 1);
+    layout->addWidget(
+        namedLabel(withMnemonic(ReportUsefulHeading, "useful"), "usefulLabel", this, usefulEdit_));
+    layout->addWidget(usefulEdit_, 1);
+    layout->addWidget(
+        namedLabel(withMnemonic(ReportIdeasHeading, "ideas"), "ideasLabel", this, ideasEdit_));
+    layout->addWidget(ideasEdit_, 1);
     layout->addWidget(new QLabel("Thanks for filling out this test report form.", this));
-    layout->addWidget(saveReportButton, 0, Qt::AlignHCenter);
-    setMaximumSize(329, 630);
-    resize(329, 560);
-    centreOnScreen(this, false);
+    layout->addWidget(buttons);
+    rememberPlacement(this, QSize(360, 560));
+    bugsEdit_->setFocus();
 }
 
 void TestReportWindow::saveReport() {
@@ -59,8 +61,8 @@ void TestReportWindow::saveReport() {
         dialogs().askSaveFileName("Save report", appDir_, "Text files (*.txt)", "txt");
     if (!reportPath || reportPath->empty())
         return;
-    writeTestReport(*reportPath, bytes(bugsEdit->toPlainText()), bytes(usefulEdit->toPlainText()),
-                    bytes(ideasEdit->toPlainText()), appDir_);
+    writeTestReport(*reportPath, bytes(bugsEdit_->toPlainText()), bytes(usefulEdit_->toPlainText()),
+                    bytes(ideasEdit_->toPlainText()), appDir_);
     hide();
     dialogs().showMessage(reportSavedMessage());
 }

@@ -1,34 +1,35 @@
 #include "ui/rotation/SetupInfoWindow.h"
 
 #include "core/platform/TextFile.h"
+#include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
-#include <QLabel>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velkarn {
 
 SetupInfoWindow::SetupInfoWindow(QWidget* parent) : QDialog(parent) {
     setUpWindow(this, "setupInfoWindow", "Velkarn Configuration Info");
-    auto* label = new QLabel("Enter Map Configuration Info : ", this);
-    infoEdit = new QPlainTextEdit("[None]", this);
-    infoEdit->setObjectName("infoEdit");
-    label->setBuddy(infoEdit);
-    okButton = new QPushButton("OK", this);
-    okButton->setObjectName("okButton");
-    okButton->setDefault(true);
-    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    infoEdit_ = named(new QPlainTextEdit("[None]", this), "infoEdit");
+    infoEdit_->setTabChangesFocus(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    QPushButton* ok = named(buttons->button(QDialogButtonBox::Ok), "okButton");
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(infoEdit);
-    layout->addWidget(okButton, 0, Qt::AlignRight);
-    resize(380, 240);
-    centreOnScreen(this);
+    layout->addWidget(namedLabel("&Enter Map Configuration Info : ", "infoLabel", this, infoEdit_));
+    layout->addWidget(infoEdit_);
+    layout->addWidget(buttons);
+    rememberPlacement(this, QSize(380, 240));
+    infoEdit_->setFocus();
 }
 
 std::vector<std::string> SetupInfoWindow::infoLines() const {
-    return splitLines(bytes(infoEdit->toPlainText()));
+    return splitLines(bytes(infoEdit_->toPlainText()));
 }
 
 } // namespace velkarn

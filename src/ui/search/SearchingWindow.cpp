@@ -1,27 +1,32 @@
 #include "ui/search/SearchingWindow.h"
 
+#include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
 
 namespace velkarn {
 
 SearchingWindow::SearchingWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
     setUpWindow(this, "searchingWindow", "Searching...");
-    setFixedSize(250, 147);
-    searchingLabel = new QLabel("Searching for maps, models, skins, and mods... ", this);
-    searchingLabel->setGeometry(0, 40, 250, 16);
-    searchingLabel->setAlignment(Qt::AlignHCenter);
-    pleaseWaitLabel = new QLabel("Please wait...", this);
-    pleaseWaitLabel->setGeometry(0, 64, 250, 16);
-    pleaseWaitLabel->setAlignment(Qt::AlignHCenter);
-    progressBar = new QProgressBar(this);
-    progressBar->setObjectName("progressBar");
-    progressBar->setGeometry(48, 104, 150, 13);
-    progressBar->setRange(0, ProgressMaximum);
-    progressBar->setTextVisible(false);
-    progressBar->setValue(0);
+    auto* searching = new QLabel("Searching for maps, models, skins, and mods... ", this);
+    auto* pleaseWait = new QLabel("Please wait...", this);
+    progressBar_ = named(new QProgressBar(this), "progressBar");
+    progressBar_->setRange(0, ProgressMaximum);
+    progressBar_->setTextVisible(false);
+    progressBar_->setValue(0);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 32, 24, 28);
+    layout->setSpacing(8);
+    layout->addWidget(searching, 0, Qt::AlignHCenter);
+    layout->addWidget(pleaseWait, 0, Qt::AlignHCenter);
+    layout->addSpacing(16);
+    layout->addWidget(progressBar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void SearchingWindow::closeEvent(QCloseEvent* event) {
@@ -37,10 +42,10 @@ void SearchingWindow::reject() {
 }
 
 void SearchingWindow::advanceProgress() {
-    int next = progressBar->value() + ProgressStep;
+    int next = progressBar_->value() + ProgressStep;
     if (next > ProgressMaximum)
         next -= ProgressMaximum;
-    progressBar->setValue(next);
+    progressBar_->setValue(next);
 }
 
 void SearchingWindow::beginSearch() {
@@ -51,7 +56,7 @@ void SearchingWindow::beginSearch() {
 }
 
 void SearchingWindow::endSearch() {
-    progressBar->setValue(progressBar->maximum());
+    progressBar_->setValue(progressBar_->maximum());
     busy_ = false;
     hide();
 }

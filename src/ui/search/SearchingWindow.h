@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QLabel>
-#include <QProgressBar>
+
+class QProgressBar;
 
 namespace velkarn {
 
@@ -11,10 +11,6 @@ class SearchingWindow : public QDialog {
     Q_OBJECT
 public:
     explicit SearchingWindow(QWidget* parent = nullptr);
-
-    QLabel* searchingLabel;
-    QLabel* pleaseWaitLabel;
-    QProgressBar* progressBar;
 
     static constexpr int ProgressMaximum = 12192;
     static constexpr int ProgressStep = 10;
@@ -33,6 +29,7 @@ protected:
     void reject() override;
 
 private:
+    QProgressBar* progressBar_;
     bool busy_ = false;
 };
 

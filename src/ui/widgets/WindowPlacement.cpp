@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <algorithm>
 
 namespace velkarn {
 
@@ -31,6 +32,26 @@ private:
     QWidget* window_;
 };
 
+// Keeps its window's height at what the contents ask for, whenever they lay themselves out anew.
+class HeightKeeper : public QObject {
+public:
+    explicit HeightKeeper(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+        keepHeight();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::LayoutRequest)
+            keepHeight();
+        return false;
+    }
+
+private:
+    void keepHeight() { window_->setFixedHeight(window_->sizeHint().height()); }
+
+    QWidget* window_;
+};
+
 } // namespace
 
 void setUpWindow(QWidget* window, const char* name, const char* caption) {
@@ -51,6 +72,12 @@ void rememberPlacement(QWidget* window, QSize defaultSize) {
     if (!window->restoreGeometry(QSettings().value(placementKey(*window)).toByteArray()))
         centreOnScreen(window, false);
     new PlacementKeeper(window);
+}
+
+void rememberPlacementGrowingInWidth(QWidget* window, int defaultWidth) {
+    const QSize wanted = window->sizeHint();
+    rememberPlacement(window, QSize(std::max(defaultWidth, wanted.width()), wanted.height()));
+    new HeightKeeper(window);
 }
 
 void makeBold(QWidget* widget) {

@@ -19,6 +19,11 @@ void centreOnScreen(QWidget* window, bool fitToContents = true);
 // again each time the window is hidden (closing and the end of the program hide it too).
 void rememberPlacement(QWidget* window, QSize defaultSize);
 
+// The same for a window that only has a use for more width (a form of one-line fields): its
+// height stays what its contents ask for, also when they change; the first time it is at least
+// `defaultWidth` wide.
+void rememberPlacementGrowingInWidth(QWidget* window, int defaultWidth);
+
 // Makes a button's caption bold, as the main action of a window is shown.
 void makeBold(QWidget* widget);
 

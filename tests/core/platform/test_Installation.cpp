@@ -125,11 +125,14 @@ TEST_F(InstallationTest, AFolderOfTheUsersKeepsItsDataFolderAndIsCheckedWhenName
     EXPECT_EQ(folder.homeFolder, folder.baseFolder);
     EXPECT_EQ(scriptPath(folder), temp.file("games/oa/baseoa/velkarn.cfg"));
     EXPECT_TRUE(folder.startCommand.empty());
+    EXPECT_TRUE(installationInFolder("", layout).contentFolders().empty()) << "not the root";
 
-    EXPECT_NO_THROW(requireGameFolder(temp.file("games/oa")));
+    // The one rule for a folder the user names: an engine or a data folder will do.
+    EXPECT_EQ(requireGameFolder(temp.file("games/oa"), layout).baseFolder, folder.baseFolder);
     temp.makeFolder("empty");
     temp.write("datafile/baseq3", "");
     for (const auto& [path, message] : std::vector<std::pair<std::string, std::string>>{
+             {"", "No game folder is named."},
              {temp.file("nowhere"),
               "The game folder " + temp.file("nowhere/") + " does not exist."},
              {temp.file("empty"), "The folder " + temp.file("empty/") +
@@ -137,7 +140,7 @@ TEST_F(InstallationTest, AFolderOfTheUsersKeepsItsDataFolderAndIsCheckedWhenName
              {temp.file("datafile"),
               "The data folder " + temp.file("datafile/baseq3") + " is a file, not a folder."}}) {
         try {
-            requireGameFolder(path);
+            requireGameFolder(path, layout);
             ADD_FAILURE() << path;
         } catch (const UserMessage& error) {
             EXPECT_EQ(error.what(), message);
@@ -147,4 +150,43 @@ TEST_F(InstallationTest, AFolderOfTheUsersKeepsItsDataFolderAndIsCheckedWhenName
         << "a package no longer installed";
     EXPECT_TRUE(storedInstallation("", "", layout).contentFolders().empty())
         << "no folder named yet is not the whole disk";
+}
+
+// Only archives where the engine reads them count: an engine alone, an empty data folder or a
+// stray archive beside the data folder is no game data.
+TEST_F(InstallationTest, InstallationsWithoutArchivesInTheirDataFoldersHaveNoGameData) {
+    debianOpenArena();
+    program("root/usr/lib/ioquake3/ioquake3");
+    temp.write("root/usr/lib/ioquake3/pak0.pk3", "PK");
+    temp.makeFolder("root/usr/lib/openarena/baseoa/pak9.pk3");
+    auto found = findInstallations(layout);
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0].label, "OpenArena (Debian package) (no game data)");
+    EXPECT_EQ(found[1].label, "ioquake3 with Quake III data (no game data)");
+    EXPECT_FALSE(found[0].hasGameData || found[1].hasGameData);
+    EXPECT_FALSE(installationForFirstStart(found));
+
+    // The user's own folder of the engine counts as much as the package's.
+    temp.write("home/.q3a/baseq3/pak0.pk3", "PK");
+    found = findInstallations(layout);
+    EXPECT_FALSE(found[0].hasGameData);
+    EXPECT_TRUE(found[1].hasGameData);
+    EXPECT_EQ(found[1].label, "ioquake3 with Quake III data");
+    EXPECT_EQ(installationForFirstStart(found)->id(), "debian-ioquake3");
+
+    temp.write("games/q3/baseq3/pak0.pk3", "PK");
+    EXPECT_TRUE(installationInFolder(temp.file("games/q3"), layout).hasGameData);
+}
+
+TEST_F(InstallationTest, FirstStartPrefersAGameWithDataThatStartsOverAServerAlone) {
+    program("root/usr/games/openarena-server");
+    temp.write("root/usr/lib/openarena-server/baseoa/pak0.pk3", "PK");
+    const auto serverAlone = findInstallations(layout);
+    ASSERT_EQ(serverAlone.size(), 1u);
+    EXPECT_EQ(installationForFirstStart(serverAlone)->id(), "debian-openarena");
+
+    Installation game = serverAlone.front();
+    game.kind = Installation::Kind::Flatpak;
+    game.startCommand = {"flatpak"};
+    EXPECT_EQ(installationForFirstStart({serverAlone.front(), game})->id(), "flatpak-ioquake3");
 }

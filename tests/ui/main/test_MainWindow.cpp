@@ -13,12 +13,16 @@
 #include "ui/main/SplashWindow.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/search/SearchingWindow.h"
+#include "ui/widgets/LinkLabel.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <filesystem>
@@ -31,6 +35,13 @@ namespace {
 
 class MainWindowTest : public AppFixture {
 protected:
+    // Debian's ioquake3 engine, without game data.
+    void installIoquake3() {
+        app.write("root/usr/lib/ioquake3/ioquake3", "");
+        std::filesystem::permissions(app.file("root/usr/lib/ioquake3/ioquake3"),
+                                     std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add);
+    }
     void go(int item) {
         child<RadioGroup>(mainWindow(), "setupTypeGroup").setItemIndex(item);
         child<QPushButton>(mainWindow(), "goButton").click();
@@ -63,18 +74,18 @@ TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     EXPECT_EQ(child<RadioGroup>(mainWindow(), "setupTypeGroup").itemIndex(), 0);
 }
 
-TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
+TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplashWhenNoneIsFound) {
     bool findModsDisabledWhileAsked = false;
     dialogs.onModal = [&](QDialog& window) {
         if (window.objectName() == "gameOptionsWindow")
-            findModsDisabledWhileAsked =
-                !child<QPushButton>(*windows->gameOptionsWindow, "findModsButton").isEnabled();
+            findModsDisabledWhileAsked = !child<QPushButton>(window, "findModsButton").isEnabled();
     };
     start();
     // The splash gives way to the question.
     EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"gameOptionsWindow"}));
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages[0], "Please set Quake III Arena executable path...");
+    // Nothing else: without a game folder the search has nothing to walk.
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Please set Quake III Arena executable path..."}));
     EXPECT_TRUE(findModsDisabledWhileAsked);
     EXPECT_TRUE(child<QPushButton>(*windows->gameOptionsWindow, "findModsButton").isEnabled());
     EXPECT_TRUE(folderExists(app.file("configs")));
@@ -84,24 +95,43 @@ TEST_F(MainWindowTest, FirstStartAsksForTheGameFolderAfterTheSplash) {
     EXPECT_EQ(app.read("servers.txt"), "");
 }
 
-TEST_F(MainWindowTest, FirstStartOffersTheInstallationsFoundTheFirstChosen) {
-    app.write("root/usr/lib/ioquake3/ioquake3", "");
-    std::filesystem::permissions(app.file("root/usr/lib/ioquake3/ioquake3"),
-                                 std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add);
-    std::string shown;
-    dialogs.onModal = [&](QDialog& window) {
-        if (window.objectName() == "gameOptionsWindow") {
-            shown = child<QComboBox>(window, "installationCombo").currentText().toStdString();
-            window.accept();
-        }
-    };
+TEST_F(MainWindowTest, FirstStartUsesAnInstallationWithGameDataWithoutAsking) {
+    installIoquake3();
+    app.makeFolder("home/.q3a/baseq3");
+    writeZip(app.file("home/.q3a/baseq3/pak0.pk3"), {{"maps/q3dm1.bsp", "bsp"}});
     start();
-    EXPECT_EQ(shown, "ioquake3 with Quake III data");
-    EXPECT_EQ(child<QLabel>(*windows->gameOptionsWindow, "homeFolderLabel").text().toStdString(),
-              "Home folder: " + app.path() + "home/.q3a/");
+    EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"splashWindow"}));
+    EXPECT_TRUE(dialogs.messages.empty());
     const std::string pathFile = app.read("path.txt");
     EXPECT_TRUE(pathFile.ends_with("\r\ndebian-ioquake3\r\n")) << pathFile;
+    EXPECT_EQ(child<QLabel>(*windows->gameOptionsWindow, "homeFolderLabel").text().toStdString(),
+              "Home folder: " + app.path() + "home/.q3a/");
+    EXPECT_EQ(child<QComboBox>(mainWindow(), "mapCombo").count(), 1) << "and searched";
+}
+
+// An engine without data is listed, but left to the user; Escape then keeps nothing, and the
+// next start asks again.
+TEST_F(MainWindowTest, FirstStartOffersButNeverChoosesAnInstallationWithoutGameData) {
+    installIoquake3();
+    QStringList shown;
+    int chosen = 0;
+    dialogs.onModal = [&](QDialog& window) {
+        if (window.objectName() != "gameOptionsWindow")
+            return;
+        const QComboBox& games = child<QComboBox>(window, "installationCombo");
+        for (int i = 0; i < games.count(); ++i)
+            shown << games.itemText(i);
+        chosen = games.currentIndex();
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &escape);
+    };
+    start();
+    EXPECT_EQ(shown, QStringList{"ioquake3 with Quake III data (no game data)"});
+    EXPECT_EQ(chosen, -1);
+    EXPECT_EQ(dialogs.messages,
+              (std::vector<std::string>{"Please set Quake III Arena executable path..."}));
+    EXPECT_FALSE(fileExists(app.file("path.txt")));
+    EXPECT_FALSE(windows->gameOptionsWindow->isVisible());
 }
 
 TEST_F(MainWindowTest, PathFileFillsTheGameOptionsWithoutAsking) {
@@ -222,10 +252,15 @@ TEST_F(MainWindowTest, StartUpSearchesTheFolderChosenAtTheFirstPrompt) {
              {{"maps/gorge1.bsp", "bsp"}, {"scripts/bots.txt", "name Vexor\n"}});
     app.write("configs/duel.vkn", "0\r\n\r\n\r\n\r\n0\r\n\r\n");
     dialogs.onModal = [&](QDialog& window) {
-        if (window.objectName() == "gameOptionsWindow")
-            child<QLineEdit>(window, "gameFolderEdit").setText(QString::fromStdString(game.path()));
+        if (window.objectName() != "gameOptionsWindow")
+            return;
+        child<QLineEdit>(window, "gameFolderEdit").setText(QString::fromStdString(game.path()));
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &escape);
     };
     start();
+    // Left with Escape, a folder with game data is kept all the same.
+    EXPECT_EQ(app.read("path.txt"), game.path() + "\r\n\r\n");
     // The prompt, then the search over the folder chosen there, then the lists.
     EXPECT_EQ(dialogs.modalWindows, (std::vector<std::string>{"gameOptionsWindow"}));
     QComboBox& maps = child<QComboBox>(mainWindow(), "mapCombo");

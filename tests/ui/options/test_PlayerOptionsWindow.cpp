@@ -5,12 +5,16 @@
 #include "ui/options/PlayerOptionsWindow.h"
 
 #include <QColor>
-#include <QCoreApplication>
-#include <QFocusEvent>
-#include <QStringList>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTextFragment>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -32,7 +36,10 @@ const QColor Blue(0, 0, 254);
 class PlayerOptionsWindowTest : public OptionsWindowsTest {
 protected:
     PlayerOptionsWindow& player() { return *windows->playerOptionsWindow; }
-    QLineEdit& name() { return *player().playerNameEdit; }
+    QLineEdit& name() { return child<QLineEdit>(player(), "playerNameEdit"); }
+    QComboBox& models() { return child<QComboBox>(player(), "modelCombo"); }
+    QComboBox& skins() { return child<QComboBox>(player(), "skinCombo"); }
+    QLabel& icon() { return child<QLabel>(player(), "modelIconLabel"); }
     // A search that ends with the catalogue as it is, after a setup named this model and skin.
     void chooseAfterSearch(const std::string& model, const std::string& skin) {
         session->setup.modelNameFromSetup = model;
@@ -40,16 +47,12 @@ protected:
         session->catalogueRebuilt();
     }
 
-    void click(const char* buttonName) {
-        auto* button = player().colorToolBar->findChild<QToolButton*>(buttonName);
-        ASSERT_NE(button, nullptr) << buttonName;
-        button->click();
-    }
+    void click(const char* buttonName) { child<QToolButton>(player(), buttonName).click(); }
 
     // The preview as the user sees it: its text in runs of one color.
     std::vector<Stretch> preview() {
         std::vector<Stretch> runs;
-        const QTextDocument* document = player().namePreview->document();
+        const QTextDocument* document = child<QTextEdit>(player(), "namePreview").document();
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
@@ -60,13 +63,6 @@ protected:
                     runs.push_back({fragment.text(), color});
             }
         return runs;
-    }
-
-    static QStringList items(const QComboBox* box) {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts << box->itemText(i);
-        return texts;
     }
 
     // Three models, two of them differing only in case, in file order.
@@ -90,16 +86,20 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsShowTheirSwatchesInToolBarOrder) {
                                                            {"aquaButton", QColor(0, 254, 254)},
                                                            {"pinkButton", QColor(254, 0, 254)},
                                                            {"whiteButton", QColor(254, 254, 254)}};
-    ASSERT_EQ(player().colorButtons.size(), expected.size());
+    const QToolBar& toolBar = child<QToolBar>(player(), "colorToolBar");
+    const auto actions = toolBar.actions();
+    ASSERT_EQ(static_cast<std::size_t>(actions.size()), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const QToolButton* button = player().colorButtons[i];
+        const auto* button = qobject_cast<const QToolButton*>(
+            toolBar.widgetForAction(actions[static_cast<qsizetype>(i)]));
+        ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->objectName(), expected[i].first);
         const QImage swatch = button->icon().pixmap(16, 16).toImage();
         EXPECT_EQ(swatch.size(), QSize(16, 16));
         EXPECT_EQ(swatch.pixelColor(8, 8), expected[i].second) << i;
         EXPECT_TRUE(button->focusPolicy() & Qt::TabFocus);
     }
-    EXPECT_TRUE(player().okButton->isDefault());
+    EXPECT_TRUE(child<QPushButton>(player(), "okButton").isDefault());
 }
 
 TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheWholeNameWhenNothingIsSelected) {
@@ -118,8 +118,7 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheWholeNameWhenNothingIsSelecte
 // A name the game would cut or run is refused as it is typed, and the window says why.
 TEST_F(PlayerOptionsWindowTest, TypedNameTheGameWouldCutIsRefusedAsItIsTyped) {
     createWindows();
-    auto* problem = player().findChild<QLabel*>("nameProblemLabel");
-    ASSERT_NE(problem, nullptr);
+    auto* problem = &child<QLabel>(player(), "nameProblemLabel");
     name().insert("AC/");
     name().insert("/DC");
     EXPECT_EQ(name().text(), "AC/");
@@ -166,16 +165,23 @@ TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollows) {
 
 TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
     startWithModels();
-    EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Sarge", "sarge"}));
+    EXPECT_EQ(items(models()), (QStringList{"anarki", "Sarge", "sarge"}));
+    EXPECT_EQ(models().currentText(), "anarki");
     EXPECT_EQ(session->player.settings().model, "anarki");
-    EXPECT_EQ(items(player().skinCombo), (QStringList{"default"}));
+    EXPECT_EQ(items(skins()), (QStringList{"default"}));
     EXPECT_EQ(session->player.settings().team, 0);
 
-    player().modelCombo->setCurrentIndex(2);
-    EXPECT_EQ(items(player().skinCombo), (QStringList{"blue"}));
-    player().modelCombo->setCurrentIndex(1);
-    EXPECT_EQ(items(player().skinCombo), (QStringList{"default", "red"}));
+    choose(models(), 2);
+    EXPECT_EQ(items(skins()), (QStringList{"blue"}));
+    EXPECT_EQ(session->player.settings().model, "sarge");
+    choose(models(), 1);
+    EXPECT_EQ(items(skins()), (QStringList{"default", "red"}));
     EXPECT_EQ(session->player.settings().skin, "default");
+    choose(skins(), 1);
+    EXPECT_EQ(session->player.settings().model, "Sarge");
+    EXPECT_EQ(session->player.settings().skin, "red");
+    choose(child<QComboBox>(player(), "teamCombo"), 2);
+    EXPECT_EQ(session->player.settings().team, 2);
     EXPECT_EQ(session->setup.catalogue.playerModels.size(), 3u);
 }
 
@@ -190,9 +196,10 @@ TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheF
     catalogue.playerModels.push_back(std::move(grunt));
 
     chooseAfterSearch("Grunt", "stripe");
-    EXPECT_EQ(items(player().modelCombo), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
+    EXPECT_EQ(items(models()), (QStringList{"anarki", "Grunt", "Sarge", "sarge"}));
     EXPECT_EQ(session->player.settings().model, "Grunt");
-    EXPECT_EQ(items(player().skinCombo), (QStringList{"red", "stripe"}));
+    EXPECT_EQ(items(skins()), (QStringList{"red", "stripe"}));
+    EXPECT_EQ(skins().currentText(), "stripe");
     EXPECT_EQ(session->player.settings().skin, "stripe");
 
     chooseAfterSearch("Sarge", "RED");
@@ -202,7 +209,8 @@ TEST_F(PlayerOptionsWindowTest, RefillSelectsTheNamedModelAndSkinExactlyElseTheF
     chooseAfterSearch("SARGE", "");
     EXPECT_EQ(session->player.settings().model, "anarki");
     EXPECT_EQ(session->player.settings().skin, "default");
-    EXPECT_EQ(player().modelCombo->count(), 4);
+    EXPECT_EQ(models().currentText(), "anarki");
+    EXPECT_EQ(models().count(), 4);
 }
 
 TEST_F(PlayerOptionsWindowTest, ColorButtonReachedByKeyboardStillCodesTheSelection) {
@@ -210,8 +218,7 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonReachedByKeyboardStillCodesTheSelecti
     name().setText("abcd");
     name().setSelection(1, 2);
     // Tabbing away makes the field drop its selection.
-    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(&name(), &leave);
+    leave(name());
     EXPECT_FALSE(name().hasSelectedText());
     click("redButton");
     EXPECT_EQ(name().text(), "a^1bcd");
@@ -226,8 +233,8 @@ TEST_F(PlayerOptionsWindowTest, UnreadableModelsFileIsReportedAndTheListsStayEmp
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Cannot open file " + app.file("models.txt") +
                                         ": it is not a regular file"}));
-    EXPECT_EQ(player().modelCombo->count(), 0);
-    EXPECT_EQ(player().skinCombo->count(), 0);
+    EXPECT_EQ(models().count(), 0);
+    EXPECT_EQ(skins().count(), 0);
     EXPECT_EQ(session->player.settings().model, "");
 }
 
@@ -237,12 +244,29 @@ TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
     writeZip(game.file("baseq3/pak0.pk3"),
              {{"models/players/sarge/icon_red.jpg", encodeJpeg(32, 32)}});
     startWithModels();
+    player().show();
     session->game.setGameFolder(game.path());
-    player().modelCombo->setCurrentIndex(player().modelCombo->findText("Sarge"));
-    player().skinCombo->setCurrentIndex(player().skinCombo->findText("red"));
-    ASSERT_FALSE(player().modelIconLabel->pixmap().isNull());
-    EXPECT_EQ(player().modelIconLabel->pixmap().size(), QSize(64, 64));
-    player().skinCombo->setCurrentIndex(player().skinCombo->findText("default"));
-    EXPECT_TRUE(player().modelIconLabel->pixmap().isNull());
+    EXPECT_TRUE(icon().pixmap().isNull()) << "no icon for anarki";
+    choose(models(), models().findText("Sarge"));
+    choose(skins(), skins().findText("red"));
+    ASSERT_FALSE(icon().pixmap().isNull());
+    EXPECT_EQ(icon().pixmap().size(), QSize(64, 64));
+    choose(skins(), skins().findText("default"));
+    EXPECT_TRUE(icon().pixmap().isNull());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(PlayerOptionsWindowTest, NameHasTheFirstFocusAndOkOrEscapeHideTheWindow) {
+    createWindows();
+    player().show();
+    EXPECT_EQ(player().focusWidget(), &name());
+    EXPECT_EQ(child<QLabel>(player(), "simPingLabel").buddy(),
+              &child<QSpinBox>(player(), "simPingSpin"));
+    name().setText("^1Ace");
+    pressEscape(player());
+    EXPECT_FALSE(player().isVisible());
+    player().show();
+    child<QPushButton>(player(), "okButton").click();
+    EXPECT_FALSE(player().isVisible());
+    EXPECT_EQ(session->player.settings().name, "^1Ace");
 }
