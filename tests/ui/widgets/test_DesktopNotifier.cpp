@@ -13,7 +13,7 @@ using namespace velkarn::test;
 
 namespace {
 
-// The desktop's notification service as the freedesktop specification names it, on a bus of
+// The desktop's notification service as freedesktop.org defines it, on a bus of
 // the test's own: it records what it is asked to show.
 class NotificationService : public QObject {
     Q_OBJECT
