@@ -6,7 +6,7 @@
 namespace velkarn {
 
 FoundServersModel::FoundServersModel(BuddyBook& buddies, QueryTiming timing, QObject* parent)
-    : QAbstractTableModel(parent), buddies_(buddies), query_(timing) {
+    : LiveServersModel(buddies, parent), query_(timing) {
     connect(&query_, &QueryEngine::serverListed, this,
             [this](int id, const ServerAddress& address) {
                 listed_.resize(static_cast<std::size_t>(id) + 1);
@@ -16,19 +16,10 @@ FoundServersModel::FoundServersModel(BuddyBook& buddies, QueryTiming timing, QOb
     connect(&query_, &QueryEngine::serverAnswered, this, &FoundServersModel::takeAnswer);
     connect(&query_, &QueryEngine::serverSilent, this, &FoundServersModel::takeSilence);
     connect(&query_, &QueryEngine::finished, this, &FoundServersModel::progressChanged);
-    connect(&buddies_, &BuddyBook::changed, this, &FoundServersModel::findBuddies);
-}
-
-int FoundServersModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int FoundServersModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
-}
-
-const LiveServer& FoundServersModel::liveServerAt(int row) const {
-    return rows_.at(static_cast<std::size_t>(row));
 }
 
 QVariant FoundServersModel::data(const QModelIndex& index, int role) const {
@@ -59,7 +50,7 @@ void FoundServersModel::findServers(const std::vector<MasterServer>& masters) {
     beginResetModel();
     listed_.clear();
     rowOfListed_.clear();
-    rows_.clear();
+    live_.clear();
     endResetModel();
     stopped_ = false;
     askingRows_ = false;
@@ -68,12 +59,11 @@ void FoundServersModel::findServers(const std::vector<MasterServer>& masters) {
 }
 
 void FoundServersModel::askAgain() {
-    if (query_.running() || rows_.empty())
+    if (query_.running() || live_.empty())
         return;
     std::vector<ServerAddress> addresses;
-    for (const LiveServer& server : rows_)
-        addresses.push_back(
-            parseServerAddress(server.address).value_or(ServerAddress{"", DefaultServerPort}));
+    for (const LiveServer& server : live_)
+        addresses.push_back(addressToAsk(server.address));
     askingRows_ = true;
     query_.queryServers(addresses);
     emit progressChanged();
@@ -97,7 +87,7 @@ void FoundServersModel::takeAnswer(int id, const ServerStatus& status) {
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    rows_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}});
+    live_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}});
     rowOfListed_.emplace(id, row);
     endInsertRows();
     changeStatus(row, &status);
@@ -108,20 +98,6 @@ void FoundServersModel::takeSilence(int id) {
     // A server that never answered has no row; one asked again that fell silent keeps its own.
     if (askingRows_ && id >= 0 && id < rowCount())
         changeStatus(id, nullptr);
-}
-
-void FoundServersModel::changeStatus(int row, const ServerStatus* status) {
-    LiveServer& server = rows_[static_cast<std::size_t>(row)];
-    server.takeAnswer(status, buddies_.list());
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    buddies_.noteServer(server);
-}
-
-void FoundServersModel::findBuddies() {
-    for (LiveServer& server : rows_)
-        server.findBuddies(buddies_.list());
-    if (!rows_.empty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 } // namespace velkarn

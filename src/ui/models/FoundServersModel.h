@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/network/BuddyBook.h"
 #include "core/network/QueryEngine.h"
-#include "ui/models/LiveServerSource.h"
+#include "ui/models/LiveServersModel.h"
 
-#include <QAbstractTableModel>
 #include <unordered_map>
 #include <vector>
 
@@ -13,7 +11,7 @@ namespace velkarn {
 // The servers a search found: the masters are asked for their lists, every server listed is
 // asked for its status, and each one that answers becomes a row, in the order the answers came.
 // The servers found can be asked again without the masters; rows then change in place.
-class FoundServersModel : public QAbstractTableModel, public LiveServerSource {
+class FoundServersModel : public LiveServersModel {
     Q_OBJECT
 public:
     enum Column { HostName, Map, GameType, Players, Ping, Address, Buddies, ColumnCount };
@@ -22,13 +20,10 @@ public:
     explicit FoundServersModel(BuddyBook& buddies, QueryTiming timing = {},
                                QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
-
-    const LiveServer& liveServerAt(int row) const override;
 
     // Forgets the servers found and starts a new search.
     void findServers(const std::vector<MasterServer>& masters);
@@ -49,15 +44,10 @@ signals:
 private:
     void takeAnswer(int id, const ServerStatus& status);
     void takeSilence(int id);
-    void changeStatus(int row, const ServerStatus* status);
-    void findBuddies();
-
-    BuddyBook& buddies_;
     QueryEngine query_;
     bool askingRows_ = false;                  // ids are rows, not listed servers
     std::vector<ServerAddress> listed_;        // by id
     std::unordered_map<int, int> rowOfListed_; // id -> row, for those that answered
-    std::vector<LiveServer> rows_;
     bool stopped_ = false;
 };
 

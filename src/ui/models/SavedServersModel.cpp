@@ -10,15 +10,10 @@ namespace velkarn {
 
 SavedServersModel::SavedServersModel(SavedServers& servers, BuddyBook& buddies, QueryTiming timing,
                                      QObject* parent)
-    : QAbstractTableModel(parent), servers_(servers), buddies_(buddies), statusQuery_(timing) {
+    : LiveServersModel(buddies, parent), servers_(servers), statusQuery_(timing) {
     connect(&statusQuery_, &QueryEngine::serverAnswered, this, &SavedServersModel::takeAnswer);
     connect(&statusQuery_, &QueryEngine::serverSilent, this, &SavedServersModel::takeSilence);
-    connect(&buddies_, &BuddyBook::changed, this, &SavedServersModel::findBuddies);
     reload();
-}
-
-int SavedServersModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(live_.size());
 }
 
 int SavedServersModel::columnCount(const QModelIndex& parent) const {
@@ -27,10 +22,6 @@ int SavedServersModel::columnCount(const QModelIndex& parent) const {
 
 const SavedServer& SavedServersModel::serverAt(int row) const {
     return *servers_.at(static_cast<std::size_t>(row));
-}
-
-const LiveServer& SavedServersModel::liveServerAt(int row) const {
-    return live_.at(static_cast<std::size_t>(row));
 }
 
 QVariant SavedServersModel::data(const QModelIndex& index, int role) const {
@@ -68,9 +59,7 @@ void SavedServersModel::refreshStatus() {
     std::vector<ServerAddress> addresses;
     asked_.clear();
     for (const auto& server : servers_) {
-        // An address that cannot be read is asked as the empty host, which never answers.
-        addresses.push_back(
-            parseServerAddress(server->address).value_or(ServerAddress{"", DefaultServerPort}));
+        addresses.push_back(addressToAsk(server->address));
         asked_.push_back(server.get());
     }
     statusQuery_.queryServers(addresses);
@@ -94,21 +83,6 @@ void SavedServersModel::takeAnswer(int id, const ServerStatus& status) {
 void SavedServersModel::takeSilence(int id) {
     if (const int row = rowOfAsked(id); row >= 0)
         changeStatus(row, nullptr);
-}
-
-void SavedServersModel::changeStatus(int row, const ServerStatus* status) {
-    LiveServer& live = live_[static_cast<std::size_t>(row)];
-    live.takeAnswer(status, buddies_.list());
-    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
-    emit statusChanged(row);
-    buddies_.noteServer(live);
-}
-
-void SavedServersModel::findBuddies() {
-    for (LiveServer& live : live_)
-        live.findBuddies(buddies_.list());
-    if (!live_.empty())
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
 std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields) {

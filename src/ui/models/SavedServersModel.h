@@ -1,11 +1,9 @@
 #pragma once
 
 #include "core/launch/ServerListOps.h"
-#include "core/network/BuddyBook.h"
 #include "core/network/QueryEngine.h"
-#include "ui/models/LiveServerSource.h"
+#include "ui/models/LiveServersModel.h"
 
-#include <QAbstractTableModel>
 #include <vector>
 
 namespace velkarn {
@@ -14,7 +12,7 @@ namespace velkarn {
 // and the core's server list operations, so the records, the rows and the statuses change
 // together. Asking the servers for their status runs in the background; an answer finds its row
 // by the record it was asked for, so edits meanwhile never put it on another server.
-class SavedServersModel : public QAbstractTableModel, public LiveServerSource {
+class SavedServersModel : public LiveServersModel {
     Q_OBJECT
 public:
     enum Column { Name, HostName, Map, GameType, Players, Ping, Buddies, ColumnCount };
@@ -23,14 +21,12 @@ public:
     SavedServersModel(SavedServers& servers, BuddyBook& buddies, QueryTiming timing = {},
                       QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
     const SavedServer& serverAt(int row) const;
-    const LiveServer& liveServerAt(int row) const override;
 
     // Shows the records as they are now (after they were read or changed elsewhere); what the
     // servers said before is forgotten.
@@ -46,21 +42,13 @@ public:
     void updateServer(int row, const ServerFields& fields);
     void deleteServer(int row);
 
-signals:
-    // A row's answer came, or its server stayed silent.
-    void statusChanged(int row);
-
 private:
     void takeAnswer(int id, const ServerStatus& status);
     void takeSilence(int id);
     int rowOfAsked(int id) const;
     void forgetAsked(int row);
-    void changeStatus(int row, const ServerStatus* status);
-    void findBuddies();
 
     SavedServers& servers_;
-    BuddyBook& buddies_;
-    std::vector<LiveServer> live_;          // by row
     std::vector<const SavedServer*> asked_; // by query id; null once deleted
     QueryEngine statusQuery_;
 };
