@@ -36,7 +36,7 @@ TEST(SessionListFiles, ReadsEveryListFileWithMixedLineEnds) {
               mapRecord("gorge1.bsp", "2", "true") + mapRecord("vault.bsp", "0", "false"));
     app.write("bots.txt", "Vexor\r\nbrute\nAnvil\r");
     // Four lines: the second server has an empty address and password.
-    app.write("servers.txt", "Home\r\n 10.0.0.1:27960\r\n secret\r\nSecond\r\n");
+    app.write("servers.txt", "Home\r\n 127.0.0.1:27960\r\n secret\r\nSecond\r\n");
     Session session(app.path(), 1);
     const StartupFiles result = session.readListFiles();
     const SetupModel& model = session.setup;
@@ -61,7 +61,7 @@ TEST(SessionListFiles, ReadsEveryListFileWithMixedLineEnds) {
 
     ASSERT_EQ(model.servers.size(), 2u);
     EXPECT_EQ(model.servers[0]->name, "Home");
-    EXPECT_EQ(model.servers[0]->address, "10.0.0.1:27960");
+    EXPECT_EQ(model.servers[0]->address, "127.0.0.1:27960");
     EXPECT_EQ(model.servers[0]->password, "secret");
     EXPECT_EQ(model.servers[1]->name, "Second");
     EXPECT_EQ(model.servers[1]->address, "");
