@@ -27,13 +27,13 @@ BOT = '{\nname "Brute"\nmodel "brute"\naifile "bots/brute_c.c"\n}\n{\nname "Mr. 
 INIT = ("{t} InitGame: \\com_protocol\\71\\version\\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian"
         " linux-x86_64 Jan  8 2023\\g_gametype\\{type}\\mapname\\{map}\\gamename\\baseoa"
         "\\g_timestamp\\2026-12-08 17:23:58\n")
-BOT = "{t} ClientUserinfoChanged: {n} n\\{name}\\t\\{team}\\model\\sarge\\hmodel\\sarge\\c1\\4\\c2\\5\\hc\\90\\w\\0\\l\\0\\skill\\ 3.00\\tt\\0\\tl\\0\\id\\\n"
+LOG_BOT = "{t} ClientUserinfoChanged: {n} n\\{name}\\t\\{team}\\model\\sarge\\hmodel\\sarge\\c1\\4\\c2\\5\\hc\\90\\w\\0\\l\\0\\skill\\ 3.00\\tt\\0\\tl\\0\\id\\\n"
 DEATHMATCH = (
     "  0:00 ------------------------------------------------------------\n"
     + INIT.format(t="  0:00", type=0, map="oa_dm1")
-    + BOT.format(t="  0:00", n=0, name="Sarge", team=0)
+    + LOG_BOT.format(t="  0:00", n=0, name="Sarge", team=0)
     + "  0:00 ClientConnect: 0\n  0:00 ClientBegin: 0\n"
-    + BOT.format(t="  0:00", n=1, name="Grism", team=0)
+    + LOG_BOT.format(t="  0:00", n=1, name="Grism", team=0)
     + "  0:00 ClientUserinfoChanged: 2 n\\^1Ace\\t\\0\\model\\sarge\\hmodel\\sarge\\c1\\4\\c2\\5\\hc\\100\\w\\0\\l\\0\\tt\\0\\tl\\0\\id\\\n"
     "  0:05 Item: 0 weapon_plasmagun\n"
     "  0:18 Kill: 0 2 4: Sarge killed Ace by MOD_GRENADE\n"
@@ -50,8 +50,8 @@ DEATHMATCH = (
     "  1:04 ------------------------------------------------------------\n")
 TEAM = (
     INIT.format(t="  0:00", type=3, map="oa_dm2")
-    + BOT.format(t="  0:00", n=0, name="Sarge", team=1)
-    + BOT.format(t="  0:00", n=1, name="Grism", team=2)
+    + LOG_BOT.format(t="  0:00", n=0, name="Sarge", team=1)
+    + LOG_BOT.format(t="  0:00", n=1, name="Grism", team=2)
     + "  0:26 TeamScore: 2 1: Team 2 now has 1 points\n"
     "  3:12 Exit: Timelimit hit.\n  3:12 red:0  blue:1\n"
     "  3:12 score: 1  ping: 0  client: 1 Grism\n  3:12 score: 0  ping: 0  client: 0 Sarge\n"
@@ -59,7 +59,7 @@ TEAM = (
     "  3:28 ShutdownGame:\n")
 WARMUP = (
     INIT.format(t="  0:27", type=1, map="czest1tourney")
-    + BOT.format(t="  0:27", n=0, name="Sarge", team=0)
+    + LOG_BOT.format(t="  0:27", n=0, name="Sarge", team=0)
     + "  0:44 Kill: 1022 1 22: <world> killed Grism by MOD_TRIGGER_HURT\n"
     "  0:47 ShutdownGame:\n"
     + INIT.format(t="  0:47", type=1, map="czest1tourney"))
