@@ -276,23 +276,26 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
                                 bytes(launch->installation)})
                            .lastInsertId()
                            .toLongLong();
+        setupName = launch->setupName;
+        expectedPlayer = launch->playerName;
     } else if (previous && sameRun(*previous, match)) {
         seriesId = previous->seriesId;
+        // The series goes on: its setup and player are those of its launch, if it had one.
+        QSqlQuery s = sql.run("SELECT series.setup_name, launches.player_name FROM series"
+                              " LEFT JOIN launches ON launches.id = series.launch_id"
+                              " WHERE series.id = ?",
+                              {seriesId});
+        if (s.next()) {
+            setupName = text(s.value(0));
+            if (!s.value(1).isNull())
+                expectedPlayer = text(s.value(1));
+        }
     } else {
         seriesId = sql.run("INSERT INTO series (launch_id, started_at, setup_name, installation)"
                            " VALUES (NULL, ?, '', ?)",
                            {bytes(playedAt), bytes(source.installation)})
                        .lastInsertId()
                        .toLongLong();
-    }
-    QSqlQuery s = sql.run("SELECT setup_name, launch_id FROM series WHERE id = ?", {seriesId});
-    if (s.next()) {
-        setupName = text(s.value(0));
-        if (!s.value(1).isNull()) {
-            QSqlQuery who = sql.run("SELECT player_name FROM launches WHERE id = ?", {s.value(1)});
-            if (who.next())
-                expectedPlayer = text(who.value(0));
-        }
     }
 
     const long long matchId =
