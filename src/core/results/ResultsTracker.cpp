@@ -24,7 +24,7 @@ bool ResultsTracker::Look::operator==(const Look& other) const {
 }
 
 ResultsTracker::ResultsTracker(std::string appDir, SourceProvider source, QObject* parent)
-    : QObject(parent), appDir_(std::move(appDir)), source_(std::move(source)) {
+    : QObject(parent), appDir_(std::move(appDir)), provideSource_(std::move(source)) {
 }
 
 ResultsTracker::~ResultsTracker() = default;
@@ -47,7 +47,7 @@ bool ResultsTracker::update() {
         return false;
     int recorded = 0;
     try {
-        const Source source = source_();
+        const Source& source = currentSource();
         logPath_ = source.log.path;
         watch(source.log);
         const long long now = QDateTime::currentSecsSinceEpoch();
@@ -73,7 +73,11 @@ void ResultsTracker::startWatching() {
         connect(poll_.get(), &QTimer::timeout, this, [this] { poll(); });
         watcher_ = std::make_unique<QFileSystemWatcher>();
         connect(watcher_.get(), &QFileSystemWatcher::fileChanged, this, [this] { poll(); });
-        connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, this, [this] { poll(); });
+        // The game's folder changed: its config file may name another log.
+        connect(watcher_.get(), &QFileSystemWatcher::directoryChanged, this, [this] {
+            forgetSource();
+            poll();
+        });
         poll_->start();
     }
     update();
@@ -83,8 +87,9 @@ void ResultsTracker::recordLaunch(const std::string& setupName) {
     ResultsStore* results = store();
     if (!results)
         return;
+    forgetSource(); // a game starts: its config files name the log it will write
     try {
-        const Source source = source_();
+        const Source& source = currentSource();
         results->recordLaunch(source.log, setupName, source.playerName,
                               QDateTime::currentSecsSinceEpoch());
     } catch (const std::exception& error) {
@@ -93,10 +98,20 @@ void ResultsTracker::recordLaunch(const std::string& setupName) {
     resultsRecorded(); // the reading before the mark may have found maps
 }
 
+void ResultsTracker::forgetSource() {
+    source_.reset();
+}
+
+const ResultsTracker::Source& ResultsTracker::currentSource() {
+    if (!source_)
+        source_ = provideSource_();
+    return *source_;
+}
+
 void ResultsTracker::poll() {
     Look look;
     try {
-        const Source source = source_();
+        const Source& source = currentSource();
         look.path = source.log.path;
         look.exists = fileState(look.path, look.file);
         look.running = gameRunning(source.log, QDateTime::currentSecsSinceEpoch());

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     void startWatching();
     // Notes that Velkarn starts the game now with the setup so named (see ResultsStore).
     void recordLaunch(const std::string& setupName);
+    // The game options or the player changed: the next look works out the log again rather
+    // than the poll doing so every second.
+    void forgetSource();
 
     // The recorded series, newest first, as the store held them after the last change.
     const std::vector<SeriesResult>& series();
@@ -73,13 +77,15 @@ private:
         bool running = false;
         bool operator==(const Look& other) const;
     };
+    const Source& currentSource();
     void poll();
     void watch(const GameLogSource& log);
     void setProblem(std::string problem);
     void resultsRecorded();
 
     std::string appDir_;
-    SourceProvider source_;
+    SourceProvider provideSource_;
+    std::optional<Source> source_; // as last worked out
     std::unique_ptr<ResultsStore> store_;
     std::string problem_;
     std::string logPath_;

@@ -46,6 +46,10 @@ Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
       results(appDir, [this] { return resultsSource(); }), buddies(appDir),
       appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
+    for (const auto changed :
+         {&GameOptions::pathsChanged, &GameOptions::modsChanged, &GameOptions::modChosen})
+        connect(&game, changed, &results, &ResultsTracker::forgetSource);
+    connect(&player, &PlayerOptions::changed, &results, &ResultsTracker::forgetSource);
 }
 
 ResultsTracker::Source Session::resultsSource() const {
