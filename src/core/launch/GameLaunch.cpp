@@ -20,8 +20,8 @@ std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
 }
 
 std::vector<std::string> gameArguments(LaunchPath path, const std::string& extraCommandLine,
-                                       const ModChoice& mod) {
-    const std::vector<std::string> exec{"+exec", "velkarn"};
+                                       const ModChoice& mod, const std::string& script) {
+    const std::vector<std::string> exec{"+exec", script};
     std::vector<std::string> arguments;
     if (mod.index >= 1) {
         arguments = splitParameters(mod.parameters);

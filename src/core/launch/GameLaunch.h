@@ -24,10 +24,10 @@ struct ModChoice {
 std::string gameParameters(LaunchPath path, const std::string& extraCommandLine,
                            const ModChoice& mod);
 // The same as the argument list the game is started with: the user's texts (the extra command
-// line, a mod's parameter line) split the way a shell splits words, and "+exec", "velkarn"
+// line, a mod's parameter line) split the way a shell splits words, and "+exec", SCRIPT
 // always two arguments of their own, which no text of the user's can swallow.
 std::vector<std::string> gameArguments(LaunchPath path, const std::string& extraCommandLine,
-                                       const ModChoice& mod);
+                                       const ModChoice& mod, const std::string& script = "velkarn");
 
 // Where the game script goes: the data folder of the base folder when the user may write there
 // (a self-contained folder), otherwise the data folder of the home folder (made by

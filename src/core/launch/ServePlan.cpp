@@ -11,13 +11,9 @@ std::vector<std::string> dedicatedArguments(int port, const std::string& extraCo
                                             const ModChoice& mod) {
     std::vector<std::string> arguments = {"+set", "dedicated", "1",
                                           "+set", "net_port",  std::to_string(port)};
-    if (mod.index >= 1)
-        for (std::string& argument : splitParameters(mod.parameters))
-            arguments.push_back(std::move(argument));
-    arguments.insert(arguments.end(), {"+exec", ServerScriptName});
-    if (mod.index < 1)
-        for (std::string& argument : splitParameters(extraCommandLine))
-            arguments.push_back(std::move(argument));
+    for (std::string& argument :
+         gameArguments(LaunchPath::Server, extraCommandLine, mod, ServerScriptName))
+        arguments.push_back(std::move(argument));
     return arguments;
 }
 
@@ -38,7 +34,6 @@ ServePlan planServe(const GameSettings& game, const ServeOptions& options,
     for (std::string& argument : dedicatedArguments(options.port, game.extraCommandLine, game.mod))
         plan.command.push_back(std::move(argument));
     plan.workingFolder = engineWorkingFolder(installation);
-    plan.scriptPath = scriptFolder(installation) + ServerScriptName + ".cfg";
     return plan;
 }
 

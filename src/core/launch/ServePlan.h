@@ -16,7 +16,6 @@ constexpr const char* ServerScriptName = "velkarn-server";
 struct ServePlan {
     std::vector<std::string> command; // the dedicated program, then every argument
     std::string workingFolder;
-    std::string scriptPath;
     Lines script;
 };
 
