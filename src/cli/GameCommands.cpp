@@ -36,8 +36,7 @@ Installation chosenInstallation(const std::string& choice, const SystemLayout& l
         return found[*picked - 1];
     }
     number = 0;
-    const bool relative = !choice.empty() && choice.front() != '/';
-    return requireGameFolder(relative ? currentFolder() + choice : choice, layout);
+    return requireGameFolder(absoluteFrom(choice), layout);
 }
 
 } // namespace

@@ -18,10 +18,6 @@ namespace {
 
 constexpr std::string_view RconPasswordLine = "set rconpassword ";
 
-std::string absolutePath(const std::string& path, const std::string& folder) {
-    return path.empty() || path.front() == '/' ? path : withTrailingSlash(folder) + path;
-}
-
 // The server's options: configs/NAME.server, then those given; the password read from its file.
 ServeOptions serveOptions(const Session& session, const std::string& setupName,
                           const ServeArguments& serve) {
@@ -29,8 +25,8 @@ ServeOptions serveOptions(const Session& session, const std::string& setupName,
     readServeOptions(serveOptionsPath(session.setupFolder(), setupName), options);
     applyServeArguments(serve, options);
     const std::string passwordFile =
-        serve.rconPasswordFile ? absolutePath(*serve.rconPasswordFile, currentFolder())
-                               : absolutePath(options.rconPasswordFile, session.setupFolder());
+        serve.rconPasswordFile ? absoluteFrom(*serve.rconPasswordFile)
+                               : absoluteFrom(options.rconPasswordFile, session.setupFolder());
     if (!passwordFile.empty())
         options.server.rconPassword = readPasswordFile(passwordFile);
     return options;
@@ -47,13 +43,11 @@ void printPlan(const ServePlan& plan, std::ostream& out) {
 
 void printUnit(const ProgramPlace& place, const std::string& setupName, ServeArguments serve,
                std::ostream& out) {
-    std::vector<std::string> command = {place.programPath};
-    if (place.appDirGiven)
-        command.insert(command.end(), {"--appdir", place.appDir});
-    command.insert(command.end(), {"serve", setupName});
+    std::vector<std::string> command =
+        serveCommand(place.programPath, place.appDirGiven ? place.appDir : "", setupName);
     // The service runs in the home folder.
     if (serve.rconPasswordFile)
-        serve.rconPasswordFile = absolutePath(*serve.rconPasswordFile, currentFolder());
+        serve.rconPasswordFile = absoluteFrom(*serve.rconPasswordFile);
     for (std::string& argument : serveOptionArguments(serve))
         command.push_back(std::move(argument));
     out << serviceUnitText(command, setupName);

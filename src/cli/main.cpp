@@ -32,10 +32,7 @@ std::string appDirFrom(const CommandLine& commandLine) {
             std::cerr << "velkarn: cannot create the folder " << folder << "\n";
         return folder;
     }
-    std::string folder = commandLine.appDir;
-    if (folder.front() != '/')
-        folder = currentFolder() + folder;
-    return withTrailingSlash(folder);
+    return withTrailingSlash(absoluteFrom(commandLine.appDir));
 }
 
 int runWindows(int argc, char** argv, const std::string& appDir) {

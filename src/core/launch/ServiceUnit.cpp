@@ -110,4 +110,13 @@ std::string serviceUnitText(const std::vector<std::string>& serveCommand,
            "WantedBy=default.target\n";
 }
 
+std::vector<std::string> serveCommand(const std::string& program, const std::string& appDir,
+                                      const std::string& setupName) {
+    std::vector<std::string> command = {program};
+    if (!appDir.empty())
+        command.insert(command.end(), {"--appdir", appDir});
+    command.insert(command.end(), {"serve", setupName});
+    return command;
+}
+
 } // namespace velkarn

@@ -17,6 +17,10 @@ std::string systemdQuoted(const std::string& word, ExecWord kind = ExecWord::Arg
 // cannot hold made "_", + ".service".
 std::string serviceUnitName(const std::string& setupName);
 
+// "PROGRAM [--appdir APP_DIR] serve NAME": the app folder only when one is given (not empty).
+std::vector<std::string> serveCommand(const std::string& program, const std::string& appDir,
+                                      const std::string& setupName);
+
 // The unit: Type=simple, ExecStart= `serveCommand` (the whole "velkarn serve NAME ..." command,
 // its program an absolute path), Restart=on-failure with a delay, WorkingDirectory= the home
 // folder, the stop signal for the serve command alone (it makes the engine quit), and comments

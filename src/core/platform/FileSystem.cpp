@@ -101,6 +101,10 @@ std::string currentFolder() {
     return withTrailingSlash(buffer);
 }
 
+std::string absoluteFrom(const std::string& path, const std::string& folder) {
+    return path.empty() || path.front() == '/' ? path : withTrailingSlash(folder) + path;
+}
+
 bool fileIdentity(const std::string& path, FileIdentity& identity) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)

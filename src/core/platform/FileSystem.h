@@ -39,6 +39,9 @@ std::string fileNamePart(const std::string& path);
 
 // The absolute form of the current folder, with a trailing "/".
 std::string currentFolder();
+// `path` below `folder` (by default the current one) when it is relative; as it stands when it
+// is absolute or empty.
+std::string absoluteFrom(const std::string& path, const std::string& folder = currentFolder());
 
 // What a path names (links followed): equal for two paths of the same file or folder, so that
 // walks over folder trees can tell a folder they have seen through a link.

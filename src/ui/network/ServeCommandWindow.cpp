@@ -99,11 +99,8 @@ std::string ServeCommandWindow::chosenSetup() const {
 
 // "velkarn serve NAME", with the folder of Velkarn's files when it is not the usual one.
 std::vector<std::string> ServeCommandWindow::serveCommand(const std::string& program) const {
-    std::vector<std::string> command = {program};
-    if (session_.appDir() != defaultAppDir(session_.game.layout()))
-        command.insert(command.end(), {"--appdir", session_.appDir()});
-    command.insert(command.end(), {"serve", chosenSetup()});
-    return command;
+    const bool ownAppDir = session_.appDir() != defaultAppDir(session_.game.layout());
+    return velkarn::serveCommand(program, ownAppDir ? session_.appDir() : "", chosenSetup());
 }
 
 void ServeCommandWindow::showChosenSetup() {
