@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 
-#include <charconv>
+#include "cli/OptionValues.h"
+
+#include <limits>
 
 namespace velkarn {
 
@@ -113,15 +115,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Results;
             commandSeen = true;
         } else if (argument == "--last" && result.command == CommandLine::Command::Results) {
-            const std::string count = i + 1 < arguments.size() ? arguments[i + 1] : "";
-            std::size_t value = 0;
-            const auto [end, error] =
-                std::from_chars(count.data(), count.data() + count.size(), value);
-            if (count.empty() || error != std::errc() || end != count.data() + count.size() ||
-                value == 0)
-                return badUsage("--last needs a number of maps (1 or more)");
-            result.lastCount = value;
-            ++i;
+            std::string problem;
+            const auto count =
+                optionNumber(arguments, i, 1, std::numeric_limits<int>::max(), problem);
+            if (!count)
+                return badUsage(problem);
+            result.lastCount = static_cast<std::size_t>(*count);
         } else if (!commandSeen && argument == "servers") {
             result.command = CommandLine::Command::Servers;
             commandSeen = true;

@@ -1,8 +1,8 @@
 #include "cli/ResultsCommand.h"
 
+#include "cli/SetupLoading.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
-#include "core/results/ResultsStore.h"
 #include "core/session/Session.h"
 
 #include <QDateTime>
@@ -49,16 +49,15 @@ void printMatch(std::ostream& out, const MatchResult& match) {
 int runResultsCommand(const std::string& appDir, std::size_t lastCount, std::ostream& out,
                       std::ostream& err) {
     try {
-        ResultsStore store(appDir);
         Session session(appDir, 0);
-        const StartupFiles startup = session.readListFiles();
-        if (!startup.pathFileRead)
-            throw UserMessage("Please set Quake III Arena executable path..." +
-                              std::string(" (no path.txt in ") + appDir + ")");
+        ResultsStore* store = session.results.store();
+        if (!store)
+            throw UserMessage(session.results.problem());
+        requirePathFile(session, session.readListFiles());
         // The player's name is kept in the setups; the default one is the last played.
         SetupReadResult read;
         try {
-            session.loadSetup("default.vkn", read);
+            session.loadDefaultSetup(read);
         } catch (const Error&) {
             // Without it the player is the only person in a map, or the one a launch named.
         }
@@ -67,9 +66,9 @@ int runResultsCommand(const std::string& appDir, std::size_t lastCount, std::ost
             err << source.log.note << "\n";
         const long long now = QDateTime::currentSecsSinceEpoch();
         for (int i = 0; i < MaxReadings; ++i)
-            if (!store.readLog(source.log, source.playerName, now).more)
+            if (!store->readLog(source.log, source.playerName, now).more)
                 break;
-        for (const MatchResult& match : store.lastMatches(lastCount == 0 ? AllMaps : lastCount))
+        for (const MatchResult& match : store->lastMatches(lastCount == 0 ? AllMaps : lastCount))
             printMatch(out, match);
         return 0;
     } catch (const std::exception& error) {

@@ -11,9 +11,7 @@ bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ost
         err << problem << "\n";
     if (!startup.modListReadable)
         return false;
-    if (!startup.pathFileRead)
-        throw UserMessage("Please set Quake III Arena executable path..." +
-                          std::string(" (no path.txt in ") + session.appDir() + ")");
+    requirePathFile(session, startup);
     SetupReadResult read;
     const std::string fileName = setupFileNameFromChosenPath(setupName) + ".vkn";
     session.loadSetup(fileName, read);
@@ -22,6 +20,12 @@ bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ost
             err << session.setupFolder() << fileName << ": the catalogue holds no map "
                 << printableText(entry->name) << ", so that entry is not played.\n";
     return true;
+}
+
+void requirePathFile(const Session& session, const StartupFiles& startup) {
+    if (!startup.pathFileRead)
+        throw UserMessage("Please set Quake III Arena executable path..." +
+                          std::string(" (no path.txt in ") + session.appDir() + ")");
 }
 
 } // namespace velkarn

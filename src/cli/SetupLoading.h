@@ -15,4 +15,7 @@ namespace velkarn {
 // wrong one. Throws UserMessage without path.txt, and as Session::loadSetup does.
 bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ostream& err);
 
+// Throws UserMessage when the list files read had no path.txt: nothing names the game.
+void requirePathFile(const Session& session, const StartupFiles& startup);
+
 } // namespace velkarn
