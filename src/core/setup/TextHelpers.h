@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/platform/NoCase.h"
 #include "core/setup/SetupRecords.h"
 
 #include <string>
@@ -32,11 +33,5 @@ std::string rotationEntryText(const ServerRotationEntry& entry);
 // The one-line roster entry text: the first ten characters of the name, padding, the skill text
 // and, with a team column, padding to 15 and the team.
 std::string rosterEntryText(const RosterBot& b, bool withTeam);
-
-// Case-insensitive comparison of 8-bit texts (ASCII letters).
-bool equalsNoCase(std::string_view a, std::string_view b);
-std::string toLower(const std::string& s);
-// Orders texts alphabetically ignoring case, as the sorted lists of the program do.
-bool lessNoCase(const std::string& a, const std::string& b);
 
 } // namespace velkarn
