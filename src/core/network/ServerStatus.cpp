@@ -1,5 +1,6 @@
 #include "core/network/ServerStatus.h"
 
+#include "core/platform/NoCase.h"
 #include "core/setup/PlayerName.h"
 
 #include <array>
@@ -68,11 +69,7 @@ std::string plainName(const std::string& codedName) {
 }
 
 std::string foldedText(std::string_view text) {
-    std::string folded(text);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
+    return toLower(text);
 }
 
 std::string foldedName(const std::string& codedName) {

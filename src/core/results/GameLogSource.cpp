@@ -2,11 +2,11 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/NoCase.h"
 #include "core/platform/Process.h"
 #include "core/platform/TextFile.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace velkarn {
 
@@ -16,13 +16,6 @@ namespace {
 constexpr unsigned long long MaxConfigBytes = 1024 * 1024;
 // The engine's MAX_QPATH.
 constexpr std::size_t MaxLogNameLength = 63;
-
-bool sameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // The commands of a config file as the engine splits them: at line ends and ";" outside
 // quotes, "//" starting a comment, quotes grouping a word.
@@ -76,11 +69,11 @@ std::vector<std::vector<std::string>> commandsOf(const std::string& text) {
 // The value a command gives g_log, if it sets it.
 std::optional<std::string> logNameSetBy(const std::vector<std::string>& command) {
     std::size_t valueAt = 0;
-    if (command.size() >= 3 && sameNoCase(command[1], "g_log") &&
-        (sameNoCase(command[0], "set") || sameNoCase(command[0], "seta") ||
-         sameNoCase(command[0], "sets") || sameNoCase(command[0], "setu")))
+    if (command.size() >= 3 && equalsNoCase(command[1], "g_log") &&
+        (equalsNoCase(command[0], "set") || equalsNoCase(command[0], "seta") ||
+         equalsNoCase(command[0], "sets") || equalsNoCase(command[0], "setu")))
         valueAt = 2;
-    else if (command.size() >= 2 && sameNoCase(command[0], "g_log"))
+    else if (command.size() >= 2 && equalsNoCase(command[0], "g_log"))
         valueAt = 1;
     else
         return std::nullopt;
@@ -104,7 +97,7 @@ std::string modFolderIn(const std::string& parameters) {
     const auto words = splitParameters(parameters);
     std::string folder;
     for (std::size_t i = 0; i + 2 < words.size(); ++i)
-        if (sameNoCase(words[i], "+set") && sameNoCase(words[i + 1], "fs_game"))
+        if (equalsNoCase(words[i], "+set") && equalsNoCase(words[i + 1], "fs_game"))
             folder = words[i + 2];
     if (folder.find('/') != std::string::npos || folder.find("..") != std::string::npos)
         return "";

@@ -1,7 +1,8 @@
 #include "core/results/ResultRecords.h"
 
+#include "core/platform/NoCase.h"
+
 #include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace velkarn {
@@ -22,12 +23,6 @@ bool won(const MatchResult& match, const ParticipantResult& p) {
     if (match.teamGame())
         return winningTeam(match) != 0 && p.team == winningTeam(match);
     return p.place == 1;
-}
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 } // namespace
@@ -106,7 +101,7 @@ std::vector<Standing> botStandings(const std::vector<SeriesResult>& series) {
             if (match.finished)
                 for (const auto& p : match.participants)
                     if (p.bot)
-                        sums.add(lowerCase(p.name), p.name, won(match, p), p.place);
+                        sums.add(toLower(p.name), p.name, won(match, p), p.place);
     return sums.standings();
 }
 

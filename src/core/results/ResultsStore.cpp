@@ -3,6 +3,7 @@
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/NoCase.h"
 #include "core/platform/TextFile.h"
 #include "core/results/GameLog.h"
 
@@ -13,7 +14,6 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
-#include <cctype>
 #include <map>
 
 namespace velkarn {
@@ -86,13 +86,6 @@ QString newConnectionName() {
     return QString("velkarn-results-%1").arg(++counter);
 }
 
-bool sameNameNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 // The person at this computer among the people (not bots) of a match: the only one, or else
 // the one with the name the launch (or the player options) gave.
 int playerIndex(const LogMatch& match, const std::string& playerName) {
@@ -105,7 +98,7 @@ int playerIndex(const LogMatch& match, const std::string& playerName) {
     const std::string wanted = plainName(playerName);
     for (int i : people)
         if (!wanted.empty() &&
-            sameNameNoCase(match.participants[static_cast<std::size_t>(i)].name, wanted))
+            equalsNoCase(match.participants[static_cast<std::size_t>(i)].name, wanted))
             return i;
     return -1;
 }
