@@ -27,6 +27,12 @@ void GameOptions::chooseInstallation(const Installation& installation) {
 }
 
 Installation GameOptions::installation() const {
+    // The packages looked for once serve every later question; one not among them is looked
+    // for again (installed since), and said missing only then.
+    if (!paths_.installation.empty())
+        for (const Installation& found : installations())
+            if (found.id() == paths_.installation)
+                return found;
     return storedInstallation(paths_.installation, paths_.gameFolder, layout_);
 }
 
