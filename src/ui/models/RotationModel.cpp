@@ -9,6 +9,14 @@
 
 namespace velkarn {
 
+namespace {
+
+// How a row whose map has no bot navigation in any archive is shown.
+const QColor NoNavigationColor{160, 0, 0};
+constexpr const char* NoNavigationHint = "No bot navigation: no archive holds maps/NAME.aas";
+
+} // namespace
+
 RotationModel::RotationModel(RotationAccess& rotation, const MapFiles& catalogue, QObject* parent)
     : QAbstractListModel(parent), rotation_(rotation), catalogue_(catalogue) {
 }
@@ -29,7 +37,10 @@ QVariant RotationModel::data(const QModelIndex& index, int role) const {
         return {};
     const int row = index.row();
     const MapFile* map = mapOf(row);
-    const Navigation navigation = map ? navigation_.navigation(*map) : Navigation::Unknown;
+    // Asked only where it shows: painting asks for every role of every row.
+    const auto missingNavigation = [&] {
+        return navigation_.navigation(*map) == Navigation::Missing;
+    };
     switch (role) {
     case Qt::DisplayRole:
         return local(rotation_.entryText(row));
@@ -39,14 +50,14 @@ QVariant RotationModel::data(const QModelIndex& index, int role) const {
         if (!map)
             return QString("The catalogue holds no such map; the entry is kept but not played.");
         QString hint = local(map->longName);
-        if (navigation == Navigation::Missing)
+        if (missingNavigation())
             hint += (hint.isEmpty() ? "" : "\n") + QString(NoNavigationHint);
         return hint;
     }
     case Qt::ForegroundRole:
         if (!map)
             return QPalette().color(QPalette::Disabled, QPalette::Text);
-        if (navigation == Navigation::Missing)
+        if (missingNavigation())
             return NoNavigationColor;
         return {};
     default:

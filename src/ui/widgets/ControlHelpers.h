@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractItemView>
-#include <QColor>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -30,10 +29,6 @@ QFont fixedPitchFont();
 // A button with its object name; bold when it is the main action of its group.
 QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent,
                          bool bold = false);
-
-// How a rotation row whose map has no bot navigation in any archive is shown.
-inline const QColor NoNavigationColor{160, 0, 0};
-constexpr const char* NoNavigationHint = "No bot navigation: no archive holds maps/NAME.aas";
 
 // The selected rows of a view, in row order.
 std::vector<int> selectedRows(const QAbstractItemView& view);
