@@ -108,7 +108,6 @@ void RotationEditor::selectEntry(int row) {
     controls_.list->selectionModel()->setCurrentIndex(model_->index(row),
                                                       QItemSelectionModel::ClearAndSelect);
     controls_.list->scrollTo(model_->index(row));
-    showFocusedEntry();
 }
 
 std::vector<int> RotationEditor::selectedEntries() const {

@@ -46,7 +46,7 @@ public:
     void showChosenMap();
     // Add/Remove: removes the selected entries, or adds the chosen map when none is selected.
     void addOrRemove();
-    // Shows an entry and selects it alone, the cursor on it.
+    // Selects an entry alone, the cursor on it; the selection model's signals show it.
     void selectEntry(int row);
     // The selected rows, in order; the row under the cursor when it is selected.
     std::vector<int> selectedEntries() const;
