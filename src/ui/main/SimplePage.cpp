@@ -9,6 +9,7 @@
 #include "ui/widgets/LocalText.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace velkarn {
@@ -16,17 +17,28 @@ namespace velkarn {
 SimplePage::SimplePage(Session& session, QWidget* parent) : QWidget(parent) {
     createControls(session);
     layOut();
-    // A click or Enter on a setup reads it.
-    connect(preDefinedSetupList_, &QListView::activated, this, [this](const QModelIndex& index) {
-        emit setupChosen(bytes(index.data(TextListModel::ValueRole).toString()));
-    });
-    connect(preDefinedSetupList_, &QListView::clicked, this, [this](const QModelIndex& index) {
-        emit setupChosen(bytes(index.data(TextListModel::ValueRole).toString()));
-    });
+    // A click or Enter on a setup reads it; not "activated", which a double-click (or a
+    // single click in some styles) sends after "clicked", so the setup would be read twice.
+    connect(preDefinedSetupList_, &QListView::clicked, this, &SimplePage::chooseSetup);
+    preDefinedSetupList_->installEventFilter(this);
     connect(playSetupButton_, &QPushButton::clicked, this, &SimplePage::playRequested);
     connect(setupScriptButton_, &QPushButton::clicked, this, &SimplePage::scriptRequested);
     connect(newSetupGroup_, &SetupNewGroup::rotationBuilt, this, &SimplePage::randomRotationBuilt);
     connect(backButton_, &QPushButton::clicked, this, &SimplePage::backRequested);
+}
+
+void SimplePage::chooseSetup(const QModelIndex& index) {
+    if (index.isValid())
+        emit setupChosen(bytes(index.data(TextListModel::ValueRole).toString()));
+}
+
+bool SimplePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == preDefinedSetupList_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            chooseSetup(preDefinedSetupList_->currentIndex());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SimplePage::createControls(Session& session) {

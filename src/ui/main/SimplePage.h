@@ -40,8 +40,13 @@ signals:
     void randomRotationBuilt();
     void backRequested();
 
+protected:
+    // Enter on the setups reads the current one, and goes on to the page (Play).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls(Session& session);
+    void chooseSetup(const QModelIndex& index);
     void layOut();
 
     TextListModel* setups_;
