@@ -41,7 +41,7 @@ void printMatch(std::ostream& out, const MatchResult& match) {
         << '\t' << field(gameTypeName(std::to_string(match.gameType))) << '\t'
         << field(endReason(match)) << '\t' << place << '\t'
         << (player ? std::to_string(player->score) : "-") << '\t' << field(match.winnerName())
-        << '\n';
+        << '\t' << (match.serverPort > 0 ? std::to_string(match.serverPort) : "-") << '\n';
 }
 
 } // namespace

@@ -40,15 +40,17 @@ TEST_F(ResultsCommandTest, PrintsEveryRecordedMapOnceAfterReadingTheLog) {
     writeLog(TeamDeathmatchLog);
     {
         ResultsStore store(app.path());
-        const GameLogSource source{game.dir.file("baseq3/games.log"), game.dir.file("baseq3/"),
-                                   game.path(), true, ""};
+        GameLogSource source;
+        source.path = game.dir.file("baseq3/games.log");
+        source.folder = game.dir.file("baseq3/");
+        source.installation = game.path();
         store.recordLaunch(source, "duel", "^1Ace", 2'000'000'000);
     }
     game.dir.write("baseq3/games.log", game.dir.read("baseq3/games.log") + DeathmatchWithPlayerLog);
     EXPECT_EQ(results(), 0) << err.str();
     const std::string expected =
-        "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\n"
-        "2026-12-08 17:23:58\tduel\toa_dm1\tFree For All\tFraglimit hit\t2/4\t2\tGrism\n";
+        "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\t-\n"
+        "2026-12-08 17:23:58\tduel\toa_dm1\tFree For All\tFraglimit hit\t2/4\t2\tGrism\t-\n";
     EXPECT_EQ(out.str(), expected);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(results(), 0);

@@ -175,6 +175,8 @@ GameLogSource gameLogSource(const Installation& installation, const std::string&
 }
 
 bool gameRunning(const GameLogSource& source, long long nowSeconds) {
+    if (source.running)
+        return *source.running;
     for (const char* pidFile : {"ioq3.pid", "ioq3_server.pid"})
         if (pidFileNamesLiveProcess(source.folder + pidFile))
             return true;

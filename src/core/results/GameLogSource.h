@@ -21,6 +21,12 @@ struct GameLogSource {
     bool keepsPidFile = true;
     // Why there is no log, for the windows to say.
     std::string note;
+    // The UDP port of the dedicated server `velkarn serve` runs on this log; 0 for a game
+    // started on the desktop. A server's matches have no player at this computer.
+    int serverPort = 0;
+    // Whether the engine runs, when whoever reads the log runs it and so knows; otherwise
+    // gameRunning looks.
+    std::optional<bool> running;
 };
 
 // The g_log value the game's config files leave, in the order the engine reads them: first
@@ -35,8 +41,9 @@ std::optional<std::string> configuredLogName(const std::vector<std::string>& fol
 // Throws UserMessage when no game folder is set.
 GameLogSource gameLogSource(const Installation& installation, const std::string& modParameters);
 
-// The game that writes to `source` is running: a pid file there names a live process, or, for
-// an engine without pid files, the log changed less than QuietSeconds ago.
+// The game that writes to `source` is running: as `source.running` says when it is known, else
+// a pid file there names a live process, or, for an engine without pid files, the log changed
+// less than QuietSeconds ago.
 constexpr long long QuietSeconds = 120;
 bool gameRunning(const GameLogSource& source, long long nowSeconds);
 

@@ -32,6 +32,7 @@ struct MatchResult {
     std::string endReason; // "Fraglimit hit." and the like; empty when unfinished
     std::optional<int> redScore, blueScore;
     int durationSeconds = 0;
+    int serverPort = 0; // the dedicated server velkarn served it on; 0 for a desktop game
     std::vector<ParticipantResult> participants; // best first
 
     const ParticipantResult* player() const;
@@ -51,6 +52,7 @@ struct SeriesResult {
     std::string setupName;
     std::string installation;
     bool launchedByVelkarn = false;
+    int serverPort = 0;               // as in MatchResult
     std::vector<MatchResult> matches; // in the order played
 };
 

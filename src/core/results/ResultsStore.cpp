@@ -32,17 +32,20 @@ const char* const Schema[] = {
     " inode INTEGER NOT NULL, generation INTEGER NOT NULL, read_offset INTEGER NOT NULL,"
     " tail BLOB NOT NULL)",
     // A game Velkarn started: the matches its log gains after log_offset belong to it.
+    // server_port: the port of the dedicated server velkarn served, NULL for a desktop game.
     "CREATE TABLE launches (id INTEGER PRIMARY KEY, launched_at BLOB NOT NULL,"
     " setup_name BLOB NOT NULL, installation BLOB NOT NULL, player_name BLOB NOT NULL,"
-    " log_path BLOB NOT NULL, generation INTEGER NOT NULL, log_offset INTEGER NOT NULL)",
+    " log_path BLOB NOT NULL, generation INTEGER NOT NULL, log_offset INTEGER NOT NULL,"
+    " server_port INTEGER)",
     "CREATE TABLE series (id INTEGER PRIMARY KEY, launch_id INTEGER UNIQUE REFERENCES launches,"
-    " started_at BLOB NOT NULL, setup_name BLOB NOT NULL, installation BLOB NOT NULL)",
+    " started_at BLOB NOT NULL, setup_name BLOB NOT NULL, installation BLOB NOT NULL,"
+    " server_port INTEGER)",
     "CREATE TABLE matches (id INTEGER PRIMARY KEY, series_id INTEGER NOT NULL REFERENCES series,"
     " log_path BLOB NOT NULL, generation INTEGER NOT NULL, log_offset INTEGER NOT NULL,"
     " played_at BLOB NOT NULL, time_from_game INTEGER NOT NULL, installation BLOB NOT NULL,"
     " setup_name BLOB NOT NULL, map BLOB NOT NULL, game_type INTEGER NOT NULL,"
     " finished INTEGER NOT NULL, end_reason BLOB NOT NULL, red_score INTEGER,"
-    " blue_score INTEGER, duration_seconds INTEGER NOT NULL,"
+    " blue_score INTEGER, duration_seconds INTEGER NOT NULL, server_port INTEGER,"
     " UNIQUE (log_path, generation, log_offset))",
     "CREATE TABLE participants (match_id INTEGER NOT NULL REFERENCES matches,"
     " position INTEGER NOT NULL, name BLOB NOT NULL, coded_name BLOB NOT NULL,"
@@ -52,6 +55,14 @@ const char* const Schema[] = {
     "CREATE TABLE preferences (key BLOB PRIMARY KEY, value BLOB NOT NULL)",
 };
 constexpr int SchemaTables = 6;
+
+// Each step takes a file of the version before it to the next one.
+const char* const SchemaSteps[][3] = {
+    // 1 to 2: which server a match was played on.
+    {"ALTER TABLE launches ADD COLUMN server_port INTEGER",
+     "ALTER TABLE series ADD COLUMN server_port INTEGER",
+     "ALTER TABLE matches ADD COLUMN server_port INTEGER"},
+};
 
 // Text is kept as the bytes it came as (names from the log need not be valid UTF-8).
 QVariant bytes(const std::string& text) {
@@ -65,6 +76,11 @@ std::string text(const QVariant& value) {
 
 QVariant optionalNumber(const std::optional<int>& value) {
     return value ? QVariant(*value) : QVariant(QMetaType(QMetaType::Int));
+}
+
+// A desktop game has no server port.
+QVariant serverPortOf(int port) {
+    return optionalNumber(port > 0 ? std::optional<int>(port) : std::nullopt);
 }
 
 std::string localTime(long long secondsSince1970) {
@@ -197,6 +213,7 @@ struct Launch {
     long long id = 0;
     unsigned long long offset = 0;
     std::string launchedAt, setupName, installation, playerName;
+    QVariant serverPort;
 };
 
 struct PreviousMatch {
@@ -238,12 +255,14 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
 
     std::optional<Launch> launch;
     QSqlQuery l = sql.run("SELECT id, log_offset, launched_at, setup_name, installation,"
-                          " player_name FROM launches WHERE log_path = ? AND generation = ?"
-                          " AND log_offset <= ? ORDER BY log_offset DESC, id DESC LIMIT 1",
+                          " player_name, server_port FROM launches WHERE log_path = ? AND"
+                          " generation = ? AND log_offset <= ? ORDER BY log_offset DESC, id DESC"
+                          " LIMIT 1",
                           {logPath, generation, offset});
     if (l.next())
-        launch = Launch{l.value(0).toLongLong(), l.value(1).toULongLong(), text(l.value(2)),
-                        text(l.value(3)),        text(l.value(4)),         text(l.value(5))};
+        launch = Launch{
+            l.value(0).toLongLong(), l.value(1).toULongLong(), text(l.value(2)), text(l.value(3)),
+            text(l.value(4)),        text(l.value(5)),         l.value(6)};
     std::optional<PreviousMatch> previous;
     QSqlQuery p = sql.run("SELECT series_id, log_offset, played_at, time_from_game,"
                           " duration_seconds FROM matches WHERE log_path = ? AND generation = ?"
@@ -264,9 +283,9 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
             seriesId = s.value(0).toLongLong();
         else
             seriesId = sql.run("INSERT INTO series (launch_id, started_at, setup_name,"
-                               " installation) VALUES (?, ?, ?, ?)",
+                               " installation, server_port) VALUES (?, ?, ?, ?, ?)",
                                {launch->id, bytes(launch->launchedAt), bytes(launch->setupName),
-                                bytes(launch->installation)})
+                                bytes(launch->installation), launch->serverPort})
                            .lastInsertId()
                            .toLongLong();
         setupName = launch->setupName;
@@ -284,25 +303,28 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
                 expectedPlayer = text(s.value(1));
         }
     } else {
-        seriesId = sql.run("INSERT INTO series (launch_id, started_at, setup_name, installation)"
-                           " VALUES (NULL, ?, '', ?)",
-                           {bytes(playedAt), bytes(source.installation)})
-                       .lastInsertId()
-                       .toLongLong();
+        seriesId =
+            sql.run("INSERT INTO series (launch_id, started_at, setup_name, installation,"
+                    " server_port) VALUES (NULL, ?, '', ?, ?)",
+                    {bytes(playedAt), bytes(source.installation), serverPortOf(source.serverPort)})
+                .lastInsertId()
+                .toLongLong();
     }
 
     const long long matchId =
         sql.run("INSERT INTO matches (series_id, log_path, generation, log_offset, played_at,"
                 " time_from_game, installation, setup_name, map, game_type, finished,"
-                " end_reason, red_score, blue_score, duration_seconds)"
-                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                " end_reason, red_score, blue_score, duration_seconds, server_port)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                 {seriesId, logPath, generation, offset, bytes(playedAt), timeFromGame,
                  bytes(source.installation), bytes(setupName), bytes(match.map), match.gameType,
                  match.finished, bytes(match.endReason), optionalNumber(match.redScore),
-                 optionalNumber(match.blueScore), match.durationSeconds})
+                 optionalNumber(match.blueScore), match.durationSeconds,
+                 serverPortOf(source.serverPort)})
             .lastInsertId()
             .toLongLong();
-    const int player = playerIndex(match, expectedPlayer);
+    // Nobody plays a served match at this computer.
+    const int player = source.serverPort > 0 ? -1 : playerIndex(match, expectedPlayer);
     for (std::size_t i = 0; i < match.participants.size(); ++i) {
         const LogParticipant& who = match.participants[i];
         sql.run("INSERT INTO participants (match_id, position, name, coded_name, is_bot,"
@@ -322,7 +344,7 @@ std::vector<MatchResult> loadMatches(Sql& sql, const QString& condition,
     std::map<long long, std::size_t> byId;
     QSqlQuery q = sql.run("SELECT id, series_id, played_at, time_from_game, installation,"
                           " setup_name, map, game_type, finished, end_reason, red_score,"
-                          " blue_score, duration_seconds FROM matches " +
+                          " blue_score, duration_seconds, server_port FROM matches " +
                               condition,
                           values);
     while (q.next()) {
@@ -342,6 +364,7 @@ std::vector<MatchResult> loadMatches(Sql& sql, const QString& condition,
         if (!q.value(11).isNull())
             m.blueScore = q.value(11).toInt();
         m.durationSeconds = q.value(12).toInt();
+        m.serverPort = q.value(13).toInt();
         byId[m.id] = matches.size();
         matches.push_back(std::move(m));
     }
@@ -432,7 +455,7 @@ void ResultsStore::requireOurs() {
         createSchema();
         return;
     }
-    if (version != SchemaVersion)
+    if (version < 1 || version > SchemaVersion)
         throw UserMessage("The results file " + path_ + " holds no Velkarn results." + leftAlone);
     if (!query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN"
                     " ('log_positions', 'launches', 'series', 'matches', 'participants',"
@@ -442,6 +465,19 @@ void ResultsStore::requireOurs() {
     if (query.value(0).toInt() != SchemaTables)
         throw UserMessage("The results file " + path_ + " is damaged (tables are missing)." +
                           leftAlone);
+    query.finish();
+    if (version < SchemaVersion)
+        upgradeSchema(version);
+}
+
+void ResultsStore::upgradeSchema(int version) {
+    Sql sql(connection_, path_);
+    Transaction transaction(sql);
+    for (int step = version; step < SchemaVersion; ++step)
+        for (const char* statement : SchemaSteps[step - 1])
+            sql.run(statement);
+    sql.run(QString("PRAGMA user_version = %1").arg(SchemaVersion));
+    transaction.commit();
 }
 
 void ResultsStore::createSchema() {
@@ -517,18 +553,19 @@ void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& 
     else
         ++generation; // the game makes a new log: the next one the reader meets
     sql.run("INSERT INTO launches (launched_at, setup_name, installation, player_name, log_path,"
-            " generation, log_offset) VALUES (?, ?, ?, ?, ?, ?, ?)",
+            " generation, log_offset, server_port) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
             {bytes(localTime(nowSeconds)), bytes(setupName), bytes(source.installation),
-             bytes(playerName), bytes(source.path), generation, QVariant::fromValue(offset)});
+             bytes(playerName), bytes(source.path), generation, QVariant::fromValue(offset),
+             serverPortOf(source.serverPort)});
     transaction.commit();
 }
 
 std::vector<SeriesResult> ResultsStore::series(std::size_t maxSeries) const {
     Sql sql(connection_, path_);
     std::vector<SeriesResult> result;
-    QSqlQuery q = sql.run("SELECT id, started_at, setup_name, installation, launch_id FROM series"
-                          " WHERE id IN (SELECT series_id FROM matches) ORDER BY id DESC"
-                          " LIMIT ?",
+    QSqlQuery q = sql.run("SELECT id, started_at, setup_name, installation, launch_id,"
+                          " server_port FROM series WHERE id IN (SELECT series_id FROM matches)"
+                          " ORDER BY id DESC LIMIT ?",
                           {QVariant::fromValue(static_cast<qulonglong>(maxSeries))});
     std::map<long long, std::size_t> byId;
     while (q.next()) {
@@ -538,6 +575,7 @@ std::vector<SeriesResult> ResultsStore::series(std::size_t maxSeries) const {
         s.setupName = text(q.value(2));
         s.installation = text(q.value(3));
         s.launchedByVelkarn = !q.value(4).isNull();
+        s.serverPort = q.value(5).toInt();
         byId[s.id] = result.size();
         result.push_back(std::move(s));
     }

@@ -23,13 +23,13 @@ struct LogReadOutcome {
 
 class ResultsStore {
 public:
-    static constexpr int SchemaVersion = 1;
+    static constexpr int SchemaVersion = 2;
     // The most bytes of the log one reading takes in.
     static constexpr std::size_t MaxLogBytesPerRead = 16 * 1024 * 1024;
 
-    // Opens appDir + "results.sqlite", making it when missing. A file that is no database of
-    // ours, is damaged or unreadable, or has a newer schema is left exactly as it is: throws
-    // UserMessage naming the file.
+    // Opens appDir + "results.sqlite", making it when missing, and takes a file of an older
+    // schema to this one. A file that is no database of ours, is damaged or unreadable, or has
+    // a newer schema is left exactly as it is: throws UserMessage naming the file.
     explicit ResultsStore(const std::string& appDir);
     ~ResultsStore();
     ResultsStore(const ResultsStore&) = delete;
@@ -63,6 +63,8 @@ public:
 private:
     void requireOurs();
     void createSchema();
+    // Takes a file of an older schema to this one, in one transaction.
+    void upgradeSchema(int version);
     QString connection_;
     std::string path_;
 };

@@ -155,7 +155,8 @@ TEST_F(ResultsStoreTest, ANewerOrDamagedFileIsLeftAsItIs) {
         db.setDatabaseName(QString::fromStdString(path));
         ASSERT_TRUE(db.open());
         QSqlQuery(db).exec("CREATE TABLE future (x)");
-        QSqlQuery(db).exec("PRAGMA user_version = 2");
+        QSqlQuery(db).exec(
+            QString("PRAGMA user_version = %1").arg(ResultsStore::SchemaVersion + 1));
         db.close();
     }
     QSqlDatabase::removeDatabase("newer");
@@ -173,6 +174,54 @@ TEST_F(ResultsStoreTest, ANewerOrDamagedFileIsLeftAsItIs) {
     app.write("results.sqlite", garbage);
     EXPECT_THROW(ResultsStore store(app.path()), UserMessage);
     EXPECT_EQ(app.read("results.sqlite"), garbage);
+}
+
+// A server's log is its own; its matches name the server and nobody at this computer.
+TEST_F(ResultsStoreTest, AServersMatchesKnowTheServer) {
+    ResultsStore store(app.path());
+    GameLogSource server = source;
+    server.path = source.folder + "velkarn-server-duel-27961.log";
+    server.serverPort = 27961;
+    server.running = true;
+    store.recordLaunch(server, "duel", "", now);
+    game.write("baseoa/velkarn-server-duel-27961.log", DeathmatchWithPlayerLog);
+    writeLog(DeathmatchWithPlayerLog);
+    EXPECT_EQ(store.readLog(server, "^1Ace", now).newMatches, 1);
+    EXPECT_EQ(read(store, "^1Ace"), 1);
+    const auto matches = store.lastMatches(2);
+    ASSERT_EQ(matches.size(), 2u);
+    EXPECT_EQ(matches[0].serverPort, 27961);
+    EXPECT_EQ(matches[0].player(), nullptr);
+    EXPECT_EQ(matches[0].setupName, "duel");
+    EXPECT_EQ(matches[1].serverPort, 0);
+    EXPECT_NE(matches[1].player(), nullptr);
+    EXPECT_EQ(store.series().at(1).serverPort, 27961);
+}
+
+// A file of the first schema is taken to this one and keeps its results.
+TEST_F(ResultsStoreTest, AnOlderFileIsUpgraded) {
+    {
+        ResultsStore store(app.path());
+        writeLog(TeamDeathmatchLog);
+        read(store);
+    }
+    const std::string path = ResultsStore::filePath(app.path());
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
+        db.setDatabaseName(QString::fromStdString(path));
+        ASSERT_TRUE(db.open());
+        for (const char* table : {"launches", "series", "matches"})
+            ASSERT_TRUE(
+                QSqlQuery(db).exec(QString("ALTER TABLE %1 DROP COLUMN server_port").arg(table)));
+        QSqlQuery(db).exec("PRAGMA user_version = 1");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("older");
+    ResultsStore store(app.path());
+    ASSERT_EQ(store.lastMatches(5).size(), 1u);
+    EXPECT_EQ(store.lastMatches(5)[0].serverPort, 0);
+    appendLog(TournamentLog);
+    EXPECT_EQ(read(store), 2);
 }
 
 TEST_F(ResultsStoreTest, KeepsPreferences) {
