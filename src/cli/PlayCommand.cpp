@@ -21,20 +21,23 @@ bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode
     const GameSettings game = session.game.launchSettings();
     const PlayerSettings& player = session.player.settings();
     const Rotation& rotation = session.setup.rotation;
+    const DefinedBots& bots = session.setup.catalogue.botNames;
     const std::string parameters =
         gameParameters(LaunchPath::LocalPlay, game.extraCommandLine, game.mod);
+    if (const std::string note = tournamentStopNote(rotation); !note.empty())
+        err << note << "\n";
     switch (mode) {
     case PlayMode::Print:
-        for (const std::string& line : localScriptLines(player, rotation))
+        for (const std::string& line : localScriptLines(player, rotation, bots))
             out << line << "\n";
         out << parameters << "\n";
         break;
     case PlayMode::NoStart:
-        writeLocalScript(game.installation, player, rotation);
+        writeLocalScript(game.installation, player, rotation, bots);
         out << parameters << "\n";
         break;
     case PlayMode::Start:
-        requireGameStarted(playLocal(game, player, rotation));
+        requireGameStarted(playLocal(game, player, rotation, bots));
         break;
     }
     return true;

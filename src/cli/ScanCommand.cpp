@@ -38,11 +38,12 @@ foldersToSearch(const Session& session, const StartupFiles& startup, std::ostrea
         err << "No game folder is set in " << session.game.pathFile() << "\n";
         return std::nullopt;
     }
-    if (!folderExists(folder)) {
-        err << "The game folder " << folder << " does not exist\n";
+    const Installation installation = session.game.installation();
+    if (const std::string problem = gameFolderProblem(installation); !problem.empty()) {
+        err << problem << "\n";
         return std::nullopt;
     }
-    return session.game.installation().contentFolders();
+    return installation.contentFolders();
 }
 
 int countMods(const std::vector<Mod>& mods) {

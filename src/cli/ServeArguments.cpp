@@ -39,8 +39,13 @@ bool takeServeOption(const std::vector<std::string>& arguments, std::size_t& i,
         return takeText(arguments, i, serve.hostName, "a host name", problem);
     if (option == "--motd")
         return takeText(arguments, i, serve.motd, "a message", problem);
-    if (option == "--password")
-        return takeText(arguments, i, serve.password, "a password", problem);
+    if (option == "--password") {
+        problem = "serve takes the join password from a file (--password-file FILE): on the "
+                  "command line every user of the machine could read it";
+        return true;
+    }
+    if (option == "--password-file")
+        return takeText(arguments, i, serve.passwordFile, "a file", problem);
     if (option == "--rcon-password-file")
         return takeText(arguments, i, serve.rconPasswordFile, "a file", problem);
     if (option == "--pure" || option == "--no-pure") {
@@ -57,7 +62,7 @@ void applyServeArguments(const ServeArguments& serve, ServeOptions& options) {
     options.server.hostName = serve.hostName.value_or(options.server.hostName);
     options.server.motd = serve.motd.value_or(options.server.motd);
     options.server.maxClients = serve.maxClients.value_or(options.server.maxClients);
-    options.server.password = serve.password.value_or(options.server.password);
+    options.passwordFile = serve.passwordFile.value_or(options.passwordFile);
     options.server.pure = serve.pure.value_or(options.server.pure);
 }
 
@@ -73,9 +78,9 @@ std::vector<std::string> serveOptionArguments(const ServeArguments& serve) {
     add("--motd", serve.motd);
     if (serve.maxClients)
         arguments.insert(arguments.end(), {"--max-clients", std::to_string(*serve.maxClients)});
-    add("--password", serve.password);
     if (serve.pure)
         arguments.push_back(*serve.pure ? "--pure" : "--no-pure");
+    add("--password-file", serve.passwordFile);
     add("--rcon-password-file", serve.rconPasswordFile);
     return arguments;
 }

@@ -23,9 +23,11 @@ struct ServeArguments {
     std::optional<std::string> hostName;
     std::optional<std::string> motd;
     std::optional<int> maxClients;
-    std::optional<std::string> password;
     std::optional<bool> pure;
-    std::optional<std::string> rconPasswordFile; // as given; relative to the current folder
+    // As given; relative to the current folder. Passwords come only in files: a command line is
+    // read by every user of the machine.
+    std::optional<std::string> passwordFile;
+    std::optional<std::string> rconPasswordFile;
     ServeMode mode = ServeMode::Run;
 };
 

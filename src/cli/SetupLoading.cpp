@@ -1,7 +1,6 @@
 #include "cli/SetupLoading.h"
 
 #include "core/platform/Errors.h"
-#include "core/platform/PrintableText.h"
 
 namespace velkarn {
 
@@ -12,14 +11,16 @@ bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ost
     if (!startup.modListReadable)
         return false;
     requirePathFile(session, startup);
+    // Before anything is said of what the game folder holds.
+    const std::string folderProblem = gameFolderProblem(session.game.installation());
+    if (!folderProblem.empty())
+        throw UserMessage(folderProblem);
     SetupReadResult read;
     const std::string fileName = setupFileNameFromChosenPath(setupName) + ".vkn";
     session.loadSetup(fileName, read);
-    for (const auto& entry : session.setup.rotation)
-        if (!hasCataloguedMap(*entry))
-            err << session.setupFolder() << fileName << ": the catalogue holds no map "
-                << printableText(entry->name) << ", so that entry is not played.\n";
-    return true;
+    if (const std::string said = readMessages(read); !said.empty())
+        err << said << "\n";
+    return read.problems.empty();
 }
 
 void requirePathFile(const Session& session, const StartupFiles& startup) {

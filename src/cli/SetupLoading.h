@@ -8,11 +8,14 @@
 namespace velkarn {
 
 // What play and serve read before they start anything: the list files as the program reads them
-// at start-up (their problems said on `err`), then the setup configs/<setupName>.vkn, of which
-// only the last part of a path counts; entries whose maps the catalogue lacks are named on
-// `err`, as they are not played. False when a list file it needs could not be read (said
-// already): the setup names its mod, and a mod list that could not be read would start the
-// wrong one. Throws UserMessage without path.txt, and as Session::loadSetup does.
+// at start-up (their problems said on `err`), the game folder, then the setup
+// configs/<setupName>.vkn, of which only the last part of a path counts; its refused values and
+// what the game leaves out of it (entries whose maps the catalogue lacks, bots the game does
+// not define) are said on `err` with their lines. False when a list file it needs could not be
+// read (the setup names its mod, and a mod list that could not be read would start the wrong
+// one), or the setup holds a value the script cannot carry: said already. Throws UserMessage
+// without path.txt, when the game folder is missing or no folder, and as Session::loadSetup
+// does.
 bool loadSetupForLaunch(Session& session, const std::string& setupName, std::ostream& err);
 
 // Throws UserMessage when the list files read had no path.txt: nothing names the game.

@@ -21,6 +21,7 @@ struct PlayCommandTest : ::testing::Test {
         app.write("path.txt", game.path() + "\r\n+set r_mode 4\r\n");
         app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
                                   mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
+        app.write("bots.txt", "Krag\r\nVexor\r\n");
         app.write("models.txt", "brute\r\n default\r\n red\r\nEND\r\nanvil\r\n blue\r\nEND\r\n");
         app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n");
         app.write("configs/duel.vkn", "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n"
@@ -58,14 +59,38 @@ TEST_F(PlayCommandTest, PrintShowsTheScriptAndParametersAndWritesNothing) {
     EXPECT_FALSE(game.scriptWritten());
     EXPECT_FALSE(game.ran());
 
-    // An entry the script would refuse is refused here as on Play.
+    // A value the script would refuse is refused here as on Play, with its file and line.
     std::string setup = app.read("configs/duel.vkn");
-    setup.replace(setup.find("Vexor"), 5, "Vexor;quit");
+    setup.replace(setup.find("^1Ace"), 5, "Zo\xc3\xab");
     app.write("configs/duel.vkn", setup);
     out.str("");
     EXPECT_EQ(play("duel", PlayMode::Print), 1);
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "The bot name \"Vexor;quit\" must not contain a semicolon!\n");
+    EXPECT_EQ(err.str(), app.file("configs/duel.vkn") +
+                             ", line 18: The player name \"Zo\xc3\xab\" must not contain a "
+                             "character outside plain ASCII, which the game's console splits "
+                             "words at!\n");
+}
+
+// A bot the game does not define never reaches the script: kick would read "all" as every
+// player and "1" as a slot. Each is said with its line, and the setup keeps it.
+TEST_F(PlayCommandTest, BotsTheGameDoesNotDefineAreSaidAndLeftOut) {
+    std::string setup = app.read("configs/duel.vkn");
+    setup.replace(setup.find("Vexor"), 5, "all");
+    setup.replace(setup.find("Krag"), 4, "Gri;sm");
+    app.write("configs/duel.vkn", setup);
+    app.write("bots.txt", "Krag\r\nVexor\r\n1\r\n");
+    EXPECT_EQ(play("duel", PlayMode::Print), 0) << err.str();
+    EXPECT_EQ(out.str().find("all"), std::string::npos) << out.str();
+    EXPECT_EQ(out.str().find("Gri"), std::string::npos) << out.str();
+    const std::string file = app.file("configs/duel.vkn");
+    EXPECT_EQ(err.str(), app.file("bots.txt") + ", line 3: this line is not a bot name\n" + file +
+                             ", line 7: the game defines no bot all, so it is left out of the "
+                             "game.\n" +
+                             file +
+                             ", line 15: the game defines no bot Gri;sm, so it is left out of the "
+                             "game.\n");
+    EXPECT_EQ(app.read("configs/duel.vkn"), setup);
 }
 
 TEST_F(PlayCommandTest, ModelSkinAndModMatchAsTheProgramDoes) {
@@ -94,6 +119,16 @@ TEST_F(PlayCommandTest, ErrorsGoToStandardErrorWithStatusOne) {
               app.file("configs/bad.vkn") + ", line 4: 'twenty' is not a valid integer value\n");
     EXPECT_FALSE(game.scriptWritten());
 
+    // The game folder is checked first and named.
+    err.str("");
+    app.write("path.txt", app.file("maps.txt") + "\r\n\r\n");
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 1);
+    EXPECT_EQ(err.str(), "The game folder " + app.file("maps.txt") + " is not a folder.\n");
+    err.str("");
+    app.write("path.txt", app.file("gone") + "\r\n\r\n");
+    EXPECT_EQ(play("duel", PlayMode::NoStart), 1);
+    EXPECT_EQ(err.str(), "The game folder " + app.file("gone") + " does not exist.\n");
+
     err.str("");
     std::filesystem::remove(app.file("path.txt"));
     EXPECT_EQ(play("duel", PlayMode::NoStart), 1);
@@ -105,7 +140,9 @@ TEST_F(PlayCommandTest, UnsafeNameIsRefusedAndNothingWritten) {
     setup.replace(setup.find("^1Ace"), 5, "Ace;quit");
     app.write("configs/duel.vkn", setup);
     EXPECT_EQ(play("duel", PlayMode::Start), 1);
-    EXPECT_EQ(err.str(), "The player name \"Ace;quit\" must not contain a semicolon!\n");
+    EXPECT_EQ(err.str(), app.file("configs/duel.vkn") +
+                             ", line 18: The player name \"Ace;quit\" must not contain a "
+                             "semicolon!\n");
     EXPECT_FALSE(game.scriptWritten());
     EXPECT_FALSE(game.ran());
 }
@@ -115,7 +152,8 @@ TEST_F(PlayCommandTest, UncataloguedMapsAreSaidAndNothingToPlayIsAFailure) {
     app.write("maps.txt", mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
     EXPECT_EQ(play("duel", PlayMode::NoStart), 0) << err.str();
     EXPECT_EQ(err.str(), app.file("configs/duel.vkn") +
-                             ": the catalogue holds no map gorge1, so that entry is not played.\n");
+                             ", line 2: the catalogue holds no map gorge1, so that entry is not "
+                             "played.\n");
     EXPECT_NE(game.script().find("map vault\r\naddbot Krag 4 Red\r\n"), std::string::npos);
 
     app.write("maps.txt", "");

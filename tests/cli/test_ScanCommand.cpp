@@ -61,7 +61,11 @@ TEST_F(ScanCommandTest, WithoutAGameFolderNothingIsWritten) {
     app.write("path.txt", game.file("missing/") + "\r\n");
     err.str("");
     EXPECT_EQ(scan(), 1);
-    EXPECT_NE(err.str().find(game.file("missing/")), std::string::npos) << err.str();
+    EXPECT_EQ(err.str(), "The game folder " + game.file("missing") + " does not exist.\n");
+    app.write("path.txt", app.file("path.txt") + "\r\n");
+    err.str("");
+    EXPECT_EQ(scan(), 1);
+    EXPECT_EQ(err.str(), "The game folder " + app.file("path.txt") + " is not a folder.\n");
 
     app.write("path.txt", "\r\n");
     EXPECT_EQ(scan(), 1);

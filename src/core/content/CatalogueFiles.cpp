@@ -166,7 +166,7 @@ void readBotsFile(const std::string& fileName, Catalogue& catalogue) {
         CatalogueReader reader(fileName);
         while (!reader.atEnd()) {
             const std::string& name = reader.peek();
-            if (name.empty() || !isSafeScriptValue(name, ScriptValueKind::Word))
+            if (!isSafeBotName(name))
                 reader.fail("this line is not a bot name");
             catalogue.addBotName(reader.take());
         }

@@ -141,7 +141,7 @@ void parseBotText(const Lines& lines, CatalogueIndex& index) {
         const std::string_view name = botNameValue(line);
         if (name.empty())
             continue;
-        if (isSafeScriptValue(name, ScriptValueKind::Word))
+        if (isSafeBotName(name))
             names.emplace_back(name);
         else
             index.leaveOutName();

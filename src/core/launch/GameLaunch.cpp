@@ -50,13 +50,12 @@ void requireInside(const std::string& folder, const std::string& home) {
 
 // Why a self-contained folder has no data folder to write the script to.
 std::string missingFolderMessage(const Installation& installation) {
+    const std::string problem = gameFolderProblem(installation);
+    if (!problem.empty())
+        return problem;
     const std::string& base = installation.baseFolder;
-    const std::string named =
-        base.size() > 1 && base.back() == '/' ? base.substr(0, base.size() - 1) : base;
-    if (!folderExists(base))
-        return "The game folder " + named +
-               (pathExists(named) ? " is not a folder." : " does not exist.");
-    return "The game folder " + named + " holds no data folder " + installation.dataFolder + ".";
+    return "The game folder " + base.substr(0, base.size() - 1) + " holds no data folder " +
+           installation.dataFolder + ".";
 }
 
 bool userMayWrite(const Installation& installation, const std::string& folder) {
@@ -135,8 +134,8 @@ LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines scr
 }
 
 void writeLocalScript(const Installation& installation, const PlayerSettings& player,
-                      const Rotation& rotation) {
-    writeGameScript(installation, localScriptLines(player, rotation));
+                      const Rotation& rotation, const DefinedBots& bots) {
+    writeGameScript(installation, localScriptLines(player, rotation, bots));
 }
 
 void writeJoinScript(const Installation& installation, const PlayerSettings& player,
@@ -149,8 +148,9 @@ void writeServerScript(const Installation& installation, const ServerOptions& op
     writeGameScript(installation, serverScriptLines(options, rotation));
 }
 
-bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation) {
-    writeLocalScript(game.installation, player, rotation);
+bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation,
+               const DefinedBots& bots) {
+    writeLocalScript(game.installation, player, rotation, bots);
     if (game.starting)
         game.starting(LaunchPath::LocalPlay);
     return startGame(game.installation,

@@ -56,7 +56,7 @@ bool startGame(const Installation& installation, const std::vector<std::string>&
 // Build the lines (throwing UserMessage for unsafe values, before anything is written) and
 // write them as the script.
 void writeLocalScript(const Installation& installation, const PlayerSettings& player,
-                      const Rotation& rotation);
+                      const Rotation& rotation, const DefinedBots& bots);
 void writeJoinScript(const Installation& installation, const PlayerSettings& player,
                      const SavedServer& server);
 void writeServerScript(const Installation& installation, const ServerOptions& options,
@@ -88,7 +88,8 @@ void requireGameStarted(bool started);
 
 // Write the path's script, then start the game with the path's parameters. The game is started
 // only when the script was written (a failure throws, see above); the result is startGame's.
-bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation);
+bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation,
+               const DefinedBots& bots);
 bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server);
 bool startServer(const GameSettings& game, const ServerOptions& options,
                  const ServerRotation& rotation);

@@ -1,6 +1,8 @@
 #include "core/launch/GameScript.h"
 
 #include "core/platform/Errors.h"
+#include "core/platform/NoCase.h"
+#include "core/platform/PrintableText.h"
 #include "core/setup/ScriptValues.h"
 
 #include <algorithm>
@@ -11,13 +13,14 @@ namespace velkarn {
 
 namespace {
 
-// What the script needs of a rotation entry; server entries have no bots.
+// What the script needs of a rotation entry: its bots as the game defines them (server
+// entries have none).
 struct ScriptEntry {
     int gameType = 0;
     int limit = 0;
     int timeLimit = 0;
     std::string name;
-    std::span<const RosterBot> bots;
+    std::vector<RosterBot> bots;
 };
 
 int knownGameType(int gameType) {
@@ -30,11 +33,26 @@ std::span<const RosterBot> rosterOf(const RotationEntry& entry) {
                                       std::min<std::size_t>(entry.botCount, entry.bots.size()));
 }
 
-ScriptEntry scriptEntry(const RotationEntry& entry) {
-    return {entry.gameType, entry.fragLimit, entry.timeLimit, entry.name, rosterOf(entry)};
+// Only a team the game knows is passed on; any other leaves the choice to the game, as "None"
+// and an empty team do.
+std::string knownTeam(const std::string& team) {
+    for (const std::string& known : teamTexts())
+        if (equalsNoCase(team, known))
+            return known;
+    return {};
 }
 
-ScriptEntry scriptEntry(const ServerRotationEntry& entry) {
+// A script adds and kicks only bots the game defines, under the names it defines them by: a
+// kick of any other name could mean another player, or all of them.
+ScriptEntry scriptEntry(const RotationEntry& entry, const DefinedBots& defined) {
+    ScriptEntry result{entry.gameType, entry.fragLimit, entry.timeLimit, entry.name, {}};
+    for (const RosterBot& b : rosterOf(entry))
+        if (const std::string* name = definedBotName(defined, b.name))
+            result.bots.push_back({*name, b.skill, knownTeam(b.team)});
+    return result;
+}
+
+ScriptEntry scriptEntry(const ServerRotationEntry& entry, const DefinedBots&) {
     return {entry.gameType, entry.fragLimit, entry.timeLimit, entry.name, {}};
 }
 
@@ -44,14 +62,11 @@ std::string limitCommand(const ScriptEntry& entry) {
            std::to_string(entry.limit);
 }
 
-// "name skill", with " team" in team games.
+// "name skill", with " team" in team games when the bot has one.
 std::string addbotArguments(const ScriptEntry& entry, const RosterBot& b) {
-    requireSafeScriptValue(b.name, "bot name", ScriptValueKind::Word);
     std::string text = b.name + " " + std::to_string(b.skill);
-    if (isTeamGame(knownGameType(entry.gameType))) {
-        requireSafeScriptValue(b.team, "bot team", ScriptValueKind::Word);
+    if (isTeamGame(knownGameType(entry.gameType)) && !b.team.empty())
         text += " " + b.team;
-    }
     return text;
 }
 
@@ -105,10 +120,8 @@ void appendRotationChain(Lines& lines, const std::vector<ScriptEntry>& entries) 
         Lines commands = {"set g_gametype " + std::to_string(gameTypeValue(entry.gameType)),
                           limitCommand(entry), "set timelimit " + std::to_string(entry.timeLimit),
                           "map " + entry.name};
-        for (const RosterBot& b : previous.bots) {
-            requireSafeScriptValue(b.name, "bot name", ScriptValueKind::Word);
+        for (const RosterBot& b : previous.bots)
             commands.push_back("kick " + b.name);
-        }
         for (const RosterBot& b : entry.bots)
             commands.push_back("addbot " + addbotArguments(entry, b));
         commands.push_back("set nextmap vstr m" + std::to_string(i + 1 < n ? i + 1 : 0));
@@ -130,12 +143,13 @@ void appendRotation(Lines& lines, const std::vector<ScriptEntry>& entries) {
 
 // Entries whose maps the catalogue lacks stay in the setup but are not played.
 template <typename Entry>
-std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation) {
+std::vector<ScriptEntry> scriptEntries(const RecordList<Entry>& rotation,
+                                       const DefinedBots& defined = {}) {
     std::vector<ScriptEntry> entries;
     entries.reserve(rotation.size());
     for (const auto& entry : rotation)
         if (hasCataloguedMap(*entry))
-            entries.push_back(scriptEntry(*entry));
+            entries.push_back(scriptEntry(*entry, defined));
     return entries;
 }
 
@@ -195,14 +209,31 @@ int gameTypeValue(int gameType) {
     }
 }
 
-Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation) {
+Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation,
+                       const DefinedBots& bots) {
     Lines lines;
     appendPlayer(lines, player);
     lines.push_back("cl_timenudge " + std::to_string(player.simPing));
     lines.push_back("sv_maxclients " + std::to_string(maxClientsFor(rotation)));
-    appendRotation(lines, scriptEntries(rotation));
+    appendRotation(lines, scriptEntries(rotation, bots));
     appendTeam(lines, player);
     return requireFits(std::move(lines));
+}
+
+std::string tournamentStopNote(const Rotation& rotation) {
+    const auto played = std::count_if(rotation.begin(), rotation.end(),
+                                      [](const auto& entry) { return hasCataloguedMap(*entry); });
+    if (played < 2)
+        return {};
+    for (std::size_t i = 0; i < rotation.size(); ++i) {
+        const RotationEntry& entry = *rotation[i];
+        if (hasCataloguedMap(entry) && entry.gameType == Tournament)
+            return "Entry " + std::to_string(i + 1) + " (" + printableText(entry.name) +
+                   ") is a Tournament: the game plays a Tournament map again and again rather "
+                   "than going on, so the rotation stops there. velkarn serve hands it over to "
+                   "the next entry.";
+    }
+    return {};
 }
 
 Lines joinScriptLines(const PlayerSettings& player, const SavedServer& server) {
@@ -223,7 +254,7 @@ void appendServerOptions(Lines& lines, const ServerOptions& options, int maxClie
     requireSafeScriptValue(options.motd, "message");
     requireSafeScriptValue(options.password, "server password", ScriptValueKind::Secret);
     // The one console rule, as a word; the message leaves the password out of any log.
-    if (!isSafeScriptValue(options.rconPassword, ScriptValueKind::Word))
+    if (!isSafeScriptValue(options.rconPassword, ScriptValueKind::ConsoleWord))
         throw UserMessage("The remote console password must be one word of printable ASCII "
                           "characters that the server script can carry!");
     lines.push_back("sv_maxclients " + std::to_string(maxClients));
@@ -243,6 +274,11 @@ void appendServerOptions(Lines& lines, const ServerOptions& options, int maxClie
     // The server's variable is "rconpassword"; "rcon_password" is the client's own.
     if (!options.rconPassword.empty())
         lines.push_back("set rconpassword " + options.rconPassword);
+    if (!options.logName.empty()) {
+        requireSafeScriptValue(options.logName, "log name", ScriptValueKind::Word);
+        lines.push_back("set g_log " + options.logName);
+        lines.push_back("set g_logsync 1");
+    }
 }
 
 } // namespace
@@ -254,11 +290,12 @@ Lines serverScriptLines(const ServerOptions& options, const ServerRotation& rota
     return requireFits(std::move(lines));
 }
 
-Lines dedicatedScriptLines(const ServerOptions& options, const Rotation& rotation) {
+Lines dedicatedScriptLines(const ServerOptions& options, const Rotation& rotation,
+                           const DefinedBots& bots) {
     Lines lines;
     appendServerOptions(lines, options,
                         std::min(options.maxClients + largestRoster(rotation), MaxClientSlots));
-    appendRotation(lines, scriptEntries(rotation));
+    appendRotation(lines, scriptEntries(rotation, bots));
     return requireFits(std::move(lines));
 }
 

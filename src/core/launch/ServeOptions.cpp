@@ -5,6 +5,7 @@
 #include "core/platform/TextFile.h"
 #include "core/setup/ScriptValues.h"
 
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -12,7 +13,9 @@ namespace velkarn {
 
 namespace {
 
-// One setting of the file: its key, the member it keeps and, for a number, its range.
+// One setting of the file: its key, the member it keeps, for a number its range, and for a
+// text the field that names it in messages and how the server script carries it (a file name
+// never reaches the script).
 struct Setting {
     using Member =
         std::variant<int ServeOptions::*, std::string ServeOptions::*, int ServerOptions::*,
@@ -21,21 +24,27 @@ struct Setting {
     Member member;
     int low = 0;
     int high = 1;
+    const char* field = nullptr;
+    std::optional<ScriptValueKind> kind = std::nullopt;
+    bool written = true; // false: still read from older files, never written again
 };
 
 const std::vector<Setting>& settings() {
     static const std::vector<Setting> all = {
         {"port", &ServeOptions::port, 1, 65535},
-        {"hostname", &ServerOptions::hostName},
-        {"motd", &ServerOptions::motd},
+        {"hostname", &ServerOptions::hostName, 0, 0, "host name", ScriptValueKind::Text},
+        {"motd", &ServerOptions::motd, 0, 0, "message", ScriptValueKind::Text},
         {"maxclients", &ServerOptions::maxClients, 1, 64},
-        {"password", &ServerOptions::password},
+        // The password now lives in a file of its own, readable by its owner alone.
+        {"password", &ServerOptions::password, 0, 0, "server password", ScriptValueKind::Secret,
+         false},
         {"pure", &ServerOptions::pure},
         {"maxrate", &ServerOptions::maxRate, 0, 1000000},
         {"weaponrespawn", &ServerOptions::weaponRespawn, 0, 3600},
         {"allowvote", &ServerOptions::allowVote},
         {"synchronous", &ServerOptions::synchronous},
-        {"rconpasswordfile", &ServeOptions::rconPasswordFile},
+        {"passwordfile", &ServeOptions::passwordFile, 0, 0, "server password file"},
+        {"rconpasswordfile", &ServeOptions::rconPasswordFile, 0, 0, "remote console password file"},
     };
     return all;
 }
@@ -71,7 +80,11 @@ void assign(int& field, const std::string& text, const Setting& setting) {
 void assign(bool& field, const std::string& text, const Setting&) {
     field = numberIn(text, 0, 1) == 1;
 }
-void assign(std::string& field, const std::string& text, const Setting&) {
+void assign(std::string& field, const std::string& text, const Setting& setting) {
+    if (setting.kind)
+        requireSafeScriptValue(text, setting.field, *setting.kind);
+    else
+        requireSingleLineValue(text, setting.field);
     field = text;
 }
 
@@ -112,17 +125,44 @@ bool readServeOptions(const std::string& path, ServeOptions& options) {
     return true;
 }
 
+std::string readServerPasswordFile(const std::string& path) {
+    const std::string password = lineAt(readTextFile(path), 0);
+    if (password.empty())
+        throw UserMessage("The password file " + path + " holds no password on its first line.");
+    try {
+        requireSafeScriptValue(password, "server password", ScriptValueKind::Secret);
+    } catch (const UserMessage& refusal) {
+        throw UserMessage(fileLinePrefix(path, 1) + refusal.what());
+    }
+    return password;
+}
+
+void keepServerPassword(const std::string& setupFolder, const std::string& setupName,
+                        ServeOptions& options) {
+    const std::string& password = options.server.password;
+    options.passwordFile.clear();
+    if (password.empty())
+        return;
+    requireSafeScriptValue(password, "server password", ScriptValueKind::Secret);
+    options.passwordFile = setupName + ".password";
+    writeTextFile(withTrailingSlash(setupFolder) + options.passwordFile, {password},
+                  WriteErrorKind::FileCreate, FileAccess::OwnerOnly);
+}
+
 void writeServeOptions(const std::string& path, const ServeOptions& options) {
-    // Refused now rather than by the server that would read them.
-    requireSafeScriptValue(options.server.hostName, "host name");
-    requireSafeScriptValue(options.server.motd, "message");
-    requireSafeScriptValue(options.server.password, "server password", ScriptValueKind::Secret);
-    requireSingleLineValue(options.rconPasswordFile, "remote console password file");
     Lines lines;
-    for (const Setting& setting : settings())
-        lines.push_back(std::string(setting.key) + "=" +
-                        std::visit([&](auto member) { return written(reach(options, member)); },
-                                   setting.member));
+    for (const Setting& setting : settings()) {
+        if (!setting.written)
+            continue;
+        const std::string value = std::visit(
+            [&](auto member) { return written(reach(options, member)); }, setting.member);
+        // Refused now rather than by the server that would read them.
+        if (setting.kind)
+            requireSafeScriptValue(value, setting.field, *setting.kind);
+        else if (setting.field)
+            requireSingleLineValue(value, setting.field);
+        lines.push_back(std::string(setting.key) + "=" + value);
+    }
     writeTextFile(path, lines);
 }
 

@@ -12,10 +12,14 @@ namespace velkarn {
 // The engine's usual server port.
 constexpr int DefaultServePort = 27960;
 
+// The passwords stay in files of their own, readable by their owner alone: a setting of the
+// file, or an argument of a command line, is read by every user of the machine.
 struct ServeOptions {
-    ServerOptions server; // its rconPassword is never kept: the password stays in its own file
+    ServerOptions server; // its passwords are never written to the file
     int port = DefaultServePort;
-    std::string rconPasswordFile; // as written; a relative path is taken from the configs folder
+    // As written; a relative path is taken from the configs folder.
+    std::string passwordFile;     // the join password (the private slots), on its first line
+    std::string rconPasswordFile; // the remote console password, on its first line
 };
 
 // configs/<setupName>.server.
@@ -23,13 +27,26 @@ std::string serveOptionsPath(const std::string& setupFolder, const std::string& 
 
 // Reads the file over `options`: settings it does not name keep their values. False, and
 // nothing changed, when there is no such file. Throws FileOpenError when it cannot be read, and
-// UserMessage "Line N of FILE: ..." for a line that is no known "key=value" or whose number is
-// not a whole number in the setting's range; `options` is then unchanged. Empty lines are
-// passed over.
+// UserMessage "Line N of FILE: ..." for a line that is no known "key=value", whose number is
+// not a whole number in the setting's range, or whose text the server script would refuse (the
+// console rule, ScriptValues.h); `options` is then unchanged. Empty lines are passed over. A
+// "password=" line of older files is still read.
 bool readServeOptions(const std::string& path, ServeOptions& options);
 
-// Replaces the file with every setting. Throws UserMessage, before writing, for a text the
-// server script would refuse, and FileCreateError; the old file then stays whole.
+// The join password on the first line of `path`. Throws FileOpenError when the file cannot be
+// read, and UserMessage naming the file when its first line is empty or a password the server
+// script cannot carry.
+std::string readServerPasswordFile(const std::string& path);
+
+// Keeps the join password of `options` in configs/<setupName>.password, readable by its owner
+// alone, and names that file in options.passwordFile; without a password it names none. Throws
+// UserMessage for a password the server script would refuse, FileCreateError.
+void keepServerPassword(const std::string& setupFolder, const std::string& setupName,
+                        ServeOptions& options);
+
+// Replaces the file with every setting but the passwords. Throws UserMessage, before writing,
+// for a text the server script would refuse, and FileCreateError; the old file then stays
+// whole.
 void writeServeOptions(const std::string& path, const ServeOptions& options);
 
 } // namespace velkarn

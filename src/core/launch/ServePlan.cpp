@@ -4,21 +4,60 @@
 #include "core/platform/Process.h"
 
 #include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdio>
 
 namespace velkarn {
 
+namespace {
+
+// Keeps "<instance>.cfg" and ".log" within the engine's 63-byte file names.
+constexpr std::size_t MaxNameInInstance = 24;
+
+std::string hashText(const std::string& text) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", hash);
+    return hex;
+}
+
+bool hasTournamentAmongOthers(const Rotation& rotation) {
+    std::size_t played = 0;
+    bool tournament = false;
+    for (const auto& entry : rotation)
+        if (hasCataloguedMap(*entry)) {
+            ++played;
+            tournament = tournament || entry->gameType == Tournament;
+        }
+    return tournament && played > 1;
+}
+
+} // namespace
+
+std::string serveInstanceName(const std::string& setupName, int port) {
+    std::string name;
+    for (const char c : setupName)
+        name += std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ? c : '_';
+    if (name != setupName || name.size() > MaxNameInInstance)
+        name = name.substr(0, MaxNameInInstance) + "-" + hashText(setupName);
+    return "velkarn-server-" + name + "-" + std::to_string(port);
+}
+
 std::vector<std::string> dedicatedArguments(int port, const std::string& extraCommandLine,
-                                            const ModChoice& mod) {
-    std::vector<std::string> arguments = {"+set", "dedicated", "1",
-                                          "+set", "net_port",  std::to_string(port)};
-    for (std::string& argument :
-         gameArguments(LaunchPath::Server, extraCommandLine, mod, ServerScriptName))
+                                            const ModChoice& mod, const std::string& script) {
+    std::vector<std::string> arguments = {"+set",  "dedicated", "1",
+                                          "+set",  "net_port",  std::to_string(port),
+                                          "+safe", "+exec",     "autoexec"};
+    for (std::string& argument : gameArguments(LaunchPath::Server, extraCommandLine, mod, script))
         arguments.push_back(std::move(argument));
     return arguments;
 }
 
-ServePlan planServe(const GameSettings& game, const ServeOptions& options,
-                    const Rotation& rotation) {
+ServePlan planServe(const GameSettings& game, const ServeOptions& options, const Rotation& rotation,
+                    const DefinedBots& bots, const std::string& setupName) {
     const Installation& installation = game.installation;
     if (installation.serverCommand.empty())
         throw UserMessage("The game installation " + installation.label +
@@ -29,16 +68,21 @@ ServePlan planServe(const GameSettings& game, const ServeOptions& options,
         throw UserMessage("The setup has no map to serve. Maps that are not in the catalogue "
                           "are left out: search the game folder first (velkarn scan).");
     ServePlan plan;
-    plan.script = dedicatedScriptLines(options.server, rotation);
+    plan.instance = serveInstanceName(setupName, options.port);
+    ServerOptions server = options.server;
+    server.logName = plan.instance + ".log";
+    plan.script = dedicatedScriptLines(server, rotation, bots);
     plan.command = installation.serverCommand;
-    for (std::string& argument : dedicatedArguments(options.port, game.extraCommandLine, game.mod))
+    for (std::string& argument :
+         dedicatedArguments(options.port, game.extraCommandLine, game.mod, plan.instance))
         plan.command.push_back(std::move(argument));
     plan.workingFolder = engineWorkingFolder(installation);
+    plan.handsOverTournaments = hasTournamentAmongOthers(rotation);
     return plan;
 }
 
 void writeServeScript(const Installation& installation, const ServePlan& plan) {
-    writeTextFile(preparedScriptFolder(installation) + ServerScriptName + ".cfg", plan.script,
+    writeTextFile(preparedScriptFolder(installation) + plan.instance + ".cfg", plan.script,
                   WriteErrorKind::InOut, FileAccess::OwnerOnly);
 }
 

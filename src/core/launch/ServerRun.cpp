@@ -8,27 +8,36 @@ ServerRun::ServerRun(int quitGraceMs, QObject* parent)
     : QObject(parent), quitGraceMs_(quitGraceMs) {
     killTimer_.setSingleShot(true);
     connect(&killTimer_, &QTimer::timeout, &process_, &AttachedProcess::kill);
-    connect(&process_, &AttachedProcess::lineRead, this, &ServerRun::outputLine);
+    connect(&process_, &AttachedProcess::lineRead, this, &ServerRun::takeLine);
     connect(&process_, &AttachedProcess::finished, this, &ServerRun::takeEnd);
 }
 
 void ServerRun::start(const Installation& installation, const ServePlan& plan) {
     writeServeScript(installation, plan);
+    handsOverTournaments_ = plan.handsOverTournaments;
     if (!process_.start(plan.command, plan.workingFolder))
         throw UserMessage("Cannot start the dedicated server " + plan.command.front() + ": " +
                           process_.errorText());
 }
 
-void ServerRun::stop() {
+bool ServerRun::stop() {
     if (!running())
-        return;
-    if (stopAsked_) {
+        return false;
+    if (++stopRequests_ >= 3) {
         process_.kill();
-        return;
+        return true;
     }
-    stopAsked_ = true;
-    process_.writeLine("quit");
-    killTimer_.start(quitGraceMs_);
+    if (stopRequests_ == 1) {
+        process_.writeLine("quit");
+        killTimer_.start(quitGraceMs_);
+    }
+    return false;
+}
+
+void ServerRun::takeLine(const std::string& line) {
+    emit outputLine(line);
+    if (const auto command = handOver_.commandAfter(line); command && handsOverTournaments_)
+        process_.writeLine(*command);
 }
 
 void ServerRun::takeEnd(const ProcessEnd& end) {

@@ -1,5 +1,6 @@
 #include "core/launch/ServiceUnit.h"
 
+#include "core/platform/Errors.h"
 #include "core/platform/PrintableText.h"
 #include "core/platform/Process.h"
 
@@ -71,6 +72,13 @@ std::string serviceUnitName(const std::string& setupName) {
 
 std::string serviceUnitText(const std::vector<std::string>& serveCommand,
                             const std::string& setupName) {
+    std::vector<std::string> texts = serveCommand;
+    texts.push_back(setupName);
+    for (const std::string& word : texts)
+        if (!isUtf8(word))
+            throw UserMessage("A systemd unit cannot carry \"" + printableText(word) +
+                              "\": systemd takes only UTF-8 text. Rename what it names to "
+                              "serve it as a unit.");
     std::string execStart;
     for (const std::string& word : serveCommand)
         execStart +=

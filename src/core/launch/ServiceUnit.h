@@ -24,7 +24,9 @@ std::vector<std::string> serveCommand(const std::string& program, const std::str
 // The unit: Type=simple, ExecStart= `serveCommand` (the whole "velkarn serve NAME ..." command,
 // its program an absolute path), Restart=on-failure with a delay, WorkingDirectory= the home
 // folder, the stop signal for the serve command alone (it makes the engine quit), and comments
-// saying how to install it with systemctl --user and keep it running after logout.
+// saying how to install it with systemctl --user and keep it running after logout. systemd
+// takes only UTF-8: throws UserMessage, naming the text, when a word of the command or the
+// setup's name is none.
 std::string serviceUnitText(const std::vector<std::string>& serveCommand,
                             const std::string& setupName);
 

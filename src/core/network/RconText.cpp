@@ -17,12 +17,12 @@ void requireRconPassword(const std::string& password) {
     if (password.find('%') != std::string::npos)
         throw UserMessage("The remote console password must not contain a percent sign: the "
                           "engine reads it as a dot, so the password would never match.");
-    const std::string problem = scriptValueProblem(password, ScriptValueKind::Word);
+    const std::string problem = scriptValueProblem(password, ScriptValueKind::ConsoleWord);
     if (!problem.empty() || password.size() > MaxScriptValueBytes)
         throw UserMessage("The remote console password must be one word of at most " +
-                          std::to_string(MaxScriptValueBytes) + " printable ASCII characters" +
-                          (problem.empty() ? "" : ", without " + problem) +
-                          ": the engine takes no other.");
+                          std::to_string(MaxScriptValueBytes) +
+                          " printable ASCII characters: the engine takes no other" +
+                          (problem.empty() ? "" : ", and it must not " + problem) + ".");
 }
 
 void requireRconCommand(const std::string& command, const std::string& password) {

@@ -219,6 +219,16 @@ Installation storedInstallation(const std::string& id, const std::string& gameFo
                       "\" chosen in Options, Game is no longer there.");
 }
 
+std::string gameFolderProblem(const Installation& installation) {
+    const std::string& base = installation.baseFolder;
+    if (installation.kind != Installation::Kind::Folder || base.empty() || folderExists(base))
+        return {};
+    const std::string named =
+        base.size() > 1 && base.back() == '/' ? base.substr(0, base.size() - 1) : base;
+    return "The game folder " + named +
+           (pathExists(named) ? " is not a folder." : " does not exist.");
+}
+
 Installation requireGameFolder(const std::string& folder, const SystemLayout& layout) {
     if (folder.empty())
         throw UserMessage("No game folder is named.");

@@ -58,6 +58,11 @@ std::optional<Installation> installationForFirstStart(const std::vector<Installa
 Installation storedInstallation(const std::string& id, const std::string& gameFolder,
                                 const SystemLayout& layout);
 
+// What is wrong with the game folder a self-contained installation names: "The game folder X
+// does not exist." or "The game folder X is not a folder." (X without its last "/"); empty when
+// it is a folder, or the installation is packaged (its folders are the package's).
+std::string gameFolderProblem(const Installation& installation);
+
 // The one check of a folder the user names as the game, typed, picked or given to `velkarn use`:
 // the folder as an installation when it holds an engine or a data folder (its start command is
 // empty when it holds no engine). Throws a clear UserMessage naming the path when the name is

@@ -114,6 +114,7 @@ void Session::loadSetup(const std::string& fileName, SetupReadResult& read) {
         throw;
     }
     applySetup(read);
+    read.notes = leftOutNotes(read, setup.rotation, setup.catalogue.botNames);
     setup.setupName = setupNameOf(fileName);
 }
 

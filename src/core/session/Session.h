@@ -49,7 +49,9 @@ public:
     // (or at once by chooseSetupModel).
     void applySetup(SetupReadResult& read);
     // Reads configs/<fileName> into `read` and applies it; what was read before a failure is
-    // applied too, then the failure is thrown. `read` keeps the info lines.
+    // applied too, then the failure is thrown. `read` keeps the info lines, the refused player
+    // values and the notes of what the game leaves out (entries whose maps the catalogue lacks,
+    // bots the game does not define), each with the file and line.
     void loadSetup(const std::string& fileName, SetupReadResult& read);
     // Reads configs/default.vkn, when there is one, as loadSetup does. A default setup that
     // cannot be read whole is remembered, so that closing keeps it rather than writing over it

@@ -2,7 +2,9 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/PrintableText.h"
 #include "core/setup/RotationOps.h"
+#include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
 #include <algorithm>
@@ -48,7 +50,7 @@ bool isInfoLine(const std::string& line) {
 }
 
 std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& name,
-                                         int mapFileIndex) {
+                                         int mapFileIndex, std::vector<std::size_t>& botLines) {
     auto entry = std::make_unique<RotationEntry>();
     entry->name = name;
     entry->mapFileIndex = mapFileIndex;
@@ -59,6 +61,7 @@ std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& 
     const int kept = std::min(botCount, MaxRosterSlots);
     for (int slot = 0; slot < kept; ++slot) {
         RosterBot& b = entry->bots[static_cast<std::size_t>(slot)];
+        botLines.push_back(reader.nextLineNumber());
         b.name = columnText(reader.take(), 3);
         b.skill = reader.takeInt(4);
         b.team = columnText(reader.take(), 4);
@@ -69,9 +72,18 @@ std::unique_ptr<RotationEntry> readEntry(LineReader& reader, const std::string& 
     return entry;
 }
 
+// Said when the file is read, not only when the game is started.
+void checkPlayerValue(SetupReadResult& into, std::size_t line, const std::string& value,
+                      const char* field, ScriptValueKind kind) {
+    const std::string refusal = scriptValueRefusal(value, field, kind);
+    if (!refusal.empty())
+        into.problems.push_back(fileLinePrefix(into.path, line) + refusal);
+}
+
 } // namespace
 
 void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupReadResult& into) {
+    into.path = path;
     LineReader reader(path);
     while (isInfoLine(reader.peek()))
         into.info.push_back(columnText(reader.take(), 2));
@@ -82,18 +94,55 @@ void loadSetupFile(const std::string& path, const MapFiles& catalogue, SetupRead
         // end in this conversion error; stopping here keeps a huge count from spinning.
         if (reader.atEnd())
             throw ConvertError("", path, reader.nextLineNumber());
+        const std::size_t line = reader.nextLineNumber();
         const std::string name = reader.take();
-        into.maps.push_back(readEntry(reader, name, mapFileIndexFor(catalogue, name)));
+        std::vector<std::size_t> botLines;
+        into.maps.push_back(readEntry(reader, name, mapFileIndexFor(catalogue, name), botLines));
+        into.mapLines.push_back(line);
+        into.botLines.push_back(std::move(botLines));
     }
 
     PlayerLines player;
+    const std::size_t playerLine = reader.nextLineNumber();
     player.name = reader.take();
     player.model = reader.take();
     player.skin = reader.take();
+    checkPlayerValue(into, playerLine, player.name, "player name", ScriptValueKind::Text);
+    checkPlayerValue(into, playerLine + 1, player.model, "player model", ScriptValueKind::Word);
+    checkPlayerValue(into, playerLine + 2, player.skin, "player skin", ScriptValueKind::Word);
     player.simPing = reader.takeInt();
     player.mod = reader.take();
     into.player = std::move(player);
     into.playerLinesRead = true;
+}
+
+std::vector<std::string> leftOutNotes(const SetupReadResult& read, const Rotation& rotation,
+                                      const DefinedBots& bots) {
+    std::vector<std::string> notes;
+    for (std::size_t i = 0; i < rotation.size() && i < read.mapLines.size(); ++i) {
+        const RotationEntry& entry = *rotation[i];
+        if (!hasCataloguedMap(entry)) {
+            notes.push_back(fileLinePrefix(read.path, read.mapLines[i]) +
+                            "the catalogue holds no map " + printableText(entry.name) +
+                            ", so that entry is not played.");
+            continue;
+        }
+        const auto& lines = read.botLines[i];
+        for (std::size_t slot = 0; slot < entry.botCount && slot < lines.size(); ++slot)
+            if (!definedBotName(bots, entry.bots[slot].name))
+                notes.push_back(fileLinePrefix(read.path, lines[slot]) +
+                                "the game defines no bot " + printableText(entry.bots[slot].name) +
+                                ", so it is left out of the game.");
+    }
+    return notes;
+}
+
+std::string readMessages(const SetupReadResult& read) {
+    std::string text;
+    for (const auto* said : {&read.problems, &read.notes})
+        for (const std::string& line : *said)
+            text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 Lines setupFileLines(const std::vector<std::string>* info, const Rotation& maps,

@@ -1,10 +1,18 @@
 #include "core/setup/SetupModel.h"
 
+#include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
 #include <algorithm>
 
 namespace velkarn {
+
+const std::string* definedBotName(const DefinedBots& defined, std::string_view name) {
+    const auto found = std::find_if(defined.begin(), defined.end(), [&](const std::string& known) {
+        return equalsNoCase(known, name);
+    });
+    return found != defined.end() && isSafeBotName(*found) ? &*found : nullptr;
+}
 
 void Catalogue::addBotName(const std::string& name) {
     const auto place = std::upper_bound(botNames.begin(), botNames.end(), name, lessNoCase);

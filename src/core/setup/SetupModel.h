@@ -3,15 +3,22 @@
 #include "core/setup/SetupRecords.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velkarn {
 
+// The bots the game defines, by the names it defines them: the catalogue's bot names.
+using DefinedBots = std::vector<std::string>;
+// The defined spelling of `name`, compared ignoring case as the game does; nullptr when the
+// game defines no such bot, or its name is none a script may carry (isSafeBotName).
+const std::string* definedBotName(const DefinedBots& defined, std::string_view name);
+
 // What the content search found: map files, bot names and player models.
 struct Catalogue {
-    MapFiles mapFiles;                 // in the order maps were first seen; parallel to mapCombo
-    std::vector<std::string> botNames; // kept sorted ignoring case; parallel to botCombo
-    PlayerModelList playerModels;      // in the order models were read or found
+    MapFiles mapFiles;            // in the order maps were first seen; parallel to mapCombo
+    DefinedBots botNames;         // kept sorted ignoring case; parallel to botCombo
+    PlayerModelList playerModels; // in the order models were read or found
     // A catalogue file could not be read whole: what was read may name an archive whose other
     // finds were lost, so the next search starts from nothing, as a first search does.
     bool needsRebuild = false;

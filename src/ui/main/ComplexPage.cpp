@@ -1,5 +1,6 @@
 #include "ui/main/ComplexPage.h"
 
+#include "core/launch/GameScript.h"
 #include "core/setup/RosterOps.h"
 #include "core/setup/RotationOps.h"
 #include "ui/rotation/BotsGroup.h"
@@ -7,6 +8,7 @@
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/EnterPresses.h"
 #include "ui/widgets/Guard.h"
+#include "ui/widgets/LocalText.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -20,6 +22,9 @@ ComplexPage::ComplexPage(Session& session, QWidget* parent) : QWidget(parent), s
     playButton_ = namedButton("&Play...", "playButton", this, true);
     pressOnEnter(this, playButton_);
     backButton_ = namedButton("&Back", "backButton", this);
+    rotationNoteLabel_ = named(new QLabel(this), "rotationNoteLabel");
+    rotationNoteLabel_->setWordWrap(true);
+    rotationNoteLabel_->hide();
 
     auto* groups = new QHBoxLayout;
     groups->addWidget(mapsGroup_, 3);
@@ -31,6 +36,7 @@ ComplexPage::ComplexPage(Session& session, QWidget* parent) : QWidget(parent), s
     bottom->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups, 1);
+    layout->addWidget(rotationNoteLabel_);
     layout->addLayout(bottom);
     setFocusProxy(mapsGroup_);
     connectGroups();
@@ -57,15 +63,31 @@ void ComplexPage::connectGroups() {
     connect(&session_, &Session::catalogueChanged, this, [this] {
         mapsGroup_->editor().catalogueChanged();
         botsGroup_->botNamesChanged();
+        showRotationNote();
     });
     connect(&session_, &Session::rotationReplaced, this, [this] {
         workedEntry_ = nullptr;
         botsGroup_->showEntry(nullptr, false);
         mapsGroup_->editor().rotationReplaced();
+        showRotationNote();
     });
+    // Any change of the rotation may start or end a Tournament's hold on it.
+    const RotationModel* model = &editor.model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, [this] { showRotationNote(); });
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] { showRotationNote(); });
+    connect(model, &QAbstractItemModel::rowsMoved, this, [this] { showRotationNote(); });
+    connect(model, &QAbstractItemModel::dataChanged, this, [this] { showRotationNote(); });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] { showRotationNote(); });
+    connect(model, &QAbstractItemModel::layoutChanged, this, [this] { showRotationNote(); });
     connect(playButton_, &QPushButton::clicked, this, &ComplexPage::playRequested);
     connect(scriptButton_, &QPushButton::clicked, this, &ComplexPage::scriptRequested);
     connect(backButton_, &QPushButton::clicked, this, &ComplexPage::backRequested);
+}
+
+void ComplexPage::showRotationNote() {
+    const std::string note = tournamentStopNote(session_.setup.rotation);
+    rotationNoteLabel_->setText(local(note));
+    rotationNoteLabel_->setVisible(!note.empty());
 }
 
 void ComplexPage::useNavigationFrom(std::vector<std::string> gameArchives) {

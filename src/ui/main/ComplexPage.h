@@ -2,6 +2,7 @@
 
 #include "core/session/Session.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 #include <string>
@@ -37,10 +38,13 @@ private:
     void showEntry(int row);
     void offerRandomBotCount();
     void addRandomBotsToSelected();
+    // Says before Play what the game will not play of the rotation (see tournamentStopNote).
+    void showRotationNote();
 
     Session& session_;
     MapsGroup* mapsGroup_;
     BotsGroup* botsGroup_;
+    QLabel* rotationNoteLabel_;
     QPushButton* scriptButton_;
     QPushButton* playButton_;
     QPushButton* backButton_;

@@ -157,14 +157,16 @@ void MainWindow::playRotation() {
         mapsWithoutNavigation(rotation, session_.setup.catalogue.mapFiles, navigation);
     if (!stranded.empty() && !dialogs().askYesNo(missingNavigationQuestion(stranded)))
         return;
-    requireGameStarted(playLocal(game, session_.player.settings(), rotation));
+    requireGameStarted(
+        playLocal(game, session_.player.settings(), rotation, session_.setup.catalogue.botNames));
 }
 
 void MainWindow::showRotationScript() {
     commitTypedNumbers();
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::LocalPlay,
-                      localScriptLines(session_.player.settings(), session_.setup.rotation)));
+                      localScriptLines(session_.player.settings(), session_.setup.rotation,
+                                       session_.setup.catalogue.botNames)));
 }
 
 void MainWindow::searchGameFolder() {
@@ -214,6 +216,10 @@ std::vector<std::string> MainWindow::readListFiles() {
     } catch (const std::exception& error) {
         said.emplace_back(error.what());
     }
+    // Velkarn's own last setup, read before the search that may change the catalogue: only
+    // what no script could carry is said now.
+    for (std::string& problem : read.problems)
+        said.push_back(std::move(problem));
     simplePage_->showSetupInfo(read.info);
     return said;
 }

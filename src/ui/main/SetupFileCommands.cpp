@@ -26,6 +26,9 @@ void MainWindow::loadSetup(const std::string& fileName) {
         throw;
     }
     simplePage_->showSetupInfo(read.info);
+    // Said as the file is read, not only when Play refuses it.
+    if (const std::string said = readMessages(read); !said.empty())
+        dialogs().showMessage(said);
 }
 
 void MainWindow::writeSetup(const std::string& fileName, bool withInfo) {

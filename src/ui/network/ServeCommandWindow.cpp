@@ -132,6 +132,7 @@ void ServeCommandWindow::saveServeOptions() {
     options.server = options_;
     options.port = portSpin_->value();
     options.rconPasswordFile = bytes(rconPasswordFileEdit_->text());
+    keepServerPassword(session_.setupFolder(), chosenSetup(), options);
     writeServeOptions(path, options);
 }
 

@@ -1,6 +1,5 @@
 #include "ui/widgets/ScriptValueValidator.h"
 
-#include "core/platform/Errors.h"
 #include "ui/widgets/LocalText.h"
 
 namespace velkarn {
@@ -10,14 +9,13 @@ ScriptValueValidator::ScriptValueValidator(QString field, QObject* parent)
 }
 
 QValidator::State ScriptValueValidator::validate(QString& input, int& /*position*/) const {
-    try {
-        requireSafeScriptValue(bytes(input), bytes(field_));
-    } catch (const UserMessage& refusal) {
-        emit problemChanged(local(refusal.what()));
-        return Invalid;
-    }
-    emit problemChanged({});
-    return Acceptable;
+    const std::string value = bytes(input);
+    const std::string refusal = scriptValueRefusal(value, bytes(field_));
+    emit problemChanged(local(refusal));
+    if (refusal.empty())
+        return Acceptable;
+    // A blank typed at the end comes before the next word: it may stand while typing.
+    return onlyBlanksRefused(value) ? Intermediate : Invalid;
 }
 
 } // namespace velkarn

@@ -9,8 +9,9 @@
 namespace velkarn {
 
 // Refuses, as it is typed, a text the game script could not carry as it stands (see
-// ScriptValues.h): the keystroke or paste does not go in, and `refused` hears why, so that the
-// field never holds a value the game would cut or run.
+// ScriptValues.h): the keystroke or paste does not go in, and `problemChanged` hears why, so
+// that the field never holds a value the game would cut, change or run. Blanks the game would
+// drop (at the end, two in a row) may stand while typing, said as a problem all the same.
 class ScriptValueValidator : public QValidator {
     Q_OBJECT
 public:

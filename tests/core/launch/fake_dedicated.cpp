@@ -2,7 +2,9 @@
 // and arguments, one a line, in fake_dedicated_run.txt of its working folder (written aside and
 // renamed, so it appears whole), prints lines as the engine does and reads console commands
 // from its standard input: "quit" ends it with status 0. With FAKE_DEDICATED_EXIT=N in its
-// environment it exits with N at once; with FAKE_DEDICATED_STUBBORN it ignores "quit".
+// environment it exits with N at once; with FAKE_DEDICATED_STUBBORN it ignores "quit". With
+// FAKE_DEDICATED_TOURNAMENT it plays a Tournament that ends and restarts, as the engine does,
+// and "vstr nextmap" then starts a Deathmatch.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -29,7 +31,18 @@ int main(int argc, char** argv) {
     if (const char* status = std::getenv("FAKE_DEDICATED_EXIT"))
         return std::atoi(status);
     const bool stubborn = std::getenv("FAKE_DEDICATED_STUBBORN") != nullptr;
+    const auto initGame = [](const char* gameType, const char* map) {
+        std::cerr << "InitGame: \\sv_hostname\\noname\\g_gametype\\" << gameType << "\\mapname\\"
+                  << map << "\\sv_maxclients\\8\n";
+    };
+    if (std::getenv("FAKE_DEDICATED_TOURNAMENT")) {
+        initGame("1", "duel");
+        std::cerr << "Exit: Fraglimit hit.\n";
+        initGame("1", "duel"); // the map_restart of a finished duel
+    }
     for (std::string line; std::getline(std::cin, line);) {
+        if (line == "vstr nextmap")
+            initGame("0", "next");
         if (line == "quit" && !stubborn) {
             std::cerr << "----- Server Shutdown (Server quit) -----\n";
             return 0;

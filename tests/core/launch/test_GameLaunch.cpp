@@ -47,7 +47,7 @@ TEST(WriteGameScript, WorkedExampleByteForByte) {
         {rotationEntry("gorge1", Deathmatch, 20, 10, {RosterBot{"Vexor", 3, ""}}),
          rotationEntry("vault", TeamDeathmatch, 30, 15, {RosterBot{"Krag", 4, "Red"}})});
     writeLocalScript(game.installation(), PlayerSettings{"^1Ace", "brute", "default", 1, 0},
-                     rotation);
+                     rotation, {"Krag", "Vexor"});
     EXPECT_EQ(game.script(),
               "name ^1Ace\r\n"
               "seta model brute/default\r\n"
@@ -119,7 +119,7 @@ TEST(Launch, PlayWritesThenStarts) {
     GameFolder game(true);
     const auto rotation = listOf<RotationEntry>({rotationEntry("q3dm17", Deathmatch, 20, 10)});
     EXPECT_TRUE(
-        playLocal({game.installation(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation));
+        playLocal({game.installation(), "+set g_spskill 3", {}}, PlayerSettings{}, rotation, {}));
     EXPECT_NE(game.script().find("map q3dm17\r\n"), std::string::npos);
     const Lines run = game.run();
     ASSERT_FALSE(run.empty());
@@ -136,7 +136,7 @@ TEST(Launch, ScriptFailureStartsNothing) {
     game.dir.makeFolder("baseq3");
     PlayerSettings unsafe;
     unsafe.name = "me\";kill";
-    EXPECT_THROW(playLocal({game.installation(), "", {}}, unsafe, {}), UserMessage);
+    EXPECT_THROW(playLocal({game.installation(), "", {}}, unsafe, {}, {}), UserMessage);
     EXPECT_FALSE(fileExists(scriptPath(game.installation())));
     // Both failed before the start, so the game never ran.
     EXPECT_FALSE(game.ran());

@@ -123,6 +123,39 @@ TEST(SetupFile, UncataloguedMapIsKeptAndSavedAgain) {
     EXPECT_EQ(read.maps[2]->mapFileIndex, 1);
     EXPECT_EQ(read.maps[3]->mapFileIndex, -1);
     EXPECT_EQ(read.player.name, player.name);
+    // Said with their lines; of an entry not played its bots need no word.
+    const std::string file = dir.file("a.vkn");
+    EXPECT_EQ(leftOutNotes(read, read.maps, {"Brute", "Lucy"}),
+              (std::vector<std::string>{
+                  file + ", line 7: the catalogue holds no map gone, so that entry is not played.",
+                  file + ", line 23: the game defines no bot Sarge, so it is left out of the game.",
+                  file + ", line 26: the catalogue holds no map Q3DM1, so that entry is not "
+                         "played."}));
+    saveSetupFile(dir.file("a.vkn"), nullptr, read.maps, read.player);
+    EXPECT_EQ(dir.read("a.vkn"), saved);
+}
+
+// Player values the script could not carry are said as the file is read, and kept as they are.
+TEST(SetupFile, RefusedPlayerValuesAreSaidWithTheirLinesAndKept) {
+    TempFolder dir;
+    Rotation maps;
+    maps.push_back(entry("q3dm1", 1, 0, 20));
+    const PlayerLines odd{"Zo\xc3\xab", "sar ge", "a\\b", 0, "[None]"};
+    saveSetupFile(dir.file("a.vkn"), nullptr, maps, odd);
+    const std::string saved = dir.read("a.vkn");
+    SetupReadResult read;
+    loadSetupFile(dir.file("a.vkn"), catalogueOf({"q3dm1.bsp"}), read);
+    const std::string at = dir.file("a.vkn") + ", line ";
+    EXPECT_EQ(readMessages(read),
+              at +
+                  "7: The player name \"Zo\xc3\xab\" must not contain a character outside plain "
+                  "ASCII, which the game's console splits words at!\n" +
+                  at +
+                  "8: The player model \"sar ge\" must not contain a blank or a character "
+                  "outside plain ASCII!\n" +
+                  at +
+                  "9: The player skin \"a\\b\" must not contain a backslash, which the "
+                  "game's info strings refuse!");
     saveSetupFile(dir.file("a.vkn"), nullptr, read.maps, read.player);
     EXPECT_EQ(dir.read("a.vkn"), saved);
 }

@@ -263,15 +263,27 @@ TEST_F(ComplexPageTest, PlayWithoutAMapOrBaseq3SaysSoAndStartsNothing) {
     EXPECT_FALSE(game.ran());
 }
 
-TEST_F(ComplexPageTest, UnsafeBotNameIsRefusedBeforeAnythingIsWritten) {
+// Only a bot the game defines reaches the script, and none whose name could act there.
+TEST_F(ComplexPageTest, ABotTheGameDoesNotDefineIsLeftOut) {
     addMap("gorge1");
     RotationEntry& worked = *session->setup.rotation[0];
     worked.bots[0] = {"Evil;quit", 1, ""};
     worked.botCount = 1;
     click("playButton");
-    EXPECT_EQ(dialogs.messages, (std::vector<std::string>{
-                                    "The bot name \"Evil;quit\" must not contain a semicolon!"}));
-    EXPECT_FALSE(fileExists(game.dir.file("baseq3/velkarn.cfg")));
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
+    EXPECT_EQ(game.dir.read("baseq3/velkarn.cfg").find("Evil"), std::string::npos);
+}
+
+// The desktop game restarts a Tournament map for ever: the page says so before Play.
+TEST_F(ComplexPageTest, ATournamentAmongOtherEntriesIsSaidBeforePlay) {
+    auto& note = child<QLabel>(page(), "rotationNoteLabel");
+    addMap("gorge1");
+    addMap("gorge1");
+    EXPECT_TRUE(note.isHidden());
+    session->setup.rotation[0]->gameType = Tournament;
+    session->replaceRotation(std::move(session->setup.rotation));
+    EXPECT_FALSE(note.isHidden());
+    EXPECT_TRUE(note.text().startsWith("Entry 1 (gorge1) is a Tournament"));
 }
 
 TEST_F(ComplexPageTest, GameFolderWithoutTheGameSaysSoAfterWritingTheScript) {

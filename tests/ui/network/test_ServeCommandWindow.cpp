@@ -46,9 +46,9 @@ TEST_F(ServeCommandWindowTest, SavesTheOptionsBesideTheSetupAndShowsHowToServeIt
     EXPECT_EQ(dialogs.modalWindows, std::vector<std::string>{"serveCommandWindow"});
     EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
     EXPECT_EQ(app.read("configs/duel.server"),
-              "port=27970\r\nhostname=Fraggers\r\nmotd=\r\nmaxclients=12\r\npassword=\r\n"
+              "port=27970\r\nhostname=Fraggers\r\nmotd=\r\nmaxclients=12\r\n"
               "pure=0\r\nmaxrate=10000\r\nweaponrespawn=5\r\nallowvote=1\r\nsynchronous=0\r\n"
-              "rconpasswordfile=duel.rcon\r\n");
+              "passwordfile=\r\nrconpasswordfile=duel.rcon\r\n");
     EXPECT_EQ(command, "velkarn --appdir " + app.path() + " serve duel");
     EXPECT_NE(unit.find("\nExecStart=" + QCoreApplication::applicationFilePath().toStdString() +
                         " --appdir " + app.path() + " serve duel\n"),
