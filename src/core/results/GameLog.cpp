@@ -334,7 +334,9 @@ private:
     }
 
     // Ends the open match: taken when its map ended or was cut short, dropped when `next`
-    // restarts it (the same map, time going on: a warmup's end or a map_restart).
+    // restarts it (the same map, time going on: a warmup's end or a map_restart), or when it
+    // was left the moment it began (serve hands a finished Tournament over to the next map
+    // just as the engine restarts it).
     void close(const NextStart* next) {
         if (!open_)
             return;
@@ -344,7 +346,8 @@ private:
         else if (m.stage == Stage::Playing) {
             const bool restarted = m.shutDown && next && next->map == m.match.map &&
                                    next->seconds >= m.shutdownSeconds;
-            if (!restarted)
+            const bool leftAtOnce = m.shutDown && m.shutdownSeconds == m.match.startSeconds;
+            if (!restarted && !leftAtOnce)
                 take(m, false);
         }
         if (next)

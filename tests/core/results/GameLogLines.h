@@ -300,4 +300,76 @@ inline const std::string RotationLog = R"log(  0:00 ----------------------------
   2:00 ------------------------------------------------------------
 )log";
 
+// A Tournament then a Deathmatch served by velkarn serve: the engine restarted the finished
+// duel (0:20), and serve sent "vstr nextmap" at once, so the restart ended the moment it began.
+inline const std::string TournamentHandedOverLog =
+    R"log(  0:00 ------------------------------------------------------------
+  0:00 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\1\timelimit\2\g_gametype\1\mapname\czest1tourney\sv_privateClients\0\sv_hostname\Alpha Side\sv_maxclients\7\sv_minRate\0\sv_maxRate\10000\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\0\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-09 03:46:40
+  0:00 Info: ServerInfo length: 799 of 1024
+  0:00 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\100\w\0\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 Info: There has been at least 1 bot now
+  0:00 Playerstore: Failed to restore player. Invalid guid: 
+  0:00 ClientBegin: 0
+  0:00 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 1
+  0:00 Playerstore: Failed to restore player. Invalid guid: 
+  0:00 ClientBegin: 1
+  0:04 Kill: 1022 1 22: <world> killed Grism by MOD_TRIGGER_HURT
+  0:04 PlayerScore: 1 0: Grism now has 0 points
+  0:04 Exit: Fraglimit hit.
+  0:04 score: 1  ping: 0  client: 0 Sarge
+  0:04 score: 0  ping: 0  client: 1 Grism
+  0:05 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\100\w\1\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:05 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\1\skill\ 5.00\tt\0\tl\0\id\
+  0:20 Playerstore: Failed to store player. Invalid guid: 
+  0:20 ClientUserinfoChanged: 1 n\Grism\t\3\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\1\skill\ 5.00\tt\0\tl\0\id\
+  0:20 ClientBegin: 1
+  0:20 ShutdownGame:
+  0:20 ------------------------------------------------------------
+  0:20 ------------------------------------------------------------
+  0:20 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\1\timelimit\2\g_gametype\1\mapname\czest1tourney\sv_privateClients\0\sv_hostname\Alpha Side\sv_maxclients\7\sv_minRate\0\sv_maxRate\10000\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\bot_minplayers\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\767\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-09 03:47:00
+  0:20 Info: ServerInfo length: 818 of 1024
+  0:20 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\100\w\1\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:20 ClientConnect: 0
+  0:20 Info: There has been at least 1 bot now
+  0:20 Playerstore: Failed to restore player. Invalid guid: 
+  0:20 ClientBegin: 0
+  0:20 ClientUserinfoChanged: 1 n\Grism\t\3\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\1\skill\ 5.00\tt\0\tl\0\id\
+  0:20 ClientConnect: 1
+  0:20 ClientBegin: 1
+  0:20 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\1\skill\ 5.00\tt\0\tl\0\id\
+  0:20 Playerstore: Failed to restore player. Invalid guid: 
+  0:20 ClientBegin: 1
+  0:20 ShutdownGame:
+  0:20 ------------------------------------------------------------
+  0:00 ------------------------------------------------------------
+  0:00 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\2\timelimit\1\g_gametype\0\mapname\aggressor\sv_privateClients\0\sv_hostname\Alpha Side\sv_maxclients\7\sv_minRate\0\sv_maxRate\10000\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\bot_minplayers\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\767\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-09 03:47:00
+  0:00 Info: ServerInfo length: 814 of 1024
+  0:00 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\100\w\0\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 Info: There has been at least 1 bot now
+  0:00 Playerstore: Failed to restore player. Invalid guid: 
+  0:00 ClientBegin: 0
+  0:00 ClientUserinfoChanged: 1 n\Grism\t\0\model\sarge/classic\hmodel\sarge/classic\c1\4\c2\5\hc\100\w\0\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 1
+  0:00 Playerstore: Failed to restore player. Invalid guid: 
+  0:00 ClientBegin: 1
+  0:00 Kill: 1022 0 20: <world> killed Sarge by MOD_SUICIDE
+  0:00 PlayerScore: 0 0: Sarge now has 0 points
+  0:00 Playerstore: Failed to store player. Invalid guid: 
+  0:00 ClientDisconnect: 0
+  0:00 Kill: 1022 1 20: <world> killed Grism by MOD_SUICIDE
+  0:00 PlayerScore: 1 1: Grism now has 1 points
+  0:00 Playerstore: Failed to store player. Invalid guid: 
+  0:00 ClientDisconnect: 1
+  0:00 ClientUserinfoChanged: 0 n\Tony\t\0\model\tony\hmodel\tony\c1\4\c2\5\hc\100\w\0\l\0\skill\ 5.00\tt\0\tl\0\id\
+  0:00 ClientConnect: 0
+  0:00 Playerstore: Failed to restore player. Invalid guid: 
+  0:00 ClientBegin: 0
+  1:00 Exit: Timelimit hit.
+  1:00 score: 0  ping: 0  client: 0 Tony
+  1:16 ShutdownGame:
+)log";
+
 } // namespace velkarn::test

@@ -71,6 +71,15 @@ TEST(GameLog, AWarmupRestartIsNoMap) {
     EXPECT_TRUE(read.matches[1].finished);
 }
 
+TEST(GameLog, ARestartLeftAtOnceIsNoMap) {
+    const GameLogRead read = parseGameLog(TournamentHandedOverLog, 0, false);
+    ASSERT_EQ(read.matches.size(), 2u);
+    EXPECT_EQ(read.matches[0].map, "czest1tourney");
+    EXPECT_TRUE(read.matches[0].finished);
+    EXPECT_EQ(read.matches[1].map, "aggressor");
+    EXPECT_EQ(read.matches[1].endReason, "Timelimit hit.");
+}
+
 TEST(GameLog, ACutLineWaitsForItsEnd) {
     // The engine writes the log in 4 KB blocks: a read may end inside a score line.
     const std::size_t cut = DeathmatchLog.find("ping: 0  client: 0 Sarge") + 4;
