@@ -27,6 +27,12 @@ struct ServePlan {
 std::vector<std::string> dedicatedArguments(int port, const std::string& extraCommandLine,
                                             const ModChoice& mod);
 
+// The plan for serving `script` on `port` of the installation's dedicated engine, with the game's
+// own words (see dedicatedArguments). Throws UserMessage when the installation has no dedicated
+// server program.
+ServePlan dedicatedPlan(const Installation& installation, Lines script, int port,
+                        const std::string& extraCommandLine, const ModChoice& mod);
+
 // The plan for serving `rotation` on the game's dedicated engine. Throws UserMessage when the
 // installation has no dedicated server program, when the rotation is empty, or for a value the
 // script cannot carry (see dedicatedScriptLines), and as scriptFolder does.

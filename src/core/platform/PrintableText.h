@@ -15,4 +15,8 @@ bool hasControlCharacter(std::string_view text);
 // start a new line.
 std::string printableText(std::string_view text);
 
+// Whether `text` is well-formed UTF-8: no stray or missing continuation bytes, no overlong
+// forms, no surrogates, nothing beyond U+10FFFF.
+bool isUtf8(std::string_view text);
+
 } // namespace velkarn
