@@ -1,6 +1,9 @@
 #include "cli/ServeCommand.h"
 
+#include "cli/AgonesLink.h"
+#include "cli/PodServer.h"
 #include "cli/SetupLoading.h"
+#include "core/launch/ScriptPasswords.h"
 #include "core/launch/ServiceUnit.h"
 #include "core/network/RconText.h"
 #include "core/platform/Errors.h"
@@ -10,13 +13,14 @@
 #include "core/session/Session.h"
 
 #include <QEventLoop>
+#include <cstdlib>
+#include <functional>
+#include <memory>
 #include <ostream>
 
 namespace velkarn {
 
 namespace {
-
-constexpr std::string_view RconPasswordLine = "set rconpassword ";
 
 // The server's options: configs/NAME.server, then those given; the password read from its file.
 ServeOptions serveOptions(const Session& session, const std::string& setupName,
@@ -32,12 +36,10 @@ ServeOptions serveOptions(const Session& session, const std::string& setupName,
     return options;
 }
 
-// The script as it would be written, but for the password, which stays in its file.
+// The script as it would be written, but for the passwords, which stay in their files.
 void printPlan(const ServePlan& plan, std::ostream& out) {
-    for (const std::string& line : plan.script)
-        out << (line.starts_with(RconPasswordLine) ? std::string(RconPasswordLine) + "********"
-                                                   : line)
-            << '\n';
+    for (const std::string& line : maskedScript(plan.script))
+        out << line << '\n';
     out << shellCommandLine(plan.command) << '\n';
 }
 
@@ -53,8 +55,10 @@ void printUnit(const ProgramPlace& place, const std::string& setupName, ServeArg
     out << serviceUnitText(command, setupName);
 }
 
+// Runs the engine until it ends; with `agones`, Agones is told ready and health while it
+// answers on `port`, and shutdown after it ended.
 int runServer(const Installation& installation, const ServePlan& plan, int quitGraceMs,
-              std::ostream& out, std::ostream& err) {
+              AgonesLifecycle* agones, int port, std::ostream& out, std::ostream& err) {
     // Watching first: a signal while the engine starts still makes it quit.
     SignalWatcher watcher;
     ServerRun run(quitGraceMs);
@@ -67,42 +71,103 @@ int runServer(const Installation& installation, const ServePlan& plan, int quitG
         run.stop();
     });
     QEventLoop loop;
-    QObject::connect(&run, &ServerRun::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&run, &ServerRun::finished, &loop, [&loop, agones] {
+        if (agones)
+            agones->shutdown();
+        else
+            loop.quit();
+    });
+    if (agones) {
+        QObject::connect(agones, &AgonesLifecycle::note, &loop, [&err](const std::string& line) {
+            err << "velkarn: " << line << '\n' << std::flush;
+        });
+        QObject::connect(agones, &AgonesLifecycle::shutdownDone, &loop, &QEventLoop::quit);
+    }
     run.start(installation, plan);
-    if (run.running())
-        loop.exec();
+    if (!run.running())
+        return run.exitStatus();
+    if (agones)
+        agones->watchEngine(port);
+    loop.exec();
     return run.exitStatus();
 }
 
+// Runs the plan for the server's port: the one Agones gave when serve speaks its SDK and --port
+// names none, else `port`. The plan is made once before the SDK server is asked, so that what
+// it refuses is said at once.
+int runOnPort(const Installation& installation, const std::function<ServePlan(int)>& planFor,
+              int port, const ServeArguments& serve, std::ostream& out, std::ostream& err,
+              int quitGraceMs, const AgonesTiming& agonesTiming) {
+    const ServePlan plan = planFor(port);
+    const auto sdkPort = agonesSdkPortFor(serve.cluster, std::getenv("AGONES_SDK_HTTP_PORT"));
+    if (!sdkPort)
+        return runServer(installation, plan, quitGraceMs, nullptr, port, out, err);
+    AgonesLifecycle agones(*sdkPort, agonesTiming);
+    const int given = findAgonesGamePort(agones, err);
+    if (!serve.port && given != 0)
+        port = given;
+    return runServer(installation, planFor(port), quitGraceMs, &agones, port, out, err);
+}
+
+// serve NAME --prepared DIR, in a server Pod.
+int servePrepared(const ProgramPlace& place, const ServeArguments& serve, std::ostream& out,
+                  std::ostream& err, int quitGraceMs, const AgonesTiming& agonesTiming) {
+    const PodServer pod = readPodServer(place.appDir, serve.cluster);
+    const auto planFor = [&pod](int port) {
+        return planPreparedServe(pod.installation, pod.prepared, pod.passwords, port);
+    };
+    const int port = serve.port.value_or(DefaultServePort);
+    if (serve.mode == ServeMode::Print) {
+        printPlan(planFor(port), out);
+        return 0;
+    }
+    return runOnPort(pod.installation, planFor, port, serve, out, err, quitGraceMs, agonesTiming);
+}
+
 int serveSetup(const ProgramPlace& place, const std::string& setupName, const ServeArguments& serve,
-               std::ostream& out, std::ostream& err, int quitGraceMs) {
+               std::ostream& out, std::ostream& err, int quitGraceMs,
+               const AgonesTiming& agonesTiming) {
+    if (serve.cluster.preparedFolder)
+        return servePrepared(place, serve, out, err, quitGraceMs, agonesTiming);
     Session session(place.appDir, 0);
     if (!loadSetupForLaunch(session, setupName, err))
         return 1;
     const std::string name = setupFileNameFromChosenPath(setupName);
     const ServeOptions options = serveOptions(session, name, serve);
     const GameSettings game = session.game.launchSettings();
-    const ServePlan plan = planServe(game, options, session.setup.rotation);
+    const auto planFor = [&](int port) {
+        ServeOptions onPort = options;
+        onPort.port = port;
+        return planServe(game, onPort, session.setup.rotation);
+    };
     switch (serve.mode) {
     case ServeMode::Print:
-        printPlan(plan, out);
+        printPlan(planFor(options.port), out);
         return 0;
     case ServeMode::Unit:
+        planFor(options.port);
         printUnit(place, name, serve, out);
+        return 0;
+    case ServeMode::Kube:
+    case ServeMode::Agones:
+        printClusterManifests(
+            serve.mode, serve.cluster, name, game, planFor(options.port), options.port,
+            place.terminalOutput ? PasswordDisplay::Masked : PasswordDisplay::Shown, out);
         return 0;
     case ServeMode::Run:
         break;
     }
-    return runServer(game.installation, plan, quitGraceMs, out, err);
+    return runOnPort(game.installation, planFor, options.port, serve, out, err, quitGraceMs,
+                     agonesTiming);
 }
 
 } // namespace
 
 int runServeCommand(const ProgramPlace& place, const std::string& setupName,
                     const ServeArguments& serve, std::ostream& out, std::ostream& err,
-                    int quitGraceMs) {
+                    int quitGraceMs, const AgonesTiming& agonesTiming) {
     try {
-        return serveSetup(place, setupName, serve, out, err, quitGraceMs);
+        return serveSetup(place, setupName, serve, out, err, quitGraceMs, agonesTiming);
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

@@ -96,7 +96,7 @@ TEST(PreparedServer, TheGameDataVolumeIsLinkedWhereTheEngineReadsArchives) {
               std::string::npos);
 }
 
-TEST(PreparedServer, ThePlanIsTheOneServeMakesOnTheInstallationFound) {
+TEST(PreparedServer, TheInstallationIsTheOneReadingTheDataFolder) {
     TempFolder home;
     const Installation server = openArenaServer(home);
     Installation client = server;
@@ -109,12 +109,4 @@ TEST(PreparedServer, ThePlanIsTheOneServeMakesOnTheInstallationFound) {
                   preparedInstallation({client}, "baseoa");
               }).find("No dedicated server program here reads the data folder baseoa"),
               std::string::npos);
-
-    PreparedServer prepared{maskedScript(Script), "+set sv_fps 30", {}};
-    const ServePlan plan = planPreparedServe(server, prepared, scriptPasswords(Script), 28011);
-    EXPECT_EQ(plan.script, Script);
-    EXPECT_EQ(plan.command,
-              (std::vector<std::string>{"/usr/games/openarena-server", "+set", "dedicated", "1",
-                                        "+set", "net_port", "28011", "+exec", "velkarn-server",
-                                        "+set", "sv_fps", "30"}));
 }

@@ -32,7 +32,7 @@ struct Told {
 
 } // namespace
 
-TEST(AgonesGameServer, TheAnswerGivesThePortNamedGameElseTheFirst) {
+TEST(AgonesGameServer, TheAnswerGivesThePortNamedGameElseTheFirstAndTheSdkItsPort) {
     const auto server =
         parseAgonesGameServer(QByteArray::fromStdString(gameServerJson("gs-1", 7001)));
     ASSERT_TRUE(server);
@@ -52,17 +52,16 @@ TEST(AgonesGameServer, TheAnswerGivesThePortNamedGameElseTheFirst) {
     EXPECT_EQ(parseAgonesGameServer(R"({"status":{}})")->port("game"), 0);
     EXPECT_FALSE(parseAgonesGameServer("<html>502 Bad Gateway</html>"));
     EXPECT_FALSE(parseAgonesGameServer(R"(["not", "an", "object"])"));
-}
 
-TEST(AgonesSdkPort, ComesFromTheEnvironmentOrIsTheDefault) {
-    EXPECT_EQ(agonesSdkPort(""), 9358);
+    EXPECT_EQ(agonesSdkPort(""), 9358) << "AGONES_SDK_HTTP_PORT set but empty";
     EXPECT_EQ(agonesSdkPort("9400"), 9400);
-    for (const char* bad : {"0", "65536", "94a", "-1", "999999"})
+    for (const char* bad : {"0", "65536", "94a", "-1"})
         EXPECT_EQ(agonesSdkPort(bad), 0) << bad;
 }
 
-// The engine's stand-in answers status queries until it is told to freeze.
-TEST(AgonesLifecycle, ReadyAfterTheFirstAnswerThenHealthWhileTheEngineAnswers) {
+// What the real engine's test (cli/test_AgonesServe.cpp) does not reach: an engine that answers
+// again after a silence, the calls' bodies, and quiet after the shutdown.
+TEST(AgonesLifecycle, HealthStopsWhileTheEngineIsSilentAndGoesOnWhenItAnswersAgain) {
     ensureCoreApplication();
     bool frozen = false;
     UdpResponder engine([&](const QByteArray& request) {
@@ -72,43 +71,33 @@ TEST(AgonesLifecycle, ReadyAfterTheFirstAnswerThenHealthWhileTheEngineAnswers) {
     HttpResponder sdk;
     AgonesLifecycle lifecycle(sdk.port(), Quick);
     Told told(lifecycle);
-    lifecycle.findGameServer();
-    ASSERT_TRUE(runEventsUntil([&] { return told.server.has_value(); }));
-    EXPECT_EQ(told.server->port("game"), 7777);
-
     lifecycle.watchEngine(engine.address().port);
-    ASSERT_TRUE(runEventsUntil([&] { return sdk.count("/health") >= 4; }));
-    ASSERT_EQ(sdk.count("/ready"), 1);
-    EXPECT_LT(sdk.timesOf("/ready").front(), sdk.timesOf("/health").front());
-    const auto health = sdk.timesOf("/health");
-    for (std::size_t i = 1; i < health.size(); ++i)
-        EXPECT_GE(health[i] - health[i - 1], 150) << "pinged with the queries' rhythm";
-    for (const auto& request : sdk.requests())
-        if (request.method == "POST") {
-            EXPECT_EQ(request.body, "{}");
-            EXPECT_EQ(request.contentType, "application/json");
-        }
+    ASSERT_TRUE(runEventsUntil([&] { return sdk.count("/health") >= 2; }));
 
     frozen = true;
     const qint64 frozenAt = sdk.elapsedMs();
     ASSERT_TRUE(
         runEventsUntil([&] { return told.notes.find("stopped answering") != std::string::npos; }));
     runEventsUntil([] { return false; }, 600);
-    const auto afterFreeze = sdk.timesOf("/health");
-    EXPECT_LE(afterFreeze.back(), frozenAt + 150) << "no ping once the engine is silent";
+    const auto pings = sdk.timesOf("/health");
+    EXPECT_LE(pings.back(), frozenAt + 150) << "no ping once the engine is silent";
 
     frozen = false;
-    ASSERT_TRUE(runEventsUntil(
-        [&] { return sdk.count("/health") > static_cast<int>(afterFreeze.size()); }));
+    ASSERT_TRUE(
+        runEventsUntil([&] { return sdk.count("/health") > static_cast<int>(pings.size()); }));
     EXPECT_NE(told.notes.find("answers again"), std::string::npos);
     EXPECT_EQ(sdk.count("/ready"), 1) << "ready is told once";
 
     lifecycle.shutdown();
     ASSERT_TRUE(runEventsUntil([&] { return told.done; }));
-    EXPECT_EQ(sdk.count("/shutdown"), 1);
-    const int pings = sdk.count("/health");
+    const int calls = static_cast<int>(sdk.requests().size());
     runEventsUntil([] { return false; }, 400);
-    EXPECT_EQ(sdk.count("/health"), pings) << "nothing after the shutdown";
+    EXPECT_EQ(static_cast<int>(sdk.requests().size()), calls) << "nothing after the shutdown";
+    EXPECT_EQ(sdk.requests().back().path, "/shutdown");
+    for (const auto& request : sdk.requests()) {
+        EXPECT_EQ(request.body, "{}");
+        EXPECT_EQ(request.contentType, "application/json");
+    }
 }
 
 TEST(AgonesLifecycle, AnSdkServerThatComesLateIsWaitedForOneThatNeverComesIsSaid) {
