@@ -168,6 +168,18 @@ def main():
          b" 0     0    0 ^1Angel^7yss        ^7bot      16384\n\n")
     seed("rcon_reply", "refusal", OOB + b"print\nBad rconpassword.\n")
     seed("info_string", "info", b"\\sv_hostname\\Arena\\mapname\\q3dm1\\g_gametype\\0\\lonely")
+    seed("agones_gameserver", "gameserver.json",
+         b'{"object_meta":{"name":"velkarn-duel-8xk2p-q7wzn","namespace":"default",'
+         b'"uid":"1f0c2d3e","resource_version":"4121","generation":"1",'
+         b'"creation_timestamp":"1700000000","annotations":{"agones.dev/sdk-version":"1.38.0"},'
+         b'"labels":{"agones.dev/fleet":"velkarn-duel"}},"spec":{"health":{"period_seconds":5,'
+         b'"failure_threshold":3,"initial_delay_seconds":30}},"status":{"state":"Scheduled",'
+         b'"address":"127.0.0.1","ports":[{"name":"game","port":7412}]}}')
+    seed("agones_gameserver", "camel-case.json",
+         b'{"objectMeta":{"name":"gs"},"status":{"state":"Ready","ports":[{"name":"other",'
+         b'"port":"7100"},{"name":"game","port":7101.5}]}}')
+    seed("agones_gameserver", "bad-ports.json",
+         b'{"status":{"ports":[{"port":1e308},{"port":-7},{}]}}')
 
     def server(a, b, c, d, port):
         return b"\\" + bytes([a, b, c, d]) + struct.pack(">H", port)

@@ -140,6 +140,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return badUsage("unknown argument '" + argument + "'");
         }
     }
+    if (result.command == CommandLine::Command::Serve) {
+        if (const std::string problem = serveArgumentsProblem(result.serve); !problem.empty())
+            return badUsage(problem);
+    }
     return result;
 }
 
@@ -190,7 +194,7 @@ std::string usageText() {
            "                          MAP<TAB>GAME TYPE<TAB>END<TAB>PLACE/FIELD<TAB>SCORE<TAB>\n"
            "                          WINNER<TAB>SERVER (the port of a server velkarn served,\n"
            "                          else -); results.sqlite keeps them\n"
-           "  serve NAME [OPTION]... [--print | --unit]\n"
+           "  serve NAME [OPTION]... [--print | --unit | --kube | --agones]\n"
            "                          run the rotation of configs/NAME.vkn, with its bots, on\n"
            "                          the game's dedicated server program, in the foreground,\n"
            "                          its output on standard output; a port is served once.\n"
@@ -214,6 +218,26 @@ std::string usageText() {
            "      --print             print the server script and the engine's command line;\n"
            "                          write and start nothing\n"
            "      --unit              print a systemd user unit that runs this command\n"
+           "      --kube              print Kubernetes manifests for kubectl apply -f -: a\n"
+           "                          ConfigMap with the script (passwords masked), a Secret\n"
+           "                          with the passwords, and server Pods, each on its own UDP\n"
+           "                          host port from --port on\n"
+           "      --agones            the same with an Agones Fleet of GameServers instead of\n"
+           "                          Pods, whose ports Agones gives\n"
+           "      --replicas N        how many servers (1)\n"
+           "      --image IMAGE       the image they run (localhost/velkarn-server:VERSION, as\n"
+           "                          packaging/container/build-image.sh builds it)\n"
+           "      --data-volume CLAIM the PersistentVolumeClaim holding the game's data folder\n"
+           "                          (velkarn-game-data), mounted read-only\n"
+           "                          What the server Pods run serve with:\n"
+           "      --prepared DIR      serve the ConfigMap's script in DIR instead of a setup\n"
+           "      --secrets DIR       the Secret's passwords in DIR\n"
+           "      --game-data DIR     link the game's archives in DIR where the engine reads\n"
+           "                          them; the installation is the one reading DIR's name\n"
+           "      --agones-sdk        tell Agones' SDK server on 127.0.0.1 (port\n"
+           "                          $AGONES_SDK_HTTP_PORT or 9358) ready, health every 2 s\n"
+           "                          while the engine answers, and shutdown; also whenever\n"
+           "                          AGONES_SDK_HTTP_PORT is set\n"
            "  rcon HOST[:PORT] [--password-file FILE] COMMAND...\n"
            "                          send COMMAND to the server's remote console with the\n"
            "                          password on the first line of FILE, else that of\n"

@@ -13,6 +13,14 @@ const std::string* optionValue(const std::vector<std::string>& arguments, std::s
     return &arguments[++i];
 }
 
+bool takeOptionText(const std::vector<std::string>& arguments, std::size_t& i,
+                    std::optional<std::string>& field, const std::string& what,
+                    std::string& problem) {
+    if (const std::string* text = optionValue(arguments, i, what, problem))
+        field = *text;
+    return true;
+}
+
 std::optional<int> optionNumber(const std::vector<std::string>& arguments, std::size_t& i, int low,
                                 int high, std::string& problem) {
     const std::string range =

@@ -6,13 +6,6 @@ namespace velkarn {
 
 namespace {
 
-bool takeText(const std::vector<std::string>& arguments, std::size_t& i,
-              std::optional<std::string>& field, const std::string& what, std::string& problem) {
-    if (const std::string* text = optionValue(arguments, i, what, problem))
-        field = *text;
-    return true;
-}
-
 bool takeNumber(const std::vector<std::string>& arguments, std::size_t& i,
                 std::optional<int>& field, int low, int high, std::string& problem) {
     field = optionNumber(arguments, i, low, high, problem);
@@ -21,8 +14,11 @@ bool takeNumber(const std::vector<std::string>& arguments, std::size_t& i,
 
 bool takeMode(const std::string& option, ServeArguments& serve, std::string& problem) {
     if (serve.mode != ServeMode::Run)
-        problem = "serve takes one of --print and --unit";
-    serve.mode = option == "--print" ? ServeMode::Print : ServeMode::Unit;
+        problem = "serve takes one of --print, --unit, --kube and --agones";
+    serve.mode = option == "--print"  ? ServeMode::Print
+                 : option == "--unit" ? ServeMode::Unit
+                 : option == "--kube" ? ServeMode::Kube
+                                      : ServeMode::Agones;
     return true;
 }
 
@@ -36,25 +32,45 @@ bool takeServeOption(const std::vector<std::string>& arguments, std::size_t& i,
     if (option == "--max-clients")
         return takeNumber(arguments, i, serve.maxClients, 1, 64, problem);
     if (option == "--hostname")
-        return takeText(arguments, i, serve.hostName, "a host name", problem);
+        return takeOptionText(arguments, i, serve.hostName, "a host name", problem);
     if (option == "--motd")
-        return takeText(arguments, i, serve.motd, "a message", problem);
+        return takeOptionText(arguments, i, serve.motd, "a message", problem);
     if (option == "--password") {
         problem = "serve takes the join password from a file (--password-file FILE): on the "
                   "command line every user of the machine could read it";
         return true;
     }
     if (option == "--password-file")
-        return takeText(arguments, i, serve.passwordFile, "a file", problem);
+        return takeOptionText(arguments, i, serve.passwordFile, "a file", problem);
     if (option == "--rcon-password-file")
-        return takeText(arguments, i, serve.rconPasswordFile, "a file", problem);
+        return takeOptionText(arguments, i, serve.rconPasswordFile, "a file", problem);
     if (option == "--pure" || option == "--no-pure") {
         serve.pure = option == "--pure";
         return true;
     }
-    if (option == "--print" || option == "--unit")
+    if (option == "--print" || option == "--unit" || option == "--kube" || option == "--agones")
         return takeMode(option, serve, problem);
-    return false;
+    return takeClusterOption(arguments, i, serve.cluster, problem);
+}
+
+std::string serveArgumentsProblem(const ServeArguments& serve) {
+    const ClusterArguments& cluster = serve.cluster;
+    const bool manifests = serve.mode == ServeMode::Kube || serve.mode == ServeMode::Agones;
+    if (cluster.forManifests() && !manifests)
+        return "--replicas, --image and --data-volume go with --kube or --agones";
+    if (cluster.agonesSdk && serve.mode != ServeMode::Run)
+        return "--agones-sdk goes with running the server";
+    if (!cluster.inPod())
+        return "";
+    if (!cluster.preparedFolder)
+        return "--secrets and --game-data go with --prepared";
+    if (serve.mode != ServeMode::Run && serve.mode != ServeMode::Print)
+        return "--prepared serves in a server Pod: it goes with running the server or --print";
+    // The port is the Pod's own; everything else is the script's.
+    if (serve.hostName || serve.motd || serve.maxClients || serve.passwordFile || serve.pure ||
+        serve.rconPasswordFile)
+        return "--prepared serves the script as the manifests give it: its options are in there";
+    return "";
 }
 
 void applyServeArguments(const ServeArguments& serve, ServeOptions& options) {

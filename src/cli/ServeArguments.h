@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ClusterArguments.h"
 #include "core/launch/ServeOptions.h"
 
 #include <cstddef>
@@ -11,9 +12,11 @@ namespace velkarn {
 
 // What `serve` does besides working out the server.
 enum class ServeMode {
-    Run,   // run the engine in the foreground until it ends
-    Print, // print the script and the engine's command line; write and start nothing
-    Unit,  // print a systemd user unit that runs the same serve command
+    Run,    // run the engine in the foreground until it ends
+    Print,  // print the script and the engine's command line; write and start nothing
+    Unit,   // print a systemd user unit that runs the same serve command
+    Kube,   // print Kubernetes manifests: a ConfigMap, a Secret and server Pods
+    Agones, // print the ConfigMap, the Secret and an Agones Fleet
 };
 
 // The options of `serve` as given on the command line; each one given wins over the setup's
@@ -29,12 +32,17 @@ struct ServeArguments {
     std::optional<std::string> passwordFile;
     std::optional<std::string> rconPasswordFile;
     ServeMode mode = ServeMode::Run;
+    ClusterArguments cluster;
 };
 
 // Takes arguments[i] (and its value, moving `i` on to it) when it is an option of serve. False
 // when it is none; `problem` says what is wrong with an option that lacks or has a bad value.
 bool takeServeOption(const std::vector<std::string>& arguments, std::size_t& i,
                      ServeArguments& serve, std::string& problem);
+
+// What is wrong with the options taken together (the cluster's options outside their modes, a
+// server Pod's beside options that would change its script); empty when nothing is.
+std::string serveArgumentsProblem(const ServeArguments& serve);
 
 // The options given, over `options`.
 void applyServeArguments(const ServeArguments& serve, ServeOptions& options);

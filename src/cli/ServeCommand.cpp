@@ -1,7 +1,10 @@
 #include "cli/ServeCommand.h"
 
+#include "cli/AgonesLink.h"
+#include "cli/PodServer.h"
 #include "cli/ServeResults.h"
 #include "cli/SetupLoading.h"
+#include "core/launch/ScriptPasswords.h"
 #include "core/launch/ServiceUnit.h"
 #include "core/network/RconText.h"
 #include "core/platform/Errors.h"
@@ -13,6 +16,10 @@
 #include "core/session/Session.h"
 
 #include <QEventLoop>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <ostream>
 
 namespace velkarn {
@@ -46,13 +53,8 @@ ServeOptions serveOptions(const Session& session, const std::string& setupName,
 
 // The script as it would be written, but for the passwords, which stay in their files.
 void printPlan(const ServePlan& plan, std::ostream& out) {
-    for (const std::string& line : plan.script) {
-        std::string shown = line;
-        for (const std::string_view secret : {"set rconpassword ", "sv_privatePassword "})
-            if (line.starts_with(secret))
-                shown = std::string(secret) + "********";
-        out << shown << '\n';
-    }
+    for (const std::string& line : maskedScript(plan.script))
+        out << line << '\n';
     out << shellCommandLine(plan.command) << '\n';
 }
 
@@ -69,24 +71,43 @@ void printUnit(const ProgramPlace& place, const std::string& setupName, ServeArg
     out << serviceUnitText(command, setupName);
 }
 
-// What one serve run needs besides its plan.
-struct ServeRunPlace {
+// Where a served setup's matches are recorded: its log is "<instance>.log" in the folder the
+// engine writes to. A server Pod records none.
+struct ResultsPlace {
     std::string appDir;
     std::string setupName;
-    int port = DefaultServePort;
-    GameLogSource log;
+    GameLogSource log; // its folder and installation
 };
 
-int runServer(const Installation& installation, const ServePlan& plan, const ServeRunPlace& place,
-              int quitGraceMs, std::ostream& out, std::ostream& err) {
-    const PortLock port(place.port, "velkarn serve " + printableText(place.setupName));
+ResultsPlace resultsPlace(const std::string& appDir, const std::string& setupName,
+                          const GameSettings& game) {
+    GameLogSource log =
+        gameLogSource(game.installation, game.mod.index >= 1 ? game.mod.parameters : "");
+    log.note.clear();
+    return {appDir, setupName, log};
+}
+
+// Runs the engine until it ends, holding its port; with `agones`, Agones is told ready and
+// health while it answers on `port`, and shutdown after it ended.
+int runServer(const Installation& installation, const ServePlan& plan, int quitGraceMs,
+              AgonesLifecycle* agones, int port, const std::optional<ResultsPlace>& recorded,
+              std::ostream& out, std::ostream& err) {
+    const PortLock portLock(
+        port, "velkarn serve " + printableText(recorded ? recorded->setupName : plan.instance));
     // Watching first: a signal while the engine starts still makes it quit.
     SignalWatcher watcher;
     ServerRun run(quitGraceMs);
-    ServeResults results(place.appDir, place.log, place.setupName, err);
+    std::unique_ptr<ServeResults> results;
+    if (recorded) {
+        GameLogSource log = recorded->log;
+        log.path = log.folder + plan.instance + ".log";
+        log.serverPort = port;
+        results = std::make_unique<ServeResults>(recorded->appDir, log, recorded->setupName, err);
+    }
     QObject::connect(&run, &ServerRun::outputLine, [&out, &results](const std::string& line) {
         out << line << '\n' << std::flush;
-        results.lineSeen(line);
+        if (results)
+            results->lineSeen(line);
     });
     QObject::connect(&watcher, &SignalWatcher::received, &run, [&run, &err](int signalNumber) {
         const bool killed = run.stop();
@@ -95,56 +116,108 @@ int runServer(const Installation& installation, const ServePlan& plan, const Ser
             << std::flush;
     });
     QEventLoop loop;
-    QObject::connect(&run, &ServerRun::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&run, &ServerRun::finished, &loop, [&loop, agones] {
+        if (agones)
+            agones->shutdown();
+        else
+            loop.quit();
+    });
+    if (agones) {
+        QObject::connect(agones, &AgonesLifecycle::note, &loop, [&err](const std::string& line) {
+            err << "velkarn: " << line << '\n' << std::flush;
+        });
+        QObject::connect(agones, &AgonesLifecycle::shutdownDone, &loop, &QEventLoop::quit);
+    }
     run.start(installation, plan);
-    if (run.running())
+    if (run.running()) {
+        if (agones)
+            agones->watchEngine(port);
         loop.exec();
-    results.engineEnded();
+    }
+    if (results)
+        results->engineEnded();
     return run.exitStatus();
 }
 
-// The server's own log, in the folder the engine writes to.
-GameLogSource serverLog(const GameSettings& game, const ServePlan& plan, int port) {
-    GameLogSource log =
-        gameLogSource(game.installation, game.mod.index >= 1 ? game.mod.parameters : "");
-    log.path = log.folder + plan.instance + ".log";
-    log.note.clear();
-    log.serverPort = port;
-    return log;
+// Runs the plan for the server's port: the one Agones gave when serve speaks its SDK and --port
+// names none, else `port`. The plan is made once before the SDK server is asked, so that what
+// it refuses is said at once.
+int runOnPort(const Installation& installation, const std::function<ServePlan(int)>& planFor,
+              int port, const ServeArguments& serve, const std::optional<ResultsPlace>& recorded,
+              std::ostream& out, std::ostream& err, int quitGraceMs,
+              const AgonesTiming& agonesTiming) {
+    const ServePlan plan = planFor(port);
+    const auto sdkPort = agonesSdkPortFor(serve.cluster, std::getenv("AGONES_SDK_HTTP_PORT"));
+    if (!sdkPort)
+        return runServer(installation, plan, quitGraceMs, nullptr, port, recorded, out, err);
+    AgonesLifecycle agones(*sdkPort, agonesTiming);
+    const int given = findAgonesGamePort(agones, err);
+    if (!serve.port && given != 0)
+        port = given;
+    return runServer(installation, planFor(port), quitGraceMs, &agones, port, recorded, out, err);
+}
+
+// serve NAME --prepared DIR, in a server Pod.
+int servePrepared(const ProgramPlace& place, const ServeArguments& serve, std::ostream& out,
+                  std::ostream& err, int quitGraceMs, const AgonesTiming& agonesTiming) {
+    const PodServer pod = readPodServer(place.appDir, serve.cluster);
+    const auto planFor = [&pod](int port) {
+        return planPreparedServe(pod.installation, pod.prepared, pod.passwords, port);
+    };
+    const int port = serve.port.value_or(DefaultServePort);
+    if (serve.mode == ServeMode::Print) {
+        printPlan(planFor(port), out);
+        return 0;
+    }
+    return runOnPort(pod.installation, planFor, port, serve, std::nullopt, out, err, quitGraceMs,
+                     agonesTiming);
 }
 
 int serveSetup(const ProgramPlace& place, const std::string& setupName, const ServeArguments& serve,
-               std::ostream& out, std::ostream& err, int quitGraceMs) {
+               std::ostream& out, std::ostream& err, int quitGraceMs,
+               const AgonesTiming& agonesTiming) {
+    if (serve.cluster.preparedFolder)
+        return servePrepared(place, serve, out, err, quitGraceMs, agonesTiming);
     Session session(place.appDir, 0);
     if (!loadSetupForLaunch(session, setupName, err))
         return 1;
     const std::string name = setupFileNameFromChosenPath(setupName);
     const ServeOptions options = serveOptions(session, name, serve);
     const GameSettings game = session.game.launchSettings();
-    const ServePlan plan =
-        planServe(game, options, session.setup.rotation, session.setup.catalogue.botNames, name);
+    const auto planFor = [&](int port) {
+        ServeOptions onPort = options;
+        onPort.port = port;
+        return planServe(game, onPort, session.setup.rotation, session.setup.catalogue.botNames,
+                         name);
+    };
     switch (serve.mode) {
     case ServeMode::Print:
-        printPlan(plan, out);
+        printPlan(planFor(options.port), out);
         return 0;
     case ServeMode::Unit:
+        planFor(options.port);
         printUnit(place, name, serve, out);
+        return 0;
+    case ServeMode::Kube:
+    case ServeMode::Agones:
+        printClusterManifests(
+            serve.mode, serve.cluster, name, game, planFor(options.port), options.port,
+            place.terminalOutput ? PasswordDisplay::Masked : PasswordDisplay::Shown, out);
         return 0;
     case ServeMode::Run:
         break;
     }
-    return runServer(game.installation, plan,
-                     {place.appDir, name, options.port, serverLog(game, plan, options.port)},
-                     quitGraceMs, out, err);
+    return runOnPort(game.installation, planFor, options.port, serve,
+                     resultsPlace(place.appDir, name, game), out, err, quitGraceMs, agonesTiming);
 }
 
 } // namespace
 
 int runServeCommand(const ProgramPlace& place, const std::string& setupName,
                     const ServeArguments& serve, std::ostream& out, std::ostream& err,
-                    int quitGraceMs) {
+                    int quitGraceMs, const AgonesTiming& agonesTiming) {
     try {
-        return serveSetup(place, setupName, serve, out, err, quitGraceMs);
+        return serveSetup(place, setupName, serve, out, err, quitGraceMs, agonesTiming);
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

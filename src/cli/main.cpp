@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <cstdlib>
 #include <iostream>
+#include <unistd.h>
 
 using namespace velkarn;
 
@@ -102,7 +103,8 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         const ProgramPlace place{
             appDirFrom(commandLine), !commandLine.appDir.empty(),
-            QCoreApplication::applicationFilePath().toLocal8Bit().toStdString()};
+            QCoreApplication::applicationFilePath().toLocal8Bit().toStdString(),
+            ::isatty(STDOUT_FILENO) == 1};
         return runServeCommand(place, commandLine.setupName, commandLine.serve, std::cout,
                                std::cerr);
     }

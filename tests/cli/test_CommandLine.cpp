@@ -117,3 +117,33 @@ TEST(CommandLine, ServeTakesItsOptionsAndRconItsCommand) {
               (std::vector<std::string>{"--x"}));
     EXPECT_EQ(parseCommandLine({"rcon", "h"}).problem, "rcon needs a command");
 }
+
+TEST(CommandLine, ClusterOptionsGoWithTheirModes) {
+    const CommandLine fleet = parseCommandLine({"serve", "duel", "--agones", "--replicas", "8",
+                                                "--image", "r/v:1", "--data-volume", "oa"});
+    EXPECT_EQ(fleet.serve.mode, ServeMode::Agones);
+    EXPECT_EQ(fleet.serve.cluster.replicas, 8);
+    EXPECT_EQ(fleet.serve.cluster.image, "r/v:1");
+    const CommandLine pod = parseCommandLine({"serve", "duel", "--prepared", "/s", "--secrets",
+                                              "/p", "--game-data", "/g/baseoa", "--agones-sdk"});
+    EXPECT_EQ(pod.command, Command::Serve);
+    EXPECT_EQ(pod.serve.cluster.gameDataFolder, "/g/baseoa");
+    EXPECT_TRUE(pod.serve.cluster.agonesSdk);
+
+    for (const auto& [arguments, problem] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"--replicas", "2"},
+              "--replicas, --image and --data-volume go with --kube or --agones"},
+             {{"--kube", "--replicas", "0"}, "--replicas needs a number from 1 to 1000, not '0'"},
+             {{"--kube", "--unit"}, "serve takes one of --print, --unit, --kube and --agones"},
+             {{"--secrets", "/p"}, "--secrets and --game-data go with --prepared"},
+             {{"--prepared", "/s", "--kube"},
+              "--prepared serves in a server Pod: it goes with running the server or --print"},
+             {{"--prepared", "/s", "--hostname", "X"},
+              "--prepared serves the script as the manifests give it: its options are in there"},
+             {{"--agones-sdk", "--print"}, "--agones-sdk goes with running the server"}}) {
+        std::vector<std::string> line = {"serve", "duel"};
+        line.insert(line.end(), arguments.begin(), arguments.end());
+        EXPECT_EQ(parseCommandLine(line).problem, problem);
+    }
+}

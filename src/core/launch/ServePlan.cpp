@@ -24,17 +24,6 @@ std::string hashText(const std::string& text) {
     return hex;
 }
 
-bool hasTournamentAmongOthers(const Rotation& rotation) {
-    std::size_t played = 0;
-    bool tournament = false;
-    for (const auto& entry : rotation)
-        if (hasCataloguedMap(*entry)) {
-            ++played;
-            tournament = tournament || entry->gameType == Tournament;
-        }
-    return tournament && played > 1;
-}
-
 } // namespace
 
 std::string serveInstanceName(const std::string& setupName, int port) {
@@ -56,29 +45,52 @@ std::vector<std::string> dedicatedArguments(int port, const std::string& extraCo
     return arguments;
 }
 
-ServePlan planServe(const GameSettings& game, const ServeOptions& options, const Rotation& rotation,
-                    const DefinedBots& bots, const std::string& setupName) {
-    const Installation& installation = game.installation;
+namespace {
+
+void requireServerProgram(const Installation& installation) {
     if (installation.serverCommand.empty())
         throw UserMessage("The game installation " + installation.label +
                           " has no dedicated server program (such as ioq3ded or "
                           "openarena-server); install one to serve a setup.");
+}
+
+// A Tournament step of a rotation chain: "set m<i> \"set g_gametype 1;...".
+bool hasTournamentStep(const Lines& script) {
+    return std::any_of(script.begin(), script.end(), [](const std::string& line) {
+        return line.starts_with("set m") && line.find(" \"set g_gametype 1;") != std::string::npos;
+    });
+}
+
+} // namespace
+
+ServePlan dedicatedPlan(const Installation& installation, Lines script, int port,
+                        const std::string& extraCommandLine, const ModChoice& mod,
+                        const std::string& instance) {
+    requireServerProgram(installation);
+    ServePlan plan;
+    plan.handsOverTournaments = hasTournamentStep(script);
+    plan.script = std::move(script);
+    plan.instance = instance;
+    plan.command = installation.serverCommand;
+    for (std::string& argument : dedicatedArguments(port, extraCommandLine, mod, instance))
+        plan.command.push_back(std::move(argument));
+    plan.workingFolder = engineWorkingFolder(installation);
+    return plan;
+}
+
+ServePlan planServe(const GameSettings& game, const ServeOptions& options, const Rotation& rotation,
+                    const DefinedBots& bots, const std::string& setupName) {
+    // Said before the rotation's problems: without a server program nothing else matters.
+    requireServerProgram(game.installation);
     if (std::none_of(rotation.begin(), rotation.end(),
                      [](const auto& entry) { return hasCataloguedMap(*entry); }))
         throw UserMessage("The setup has no map to serve. Maps that are not in the catalogue "
                           "are left out: search the game folder first (velkarn scan).");
-    ServePlan plan;
-    plan.instance = serveInstanceName(setupName, options.port);
+    const std::string instance = serveInstanceName(setupName, options.port);
     ServerOptions server = options.server;
-    server.logName = plan.instance + ".log";
-    plan.script = dedicatedScriptLines(server, rotation, bots);
-    plan.command = installation.serverCommand;
-    for (std::string& argument :
-         dedicatedArguments(options.port, game.extraCommandLine, game.mod, plan.instance))
-        plan.command.push_back(std::move(argument));
-    plan.workingFolder = engineWorkingFolder(installation);
-    plan.handsOverTournaments = hasTournamentAmongOthers(rotation);
-    return plan;
+    server.logName = instance + ".log";
+    return dedicatedPlan(game.installation, dedicatedScriptLines(server, rotation, bots),
+                         options.port, game.extraCommandLine, game.mod, instance);
 }
 
 void writeServeScript(const Installation& installation, const ServePlan& plan) {

@@ -21,8 +21,9 @@ struct ServePlan {
     std::string workingFolder;
     Lines script;
     std::string instance; // serveInstanceName: the script "<instance>.cfg", the log ".log"
-    // The rotation has more than one entry and a Tournament among them: the engine restarts a
-    // Tournament map rather than going on, so the run hands over (see TournamentHandOver).
+    // The script's rotation has more than one entry and a Tournament among them: the engine
+    // restarts a Tournament map rather than going on, so the run hands over
+    // (see TournamentHandOver).
     bool handsOverTournaments = false;
 };
 
@@ -34,6 +35,13 @@ struct ServePlan {
 // command line are split as a shell splits words.
 std::vector<std::string> dedicatedArguments(int port, const std::string& extraCommandLine,
                                             const ModChoice& mod, const std::string& script);
+
+// The plan for serving `script` as "<instance>.cfg" on `port` of the installation's dedicated
+// engine, with the game's own words (see dedicatedArguments). Throws UserMessage when the
+// installation has no dedicated server program.
+ServePlan dedicatedPlan(const Installation& installation, Lines script, int port,
+                        const std::string& extraCommandLine, const ModChoice& mod,
+                        const std::string& instance);
 
 // The plan for serving `rotation` of the setup `setupName` on the game's dedicated engine, with
 // the bots the game defines. The script sets the server's own log ("<instance>.log"). Throws

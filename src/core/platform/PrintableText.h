@@ -10,13 +10,13 @@ namespace velkarn {
 bool isControlCharacter(char c);
 bool hasControlCharacter(std::string_view text);
 
-// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or code points beyond
-// U+10FFFF), as systemd and other programs that take only UTF-8 check it.
-bool isUtf8(std::string_view text);
-
 // `text` with every control character replaced by "?": for names shown on a terminal, in a
 // message or in one line of a list file, where they could move the cursor, change colors or
 // start a new line.
 std::string printableText(std::string_view text);
+
+// Whether `text` is well-formed UTF-8: no stray or missing continuation bytes, no overlong
+// forms, no surrogates, nothing beyond U+10FFFF.
+bool isUtf8(std::string_view text);
 
 } // namespace velkarn
