@@ -27,6 +27,7 @@ void AgonesLifecycle::findGameServer() {
 void AgonesLifecycle::watchEngine(int enginePort) {
     stage_ = Stage::Watching;
     enginePort_ = enginePort;
+    watched_.start();
     askEngine();
 }
 
@@ -144,6 +145,14 @@ void AgonesLifecycle::engineSilent() {
             "; no more health pings, so Agones replaces this server unless it answers "
             "again soon");
     answering_ = false;
+    // An engine that never comes up (a map it lacks) is never Ready: the log says why.
+    if (!ready_ && !silentStartSaid_ && watched_.elapsed() >= timing_.silentStartMs) {
+        silentStartSaid_ = true;
+        emit note("Agones: the engine has not answered a status query on 127.0.0.1:" +
+                  std::to_string(enginePort_) + " in " +
+                  std::to_string(timing_.silentStartMs / 1000) +
+                  " s, so Agones is not told it is ready");
+    }
     askEngineLater();
 }
 

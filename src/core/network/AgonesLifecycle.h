@@ -20,6 +20,7 @@ struct AgonesTiming {
     int healthMs = 2000;       // between status queries, and so health pings, after that
     int engineWaitMs = 700;    // for the engine's answer to one status query (asked twice)
     int shutdownWaitMs = 5000; // for /shutdown at the end, tries included
+    int silentStartMs = 30000; // an engine silent this long from its start is said
 };
 
 // A dedicated server's life told to Agones: the engine is asked for its status on the loopback,
@@ -65,12 +66,14 @@ private:
     QTimer nextQuery_;
     QTimer nextTry_;
     QElapsedTimer waited_;
+    QElapsedTimer watched_;
     Stage stage_ = Stage::Idle;
     int enginePort_ = 0;
     bool ready_ = false;      // Agones was told
     bool readyAsked_ = false; // a "ready" call is under way
     bool answering_ = false;  // the engine's last query had an answer
     bool healthFailing_ = false;
+    bool silentStartSaid_ = false;
     std::string lastFailure_;
 };
 

@@ -10,7 +10,7 @@ using namespace velkarn::test;
 namespace {
 
 // The conversation's rhythm, ten times faster than in a Pod.
-constexpr AgonesTiming Quick{300, 50, 3000, 50, 200, 70, 600};
+constexpr AgonesTiming Quick{300, 50, 3000, 50, 200, 70, 600, 500};
 
 // What the lifecycle said and did.
 struct Told {
@@ -146,4 +146,12 @@ TEST(AgonesLifecycle, EveryCallIsBoundedInTime) {
     EXPECT_LT(clock.elapsed(), 2000);
     EXPECT_GE(refusing.count("/shutdown"), 3) << "tried again within the wait";
     EXPECT_NE(end.notes.find("HTTP status 503"), std::string::npos) << end.notes;
+
+    UdpResponder dead([](const QByteArray&) { return std::vector<QByteArray>{}; });
+    AgonesLifecycle waiting(refusing.port(), Quick);
+    Told never(waiting);
+    waiting.watchEngine(dead.address().port);
+    ASSERT_TRUE(runEventsUntil(
+        [&] { return never.notes.find("has not answered") != std::string::npos; }, 3000));
+    EXPECT_EQ(refusing.count("/ready"), 0);
 }
