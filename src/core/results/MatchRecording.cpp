@@ -3,24 +3,11 @@
 #include "core/network/ServerStatus.h"
 #include "core/platform/NoCase.h"
 #include "core/results/ResultsSql.h"
-
-#include <QDateTime>
+#include "core/results/SeriesRule.h"
 
 namespace velkarn::results {
 
 namespace {
-
-// A map change (intermission, loading) takes well under a minute; a longer pause between two
-// maps of the log means the game was started again.
-constexpr long long MaxSecondsBetweenMaps = 300;
-
-std::optional<long long> secondsOf(const std::string& localTimeText) {
-    const QDateTime time =
-        QDateTime::fromString(QString::fromLatin1(localTimeText.c_str()), "yyyy-MM-dd HH:mm:ss");
-    if (!time.isValid())
-        return std::nullopt;
-    return time.toSecsSinceEpoch();
-}
 
 // The person at this computer among the people (not bots) of a match: the only one, or else
 // the one with the name the launch (or the player options) gave.
@@ -45,27 +32,6 @@ struct Launch {
     std::string launchedAt, setupName, installation, playerName;
     QVariant serverPort;
 };
-
-struct PreviousMatch {
-    long long seriesId = 0;
-    unsigned long long offset = 0;
-    std::string playedAt;
-    bool timeFromGame = false;
-    int durationSeconds = 0;
-};
-
-// Whether `next` goes on the game run of `previous`. Only OpenArena's g_timestamp tells when
-// a map began; without it two maps of one log with no launch between them count as one run.
-bool sameRun(const PreviousMatch& previous, const LogMatch& next) {
-    if (!previous.timeFromGame || next.startedAt.empty())
-        return true;
-    const auto before = secondsOf(previous.playedAt);
-    const auto after = secondsOf(next.startedAt);
-    if (!before || !after)
-        return true;
-    const long long gap = *after - (*before + previous.durationSeconds);
-    return gap >= -MaxSecondsBetweenMaps && gap <= MaxSecondsBetweenMaps;
-}
 
 } // namespace
 
@@ -102,7 +68,9 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
     long long seriesId = 0;
     std::string setupName;
     std::string expectedPlayer = playerName;
-    if (launch && (!previous || previous->offset < launch->offset)) {
+    const SeriesChoice choice =
+        chooseSeries(launch ? std::optional(launch->offset) : std::nullopt, previous, match);
+    if (choice == SeriesChoice::Launch) {
         QSqlQuery s = sql.run("SELECT id FROM series WHERE launch_id = ?", {launch->id});
         if (s.next())
             seriesId = s.value(0).toLongLong();
@@ -115,7 +83,7 @@ bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, co
                            .toLongLong();
         setupName = launch->setupName;
         expectedPlayer = launch->playerName;
-    } else if (previous && sameRun(*previous, match)) {
+    } else if (choice == SeriesChoice::Previous) {
         seriesId = previous->seriesId;
         // The series goes on: its setup and player are those of its launch, if it had one.
         QSqlQuery s = sql.run("SELECT series.setup_name, launches.player_name FROM series"

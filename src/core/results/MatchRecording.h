@@ -9,13 +9,10 @@ namespace velkarn::results {
 
 class Sql;
 
-// Records one match unless it is there already. Which series it joins:
-// - the series of the latest launch before it in the same log, when no match of this log came
-//   between that launch and it;
-// - otherwise the series of the match before it in the log, when both belong to one game run
-//   (sameRun);
-// - otherwise a series of its own, without a launch: matches of a game not started by Velkarn
-//   form series by game run, as far as the log tells runs apart.
+// Records one match unless it is there already, in the series SeriesRule.h chooses (a launch's
+// series is made with its first match). Nobody plays a served match at this computer; in
+// another the player is the only person of the match (not a bot), or else the one with the
+// name its launch gave, or `playerName` without a launch.
 bool insertMatch(Sql& sql, const GameLogSource& source, long long generation, const LogMatch& match,
                  const std::string& playerName, long long logModified);
 
