@@ -1,4 +1,3 @@
-#include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
 #include "cli/NetworkCommands.h"
@@ -10,6 +9,7 @@
 #include "core/platform/Random.h"
 #include "core/platform/SystemLayout.h"
 #include "core/session/Session.h"
+#include "packaging/DesktopIdentity.h"
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Guard.h"
