@@ -149,7 +149,6 @@ void MainWindow::showPage(QWidget* page) {
 }
 
 void MainWindow::playRotation() {
-    commitTypedNumbers();
     const GameSettings game = session_.game.launchSettings();
     const Rotation& rotation = session_.setup.rotation;
     NavigationIndex navigation(gameArchives(game.installation.contentFolders()));
@@ -162,7 +161,6 @@ void MainWindow::playRotation() {
 }
 
 void MainWindow::showRotationScript() {
-    commitTypedNumbers();
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::LocalPlay,
                       localScriptLines(session_.player.settings(), session_.setup.rotation,
@@ -227,7 +225,6 @@ std::vector<std::string> MainWindow::readListFiles() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool saved = false;
     runGuarded([&] {
-        commitTypedNumbers();
         session_.saveAtClose();
         saved = true;
     });

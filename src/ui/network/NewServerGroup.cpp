@@ -149,20 +149,17 @@ ServerOptions NewServerGroup::serverOptions() const {
 }
 
 void NewServerGroup::startNewServer() {
-    commitTypedNumbers();
     requireGameStarted(startServer(session_.game.launchSettings(), serverOptions(),
                                    session_.setup.serverRotation));
 }
 
 void NewServerGroup::showServerScript() {
-    commitTypedNumbers();
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::Server,
                       serverScriptLines(serverOptions(), session_.setup.serverRotation)));
 }
 
 void NewServerGroup::showServeCommand() {
-    commitTypedNumbers();
     ServeCommandWindow window(session_, serverOptions(), this);
     dialogs().runModal(window);
 }

@@ -92,7 +92,6 @@ void SetupNewGroup::updateLimitCaption() {
 }
 
 void SetupNewGroup::playRandomRotation() {
-    commitTypedNumbers();
     // Built aside first, so a failed build leaves the rotation as it was.
     const std::optional<int> adapted = adaptedSkill ? adaptedSkill() : std::nullopt;
     SetupModel& setup = session_.setup;
