@@ -7,6 +7,7 @@
 #include "ui/main/BeginPage.h"
 #include "ui/main/ComplexPage.h"
 #include "ui/main/NetworkPage.h"
+#include "ui/main/ScriptPreviewWindow.h"
 #include "ui/main/SimplePage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/network/FindServersWindow.h"
@@ -17,7 +18,6 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NumberSpin.h"
-#include "ui/widgets/ScriptPreviewWindow.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>

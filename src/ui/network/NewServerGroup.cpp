@@ -2,6 +2,7 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/setup/TextHelpers.h"
+#include "ui/main/ScriptPreviewWindow.h"
 #include "ui/models/RotationAccess.h"
 #include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"
@@ -9,7 +10,6 @@
 #include "ui/widgets/EnterPresses.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
-#include "ui/widgets/ScriptPreviewWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

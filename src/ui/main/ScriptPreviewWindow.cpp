@@ -1,7 +1,7 @@
-#include "ui/widgets/ScriptPreviewWindow.h"
+#include "ui/main/ScriptPreviewWindow.h"
 
-#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/LocalText.h"
 
 #include <QApplication>
