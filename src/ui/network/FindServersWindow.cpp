@@ -35,7 +35,7 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     : QDialog(parent), session_(session),
       found_(new FoundServersModel(session.buddies, timing, this)) {
     setUpWindow(this, "findServersWindow", "Find Servers");
-    serverList_ = new ServerListPanel(found_, "foundServerFilter", "foundServerTable", this);
+    serverList_ = new ServerListPanel(*found_, "foundServerFilter", "foundServerTable", this);
     serverList_->sortBy(FoundServersModel::Ping, Qt::AscendingOrder);
     masterProblemsLabel_ = named(new QLabel(this), "masterProblemsLabel");
     masterProblemsLabel_->setWordWrap(true);
