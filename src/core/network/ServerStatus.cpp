@@ -64,10 +64,6 @@ std::string gameTypeName(const std::string& number) {
                                                             : number;
 }
 
-std::string plainName(const std::string& codedName) {
-    return previewPlayerName(codedName).visible;
-}
-
 std::string foldedText(std::string_view text) {
     return toLower(text);
 }

@@ -1,8 +1,8 @@
 #include "core/results/GameLog.h"
 
 #include "core/network/InfoString.h"
-#include "core/network/ServerStatus.h"
 #include "core/results/GameLogFields.h"
+#include "core/setup/PlayerName.h"
 
 #include <algorithm>
 #include <array>

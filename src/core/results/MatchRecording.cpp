@@ -1,9 +1,9 @@
 #include "core/results/MatchRecording.h"
 
-#include "core/network/ServerStatus.h"
 #include "core/platform/NoCase.h"
 #include "core/results/ResultsSql.h"
 #include "core/results/SeriesRule.h"
+#include "core/setup/PlayerName.h"
 
 namespace velkarn::results {
 

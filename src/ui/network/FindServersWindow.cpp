@@ -5,6 +5,7 @@
 #include "core/network/MasterList.h"
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
+#include "core/setup/PlayerName.h"
 #include "ui/models/FoundServersModel.h"
 #include "ui/network/BuddiesWindow.h"
 #include "ui/network/ServerDetailsView.h"
