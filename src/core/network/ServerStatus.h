@@ -45,7 +45,4 @@ std::string gameTypeName(const std::string& number);
 // case ("^1Ace " and "ace" are one name).
 std::string foldedName(const std::string& codedName);
 
-// ASCII letters in lower case, other bytes as they are.
-std::string foldedText(std::string_view text);
-
 } // namespace velkarn
