@@ -30,7 +30,6 @@ MainWindow::MainWindow(Session& session, Companions companions)
     : session_(session), companions_(companions) {
     setObjectName("mainWindow");
     setWindowTitle("Velkarn");
-    quitEventLoop = [] { QCoreApplication::exit(0); };
     createPages();
     connectPages();
     createMenus();
@@ -103,7 +102,7 @@ void MainWindow::createMenus() {
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });
     file->addSeparator();
-    action(file, "E&xit", "exitAction", QKeySequence::Quit, [this] { quitEventLoop(); });
+    action(file, "E&xit", "exitAction", QKeySequence::Quit, [this] { emit exitRequested(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     action(options, "G&ame...", "gameOptionsAction", {},
