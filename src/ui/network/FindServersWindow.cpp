@@ -1,11 +1,11 @@
 #include "ui/network/FindServersWindow.h"
 
 #include "core/launch/GameLaunch.h"
-#include "core/launch/ServerListOps.h"
 #include "core/network/MasterList.h"
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
 #include "core/setup/PlayerName.h"
+#include "core/setup/SavedServerOps.h"
 #include "ui/models/FoundServersModel.h"
 #include "ui/network/BuddiesWindow.h"
 #include "ui/network/ServerDetailsView.h"
