@@ -43,7 +43,7 @@ struct SetupModel {
     std::string modelNameFromSetup;
     std::string skinNameFromSetup;
     // The random-bot choices as the user last left them (skill item: 0 random, 1..5; team item:
-    // 0 random, 1 blue, 2 red); the Simple page's random setup uses them too.
+    // 0 random, 1 blue, 2 red); the Simple page's random series uses them too.
     int randomSkillItem = 0;
     int randomTeamItem = 0;
     // The setup file the rotation was last read from or saved to, without ".vkn"; the results

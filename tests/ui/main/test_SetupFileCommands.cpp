@@ -4,8 +4,8 @@
 #include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/ComplexPage.h"
+#include "ui/main/RandomSeriesGroup.h"
 #include "ui/main/SimplePage.h"
-#include "ui/network/SetupNewGroup.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/rotation/SetupInfoWindow.h"
@@ -168,7 +168,7 @@ TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWind
 TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     start();
     child<QSpinBox>(mainWindow(), "simpleMapCountSpin").setValue(2);
-    child<SetupNewGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
+    child<RandomSeriesGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
     ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));
