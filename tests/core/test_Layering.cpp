@@ -69,9 +69,10 @@ std::multimap<std::string, std::string> includesUnder(const fs::path& folder) {
 TEST(Layering, TheCoreReadmeNamesEveryCoreFolder) {
     const auto allowed = allowedIncludes();
     for (const auto& entry : fs::directory_iterator(Source / "core"))
-        if (entry.is_directory())
+        if (entry.is_directory()) {
             EXPECT_TRUE(allowed.count(entry.path().filename().string()))
                 << entry.path().filename() << " has no row in src/core/README.md";
+        }
     EXPECT_TRUE(allowed.at("platform") == std::set<std::string>{"platform"});
 }
 
@@ -86,10 +87,11 @@ TEST(Layering, CoreFoldersIncludeOnlyWhatTheReadmeAllows) {
             continue;
         }
         EXPECT_EQ(match[1], "core") << file << " includes \"" << included << "\"";
-        if (match[1] == "core" && allowed.count(folder))
+        if (match[1] == "core" && allowed.count(folder)) {
             EXPECT_TRUE(allowed.at(folder).count(match[2]))
                 << file << " includes \"" << included << "\", which src/core/README.md does not"
                 << " allow for " << folder << "/";
+        }
     }
 }
 

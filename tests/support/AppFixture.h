@@ -28,11 +28,16 @@ protected:
     // Creates the windows and runs the start-up (splash, list files, refresh of the lists).
     void start();
     MainWindow& mainWindow() { return windows->mainWindow(); }
-    // The one window of the run of this type.
-    template <typename Window> Window& window() {
+    // The one window of the run of this type, or nullptr.
+    template <typename Window> Window* findWindow() {
         for (QWidget* widget : QApplication::topLevelWidgets())
             if (auto* found = dynamic_cast<Window*>(widget))
-                return *found;
+                return found;
+        return nullptr;
+    }
+    template <typename Window> Window& window() {
+        if (Window* found = findWindow<Window>())
+            return *found;
         throw std::logic_error("no such window");
     }
     // Closes the main window as the user would; true when it closed.

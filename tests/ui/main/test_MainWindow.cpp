@@ -12,6 +12,10 @@
 #include "ui/main/SimplePage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/options/GameOptionsWindow.h"
+#include "ui/options/ModEditWindow.h"
+#include "ui/options/PlayerOptionsWindow.h"
+#include "ui/options/TestReportWindow.h"
+#include "ui/rotation/SetupInfoWindow.h"
 #include "ui/search/SearchingWindow.h"
 #include "ui/widgets/LinkLabel.h"
 
@@ -58,18 +62,17 @@ protected:
 
 TEST_F(MainWindowTest, TenWindowsExistOnceWithTheirCaptions) {
     createWindows();
-    const AppWindows& f = *windows;
-    EXPECT_EQ(f.mainWindow->windowTitle(), "Velkarn");
-    EXPECT_EQ(f.mainWindow->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
+    EXPECT_EQ(mainWindow().windowTitle(), "Velkarn");
+    EXPECT_EQ(mainWindow().maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX))
         << "the main window can grow and be maximised";
-    EXPECT_EQ(f.gameOptionsWindow->windowTitle(), "Game Options");
-    EXPECT_NE(f.modEditWindow, nullptr);
-    EXPECT_NE(f.playerOptionsWindow, nullptr);
-    EXPECT_NE(f.searchingWindow, nullptr);
-    EXPECT_NE(f.splashWindow, nullptr);
-    EXPECT_EQ(f.aboutWindow->windowTitle(), "About Velkarn...");
-    EXPECT_NE(f.testReportWindow, nullptr);
-    EXPECT_NE(f.setupInfoWindow, nullptr);
+    EXPECT_EQ(window<GameOptionsWindow>().windowTitle(), "Game Options");
+    EXPECT_NE(findWindow<ModEditWindow>(), nullptr);
+    EXPECT_NE(findWindow<PlayerOptionsWindow>(), nullptr);
+    EXPECT_NE(findWindow<SearchingWindow>(), nullptr);
+    EXPECT_NE(findWindow<SplashWindow>(), nullptr);
+    EXPECT_EQ(window<AboutWindow>().windowTitle(), "About Velkarn...");
+    EXPECT_NE(findWindow<TestReportWindow>(), nullptr);
+    EXPECT_NE(findWindow<SetupInfoWindow>(), nullptr);
     EXPECT_EQ(shownPage(), page("beginTab"));
     EXPECT_EQ(child<RadioGroup>(mainWindow(), "setupTypeGroup").itemIndex(), 0);
 }
