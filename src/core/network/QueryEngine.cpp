@@ -3,6 +3,7 @@
 #include "core/network/ServerPackets.h"
 
 #include <QHostInfo>
+#include <QtEndian>
 #include <algorithm>
 
 namespace velkarn {
@@ -44,7 +45,8 @@ bool QueryEngine::ensureSocket() {
     if (socket_.state() == QAbstractSocket::BoundState)
         return true;
     // Both address families on one socket where the system has IPv6; IPv4 alone otherwise.
-    return socket_.bind(QHostAddress::Any, 0) || socket_.bind(QHostAddress::AnyIPv4, 0);
+    ipv6Reachable_ = socket_.bind(QHostAddress::Any, 0);
+    return ipv6Reachable_ || socket_.bind(QHostAddress::AnyIPv4, 0);
 }
 
 void QueryEngine::stop() {
@@ -179,8 +181,13 @@ void QueryEngine::sendRequest(int index) {
     std::vector<std::string> requests;
     if (target.kind == Kind::Server)
         requests.push_back(statusRequest(challengeFor(target.attempts)));
-    for (int protocol : target.protocols)
-        requests.push_back(masterRequest(protocol));
+    // The extended question lists both families; a master silent to it may know only the plain
+    // one (id's own), so a second attempt asks both ways and the first list to come is kept.
+    for (int protocol : target.protocols) {
+        requests.push_back(extendedMasterRequest(protocol, ipv6Reachable_));
+        if (target.attempts > 0)
+            requests.push_back(masterRequest(protocol));
+    }
     const qint64 now = clock_.elapsed();
     target.sentAt[static_cast<std::size_t>(std::min<int>(target.attempts, 3))] = now;
     ++target.attempts;
@@ -245,15 +252,18 @@ void QueryEngine::takeStatus(Target& target, const QByteArray& packet) {
 void QueryEngine::takeMasterList(Target& target, const QByteArray& packet) {
     const auto answer = parseMasterAnswer(
         std::string_view(packet.constData(), static_cast<std::size_t>(packet.size())));
-    if (!answer)
-        return;
+    if (!answer || (target.heard && answer->extended != target.extendedList))
+        return; // not an answer, or the other form of a list already begun
+    target.extendedList = answer->extended;
     // Listing servers grows targets_, which moves `target`: it is reached by index from here.
     const std::size_t index = static_cast<std::size_t>(&target - targets_.data());
     const unsigned generation = generation_;
     targets_[index].heard = true;
     for (const ListedServer& server : answer->servers) {
         targets_[index].listed += 1;
-        listServer(QHostAddress(server.ipv4), server.port);
+        listServer(server.ipv6 ? QHostAddress(server.address.data())
+                               : QHostAddress(qFromBigEndian<quint32>(server.address.data())),
+                   server.port);
         if (generation != generation_)
             return;
     }

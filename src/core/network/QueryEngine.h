@@ -71,6 +71,7 @@ private:
         int listsEnded = 0;         // masters: lists whose end mark came
         int listed = 0;             // masters: servers listed so far
         bool heard = false;         // masters: a list came, maybe in parts still
+        bool extendedList = false;  // masters: that list answers getserversExt
         int attempts = 0;
         std::array<qint64, 4> sentAt{};
         qint64 deadline = 0;
@@ -104,7 +105,8 @@ private:
     std::deque<int> waiting_;                         // targets asked, by deadline
     int outstanding_ = 0;                             // targets and name lookups not finished yet
     int nextListedId_ = 0;                            // ids of servers found through masters
-    unsigned generation_ = 0; // tells late name lookups of a stopped query apart
+    unsigned generation_ = 0;    // tells late name lookups of a stopped query apart
+    bool ipv6Reachable_ = false; // the socket speaks both families
 };
 
 } // namespace velkarn
