@@ -74,6 +74,14 @@ void QueryEngine::queryServers(const std::vector<ServerAddress>& servers) {
         oneLess(); // nothing to ask: finished at once
 }
 
+void QueryEngine::askServer(const ServerAddress& server, int id) {
+    if (!running())
+        start();
+    resolve(server, Kind::Server, id, {});
+    if (outstanding_ == 0)
+        oneLess();
+}
+
 void QueryEngine::queryMasters(const std::vector<MasterServer>& masters) {
     start();
     for (const MasterServer& master : masters)
@@ -126,14 +134,21 @@ void QueryEngine::addTarget(const QHostAddress& address, quint16 port, Kind kind
     if (const auto known = byEndpoint_.find(key); known != byEndpoint_.end()) {
         Target& target = targets_[static_cast<std::size_t>(known->second)];
         // The same server saved twice is asked once and reported under both ids; a master
-        // named twice is asked for both lists.
-        if (kind == Kind::Server && target.kind == Kind::Server)
+        // named twice is asked for both lists. A server already done with (its name was
+        // looked up late, or it was added meanwhile) is asked again below for the new id.
+        const bool bothServers = kind == Kind::Server && target.kind == Kind::Server;
+        if (bothServers && !target.done) {
             target.ids.push_back(id);
-        else if (kind == Kind::Master && target.kind == Kind::Master && target.attempts == 0)
+            return;
+        }
+        if (kind == Kind::Master && target.kind == Kind::Master && target.attempts == 0) {
             target.protocols.push_back(master.protocol);
-        else
+            return;
+        }
+        if (!bothServers) {
             giveUp(kind, id, master);
-        return;
+            return;
+        }
     }
     Target target;
     target.kind = kind;
@@ -146,7 +161,7 @@ void QueryEngine::addTarget(const QHostAddress& address, quint16 port, Kind kind
         target.protocols.push_back(master.protocol);
     const int index = static_cast<int>(targets_.size());
     targets_.push_back(std::move(target));
-    byEndpoint_.emplace(key, index);
+    byEndpoint_.insert_or_assign(key, index);
     sendQueue_.push_back(index);
     ++outstanding_;
 }

@@ -43,6 +43,9 @@ public:
     // Asks each server for its status; the server at position i is reported as id i. A query
     // still running is stopped first.
     void queryServers(const std::vector<ServerAddress>& servers);
+    // Asks one more server, reported as `id`, within the running query of servers or in a new
+    // one. A server the query has finished with is asked again, so the new id gets its answer.
+    void askServer(const ServerAddress& server, int id);
     // Asks the masters for their lists and every server listed for its status; listed servers
     // get ids 0, 1, ... in the order found (serverListed), each address once. A master named
     // with several protocols is asked for each list in turn and reported once.

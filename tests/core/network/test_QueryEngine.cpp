@@ -154,3 +154,20 @@ TEST(QueryEngine, StoppingForgetsTheQuery) {
     engine.queryServers({});
     EXPECT_EQ(reports.finished, 1) << "nothing to ask finishes at once";
 }
+
+TEST(QueryEngine, AServerAskedLateGetsAnAnswerOfItsOwn) {
+    ensureCoreApplication();
+    const auto good = goodServer("Good");
+    UdpResponder silent([](const QByteArray&) { return std::vector<QByteArray>{}; });
+    QueryEngine engine(Quick);
+    Reports reports(engine);
+    engine.askServer(good->address(), 0); // starts a query of its own
+    engine.askServer(silent.address(), 1);
+    ASSERT_TRUE(runEventsUntil([&] { return reports.answered.count(0) == 1; }));
+    engine.askServer(good->address(), 2); // done with already, while the query still runs
+    ASSERT_TRUE(runEventsUntil([&] { return reports.finished == 1; }));
+    EXPECT_EQ(reports.answered[2].size(), 1u);
+    EXPECT_EQ(reports.answered[0].size(), 1u);
+    EXPECT_EQ(reports.silent, std::vector<int>{1});
+    EXPECT_EQ(good->requestsSeen(), 2);
+}
