@@ -27,7 +27,7 @@ AppWindows::AppWindows(Session& session)
       gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
       playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
       findServersWindow(std::make_unique<FindServersWindow>(session)),
-      remoteConsoleWindow(std::make_unique<RemoteConsoleWindow>()),
+      remoteConsoleWindow(std::make_unique<RemoteConsoleWindow>(session.setupFolder())),
       desktopNotifier(std::make_unique<DesktopNotifier>()),
       resultsWindow(std::make_unique<ResultsWindow>(session.results)),
       mainWindow(std::make_unique<MainWindow>(
