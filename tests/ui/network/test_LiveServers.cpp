@@ -113,6 +113,7 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(settings, 0, 0), "challenge");
     EXPECT_EQ(cell(settings, 3, 0), "sv_hostname");
     EXPECT_EQ(cell(settings, 3, 1), "^1Red");
+    EXPECT_EQ(cell(settings, 3, 1, Qt::ToolTipRole), "^1Red") << "a value too wide shows whole";
     EXPECT_GE(settings.columnWidth(0), settings.fontMetrics().horizontalAdvance("sv_maxclients"))
         << "columns fit their contents";
     EXPECT_TRUE(list.isSortingEnabled());
