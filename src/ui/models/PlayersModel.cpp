@@ -1,5 +1,6 @@
 #include "ui/models/PlayersModel.h"
 
+#include "core/setup/PlayerName.h"
 #include "ui/models/ServerStatusCells.h"
 #include "ui/widgets/ColoredTextDelegate.h"
 #include "ui/widgets/LocalText.h"

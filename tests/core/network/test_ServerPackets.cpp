@@ -1,6 +1,7 @@
 #include "core/network/InfoString.h"
 #include "core/network/ServerAddress.h"
 #include "core/network/ServerPackets.h"
+#include "core/setup/PlayerName.h"
 
 #include <gtest/gtest.h>
 
