@@ -1,8 +1,7 @@
 #include "cli/ServeCommand.h"
-#include "support/GameFolder.h"
 #include "support/HttpResponder.h"
 #include "support/ManifestDocuments.h"
-#include "support/MapRecords.h"
+#include "support/ServedSetup.h"
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
@@ -22,13 +21,7 @@ struct ClusterServeTest : ::testing::Test {
     std::ostringstream out, err;
 
     void SetUp() override {
-        game.installDedicated();
-        app.write("path.txt", game.path() + "\r\n+set sv_fps 30\r\n");
-        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
-                                  mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
-        app.write("configs/duel.vkn", "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n"
-                                      "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 1\r\n  Krag\r\n"
-                                      "   4\r\n   Red\r\n^1Ace\r\n\r\n\r\n0\r\n[None]\r\n");
+        writeDuelSetup(app, game);
         app.write("configs/duel.server", "port=27970\r\nhostname=Fleet Night\r\n"
                                          "password=j0in\r\nrconpasswordfile=duel.rcon\r\n");
         app.write("configs/duel.rcon", "s3cret\n");
