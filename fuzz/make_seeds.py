@@ -186,6 +186,10 @@ def main():
     seed("master_response", "servers",
          OOB + b"getserversResponse" + server(127, 0, 0, 1, 27960) + server(127, 0, 0, 1, 27961)
          + b"\\EOT\x00\x00\x00")
+    loopback6 = b"/" + bytes(15) + b"\x01"
+    seed("master_response", "both-families",
+         OOB + b"getserversExtResponse" + server(127, 0, 0, 1, 27960)
+         + loopback6 + struct.pack(">H", 27961) + b"\\EOT\x00\x00\x00")
 
     seed("tga_image", "truecolour", tga(4, 3, 2, 3))
     seed("tga_image", "alpha-bottom-up", tga(3, 2, 2, 4, descriptor=0x08))

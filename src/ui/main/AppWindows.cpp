@@ -28,7 +28,7 @@ AppWindows::AppWindows(Session& session)
       gameOptionsWindow_(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow_)),
       playerOptionsWindow_(std::make_unique<PlayerOptionsWindow>(session)),
       findServersWindow_(std::make_unique<FindServersWindow>(session)),
-      remoteConsoleWindow_(std::make_unique<RemoteConsoleWindow>()),
+      remoteConsoleWindow_(std::make_unique<RemoteConsoleWindow>(session.setupFolder())),
       desktopNotifier_(std::make_unique<DesktopNotifier>()),
       resultsWindow_(std::make_unique<ResultsWindow>(session.results)),
       mainWindow_(std::make_unique<MainWindow>(
