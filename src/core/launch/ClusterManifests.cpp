@@ -119,7 +119,7 @@ void volumes(YamlWriter& yaml, const ClusterServe& serve, const std::string& nam
     yaml.end();
 }
 
-// A server Pod's spec; `hostPort` 0 leaves the ports to Agones.
+// What a server Pod holds; `hostPort` 0 leaves the ports to Agones.
 void podSpec(YamlWriter& yaml, const ClusterServe& serve, const std::string& name,
              const std::vector<std::string>& arguments, int hostPort) {
     yaml.begin("securityContext")
