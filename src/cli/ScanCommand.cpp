@@ -67,7 +67,8 @@ int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
             return 1;
         PrintingObserver observer(err);
         Catalogue& catalogue = session.setup.catalogue;
-        rebuildCatalogue(*folders, appDir, catalogue, observer);
+        if (rebuildCatalogue(*folders, appDir, catalogue, observer))
+            err << CatalogueRebuiltMessage << "\n";
         session.game.findMods();
         out << "maps: " << catalogue.mapFiles.size() << "\n"
             << "bots: " << catalogue.botNames.size() << "\n"

@@ -17,6 +17,23 @@ const char* flagText(std::uint8_t flag) {
     return flag == 1 ? " true" : " false";
 }
 
+bool holdsExactly(const std::string& path, const std::string& bytes) {
+    if (!fileExists(path))
+        return false;
+    try {
+        return readFileBytes(path) == bytes;
+    } catch (const FileOpenError&) {
+        return false;
+    }
+}
+
+// A search that finds nothing new would only rewrite the same bytes, at the price of a flush to
+// disk per file on every start; such files are left as they are.
+void writeCatalogueFile(const std::string& path, const std::string& bytes) {
+    if (!holdsExactly(path, bytes))
+        writeFileAtomic(path, bytes);
+}
+
 // The text of a catalogue file, line by line with CR LF after each, as writeTextFile writes;
 // made in one piece because thousands of records would otherwise be copied line by line twice.
 struct CatalogueText {
@@ -41,12 +58,7 @@ template <typename Reading> void readMarkingFailure(Catalogue& catalogue, Readin
 // lost; the file is then rebuilt in full by the next search.
 class CatalogueReader {
 public:
-    explicit CatalogueReader(const std::string& path) : path_(path) {
-        const std::string bytes = readFileBytes(path);
-        lines_ = splitLines(bytes);
-        // Every line is written with its end: a last line without one was cut by a crash.
-        lastLineCut_ = !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
-    }
+    explicit CatalogueReader(const std::string& path) : path_(path), lines_(readTextFile(path)) {}
 
     bool atEnd() const { return next_ >= lines_.size(); }
     std::size_t linesLeft() const { return lines_.size() - next_; }
@@ -58,11 +70,7 @@ public:
         throw FileFormatError(path_, next_, problem);
     }
     const std::string& peek() const { return lines_[next_]; }
-    const std::string& take() {
-        if (lastLineCut_ && next_ + 1 == lines_.size())
-            fail("the file ends inside this line");
-        return lines_[next_++];
-    }
+    const std::string& take() { return lines_[next_++]; }
     // A field line: one blank, then the value, which holds no control character.
     std::string takeField() {
         if (atEnd())
@@ -83,19 +91,18 @@ public:
     std::uint8_t takeFlag() {
         const std::string field = takeField();
         if (field != "true" && field != "false")
-            failTaken("'" + printableText(field) + "' is neither true nor false");
+            failTaken("'" + field + "' is neither true nor false");
         return field == "true" ? 1 : 0;
     }
     void takeEnd() {
         if (atEnd() || peek() != "END")
             fail(atEnd() ? "the file ends inside a record" : "the record should end here");
-        take();
+        ++next_;
     }
 
 private:
     std::string path_;
     Lines lines_;
-    bool lastLineCut_ = false;
     std::size_t next_ = 0;
 };
 
@@ -185,9 +192,9 @@ void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
             maps.line(flagText(flag));
         maps.line("END");
     }
-    writeFileIfChanged(folder + "maps.txt", maps.bytes);
+    writeCatalogueFile(folder + "maps.txt", maps.bytes);
 
-    writeFileIfChanged(folder + "bots.txt", joinLines(catalogue.botNames));
+    writeCatalogueFile(folder + "bots.txt", joinLines(catalogue.botNames));
 
     CatalogueText models;
     for (const auto& name : catalogue.sortedModelNames()) {
@@ -197,7 +204,7 @@ void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
             models.line(" ", model->skins[static_cast<std::size_t>(s)]);
         models.line("END");
     }
-    writeFileIfChanged(folder + "models.txt", models.bytes);
+    writeCatalogueFile(folder + "models.txt", models.bytes);
 }
 
 } // namespace velkarn

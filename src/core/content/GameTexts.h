@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/content/ArchiveFinds.h"
 #include "core/content/CatalogueIndex.h"
 #include "core/platform/TextFile.h"
 
@@ -18,17 +17,13 @@ std::string keyWord(const std::string& line, std::size_t n);
 
 // Every line that starts with the key "name" in any case names a bot: the quoted value, or the
 // word after the key, as the game reads it ("Cyber-Garg", "S_Marine"). Names the game's console
-// could not take are left out and counted. Adds one BotTextFind.
-void readBotText(const Lines& lines, ArchiveFinds& finds);
+// could not take are left out and counted; names not known yet (ignoring case) join the bot
+// names.
+void parseBotText(const Lines& lines, CatalogueIndex& index);
 
 // Reads the blocks "{", map, bots, longname, special, fraglimit, type, "}" (each optional after
-// map, in this order), one ArenaFind each. After a "}" line the following line is passed over
-// as well.
-void readArenaText(const Lines& lines, ArchiveFinds& finds);
-
-// The same texts merged into the catalogue at once: names not known yet (ignoring case) join
-// the bot names; an arena block creates a record for a map not catalogued yet.
-void parseBotText(const Lines& lines, CatalogueIndex& index);
+// map, in this order) into the map files, creating a record for a map not catalogued yet.
+// After a "}" line the following line is passed over as well.
 void parseArenaText(const Lines& lines, CatalogueIndex& index);
 
 } // namespace velkarn

@@ -131,8 +131,7 @@ bool fileState(const std::string& path, FileState& state) {
     state.identity = {static_cast<unsigned long long>(st.st_dev),
                       static_cast<unsigned long long>(st.st_ino)};
     state.size = static_cast<unsigned long long>(st.st_size);
-    state.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
-    state.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
+    state.modifiedSeconds = static_cast<long long>(st.st_mtime);
     return true;
 }
 

@@ -51,10 +51,12 @@ private:
 
 bool searchRunning = false;
 
-void rebuild(Session& session, SearchObserver& observer) {
+// Returns the message saying the catalogue was rebuilt, when it was.
+std::optional<std::string> rebuildAndTell(Session& session, SearchObserver& observer) {
+    bool rebuilt = false;
     try {
-        rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
-                         session.setup.catalogue, observer);
+        rebuilt = rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
+                                   session.setup.catalogue, observer);
     } catch (...) {
         // The catalogue may have changed before the failure (new finds, the purge); the views
         // must still match it.
@@ -63,6 +65,9 @@ void rebuild(Session& session, SearchObserver& observer) {
     }
     session.catalogueRebuilt();
     session.game.findMods();
+    if (rebuilt)
+        return std::string(CatalogueRebuiltMessage);
+    return std::nullopt;
 }
 
 // The archives' problems as one message, or nothing.
@@ -83,25 +88,28 @@ void searchGameFolder(Session& session, SearchingWindow& window) {
     searchRunning = true;
     const ScopeExit done([] { searchRunning = false; });
     ProgressObserver observer(window);
+    std::optional<std::string> rebuilt;
     try {
         window.beginSearch();
         const ScopeExit takeDown([&window] { window.endSearch(); });
         observer.keepAlive();
-        rebuild(session, observer);
+        rebuilt = rebuildAndTell(session, observer);
     } catch (...) {
         // The window is down by now, so the messages are not hidden behind it.
         if (const auto archives = archiveMessage(observer.messages))
             dialogs().showMessage(*archives);
         throw;
     }
-    if (const auto archives = archiveMessage(observer.messages))
-        dialogs().showMessage(*archives);
+    for (const auto& message : {rebuilt, archiveMessage(observer.messages)})
+        if (message)
+            dialogs().showMessage(*message);
 }
 
 std::vector<std::string> searchGameFolderAtStart(Session& session) {
     CollectingObserver observer;
     std::vector<std::string> said;
-    rebuild(session, observer);
+    if (const auto rebuilt = rebuildAndTell(session, observer))
+        said.push_back(*rebuilt);
     if (const auto archives = archiveMessage(observer.messages))
         said.push_back(*archives);
     return said;
