@@ -120,8 +120,8 @@ void volumes(YamlWriter& yaml, const ClusterServe& serve, const std::string& nam
 }
 
 // What a server Pod holds; `hostPort` 0 leaves the ports to Agones.
-void podSpec(YamlWriter& yaml, const ClusterServe& serve, const std::string& name,
-             const std::vector<std::string>& arguments, int hostPort) {
+void podContents(YamlWriter& yaml, const ClusterServe& serve, const std::string& name,
+                 const std::vector<std::string>& arguments, int hostPort) {
     yaml.begin("securityContext")
         .field("runAsNonRoot", "true")
         .number("runAsUser", PodUser)
@@ -210,7 +210,7 @@ std::string kubernetesManifests(const ClusterServe& serve, PasswordDisplay passw
         yaml.begin(DesiredState);
         yaml.comment("Like the systemd unit: a server that fails is started again.");
         yaml.field("restartPolicy", "OnFailure");
-        podSpec(yaml, serve, name, podArguments(serve, "--port", std::to_string(port)), port);
+        podContents(yaml, serve, name, podArguments(serve, "--port", std::to_string(port)), port);
         yaml.end();
     }
     return yaml.str();
@@ -240,7 +240,7 @@ std::string agonesManifests(const ClusterServe& serve, PasswordDisplay passwords
     yaml.begin("template").begin("metadata");
     labels(yaml, name);
     yaml.end().begin(DesiredState);
-    podSpec(yaml, serve, name, podArguments(serve, "--agones-sdk", ""), 0);
+    podContents(yaml, serve, name, podArguments(serve, "--agones-sdk", ""), 0);
     yaml.end().end().end().end().end();
     return yaml.str();
 }
