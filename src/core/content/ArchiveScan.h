@@ -13,7 +13,7 @@ namespace velkarn {
 
 // Bot and arena texts larger than this are not read: real ones hold a few kilobytes, and the
 // largest arenas.txt of a big map pack stays far below.
-constexpr std::size_t MaxTextEntryBytes = 16 * 1024 * 1024;
+constexpr std::size_t MaxTextEntryBytes = std::size_t{16} * 1024 * 1024;
 
 // Lists one archive and merges what its entry names offer into the catalogue: map files (the
 // archive examined last becomes a map's home), bot and arena texts (read and parsed), model

@@ -16,7 +16,7 @@ struct Levelshot {
 
 // Levelshots larger than this are not read: the game shows 512 x 512 pictures at most, and an
 // uncompressed 32-bit one of 1024 x 1024 is 4 MiB.
-constexpr std::size_t MaxLevelshotBytes = 16 * 1024 * 1024;
+constexpr std::size_t MaxLevelshotBytes = std::size_t{16} * 1024 * 1024;
 
 // The levelshot of `mapName` (without folder and extension) from the archive: the entry
 // levelshots\<map>.jpg, else levelshots\<map>.tga, names compared ignoring case as the game's

@@ -8,7 +8,7 @@
 namespace velkarn {
 
 // Icons larger than this are not read.
-constexpr std::size_t MaxModelIconBytes = 4 * 1024 * 1024;
+constexpr std::size_t MaxModelIconBytes = std::size_t{4} * 1024 * 1024;
 
 // The picture the game shows for a player model in a skin: models\players\<model>\icon_<skin>
 // with ".tga", else ".jpg" (names compared ignoring case, as the game's file system does), from

@@ -22,10 +22,10 @@ constexpr std::size_t Zip64LocatorSize = 20;
 constexpr std::size_t HeaderSize = 46;
 constexpr std::size_t LongestComment = 65535;
 constexpr std::uint16_t Utf8NameFlag = 0x0800;
-constexpr std::size_t ReadChunk = 4 * 1024 * 1024;
+constexpr std::size_t ReadChunk = std::size_t{4} * 1024 * 1024;
 // Most archives have no comment and a directory of a few kilobytes: one read of this much from
 // the end finds the end record and usually the whole directory.
-constexpr std::size_t FirstTailRead = 16 * 1024;
+constexpr std::size_t FirstTailRead = std::size_t{16} * 1024;
 
 // A problem that ends the listing; reported once at the top.
 struct ListingError {

@@ -10,7 +10,7 @@ namespace velkarn {
 namespace {
 
 // Demos of long matches run to a few megabytes; an entry past this is no demo worth reading.
-constexpr std::size_t MaxArchivedDemoBytes = 64u * 1024 * 1024;
+constexpr std::size_t MaxArchivedDemoBytes = std::size_t{64} * 1024 * 1024;
 
 void addFileDemo(const std::string& folder, const std::string& fileName, const std::string& mod,
                  DemoCache& cache, std::vector<DemoEntry>& demos) {

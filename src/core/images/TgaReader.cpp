@@ -287,7 +287,7 @@ QImage newPicture(int width, int height) {
 // even so is damage, and would cost memory and time for a black picture; the slack (a 256 x
 // 256 levelshot) keeps bare headers and small files cut short readable.
 constexpr std::uint64_t MostPixelsPerByte = 64;
-constexpr std::uint64_t PixelsWithoutData = 256 * 256;
+constexpr std::uint64_t PixelsWithoutData = std::uint64_t{256} * 256;
 
 void checkPictureSize(const TgaHeader& h, std::size_t streamBytes) {
     const std::uint64_t pixels = std::uint64_t{h.width} * h.height;

@@ -44,7 +44,7 @@ int gameTypeValue(int gameType);
 constexpr std::size_t MaxScriptLineBytes = 1023;
 // The game runs a script through its command buffer of 128 KiB, which also holds the rest of the
 // command line; a script that does not fit is dropped whole ("Cbuf_InsertText overflowed").
-constexpr std::size_t MaxScriptBytes = 127 * 1024;
+constexpr std::size_t MaxScriptBytes = std::size_t{127} * 1024;
 
 // Player lines, "sv_maxclients N" (room for the player and the largest roster, at least 16, at
 // most 64), the rotation (one entry as plain commands with its bots, any other number as the

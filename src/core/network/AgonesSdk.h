@@ -17,7 +17,7 @@ constexpr int DefaultAgonesSdkPort = 9358;
 int agonesSdkPort(const std::string& environmentValue);
 
 // The most of an SDK server's answer that is read; a GameServer's description is far smaller.
-constexpr qint64 MaxAgonesAnswerBytes = 256 * 1024;
+constexpr qint64 MaxAgonesAnswerBytes = qint64{256} * 1024;
 
 // One call to the SDK server on 127.0.0.1, each bounded in time: nothing is retried here.
 class AgonesSdk : public QObject {

@@ -12,7 +12,7 @@ namespace {
 
 // The engine sends its console output in packets of about 1000 bytes; the longest reply of a
 // real server (cvarlist) takes a few dozen. Past these bounds a reply is cut.
-constexpr std::size_t MaxReplyBytes = 256 * 1024;
+constexpr std::size_t MaxReplyBytes = std::size_t{256} * 1024;
 constexpr int MaxReplyPackets = 1024;
 
 bool sameHost(const QHostAddress& a, const QHostAddress& b) {

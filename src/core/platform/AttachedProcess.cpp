@@ -11,7 +11,7 @@ namespace {
 
 // A program that writes without line ends is passed on in pieces this long, so its output
 // cannot fill the memory.
-constexpr qint64 MaxLineBytes = 64 * 1024;
+constexpr qint64 MaxLineBytes = qint64{64} * 1024;
 
 std::string withoutLineEnd(QByteArray line) {
     while (line.endsWith('\n') || line.endsWith('\r'))

@@ -13,7 +13,7 @@ namespace velkarn {
 namespace {
 
 // Config files are a few kilobytes; anything much larger is no config file of the engine's.
-constexpr unsigned long long MaxConfigBytes = 1024 * 1024;
+constexpr unsigned long long MaxConfigBytes = 1024ULL * 1024;
 // The engine's MAX_QPATH.
 constexpr std::size_t MaxLogNameLength = 63;
 

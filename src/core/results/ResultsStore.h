@@ -26,7 +26,7 @@ class ResultsStore {
 public:
     static constexpr int SchemaVersion = results::SchemaVersion;
     // The most bytes of the log one reading takes in.
-    static constexpr std::size_t MaxLogBytesPerRead = 16 * 1024 * 1024;
+    static constexpr std::size_t MaxLogBytesPerRead = std::size_t{16} * 1024 * 1024;
 
     // Opens appDir + "results.sqlite", making it when missing, and takes a file of an older
     // schema to this one. A file that is no database of ours, is damaged or unreadable, or has
