@@ -37,7 +37,7 @@ void requireRconCommand(const std::string& command, const std::string& password)
 
 std::string readPasswordFile(const std::string& path) {
     const Lines lines = readTextFile(path);
-    const std::string password = lineAt(lines, 0);
+    std::string password = lineAt(lines, 0);
     if (password.empty())
         throw UserMessage("The password file " + path + " holds no password on its first line.");
     requireRconPassword(password);

@@ -106,7 +106,7 @@ std::optional<std::string> RemoteConsoleWindow::passwordFor(const ServerAddress&
         fileSentWith_ = file;
         return readPasswordFile(file); // read each time: the file may have changed
     }
-    const auto typed = dialogs().askPassword("The remote console password of " + key + ":");
+    auto typed = dialogs().askPassword("The remote console password of " + key + ":");
     if (typed) {
         requireRconPassword(*typed);
         passwords_.emplace(key, *typed);
