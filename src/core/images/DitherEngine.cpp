@@ -31,9 +31,8 @@ FloydSteinbergEngine::FloydSteinbergEngine(int width, ColorLookup& lookup)
 
 int FloydSteinbergEngine::adjusted(ChannelErrors& channel, int value) const {
     // Integer division truncates towards zero, as the diffusion weights are meant to.
-    const int v = value + (channel.row[static_cast<std::size_t>(channel.pos + direction_)] +
-                           channel.current + 8) /
-                              16;
+    const int ahead = channel.pos + direction_;
+    const int v = value + (channel.row[static_cast<std::size_t>(ahead)] + channel.current + 8) / 16;
     return std::clamp(v, 0, 255);
 }
 
