@@ -95,7 +95,7 @@ std::vector<std::string> serveOptionArguments(const ServeArguments& serve) {
     if (serve.maxClients)
         arguments.insert(arguments.end(), {"--max-clients", std::to_string(*serve.maxClients)});
     if (serve.pure)
-        arguments.push_back(*serve.pure ? "--pure" : "--no-pure");
+        arguments.emplace_back(*serve.pure ? "--pure" : "--no-pure");
     add("--password-file", serve.passwordFile);
     add("--rcon-password-file", serve.rconPasswordFile);
     return arguments;
