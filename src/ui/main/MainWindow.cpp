@@ -98,7 +98,11 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     action(file, "&Open...", "openAction", QKeySequence::Open, [this] { openSetup(); });
     action(file, "&Save", "saveAction", QKeySequence::Save, [this] { saveSetup(); });
-    action(file, "Save &As...", "saveAsAction", QKeySequence::SaveAs, [this] { saveSetupAs(); });
+    // Only some desktops give Save As a standard key; elsewhere it gets the one they use.
+    const QKeySequence saveAsKey = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                       ? QKeySequence("Ctrl+Shift+S")
+                                       : QKeySequence(QKeySequence::SaveAs);
+    action(file, "Save &As...", "saveAsAction", saveAsKey, [this] { saveSetupAs(); });
     file->addSeparator();
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });

@@ -27,6 +27,7 @@ ServerListPanel::ServerListPanel(QAbstractItemModel* servers, const QString& fil
     shown_->setSourceModel(servers);
     shown_->setFilter(filterBar_->filter());
     table_ = serverTableView(shown_, tableName, this, QAbstractItemView::ExtendedSelection);
+    spoken(table_, "Servers", "Enter joins the chosen server");
     // The headers sort; until one is clicked the servers stay in their model's order.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);

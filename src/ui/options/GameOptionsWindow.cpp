@@ -64,7 +64,7 @@ void GameOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(namedLabel("&Game", "installationLabel", this, installationCombo_), 0, 0);
     grid->addWidget(installationCombo_, 0, 1, 1, 2);
-    grid->addWidget(namedLabel("Quake III &Path", "gameFolderLabel", this, gameFolderEdit_), 1, 0);
+    grid->addWidget(namedLabel("Game fol&der", "gameFolderLabel", this, gameFolderEdit_), 1, 0);
     grid->addWidget(gameFolderEdit_, 1, 1);
     grid->addWidget(chooseGameFolderButton_, 1, 2);
     grid->addWidget(startCommandLabel_, 2, 1, 1, 2);

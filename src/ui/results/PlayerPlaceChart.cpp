@@ -16,6 +16,7 @@ PlayerPlaceChart::PlayerPlaceChart(ResultsTracker& results, QWidget* parent)
     : QChartView(parent), results_(results) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(160);
+    setAccessibleName("Chart of your places");
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] { showLastSeries(); });
     showLastSeries();
 }
@@ -27,12 +28,19 @@ void PlayerPlaceChart::showLastSeries() {
     const auto places = series ? playerPlaces(*series) : std::vector<PlaceOnMap>{};
     if (places.empty()) {
         chart->setTitle("No series of yours is recorded yet.");
+        setAccessibleDescription(chart->title());
         replaceChart(chart);
         return;
     }
     const QString setup =
         series->setupName.empty() ? QString() : " (" + local(series->setupName) + ")";
     chart->setTitle("Your place in the last series" + setup + ", " + local(series->startedAt));
+    // What the line shows, for those who cannot see it.
+    QStringList spoken;
+    for (const PlaceOnMap& place : places)
+        spoken
+            << QString("%1: %2 of %3").arg(local(place.map)).arg(place.place).arg(place.fieldSize);
+    setAccessibleDescription(chart->title() + ": " + spoken.join("; "));
 
     auto* line = new QLineSeries;
     auto* points = new QScatterSeries;

@@ -83,6 +83,7 @@ void ResultsWindow::createControls() {
     tabs_ = named(new QTabWidget(this), "resultsTabs");
     seriesTree_ = named(new QTreeView(this), "seriesTree");
     seriesTree_->setModel(seriesModel_);
+    spoken(seriesTree_, "Series", "The series played, newest first, each with its maps");
     seriesTree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     seriesTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     seriesTree_->setAlternatingRowColors(true);
@@ -92,15 +93,17 @@ void ResultsWindow::createControls() {
 
     participantsTable_ = tableView("participantsTable", this);
     participantsTable_->setModel(participantsModel_);
-    mapLabel_ = namedLabel("Players of the chosen map:", "mapLabel", this, participantsTable_);
+    mapLabel_ = namedLabel("&Players of the chosen map:", "mapLabel", this, participantsTable_);
 
     botsTable_ = tableView("botsTable", this);
     botsTable_->setModel(sortedModel(botsModel_, this));
+    spoken(botsTable_, "Bots", "How each bot placed against you");
     botsTable_->setSortingEnabled(true);
     botsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
     mapsTable_ = tableView("mapsTable", this);
     mapsTable_->setModel(sortedModel(mapsModel_, this));
+    spoken(mapsTable_, "My maps", "How you placed on each map");
     mapsTable_->setSortingEnabled(true);
     mapsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
@@ -109,7 +112,7 @@ void ResultsWindow::createControls() {
     statusLabel_->setWordWrap(true);
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readLogButton_ = namedButton("&Read Log Now", "readLogButton", this);
-    closeButton_ = namedButton("Close", "closeButton", this);
+    closeButton_ = namedButton("C&lose", "closeButton", this);
 }
 
 void ResultsWindow::layOut() {
@@ -154,14 +157,16 @@ void ResultsWindow::showResults() {
 void ResultsWindow::showChosenMap() {
     const MatchResult* match = seriesModel_->matchAt(seriesTree_->currentIndex());
     participantsModel_->showMatch(match);
-    if (!match) {
-        mapLabel_->setText("Players of the chosen map:");
-        return;
-    }
-    mapLabel_->setText(QString("Players of %1 (%2, %3):")
-                           .arg(local(match->map),
-                                local(gameTypeName(std::to_string(match->gameType))),
-                                match->finished ? local(match->endReason) : QString("unfinished")));
+    if (!match)
+        mapLabel_->setText("&Players of the chosen map:");
+    else
+        mapLabel_->setText(
+            QString("&Players of %1 (%2, %3):")
+                .arg(local(match->map), local(gameTypeName(std::to_string(match->gameType))),
+                     match->finished ? local(match->endReason) : QString("unfinished"))
+                .replace("&", "&&")
+                .replace(0, 2, "&")); // only the mnemonic is one
+    participantsTable_->setAccessibleName(spokenCaption(mapLabel_->text()));
 }
 
 // After the results changed the tree starts again from the newest series, opened at its

@@ -151,7 +151,7 @@ void RotationEditor::applyGameType() {
     const std::vector<int> selected = selectedEntries();
     if (!selected.empty())
         model_->setGameType(selected, shownChoices_.selectedGameType());
-    controls_.fragLimitLabel->setText(local(shownChoices_.limitCaption()));
+    controls_.fragLimitLabel->setText(withMnemonic(local(shownChoices_.limitCaption()), "Limit"));
     emit gameTypeApplied();
 }
 
@@ -187,7 +187,7 @@ void RotationEditor::showGameTypes(const GameTypeChoices& choices) {
     for (const auto& text : choices.texts())
         controls_.gameTypeCombo->addItem(local(text));
     controls_.gameTypeCombo->setCurrentIndex(choices.selected);
-    controls_.fragLimitLabel->setText(local(choices.limitCaption()));
+    controls_.fragLimitLabel->setText(withMnemonic(local(choices.limitCaption()), "Limit"));
 }
 
 void RotationEditor::enableEntryControls() {

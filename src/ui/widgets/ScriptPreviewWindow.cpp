@@ -1,7 +1,7 @@
 #include "ui/widgets/ScriptPreviewWindow.h"
 
-#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/LocalText.h"
 
 #include <QApplication>
@@ -29,11 +29,12 @@ ScriptPreviewWindow::ScriptPreviewWindow(const LaunchPreview& preview, QWidget* 
     setWindowTitle("Script");
     scriptText = named(new QPlainTextEdit(this), "scriptText");
     scriptText->setReadOnly(true);
+    spoken(scriptText, "Command line and script");
     scriptText->setLineWrapMode(QPlainTextEdit::NoWrap);
     scriptText->setFont(fixedPitchFont());
     scriptText->setPlainText(previewText(preview));
-    copyButton = namedButton("Copy", "copyButton", this);
-    closeButton = namedButton("Close", "closeButton", this, true);
+    copyButton = namedButton("&Copy", "copyButton", this);
+    closeButton = namedButton("C&lose", "closeButton", this, true);
     closeButton->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

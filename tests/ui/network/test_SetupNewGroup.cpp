@@ -103,11 +103,11 @@ TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
 
 TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
     startWith(mixedCatalogue());
-    const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture limit"},
-                                                {TournamentItem, "frag limit"},
-                                                {TeamDeathmatchItem, "frag limit"},
-                                                {CaptureTheFlagItem, "capture limit"},
-                                                {DeathmatchItem, "frag limit"}};
+    const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture &limit"},
+                                                {TournamentItem, "frag &limit"},
+                                                {TeamDeathmatchItem, "frag &limit"},
+                                                {CaptureTheFlagItem, "capture &limit"},
+                                                {DeathmatchItem, "frag &limit"}};
     for (const auto& [item, caption] : captions) {
         control<QComboBox>("simpleGameTypeCombo").setCurrentIndex(item);
         EXPECT_EQ(control<QLabel>("simpleLimitLabel").text(), caption) << item;
