@@ -1,4 +1,5 @@
 #include "OptionsWindowsTest.h"
+#include "core/setup/ReadableColor.h"
 #include "support/JpegFixture.h"
 #include "support/ZipFixtures.h"
 #include "ui/main/MainWindow.h"
@@ -147,20 +148,31 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheSelectionCountedInCharacters)
               (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), White}, {"xy", Blue}}));
 }
 
-TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollows) {
+TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollowsReadablyAndInWords) {
     createWindows();
+    auto& field = child<QTextEdit>(player(), "namePreview");
+    const QColor base = field.palette().color(QPalette::Base);
+    const Rgb ground{base.red(), base.green(), base.blue()};
+    // As the field shows a game colour: the same hue, as readable as text must be.
+    const auto shown = [&](const QColor& game) {
+        const Rgb readable = readableOn({game.red(), game.green(), game.blue()}, ground);
+        EXPECT_GE(contrastRatio(readable, ground), ReadableContrast);
+        return QColor(readable.r, readable.g, readable.b);
+    };
     const std::vector<std::pair<QString, std::vector<Stretch>>> cases{
-        {"^1Big^4Gun", {{"Big", Red}, {"Gun", Blue}}},
-        {"^xab^1c", {{"ab", White}, {"c", Red}}},
+        {"^1Big^4Gun", {{"Big", shown(Red)}, {"Gun", shown(Blue)}}},
+        {"^xab^1c", {{"ab", shown(White)}, {"c", shown(Red)}}},
         {"^", {}},
         {"^1", {}},
-        {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", White}}},
+        {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", shown(White)}}},
     };
-    for (const auto& [coded, shown] : cases) {
+    for (const auto& [coded, runs] : cases) {
         session->player.setName(coded.toStdString());
-        EXPECT_EQ(preview(), shown) << coded.toStdString();
+        EXPECT_EQ(preview(), runs) << coded.toStdString();
     }
     EXPECT_EQ(session->player.settings().name, "<b>bold</b> &amp;");
+    session->player.setName("^1Big^4Gun");
+    EXPECT_EQ(field.accessibleDescription(), "Big in red, Gun in blue");
 }
 
 TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
@@ -251,8 +263,10 @@ TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
     choose(skins(), skins().findText("red"));
     ASSERT_FALSE(icon().pixmap().isNull());
     EXPECT_EQ(icon().pixmap().size(), QSize(64, 64));
+    EXPECT_EQ(icon().accessibleDescription(), "Icon of Sarge with skin red");
     choose(skins(), skins().findText("default"));
     EXPECT_TRUE(icon().pixmap().isNull());
+    EXPECT_EQ(icon().accessibleDescription(), "No icon of Sarge with skin default");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
