@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, FirstStartOffersButNeverChoosesAnInstallationWithoutGameD
         QCoreApplication::sendEvent(&window, &escape);
     };
     start();
-    EXPECT_EQ(shown, QStringList{"ioquake3 with Quake III data (no game data)"});
+    EXPECT_EQ(shown, QStringList{"ioquake3 (Debian package) (no game data)"});
     EXPECT_EQ(chosen, -1);
     EXPECT_EQ(dialogs.messages,
               (std::vector<std::string>{"Please set Quake III Arena executable path..."}));
@@ -242,6 +242,8 @@ TEST_F(MainWindowTest, AboutTwiceShowsTheSameWindowOnce) {
     EXPECT_TRUE(windows->aboutWindow->isVisible());
     // The build names no download page, so there is no link to one.
     EXPECT_TRUE(windows->aboutWindow->findChildren<LinkLabel*>().empty());
+    for (const QLabel* label : windows->aboutWindow->findChildren<QLabel*>())
+        EXPECT_FALSE(label->text().endsWith("the")) << "no sentence waits for the link";
     EXPECT_EQ(windows->aboutWindow->findChild<QLabel*>("versionLabel")->text(),
               "Velkarn Version " VELKARN_VERSION);
 }
