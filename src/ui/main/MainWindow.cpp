@@ -103,6 +103,7 @@ void MainWindow::createMenus() {
                                        ? QKeySequence("Ctrl+Shift+S")
                                        : QKeySequence(QKeySequence::SaveAs);
     action(file, "Save &As...", "saveAsAction", saveAsKey, [this] { saveSetupAs(); });
+    action(file, "Add to &Menu...", "addToMenuAction", {}, [this] { addSetupToMenu(); });
     file->addSeparator();
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });

@@ -1,6 +1,7 @@
 #include "ui/options/GameOptionsWindow.h"
 
 #include "core/platform/FileSystem.h"
+#include "core/session/FirstStart.h"
 #include "ui/models/InstallationListModel.h"
 #include "ui/models/ModListModel.h"
 #include "ui/options/ModEditWindow.h"
@@ -106,10 +107,8 @@ void GameOptionsWindow::connectControls() {
 }
 
 bool GameOptionsWindow::useInstallationFound() {
-    const auto found = installationForFirstStart(game_.installations());
-    if (!found)
+    if (!chooseFirstStartInstallation(game_))
         return false;
-    game_.chooseInstallation(*found);
     runGuarded([this] { game_.writePaths(); });
     return true;
 }

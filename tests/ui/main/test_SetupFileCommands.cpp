@@ -151,6 +151,16 @@ TEST_F(SetupFileCommandsTest, EscapeFromTheInfoWindowKeepsTheInfoItHad) {
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";A duel\r\n0");
 }
 
+TEST_F(SetupFileCommandsTest, AddToMenuPutsTheSavedSetupIntoTheDesktopMenu) {
+    start();
+    dialogs.fileAnswers = {app.file("configs/duel.vkn")};
+    trigger("addToMenuAction"); // nothing saved yet: saved first
+    const std::string entry = app.read("home/.local/share/applications/velkarn-duel.desktop");
+    EXPECT_NE(entry.find(" --appdir " + app.path() + " play duel\n"), std::string::npos) << entry;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].find("The setup duel is in the desktop's menu now"), 0u);
+}
+
 TEST_F(SetupFileCommandsTest, CancelledDialogsChangeNothing) {
     app.write("configs/a.vkn", TwoMapSetup);
     start();
