@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QTabBar>
 
 namespace velkarn {
 
@@ -42,6 +43,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createPages() {
     pageTabs_ = new QTabWidget(this);
     pageTabs_->setObjectName("pageTabs");
+    pageTabs_->setAccessibleName("Pages");
+    pageTabs_->tabBar()->setAccessibleName("Pages");
     beginPage_ = new BeginPage;
     simplePage_ = new SimplePage(session_);
     complexPage_ = new ComplexPage(session_);

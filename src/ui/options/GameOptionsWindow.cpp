@@ -49,6 +49,7 @@ void GameOptionsWindow::createControls() {
     gameFolderEdit_->setMinimumWidth(320);
     chooseGameFolderButton_ = namedButton("...", "chooseGameFolderButton", this);
     chooseGameFolderButton_->setToolTip("Choose the game folder");
+    chooseGameFolderButton_->setAccessibleName("Choose the game folder");
     modCombo_ = named(new QComboBox(this), "modCombo");
     modCombo_->setModel(modModel_);
     findModsButton_ = namedButton("&Find Mods...", "findModsButton", this, true);

@@ -114,6 +114,7 @@ void PlayerOptionsWindow::addColorButtons() {
         button->setIcon(QIcon(swatch));
         button->setIconSize(QSize(16, 16));
         button->setToolTip(code.colorName);
+        button->setAccessibleName(code.colorName);
         // Tab reaches the buttons; a mouse click leaves the focus, and so the selection, in
         // the name field.
         button->setFocusPolicy(Qt::TabFocus);

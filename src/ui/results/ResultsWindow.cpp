@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeView>
@@ -80,7 +81,8 @@ void ResultsWindow::createControls() {
     botsModel_ = StandingsModel::bots(results_, this);
     mapsModel_ = StandingsModel::playerMaps(results_, this);
 
-    tabs_ = named(new QTabWidget(this), "resultsTabs");
+    tabs_ = spoken(named(new QTabWidget(this), "resultsTabs"), "Results views");
+    tabs_->tabBar()->setAccessibleName("Results views");
     seriesTree_ = named(new QTreeView(this), "seriesTree");
     seriesTree_->setModel(seriesModel_);
     spoken(seriesTree_, "Series", "The series played, newest first, each with its maps");

@@ -46,20 +46,23 @@ std::string describe(QAccessibleInterface& item) {
 
 // Every control a screen reader can land on (focusable, or a picture) that it would announce
 // without a name, hidden ones included: a page not shown now is shown later.
-void collectUnnamed(QAccessibleInterface& item, std::vector<std::string>& unnamed) {
-    const bool widget = item.object() && item.object()->isWidgetType();
+void collectUnnamed(QAccessibleInterface& item, const QWidget& window,
+                    std::vector<std::string>& unnamed) {
+    // Only the window's own controls: a combo box's list, say, is a window of its own.
+    const auto* control = qobject_cast<const QWidget*>(item.object());
+    const bool widget = control && control->window() == &window;
     const bool reachable = item.state().focusable || item.role() == QAccessible::Graphic;
     if (widget && reachable && item.text(QAccessible::Name).trimmed().isEmpty())
         unnamed.push_back(describe(item));
     for (int i = 0; i < item.childCount(); ++i)
         if (QAccessibleInterface* child = item.child(i))
-            collectUnnamed(*child, unnamed);
+            collectUnnamed(*child, window, unnamed);
 }
 
 std::vector<std::string> unnamedControls(QWidget& window) {
     std::vector<std::string> unnamed;
     if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window))
-        collectUnnamed(*root, unnamed);
+        collectUnnamed(*root, window, unnamed);
     return unnamed;
 }
 
