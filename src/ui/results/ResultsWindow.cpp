@@ -112,6 +112,7 @@ void ResultsWindow::createControls() {
     placeChart_ = named(new PlayerPlaceChart(results_, this), "placeChart");
     statusLabel_ = named(new QLabel(this), "resultsStatusLabel");
     statusLabel_->setWordWrap(true);
+    statusLabel_->setAccessibleName("Log status");
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readLogButton_ = namedButton("&Read Log Now", "readLogButton", this);
     closeButton_ = namedButton("C&lose", "closeButton", this);

@@ -1,5 +1,6 @@
 #include "core/launch/MenuEntry.h"
 #include "core/platform/Errors.h"
+#include "core/platform/FileSystem.h"
 #include "core/platform/SystemLayout.h"
 #include "support/TempFolder.h"
 
@@ -52,8 +53,9 @@ TEST(MenuEntry, EntryStartsTheSetupAndPassesTheValidatorWhateverItsName) {
         << text;
     EXPECT_NE(text.find("\nName=Velkarn: Tom's \"best\" $HOME 100% \\\\ night\n"),
               std::string::npos);
-    if (const auto verdict = validatorVerdict(path))
+    if (const auto verdict = validatorVerdict(path)) {
         EXPECT_EQ(*verdict, "");
+    }
 
     EXPECT_NE(addMenuEntry(applications, configs, "a_b", {"velkarn"}),
               addMenuEntry(applications, configs, "a b", {"velkarn"}))

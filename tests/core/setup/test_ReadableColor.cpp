@@ -19,8 +19,9 @@ TEST(ReadableColor, EveryCodeIsReadableOnLightDarkAndSelectedGrounds) {
             const Rgb shown = readableOn(code.color, ground);
             EXPECT_GE(contrastRatio(shown, ground), ReadableContrast)
                 << code.colorName << " on " << ground.r << "," << ground.g << "," << ground.b;
-            if (contrastRatio(code.color, ground) >= ReadableContrast)
+            if (contrastRatio(code.color, ground) >= ReadableContrast) {
                 EXPECT_EQ(shown, code.color) << "a readable colour stays the game's own";
+            }
         }
     const Rgb blueOnDark = readableOn({0, 0, 254}, {48, 48, 48});
     EXPECT_GT(blueOnDark.b, blueOnDark.r) << "still blue, only lighter";

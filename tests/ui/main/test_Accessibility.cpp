@@ -20,6 +20,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -40,8 +41,9 @@ namespace {
 
 std::string describe(QAccessibleInterface& item) {
     QObject* object = item.object();
-    return (object ? object->objectName().toStdString() : std::string("(item)")) + " role " +
-           std::to_string(static_cast<int>(item.role()));
+    return (object ? object->objectName().toStdString() + " " + object->metaObject()->className()
+                   : std::string("(item)")) +
+           " role " + std::to_string(static_cast<int>(item.role()));
 }
 
 // Every control a screen reader can land on (focusable, or a picture) that it would announce
@@ -93,7 +95,10 @@ std::vector<Caption> shownCaptions(QWidget& window) {
         if (!control->isVisibleTo(&window) || control->window() != &window)
             continue;
         if (auto* button = qobject_cast<QAbstractButton*>(control))
-            add(*button, button->text(), qobject_cast<QToolButton*>(button) == nullptr);
+            // The standard buttons of a button box answer Enter and Escape.
+            add(*button, button->text(),
+                !qobject_cast<QToolButton*>(button) &&
+                    !qobject_cast<QDialogButtonBox*>(button->parentWidget()));
         else if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy())
             add(*label, label->text(), true);
         else if (auto* group = qobject_cast<QGroupBox*>(control); group && group->isCheckable())

@@ -96,7 +96,7 @@ TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
           "andWithWordLabel", "simpleTimeLimitLabel", "minutesWordLabel"})
         sentence << control<QLabel>(word).text();
     EXPECT_EQ(sentence.join('|'),
-              "I want to play|maps|of|with|frag limit|and with|time limit|minutes");
+              "I &want to play|maps|of|with|frag &limit|and with|&time limit|minutes");
     EXPECT_EQ(control<QPushButton>("simplePlayButton").text(), "&Play...");
     EXPECT_TRUE(control<QPushButton>("simplePlayButton").font().bold());
 }
