@@ -172,8 +172,7 @@ def main():
          b'{"object_meta":{"name":"velkarn-duel-8xk2p-q7wzn","namespace":"default",'
          b'"uid":"1f0c2d3e","resource_version":"4121","generation":"1",'
          b'"creation_timestamp":"1700000000","annotations":{"agones.dev/sdk-version":"1.38.0"},'
-         b'"labels":{"agones.dev/fleet":"velkarn-duel"}},"spec":{"health":{"period_seconds":5,'
-         b'"failure_threshold":3,"initial_delay_seconds":30}},"status":{"state":"Scheduled",'
+         b'"labels":{"agones.dev/fleet":"velkarn-duel"}},"status":{"state":"Scheduled",'
          b'"address":"127.0.0.1","ports":[{"name":"game","port":7412}]}}')
     seed("agones_gameserver", "camel-case.json",
          b'{"objectMeta":{"name":"gs"},"status":{"state":"Ready","ports":[{"name":"other",'
@@ -186,6 +185,10 @@ def main():
     seed("master_response", "servers",
          OOB + b"getserversResponse" + server(127, 0, 0, 1, 27960) + server(127, 0, 0, 1, 27961)
          + b"\\EOT\x00\x00\x00")
+    loopback6 = b"/" + bytes(15) + b"\x01"
+    seed("master_response", "both-families",
+         OOB + b"getserversExtResponse" + server(127, 0, 0, 1, 27960)
+         + loopback6 + struct.pack(">H", 27961) + b"\\EOT\x00\x00\x00")
 
     seed("tga_image", "truecolour", tga(4, 3, 2, 3))
     seed("tga_image", "alpha-bottom-up", tga(3, 2, 2, 4, descriptor=0x08))

@@ -1,4 +1,4 @@
-#include "DesktopIdentity.h"
+#include "packaging/DesktopIdentity.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,4 +1,4 @@
-// A master server's answer to "getservers": records of addresses.
+// A master server's answer to "getservers" or "getserversExt": records of addresses.
 
 #include "FuzzInput.h"
 #include "core/network/ServerPackets.h"

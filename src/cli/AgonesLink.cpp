@@ -25,7 +25,7 @@ std::optional<int> agonesSdkPortFor(const ClusterArguments& cluster, const char*
     return port;
 }
 
-int findAgonesGamePort(AgonesLifecycle& lifecycle, std::ostream& err) {
+int findAgonesGamePort(AgonesLifecycle& lifecycle, bool portNeeded, std::ostream& err) {
     QEventLoop loop;
     std::optional<AgonesGameServer> found;
     std::string missing;
@@ -39,7 +39,7 @@ int findAgonesGamePort(AgonesLifecycle& lifecycle, std::ostream& err) {
                          missing = message;
                          loop.quit();
                      });
-    lifecycle.findGameServer();
+    lifecycle.findGameServer(portNeeded ? GamePortName : "");
     loop.exec();
     if (!found)
         throw UserMessage(missing);

@@ -16,7 +16,8 @@ std::optional<int> agonesSdkPortFor(const ClusterArguments& cluster, const char*
 
 // Asks the SDK server for this GameServer, running the event loop until it answers, and says
 // which it is on `err`. Returns the port Agones gave the game (0 when it gave none). Throws
-// UserMessage when the SDK server never came.
-int findAgonesGamePort(AgonesLifecycle& lifecycle, std::ostream& err);
+// UserMessage when the SDK server never came, or, when `portNeeded` (no --port: Passthrough),
+// never gave a port.
+int findAgonesGamePort(AgonesLifecycle& lifecycle, bool portNeeded, std::ostream& err);
 
 } // namespace velkarn

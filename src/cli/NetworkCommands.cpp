@@ -5,6 +5,7 @@
 #include "core/network/RconText.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
+#include "core/setup/PlayerName.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -151,8 +151,8 @@ int runOnPort(const Installation& installation, const std::function<ServePlan(in
     if (!sdkPort)
         return runServer(installation, plan, quitGraceMs, nullptr, port, recorded, out, err);
     AgonesLifecycle agones(*sdkPort, agonesTiming);
-    const int given = findAgonesGamePort(agones, err);
-    if (!serve.port && given != 0)
+    const int given = findAgonesGamePort(agones, !serve.port, err);
+    if (!serve.port)
         port = given;
     return runServer(installation, planFor(port), quitGraceMs, &agones, port, recorded, out, err);
 }

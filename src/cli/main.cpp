@@ -1,4 +1,3 @@
-#include "DesktopIdentity.h"
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
 #include "cli/MenuCommand.h"
@@ -11,9 +10,9 @@
 #include "core/platform/Random.h"
 #include "core/platform/SystemLayout.h"
 #include "core/session/Session.h"
+#include "packaging/DesktopIdentity.h"
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/Guard.h"
 #include "ui/widgets/QtDialogs.h"
 
 #include <QApplication>
@@ -56,10 +55,9 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     const auto seed = static_cast<std::uint32_t>(std::random_device{}());
     Session session(appDir, seed);
     AppWindows windows(session);
-    runGuarded([&windows] { windows.mainWindow->startUp(); });
-    // Whatever went wrong in the start, the program never sits without its window.
-    if (!windows.mainWindow->isVisible())
-        windows.mainWindow->show();
+    QObject::connect(&windows.mainWindow(), &MainWindow::exitRequested, &app,
+                     [] { QCoreApplication::exit(0); });
+    windows.start();
     // Results read at start, then followed while the program runs.
     session.results.startWatching();
     const int status = QApplication::exec();

@@ -51,6 +51,29 @@ TEST(ServersCommand, PrintsEachServerTheMastersListThatAnswers) {
     EXPECT_EQ(app.read("masters.txt"), "") << "masters given: masters.txt is not made";
 }
 
+TEST(ServersCommand, ListsTheServersOfBothFamiliesThatAnIpv6MasterNames) {
+    ensureCoreApplication();
+    const auto four = goodServer("Four");
+    const auto six = goodServer("Six", 0, true);
+    UdpResponder master(
+        [&](const QByteArray&) {
+            return std::vector<QByteArray>{extendedMasterAnswer({six->address()}, false),
+                                           extendedMasterAnswer({four->address()}, true)};
+        },
+        0, false, true);
+    TempFolder app;
+    app.write("masters.txt", formatServerAddress(master.address()) + " 71\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(runServersCommand(app.path(), {}, {}, out, err, Quick), 0);
+    EXPECT_EQ(err.str(), "");
+    std::set<std::string> hosts;
+    std::istringstream lines(out.str());
+    for (std::string line; std::getline(lines, line);)
+        hosts.insert(line.substr(0, line.find('\t')) + " " + line.substr(line.rfind('\t') + 1));
+    EXPECT_EQ(hosts, (std::set<std::string>{formatServerAddress(four->address()) + " Four",
+                                            formatServerAddress(six->address()) + " Six"}));
+}
+
 TEST(ServersCommand, PrintsOnlyTheServersTheFiltersOrBuddiesChoose) {
     ensureCoreApplication();
     const ServerMix mix;

@@ -1,7 +1,6 @@
 #include "cli/ServeCommand.h"
 #include "core/platform/FileSystem.h"
-#include "support/GameFolder.h"
-#include "support/MapRecords.h"
+#include "support/ServedSetup.h"
 #include "support/SystemdVerify.h"
 #include "support/TempFolder.h"
 
@@ -16,22 +15,14 @@ using namespace velkarn::test;
 
 namespace {
 
-// An appDir whose setup "duel" has two maps with bots, with its server options beside it, and a
-// game folder with a dedicated server.
+// The setup "duel" with its server options beside it.
 struct ServeCommandTest : ::testing::Test {
     TempFolder app;
     GameFolder game{true};
     std::ostringstream out, err;
 
     void SetUp() override {
-        game.installDedicated();
-        app.write("path.txt", game.path() + "\r\n+set sv_fps 30\r\n");
-        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
-                                  mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
-        app.write("configs/duel.vkn", "2\r\ngorge1\r\n 1\r\n 20\r\n 10\r\n 1\r\n  Vexor\r\n"
-                                      "   3\r\n   \r\nvault\r\n 3\r\n 30\r\n 15\r\n 1\r\n  Krag\r\n"
-                                      "   4\r\n   Red\r\n^1Ace\r\n\r\n\r\n0\r\n[None]\r\n");
-        app.write("bots.txt", "Krag\r\nVexor\r\n");
+        writeDuelSetup(app, game);
         app.write("configs/duel.server", "port=27961\r\nhostname=Saved Name\r\nmaxclients=8\r\n"
                                          "rconpasswordfile=duel.rcon\r\n");
         app.write("configs/duel.rcon", "s3cret\n");

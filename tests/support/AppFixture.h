@@ -7,8 +7,10 @@
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
 #include <gtest/gtest.h>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 namespace velkarn::test {
@@ -25,7 +27,19 @@ protected:
     void createWindows();
     // Creates the windows and runs the start-up (splash, list files, refresh of the lists).
     void start();
-    MainWindow& mainWindow() { return *windows->mainWindow; }
+    MainWindow& mainWindow() { return windows->mainWindow(); }
+    // The one window of the run of this type, or nullptr.
+    template <typename Window> Window* findWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = dynamic_cast<Window*>(widget))
+                return found;
+        return nullptr;
+    }
+    template <typename Window> Window& window() {
+        if (Window* found = findWindow<Window>())
+            return *found;
+        throw std::logic_error("no such window");
+    }
     // Closes the main window as the user would; true when it closed.
     bool closeMain();
 };

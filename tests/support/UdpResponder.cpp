@@ -8,18 +8,19 @@
 
 namespace velkarn::test {
 
-UdpResponder::UdpResponder(Reply reply, int delayMs, bool answerFromStranger)
+UdpResponder::UdpResponder(Reply reply, int delayMs, bool answerFromStranger, bool ipv6)
     : reply_(std::move(reply)), delayMs_(delayMs) {
-    socket_.bind(QHostAddress::LocalHost, 0);
+    const QHostAddress loopback(ipv6 ? QHostAddress::LocalHostIPv6 : QHostAddress::LocalHost);
+    socket_.bind(loopback, 0);
     if (answerFromStranger) {
         stranger_ = std::make_unique<QUdpSocket>();
-        stranger_->bind(QHostAddress::LocalHost, 0);
+        stranger_->bind(loopback, 0);
     }
     connect(&socket_, &QUdpSocket::readyRead, this, &UdpResponder::answer);
 }
 
 ServerAddress UdpResponder::address() const {
-    return {"127.0.0.1", socket_.localPort()};
+    return {socket_.localAddress().toString().toStdString(), socket_.localPort()};
 }
 
 void UdpResponder::answer() {
@@ -53,20 +54,21 @@ QByteArray statusAnswer(const std::string& settings, const std::vector<std::stri
 }
 
 std::unique_ptr<UdpResponder> statusServer(const std::string& settings,
-                                           const std::vector<std::string>& players, int delayMs) {
+                                           const std::vector<std::string>& players, int delayMs,
+                                           bool ipv6) {
     return std::make_unique<UdpResponder>(
         [settings, players](const QByteArray& request) -> std::vector<QByteArray> {
             if (!request.startsWith("\xff\xff\xff\xffgetstatus"))
                 return {};
             return {statusAnswer(settings, players, request)};
         },
-        delayMs);
+        delayMs, false, ipv6);
 }
 
-std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs) {
+std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs, bool ipv6) {
     return statusServer("\\sv_hostname\\" + hostName +
                             "\\mapname\\q3dm17\\g_gametype\\0\\sv_maxclients\\8",
-                        {"12 48 \"^1Ace\"", "-1 0 \"Bot\""}, delayMs);
+                        {"12 48 \"^1Ace\"", "-1 0 \"Bot\""}, delayMs, ipv6);
 }
 
 std::unique_ptr<UdpResponder> rconServer(const std::string& password) {
@@ -98,6 +100,29 @@ QByteArray masterAnswer(const std::vector<quint16>& ports, bool last) {
         const char record[] = {
             '\\', 127, 0, 0, 1, static_cast<char>(port >> 8), static_cast<char>(port & 0xFF)};
         packet.append(record, sizeof record);
+    }
+    if (last)
+        packet.append("\\EOT\0\0\0", 7);
+    return packet;
+}
+
+QByteArray extendedMasterAnswer(const std::vector<ServerAddress>& servers, bool last) {
+    QByteArray packet("\xff\xff\xff\xffgetserversExtResponse");
+    for (const ServerAddress& server : servers) {
+        const QHostAddress address(QString::fromStdString(server.host));
+        if (address.protocol() == QAbstractSocket::IPv6Protocol) {
+            const Q_IPV6ADDR bytes = address.toIPv6Address();
+            packet += '/';
+            packet.append(reinterpret_cast<const char*>(bytes.c), 16);
+        } else {
+            const quint32 value = address.toIPv4Address();
+            const char bytes[] = {
+                '\\', static_cast<char>(value >> 24), static_cast<char>((value >> 16) & 0xFF),
+                static_cast<char>((value >> 8) & 0xFF), static_cast<char>(value & 0xFF)};
+            packet.append(bytes, sizeof bytes);
+        }
+        packet += static_cast<char>(server.port >> 8);
+        packet += static_cast<char>(server.port & 0xFF);
     }
     if (last)
         packet.append("\\EOT\0\0\0", 7);

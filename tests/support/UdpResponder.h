@@ -12,13 +12,14 @@
 
 namespace velkarn::test {
 
-// A server on 127.0.0.1 that answers each request with what `reply` makes of it, after
+// A server on 127.0.0.1 (or ::1) that answers each request with what `reply` makes of it, after
 // `delayMs`, optionally from another socket (a stranger the querier never asked). Lives in the
 // test's event loop.
 class UdpResponder : public QObject {
 public:
     using Reply = std::function<std::vector<QByteArray>(const QByteArray& request)>;
-    explicit UdpResponder(Reply reply, int delayMs = 0, bool answerFromStranger = false);
+    explicit UdpResponder(Reply reply, int delayMs = 0, bool answerFromStranger = false,
+                          bool ipv6 = false);
 
     ServerAddress address() const;
     int requestsSeen() const { return requestsSeen_; }
@@ -39,12 +40,14 @@ QByteArray statusAnswer(const std::string& settings, const std::vector<std::stri
                         const QByteArray& request = {});
 
 // A responder that answers every status request like a real server named `hostName`.
-std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs = 0);
+std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs = 0,
+                                         bool ipv6 = false);
 
 // A responder that answers every status request with `settings` (an info string) and `players`
 // (the engine's player lines), as a real server.
-std::unique_ptr<UdpResponder>
-statusServer(const std::string& settings, const std::vector<std::string>& players, int delayMs = 0);
+std::unique_ptr<UdpResponder> statusServer(const std::string& settings,
+                                           const std::vector<std::string>& players, int delayMs = 0,
+                                           bool ipv6 = false);
 
 // A responder that answers remote console requests as the engine does: with `password`,
 // "status" gets the map and the players in two "print" packets (the text cut mid-line, as the
@@ -55,6 +58,9 @@ std::unique_ptr<UdpResponder> rconServer(const std::string& password);
 // A master's list packet: "getserversResponse", the records of `ports` on 127.0.0.1, and the
 // end mark when `last`.
 QByteArray masterAnswer(const std::vector<quint16>& ports, bool last);
+// The same for getserversExt: "getserversExtResponse" and a record of each server, "\\" and
+// four bytes for 127.0.0.1, "/" and sixteen for ::1.
+QByteArray extendedMasterAnswer(const std::vector<ServerAddress>& servers, bool last);
 
 // Makes the QCoreApplication the sockets need, once per test program.
 void ensureCoreApplication();

@@ -1,5 +1,6 @@
 #include "core/launch/GameLaunch.h"
 
+#include "core/launch/ScriptPasswords.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/GameExecutable.h"
@@ -101,8 +102,11 @@ std::string engineWorkingFolder(const Installation& installation) {
     return userMayWrite(installation, base) ? base : installation.homeFolder;
 }
 
+// A join or server script holds the password: readable by its owner alone, as the engine runs
+// as the same user.
 void writeGameScript(const Installation& installation, const Lines& lines) {
-    writeTextFile(preparedScriptFolder(installation) + "velkarn.cfg", lines, WriteErrorKind::InOut);
+    writeTextFile(preparedScriptFolder(installation) + "velkarn.cfg", lines, WriteErrorKind::InOut,
+                  FileAccess::OwnerOnly);
 }
 
 void requireGameStarted(bool started) {
@@ -130,7 +134,7 @@ LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines scr
         where = error.what();
     }
     return {command + gameParameters(path, game.extraCommandLine, game.mod), where,
-            std::move(script)};
+            maskedScript(script)};
 }
 
 void writeLocalScript(const Installation& installation, const PlayerSettings& player,

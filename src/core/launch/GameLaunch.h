@@ -44,8 +44,8 @@ std::string preparedScriptFolder(const Installation& installation);
 // The folder the engine runs in: the base folder when it is the user's, else the home folder.
 std::string engineWorkingFolder(const Installation& installation);
 
-// Replaces the script atomically. Throws as scriptFolder does, or InOutError "File access
-// denied", "Disk full"...; the old script then stays as it was.
+// Replaces the script atomically, readable by its owner alone. Throws as scriptFolder does, or
+// InOutError "File access denied", "Disk full"...; the old script then stays as it was.
 void writeGameScript(const Installation& installation, const Lines& lines);
 
 // Starts the installation's start command with the arguments, detached, in the base folder
@@ -74,7 +74,8 @@ struct GameSettings {
 
 // What a launch would do, for a look before it: the command line that would start the game
 // (the executable found in the game folder, or a note that there is none, and the
-// parameters), where the script would go and its lines. Writes and starts nothing.
+// parameters), where the script would go and its lines, their passwords masked. Writes and
+// starts nothing.
 struct LaunchPreview {
     std::string commandLine;
     std::string scriptPath;

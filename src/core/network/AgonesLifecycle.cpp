@@ -18,8 +18,9 @@ AgonesLifecycle::AgonesLifecycle(int sdkPort, AgonesTiming timing, QObject* pare
     connect(&engine_, &QueryEngine::serverSilent, this, &AgonesLifecycle::engineSilent);
 }
 
-void AgonesLifecycle::findGameServer() {
+void AgonesLifecycle::findGameServer(const std::string& portName) {
     stage_ = Stage::Finding;
+    portName_ = portName;
     waited_.start();
     sdk_.send(AgonesSdk::Call::GameServer);
 }
@@ -81,11 +82,18 @@ void AgonesLifecycle::takeFailure(AgonesSdk::Call call, const std::string& why) 
             break;
         }
         stage_ = Stage::Done;
-        emit sdkMissing("No answer from " + where + " within " +
-                        std::to_string(timing_.sidecarWaitMs / 1000) + " s (last: " + lastFailure_ +
-                        "). It runs beside the game in every Pod of an Agones GameServer "
-                        "and listens on the port AGONES_SDK_HTTP_PORT names (9358 unless "
-                        "set); without it nobody would keep this server healthy.");
+        if (portMissing_)
+            emit sdkMissing("The Agones SDK server on 127.0.0.1:" + std::to_string(sdk_.port()) +
+                            " gave this GameServer no port \"" + portName_ + "\" within " +
+                            std::to_string(timing_.sidecarWaitMs / 1000) +
+                            " s; the engine would listen where no player is sent.");
+        else
+            emit sdkMissing("No answer from " + where + " within " +
+                            std::to_string(timing_.sidecarWaitMs / 1000) +
+                            " s (last: " + lastFailure_ +
+                            "). It runs beside the game in every Pod of an Agones GameServer "
+                            "and listens on the port AGONES_SDK_HTTP_PORT names (9358 unless "
+                            "set); without it nobody would keep this server healthy.");
         break;
     case AgonesSdk::Call::Ready:
         // The next answer of the engine asks again.
@@ -113,8 +121,11 @@ void AgonesLifecycle::takeFailure(AgonesSdk::Call call, const std::string& why) 
 
 void AgonesLifecycle::takeGameServer(const QByteArray& body) {
     const auto server = parseAgonesGameServer(body);
-    if (!server) {
-        takeFailure(AgonesSdk::Call::GameServer, "an answer that describes no GameServer");
+    // With Passthrough, Agones may answer before it has given the port.
+    portMissing_ = server && !portName_.empty() && server->port(portName_) == 0;
+    if (!server || portMissing_) {
+        takeFailure(AgonesSdk::Call::GameServer, server ? "a GameServer without a port yet"
+                                                        : "an answer that describes no GameServer");
         return;
     }
     stage_ = Stage::Idle;

@@ -33,8 +33,9 @@ public:
     explicit AgonesLifecycle(int sdkPort, AgonesTiming timing = {}, QObject* parent = nullptr);
 
     // Asks for this GameServer until the SDK server answers (gameServerFound), or says that it
-    // never came within the wait (sdkMissing).
-    void findGameServer();
+    // never came within the wait (sdkMissing). With a `portName`, an answer without that port
+    // (Agones has not given one yet) is asked again within the same wait.
+    void findGameServer(const std::string& portName = {});
     // Watches the engine serving on 127.0.0.1:`enginePort`.
     void watchEngine(int enginePort);
     // The engine has ended: no more queries or pings; "shutdown" is told, tried again within its
@@ -74,6 +75,8 @@ private:
     bool answering_ = false;  // the engine's last query had an answer
     bool healthFailing_ = false;
     bool silentStartSaid_ = false;
+    std::string portName_;     // the port the GameServer must have
+    bool portMissing_ = false; // the last answer had none
     std::string lastFailure_;
 };
 

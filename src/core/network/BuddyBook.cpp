@@ -1,6 +1,7 @@
 #include "core/network/BuddyBook.h"
 
 #include "core/network/ServerAddress.h"
+#include "core/setup/PlayerName.h"
 
 namespace velkarn {
 

@@ -1,5 +1,7 @@
 #include "core/network/BuddyList.h"
 
+#include "core/setup/PlayerName.h"
+
 namespace velkarn {
 
 BuddyList::BuddyList(std::vector<std::string> names) : names_(std::move(names)) {

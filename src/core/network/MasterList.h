@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-// masters.txt in the list-file folder: one master server a line, "host:port protocol".
+// masters.txt in the list-file folder: one master server a line, "host:port protocol", an IPv6
+// master as "[addr]:port protocol".
 namespace velkarn {
 
 struct MasterServer {

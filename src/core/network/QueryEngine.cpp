@@ -3,6 +3,7 @@
 #include "core/network/ServerPackets.h"
 
 #include <QHostInfo>
+#include <QtEndian>
 #include <algorithm>
 
 namespace velkarn {
@@ -44,7 +45,8 @@ bool QueryEngine::ensureSocket() {
     if (socket_.state() == QAbstractSocket::BoundState)
         return true;
     // Both address families on one socket where the system has IPv6; IPv4 alone otherwise.
-    return socket_.bind(QHostAddress::Any, 0) || socket_.bind(QHostAddress::AnyIPv4, 0);
+    ipv6Reachable_ = socket_.bind(QHostAddress::Any, 0);
+    return ipv6Reachable_ || socket_.bind(QHostAddress::AnyIPv4, 0);
 }
 
 void QueryEngine::stop() {
@@ -70,6 +72,14 @@ void QueryEngine::queryServers(const std::vector<ServerAddress>& servers) {
         resolve(servers[i], Kind::Server, static_cast<int>(i), {});
     if (outstanding_ == 0)
         oneLess(); // nothing to ask: finished at once
+}
+
+void QueryEngine::askServer(const ServerAddress& server, int id) {
+    if (!running())
+        start();
+    resolve(server, Kind::Server, id, {});
+    if (outstanding_ == 0)
+        oneLess();
 }
 
 void QueryEngine::queryMasters(const std::vector<MasterServer>& masters) {
@@ -124,14 +134,21 @@ void QueryEngine::addTarget(const QHostAddress& address, quint16 port, Kind kind
     if (const auto known = byEndpoint_.find(key); known != byEndpoint_.end()) {
         Target& target = targets_[static_cast<std::size_t>(known->second)];
         // The same server saved twice is asked once and reported under both ids; a master
-        // named twice is asked for both lists.
-        if (kind == Kind::Server && target.kind == Kind::Server)
+        // named twice is asked for both lists. A server already done with (its name was
+        // looked up late, or it was added meanwhile) is asked again below for the new id.
+        const bool bothServers = kind == Kind::Server && target.kind == Kind::Server;
+        if (bothServers && !target.done) {
             target.ids.push_back(id);
-        else if (kind == Kind::Master && target.kind == Kind::Master && target.attempts == 0)
+            return;
+        }
+        if (kind == Kind::Master && target.kind == Kind::Master && target.attempts == 0) {
             target.protocols.push_back(master.protocol);
-        else
+            return;
+        }
+        if (!bothServers) {
             giveUp(kind, id, master);
-        return;
+            return;
+        }
     }
     Target target;
     target.kind = kind;
@@ -144,7 +161,7 @@ void QueryEngine::addTarget(const QHostAddress& address, quint16 port, Kind kind
         target.protocols.push_back(master.protocol);
     const int index = static_cast<int>(targets_.size());
     targets_.push_back(std::move(target));
-    byEndpoint_.emplace(key, index);
+    byEndpoint_.insert_or_assign(key, index);
     sendQueue_.push_back(index);
     ++outstanding_;
 }
@@ -179,8 +196,13 @@ void QueryEngine::sendRequest(int index) {
     std::vector<std::string> requests;
     if (target.kind == Kind::Server)
         requests.push_back(statusRequest(challengeFor(target.attempts)));
-    for (int protocol : target.protocols)
-        requests.push_back(masterRequest(protocol));
+    // The extended question lists both families; a master silent to it may know only the plain
+    // one (id's own), so a second attempt asks both ways and the first list to come is kept.
+    for (int protocol : target.protocols) {
+        requests.push_back(extendedMasterRequest(protocol, ipv6Reachable_));
+        if (target.attempts > 0)
+            requests.push_back(masterRequest(protocol));
+    }
     const qint64 now = clock_.elapsed();
     target.sentAt[static_cast<std::size_t>(std::min<int>(target.attempts, 3))] = now;
     ++target.attempts;
@@ -245,15 +267,18 @@ void QueryEngine::takeStatus(Target& target, const QByteArray& packet) {
 void QueryEngine::takeMasterList(Target& target, const QByteArray& packet) {
     const auto answer = parseMasterAnswer(
         std::string_view(packet.constData(), static_cast<std::size_t>(packet.size())));
-    if (!answer)
-        return;
+    if (!answer || (target.heard && answer->extended != target.extendedList))
+        return; // not an answer, or the other form of a list already begun
+    target.extendedList = answer->extended;
     // Listing servers grows targets_, which moves `target`: it is reached by index from here.
     const std::size_t index = static_cast<std::size_t>(&target - targets_.data());
     const unsigned generation = generation_;
     targets_[index].heard = true;
     for (const ListedServer& server : answer->servers) {
         targets_[index].listed += 1;
-        listServer(QHostAddress(server.ipv4), server.port);
+        listServer(server.ipv6 ? QHostAddress(server.address.data())
+                               : QHostAddress(qFromBigEndian<quint32>(server.address.data())),
+                   server.port);
         if (generation != generation_)
             return;
     }

@@ -43,6 +43,9 @@ public:
     // Asks each server for its status; the server at position i is reported as id i. A query
     // still running is stopped first.
     void queryServers(const std::vector<ServerAddress>& servers);
+    // Asks one more server, reported as `id`, within the running query of servers or in a new
+    // one. A server the query has finished with is asked again, so the new id gets its answer.
+    void askServer(const ServerAddress& server, int id);
     // Asks the masters for their lists and every server listed for its status; listed servers
     // get ids 0, 1, ... in the order found (serverListed), each address once. A master named
     // with several protocols is asked for each list in turn and reported once.
@@ -71,6 +74,7 @@ private:
         int listsEnded = 0;         // masters: lists whose end mark came
         int listed = 0;             // masters: servers listed so far
         bool heard = false;         // masters: a list came, maybe in parts still
+        bool extendedList = false;  // masters: that list answers getserversExt
         int attempts = 0;
         std::array<qint64, 4> sentAt{};
         qint64 deadline = 0;
@@ -104,7 +108,8 @@ private:
     std::deque<int> waiting_;                         // targets asked, by deadline
     int outstanding_ = 0;                             // targets and name lookups not finished yet
     int nextListedId_ = 0;                            // ids of servers found through masters
-    unsigned generation_ = 0; // tells late name lookups of a stopped query apart
+    unsigned generation_ = 0;    // tells late name lookups of a stopped query apart
+    bool ipv6Reachable_ = false; // the socket speaks both families
 };
 
 } // namespace velkarn

@@ -1,9 +1,9 @@
 #include "core/network/RconText.h"
 
-#include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
 #include "core/platform/PrintableText.h"
 #include "core/platform/TextFile.h"
+#include "core/setup/PlayerName.h"
 #include "core/setup/ScriptValues.h"
 
 #include <algorithm>

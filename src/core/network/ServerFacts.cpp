@@ -1,5 +1,7 @@
 #include "core/network/ServerFacts.h"
 
+#include "core/platform/NoCase.h"
+
 namespace velkarn {
 
 ServerFacts factsOf(const ServerStatus& status) {
@@ -12,9 +14,9 @@ ServerFacts factsOf(const ServerStatus& status) {
     if (!gameType.empty() && gameType.size() <= 2 &&
         gameType.find_first_not_of("0123456789") == std::string::npos)
         facts.gameType = std::stoi(gameType);
-    facts.gameName = foldedText(infoValue(status.settings, "gamename"));
-    facts.modFolder = foldedText(infoValue(status.settings, "fs_game"));
-    facts.searchText = foldedName(status.hostName()) + '\n' + foldedText(status.map());
+    facts.gameName = toLower(infoValue(status.settings, "gamename"));
+    facts.modFolder = toLower(infoValue(status.settings, "fs_game"));
+    facts.searchText = foldedName(status.hostName()) + '\n' + toLower(status.map());
     for (const PlayerLine& player : status.players)
         facts.searchText += '\n' + foldedName(player.name);
     return facts;

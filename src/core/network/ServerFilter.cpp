@@ -1,5 +1,7 @@
 #include "core/network/ServerFilter.h"
 
+#include "core/platform/NoCase.h"
+
 namespace velkarn {
 
 bool ServerFilter::active() const {
@@ -16,13 +18,13 @@ bool ServerFilter::accepts(const LiveServer& server) const {
         (maxPing > 0 && server.status->pingMs > maxPing))
         return false;
     if (!game.empty()) {
-        const std::string wanted = foldedText(game);
+        const std::string wanted = toLower(game);
         if (facts.gameName != wanted && facts.modFolder != wanted)
             return false;
     }
     // Each name stands on a line of its own: a search never runs from one into the next.
     return search.empty() || (search.find('\n') == std::string::npos &&
-                              facts.searchText.find(foldedText(search)) != std::string::npos);
+                              facts.searchText.find(toLower(search)) != std::string::npos);
 }
 
 } // namespace velkarn

@@ -12,6 +12,9 @@ namespace {
 constexpr std::string_view OutOfBand = "\xff\xff\xff\xff";
 constexpr std::string_view StatusCommand = "statusResponse";
 constexpr std::string_view MasterCommand = "getserversResponse";
+constexpr std::string_view ExtendedMasterCommand = "getserversExtResponse";
+// The name ioquake3 and its offspring (OpenArena among them) give the masters for this game.
+constexpr std::string_view MasterGameName = "Quake3Arena";
 constexpr std::string_view PrintCommand = "print\n";
 
 // The engine has at most 64 clients (MAX_CLIENTS); modified engines go higher, but no server
@@ -77,9 +80,27 @@ PlayerLine parsePlayerLine(std::string_view line) {
     return player;
 }
 
-bool usableAddress(std::uint32_t ipv4) {
-    const std::uint32_t first = ipv4 >> 24;
-    return ipv4 != 0 && ipv4 != 0xFFFFFFFFu && !(first >= 224 && first <= 239);
+bool usableAddress(const ListedServer& server) {
+    const auto& bytes = server.address;
+    if (server.ipv6)
+        return bytes[0] != 0xFF &&
+               std::any_of(bytes.begin(), bytes.end(), [](auto b) { return b; });
+    const bool unspecified = bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 0 && bytes[3] == 0;
+    const bool broadcast =
+        bytes[0] == 0xFF && bytes[1] == 0xFF && bytes[2] == 0xFF && bytes[3] == 0xFF;
+    return !unspecified && !broadcast && !(bytes[0] >= 224 && bytes[0] <= 239);
+}
+
+// One record after its mark: the address bytes, then the port high byte first.
+ListedServer readRecord(std::string_view record, bool ipv6) {
+    ListedServer server;
+    server.ipv6 = ipv6;
+    const std::size_t length = ipv6 ? 16 : 4;
+    const auto byte = [&record](std::size_t i) { return static_cast<std::uint8_t>(record[i]); };
+    for (std::size_t i = 0; i < length; ++i)
+        server.address[i] = byte(i);
+    server.port = static_cast<std::uint16_t>((byte(length) << 8) | byte(length + 1));
+    return server;
 }
 
 } // namespace
@@ -90,6 +111,11 @@ std::string statusRequest(std::string_view challenge) {
 
 std::string masterRequest(int protocol) {
     return std::string(OutOfBand) + "getservers " + std::to_string(protocol) + " empty full";
+}
+
+std::string extendedMasterRequest(int protocol, bool ipv6Reachable) {
+    return std::string(OutOfBand) + "getserversExt " + std::string(MasterGameName) + " " +
+           std::to_string(protocol) + " empty full" + (ipv6Reachable ? "" : " ipv4");
 }
 
 std::string remoteConsoleRequest(std::string_view password, std::string_view command) {
@@ -119,28 +145,33 @@ std::optional<ServerStatus> parseStatusResponse(std::string_view packet) {
 }
 
 std::optional<MasterAnswer> parseMasterAnswer(std::string_view packet) {
+    MasterAnswer answer;
     auto body = commandBody(packet, MasterCommand);
+    if (!body) {
+        body = commandBody(packet, ExtendedMasterCommand);
+        answer.extended = true;
+    }
     if (!body)
         return std::nullopt;
-    MasterAnswer answer;
     std::string_view rest = *body;
-    constexpr std::size_t RecordBytes = 6;
-    while (rest.size() > RecordBytes && rest.front() == '\\' &&
-           answer.servers.size() < MaxRecordsPerPacket) {
+    constexpr std::size_t Ipv4RecordBytes = 6;
+    constexpr std::size_t Ipv6RecordBytes = 18;
+    while (!rest.empty() && answer.servers.size() < MaxRecordsPerPacket) {
+        const bool ipv6 = answer.extended && rest.front() == '/';
+        const std::size_t recordBytes = ipv6 ? Ipv6RecordBytes : Ipv4RecordBytes;
+        if ((!ipv6 && rest.front() != '\\') || rest.size() <= recordBytes)
+            break;
         rest.remove_prefix(1);
         // The end mark fills the packet's last record ("\EOT\0\0\0"); a record that merely
         // starts with those bytes has more records after it.
-        if (rest.starts_with("EOT") && rest.size() <= RecordBytes) {
+        if (!ipv6 && rest.starts_with("EOT") && rest.size() <= Ipv4RecordBytes) {
             answer.complete = true;
             break;
         }
-        const auto byte = [&rest](std::size_t i) { return static_cast<unsigned char>(rest[i]); };
-        const ListedServer server{(std::uint32_t{byte(0)} << 24) | (std::uint32_t{byte(1)} << 16) |
-                                      (std::uint32_t{byte(2)} << 8) | byte(3),
-                                  static_cast<std::uint16_t>((byte(4) << 8) | byte(5))};
-        if (server.port != 0 && usableAddress(server.ipv4))
+        const ListedServer server = readRecord(rest, ipv6);
+        if (server.port != 0 && usableAddress(server))
             answer.servers.push_back(server);
-        rest.remove_prefix(RecordBytes);
+        rest.remove_prefix(recordBytes);
     }
     // A lone "\EOT" with fewer bytes than a record after it still ends the list.
     if (rest.starts_with("\\EOT"))

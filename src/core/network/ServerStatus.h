@@ -41,14 +41,8 @@ struct ServerStatus {
 // The name of a "g_gametype" number: Quake III's five, Team Arena's three and OpenArena's.
 std::string gameTypeName(const std::string& number);
 
-// A text without its color codes, as it is printed and saved.
-std::string plainName(const std::string& codedName);
-
 // A name as names are compared: without color codes and blanks around it, ASCII letters in lower
 // case ("^1Ace " and "ace" are one name).
 std::string foldedName(const std::string& codedName);
-
-// ASCII letters in lower case, other bytes as they are.
-std::string foldedText(std::string_view text);
 
 } // namespace velkarn

@@ -1,12 +1,11 @@
 #include "core/results/GameLog.h"
 
 #include "core/network/InfoString.h"
-#include "core/network/ServerStatus.h"
-#include "core/platform/PrintableText.h"
+#include "core/results/GameLogFields.h"
+#include "core/setup/PlayerName.h"
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -15,105 +14,12 @@ namespace velkarn {
 
 namespace {
 
+using namespace gamelog;
+
 constexpr int WorldClient = 1022; // the engine's ENTITYNUM_WORLD: falls, lava, crushers
 constexpr int SpectatorTeam = 3;
 constexpr std::size_t MaxReasonBytes = 64;
 constexpr std::size_t MaxMapNameBytes = 64;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool isLetter(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
-
-void skipSpaces(std::string_view& text) {
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-}
-
-// An optional "-" and up to nine digits at the start of `text`, which then starts after them.
-std::optional<int> leadingNumber(std::string_view& text) {
-    skipSpaces(text);
-    bool negative = false;
-    if (!text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    int value = 0;
-    std::size_t digits = 0;
-    while (!text.empty() && isDigit(text.front()) && digits < 9) {
-        value = value * 10 + (text.front() - '0');
-        text.remove_prefix(1);
-        ++digits;
-    }
-    if (digits == 0 || (!text.empty() && isDigit(text.front())))
-        return std::nullopt;
-    return negative ? -value : value;
-}
-
-bool takePrefix(std::string_view& text, std::string_view prefix) {
-    skipSpaces(text);
-    if (text.substr(0, prefix.size()) != prefix)
-        return false;
-    text.remove_prefix(prefix.size());
-    return true;
-}
-
-std::string cleanText(std::string_view text, std::size_t limit) {
-    return printableText(text.substr(0, limit));
-}
-
-struct LogLine {
-    int seconds = 0;
-    std::string_view event; // "InitGame", "Kill", "red", "score"...
-    std::string_view rest;  // after "event:" and the blanks that follow
-};
-
-// "  0:48 Exit: Fraglimit hit." and the like; anything else is no line of the log.
-std::optional<LogLine> splitLine(std::string_view text) {
-    skipSpaces(text);
-    int minutes = 0;
-    std::size_t digits = 0;
-    while (!text.empty() && isDigit(text.front()) && digits < 7) {
-        minutes = minutes * 10 + (text.front() - '0');
-        text.remove_prefix(1);
-        ++digits;
-    }
-    if (digits == 0 || text.size() < 4 || text[0] != ':' || !isDigit(text[1]) ||
-        !isDigit(text[2]) || text[3] != ' ')
-        return std::nullopt;
-    LogLine line;
-    line.seconds = minutes * 60 + (text[1] - '0') * 10 + (text[2] - '0');
-    text.remove_prefix(4);
-    std::size_t nameEnd = 0;
-    while (nameEnd < text.size() && isLetter(text[nameEnd]))
-        ++nameEnd;
-    if (nameEnd == 0 || nameEnd >= text.size() || text[nameEnd] != ':')
-        return std::nullopt;
-    line.event = text.substr(0, nameEnd);
-    line.rest = text.substr(nameEnd + 1);
-    skipSpaces(line.rest);
-    return line;
-}
-
-bool isTimestamp(std::string_view text) {
-    static constexpr std::string_view Shape = "0000-00-00 00:00:00";
-    if (text.size() != Shape.size())
-        return false;
-    for (std::size_t i = 0; i < Shape.size(); ++i)
-        if (Shape[i] == '0' ? !isDigit(text[i]) : text[i] != Shape[i])
-            return false;
-    return true;
-}
-
-std::optional<int> clientNumber(std::string_view& text) {
-    const auto number = leadingNumber(text);
-    if (!number || *number < 0 || *number >= MaxLogClients)
-        return std::nullopt;
-    return number;
-}
 
 struct Client {
     bool present = false;

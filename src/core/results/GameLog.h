@@ -81,7 +81,7 @@ struct GameLogRead {
 // garbled and unknown lines are passed over; a last line without its line end is not read.
 GameLogRead parseGameLog(std::string_view bytes, std::uint64_t baseOffset, bool gameRunning);
 
-// Names and game types are shown as the server views show them: plainName and gameTypeName
-// of core/network/ServerStatus.h.
+// Names and game types are shown as the server views show them: plainName of
+// core/setup/PlayerName.h and gameTypeName of core/network/ServerStatus.h.
 
 } // namespace velkarn

@@ -2,6 +2,7 @@
 
 #include "core/results/GameLogSource.h"
 #include "core/results/ResultRecords.h"
+#include "core/results/ResultsSchema.h"
 
 #include <QString>
 #include <cstddef>
@@ -23,7 +24,7 @@ struct LogReadOutcome {
 
 class ResultsStore {
 public:
-    static constexpr int SchemaVersion = 2;
+    static constexpr int SchemaVersion = results::SchemaVersion;
     // The most bytes of the log one reading takes in.
     static constexpr std::size_t MaxLogBytesPerRead = 16 * 1024 * 1024;
 
@@ -61,10 +62,6 @@ public:
     void setPreference(const std::string& key, const std::string& value);
 
 private:
-    void requireOurs();
-    void createSchema();
-    // Takes a file of an older schema to this one, in one transaction.
-    void upgradeSchema(int version);
     QString connection_;
     std::string path_;
 };

@@ -85,4 +85,8 @@ std::string insertColorCode(const std::string& name, int selStart, int selLength
     return text.insert(static_cast<std::size_t>(start), std::string{'^', digit});
 }
 
+std::string plainName(const std::string& codedName) {
+    return previewPlayerName(codedName).visible;
+}
+
 } // namespace velkarn

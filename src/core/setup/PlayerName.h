@@ -39,6 +39,9 @@ struct ColoredText {
 // everything visible after it, up to the next such code; other codes change no color.
 ColoredText previewPlayerName(const std::string& codedName);
 
+// A text without its color codes, as it is printed and saved.
+std::string plainName(const std::string& codedName);
+
 // What a color button does to the name field: with the selection `selStart`/`selLength`
 // (no selection means the whole name), removes the codes inside the selection and puts "^" and
 // `digit` in front of it. An empty name comes back unchanged.

@@ -16,8 +16,8 @@ const std::string* definedBotName(const DefinedBots& defined, std::string_view n
 
 // What the content search found: map files, bot names and player models.
 struct Catalogue {
-    MapFiles mapFiles;            // in the order maps were first seen; parallel to mapCombo
-    DefinedBots botNames;         // kept sorted ignoring case; parallel to botCombo
+    MapFiles mapFiles;            // in the order maps were first seen, as the map lists show
+    DefinedBots botNames;         // kept sorted ignoring case, as the bot lists show
     PlayerModelList playerModels; // in the order models were read or found
     // A catalogue file could not be read whole: what was read may name an archive whose other
     // finds were lost, so the next search starts from nothing, as a first search does.
@@ -37,13 +37,13 @@ struct Catalogue {
 struct SetupModel {
     Rotation rotation; // the offline rotation, in play order
     Catalogue catalogue;
-    SavedServers servers;          // pre-defined servers
+    SavedServers servers;          // the saved servers
     ServerRotation serverRotation; // the server rotation
     // Player model and skin named by the last setup file read; the next search selects them.
     std::string modelNameFromSetup;
     std::string skinNameFromSetup;
     // The random-bot choices as the user last left them (skill item: 0 random, 1..5; team item:
-    // 0 random, 1 blue, 2 red); the Simple page's random setup uses them too.
+    // 0 random, 1 blue, 2 red); the Simple page's random series uses them too.
     int randomSkillItem = 0;
     int randomTeamItem = 0;
     // The setup file the rotation was last read from or saved to, without ".vkn"; the results

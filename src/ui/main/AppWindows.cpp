@@ -13,44 +13,52 @@
 #include "ui/rotation/SetupInfoWindow.h"
 #include "ui/search/SearchingWindow.h"
 #include "ui/widgets/DesktopNotifier.h"
+#include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
 
 namespace velkarn {
 
 AppWindows::AppWindows(Session& session)
-    : splashWindow(std::make_unique<SplashWindow>()),
-      searchingWindow(std::make_unique<SearchingWindow>()),
-      setupInfoWindow(std::make_unique<SetupInfoWindow>()),
-      testReportWindow(std::make_unique<TestReportWindow>(session.appDir())),
-      aboutWindow(std::make_unique<AboutWindow>()),
-      modEditWindow(std::make_unique<ModEditWindow>()),
-      gameOptionsWindow(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow)),
-      playerOptionsWindow(std::make_unique<PlayerOptionsWindow>(session)),
-      findServersWindow(std::make_unique<FindServersWindow>(session)),
-      remoteConsoleWindow(std::make_unique<RemoteConsoleWindow>()),
-      desktopNotifier(std::make_unique<DesktopNotifier>()),
-      resultsWindow(std::make_unique<ResultsWindow>(session.results)),
-      mainWindow(std::make_unique<MainWindow>(
-          session, MainWindow::Companions{*splashWindow, *searchingWindow, *setupInfoWindow,
-                                          *testReportWindow, *aboutWindow, *gameOptionsWindow,
-                                          *playerOptionsWindow, *findServersWindow})) {
-    QObject::connect(aboutWindow.get(), &AboutWindow::testReportRequested, testReportWindow.get(),
+    : splashWindow_(std::make_unique<SplashWindow>()),
+      searchingWindow_(std::make_unique<SearchingWindow>()),
+      setupInfoWindow_(std::make_unique<SetupInfoWindow>()),
+      testReportWindow_(std::make_unique<TestReportWindow>(session.appDir())),
+      aboutWindow_(std::make_unique<AboutWindow>()),
+      modEditWindow_(std::make_unique<ModEditWindow>()),
+      gameOptionsWindow_(std::make_unique<GameOptionsWindow>(session.game, *modEditWindow_)),
+      playerOptionsWindow_(std::make_unique<PlayerOptionsWindow>(session)),
+      findServersWindow_(std::make_unique<FindServersWindow>(session)),
+      remoteConsoleWindow_(std::make_unique<RemoteConsoleWindow>(session.setupFolder())),
+      desktopNotifier_(std::make_unique<DesktopNotifier>()),
+      resultsWindow_(std::make_unique<ResultsWindow>(session.results)),
+      mainWindow_(std::make_unique<MainWindow>(
+          session, MainWindow::Companions{*splashWindow_, *searchingWindow_, *setupInfoWindow_,
+                                          *testReportWindow_, *aboutWindow_, *gameOptionsWindow_,
+                                          *playerOptionsWindow_, *findServersWindow_})) {
+    QObject::connect(aboutWindow_.get(), &AboutWindow::testReportRequested, testReportWindow_.get(),
                      [this] {
-                         testReportWindow->show();
-                         testReportWindow->raise();
+                         testReportWindow_->show();
+                         testReportWindow_->raise();
                      });
-    QObject::connect(mainWindow.get(), &MainWindow::resultsRequested, resultsWindow.get(),
-                     [this] { resultsWindow->showResults(); });
-    QObject::connect(findServersWindow.get(), &FindServersWindow::remoteConsoleRequested,
-                     remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
-    QObject::connect(mainWindow.get(), &MainWindow::remoteConsoleRequested,
-                     remoteConsoleWindow.get(), &RemoteConsoleWindow::openFor);
+    QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
+                     [this] { resultsWindow_->showResults(); });
+    QObject::connect(findServersWindow_.get(), &FindServersWindow::remoteConsoleRequested,
+                     remoteConsoleWindow_.get(), &RemoteConsoleWindow::openFor);
+    QObject::connect(mainWindow_.get(), &MainWindow::remoteConsoleRequested,
+                     remoteConsoleWindow_.get(), &RemoteConsoleWindow::openFor);
     QObject::connect(
-        &session.buddies, &BuddyBook::buddyAppeared, desktopNotifier.get(),
+        &session.buddies, &BuddyBook::buddyAppeared, desktopNotifier_.get(),
         [this](const std::string& buddy, const std::string& hostName, const std::string& address) {
-            desktopNotifier->notify(local(buddy) + " is playing",
-                                    "on " + local(hostName) + " (" + local(address) + ")");
+            desktopNotifier_->notify(local(buddy) + " is playing",
+                                     "on " + local(hostName) + " (" + local(address) + ")");
         });
+}
+
+void AppWindows::start() {
+    runGuarded([this] { mainWindow_->startUp(); });
+    // Whatever went wrong in the start, the program never sits without its window.
+    if (!mainWindow_->isVisible())
+        mainWindow_->show();
 }
 
 // Members go in reverse order of their declaration: the main window first.

@@ -30,20 +30,27 @@ public:
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
-    std::unique_ptr<SplashWindow> splashWindow;
-    std::unique_ptr<SearchingWindow> searchingWindow;
-    std::unique_ptr<SetupInfoWindow> setupInfoWindow;
-    std::unique_ptr<TestReportWindow> testReportWindow;
-    std::unique_ptr<AboutWindow> aboutWindow;
-    std::unique_ptr<ModEditWindow> modEditWindow;
-    std::unique_ptr<GameOptionsWindow> gameOptionsWindow;
-    std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow;
-    std::unique_ptr<FindServersWindow> findServersWindow;
-    std::unique_ptr<RemoteConsoleWindow> remoteConsoleWindow;
+    // The start of a run: the main window's start-up, and the main window shown whatever went
+    // wrong in it.
+    void start();
+    // The window every other one is opened from.
+    MainWindow& mainWindow() { return *mainWindow_; }
+
+private:
+    std::unique_ptr<SplashWindow> splashWindow_;
+    std::unique_ptr<SearchingWindow> searchingWindow_;
+    std::unique_ptr<SetupInfoWindow> setupInfoWindow_;
+    std::unique_ptr<TestReportWindow> testReportWindow_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<ModEditWindow> modEditWindow_;
+    std::unique_ptr<GameOptionsWindow> gameOptionsWindow_;
+    std::unique_ptr<PlayerOptionsWindow> playerOptionsWindow_;
+    std::unique_ptr<FindServersWindow> findServersWindow_;
+    std::unique_ptr<RemoteConsoleWindow> remoteConsoleWindow_;
     // Says when a buddy comes onto a server.
-    std::unique_ptr<DesktopNotifier> desktopNotifier;
-    std::unique_ptr<ResultsWindow> resultsWindow;
-    std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<DesktopNotifier> desktopNotifier_;
+    std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<MainWindow> mainWindow_;
 };
 
 } // namespace velkarn

@@ -7,6 +7,7 @@
 #include "ui/main/BeginPage.h"
 #include "ui/main/ComplexPage.h"
 #include "ui/main/NetworkPage.h"
+#include "ui/main/ScriptPreviewWindow.h"
 #include "ui/main/SimplePage.h"
 #include "ui/main/SplashWindow.h"
 #include "ui/network/FindServersWindow.h"
@@ -17,7 +18,6 @@
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/NumberSpin.h"
-#include "ui/widgets/ScriptPreviewWindow.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -31,7 +31,6 @@ MainWindow::MainWindow(Session& session, Companions companions)
     : session_(session), companions_(companions) {
     setObjectName("mainWindow");
     setWindowTitle("Velkarn");
-    quitEventLoop = [] { QCoreApplication::exit(0); };
     createPages();
     connectPages();
     createMenus();
@@ -111,7 +110,7 @@ void MainWindow::createMenus() {
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });
     file->addSeparator();
-    action(file, "E&xit", "exitAction", QKeySequence::Quit, [this] { quitEventLoop(); });
+    action(file, "E&xit", "exitAction", QKeySequence::Quit, [this] { emit exitRequested(); });
 
     QMenu* options = menuBar()->addMenu("&Options");
     action(options, "G&ame...", "gameOptionsAction", {},
@@ -157,7 +156,6 @@ void MainWindow::showPage(QWidget* page) {
 }
 
 void MainWindow::playRotation() {
-    commitTypedNumbers();
     const GameSettings game = session_.game.launchSettings();
     const Rotation& rotation = session_.setup.rotation;
     NavigationIndex navigation(gameArchives(game.installation.contentFolders()));
@@ -170,7 +168,6 @@ void MainWindow::playRotation() {
 }
 
 void MainWindow::showRotationScript() {
-    commitTypedNumbers();
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::LocalPlay,
                       localScriptLines(session_.player.settings(), session_.setup.rotation,
@@ -235,7 +232,6 @@ std::vector<std::string> MainWindow::readListFiles() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool saved = false;
     runGuarded([&] {
-        commitTypedNumbers();
         session_.saveAtClose();
         saved = true;
     });

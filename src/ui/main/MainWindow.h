@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QTabWidget>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,10 +48,9 @@ public:
     // game folder while it shows, then shows this window and what went wrong meanwhile.
     void startUp();
 
-    // Ends the event loop; replaced by tests.
-    std::function<void()> quitEventLoop;
-
 signals:
+    // File, Exit: leave the program without saving anything.
+    void exitRequested();
     // File, Results: the results window is wanted.
     void resultsRequested();
     // F9 on a saved server: the remote console, for the server at `address` (empty for none).

@@ -11,7 +11,7 @@ class NewServerGroup;
 class ServersGroup;
 class Session;
 
-// The Network page: the pre-defined servers to join, or a new server, in the same place.
+// The Network page: the saved servers to join, or a new server, in the same place.
 class NetworkPage : public QWidget {
     Q_OBJECT
 public:

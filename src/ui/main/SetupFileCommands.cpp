@@ -36,7 +36,6 @@ void MainWindow::loadSetup(const std::string& fileName) {
 }
 
 void MainWindow::writeSetup(const std::string& fileName, bool withInfo) {
-    commitTypedNumbers();
     std::vector<std::string> info;
     if (withInfo) {
         dialogs().runModal(companions_.setupInfo);

@@ -1,8 +1,8 @@
 #include "ui/main/SimplePage.h"
 
 #include "core/setup/SetupFile.h"
+#include "ui/main/RandomSeriesGroup.h"
 #include "ui/models/TextListModel.h"
-#include "ui/network/SetupNewGroup.h"
 #include "ui/results/AdaptiveBotsBox.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/EnterPresses.h"
@@ -23,7 +23,8 @@ SimplePage::SimplePage(Session& session, QWidget* parent) : QWidget(parent) {
     preDefinedSetupList_->installEventFilter(this);
     connect(playSetupButton_, &QPushButton::clicked, this, &SimplePage::playRequested);
     connect(setupScriptButton_, &QPushButton::clicked, this, &SimplePage::scriptRequested);
-    connect(newSetupGroup_, &SetupNewGroup::rotationBuilt, this, &SimplePage::randomRotationBuilt);
+    connect(newSetupGroup_, &RandomSeriesGroup::rotationBuilt, this,
+            &SimplePage::randomRotationBuilt);
     connect(backButton_, &QPushButton::clicked, this, &SimplePage::backRequested);
 }
 
@@ -65,7 +66,7 @@ void SimplePage::createControls(Session& session) {
     setupInfoText_->setReadOnly(true);
     setupInfoText_->setFrameShape(QFrame::NoFrame);
     setupInfoLabel_ = namedLabel("Config File &Info :", "setupInfoLabel", this, setupInfoText_);
-    newSetupGroup_ = new SetupNewGroup(session, this);
+    newSetupGroup_ = new RandomSeriesGroup(session, this);
     newSetupGroup_->hide();
     adaptiveBotsBox_ = new AdaptiveBotsBox(session.results, session.setup, this);
     adaptiveBotsBox_->hide();

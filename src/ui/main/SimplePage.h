@@ -14,17 +14,17 @@
 namespace velkarn {
 
 class AdaptiveBotsBox;
-class SetupNewGroup;
+class RandomSeriesGroup;
 class TextListModel;
 
 // The Simple page: the pre-defined setups with the info lines of the one read, or the
-// one-sentence random setup with its adapting bots.
+// one-sentence random series with its adapting bots.
 class SimplePage : public QWidget {
     Q_OBJECT
 public:
     explicit SimplePage(Session& session, QWidget* parent = nullptr);
 
-    // Shows the pre-defined setups (true) or the new random setup (false).
+    // Shows the pre-defined setups (true) or the new random series (false).
     void showPreDefined(bool preDefined);
     // The setups in the configs folder changed (one was saved).
     void setupsChanged();
@@ -57,7 +57,7 @@ private:
     QPushButton* playSetupButton_;
     QLabel* setupInfoLabel_;
     QPlainTextEdit* setupInfoText_;
-    SetupNewGroup* newSetupGroup_;
+    RandomSeriesGroup* newSetupGroup_;
     AdaptiveBotsBox* adaptiveBotsBox_;
     QPushButton* backButton_;
 };

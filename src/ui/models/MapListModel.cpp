@@ -5,38 +5,20 @@
 
 namespace velkarn {
 
-MapListModel::MapListModel(const MapFiles& catalogue, QObject* parent)
-    : QAbstractListModel(parent), catalogue_(catalogue) {
+ListModel* newMapListModel(const MapFiles& catalogue, QObject* parent) {
+    return new ListModel([&catalogue] { return static_cast<int>(catalogue.size()); },
+                         [&catalogue](int row, int role) -> QVariant {
+                             const MapFile& map = *catalogue[static_cast<std::size_t>(row)];
+                             if (role == Qt::DisplayRole || role == Qt::EditRole)
+                                 return local(mapBaseName(map.fileName));
+                             if (role == Qt::ToolTipRole)
+                                 return local(map.longName);
+                             return {};
+                         },
+                         parent);
 }
 
-int MapListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(catalogue_.size());
-}
-
-QVariant MapListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const MapFile& map = *catalogue_[static_cast<std::size_t>(index.row())];
-    switch (role) {
-    case Qt::DisplayRole:
-    case Qt::EditRole:
-        return local(mapBaseName(map.fileName));
-    case Qt::ToolTipRole:
-        return local(map.longName);
-    case CatalogueIndexRole:
-        return index.row();
-    default:
-        return {};
-    }
-}
-
-void MapListModel::catalogueChanged() {
-    beginResetModel();
-    endResetModel();
-}
-
-SortedMapsModel::SortedMapsModel(MapListModel& maps, QObject* parent)
-    : QSortFilterProxyModel(parent) {
+SortedMapsModel::SortedMapsModel(ListModel& maps, QObject* parent) : QSortFilterProxyModel(parent) {
     setSourceModel(&maps);
     setSortCaseSensitivity(Qt::CaseInsensitive);
     setSortLocaleAware(false);

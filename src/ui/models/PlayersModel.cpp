@@ -1,5 +1,6 @@
 #include "ui/models/PlayersModel.h"
 
+#include "core/setup/PlayerName.h"
 #include "ui/models/ServerStatusCells.h"
 #include "ui/widgets/ColoredTextDelegate.h"
 #include "ui/widgets/LocalText.h"
@@ -36,6 +37,10 @@ QVariant PlayersModel::data(const QModelIndex& index, int role) const {
             return number;
         return role == Qt::DisplayRole ? QString::number(number) : QVariant();
     }
+    case Bot:
+        if (role == SortRole)
+            return player.isBot();
+        return role == Qt::DisplayRole && player.isBot() ? QString("bot") : QVariant();
     default:
         return {};
     }
@@ -44,7 +49,7 @@ QVariant PlayersModel::data(const QModelIndex& index, int role) const {
 QVariant PlayersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const captions[ColumnCount] = {"Player", "Score", "Ping", "Server"};
+    static const char* const captions[ColumnCount] = {"Player", "Score", "Ping", "Server", "Bot"};
     return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 

@@ -8,11 +8,11 @@
 namespace velkarn {
 
 // Players, each with the server they are on: name (in its colors through CodedTextRole), score,
-// ping and the server's host name.
+// ping, the server's host name, and "bot" for a bot (ServerStatus.h says how one is told).
 class PlayersModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Player, Score, Ping, Server, ColumnCount };
+    enum Column { Player, Score, Ping, Server, Bot, ColumnCount };
 
     struct Row {
         PlayerLine player;

@@ -65,6 +65,15 @@ void SavedServersModel::refreshStatus() {
     statusQuery_.queryServers(addresses);
 }
 
+void SavedServersModel::askServer(int row) {
+    if (!statusQuery_.running())
+        asked_.clear(); // no id of a finished query is reported any more
+    const SavedServer* record = servers_[static_cast<std::size_t>(row)].get();
+    const int id = static_cast<int>(asked_.size());
+    asked_.push_back(record);
+    statusQuery_.askServer(addressToAsk(record->address), id);
+}
+
 int SavedServersModel::rowOfAsked(int id) const {
     if (id < 0 || id >= static_cast<int>(asked_.size()) || !asked_[static_cast<std::size_t>(id)])
         return -1;
@@ -96,6 +105,7 @@ std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields
     velkarn::addServer(servers_, fields);
     live_.push_back(LiveServer{fields.address, {}, {}, {}});
     endInsertRows();
+    askServer(row);
     return {};
 }
 
@@ -109,6 +119,9 @@ void SavedServersModel::updateServer(int row, const ServerFields& fields) {
     if (live.address != fields.address) {
         forgetAsked(row);
         live = LiveServer{fields.address, {}, {}, {}};
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        askServer(row);
+        return;
     }
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/launch/ServerListOps.h"
 #include "core/network/QueryEngine.h"
+#include "core/setup/SavedServerOps.h"
 #include "ui/models/LiveServersModel.h"
 
 #include <vector>
@@ -35,16 +35,18 @@ public:
     void refreshStatus();
     bool refreshing() const { return statusQuery_.running(); }
 
-    // Appends a server; the messages that stop it, as serverFieldProblems gives them (nothing
-    // added then). Throws UserMessage for a field that must not be stored.
+    // Appends a server and asks it at once; the messages that stop it, as serverFieldProblems gives
+    // them (nothing added then). Throws UserMessage for a field that must not be stored.
     std::vector<std::string> addServer(const ServerFields& fields);
-    // Stores the fields into the server of `row`. Throws UserMessage as addServer does.
+    // Stores the fields into the server of `row`, asking it at once when its address changed.
+    // Throws UserMessage as addServer does.
     void updateServer(int row, const ServerFields& fields);
     void deleteServer(int row);
 
 private:
     void takeAnswer(int id, const ServerStatus& status);
     void takeSilence(int id);
+    void askServer(int row);
     int rowOfAsked(int id) const;
     void forgetAsked(int row);
 

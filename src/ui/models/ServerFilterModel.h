@@ -6,17 +6,14 @@
 
 namespace velkarn {
 
-class LiveServerSource;
+class LiveServersModel;
 
 // The servers of a live-server model that a filter shows, sorted by SortRole. The source keeps
 // every server, answered or not: filtering only chooses rows, it never stops a query.
 class ServerFilterModel : public QSortFilterProxyModel {
     Q_OBJECT
 public:
-    explicit ServerFilterModel(QObject* parent = nullptr);
-
-    // `model` must be a LiveServerSource.
-    void setSourceModel(QAbstractItemModel* model) override;
+    ServerFilterModel(LiveServersModel& servers, QObject* parent = nullptr);
 
     const ServerFilter& filter() const { return filter_; }
     void setFilter(const ServerFilter& filter);
@@ -30,7 +27,10 @@ protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
-    const LiveServerSource* servers_ = nullptr;
+    // The source is the model given at construction, for the proxy's whole life.
+    void setSourceModel(QAbstractItemModel* model) override;
+
+    const LiveServersModel& servers_;
     ServerFilter filter_;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/models/ServerStatusCells.h"
 
+#include "core/setup/PlayerName.h"
 #include "ui/widgets/ColoredTextDelegate.h"
 #include "ui/widgets/LocalText.h"
 

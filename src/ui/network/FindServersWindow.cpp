@@ -1,10 +1,11 @@
 #include "ui/network/FindServersWindow.h"
 
 #include "core/launch/GameLaunch.h"
-#include "core/launch/ServerListOps.h"
 #include "core/network/MasterList.h"
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
+#include "core/setup/PlayerName.h"
+#include "core/setup/SavedServerOps.h"
 #include "ui/models/FoundServersModel.h"
 #include "ui/network/BuddiesWindow.h"
 #include "ui/network/ServerDetailsView.h"
@@ -35,7 +36,7 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     : QDialog(parent), session_(session),
       found_(new FoundServersModel(session.buddies, timing, this)) {
     setUpWindow(this, "findServersWindow", "Find Servers");
-    serverList_ = new ServerListPanel(found_, "foundServerFilter", "foundServerTable", this);
+    serverList_ = new ServerListPanel(*found_, "foundServerFilter", "foundServerTable", this);
     serverList_->sortBy(FoundServersModel::Ping, Qt::AscendingOrder);
     masterProblemsLabel_ = named(new QLabel(this), "masterProblemsLabel");
     masterProblemsLabel_->setWordWrap(true);

@@ -2,6 +2,7 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/setup/TextHelpers.h"
+#include "ui/main/ScriptPreviewWindow.h"
 #include "ui/models/RotationAccess.h"
 #include "ui/network/ServeCommandWindow.h"
 #include "ui/widgets/ControlHelpers.h"
@@ -9,7 +10,6 @@
 #include "ui/widgets/EnterPresses.h"
 #include "ui/widgets/Guard.h"
 #include "ui/widgets/LocalText.h"
-#include "ui/widgets/ScriptPreviewWindow.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -152,20 +152,17 @@ ServerOptions NewServerGroup::serverOptions() const {
 }
 
 void NewServerGroup::startNewServer() {
-    commitTypedNumbers();
     requireGameStarted(startServer(session_.game.launchSettings(), serverOptions(),
                                    session_.setup.serverRotation));
 }
 
 void NewServerGroup::showServerScript() {
-    commitTypedNumbers();
     showLaunchPreview(
         previewLaunch(session_.game.launchSettings(), LaunchPath::Server,
                       serverScriptLines(serverOptions(), session_.setup.serverRotation)));
 }
 
 void NewServerGroup::showServeCommand() {
-    commitTypedNumbers();
     ServeCommandWindow window(session_, serverOptions(), this);
     dialogs().runModal(window);
 }

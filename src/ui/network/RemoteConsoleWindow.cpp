@@ -1,5 +1,6 @@
 #include "ui/network/RemoteConsoleWindow.h"
 
+#include "core/launch/ServedPasswordFile.h"
 #include "core/network/RconText.h"
 #include "core/network/ServerAddress.h"
 #include "core/platform/Errors.h"
@@ -32,8 +33,9 @@ const QColor NoteColor(160, 160, 160);
 
 } // namespace
 
-RemoteConsoleWindow::RemoteConsoleWindow(RemoteConsoleTiming timing, QWidget* parent)
-    : QWidget(parent), console_(timing) {
+RemoteConsoleWindow::RemoteConsoleWindow(std::string setupFolder, RemoteConsoleTiming timing,
+                                         QWidget* parent)
+    : QWidget(parent), console_(timing), setupFolder_(std::move(setupFolder)) {
     setUpWindow(this, "remoteConsoleWindow", "Remote Console");
     serverEdit_ = named(new QLineEdit(this), "serverEdit");
     serverEdit_->setPlaceholderText("host:port");
@@ -86,24 +88,40 @@ void RemoteConsoleWindow::sendCommand() {
     if (!server)
         throw UserMessage("'" + typedServer + "' is not a server address!");
     const std::string key = formatServerAddress(*server);
-    auto known = passwords_.find(key);
-    if (known == passwords_.end()) {
-        const auto password = dialogs().askPassword("The remote console password of " + key + ":");
-        if (!password)
-            return;
-        requireRconPassword(*password);
-        known = passwords_.emplace(key, *password).first;
-    }
-    console_.send(*server, known->second, command);
+    const auto password = passwordFor(*server, key);
+    if (!password)
+        return;
+    console_.send(*server, *password, command);
     waitingFor_ = key;
     history_.add(command);
     commandEdit_->clear();
     showNote("] " + local(command));
 }
 
+std::optional<std::string> RemoteConsoleWindow::passwordFor(const ServerAddress& server,
+                                                            const std::string& key) {
+    fileSentWith_.clear();
+    if (const auto known = passwords_.find(key); known != passwords_.end())
+        return known->second;
+    const std::string file = servedRconPasswordFile(setupFolder_, server.host, server.port);
+    if (!file.empty() && !refusedFiles_.contains(file)) {
+        fileSentWith_ = file;
+        return readPasswordFile(file); // read each time: the file may have changed
+    }
+    const auto typed = dialogs().askPassword("The remote console password of " + key + ":");
+    if (typed) {
+        requireRconPassword(*typed);
+        passwords_.emplace(key, *typed);
+    }
+    return typed;
+}
+
 void RemoteConsoleWindow::showReply(const std::string& reply, bool cutOff) {
-    if (isRconRefusal(reply))
+    if (isRconRefusal(reply)) {
         passwords_.erase(waitingFor_); // asked again at the next command
+        if (!fileSentWith_.empty())
+            refusedFiles_.insert(fileSentWith_);
+    }
     std::size_t start = 0;
     while (start < reply.size()) {
         const std::size_t end = std::min(reply.find('\n', start), reply.size());

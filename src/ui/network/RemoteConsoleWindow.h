@@ -2,10 +2,13 @@
 
 #include "core/network/CommandHistory.h"
 #include "core/network/RemoteConsole.h"
+#include "core/network/ServerAddress.h"
 
 #include <QTextCursor>
 #include <QWidget>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 
 class QLineEdit;
@@ -15,13 +18,16 @@ class QPushButton;
 namespace velkarn {
 
 // "Remote Console": sends commands to a server's remote console and shows the replies in their
-// colors, one after another. The password is asked the first time a server is sent a command and
-// kept in memory only, for this run; a server that refuses it gets asked again next time. Up and
-// Down in the command line walk the commands sent.
+// colors, one after another. The password of a setup this machine serves comes from the password
+// file its server options name; any other is asked the first time a server is sent a command and
+// kept in memory only, for this run. A server that refuses it gets asked next time. Up and Down in
+// the command line walk the commands sent.
 class RemoteConsoleWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RemoteConsoleWindow(RemoteConsoleTiming timing = {}, QWidget* parent = nullptr);
+    // `setupFolder` holds the setups' server options (configs/<name>.server).
+    explicit RemoteConsoleWindow(std::string setupFolder, RemoteConsoleTiming timing = {},
+                                 QWidget* parent = nullptr);
 
 public slots:
     // Shows the window for the server at `address` (the field keeps what it had when empty).
@@ -37,10 +43,14 @@ private:
     void showLine(const std::string& codedLine);
     void showNote(const QString& text);
     QTextCursor newLine();
+    std::optional<std::string> passwordFor(const ServerAddress& server, const std::string& key);
 
     RemoteConsole console_;
     CommandHistory history_;
+    std::string setupFolder_;
     std::map<std::string, std::string> passwords_; // by "HOST:PORT"
+    std::set<std::string> refusedFiles_;           // saved passwords a server did not take
+    std::string fileSentWith_;                     // the saved password file of the last command
     std::string waitingFor_;                       // the server of the command sent last
     QLineEdit* serverEdit_;
     QPlainTextEdit* replyView_;

@@ -124,7 +124,6 @@ void ServeCommandWindow::showChosenSetup() {
 void ServeCommandWindow::saveServeOptions() {
     if (setupCombo_->currentIndex() < 0)
         return;
-    commitTypedNumbers();
     const std::string path = serveOptionsPath(session_.setupFolder(), chosenSetup());
     // A file that cannot be read whole is not written over with less.
     ServeOptions options;

@@ -1,5 +1,6 @@
 #include "ui/network/ServerDetailsView.h"
 
+#include "core/platform/NoCase.h"
 #include "ui/models/PlayersModel.h"
 #include "ui/models/ServerFilterModel.h"
 #include "ui/models/ServerSettingsModel.h"
@@ -82,7 +83,7 @@ ServerDetailsView::ServerDetailsView(const ServerFilterModel& servers,
 
 void ServerDetailsView::showDetails() {
     pending_.stop();
-    const std::string search = foldedText(bytes(playerSearchEdit_->text().trimmed()));
+    const std::string search = toLower(bytes(playerSearchEdit_->text().trimmed()));
     QModelIndexList selected = selection_.selectedRows();
     std::sort(selected.begin(), selected.end());
     std::vector<PlayersModel::Row> rows;

@@ -1,6 +1,6 @@
 #include "ui/network/ServerListPanel.h"
 
-#include "ui/models/LiveServerSource.h"
+#include "ui/models/LiveServersModel.h"
 #include "ui/models/ServerFilterModel.h"
 #include "ui/network/ServerDetailsView.h"
 #include "ui/network/ServerFilterBar.h"
@@ -19,12 +19,11 @@
 
 namespace velkarn {
 
-ServerListPanel::ServerListPanel(QAbstractItemModel* servers, const QString& filterKey,
+ServerListPanel::ServerListPanel(LiveServersModel& servers, const QString& filterKey,
                                  const char* tableName, QWidget* parent)
-    : QWidget(parent), servers_(dynamic_cast<const LiveServerSource&>(*servers)),
+    : QWidget(parent), servers_(servers),
       filterBar_(named(new ServerFilterBar(filterKey, this), "filterBar")),
-      shown_(new ServerFilterModel(this)) {
-    shown_->setSourceModel(servers);
+      shown_(new ServerFilterModel(servers, this)) {
     shown_->setFilter(filterBar_->filter());
     table_ = serverTableView(shown_, tableName, this, QAbstractItemView::ExtendedSelection);
     spoken(table_, "Servers", "Enter joins the chosen server");

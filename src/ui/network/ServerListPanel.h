@@ -4,13 +4,12 @@
 #include <QWidget>
 #include <vector>
 
-class QAbstractItemModel;
 class QLabel;
 class QTableView;
 
 namespace velkarn {
 
-class LiveServerSource;
+class LiveServersModel;
 class ServerDetailsView;
 class ServerFilterBar;
 class ServerFilterModel;
@@ -23,8 +22,8 @@ class ServerFilterModel;
 class ServerListPanel : public QWidget {
     Q_OBJECT
 public:
-    // `servers` must be a LiveServerSource; the filters are kept under `filterKey`.
-    ServerListPanel(QAbstractItemModel* servers, const QString& filterKey, const char* tableName,
+    // The filters are kept under `filterKey`.
+    ServerListPanel(LiveServersModel& servers, const QString& filterKey, const char* tableName,
                     QWidget* parent = nullptr);
 
     ServerDetailsView* details() const { return details_; }
@@ -52,7 +51,7 @@ private:
     void copySelectedAddresses();
     void showCount();
 
-    const LiveServerSource& servers_;
+    const LiveServersModel& servers_;
     ServerFilterBar* filterBar_;
     ServerFilterModel* shown_;
     QTableView* table_;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/launch/ServerListOps.h"
 #include "core/network/QueryEngine.h"
+#include "core/setup/SavedServerOps.h"
 
 #include <QGroupBox>
 #include <QTimer>

@@ -3,7 +3,7 @@
 #include "core/platform/FileSystem.h"
 #include "core/session/FirstStart.h"
 #include "ui/models/InstallationListModel.h"
-#include "ui/models/ModListModel.h"
+#include "ui/models/ListModel.h"
 #include "ui/options/ModEditWindow.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
@@ -25,10 +25,29 @@
 
 namespace velkarn {
 
+namespace {
+
+// A mod of the drop-down: its display name, with its start parameters as the hint.
+QVariant modCell(const Mod& mod, int role) {
+    if (role == Qt::DisplayRole)
+        return local(mod.name);
+    if (role == Qt::ToolTipRole)
+        return local(mod.parameters);
+    return {};
+}
+
+} // namespace
+
 GameOptionsWindow::GameOptionsWindow(GameOptions& game, ModEditWindow& modEditor, QWidget* parent)
     : QDialog(parent), game_(game), modEditor_(modEditor),
       installationModel_(new InstallationListModel(game, this)),
-      modModel_(new ModListModel(game, this)) {
+      modModel_(new ListModel([&game] { return static_cast<int>(game.mods().size()); },
+                              [&game](int row, int role) {
+                                  return modCell(game.mods()[static_cast<std::size_t>(row)], role);
+                              },
+                              this)) {
+    // Before the window follows the mods, so that it shows them from the list as it now is.
+    connect(&game_, &GameOptions::modsChanged, modModel_, &ListModel::refresh);
     setUpWindow(this, "gameOptionsWindow", "Game Options");
     createControls();
     layOut();

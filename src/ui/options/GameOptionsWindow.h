@@ -13,8 +13,8 @@ class QPushButton;
 namespace velkarn {
 
 class InstallationListModel;
+class ListModel;
 class ModEditWindow;
-class ModListModel;
 
 // "Game Options": shows and edits the game options: the game (an installation found or a folder),
 // the extra command line and the mod list. It grows in width and keeps its size and place.
@@ -64,7 +64,7 @@ private:
     GameOptions& game_;
     ModEditWindow& modEditor_;
     InstallationListModel* installationModel_;
-    ModListModel* modModel_;
+    ListModel* modModel_;
 
     QComboBox* installationCombo_;
     QLabel* startCommandLabel_;

@@ -81,7 +81,7 @@ private:
     const MapFiles& catalogue_;
     RotationControls controls_;
     RotationModel* model_;
-    MapListModel* maps_;
+    ListModel* maps_;
     SortedMapsModel* sortedMaps_;
     GameTypeChoices shownChoices_; // what gameTypeCombo offers, item for item
 };

@@ -1,6 +1,5 @@
 #include "ui/widgets/NumberSpin.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -12,7 +11,9 @@ NumberSpin::NumberSpin(int minimum, int maximum, int step, int initial, QWidget*
     setSingleStep(step);
     setValue(initial);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
-    setKeyboardTracking(false); // a change is taken when typing ends, not at every keystroke
+    // Qt's keyboard tracking takes only texts within the range; takeTyped takes every text.
+    setKeyboardTracking(false);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &NumberSpin::takeTyped);
 }
 
 void NumberSpin::setArrowsOnly() {
@@ -42,10 +43,17 @@ int NumberSpin::valueFromText(const QString& text) const {
     return valueForText(text);
 }
 
-void commitTypedNumbers() {
-    for (QWidget* widget : QApplication::allWidgets())
-        if (auto* field = qobject_cast<NumberSpin*>(widget))
-            field->interpretText();
+void NumberSpin::takeTyped(const QString& text) {
+    const int typed = valueForText(text);
+    if (typed == value())
+        return;
+    QLineEdit* edit = lineEdit();
+    const int cursor = edit->cursorPosition();
+    setValue(typed); // writes the value's own text, which leaving the field would show
+    if (edit->text() != text) {
+        edit->setText(text);
+        edit->setCursorPosition(cursor);
+    }
 }
 
 } // namespace velkarn

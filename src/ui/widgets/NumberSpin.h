@@ -6,7 +6,8 @@ namespace velkarn {
 
 // A number field in a fixed range and step. Any whole number may be typed; when the field is
 // left a value outside the range is brought into it, and a text that is not a number counts as
-// the minimum.
+// the minimum. The value follows the text as it is typed, by that rule, so an action taken
+// before the field is left (a shortcut, a menu, closing the window) uses what is on screen.
 class NumberSpin : public QSpinBox {
     Q_OBJECT
 public:
@@ -22,10 +23,10 @@ protected:
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& input) const override;
     int valueFromText(const QString& text) const override;
-};
 
-// Takes the text typed into every number field of the program as its value, as leaving the
-// field would. Saving, closing and playing call it first, so what is on screen is what is used.
-void commitTypedNumbers();
+private:
+    // Takes the text being typed as the value, leaving the text as typed.
+    void takeTyped(const QString& text);
+};
 
 } // namespace velkarn

@@ -7,6 +7,7 @@
 #include "support/TempFolder.h"
 #include "support/ThrownMessage.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -66,6 +67,27 @@ TEST(WriteGameScript, SecondWriteReplacesTheFirstEntirely) {
     writeGameScript(game.installation(), Lines(50, "a long line from an earlier launch"));
     writeJoinScript(game.installation(), PlayerSettings{}, SavedServer{"s", "host", ""});
     EXPECT_EQ(game.script(), "name \r\nseta model /\r\npassword \r\nconnect host\r\n");
+}
+
+// A join or server script holds the password: others on the machine read neither the file nor
+// the preview on the screen.
+TEST(WriteGameScript, PasswordsStayWithTheOwner) {
+    GameFolder game;
+    writeGameScript(game.installation(), {"old"});
+    fs::permissions(game.dir.file("baseq3/velkarn.cfg"), fs::perms(0644));
+    writeJoinScript(game.installation(), PlayerSettings{}, SavedServer{"s", "host", "secret"});
+    EXPECT_EQ(fs::status(game.dir.file("baseq3/velkarn.cfg")).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    ServerOptions options;
+    options.password = "secret";
+    const auto rotation = listOf<ServerRotationEntry>({serverEntry("q3dm1", Deathmatch, 20, 10)});
+    GameSettings settings;
+    settings.installation = game.installation();
+    const Lines shown =
+        previewLaunch(settings, LaunchPath::Server, serverScriptLines(options, rotation)).script;
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "sv_privatePassword ********"), shown.end());
+    EXPECT_EQ(joinLines(shown).find("secret"), std::string::npos);
 }
 
 TEST(WriteGameScript, MissingFoldersAreNamedAndWriteErrorsAreTheRunTimeOnes) {

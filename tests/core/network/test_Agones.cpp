@@ -123,6 +123,33 @@ TEST(AgonesLifecycle, AnSdkServerThatComesLateIsWaitedForOneThatNeverComesIsSaid
     EXPECT_FALSE(alone.server);
 }
 
+// With Passthrough Agones may describe the GameServer before it gave the port: serve waits for
+// it rather than listen where no player is sent.
+TEST(AgonesLifecycle, AGameServerWithoutItsPortIsAskedAgainWithinTheWait) {
+    ensureCoreApplication();
+    HttpResponder sdk;
+    const std::string portless = R"({"object_meta":{"name":"gs-1"},"status":{"state":"Creating"}})";
+    sdk.answer("/gameserver", 200, portless);
+    AgonesLifecycle lifecycle(sdk.port(), Quick);
+    Told told(lifecycle);
+    lifecycle.findGameServer("game");
+    ASSERT_TRUE(runEventsUntil([&] { return sdk.count("/gameserver") >= 3; }));
+    EXPECT_FALSE(told.server);
+    sdk.answer("/gameserver", 200, gameServerJson("gs-1", 7002));
+    ASSERT_TRUE(runEventsUntil([&] { return told.server.has_value(); }));
+    EXPECT_EQ(told.server->port("game"), 7002);
+
+    HttpResponder stuck;
+    stuck.answer("/gameserver", 200, portless);
+    AgonesLifecycle waiting(stuck.port(), AgonesTiming{300, 50, 500, 50, 200, 70, 600});
+    Told never(waiting);
+    waiting.findGameServer("game");
+    ASSERT_TRUE(runEventsUntil([&] { return !never.missing.empty(); }));
+    EXPECT_NE(never.missing.find("gave this GameServer no port \"game\""), std::string::npos)
+        << never.missing;
+    EXPECT_FALSE(never.server);
+}
+
 // A server that takes the connection and never answers, or answers with an error, costs at most
 // the call's time, and the shutdown is tried again only within its wait.
 TEST(AgonesLifecycle, EveryCallIsBoundedInTime) {

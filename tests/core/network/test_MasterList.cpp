@@ -20,10 +20,11 @@ TEST(MasterList, MissingFileIsCreatedWithTheWellKnownMasters) {
 TEST(MasterList, BadLinesAreReportedAndSkipped) {
     TempFolder app;
     app.write("masters.txt", "# mine\r\n\r\n127.0.0.1:27950 68\r\nnoprotocol\r\n[::1] 71\r\n"
-                             "h:1 x\r\n");
+                             "h:1 x\r\n[::1]:27951  71\r\n");
     const MasterListRead read = readMasterList(app.path());
-    ASSERT_EQ(read.masters.size(), 2u);
+    ASSERT_EQ(read.masters.size(), 3u);
     EXPECT_EQ(read.masters[1], (MasterServer{{"::1", 27950}, 71}));
+    EXPECT_EQ(read.masters[2], (MasterServer{{"::1", 27951}, 71}));
     ASSERT_EQ(read.problems.size(), 2u);
     EXPECT_EQ(read.problems[0],
               app.file("masters.txt") + ", line 4: this is not 'host:port protocol'");

@@ -87,9 +87,11 @@ TEST(QueryEngine, MastersListServersThatAreThenAsked) {
     const auto second = goodServer("Two");
     const quint16 a = first->address().port;
     const quint16 b = second->address().port;
-    // The list comes in two packets, the second one twice, with a server listed twice.
+    // id's master knows only the plain question. The list comes in two packets, the second one
+    // twice, with a server listed twice.
     UdpResponder master([a, b](const QByteArray& request) {
-        EXPECT_TRUE(request.endsWith("getservers 68 empty full"));
+        if (!request.endsWith("getservers 68 empty full"))
+            return std::vector<QByteArray>{};
         const QByteArray last = masterAnswer({b, a}, true);
         return std::vector<QByteArray>{masterAnswer({a}, false), last, last};
     });
@@ -105,6 +107,36 @@ TEST(QueryEngine, MastersListServersThatAreThenAsked) {
     EXPECT_EQ(reports.listed[0], first->address());
     EXPECT_EQ(reports.listed[1], second->address());
     EXPECT_EQ(reports.answered[1].front().hostName(), "Two");
+    EXPECT_EQ(master.requestsSeen(), 3) << "extended, then both questions";
+}
+
+TEST(QueryEngine, MasterOnIpv6ListsServersOfBothFamilies) {
+    ensureCoreApplication();
+    const auto four = goodServer("Four");
+    const auto six = goodServer("Six", 0, true);
+    const auto sixToo = goodServer("SixToo", 0, true);
+    const ServerAddress mapped{"::ffff:127.0.0.1", four->address().port};
+    UdpResponder master(
+        [&](const QByteArray& request) {
+            if (!request.endsWith("getserversExt Quake3Arena 71 empty full"))
+                return std::vector<QByteArray>{};
+            return std::vector<QByteArray>{
+                extendedMasterAnswer({six->address(), four->address()}, false),
+                extendedMasterAnswer({mapped, six->address()}, false),
+                extendedMasterAnswer({sixToo->address()}, true)};
+        },
+        0, false, true);
+    QueryEngine engine(Quick);
+    Reports reports(engine);
+    engine.queryMasters({{master.address(), 71}});
+    ASSERT_TRUE(runEventsUntil([&] { return reports.finished == 1; }));
+    ASSERT_EQ(reports.listed.size(), 3u) << "each server once, whichever way it was written";
+    EXPECT_EQ(reports.listed[0], six->address());
+    EXPECT_EQ(reports.listed[1], four->address());
+    EXPECT_EQ(reports.listed[2], sixToo->address());
+    EXPECT_EQ(reports.answered[0].front().hostName(), "Six");
+    EXPECT_EQ(reports.answered[1].front().hostName(), "Four");
+    EXPECT_EQ(reports.answered[2].front().hostName(), "SixToo");
     EXPECT_EQ(master.requestsSeen(), 1);
 }
 
@@ -121,4 +153,21 @@ TEST(QueryEngine, StoppingForgetsTheQuery) {
     EXPECT_EQ(reports.finished, 0);
     engine.queryServers({});
     EXPECT_EQ(reports.finished, 1) << "nothing to ask finishes at once";
+}
+
+TEST(QueryEngine, AServerAskedLateGetsAnAnswerOfItsOwn) {
+    ensureCoreApplication();
+    const auto good = goodServer("Good");
+    UdpResponder silent([](const QByteArray&) { return std::vector<QByteArray>{}; });
+    QueryEngine engine(Quick);
+    Reports reports(engine);
+    engine.askServer(good->address(), 0); // starts a query of its own
+    engine.askServer(silent.address(), 1);
+    ASSERT_TRUE(runEventsUntil([&] { return reports.answered.count(0) == 1; }));
+    engine.askServer(good->address(), 2); // done with already, while the query still runs
+    ASSERT_TRUE(runEventsUntil([&] { return reports.finished == 1; }));
+    EXPECT_EQ(reports.answered[2].size(), 1u);
+    EXPECT_EQ(reports.answered[0].size(), 1u);
+    EXPECT_EQ(reports.silent, std::vector<int>{1});
+    EXPECT_EQ(good->requestsSeen(), 2);
 }

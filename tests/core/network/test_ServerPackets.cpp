@@ -1,6 +1,7 @@
 #include "core/network/InfoString.h"
 #include "core/network/ServerAddress.h"
 #include "core/network/ServerPackets.h"
+#include "core/setup/PlayerName.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +22,22 @@ std::string record(unsigned char a, unsigned char b, unsigned char c, unsigned c
                        static_cast<char>(port & 0xFF)};
 }
 
+// An IPv6 record of the extended answer: "/", sixteen address bytes, the port.
+std::string record6(unsigned char last, std::uint16_t port, unsigned char first = 0) {
+    std::string bytes(16, '\0');
+    bytes[0] = static_cast<char>(first);
+    bytes[15] = static_cast<char>(last);
+    return "/" + bytes + static_cast<char>(port >> 8) + static_cast<char>(port & 0xFF);
+}
+
 } // namespace
 
 TEST(ServerPackets, RequestsAreTheEnginesConnectionlessCommands) {
     EXPECT_EQ(statusRequest("x1"), Oob + "getstatus x1");
     EXPECT_EQ(masterRequest(71), Oob + "getservers 71 empty full");
+    EXPECT_EQ(extendedMasterRequest(71, true), Oob + "getserversExt Quake3Arena 71 empty full");
+    EXPECT_EQ(extendedMasterRequest(68, false),
+              Oob + "getserversExt Quake3Arena 68 empty full ipv4");
 }
 
 TEST(ServerPackets, StatusAnswerGivesSettingsAndPlayers) {
@@ -84,7 +96,7 @@ TEST(ServerPackets, MasterAnswerListsRecordsUntilTheEndMark) {
     ASSERT_TRUE(answer);
     EXPECT_TRUE(answer->complete);
     ASSERT_EQ(answer->servers.size(), 2u) << "port 0, broadcast and multicast are left out";
-    EXPECT_EQ(answer->servers[0], (ListedServer{0x0A000001u, 27960}));
+    EXPECT_EQ(answer->servers[0], (ListedServer{false, {10, 0, 0, 1}, 27960}));
     EXPECT_EQ(answer->servers[1].port, 27961) << "a record starting with EOT is no end mark";
 
     const auto partial =
@@ -93,13 +105,33 @@ TEST(ServerPackets, MasterAnswerListsRecordsUntilTheEndMark) {
     EXPECT_FALSE(partial->complete);
     EXPECT_EQ(partial->servers.size(), 1u) << "a truncated record is dropped";
     EXPECT_TRUE(parseMasterAnswer(Oob + "getserversResponse\\EOT")->complete);
-    EXPECT_FALSE(parseMasterAnswer(Oob + "getserversExtResponse"));
+    EXPECT_FALSE(parseMasterAnswer(Oob + "getserversExtRespons"));
 
     std::string flood = Oob + "getserversResponse";
     for (int i = 0; i < 9000; ++i)
         flood +=
             record(10, 1, static_cast<unsigned char>(i >> 8), static_cast<unsigned char>(i), 1);
     EXPECT_EQ(parseMasterAnswer(flood)->servers.size(), 256u);
+}
+
+TEST(ServerPackets, ExtendedMasterAnswerReadsBothFamilies) {
+    const auto answer =
+        parseMasterAnswer(Oob + "getserversExtResponse" + record(127, 0, 0, 1, 27960) +
+                          record6(1, 27961) + record6(0, 1) + record6(1, 1, 0xFF) + record6(1, 0) +
+                          record(127, 0, 0, 2, 27962) + std::string("\\EOT\0\0\0", 7));
+    ASSERT_TRUE(answer);
+    EXPECT_TRUE(answer->extended);
+    EXPECT_TRUE(answer->complete);
+    ASSERT_EQ(answer->servers.size(), 3u) << "::, multicast and port 0 are left out";
+    EXPECT_EQ(answer->servers[1],
+              (ListedServer{true, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}, 27961}));
+    EXPECT_EQ(answer->servers[2].port, 27962);
+
+    const auto cut = parseMasterAnswer(Oob + "getserversExtResponse" + record6(1, 5).substr(0, 17));
+    EXPECT_TRUE(cut->servers.empty()) << "a truncated IPv6 record is dropped";
+    EXPECT_FALSE(cut->complete);
+    EXPECT_TRUE(parseMasterAnswer(Oob + "getserversResponse" + record6(1, 5))->servers.empty())
+        << "the plain answer has no IPv6 records";
 }
 
 TEST(ServerAddresses, HostPortAndBracketedIpv6) {

@@ -4,8 +4,8 @@
 #include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/ComplexPage.h"
+#include "ui/main/RandomSeriesGroup.h"
 #include "ui/main/SimplePage.h"
-#include "ui/network/SetupNewGroup.h"
 #include "ui/options/GameOptionsWindow.h"
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/rotation/SetupInfoWindow.h"
@@ -82,7 +82,7 @@ TEST_F(SetupFileCommandsTest, NumbersTypedButNotConfirmedAreSaved) {
     start();
     selectRows(rotation(), {0}, 0);
     child<QSpinBox>(mainWindow(), "fragLimitSpin").findChild<QLineEdit*>()->setText("25");
-    child<QSpinBox>(*windows->playerOptionsWindow, "simPingSpin")
+    child<QSpinBox>(window<PlayerOptionsWindow>(), "simPingSpin")
         .findChild<QLineEdit*>()
         ->setText("75");
     dialogs.fileAnswers = {app.file("configs/mine.vkn")};
@@ -122,7 +122,7 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
     EXPECT_TRUE(hint.isHidden());
 
-    child<QPlainTextEdit>(*windows->setupInfoWindow, "infoEdit").setPlainText("");
+    child<QPlainTextEdit>(window<SetupInfoWindow>(), "infoEdit").setPlainText("");
     trigger("saveAction"); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";
@@ -190,7 +190,6 @@ TEST_F(SetupFileCommandsTest, BrokenSetupKeepsTheEntriesReadBeforeAndTheListInSt
 TEST_F(SetupFileCommandsTest, ExitKeepsThePreviousDefaultSetup) {
     app.write("configs/default.vkn", TwoMapSetup);
     start();
-    mainWindow().quitEventLoop = [] {};
     session->setup.rotation.clear();
     trigger("exitAction");
     EXPECT_EQ(app.read("configs/default.vkn"), TwoMapSetup);
@@ -208,7 +207,7 @@ TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWind
 TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
     start();
     child<QSpinBox>(mainWindow(), "simpleMapCountSpin").setValue(2);
-    child<SetupNewGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
+    child<RandomSeriesGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
     ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 
@@ -106,11 +107,13 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(players, 0, 1), "12");
     EXPECT_EQ(cell(players, 1, 0), "Bot");
     EXPECT_EQ(cell(players, 1, 3), "Red") << "the server each player is on";
+    EXPECT_EQ(column(players, 4), (QStringList{"", "bot"})) << "the one with ping 0 is a bot";
     // Sorted by key: challenge, g_gametype, mapname, sv_hostname, sv_maxclients.
     ASSERT_EQ(settings.model()->rowCount(), 5);
     EXPECT_EQ(cell(settings, 0, 0), "challenge");
     EXPECT_EQ(cell(settings, 3, 0), "sv_hostname");
     EXPECT_EQ(cell(settings, 3, 1), "^1Red");
+    EXPECT_EQ(cell(settings, 3, 1, Qt::ToolTipRole), "^1Red") << "a value too wide shows whole";
     EXPECT_GE(settings.columnWidth(0), settings.fontMetrics().horizontalAdvance("sv_maxclients"))
         << "columns fit their contents";
     EXPECT_TRUE(list.isSortingEnabled());
@@ -285,4 +288,32 @@ TEST_F(LiveServersTest, ServersAreAskedAgainAndABuddyComingOnIsToldOnce) {
     ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= asked + 3; }));
     EXPECT_EQ(told, std::vector<std::string>{"sarge on Friends"});
     EXPECT_EQ(cell(child<QTableView>(group, "savedServerTable"), 0, 6), "sarge");
+}
+
+TEST_F(LiveServersTest, AddedAndEditedServersAreAskedAtOnceEachEntryOnItsOwn) {
+    ServersGroup group(session, nullptr, Quick);
+    group.showServers();
+    QTableView& list = child<QTableView>(group, "savedServerTable");
+    const auto enter = [&](const std::string& name, const ServerAddress& address) {
+        child<QLineEdit>(group, "serverNameEdit").setText(QString::fromStdString(name));
+        child<QLineEdit>(group, "serverAddressEdit")
+            .setText(QString::fromStdString(formatServerAddress(address)));
+    };
+    enter("Mine", good->address());
+    child<QPushButton>(group, "addServerButton").click();
+    enter("Mine again", good->address());
+    child<QPushButton>(group, "addServerButton").click();
+    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 0, 2).isValid(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 1, 2) == "q3dm17"; }))
+        << "the second entry of an address answered already has its own answer";
+
+    list.selectRow(1);
+    enter("Gone", silent.address());
+    child<QPushButton>(group, "updateServerButton").click();
+    EXPECT_FALSE(cell(list, 1, 2).isValid()) << "the old address's answer is not the new one's";
+    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 1, 5) == "no answer"; }));
+    enter("Back", good->address());
+    child<QPushButton>(group, "updateServerButton").click();
+    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 1, 2) == "q3dm17"; }));
+    EXPECT_EQ(cell(list, 0, 2), "q3dm17");
 }

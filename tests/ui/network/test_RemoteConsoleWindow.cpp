@@ -1,6 +1,7 @@
 #include "core/setup/ReadableColor.h"
 #include "support/Controls.h"
 #include "support/RecordingDialogs.h"
+#include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 #include "ui/network/RemoteConsoleWindow.h"
 
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextCursor>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -31,7 +33,8 @@ protected:
             return {print + "^1Red ^2Green\nplain\n"};
         return {print};
     }};
-    RemoteConsoleWindow window{Quick};
+    TempFolder configs;
+    RemoteConsoleWindow window{configs.path(), Quick};
     QLineEdit& command = child<QLineEdit>(window, "commandEdit");
     QPlainTextEdit& replies = child<QPlainTextEdit>(window, "replyView");
 
@@ -64,6 +67,33 @@ TEST_F(RemoteConsoleWindowTest, AsksThePasswordOncePerServerAndAgainAfterARefusa
               std::vector<std::string>(3, "The remote console password of " + address + ":"));
     EXPECT_EQ(server.requestsSeen(), 3);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(RemoteConsoleWindowTest, ASetupServedHereTakesItsSavedPasswordFile) {
+    const std::string port = std::to_string(server.address().port);
+    configs.write("duel.server", "hostname=Duel\nport=" + port + "\nrconpasswordfile=duel.rcon\n");
+    configs.write("duel.rcon", "s3cret\n");
+    configs.write("broken.server", "port=" + port + "\nnonsense\n");
+    configs.write("other.server", "port=1\nrconpasswordfile=other.rcon\n");
+    window.openFor(QString::fromStdString(formatServerAddress(server.address())));
+    send("say");
+    EXPECT_NE(replies.toPlainText().indexOf("Green"), -1);
+    EXPECT_TRUE(dialogs.passwordQuestions.empty());
+
+    // Two setups on the port with different files: which one runs is not known.
+    const std::string twin =
+        configs.write("twin.server", "port=" + port + "\nrconpasswordfile=twin.rcon\n");
+    dialogs.passwordAnswers = {std::nullopt};
+    send("status");
+    EXPECT_EQ(dialogs.passwordQuestions.size(), 1u);
+    std::filesystem::remove(twin);
+
+    configs.write("duel.rcon", "changed\n");
+    dialogs.passwordAnswers = {"s3cret"};
+    send("say"); // refused: the saved password is passed over from here
+    send("say");
+    EXPECT_EQ(dialogs.passwordQuestions.size(), 2u);
+    EXPECT_EQ(server.requestsSeen(), 3);
 }
 
 TEST_F(RemoteConsoleWindowTest, RepliesShowInTheirColorsAndCommandsComeBackWithUpAndDown) {

@@ -18,7 +18,7 @@ class GameOptionsWindowTest : public OptionsWindowsTest {
 protected:
     TempFolder game;
 
-    GameOptionsWindow& options() { return *windows->gameOptionsWindow; }
+    GameOptionsWindow& options() { return window<GameOptionsWindow>(); }
     QComboBox& mods() { return child<QComboBox>(options(), "modCombo"); }
     QLineEdit& gameFolder() { return child<QLineEdit>(options(), "gameFolderEdit"); }
     QPushButton& button(const char* name) { return child<QPushButton>(options(), name); }

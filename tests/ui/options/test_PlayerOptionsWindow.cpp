@@ -36,7 +36,7 @@ const QColor Blue(0, 0, 254);
 
 class PlayerOptionsWindowTest : public OptionsWindowsTest {
 protected:
-    PlayerOptionsWindow& player() { return *windows->playerOptionsWindow; }
+    PlayerOptionsWindow& player() { return window<PlayerOptionsWindow>(); }
     QLineEdit& name() { return child<QLineEdit>(player(), "playerNameEdit"); }
     QComboBox& models() { return child<QComboBox>(player(), "modelCombo"); }
     QComboBox& skins() { return child<QComboBox>(player(), "skinCombo"); }

@@ -15,7 +15,7 @@ namespace {
 
 class TestReportWindowTest : public OptionsWindowsTest {
 protected:
-    TestReportWindow& report() { return *windows->testReportWindow; }
+    TestReportWindow& report() { return window<TestReportWindow>(); }
     QPlainTextEdit& bugs() { return child<QPlainTextEdit>(report(), "bugsEdit"); }
 
     void writeListFiles() {

@@ -35,7 +35,7 @@ TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
     start();
     child<QAction>(mainWindow(), "resultsAction").trigger();
 
-    ResultsWindow& window = *windows->resultsWindow;
+    ResultsWindow& window = this->window<ResultsWindow>();
     EXPECT_TRUE(window.isVisible());
     const auto* tree = window.findChild<QTreeView*>("seriesTree");
     ASSERT_NE(tree, nullptr);

@@ -51,7 +51,7 @@ protected:
         game.write("arena2/vm/qagame.qvm", "code");
     }
 
-    SearchingWindow& searching() { return *windows->searchingWindow; }
+    SearchingWindow& searching() { return window<SearchingWindow>(); }
     QComboBox& maps() { return child<QComboBox>(mainWindow(), "mapCombo"); }
     QProgressBar& bar() { return child<QProgressBar>(searching(), "progressBar"); }
     void findMaps() { child<QPushButton>(mainWindow(), "findMapsButton").click(); }
@@ -66,7 +66,7 @@ TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
     EXPECT_EQ(items(child<QComboBox>(mainWindow(), "serverMapCombo")),
               (QStringList{"q3dm1", "q3dm2"}));
     EXPECT_EQ(items(child<QComboBox>(mainWindow(), "botCombo")), (QStringList{"Anarki", "Sarge"}));
-    EXPECT_EQ(items(child<QComboBox>(*windows->playerOptionsWindow, "modelCombo")),
+    EXPECT_EQ(items(child<QComboBox>(window<PlayerOptionsWindow>(), "modelCombo")),
               (QStringList{"brute", "keel"}));
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
     EXPECT_EQ(app.read("models.txt"),
@@ -74,7 +74,7 @@ TEST_F(SearchDriverTest, StartUpSearchFillsEveryListAndWritesTheFiles) {
     EXPECT_NE(app.read("maps.txt").find(" " + game.file("baseq3/pak0.pk3") + "\r\n"),
               std::string::npos);
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\narena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
-    EXPECT_EQ(child<QComboBox>(*windows->gameOptionsWindow, "modCombo").count(), 2);
+    EXPECT_EQ(child<QComboBox>(window<GameOptionsWindow>(), "modCombo").count(), 2);
 
     // At start the splash shows instead of the progress window; a map chosen is described and
     // previewed.
@@ -102,8 +102,8 @@ TEST_F(SearchDriverTest, FindUsesTheSetupsModelAndSkin) {
     session->setup.modelNameFromSetup = "keel";
     session->setup.skinNameFromSetup = "blue";
     findMaps();
-    EXPECT_EQ(child<QComboBox>(*windows->playerOptionsWindow, "modelCombo").currentText(), "keel");
-    EXPECT_EQ(child<QComboBox>(*windows->playerOptionsWindow, "skinCombo").currentText(), "blue");
+    EXPECT_EQ(child<QComboBox>(window<PlayerOptionsWindow>(), "modelCombo").currentText(), "keel");
+    EXPECT_EQ(child<QComboBox>(window<PlayerOptionsWindow>(), "skinCombo").currentText(), "blue");
 }
 
 TEST_F(SearchDriverTest, WindowBlocksInputAndASecondSearchIsRefused) {

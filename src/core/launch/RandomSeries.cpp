@@ -1,4 +1,4 @@
-#include "core/launch/SimpleSetup.h"
+#include "core/launch/RandomSeries.h"
 
 #include "core/platform/Errors.h"
 #include "core/setup/RotationOps.h"
@@ -35,7 +35,7 @@ bool isUsed(const std::string& mapName, const Rotation& built) {
 
 } // namespace
 
-std::string simpleLimitCaption(int gameTypeItem) {
+std::string randomSeriesLimitCaption(int gameTypeItem) {
     if (gameTypeItem == 0)
         return "frag/capture limit";
     return gameTypeItem == CaptureTheFlag ? "capture limit" : "frag limit";
@@ -56,7 +56,8 @@ bool mapSupports(const MapFile& map, int gameType) {
     }
 }
 
-int drawSimpleMap(const MapFiles& catalogue, const Rotation& built, int gameType, Random& random) {
+int drawRandomSeriesMap(const MapFiles& catalogue, const Rotation& built, int gameType,
+                        Random& random) {
     if (catalogue.empty())
         throw UserMessage("There are no maps to choose from: search the game folder first!");
     // Drawing among the suitable maps gives each the same chance as drawing again until one
@@ -74,13 +75,13 @@ int drawSimpleMap(const MapFiles& catalogue, const Rotation& built, int gameType
     }
 }
 
-Rotation buildSimpleRotation(const Catalogue& catalogue, const SimpleChoices& choices,
-                             int skillChoice, TeamChoice team, Random& random) {
+Rotation buildRandomSeries(const Catalogue& catalogue, const RandomSeriesChoices& choices,
+                           int skillChoice, TeamChoice team, Random& random) {
     const int gameType = isChosen(choices.gameType) ? choices.gameType : 0;
     const int mapCount = std::clamp(choices.mapCount, MinMaps, MaxMaps);
     Rotation rotation;
     for (int k = 0; k < mapCount; ++k) {
-        const int position = drawSimpleMap(catalogue.mapFiles, rotation, gameType, random);
+        const int position = drawRandomSeriesMap(catalogue.mapFiles, rotation, gameType, random);
         const MapFile& map = *catalogue.mapFiles[static_cast<std::size_t>(position)];
         RotationEntry& entry = addRotationEntry(rotation, catalogue.mapFiles, position);
         if (gameType != 0)

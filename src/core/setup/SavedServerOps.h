@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The data side of the pre-defined server list: the editing fields, adding, updating, deleting
+// The data side of the saved servers: the editing fields, adding, updating, deleting
 // and the server a join goes to. Positions are list positions (-1 for no selection).
 namespace velkarn {
 

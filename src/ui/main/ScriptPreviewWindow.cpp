@@ -1,4 +1,4 @@
-#include "ui/widgets/ScriptPreviewWindow.h"
+#include "ui/main/ScriptPreviewWindow.h"
 
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
@@ -27,28 +27,28 @@ ScriptPreviewWindow::ScriptPreviewWindow(const LaunchPreview& preview, QWidget* 
     : QDialog(parent) {
     setObjectName("scriptPreviewWindow");
     setWindowTitle("Script");
-    scriptText = named(new QPlainTextEdit(this), "scriptText");
-    scriptText->setReadOnly(true);
-    spoken(scriptText, "Command line and script");
-    scriptText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    scriptText->setFont(fixedPitchFont());
-    scriptText->setPlainText(previewText(preview));
-    copyButton = namedButton("&Copy", "copyButton", this);
-    closeButton = namedButton("C&lose", "closeButton", this, true);
-    closeButton->setDefault(true);
+    scriptText_ = named(new QPlainTextEdit(this), "scriptText");
+    scriptText_->setReadOnly(true);
+    spoken(scriptText_, "Command line and script");
+    scriptText_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scriptText_->setFont(fixedPitchFont());
+    scriptText_->setPlainText(previewText(preview));
+    copyButton_ = namedButton("&Copy", "copyButton", this);
+    closeButton_ = namedButton("C&lose", "closeButton", this, true);
+    closeButton_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(copyButton);
-    buttons->addWidget(closeButton);
+    buttons->addWidget(copyButton_);
+    buttons->addWidget(closeButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scriptText, 1);
+    layout->addWidget(scriptText_, 1);
     layout->addLayout(buttons);
     resize(720, 420);
 
-    connect(copyButton, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(scriptText->toPlainText()); });
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(copyButton_, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(scriptText_->toPlainText()); });
+    connect(closeButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void showLaunchPreview(const LaunchPreview& preview) {

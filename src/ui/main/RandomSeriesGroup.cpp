@@ -1,4 +1,4 @@
-#include "ui/network/SetupNewGroup.h"
+#include "ui/main/RandomSeriesGroup.h"
 
 #include "core/setup/RotationOps.h"
 #include "ui/widgets/ControlHelpers.h"
@@ -18,7 +18,7 @@ constexpr int DeathmatchItem = 1;
 
 } // namespace
 
-SetupNewGroup::SetupNewGroup(Session& session, QWidget* parent)
+RandomSeriesGroup::RandomSeriesGroup(Session& session, QWidget* parent)
     : QGroupBox("Setup New", parent), session_(session) {
     setObjectName("newSetupGroup");
     createControls();
@@ -29,7 +29,7 @@ SetupNewGroup::SetupNewGroup(Session& session, QWidget* parent)
                    [this] { playRandomRotation(); });
 }
 
-void SetupNewGroup::createControls() {
+void RandomSeriesGroup::createControls() {
     iWantToPlayLabel_ = namedLabel("I &want to play", "iWantToPlayLabel", this);
     simpleMapCountSpin_ =
         spoken(named(new NumberSpin(1, 99, 1, 4, this), "simpleMapCountSpin"), "Number of maps");
@@ -51,7 +51,7 @@ void SetupNewGroup::createControls() {
     updateLimitCaption();
 }
 
-void SetupNewGroup::layOut() {
+void RandomSeriesGroup::layOut() {
     auto* maps = new QHBoxLayout;
     for (QWidget* word :
          std::initializer_list<QWidget*>{iWantToPlayLabel_, simpleMapCountSpin_, mapsWordLabel_,
@@ -80,8 +80,8 @@ void SetupNewGroup::layOut() {
     layout->addWidget(simplePlayButton_, 0, Qt::AlignRight);
 }
 
-SimpleChoices SetupNewGroup::choices() const {
-    SimpleChoices result;
+RandomSeriesChoices RandomSeriesGroup::choices() const {
+    RandomSeriesChoices result;
     result.mapCount = simpleMapCountSpin_->value();
     result.gameType = simpleGameTypeCombo_->currentIndex();
     result.fragLimit = simpleFragLimitSpin_->value();
@@ -89,19 +89,18 @@ SimpleChoices SetupNewGroup::choices() const {
     return result;
 }
 
-void SetupNewGroup::updateLimitCaption() {
-    simpleLimitLabel_->setText(
-        withMnemonic(local(simpleLimitCaption(simpleGameTypeCombo_->currentIndex())), "limit"));
+void RandomSeriesGroup::updateLimitCaption() {
+    simpleLimitLabel_->setText(withMnemonic(
+        local(randomSeriesLimitCaption(simpleGameTypeCombo_->currentIndex())), "limit"));
 }
 
-void SetupNewGroup::playRandomRotation() {
-    commitTypedNumbers();
+void RandomSeriesGroup::playRandomRotation() {
     // Built aside first, so a failed build leaves the rotation as it was.
     const std::optional<int> adapted = adaptedSkill ? adaptedSkill() : std::nullopt;
     SetupModel& setup = session_.setup;
     Rotation rotation =
-        buildSimpleRotation(setup.catalogue, choices(), adapted.value_or(setup.randomSkillItem),
-                            teamChoiceFromItem(setup.randomTeamItem), session_.random);
+        buildRandomSeries(setup.catalogue, choices(), adapted.value_or(setup.randomSkillItem),
+                          teamChoiceFromItem(setup.randomTeamItem), session_.random);
     session_.replaceRotation(std::move(rotation));
     setup.setupName = RandomSeriesName;
     emit rotationBuilt();

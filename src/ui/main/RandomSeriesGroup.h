@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/launch/SimpleSetup.h"
+#include "core/launch/RandomSeries.h"
 #include "core/session/Session.h"
 #include "ui/widgets/NumberSpin.h"
 
@@ -15,13 +15,13 @@ namespace velkarn {
 
 // "Setup New": one sentence of choices ("I want to play 4 maps of Deathmatch with 30 frag limit
 // and with 10 minutes time limit") that builds a random rotation and plays it.
-class SetupNewGroup : public QGroupBox {
+class RandomSeriesGroup : public QGroupBox {
     Q_OBJECT
 public:
-    explicit SetupNewGroup(Session& session, QWidget* parent = nullptr);
+    explicit RandomSeriesGroup(Session& session, QWidget* parent = nullptr);
 
     // The choices as the controls hold them.
-    SimpleChoices choices() const;
+    RandomSeriesChoices choices() const;
     // Replaces the rotation with a random one built from the choices and the last random-bot
     // settings, and tells so (for the main window to play it). When no rotation can be built
     // the current one stays as it was.

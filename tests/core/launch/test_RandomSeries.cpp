@@ -1,4 +1,4 @@
-#include "core/launch/SimpleSetup.h"
+#include "core/launch/RandomSeries.h"
 #include "core/platform/Errors.h"
 
 #include <gtest/gtest.h>
@@ -34,8 +34,8 @@ Catalogue catalogueOf(const std::vector<Arena>& arenas) {
 std::string buildMessage(const Catalogue& catalogue, int gameType) {
     Random random(1);
     try {
-        buildSimpleRotation(catalogue, SimpleChoices{3, gameType, 30, 10}, 0, TeamChoice::Random,
-                            random);
+        buildRandomSeries(catalogue, RandomSeriesChoices{3, gameType, 30, 10}, 0,
+                          TeamChoice::Random, random);
     } catch (const UserMessage& e) {
         return e.what();
     }
@@ -44,14 +44,14 @@ std::string buildMessage(const Catalogue& catalogue, int gameType) {
 
 } // namespace
 
-TEST(SimpleSetup, LimitCaption) {
-    EXPECT_EQ(simpleLimitCaption(0), "frag/capture limit");
-    EXPECT_EQ(simpleLimitCaption(4), "capture limit");
+TEST(RandomSeries, LimitCaption) {
+    EXPECT_EQ(randomSeriesLimitCaption(0), "frag/capture limit");
+    EXPECT_EQ(randomSeriesLimitCaption(4), "capture limit");
     for (int item : {1, 2, 3})
-        EXPECT_EQ(simpleLimitCaption(item), "frag limit");
+        EXPECT_EQ(randomSeriesLimitCaption(item), "frag limit");
 }
 
-TEST(SimpleSetup, ImpossibleDrawsStopWithAMessage) {
+TEST(RandomSeries, ImpossibleDrawsStopWithAMessage) {
     EXPECT_EQ(buildMessage(Catalogue{}, 1),
               "There are no maps to choose from: search the game folder first!");
     EXPECT_EQ(buildMessage(Catalogue{}, 0),
@@ -62,11 +62,11 @@ TEST(SimpleSetup, ImpossibleDrawsStopWithAMessage) {
     EXPECT_EQ(buildMessage(deathmatchOnly, 1), "built");
 }
 
-TEST(SimpleSetup, OneDeathmatchEntryTakesTheChosenLimits) {
+TEST(RandomSeries, OneDeathmatchEntryTakesTheChosenLimits) {
     Random random(5);
     const Catalogue catalogue = catalogueOf({{"q3dm1.bsp", 2}});
-    const auto rotation =
-        buildSimpleRotation(catalogue, SimpleChoices{1, 1, 25, 15}, 3, TeamChoice::Random, random);
+    const auto rotation = buildRandomSeries(catalogue, RandomSeriesChoices{1, 1, 25, 15}, 3,
+                                            TeamChoice::Random, random);
     ASSERT_EQ(rotation.size(), 1u);
     const RotationEntry& entry = *rotation[0];
     EXPECT_EQ(entry.name, "q3dm1");
@@ -78,12 +78,12 @@ TEST(SimpleSetup, OneDeathmatchEntryTakesTheChosenLimits) {
     EXPECT_EQ(entry.bots[0].team, "None");
 }
 
-TEST(SimpleSetup, DefaultOnCaptureTheFlagArenas) {
+TEST(RandomSeries, DefaultOnCaptureTheFlagArenas) {
     Random random(9);
     const Catalogue catalogue = catalogueOf({{"q3ctf1.bsp", 0, false, false, false, true},
                                              {"q3ctf2.bsp", 2, false, false, true, true}});
-    const auto rotation =
-        buildSimpleRotation(catalogue, SimpleChoices{4, 0, 30, 10}, 0, TeamChoice::Random, random);
+    const auto rotation = buildRandomSeries(catalogue, RandomSeriesChoices{4, 0, 30, 10}, 0,
+                                            TeamChoice::Random, random);
     ASSERT_EQ(rotation.size(), 4u);
     for (const auto& entry : rotation) {
         EXPECT_EQ(entry->gameType, CaptureTheFlag);
@@ -94,15 +94,15 @@ TEST(SimpleSetup, DefaultOnCaptureTheFlagArenas) {
     }
 }
 
-TEST(SimpleSetup, ChosenGameTypeDrawsOnlySuitableMapsThenRepeats) {
+TEST(RandomSeries, ChosenGameTypeDrawsOnlySuitableMapsThenRepeats) {
     Random random(11);
     const Catalogue catalogue = catalogueOf({{"dm1.bsp", 3},
                                              {"duel1.bsp", 1, false, true},
                                              {"dm2.bsp"},
                                              {"duel2.bsp", 0, true, true},
                                              {"duel3.bsp", 1, false, true, false, true}});
-    const auto rotation =
-        buildSimpleRotation(catalogue, SimpleChoices{6, 2, 20, 10}, 0, TeamChoice::Blue, random);
+    const auto rotation = buildRandomSeries(catalogue, RandomSeriesChoices{6, 2, 20, 10}, 0,
+                                            TeamChoice::Blue, random);
     ASSERT_EQ(rotation.size(), 6u);
     std::set<std::string> firstThree;
     for (std::size_t i = 0; i < rotation.size(); ++i) {
@@ -118,17 +118,17 @@ TEST(SimpleSetup, ChosenGameTypeDrawsOnlySuitableMapsThenRepeats) {
     EXPECT_EQ(firstThree.size(), 3u); // unused maps first, repeats only after
 }
 
-TEST(SimpleSetup, MapsWhoseNameStartsAnEntryCountAsUsed) {
+TEST(RandomSeries, MapsWhoseNameStartsAnEntryCountAsUsed) {
     const Catalogue catalogue = catalogueOf({{"pit1.bsp"}, {"pit10.bsp"}, {"other.bsp"}});
     Rotation built;
     built.push_back(std::make_unique<RotationEntry>());
     built.back()->name = "pit10";
     Random random(2);
     for (int i = 0; i < 30; ++i)
-        EXPECT_EQ(drawSimpleMap(catalogue.mapFiles, built, 0, random), 2);
+        EXPECT_EQ(drawRandomSeriesMap(catalogue.mapFiles, built, 0, random), 2);
     built.push_back(std::make_unique<RotationEntry>());
     built.back()->name = "other";
     // Everything used: the 101st candidate is taken all the same.
-    const int position = drawSimpleMap(catalogue.mapFiles, built, 0, random);
+    const int position = drawRandomSeriesMap(catalogue.mapFiles, built, 0, random);
     EXPECT_TRUE(position >= 0 && position < 3);
 }

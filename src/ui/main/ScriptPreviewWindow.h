@@ -15,9 +15,10 @@ class ScriptPreviewWindow : public QDialog {
 public:
     explicit ScriptPreviewWindow(const LaunchPreview& preview, QWidget* parent = nullptr);
 
-    QPlainTextEdit* scriptText;
-    QPushButton* copyButton;
-    QPushButton* closeButton;
+private:
+    QPlainTextEdit* scriptText_;
+    QPushButton* copyButton_;
+    QPushButton* closeButton_;
 };
 
 // Shows the preview modally through the dialog seam.

@@ -1,4 +1,4 @@
-#include "core/launch/ServerListOps.h"
+#include "core/setup/SavedServerOps.h"
 
 #include "core/platform/Errors.h"
 #include "core/setup/ScriptValues.h"

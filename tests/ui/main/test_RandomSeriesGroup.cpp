@@ -3,8 +3,8 @@
 #include "support/Controls.h"
 #include "support/GameFolder.h"
 #include "ui/main/ComplexPage.h"
+#include "ui/main/RandomSeriesGroup.h"
 #include "ui/main/SimplePage.h"
-#include "ui/network/SetupNewGroup.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -25,7 +25,7 @@ enum Item { DefaultItem, DeathmatchItem, TournamentItem, TeamDeathmatchItem, Cap
 
 // The program's windows over a catalogue given by each test, a few bots, and a game folder with
 // the fake game.
-class SetupNewGroupTest : public AppFixture {
+class RandomSeriesGroupTest : public AppFixture {
 protected:
     GameFolder game{true};
 
@@ -35,7 +35,7 @@ protected:
         app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\nMynx\r\n");
         start();
     }
-    SetupNewGroup& group() { return child<SetupNewGroup>(mainWindow(), "newSetupGroup"); }
+    RandomSeriesGroup& group() { return child<RandomSeriesGroup>(mainWindow(), "newSetupGroup"); }
     template <typename Control> Control& control(const char* name) {
         return child<Control>(group(), name);
     }
@@ -71,7 +71,7 @@ protected:
 
 } // namespace
 
-TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
+TEST_F(RandomSeriesGroupTest, StartsWithTheSentenceAndItsRanges) {
     startWith(mixedCatalogue());
     const std::pair<NumberSpin*, std::array<int, 4>> fields[] = {
         {&control<NumberSpin>("simpleMapCountSpin"), {1, 99, 1, 4}},
@@ -101,7 +101,7 @@ TEST_F(SetupNewGroupTest, StartsWithTheSentenceAndItsRanges) {
     EXPECT_TRUE(control<QPushButton>("simplePlayButton").font().bold());
 }
 
-TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
+TEST_F(RandomSeriesGroupTest, LimitCaptionFollowsTheGameType) {
     startWith(mixedCatalogue());
     const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture &limit"},
                                                 {TournamentItem, "frag &limit"},
@@ -114,7 +114,7 @@ TEST_F(SetupNewGroupTest, LimitCaptionFollowsTheGameType) {
     }
 }
 
-TEST_F(SetupNewGroupTest, NotANumberCountsAsTheMinimum) {
+TEST_F(RandomSeriesGroupTest, NotANumberCountsAsTheMinimum) {
     startWith(mixedCatalogue());
     typeAndLeave(control<NumberSpin>("simpleFragLimitSpin"), "abc");
     EXPECT_EQ(control<NumberSpin>("simpleFragLimitSpin").value(), 0);
@@ -129,7 +129,7 @@ TEST_F(SetupNewGroupTest, NotANumberCountsAsTheMinimum) {
     EXPECT_EQ(rotation()[0]->timeLimit, 255);
 }
 
-TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage) {
+TEST_F(RandomSeriesGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage) {
     startWith(mapRecord("gorge1.bsp", "Gorge", 2, true, false, false, false));
     play(DeathmatchItem, 1);
     EXPECT_TRUE(dialogs.messages.empty());
@@ -158,7 +158,7 @@ TEST_F(SetupNewGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage)
     EXPECT_EQ(rowCount(complex<QListView>("rosterList")), 2) << "with its roster";
 }
 
-TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
+TEST_F(RandomSeriesGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
     startWith(mapRecord("flags1.bsp", "Flags", 3, false, false, false, true) +
               mapRecord("flags2.bsp", "Flags Two", 0, false, false, true, true));
     control<NumberSpin>("simpleFragLimitSpin").setValue(50);
@@ -188,7 +188,7 @@ TEST_F(SetupNewGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
         }
 }
 
-TEST_F(SetupNewGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts) {
+TEST_F(RandomSeriesGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts) {
     startWith(mixedCatalogue());
     play(TournamentItem, 6); // more entries than tourney arenas: later ones repeat
     ASSERT_EQ(rotation().size(), 6u);
@@ -206,7 +206,7 @@ TEST_F(SetupNewGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts) {
     EXPECT_NE(game.script().find("vstr m0"), std::string::npos);
 }
 
-TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
+TEST_F(RandomSeriesGroupTest, NoBuildableRotationKeepsThePreviousOne) {
     startWith(mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false));
     play(DeathmatchItem, 2);
     ASSERT_EQ(rotation().size(), 2u);
@@ -232,7 +232,7 @@ TEST_F(SetupNewGroupTest, NoBuildableRotationKeepsThePreviousOne) {
     EXPECT_FALSE(game.scriptWritten());
 }
 
-TEST_F(SetupNewGroupTest, AFailedScriptLeavesTheBuiltRotation) {
+TEST_F(RandomSeriesGroupTest, AFailedScriptLeavesTheBuiltRotation) {
     startWith(mixedCatalogue());
     std::filesystem::remove_all(game.dir.file("baseq3"));
     play(DeathmatchItem, 2);

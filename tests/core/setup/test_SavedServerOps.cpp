@@ -1,12 +1,12 @@
 #include "core/launch/GameScript.h"
-#include "core/launch/ServerListOps.h"
 #include "core/platform/Errors.h"
+#include "core/setup/SavedServerOps.h"
 
 #include <gtest/gtest.h>
 
 using namespace velkarn;
 
-TEST(ServerListOps, AddNeedsNameAndAddressNameFirst) {
+TEST(SavedServerOps, AddNeedsNameAndAddressNameFirst) {
     SavedServers servers;
     EXPECT_EQ(addServer(servers, {"", "", "pw"}),
               (std::vector<std::string>{"You must enter a server name!",
@@ -25,7 +25,7 @@ TEST(ServerListOps, AddNeedsNameAndAddressNameFirst) {
     EXPECT_EQ(servers[1]->password, "x");
 }
 
-TEST(ServerListOps, UpdateAndDeleteNeedASelection) {
+TEST(SavedServerOps, UpdateAndDeleteNeedASelection) {
     SavedServers servers;
     addServer(servers, {"A", "a", ""});
     addServer(servers, {"B", "b", ""});
@@ -45,7 +45,7 @@ TEST(ServerListOps, UpdateAndDeleteNeedASelection) {
     EXPECT_TRUE(servers.empty());
 }
 
-TEST(ServerListOps, JoinUsesTheStoredRecord) {
+TEST(SavedServerOps, JoinUsesTheStoredRecord) {
     SavedServers servers;
     addServer(servers, {"Home", "stored:27960", ""});
     // Whatever the editing fields show meanwhile, only an update changes what a join uses.
