@@ -79,7 +79,7 @@ TEST_F(ScanCommandTest, WithoutPathFileTheFirstStartsChoiceIsMadeAndSearched) {
     std::filesystem::permissions(app.file("root/usr/games/openarena"),
                                  std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add);
-    writeZip(app.file("root/usr/lib/openarena/baseoa/pak0.pk3"),
+    writeZip(app.makeFolder("root/usr/lib/openarena/baseoa") + "pak0.pk3",
              {{"maps/oa_dm1.bsp", "bsp"},
               {"scripts/arenas.txt", "{\nmap \"oa_dm1\"\nlongname \"Dm1\"\n}\n"}});
     EXPECT_EQ(scan(), 0) << err.str();

@@ -12,11 +12,23 @@
 
 namespace velkarn {
 
+namespace {
+
+// The view and its drawing area (which takes the focus) say the same.
+void describe(QChartView& view, const QString& description) {
+    view.setAccessibleDescription(description);
+    view.viewport()->setAccessibleDescription(description);
+}
+
+} // namespace
+
 PlayerPlaceChart::PlayerPlaceChart(ResultsTracker& results, QWidget* parent)
     : QChartView(parent), results_(results) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(160);
     setAccessibleName("Chart of your places");
+    // The drawing area takes the focus, so a screen reader meets it rather than the view.
+    viewport()->setAccessibleName(accessibleName());
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] { showLastSeries(); });
     showLastSeries();
 }
@@ -28,7 +40,7 @@ void PlayerPlaceChart::showLastSeries() {
     const auto places = series ? playerPlaces(*series) : std::vector<PlaceOnMap>{};
     if (places.empty()) {
         chart->setTitle("No series of yours is recorded yet.");
-        setAccessibleDescription(chart->title());
+        describe(*this, chart->title());
         replaceChart(chart);
         return;
     }
@@ -40,7 +52,7 @@ void PlayerPlaceChart::showLastSeries() {
     for (const PlaceOnMap& place : places)
         spoken
             << QString("%1: %2 of %3").arg(local(place.map)).arg(place.place).arg(place.fieldSize);
-    setAccessibleDescription(chart->title() + ": " + spoken.join("; "));
+    describe(*this, chart->title() + ": " + spoken.join("; "));
 
     auto* line = new QLineSeries;
     auto* points = new QScatterSeries;

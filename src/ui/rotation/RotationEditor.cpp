@@ -17,6 +17,10 @@ namespace {
 void makeSearchable(QComboBox& box, QAbstractItemModel* maps) {
     box.setModel(maps);
     box.setEditable(true);
+    // The typing field is a control of its own to a screen reader.
+    box.lineEdit()->setAccessibleName(box.accessibleName().isEmpty() ? QStringLiteral("Map")
+                                                                     : box.accessibleName());
+    box.lineEdit()->setAccessibleDescription("Type any part of a map's name");
     box.setInsertPolicy(QComboBox::NoInsert);
     box.setMaxVisibleItems(20);
     QCompleter* completer = box.completer();
@@ -36,7 +40,7 @@ RotationEditor::RotationEditor(std::unique_ptr<RotationAccess> rotation, const M
                                RotationControls controls, QObject* parent)
     : QObject(parent), rotation_(std::move(rotation)), catalogue_(catalogue), controls_(controls),
       model_(new RotationModel(*rotation_, catalogue, this)),
-      maps_(new MapListModel(catalogue, this)), sortedMaps_(new SortedMapsModel(*maps_, this)) {
+      maps_(newMapListModel(catalogue, this)), sortedMaps_(new SortedMapsModel(*maps_, this)) {
     makeSearchable(*controls_.mapCombo, sortedMaps_);
     controls_.list->setModel(model_);
     controls_.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -159,7 +163,7 @@ void RotationEditor::catalogueChanged() {
     const auto before = chosenMap();
     const std::string chosenName =
         before ? catalogue_[static_cast<std::size_t>(*before)]->fileName : std::string();
-    maps_->catalogueChanged();
+    maps_->refresh();
     model_->catalogueChanged();
     int again = 0;
     for (std::size_t i = 0; i < catalogue_.size(); ++i)
