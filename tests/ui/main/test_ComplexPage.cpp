@@ -17,7 +17,7 @@ using namespace velkarn::test;
 
 namespace {
 
-// A game folder with the fake game and an archive of gorge1 (free for all), flags1 (capture the
+// A game folder with the fake game and an archive of gorge1 (deathmatch), flags1 (capture the
 // flag) and duel1 (capture the flag and tournament with one bot) and a few bots.
 class ComplexPageTest : public AppFixture {
 protected:

@@ -55,7 +55,7 @@ protected:
             lines << QString::fromStdString(rowText(list, row));
         return lines;
     }
-    // Free for all, tournament with one bot and with none, team and capture the flag.
+    // Deathmatch, tournament with one bot and with none, team and capture the flag.
     static std::vector<ArenaMap> mixedCatalogue() {
         return {{"gorge1", "Gorge", 0, "ffa"},
                 {"duel1", "Duel", 1, "ffa tourney"},
