@@ -118,8 +118,8 @@ void printPeakMemory(const char* label, long peakKb) {
     if (peakKb < 0)
         std::printf("peak memory of %s: not measured (child search failed)\n", label);
     else
-        std::printf("peak memory of %s: %.1f MB (goal < 64 MB: %s)\n", label, peakKb / 1024.0,
-                    verdict(peakKb < 64 * 1024));
+        std::printf("peak memory of %s: %.1f MB (goal < 64 MB: %s)\n", label,
+                    static_cast<double>(peakKb) / 1024.0, verdict(peakKb < 64 * 1024));
 }
 
 // The list-file folder of a benchmark's game folder, made when missing.
