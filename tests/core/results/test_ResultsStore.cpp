@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -39,7 +40,12 @@ struct ResultsStoreTest : ::testing::Test {
     }
     void writeLog(const std::string& text) const { game.write("baseoa/games.log", text); }
     void appendLog(const std::string& text) const {
-        writeLog(game.read("baseoa/games.log") + text);
+        std::ofstream(source.path, std::ios::binary | std::ios::app) << text;
+    }
+    // Reads until a reading says nothing more is there.
+    void readAll(ResultsStore& store) {
+        while (store.readLog(source, "", now).more) {
+        }
     }
     int read(ResultsStore& store, const std::string& player = "") {
         return store.readLog(source, player, now).newMatches;
@@ -53,7 +59,50 @@ std::string mapsOf(const std::vector<MatchResult>& matches) {
     return text;
 }
 
+// What the results file keeps of each match, its series included, but not its row numbers.
+std::string describe(const std::vector<MatchResult>& matches) {
+    std::string text;
+    for (const auto& m : matches) {
+        text += std::to_string(m.seriesId) + " " + m.playedAt + " " + m.map +
+                (m.finished ? " finished " : " cut ") + m.endReason +
+                std::to_string(m.durationSeconds);
+        for (const auto& p : m.participants)
+            text += " | " + p.codedName + " " + std::to_string(p.score) + " " +
+                    std::to_string(p.place) + (p.player ? " me" : "");
+        text += "\n";
+    }
+    return text;
+}
+
 } // namespace
+
+// The match a reading's end cuts is recorded whole by the next reading, never as unfinished,
+// whether the log is read in small pieces or while the game writes it.
+TEST_F(ResultsStoreTest, ALogReadInPiecesOrAsWrittenRecordsWhatAWholeReadDoes) {
+    const std::string log = longServerLog(40);
+    writeLog(log);
+    TempFolder wholeApp;
+    ResultsStore whole(wholeApp.path());
+    readAll(whole);
+    const std::string expected = describe(whole.lastMatches(100000));
+    ASSERT_GE(whole.lastMatches(100000).size(), 300u);
+
+    ResultsStore pieces(app.path(), 4096);
+    readAll(pieces);
+    EXPECT_EQ(describe(pieces.lastMatches(100000)), expected);
+
+    TempFolder growingApp;
+    ResultsStore growing(growingApp.path(), 8192);
+    writeLog("");
+    source.running = true;
+    for (std::size_t at = 0, step = 1; at < log.size(); at += step, step = step * 7 % 20011) {
+        appendLog(log.substr(at, step));
+        readAll(growing);
+    }
+    source.running = false;
+    readAll(growing);
+    EXPECT_EQ(describe(growing.lastMatches(100000)), expected);
+}
 
 TEST_F(ResultsStoreTest, ReadsTheLogOnceAsItGrows) {
     ResultsStore store(app.path());
