@@ -31,6 +31,9 @@ ResultsStore::ResultsStore(const std::string& appDir, std::size_t logPieceBytes)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
         db.setDatabaseName(QString::fromLocal8Bit(path_.c_str()));
+        // A file another program holds is tried again later, never waited on: the window's
+        // thread reads it.
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
     }
     try {
         openResultsFile(connection_, path_);
@@ -97,7 +100,8 @@ LogReadOutcome ResultsStore::readLogPiece(const GameLogSource& source, const Fil
     return outcome;
 }
 
-GameLogReader& ResultsStore::readerAt(const std::string& logPath, const results::Position& position) {
+GameLogReader& ResultsStore::readerAt(const std::string& logPath,
+                                      const results::Position& position) {
     // A reader goes on where it stopped only while the results file says the log was read to
     // where that reader left it; another program may have read on, or the log was replaced.
     if (!reader_ || readerLog_ != logPath || readerGeneration_ != position.generation ||
@@ -114,19 +118,32 @@ void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& 
     if (source.path.empty())
         return;
     readLog(source, playerName, nowSeconds);
+    recordLaunch(source, setupName, playerName, nowSeconds, logAtLaunch(source));
+}
+
+std::optional<FileState> ResultsStore::logAtLaunch(const GameLogSource& source) {
+    FileState file;
+    if (source.path.empty() || !fileState(source.path, file))
+        return std::nullopt;
+    return file;
+}
+
+void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& setupName,
+                                const std::string& playerName, long long launchedAt,
+                                const std::optional<FileState>& log) {
+    if (source.path.empty())
+        return;
     Sql sql(connection_, path_);
     Transaction transaction(sql);
     const Position position = positionOf(sql, source.path);
-    FileState file;
-    long long generation = position.generation;
-    unsigned long long offset = 0;
-    if (fileState(source.path, file))
-        offset = file.size;
-    else
-        ++generation; // the game makes a new log: the next one the reader meets
+    // The maps after the mark are the launch's: in the log read so far, or else in the file the
+    // next reading meets (a new one when the game makes its log).
+    const bool readSoFar = log && position.known && position.identity == log->identity;
+    const long long generation = position.generation + (readSoFar ? 0 : 1);
+    const unsigned long long offset = log ? log->size : 0;
     sql.run("INSERT INTO launches (launched_at, setup_name, installation, player_name, log_path,"
             " generation, log_offset, server_port) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-            {bytes(localTime(nowSeconds)), bytes(setupName), bytes(source.installation),
+            {bytes(localTime(launchedAt)), bytes(setupName), bytes(source.installation),
              bytes(playerName), bytes(source.path), generation, QVariant::fromValue(offset),
              serverPortOf(source.serverPort)});
     transaction.commit();

@@ -5,6 +5,7 @@
 #include "core/results/GameLogSource.h"
 #include "core/results/LogPosition.h"
 #include "core/results/ResultRecords.h"
+#include "core/results/ResultsFileBusy.h"
 #include "core/results/ResultsSchema.h"
 
 #include <QString>
@@ -58,9 +59,22 @@ public:
     // this launch's series. Reads the log first, so that the mark sits after what is there.
     void recordLaunch(const GameLogSource& source, const std::string& setupName,
                       const std::string& playerName, long long nowSeconds);
+    // Records a launch later, when the results file was busy at the time: `log` is the log as
+    // the launch found it (logAtLaunch), nothing when there was none. Reads nothing first.
+    static std::optional<FileState> logAtLaunch(const GameLogSource& source);
+    void recordLaunch(const GameLogSource& source, const std::string& setupName,
+                      const std::string& playerName, long long launchedAt,
+                      const std::optional<FileState>& log);
 
     // At most `maxSeries` series, newest first, each with its maps in play order.
-    std::vector<SeriesResult> series(std::size_t maxSeries = 10000) const;
+    static constexpr std::size_t MaxSeriesListed = 10000;
+    std::vector<SeriesResult> series(std::size_t maxSeries = MaxSeriesListed) const;
+    // How many series hold a recorded map, however many series() lists.
+    std::size_t seriesCount() const;
+    // Over everything recorded (finished maps only, as unfinished ones decide nothing): every
+    // bot, by name ignoring case, and the player's record on each map, by map.
+    std::vector<Standing> botStandings() const;
+    std::vector<Standing> playerMapRecords() const;
     // The last `count` maps recorded, in the order played.
     std::vector<MatchResult> lastMatches(std::size_t count) const;
 
