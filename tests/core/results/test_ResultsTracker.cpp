@@ -2,8 +2,8 @@
 #include "core/results/ResultsTracker.h"
 #include "support/ResultsFileLock.h"
 #include "support/TempFolder.h"
+#include "support/UdpResponder.h"
 
-#include <QCoreApplication>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -18,11 +18,7 @@ struct ResultsTrackerTest : ::testing::Test {
     ResultsTracker::Source source;
 
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // Qt loads its SQLite driver only with one
+        ensureCoreApplication(); // Qt loads its SQLite driver only with one
         source.log.folder = game.makeFolder("baseoa");
         source.log.path = source.log.folder + "games.log";
         source.log.running = false;
