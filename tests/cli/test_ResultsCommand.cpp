@@ -51,7 +51,7 @@ TEST_F(ResultsCommandTest, PrintsEveryRecordedMapOnceAfterReadingTheLog) {
     EXPECT_EQ(results(), 0) << err.str();
     const std::string expected =
         "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\t-\n"
-        "2026-12-08 17:23:58\tduel\toa_dm1\tFree For All\tFraglimit hit\t2/4\t2\tGrism\t-\n";
+        "2026-12-08 17:23:58\tduel\toa_dm1\tDeathmatch\tFraglimit hit\t2/4\t2\tGrism\t-\n";
     EXPECT_EQ(out.str(), expected);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(results(), 0);

@@ -40,7 +40,7 @@ struct LogParticipant {
     std::string name;      // without color codes
     bool bot = false;
     int skill = 0; // a bot's skill 1..5 as the log gives it; 0 for people
-    int team = 0;  // 0 free for all, 1 red, 2 blue (3, spectators, are left out)
+    int team = 0;  // 0 no team, 1 red, 2 blue (3, spectators, are left out)
     int score = 0;
     int ping = 0;
     int place = 0; // 1 + the number of participants with a higher score
