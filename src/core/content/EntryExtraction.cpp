@@ -14,8 +14,9 @@ constexpr std::uint16_t Deflated = 8;
 constexpr std::uint16_t EncryptedFlag = 0x0001;
 
 std::string sizeText(std::size_t bytes) {
-    if (bytes % (1024 * 1024) == 0)
-        return std::to_string(bytes / (1024 * 1024)) + " MiB";
+    constexpr std::size_t MiB = std::size_t{1024} * 1024;
+    if (bytes % MiB == 0)
+        return std::to_string(bytes / MiB) + " MiB";
     return std::to_string(bytes) + " bytes";
 }
 
