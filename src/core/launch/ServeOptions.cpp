@@ -126,7 +126,7 @@ bool readServeOptions(const std::string& path, ServeOptions& options) {
 }
 
 std::string readServerPasswordFile(const std::string& path) {
-    const std::string password = lineAt(readTextFile(path), 0);
+    std::string password = lineAt(readTextFile(path), 0);
     if (password.empty())
         throw UserMessage("The password file " + path + " holds no password on its first line.");
     try {
