@@ -85,7 +85,7 @@ std::string serviceUnitText(const std::vector<std::string>& serveCommand,
             execStart.empty() ? systemdQuoted(word, ExecWord::Program) : " " + systemdQuoted(word);
     const std::string unit = serviceUnitName(setupName);
     std::vector<std::string> unitCommand = serveCommand;
-    unitCommand.push_back("--unit");
+    unitCommand.emplace_back("--unit");
     return "# The Velkarn setup " + printableText(setupName) +
            " as a dedicated server, a systemd user service.\n"
            "# Install and start it, and keep it running after you log out:\n"

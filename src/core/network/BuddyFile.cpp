@@ -44,7 +44,7 @@ BuddyFileRead readBuddyFile(const std::string& appDir) {
         bytes = readFileBytes(file);
     } catch (const std::exception& error) {
         result.whole = false;
-        result.problems.push_back(error.what());
+        result.problems.emplace_back(error.what());
         return result;
     }
     ProblemList problems;
