@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QPalette>
 #include <algorithm>
+#include <ranges>
 
 namespace velkarn {
 
@@ -78,11 +79,11 @@ void RotationModel::removeEntries(const std::vector<int>& rows) {
     std::vector<int> sorted = rows;
     std::sort(sorted.begin(), sorted.end());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    for (auto row = sorted.rbegin(); row != sorted.rend(); ++row) {
-        if (*row < 0 || *row >= rotation_.size())
+    for (const int row : std::ranges::reverse_view(sorted)) {
+        if (row < 0 || row >= rotation_.size())
             continue;
-        beginRemoveRows({}, *row, *row);
-        rotation_.remove({*row});
+        beginRemoveRows({}, row, row);
+        rotation_.remove({row});
         endRemoveRows();
     }
 }
