@@ -16,10 +16,10 @@ long long now() {
 
 } // namespace
 
-ServeResults::ServeResults(const std::string& appDir, GameLogSource log,
-                           const std::string& setupName, std::ostream& err)
-    : appDir_(appDir), log_(std::move(log)), setupName_(setupName), err_(err), launchedAt_(now()),
-      logAtLaunch_(ResultsStore::logAtLaunch(log_)) {
+ServeResults::ServeResults(std::string appDir, GameLogSource log, std::string setupName,
+                           std::ostream& err)
+    : appDir_(std::move(appDir)), log_(std::move(log)), setupName_(std::move(setupName)), err_(err),
+      launchedAt_(now()), logAtLaunch_(ResultsStore::logAtLaunch(log_)) {
     readSoon_.setSingleShot(true);
     readSoon_.setInterval(ReadDelayMs);
     connect(&readSoon_, &QTimer::timeout, this, &ServeResults::read);

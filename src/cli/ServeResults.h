@@ -19,8 +19,7 @@ namespace velkarn {
 class ServeResults : public QObject {
     Q_OBJECT
 public:
-    ServeResults(const std::string& appDir, GameLogSource log, const std::string& setupName,
-                 std::ostream& err);
+    ServeResults(std::string appDir, GameLogSource log, std::string setupName, std::ostream& err);
     ~ServeResults() override;
 
     // A line of the engine's console: the end of a map brings a reading soon after, once the
