@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
+#include "cli/JoinCommands.h"
 #include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ResultsCommand.h"
@@ -12,6 +13,7 @@
 #include "packaging/DesktopIdentity.h"
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DesktopNotifier.h"
 #include "ui/widgets/QtDialogs.h"
 
 #include <QApplication>
@@ -81,6 +83,23 @@ int main(int argc, char** argv) {
         return runResultsCommand(appDirFrom(commandLine), commandLine.lastCount, std::cout,
                                  std::cerr);
     }
+    case CommandLine::Command::Join: {
+        QCoreApplication app(argc, argv); // the results note the join through Qt SQL
+        JoinWaiting waiting;
+        waiting.wait = commandLine.joinWait;
+        waiting.timing.giveUpMs =
+            commandLine.giveUpMinutes.value_or(DefaultGiveUpMinutes) * 60 * 1000;
+        waiting.notify = [](const std::string& title, const std::string& text) {
+            DesktopNotifier::notifyWithoutWindows(QString::fromLocal8Bit(title.c_str()),
+                                                  QString::fromLocal8Bit(text.c_str()));
+        };
+        return runJoinCommand(appDirFrom(commandLine), commandLine.server, waiting, std::cout,
+                              std::cerr);
+    }
+    case CommandLine::Command::Recent: {
+        QCoreApplication app(argc, argv);
+        return runRecentCommand(appDirFrom(commandLine), std::cout, std::cerr);
+    }
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);
     case CommandLine::Command::Games:
@@ -109,7 +128,9 @@ int main(int argc, char** argv) {
     case CommandLine::Command::Rcon: {
         QCoreApplication app(argc, argv);
         const char* password = std::getenv("VELKARN_RCON_PASSWORD");
-        return runRconCommand(commandLine.server, commandLine.passwordFile,
+        const std::string passwordFile = rconPasswordFileFor(
+            appDirFrom(commandLine), commandLine.server, commandLine.passwordFile);
+        return runRconCommand(commandLine.server, passwordFile,
                               password ? std::optional<std::string>(password) : std::nullopt,
                               commandLine.rconCommand, std::cout, std::cerr);
     }

@@ -52,6 +52,14 @@ public:
     void recordLaunch(const GameLogSource& source, const std::string& setupName,
                       const std::string& playerName, long long nowSeconds);
 
+    // Notes that Velkarn joins the server at `address` now; returns the join's id.
+    long long recordJoin(const std::string& address, const std::string& name,
+                         const std::string& installation, long long nowSeconds);
+    // The game of that join ended now.
+    void endJoin(long long joinId, long long nowSeconds);
+    // At most `maxServers` servers joined, the last joined first.
+    std::vector<RecentServer> recentServers(std::size_t maxServers = 100) const;
+
     // At most `maxSeries` series, newest first, each with its maps in play order.
     std::vector<SeriesResult> series(std::size_t maxSeries = 10000) const;
     // The last `count` maps recorded, in the order played.

@@ -11,7 +11,7 @@ LiveServer answered(const std::string& settings, const std::string& players, int
                     const BuddyList& buddies = {}) {
     const auto status =
         parseStatusResponse("\xff\xff\xff\xffstatusResponse\n" + settings + "\n" + players);
-    LiveServer server{"127.0.0.1:27960", {}, {}, {}};
+    LiveServer server{"127.0.0.1:27960", {}, {}, {}, {}};
     server.takeAnswer(&*status, buddies);
     server.status->pingMs = ping;
     return server;
