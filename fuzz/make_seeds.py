@@ -172,8 +172,7 @@ def main():
          b'{"object_meta":{"name":"velkarn-duel-8xk2p-q7wzn","namespace":"default",'
          b'"uid":"1f0c2d3e","resource_version":"4121","generation":"1",'
          b'"creation_timestamp":"1700000000","annotations":{"agones.dev/sdk-version":"1.38.0"},'
-         b'"labels":{"agones.dev/fleet":"velkarn-duel"}},"spec":{"health":{"period_seconds":5,'
-         b'"failure_threshold":3,"initial_delay_seconds":30}},"status":{"state":"Scheduled",'
+         b'"labels":{"agones.dev/fleet":"velkarn-duel"}},"status":{"state":"Scheduled",'
          b'"address":"127.0.0.1","ports":[{"name":"game","port":7412}]}}')
     seed("agones_gameserver", "camel-case.json",
          b'{"objectMeta":{"name":"gs"},"status":{"state":"Ready","ports":[{"name":"other",'

@@ -205,7 +205,7 @@ std::string usageText() {
            "      --has-humans        a player who is not a bot (bots: ping 0 or marked)\n"
            "      --not-empty         a player at all\n"
            "      --not-full          a free slot\n"
-           "      --gametype N        g_gametype N (0 free for all, 1 tournament, 3 team\n"
+           "      --gametype N        g_gametype N (0 deathmatch, 1 tournament, 3 team\n"
            "                          deathmatch, 4 capture the flag, ...)\n"
            "      --game NAME         gamename or fs_game NAME (case ignored)\n"
            "      --max-ping MS       a ping of at most MS milliseconds\n"

@@ -52,7 +52,7 @@ WaitOutcome waitForPlace(const ServerAddress& server, const SeatWatchTiming& tim
                          std::ostream& out) {
     const std::string address = formatServerAddress(server);
     SeatWatcher watcher(timing);
-    SignalWatcher signals;
+    SignalWatcher stopSignals;
     QEventLoop loop;
     WaitOutcome outcome;
     bool saidFull = false;
@@ -71,7 +71,7 @@ WaitOutcome waitForPlace(const ServerAddress& server, const SeatWatchTiming& tim
         outcome.end = WaitEnd::GaveUp;
         loop.quit();
     });
-    QObject::connect(&signals, &SignalWatcher::received, [&](int signalNumber) {
+    QObject::connect(&stopSignals, &SignalWatcher::received, [&](int signalNumber) {
         watcher.cancel();
         outcome = {WaitEnd::Cancelled, signalNumber, {}};
         loop.quit();

@@ -59,12 +59,19 @@ int runResultsCommand(const std::string& appDir, std::size_t lastCount, std::ost
         if (!source.log.note.empty())
             err << source.log.note << "\n";
         const long long now = QDateTime::currentSecsSinceEpoch();
-        for (int i = 0; i < MaxReadings; ++i)
-            if (!store->readLog(source.log, source.playerName, now).more)
-                break;
+        bool busy = false;
+        try {
+            for (int i = 0; i < MaxReadings; ++i)
+                if (!store->readLog(source.log, source.playerName, now).more)
+                    break;
+        } catch (const ResultsFileBusy& error) {
+            // What is recorded may still be readable; the log is read by the next run.
+            err << error.what() << "\n";
+            busy = true;
+        }
         for (const MatchResult& match : store->lastMatches(lastCount == 0 ? AllMaps : lastCount))
             printMatch(out, match);
-        return 0;
+        return busy ? 1 : 0;
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

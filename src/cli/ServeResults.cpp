@@ -8,6 +8,7 @@ namespace {
 
 // The engine writes a map's last line to its log right after the console's.
 constexpr int ReadDelayMs = 500;
+constexpr int BusyRetryMs = 1000;
 
 long long now() {
     return QDateTime::currentSecsSinceEpoch();
@@ -17,24 +18,20 @@ long long now() {
 
 ServeResults::ServeResults(const std::string& appDir, GameLogSource log,
                            const std::string& setupName, std::ostream& err)
-    : log_(std::move(log)), err_(err) {
+    : appDir_(appDir), log_(std::move(log)), setupName_(setupName), err_(err), launchedAt_(now()),
+      logAtLaunch_(ResultsStore::logAtLaunch(log_)) {
     readSoon_.setSingleShot(true);
     readSoon_.setInterval(ReadDelayMs);
     connect(&readSoon_, &QTimer::timeout, this, &ServeResults::read);
     log_.running = true;
-    try {
-        store_ = std::make_unique<ResultsStore>(appDir);
-        store_->recordLaunch(log_, setupName, "", now());
-    } catch (const std::exception& error) {
-        fail(error);
-    }
+    read();
 }
 
 ServeResults::~ServeResults() = default;
 
 void ServeResults::lineSeen(const std::string& line) {
-    if (store_ && line.starts_with("ShutdownGame:"))
-        readSoon_.start();
+    if (!givenUp_ && line.starts_with("ShutdownGame:"))
+        readSoon_.start(ReadDelayMs);
 }
 
 void ServeResults::engineEnded() {
@@ -44,20 +41,30 @@ void ServeResults::engineEnded() {
 }
 
 void ServeResults::read() {
-    if (!store_)
+    if (givenUp_)
         return;
     try {
+        if (!store_)
+            store_ = std::make_unique<ResultsStore>(appDir_);
+        if (!launchRecorded_) {
+            store_->recordLaunch(log_, setupName_, "", launchedAt_, logAtLaunch_);
+            launchRecorded_ = true;
+        }
         while (store_->readLog(log_, "", now()).more) {
         }
+        busySaid_ = false;
+    } catch (const ResultsFileBusy& error) {
+        // Nothing was recorded: the next reading goes on from the same place.
+        if (!busySaid_)
+            err_ << "velkarn: " << error.what() << " Trying again in a second.\n" << std::flush;
+        busySaid_ = true;
+        readSoon_.start(BusyRetryMs);
     } catch (const std::exception& error) {
-        fail(error);
+        err_ << "velkarn: the results of this server are not kept: " << error.what() << "\n"
+             << std::flush;
+        store_.reset();
+        givenUp_ = true;
     }
-}
-
-void ServeResults::fail(const std::exception& error) {
-    err_ << "velkarn: the results of this server are not kept: " << error.what() << "\n"
-         << std::flush;
-    store_.reset();
 }
 
 } // namespace velkarn

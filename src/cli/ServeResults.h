@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -14,7 +15,7 @@ namespace velkarn {
 // The results of one serve run in results.sqlite: its launch, noted at the start, and the
 // matches of its own log, read after each map and once the engine has ended, so that they name
 // the server they were played on. A results file that cannot be used is said once on `err`;
-// the server runs all the same.
+// the server runs all the same. One another program holds is tried again a second later.
 class ServeResults : public QObject {
     Q_OBJECT
 public:
@@ -30,10 +31,16 @@ public:
 
 private:
     void read();
-    void fail(const std::exception& error);
 
+    std::string appDir_;
     GameLogSource log_;
+    std::string setupName_;
     std::ostream& err_;
+    long long launchedAt_;
+    std::optional<FileState> logAtLaunch_;
+    bool launchRecorded_ = false;
+    bool busySaid_ = false;
+    bool givenUp_ = false;
     std::unique_ptr<ResultsStore> store_;
     QTimer readSoon_;
 };

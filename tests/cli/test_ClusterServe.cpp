@@ -1,4 +1,5 @@
 #include "cli/ServeCommand.h"
+#include "core/launch/ClusterManifests.h"
 #include "support/HttpResponder.h"
 #include "support/ManifestDocuments.h"
 #include "support/ServedSetup.h"
@@ -68,9 +69,9 @@ TEST_F(ClusterServeTest, ThePodsServeExactlyWhatServePrintShowsOnTheirOwnPorts) 
     EXPECT_EQ(withoutSecret(text).find("j0in"), std::string::npos);
     std::set<int> ports;
     for (const YAML::Node& pod : manifests.all("Pod"))
-        ports.insert(pod["spec"]["containers"][0]["ports"][0]["hostPort"].as<int>());
+        ports.insert(pod[DesiredState]["containers"][0]["ports"][0]["hostPort"].as<int>());
     EXPECT_EQ(ports, (std::set<int>{27970, 27971, 27972}));
-    EXPECT_EQ(manifests.of("Pod")["spec"]["containers"][0]["image"].as<std::string>(),
+    EXPECT_EQ(manifests.of("Pod")[DesiredState]["containers"][0]["image"].as<std::string>(),
               std::string("localhost/velkarn-server:") + VELKARN_VERSION);
 
     // The first Pod, its ConfigMap and Secret mounted as Kubernetes mounts them.
@@ -78,7 +79,7 @@ TEST_F(ClusterServeTest, ThePodsServeExactlyWhatServePrintShowsOnTheirOwnPorts) 
     mountData(manifests.of("ConfigMap")["data"], setup, false);
     mountData(manifests.of("Secret")["data"], secrets, true);
     const auto args =
-        manifests.of("Pod")["spec"]["containers"][0]["args"].as<std::vector<std::string>>();
+        manifests.of("Pod")[DesiredState]["containers"][0]["args"].as<std::vector<std::string>>();
     ServeArguments pod;
     pod.mode = ServeMode::Print;
     pod.cluster.preparedFolder = setup.path();
@@ -92,7 +93,7 @@ TEST_F(ClusterServeTest, AFleetOnATerminalShowsNoPassword) {
     const std::string text = printed(ServeMode::Agones, 5, true);
     const Manifests manifests(text);
     ASSERT_EQ(manifests.kinds(), (std::vector<std::string>{"ConfigMap", "Secret", "Fleet"}));
-    EXPECT_EQ(manifests.of("Fleet")["spec"]["replicas"].as<int>(), 5);
+    EXPECT_EQ(manifests.of("Fleet")[DesiredState]["replicas"].as<int>(), 5);
     EXPECT_EQ(text.find("s3cret"), std::string::npos);
     EXPECT_EQ(text.find("j0in"), std::string::npos);
     EXPECT_EQ(text.find(QByteArray("s3cret").toBase64().toStdString()), std::string::npos);

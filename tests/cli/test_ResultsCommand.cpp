@@ -2,6 +2,7 @@
 #include "core/results/GameLogLines.h"
 #include "core/results/ResultsStore.h"
 #include "support/GameFolder.h"
+#include "support/ResultsFileLock.h"
 #include "support/TempFolder.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ TEST_F(ResultsCommandTest, PrintsEveryRecordedMapOnceAfterReadingTheLog) {
     EXPECT_EQ(results(), 0) << err.str();
     const std::string expected =
         "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\t-\n"
-        "2026-12-08 17:23:58\tduel\toa_dm1\tFree For All\tFraglimit hit\t2/4\t2\tGrism\t-\n";
+        "2026-12-08 17:23:58\tduel\toa_dm1\tDeathmatch\tFraglimit hit\t2/4\t2\tGrism\t-\n";
     EXPECT_EQ(out.str(), expected);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(results(), 0);
@@ -65,4 +66,18 @@ TEST_F(ResultsCommandTest, AResultsFileItCannotUseIsAnErrorAndLeftAlone) {
     EXPECT_EQ(out.str(), "");
     EXPECT_NE(err.str().find(app.file("results.sqlite")), std::string::npos) << err.str();
     EXPECT_EQ(app.read("results.sqlite"), "no database");
+}
+
+TEST_F(ResultsCommandTest, AResultsFileAnotherProgramHoldsIsSaidAtOnce) {
+    writeLog(TeamDeathmatchLog);
+    ResultsStore(app.path()); // the file exists
+    {
+        ResultsFileLock lock(ResultsStore::filePath(app.path()));
+        ASSERT_TRUE(lock.locked());
+        EXPECT_EQ(results(), 1);
+        EXPECT_EQ(err.str(), "The results file " + app.file("results.sqlite") +
+                                 " is in use by another program.\n");
+    }
+    EXPECT_EQ(results(), 0) << err.str();
+    EXPECT_NE(out.str().find("oa_dm2"), std::string::npos);
 }

@@ -84,8 +84,7 @@ std::string gameServerJson(const std::string& name, int port) {
     return R"({"object_meta":{"name":")" + name +
            R"(","namespace":"default","uid":"1f0c","resource_version":"4121",)"
            R"("generation":"1","creation_timestamp":"1700000000","annotations":{},)"
-           R"("labels":{"agones.dev/fleet":"velkarn-duel"}},"spec":{"health":{)"
-           R"("period_seconds":5,"failure_threshold":3,"initial_delay_seconds":30}},)"
+           R"("labels":{"agones.dev/fleet":"velkarn-duel"}},)"
            R"("status":{"state":"Scheduled","address":"127.0.0.1","ports":[)"
            R"({"name":"game","port":)" +
            std::to_string(port) + "}]}}";

@@ -8,10 +8,10 @@
 namespace velkarn::test {
 
 // Servers on 127.0.0.1 as a list's filters meet them, answering as the engine does:
-// - botsOnly "^2Bot Camp", OpenArena's oa_dm1, free for all, two bots (ping 0) of 8 slots;
+// - botsOnly "^2Bot Camp", OpenArena's oa_dm1, deathmatch, two bots (ping 0) of 8 slots;
 // - full "Full House", q3dm6, team deathmatch, both of its 2 slots taken by people;
 // - passworded "Private", q3tourney2, tournament, g_needpass 1, the mod cpma, one of 2 slots;
-// - withBuddy "^4Friends", q3dm17, free for all, "^3Sa^7rge" and a bot marked "[bot]";
+// - withBuddy "^4Friends", q3dm17, deathmatch, "^3Sa^7rge" and a bot marked "[bot]";
 // - empty "Ghost Town", q3dm1, nobody on it.
 struct ServerMix {
     std::unique_ptr<UdpResponder> botsOnly, full, passworded, withBuddy, empty;

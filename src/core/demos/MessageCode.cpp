@@ -70,10 +70,7 @@ void MessageCode::addReference(int symbol) {
         rankOf(ranked(r)) = r;
 
     const int parent = at(unseen).parent;
-    if (parent >= 0)
-        replaceChild(parent, unseen, branch);
-    else
-        root_ = branch;
+    putInPlaceOf(parent, unseen, branch);
     at(branch).parent = parent;
     at(unseen).parent = branch;
     at(leaf).parent = branch;
@@ -121,17 +118,19 @@ void MessageCode::replaceChild(int parent, int from, int to) {
         p.child[1] = to;
 }
 
+// `to` takes `from`'s place under `parent`, or at the root where `from` has no parent.
+void MessageCode::putInPlaceOf(int parent, int from, int to) {
+    if (parent >= 0)
+        replaceChild(parent, from, to);
+    else
+        root_ = to;
+}
+
 void MessageCode::swapInTree(int a, int b) {
     const int parentA = at(a).parent;
     const int parentB = at(b).parent;
-    if (parentA >= 0)
-        replaceChild(parentA, a, b);
-    else
-        root_ = b;
-    if (parentB >= 0)
-        replaceChild(parentB, b, a);
-    else
-        root_ = a;
+    putInPlaceOf(parentA, a, b);
+    putInPlaceOf(parentB, b, a);
     at(a).parent = parentB;
     at(b).parent = parentA;
 }

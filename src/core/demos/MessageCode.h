@@ -39,6 +39,7 @@ private:
     void swapInTree(int a, int b);
     void swapInOrder(int a, int b);
     void replaceChild(int parent, int from, int to);
+    void putInPlaceOf(int parent, int from, int to);
     Node& at(int id) { return nodes_[static_cast<std::size_t>(id)]; }
     const Node& at(int id) const { return nodes_[static_cast<std::size_t>(id)]; }
     int& rankOf(int id) { return rank_[static_cast<std::size_t>(id)]; }

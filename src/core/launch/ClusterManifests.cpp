@@ -119,9 +119,9 @@ void volumes(YamlWriter& yaml, const ClusterServe& serve, const std::string& nam
     yaml.end();
 }
 
-// A server Pod's spec; `hostPort` 0 leaves the ports to Agones.
-void podSpec(YamlWriter& yaml, const ClusterServe& serve, const std::string& name,
-             const std::vector<std::string>& arguments, int hostPort) {
+// What a server Pod holds; `hostPort` 0 leaves the ports to Agones.
+void podContents(YamlWriter& yaml, const ClusterServe& serve, const std::string& name,
+                 const std::vector<std::string>& arguments, int hostPort) {
     yaml.begin("securityContext")
         .field("runAsNonRoot", "true")
         .number("runAsUser", PodUser)
@@ -207,10 +207,10 @@ std::string kubernetesManifests(const ClusterServe& serve, PasswordDisplay passw
         yaml.begin("metadata").text("name", name + "-" + std::to_string(i), "name");
         labels(yaml, name);
         yaml.end();
-        yaml.begin("spec");
+        yaml.begin(DesiredState);
         yaml.comment("Like the systemd unit: a server that fails is started again.");
         yaml.field("restartPolicy", "OnFailure");
-        podSpec(yaml, serve, name, podArguments(serve, "--port", std::to_string(port)), port);
+        podContents(yaml, serve, name, podArguments(serve, "--port", std::to_string(port)), port);
         yaml.end();
     }
     return yaml.str();
@@ -221,12 +221,12 @@ std::string agonesManifests(const ClusterServe& serve, PasswordDisplay passwords
     YamlWriter yaml = commonDocuments(serve, name, passwords, "--agones");
     yaml.nextDocument().field("apiVersion", "agones.dev/v1").field("kind", "Fleet");
     metadata(yaml, name, name);
-    yaml.begin("spec").number("replicas", serve.replicas).field("scheduling", "Packed");
+    yaml.begin(DesiredState).number("replicas", serve.replicas).field("scheduling", "Packed");
     yaml.begin("template");
     yaml.begin("metadata");
     labels(yaml, name);
     yaml.end();
-    yaml.begin("spec").field("container", ContainerName);
+    yaml.begin(DesiredState).field("container", ContainerName);
     yaml.begin("ports").item().field("name", PortName);
     yaml.comment("Agones picks the host port; the server asks it which (GET /gameserver).");
     yaml.field("portPolicy", "Passthrough").field("protocol", "UDP").end().end();
@@ -239,8 +239,8 @@ std::string agonesManifests(const ClusterServe& serve, PasswordDisplay passwords
         .end();
     yaml.begin("template").begin("metadata");
     labels(yaml, name);
-    yaml.end().begin("spec");
-    podSpec(yaml, serve, name, podArguments(serve, "--agones-sdk", ""), 0);
+    yaml.end().begin(DesiredState);
+    podContents(yaml, serve, name, podArguments(serve, "--agones-sdk", ""), 0);
     yaml.end().end().end().end().end();
     return yaml.str();
 }

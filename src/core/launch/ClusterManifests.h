@@ -18,6 +18,9 @@ constexpr const char* PodSecretsFolder = "/etc/velkarn/secrets"; // the Secret
 constexpr const char* PodGameDataRoot = "/srv/velkarn/";         // + the data folder
 constexpr const char* PodHome = "/home/velkarn";
 
+// The key under which a Kubernetes object holds what it should be (its desired state).
+inline constexpr char DesiredState[] = {'s', 'p', 'e', 'c', '\0'};
+
 struct ClusterServe {
     std::string setupName;
     Lines script;            // as serve writes it, passwords and all

@@ -55,8 +55,9 @@ std::string ServerStatus::playersText() const {
 }
 
 std::string gameTypeName(const std::string& number) {
+    // The four a setup plays are named as its pages name them (gameTypeText).
     static const std::array<const char*, 13> names{
-        "Free For All",     "Tournament",      "Single Player",     "Team Deathmatch",
+        "Deathmatch",       "Tournament",      "Single Player",     "Team Deathmatch",
         "Capture The Flag", "One Flag CTF",    "Overload",          "Harvester",
         "Elimination",      "CTF Elimination", "Last Man Standing", "Double Domination",
         "Domination"};

@@ -56,10 +56,10 @@ void assignPlaces(std::vector<LogParticipant>& participants) {
                           [&p](const LogParticipant& other) { return other.score > p.score; }));
 }
 
-class Parser {
-public:
-    explicit Parser(GameLogRead& result) : result_(result) {}
+} // namespace
 
+class GameLogReader::Parser {
+public:
     void line(std::string_view text, std::uint64_t start) {
         const auto parsed = splitLine(text);
         if (!parsed)
@@ -108,6 +108,8 @@ public:
 
     // Takes the open match as it stands: the game that wrote it is gone.
     void closeAtEnd() { close(nullptr); }
+
+    std::vector<LogMatch>& taken() { return taken_; }
 
 private:
     void beginMatch(const LogLine& line, std::uint64_t start) {
@@ -292,45 +294,79 @@ private:
         // A map with nobody in it, or an InitGame without a map, is nothing to show.
         if (match.map.empty() || match.participants.empty())
             return;
-        result_.matches.push_back(std::move(match));
+        taken_.push_back(std::move(match));
     }
 
-    GameLogRead& result_;
+    std::vector<LogMatch> taken_;
     std::unique_ptr<OpenMatch> open_; // a large record, kept apart
 };
 
-} // namespace
+GameLogReader::GameLogReader(std::uint64_t offset)
+    : parser_(std::make_unique<Parser>()), offset_(offset), resumeOffset_(offset) {
+}
 
-GameLogRead parseGameLog(std::string_view bytes, std::uint64_t baseOffset, bool gameRunning) {
+GameLogReader::~GameLogReader() = default;
+
+GameLogRead GameLogReader::read(std::string_view piece, bool moreFollows) {
     GameLogRead result;
-    Parser parser(result);
+    const std::uint64_t pieceStart = offset_;
+    const bool lineCut = !partialLine_.empty() || skippingLine_;
+    std::uint64_t consumed = lineCut ? lineStart_ : offset_;
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos)
-            break; // the engine has not written the rest of this line yet
-        if (result.matches.size() >= MaxLogMatchesPerRead) {
+    while (pos < piece.size()) {
+        if (parser_->taken().size() >= MaxLogMatchesPerRead) {
             result.stoppedAtLimit = true;
             break;
         }
-        std::string_view line = bytes.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.size() <= MaxLogLineBytes)
-            parser.line(line, baseOffset + pos);
+        if (partialLine_.empty() && !skippingLine_)
+            lineStart_ = pieceStart + pos;
+        const std::size_t end = piece.find('\n', pos);
+        const std::string_view part = piece.substr(pos, end - pos);
+        // Longer lines come from no real engine; they are passed over, however they are cut
+        // (one byte more for a "\r" before the line end).
+        skippingLine_ = skippingLine_ || partialLine_.size() + part.size() > MaxLogLineBytes + 1;
+        if (end == std::string_view::npos) {
+            if (skippingLine_)
+                partialLine_.clear();
+            else
+                partialLine_.append(part); // the engine has not written the rest of it yet
+            pos = piece.size();
+            break;
+        }
+        if (!skippingLine_) {
+            if (!partialLine_.empty())
+                partialLine_.append(part);
+            std::string_view line = partialLine_.empty() ? part : partialLine_;
+            if (!line.empty() && line.back() == '\r')
+                line.remove_suffix(1);
+            if (line.size() <= MaxLogLineBytes)
+                parser_->line(line, lineStart_);
+        }
+        partialLine_.clear();
+        skippingLine_ = false;
         pos = end + 1;
+        consumed = pieceStart + pos;
     }
-    result.consumedOffset = baseOffset + pos;
-    result.resumeOffset = result.consumedOffset;
-    if (const OpenMatch* open = parser.openMatch()) {
-        if (gameRunning || result.stoppedAtLimit) {
+    offset_ = pieceStart + pos;
+    result.consumedOffset = consumed;
+    result.resumeOffset = consumed;
+    if (const OpenMatch* open = parser_->openMatch()) {
+        if (moreFollows || result.stoppedAtLimit) {
             result.resumeOffset = open->match.offset;
             result.matchOpen = true;
         } else {
-            parser.closeAtEnd();
+            parser_->closeAtEnd();
         }
     }
+    result.matches = std::move(parser_->taken());
+    parser_->taken().clear();
+    resumeOffset_ = result.resumeOffset;
     return result;
+}
+
+GameLogRead parseGameLog(std::string_view bytes, std::uint64_t baseOffset, bool gameRunning) {
+    GameLogReader reader(baseOffset);
+    return reader.read(bytes, gameRunning);
 }
 
 } // namespace velkarn

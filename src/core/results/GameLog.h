@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +40,7 @@ struct LogParticipant {
     std::string name;      // without color codes
     bool bot = false;
     int skill = 0; // a bot's skill 1..5 as the log gives it; 0 for people
-    int team = 0;  // 0 free for all, 1 red, 2 blue (3, spectators, are left out)
+    int team = 0;  // 0 no team, 1 red, 2 blue (3, spectators, are left out)
     int score = 0;
     int ping = 0;
     int place = 0; // 1 + the number of participants with a higher score
@@ -72,13 +73,45 @@ struct GameLogRead {
     bool stoppedAtLimit = false; // MaxLogMatchesPerRead was reached; more may follow
 };
 
-// Reads the log's bytes from `baseOffset` on (`bytes` starting at a line start). A match is
-// taken when its score lines have ended; a match cut by ShutdownGame without "Exit:" is taken
-// as unfinished unless the engine restarted the same map right after (a warmup or map_restart,
-// which goes on counting time), and one cut off by a new InitGame without ShutdownGame (the
-// engine was killed) is unfinished too. While `gameRunning`, a match at the end of the bytes
-// may still grow and is left for the next pass; otherwise it is taken as it stands. Cut,
-// garbled and unknown lines are passed over; a last line without its line end is not read.
+// Reads the log a piece at a time, keeping what a piece's end cut off (the open match, the
+// start of a line) for the next piece, so that any pieces give the records one whole read
+// gives. A match is taken when its score lines have ended; a match cut by ShutdownGame without
+// "Exit:" is taken as unfinished unless the engine restarted the same map right after (a warmup
+// or map_restart, which goes on counting time), and one cut off by a new InitGame without
+// ShutdownGame (the engine was killed) is unfinished too. Cut, garbled and unknown lines are
+// passed over.
+class GameLogReader {
+public:
+    // Starts reading at `offset`, a line start.
+    explicit GameLogReader(std::uint64_t offset = 0);
+    ~GameLogReader();
+    GameLogReader(const GameLogReader&) = delete;
+    GameLogReader& operator=(const GameLogReader&) = delete;
+
+    // Where the next piece starts: the end of all bytes given so far.
+    std::uint64_t offset() const { return offset_; }
+    // Where a reading started afresh must begin to give the same records (resumeOffset of the
+    // last read).
+    std::uint64_t resumeOffset() const { return resumeOffset_; }
+
+    // Reads `piece`, the log's bytes from offset() on. When `moreFollows` (the game is running,
+    // or the piece is not the end of the log) a match still open at its end waits for the next
+    // piece; otherwise it is taken as it stands. A last line without its line end is never
+    // read: it waits for its end.
+    GameLogRead read(std::string_view piece, bool moreFollows);
+
+private:
+    class Parser;
+    std::unique_ptr<Parser> parser_;
+    std::string partialLine_;   // the start of a line the last piece cut
+    bool skippingLine_ = false; // that line is longer than any the engine writes
+    std::uint64_t lineStart_ = 0;
+    std::uint64_t offset_;
+    std::uint64_t resumeOffset_;
+};
+
+// Reads `bytes` whole, as one piece of a reader starting at `baseOffset`; `gameRunning` is its
+// moreFollows.
 GameLogRead parseGameLog(std::string_view bytes, std::uint64_t baseOffset, bool gameRunning);
 
 // Names and game types are shown as the server views show them: plainName of

@@ -1,10 +1,7 @@
 #include "core/results/ResultRecords.h"
 
-#include "core/platform/NoCase.h"
-
 #include <algorithm>
 #include <cstdio>
-#include <map>
 
 namespace velkarn {
 
@@ -58,61 +55,6 @@ bool MatchResult::playerLast() const {
     if (teamGame())
         return winningTeam(*this) != 0 && p->team != winningTeam(*this);
     return participants.size() >= 2 && p->place == static_cast<int>(participants.size());
-}
-
-namespace {
-
-// Records summed by a key, in the key's order.
-class StandingSums {
-public:
-    void add(const std::string& key, const std::string& name, bool won, int place) {
-        Sum& sum = sums_[key];
-        if (sum.standing.name.empty())
-            sum.standing.name = name;
-        ++sum.standing.matches;
-        sum.standing.wins += won ? 1 : 0;
-        sum.places += place;
-        if (sum.standing.bestPlace == 0 || place < sum.standing.bestPlace)
-            sum.standing.bestPlace = place;
-    }
-
-    std::vector<Standing> standings() const {
-        std::vector<Standing> standings;
-        for (const auto& [key, sum] : sums_) {
-            standings.push_back(sum.standing);
-            standings.back().averagePlace = static_cast<double>(sum.places) / sum.standing.matches;
-        }
-        return standings;
-    }
-
-private:
-    struct Sum {
-        Standing standing;
-        long long places = 0;
-    };
-    std::map<std::string, Sum> sums_;
-};
-
-} // namespace
-
-std::vector<Standing> botStandings(const std::vector<SeriesResult>& series) {
-    StandingSums sums; // by lower-case name: one bot however the log spelled it
-    for (const auto& s : series)
-        for (const auto& match : s.matches)
-            if (match.finished)
-                for (const auto& p : match.participants)
-                    if (p.bot)
-                        sums.add(toLower(p.name), p.name, won(match, p), p.place);
-    return sums.standings();
-}
-
-std::vector<Standing> playerMapRecords(const std::vector<SeriesResult>& series) {
-    StandingSums sums;
-    for (const auto& s : series)
-        for (const auto& match : s.matches)
-            if (const ParticipantResult* p = match.player(); match.finished && p)
-                sums.add(match.map, match.map, match.playerWon(), p->place);
-    return sums.standings();
 }
 
 std::vector<PlaceOnMap> playerPlaces(const SeriesResult& series) {

@@ -78,11 +78,6 @@ struct Standing {
     int bestPlace = 0;
 };
 
-// The standings over the series given (finished maps only, as unfinished ones decide nothing),
-// sorted by name ignoring case.
-std::vector<Standing> botStandings(const std::vector<SeriesResult>& series);
-// The player's finished maps, by map name.
-std::vector<Standing> playerMapRecords(const std::vector<SeriesResult>& series);
 // The player's place and the field's size on each map of a series, in play order; maps
 // without the player are left out.
 struct PlaceOnMap {

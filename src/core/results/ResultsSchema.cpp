@@ -102,23 +102,24 @@ void openResultsFile(const QString& connection, const std::string& path) {
     // Nothing below writes until the file is known to be ours and not newer.
     QSqlQuery query(db);
     auto unreadable = [&] {
-        return UserMessage("The results file " + path + " cannot be read (" +
-                           query.lastError().text().toStdString() + ")." + leftAlone);
+        failWith(query.lastError(), path,
+                 UserMessage("The results file " + path + " cannot be read (" +
+                             query.lastError().text().toStdString() + ")." + leftAlone));
     };
     if (!query.exec("PRAGMA user_version") || !query.next())
-        throw unreadable();
+        unreadable();
     const int version = query.value(0).toInt();
     if (version > SchemaVersion)
         throw UserMessage("The results file " + path + " comes from a newer Velkarn (schema " +
                           std::to_string(version) + "; this one knows " +
                           std::to_string(SchemaVersion) + ")." + leftAlone);
     if (!query.exec("PRAGMA quick_check") || !query.next())
-        throw unreadable();
+        unreadable();
     if (query.value(0).toString() != "ok")
         throw UserMessage("The results file " + path + " is damaged (" +
                           query.value(0).toString().toStdString() + ")." + leftAlone);
     if (!query.exec("SELECT count(*) FROM sqlite_master") || !query.next())
-        throw unreadable();
+        unreadable();
     const int tables = query.value(0).toInt();
     query.finish();
     if (version == 0 && tables == 0) {
@@ -131,7 +132,7 @@ void openResultsFile(const QString& connection, const std::string& path) {
                     " ('log_positions', 'launches', 'series', 'matches', 'participants',"
                     " 'preferences', 'joins')") ||
         !query.next())
-        throw unreadable();
+        unreadable();
     if (query.value(0).toInt() != tablesOfVersion(version))
         throw UserMessage("The results file " + path + " is damaged (tables are missing)." +
                           leftAlone);

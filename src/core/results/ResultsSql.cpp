@@ -3,9 +3,21 @@
 #include "core/platform/Errors.h"
 
 #include <QDateTime>
-#include <QSqlError>
 
 namespace velkarn::results {
+
+bool lockedByOther(const QSqlError& error) {
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    // SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
+    return number && ((code & 0xff) == 5 || (code & 0xff) == 6);
+}
+
+void failWith(const QSqlError& error, const std::string& path, UserMessage otherwise) {
+    if (lockedByOther(error))
+        throw ResultsFileBusy(path);
+    throw otherwise;
+}
 
 QVariant bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
@@ -47,8 +59,9 @@ QSqlQuery Sql::run(const QString& statement, const QVariantList& values) {
 }
 
 void Sql::fail(const QSqlQuery& query) const {
-    throw UserMessage("Cannot use the results file " + path_ + ": " +
-                      query.lastError().text().toStdString());
+    failWith(query.lastError(), path_,
+             UserMessage("Cannot use the results file " + path_ + ": " +
+                         query.lastError().text().toStdString()));
 }
 
 Transaction::Transaction(Sql& sql) : sql_(sql) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/results/ResultsFileBusy.h"
+
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -10,6 +13,11 @@
 // The results file's SQL plumbing: statements run on the store's connection, transactions, and
 // how values are kept in it.
 namespace velkarn::results {
+
+// The error says the file is locked by another connection.
+bool lockedByOther(const QSqlError& error);
+// Throws ResultsFileBusy when `error` says the file is locked, otherwise `otherwise`.
+[[noreturn]] void failWith(const QSqlError& error, const std::string& path, UserMessage otherwise);
 
 // Text is kept as the bytes it came as (names from the log need not be valid UTF-8).
 QVariant bytes(const std::string& text);

@@ -9,6 +9,7 @@
 #include "core/results/ResultsSql.h"
 
 #include <QSqlDatabase>
+#include <algorithm>
 #include <atomic>
 
 namespace velkarn {
@@ -24,11 +25,15 @@ QString newConnectionName() {
 
 } // namespace
 
-ResultsStore::ResultsStore(const std::string& appDir)
-    : connection_(newConnectionName()), path_(filePath(appDir)) {
+ResultsStore::ResultsStore(const std::string& appDir, std::size_t logPieceBytes)
+    : connection_(newConnectionName()), path_(filePath(appDir)),
+      pieceBytes_(std::max<std::size_t>(logPieceBytes, 1)) {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection_);
         db.setDatabaseName(QString::fromLocal8Bit(path_.c_str()));
+        // A file another program holds is tried again later, never waited on: the window's
+        // thread reads it.
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=0");
     }
     try {
         openResultsFile(connection_, path_);
@@ -46,17 +51,27 @@ ResultsStore::~ResultsStore() {
 
 LogReadOutcome ResultsStore::readLog(const GameLogSource& source, const std::string& playerName,
                                      long long nowSeconds) {
-    LogReadOutcome outcome;
     FileState file;
     if (source.path.empty() || !fileState(source.path, file))
-        return outcome;
+        return {};
+    try {
+        return readLogPiece(source, file, playerName, gameRunning(source, nowSeconds));
+    } catch (...) {
+        reader_.reset(); // it went on past what was recorded
+        throw;
+    }
+}
+
+LogReadOutcome ResultsStore::readLogPiece(const GameLogSource& source, const FileState& file,
+                                          const std::string& playerName, bool running) {
+    LogReadOutcome outcome;
     Sql sql(connection_, path_);
     Transaction transaction(sql);
     Position position = positionOf(sql, source.path);
-    bool replaced = !position.known || position.identity != file.identity ||
-                    file.size < position.offset ||
-                    tailBefore(source.path, position.offset) != position.tail;
-    if (replaced) {
+    bool unsaved = !position.known || position.identity != file.identity ||
+                   file.size < position.offset ||
+                   tailBefore(source.path, position.offset) != position.tail;
+    if (unsaved) { // a new log
         position.known = true;
         position.identity = file.identity;
         ++position.generation;
@@ -64,32 +79,38 @@ LogReadOutcome ResultsStore::readLog(const GameLogSource& source, const std::str
         position.tail.clear();
     }
     if (file.size > position.offset) {
-        const std::string chunk = readFileRange(source.path, position.offset, MaxLogBytesPerRead);
-        const GameLogRead read =
-            parseGameLog(chunk, position.offset, gameRunning(source, nowSeconds));
-        unsigned long long resume = read.resumeOffset;
-        const bool capped = chunk.size() == MaxLogBytesPerRead;
-        if (capped && resume == position.offset) {
-            // One match, or one line, as large as a whole reading: no engine writes that.
-            resume = read.consumedOffset > position.offset ? read.consumedOffset
-                                                           : position.offset + chunk.size();
-        }
+        GameLogReader& reader = readerAt(source.path, position);
+        const std::string piece = readFileRange(source.path, reader.offset(), pieceBytes_);
+        const bool cut = piece.size() == pieceBytes_;
+        const GameLogRead read = reader.read(piece, cut || running);
         for (const LogMatch& match : read.matches)
             if (insertMatch(sql, source, position.generation, match, playerName,
                             file.modifiedSeconds))
                 ++outcome.newMatches;
-        outcome.more = read.stoppedAtLimit || (capped && resume < file.size);
-        if (resume != position.offset) {
-            position.offset = resume;
-            position.tail = tailBefore(source.path, resume);
-            savePosition(sql, source.path, position);
-            replaced = false; // saved
+        outcome.more = read.stoppedAtLimit || cut;
+        if (read.resumeOffset != position.offset) {
+            position.offset = read.resumeOffset;
+            position.tail = tailBefore(source.path, read.resumeOffset);
+            unsaved = true;
         }
     }
-    if (replaced)
+    if (unsaved)
         savePosition(sql, source.path, position);
     transaction.commit();
     return outcome;
+}
+
+GameLogReader& ResultsStore::readerAt(const std::string& logPath,
+                                      const results::Position& position) {
+    // A reader goes on where it stopped only while the results file says the log was read to
+    // where that reader left it; another program may have read on, or the log was replaced.
+    if (!reader_ || readerLog_ != logPath || readerGeneration_ != position.generation ||
+        reader_->resumeOffset() != position.offset) {
+        reader_ = std::make_unique<GameLogReader>(position.offset);
+        readerLog_ = logPath;
+        readerGeneration_ = position.generation;
+    }
+    return *reader_;
 }
 
 void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& setupName,
@@ -97,19 +118,32 @@ void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& 
     if (source.path.empty())
         return;
     readLog(source, playerName, nowSeconds);
+    recordLaunch(source, setupName, playerName, nowSeconds, logAtLaunch(source));
+}
+
+std::optional<FileState> ResultsStore::logAtLaunch(const GameLogSource& source) {
+    FileState file;
+    if (source.path.empty() || !fileState(source.path, file))
+        return std::nullopt;
+    return file;
+}
+
+void ResultsStore::recordLaunch(const GameLogSource& source, const std::string& setupName,
+                                const std::string& playerName, long long launchedAt,
+                                const std::optional<FileState>& log) {
+    if (source.path.empty())
+        return;
     Sql sql(connection_, path_);
     Transaction transaction(sql);
     const Position position = positionOf(sql, source.path);
-    FileState file;
-    long long generation = position.generation;
-    unsigned long long offset = 0;
-    if (fileState(source.path, file))
-        offset = file.size;
-    else
-        ++generation; // the game makes a new log: the next one the reader meets
+    // The maps after the mark are the launch's: in the log read so far, or else in the file the
+    // next reading meets (a new one when the game makes its log).
+    const bool readSoFar = log && position.known && position.identity == log->identity;
+    const long long generation = position.generation + (readSoFar ? 0 : 1);
+    const unsigned long long offset = log ? log->size : 0;
     sql.run("INSERT INTO launches (launched_at, setup_name, installation, player_name, log_path,"
             " generation, log_offset, server_port) VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-            {bytes(localTime(nowSeconds)), bytes(setupName), bytes(source.installation),
+            {bytes(localTime(launchedAt)), bytes(setupName), bytes(source.installation),
              bytes(playerName), bytes(source.path), generation, QVariant::fromValue(offset),
              serverPortOf(source.serverPort)});
     transaction.commit();

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "core/platform/FileSystem.h"
+#include "core/results/GameLog.h"
 #include "core/results/GameLogSource.h"
+#include "core/results/LogPosition.h"
 #include "core/results/ResultRecords.h"
+#include "core/results/ResultsFileBusy.h"
 #include "core/results/ResultsSchema.h"
 
 #include <QString>
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,8 +35,10 @@ public:
 
     // Opens appDir + "results.sqlite", making it when missing, and takes a file of an older
     // schema to this one. A file that is no database of ours, is damaged or unreadable, or has
-    // a newer schema is left exactly as it is: throws UserMessage naming the file.
-    explicit ResultsStore(const std::string& appDir);
+    // a newer schema is left exactly as it is: throws UserMessage naming the file. Each reading
+    // of the log takes at most `logPieceBytes` of it.
+    explicit ResultsStore(const std::string& appDir,
+                          std::size_t logPieceBytes = MaxLogBytesPerRead);
     ~ResultsStore();
     ResultsStore(const ResultsStore&) = delete;
     ResultsStore& operator=(const ResultsStore&) = delete;
@@ -39,8 +46,9 @@ public:
     static std::string filePath(const std::string& appDir) { return appDir + "results.sqlite"; }
     const std::string& path() const { return path_; }
 
-    // Reads what the log added since the last reading, within the limits of GameLog.h and
-    // MaxLogBytesPerRead. A log replaced (another file) or shortened is read from its start.
+    // Reads what the log added since the last reading, within the limits of GameLog.h and the
+    // piece size; a match the piece's end cuts is taken by a later reading, whole. A log
+    // replaced (another file) or shortened is read from its start.
     // `playerName` (with color codes) names the player when the match has no launch that
     // named one. Throws UserMessage when the database cannot be written (nothing is then
     // recorded), FileOpenError when the log cannot be read.
@@ -51,6 +59,12 @@ public:
     // this launch's series. Reads the log first, so that the mark sits after what is there.
     void recordLaunch(const GameLogSource& source, const std::string& setupName,
                       const std::string& playerName, long long nowSeconds);
+    // Records a launch later, when the results file was busy at the time: `log` is the log as
+    // the launch found it (logAtLaunch), nothing when there was none. Reads nothing first.
+    static std::optional<FileState> logAtLaunch(const GameLogSource& source);
+    void recordLaunch(const GameLogSource& source, const std::string& setupName,
+                      const std::string& playerName, long long launchedAt,
+                      const std::optional<FileState>& log);
 
     // Notes that Velkarn joins the server at `address` now; returns the join's id.
     long long recordJoin(const std::string& address, const std::string& name,
@@ -61,7 +75,14 @@ public:
     std::vector<RecentServer> recentServers(std::size_t maxServers = 100) const;
 
     // At most `maxSeries` series, newest first, each with its maps in play order.
-    std::vector<SeriesResult> series(std::size_t maxSeries = 10000) const;
+    static constexpr std::size_t MaxSeriesListed = 10000;
+    std::vector<SeriesResult> series(std::size_t maxSeries = MaxSeriesListed) const;
+    // How many series hold a recorded map, however many series() lists.
+    std::size_t seriesCount() const;
+    // Over everything recorded (finished maps only, as unfinished ones decide nothing): every
+    // bot, by name ignoring case, and the player's record on each map, by map.
+    std::vector<Standing> botStandings() const;
+    std::vector<Standing> playerMapRecords() const;
     // The last `count` maps recorded, in the order played.
     std::vector<MatchResult> lastMatches(std::size_t count) const;
 
@@ -70,8 +91,18 @@ public:
     void setPreference(const std::string& key, const std::string& value);
 
 private:
+    LogReadOutcome readLogPiece(const GameLogSource& source, const FileState& file,
+                                const std::string& playerName, bool running);
+    GameLogReader& readerAt(const std::string& logPath, const results::Position& position);
+
     QString connection_;
     std::string path_;
+    std::size_t pieceBytes_;
+    // The reading of the last log read goes on where it stopped, so that a match longer than
+    // a piece is still read whole.
+    std::unique_ptr<GameLogReader> reader_;
+    std::string readerLog_;
+    long long readerGeneration_ = 0;
 };
 
 } // namespace velkarn

@@ -14,6 +14,7 @@ namespace {
 constexpr int MaxReadingsPerUpdate = 8;
 
 constexpr const char* BotsAdaptKey = "botsAdapt";
+constexpr const char* TryingAgain = " Velkarn tries again every second.";
 
 } // namespace
 
@@ -35,6 +36,7 @@ ResultsStore* ResultsTracker::store() {
             store_ = std::make_unique<ResultsStore>(appDir_);
         } catch (const std::exception& error) {
             setProblem(error.what());
+            reloadPending_ = true;
             return nullptr;
         }
     }
@@ -46,22 +48,30 @@ bool ResultsTracker::update() {
     if (!results)
         return false;
     int recorded = 0;
+    bool busy = false;
     try {
         const Source& source = currentSource();
         logPath_ = source.log.path;
         watch(source.log);
+        recordLaunchesLeft(*results);
         const long long now = QDateTime::currentSecsSinceEpoch();
-        for (int i = 0; i < MaxReadingsPerUpdate; ++i) {
+        bool more = true;
+        for (int i = 0; i < MaxReadingsPerUpdate && more; ++i) {
             const LogReadOutcome outcome = results->readLog(source.log, source.playerName, now);
             recorded += outcome.newMatches;
-            if (!outcome.more)
-                break;
+            more = outcome.more;
         }
         setProblem(source.log.note);
+        readAgain_ = more; // the next poll goes on, though the log has not changed
+        saveBotsAdapt();
+    } catch (const ResultsFileBusy& error) {
+        setProblem(error.what() + std::string(TryingAgain));
+        readAgain_ = busy = true;
     } catch (const std::exception& error) {
         setProblem(error.what());
     }
-    if (recorded > 0)
+    // What the windows show was not read while the file was busy.
+    if (recorded > 0 || (reloadPending_ && !busy))
         resultsRecorded();
     return recorded > 0;
 }
@@ -84,19 +94,37 @@ void ResultsTracker::startWatching() {
 }
 
 void ResultsTracker::recordLaunch(const std::string& setupName) {
-    ResultsStore* results = store();
-    if (!results)
-        return;
     forgetSource();    // a game starts: its config files name the log it will write
     openJoin_.reset(); // which game ends is no longer known
     try {
         const Source& source = currentSource();
-        results->recordLaunch(source.log, setupName, source.playerName,
-                              QDateTime::currentSecsSinceEpoch());
+        const long long now = QDateTime::currentSecsSinceEpoch();
+        // Taken before the game writes to it, so that a launch recorded later marks the same
+        // place in the log.
+        const auto log = ResultsStore::logAtLaunch(source.log);
+        unrecordedLaunches_.push_back({source, setupName, now, log});
+        if (ResultsStore* results = store()) {
+            results->recordLaunch(source.log, setupName, source.playerName, now);
+            unrecordedLaunches_.pop_back();
+        }
+    } catch (const ResultsFileBusy& error) {
+        setProblem(error.what() + std::string(TryingAgain));
+        readAgain_ = true;
     } catch (const std::exception& error) {
         setProblem(error.what());
+        unrecordedLaunches_.clear();
     }
     resultsRecorded(); // the reading before the mark may have found maps
+}
+
+// Before the log is read, so that the maps after a launch join its series.
+void ResultsTracker::recordLaunchesLeft(ResultsStore& results) {
+    while (!unrecordedLaunches_.empty()) {
+        const UnrecordedLaunch& launch = unrecordedLaunches_.front();
+        results.recordLaunch(launch.source.log, launch.setupName, launch.source.playerName,
+                             launch.at, launch.log);
+        unrecordedLaunches_.erase(unrecordedLaunches_.begin());
+    }
 }
 
 void ResultsTracker::recordJoin(const std::string& address, const std::string& name) {
@@ -155,7 +183,7 @@ void ResultsTracker::poll() {
         openJoin_.reset();
         emit recentServersChanged();
     }
-    if (look == lastLook_ && store_)
+    if (look == lastLook_ && store_ && !readAgain_)
         return;
     lastLook_ = look;
     update();
@@ -185,14 +213,32 @@ const std::vector<SeriesResult>& ResultsTracker::series() {
             try {
                 series_ = results->series();
             } catch (const std::exception& error) {
-                setProblem(error.what());
+                cannotShow(error);
             }
         }
     }
     return series_;
 }
 
+const ResultsTracker::Totals& ResultsTracker::totals() {
+    if (!totalsLoaded_) {
+        totalsLoaded_ = true;
+        totals_ = {};
+        if (ResultsStore* results = store()) {
+            try {
+                totals_ = {results->seriesCount(), results->botStandings(),
+                           results->playerMapRecords()};
+            } catch (const std::exception& error) {
+                cannotShow(error);
+            }
+        }
+    }
+    return totals_;
+}
+
 bool ResultsTracker::botsAdapt() {
+    if (unsavedBotsAdapt_)
+        return *unsavedBotsAdapt_;
     ResultsStore* results = store();
     try {
         return results && results->preference(BotsAdaptKey).value_or("0") == "1";
@@ -203,18 +249,38 @@ bool ResultsTracker::botsAdapt() {
 }
 
 void ResultsTracker::setBotsAdapt(bool adapt) {
+    unsavedBotsAdapt_ = adapt;
+    saveBotsAdapt();
+}
+
+void ResultsTracker::saveBotsAdapt() {
     ResultsStore* results = store();
-    if (!results)
+    if (!results || !unsavedBotsAdapt_)
         return;
     try {
-        results->setPreference(BotsAdaptKey, adapt ? "1" : "0");
+        results->setPreference(BotsAdaptKey, *unsavedBotsAdapt_ ? "1" : "0");
+        unsavedBotsAdapt_.reset();
+    } catch (const ResultsFileBusy& error) {
+        setProblem(error.what());
+        readAgain_ = true; // kept until the file is free
     } catch (const std::exception& error) {
         setProblem(error.what());
+        unsavedBotsAdapt_.reset();
+    }
+}
+
+void ResultsTracker::cannotShow(const std::exception& error) {
+    setProblem(error.what());
+    if (dynamic_cast<const ResultsFileBusy*>(&error)) {
+        reloadPending_ = true;
+        readAgain_ = true;
     }
 }
 
 void ResultsTracker::resultsRecorded() {
+    reloadPending_ = false;
     seriesLoaded_ = false;
+    totalsLoaded_ = false;
     emit resultsChanged();
 }
 

@@ -7,6 +7,7 @@
 #include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,7 +20,8 @@ namespace velkarn {
 // the game in use, and the launches Velkarn makes. Reading is incremental, so it is done
 // whenever the log may have changed: when the file system says so, and on a poll once a second
 // that only looks at the file unless something changed. Nothing here throws: a failure is kept
-// in problem() for the windows, and a launch never fails because of its results.
+// in problem() for the windows, and a launch never fails because of its results. A results
+// file another program holds is never waited on: the poll tries it again each second.
 class ResultsTracker : public QObject {
     Q_OBJECT
 public:
@@ -52,8 +54,16 @@ public:
     // than the poll doing so every second.
     void forgetSource();
 
-    // The recorded series, newest first, as the store held them after the last change.
+    // The recorded series, newest first, as the store held them after the last change: at
+    // most ResultsStore::MaxSeriesListed of them.
     const std::vector<SeriesResult>& series();
+    // Over everything recorded, as the store summed it after the last change.
+    struct Totals {
+        std::size_t series = 0;
+        std::vector<Standing> bots;
+        std::vector<Standing> playerMaps;
+    };
+    const Totals& totals();
 
     // The Simple page's "Bots adapt to my results", kept in the results file beside the results
     // it follows (so it goes with --appdir, and setup files keep their format). False when the
@@ -87,6 +97,10 @@ private:
     void poll();
     void watch(const GameLogSource& log);
     void setProblem(std::string problem);
+    // A query for the windows failed; a busy file is read again by the next poll.
+    void cannotShow(const std::exception& error);
+    void saveBotsAdapt();
+    void recordLaunchesLeft(ResultsStore& results);
     void resultsRecorded();
 
     std::string appDir_;
@@ -96,9 +110,24 @@ private:
     std::string problem_;
     std::string logPath_;
     Look lastLook_;
+    // The results file was busy, or the log not read to its end: the poll reads again although
+    // the log has not changed. The windows' views are read again once the file is free.
+    bool readAgain_ = false;
+    bool reloadPending_ = false;
+    // Chosen, or launched, while the file was busy.
+    std::optional<bool> unsavedBotsAdapt_;
+    struct UnrecordedLaunch {
+        Source source;
+        std::string setupName;
+        long long at = 0;
+        std::optional<FileState> log;
+    };
+    std::vector<UnrecordedLaunch> unrecordedLaunches_;
     std::vector<SeriesResult> series_;
     bool seriesLoaded_ = false;
     std::optional<long long> openJoin_; // the join whose game may still run
+    Totals totals_;
+    bool totalsLoaded_ = false;
     // Made by startWatching: a file system watcher needs the event loop of an application,
     // which the commands of the command line do not run.
     std::unique_ptr<QTimer> poll_;

@@ -128,7 +128,7 @@ bool isSafeBotName(std::string_view name) {
 std::string playerModelValue(const std::string& model, const std::string& skin) {
     requireSafeScriptValue(model, "player model", ScriptValueKind::Word);
     requireSafeScriptValue(skin, "player skin", ScriptValueKind::Word);
-    const std::string value = model + "/" + skin;
+    std::string value = model + "/" + skin;
     requireSafeScriptValue(value, "player model and skin", ScriptValueKind::Word);
     return value;
 }

@@ -12,26 +12,26 @@ enum Column { Name, Matches, Wins, AveragePlace, BestPlace };
 
 StandingsModel* StandingsModel::bots(ResultsTracker& results, QObject* parent) {
     return new StandingsModel(results, {"Name", "Maps Played", "Wins", "Average Place"},
-                              botStandings, parent);
+                              &ResultsTracker::Totals::bots, parent);
 }
 
 StandingsModel* StandingsModel::playerMaps(ResultsTracker& results, QObject* parent) {
     return new StandingsModel(results,
                               {"Map", "Maps Played", "Wins", "Average Place", "Best Place"},
-                              playerMapRecords, parent);
+                              &ResultsTracker::Totals::playerMaps, parent);
 }
 
-StandingsModel::StandingsModel(ResultsTracker& results, QStringList captions, Reader read,
+StandingsModel::StandingsModel(ResultsTracker& results, QStringList captions, Rows rows,
                                QObject* parent)
     : QAbstractTableModel(parent), results_(results), captions_(std::move(captions)),
-      read_(std::move(read)) {
+      rowsOfTotals_(rows) {
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] { reload(); });
     reload();
 }
 
 void StandingsModel::reload() {
     beginResetModel();
-    rows_ = read_(results_.series());
+    rows_ = results_.totals().*rowsOfTotals_;
     endResetModel();
 }
 

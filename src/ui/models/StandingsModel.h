@@ -3,13 +3,12 @@
 #include "core/results/ResultsTracker.h"
 
 #include <QAbstractTableModel>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace velkarn {
 
-// A table of standings over all recorded series, re-read whenever the results change: a name
+// A table of standings over all that is recorded, re-read whenever the results change: a name
 // column, then maps played, wins, average place (finished maps only), and for the player's
 // own maps the best place. Numbers sort as numbers (EditRole).
 class StandingsModel : public QAbstractTableModel {
@@ -29,14 +28,14 @@ public:
                         int role = Qt::DisplayRole) const override;
 
 private:
-    using Reader = std::function<std::vector<Standing>(const std::vector<SeriesResult>&)>;
+    using Rows = std::vector<Standing> ResultsTracker::Totals::*;
 
-    StandingsModel(ResultsTracker& results, QStringList captions, Reader read, QObject* parent);
+    StandingsModel(ResultsTracker& results, QStringList captions, Rows rows, QObject* parent);
     void reload();
 
     ResultsTracker& results_;
     QStringList captions_;
-    Reader read_;
+    Rows rowsOfTotals_;
     std::vector<Standing> rows_;
 };
 

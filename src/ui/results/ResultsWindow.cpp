@@ -90,6 +90,7 @@ void ResultsWindow::createControls() {
     seriesTree_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     seriesTree_->header()->setStretchLastSection(true);
 
+    seriesNoteLabel_ = named(new QLabel(this), "seriesNoteLabel");
     participantsTable_ = tableView("participantsTable", this);
     participantsTable_->setModel(participantsModel_);
     mapLabel_ = namedLabel("Players of the chosen map:", "mapLabel", this, participantsTable_);
@@ -125,6 +126,7 @@ void ResultsWindow::layOut() {
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     auto* seriesLayout = new QVBoxLayout(seriesPage);
+    seriesLayout->addWidget(seriesNoteLabel_);
     seriesLayout->addWidget(splitter);
 
     tabs_->addTab(seriesPage, "&Series");
@@ -167,6 +169,7 @@ void ResultsWindow::showChosenMap() {
 // After the results changed the tree starts again from the newest series, opened at its
 // latest map.
 void ResultsWindow::showNewest() {
+    showSeriesNote();
     if (seriesModel_->rowCount() == 0) {
         showChosenMap();
         return;
@@ -178,6 +181,17 @@ void ResultsWindow::showNewest() {
     seriesTree_->setCurrentIndex(latest);
     seriesTree_->scrollTo(latest);
     showChosenMap();
+}
+
+// The tree holds only the newest series; the other tabs count them all.
+void ResultsWindow::showSeriesNote() {
+    const std::size_t listed = results_.series().size();
+    const std::size_t all = results_.totals().series;
+    seriesNoteLabel_->setVisible(all > listed);
+    seriesNoteLabel_->setText(QString("Showing the newest %L1 of %L2 series; the Bots and My Maps "
+                                      "tabs count them all.")
+                                  .arg(listed)
+                                  .arg(all));
 }
 
 void ResultsWindow::showProblem() {

@@ -34,6 +34,7 @@ private:
     void layOut();
     void showChosenMap();
     void showNewest();
+    void showSeriesNote();
     void showProblem();
 
     ResultsTracker& results_;
@@ -44,6 +45,7 @@ private:
 
     QTabWidget* tabs_;
     QTreeView* seriesTree_;
+    QLabel* seriesNoteLabel_;
     QLabel* mapLabel_;
     QTableView* participantsTable_;
     QTableView* botsTable_;

@@ -46,7 +46,7 @@ TEST(ClusterManifests, PodsEachOnTheirOwnPortPasswordsOnlyInTheSecret) {
 
     std::set<int> ports;
     for (const YAML::Node& pod : manifests.all("Pod")) {
-        const YAML::Node container = pod["spec"]["containers"][0];
+        const YAML::Node container = pod[DesiredState]["containers"][0];
         const int port = container["ports"][0]["hostPort"].as<int>();
         ports.insert(port);
         EXPECT_EQ(container["ports"][0]["containerPort"].as<int>(), port);
@@ -56,11 +56,11 @@ TEST(ClusterManifests, PodsEachOnTheirOwnPortPasswordsOnlyInTheSecret) {
             (std::vector<std::string>{"serve", "duel", "--prepared", "/etc/velkarn/setup",
                                       "--secrets", "/etc/velkarn/secrets", "--game-data",
                                       "/srv/velkarn/baseoa", "--port", std::to_string(port)}));
-        const YAML::Node claim = volume(pod["spec"], "game-data")["persistentVolumeClaim"];
+        const YAML::Node claim = volume(pod[DesiredState], "game-data")["persistentVolumeClaim"];
         EXPECT_EQ(claim["claimName"].as<std::string>(), "openarena-data");
         EXPECT_TRUE(claim["readOnly"].as<bool>());
         EXPECT_TRUE(mount(container, "game-data")["readOnly"].as<bool>());
-        EXPECT_EQ(volume(pod["spec"], "secrets")["secret"]["defaultMode"].as<int>(), 0440);
+        EXPECT_EQ(volume(pod[DesiredState], "secrets")["secret"]["defaultMode"].as<int>(), 0440);
     }
     EXPECT_EQ(ports, (std::set<int>{27960, 27961, 27962}));
 
@@ -82,12 +82,12 @@ TEST(ClusterManifests, AFleetLeavesThePortsToAgones) {
 
     const YAML::Node fleet = manifests.of("Fleet");
     EXPECT_EQ(fleet["apiVersion"].as<std::string>(), "agones.dev/v1");
-    EXPECT_EQ(fleet["spec"]["replicas"].as<int>(), 4);
-    const YAML::Node server = fleet["spec"]["template"]["spec"];
+    EXPECT_EQ(fleet[DesiredState]["replicas"].as<int>(), 4);
+    const YAML::Node server = fleet[DesiredState]["template"][DesiredState];
     EXPECT_EQ(server["ports"][0]["portPolicy"].as<std::string>(), "Passthrough");
     EXPECT_EQ(server["ports"][0]["protocol"].as<std::string>(), "UDP");
     EXPECT_EQ(server["health"]["periodSeconds"].as<int>(), 5);
-    const YAML::Node container = server["template"]["spec"]["containers"][0];
+    const YAML::Node container = server["template"][DesiredState]["containers"][0];
     EXPECT_EQ(server["container"].as<std::string>(), container["name"].as<std::string>());
     const auto args = container["args"].as<std::vector<std::string>>();
     EXPECT_EQ(args.back(), "--agones-sdk");

@@ -219,7 +219,8 @@ inline const std::string DeathmatchWithPlayerLog =
 // Velkarn's own two-map rotation ("set m0 ...; vstr m0") on the dedicated server: oa_dm1 to its
 // time limit, then oa_dm2, where "kick" drops the first map's bots, stopped with SIGTERM in
 // the middle. ("Playerstore:" lines left out too.)
-inline const std::string RotationLog = R"log(  0:00 ------------------------------------------------------------
+inline const std::string RotationLog =
+    R"log(  0:00 ------------------------------------------------------------
   0:00 InitGame: \com_protocol\71\version\ioq3 1.36+u20221123.70d07d9+dfsg-1/Debian linux-x86_64 Jan  8 2023\com_gamename\Quake3Arena\dmflags\0\fraglimit\3\timelimit\1\g_gametype\0\mapname\oa_dm1\sv_privateClients\0\sv_hostname\noname\sv_maxclients\16\sv_minRate\0\sv_maxRate\0\sv_dlRate\100\sv_minPing\0\sv_maxPing\0\sv_floodProtect\1\sv_allowDownload\0\gamename\baseoa\g_maxGameClients\0\videoflags\7\elimflags\0\voteflags\0\capturelimit\8\g_doWarmup\0\g_needpass\0\g_allowVote\1\g_voteGametypes\/0/1/3/4/5/6/7/8/9/10/11/12/\g_voteMaxTimelimit\1000\g_voteMinTimelimit\0\g_voteMaxFraglimit\0\g_voteMinFraglimit\0\g_obeliskRespawnDelay\10\g_enableDust\0\g_enableBreath\0\g_delagHitscan\0\elimination_roundtime\120\g_rockets\0\g_instantgib\0\g_lms_mode\0\g_altExcellent\0\g_timestamp\2026-12-08 18:08:16
   0:00 Info: ServerInfo length: 785 of 1024
   0:00 ClientUserinfoChanged: 0 n\Sarge\t\0\model\sarge\hmodel\sarge\c1\4\c2\5\hc\90\w\0\l\0\skill\ 3.00\tt\0\tl\0\id\
@@ -371,5 +372,21 @@ inline const std::string TournamentHandedOverLog =
   1:00 score: 0  ping: 0  client: 0 Tony
   1:16 ShutdownGame:
 )log";
+
+// A server's log of many hours: the pieces above over and over, each map with its own start
+// time, as long as a real server's.
+inline std::string longServerLog(int rounds) {
+    const std::string pieces[] = {DeathmatchLog, TeamDeathmatchLog, TournamentLog,
+                                  DeathmatchWithPlayerLog, RotationLog};
+    std::string log;
+    for (int round = 0; round < rounds; ++round)
+        for (std::string piece : pieces) {
+            for (std::size_t at = piece.find("2026-12-08"); at != std::string::npos;
+                 at = piece.find("2026-12-08", at))
+                piece.replace(at + 8, 2, std::to_string(10 + round % 20));
+            log += piece;
+        }
+    return log;
+}
 
 } // namespace velkarn::test

@@ -15,7 +15,53 @@ std::vector<std::string> names(const LogMatch& match) {
     return result;
 }
 
+// All that a match record holds, to compare readings record for record.
+std::string describe(const std::vector<LogMatch>& matches) {
+    std::string text;
+    for (const LogMatch& m : matches) {
+        text += std::to_string(m.offset) + " " + m.map + " " + std::to_string(m.gameType) + " " +
+                m.startedAt + " " + std::to_string(m.durationSeconds) +
+                (m.finished ? " finished " : " cut ") + m.endReason + " " +
+                std::to_string(m.redScore.value_or(-1)) + ":" +
+                std::to_string(m.blueScore.value_or(-1));
+        for (const LogParticipant& p : m.participants)
+            text += " | " + p.codedName + " " + std::to_string(p.client) + " " +
+                    std::to_string(p.bot) + std::to_string(p.skill) + std::to_string(p.team) + " " +
+                    std::to_string(p.ping);
+        text += " " + (names(m).empty() ? "" : names(m).front()) + "\n";
+    }
+    return text;
+}
+
+std::string readInPieces(std::string_view log, std::size_t pieceBytes) {
+    GameLogReader reader;
+    std::vector<LogMatch> matches;
+    for (std::size_t at = 0; at < log.size(); at += pieceBytes) {
+        const std::string_view piece = log.substr(at, pieceBytes);
+        GameLogRead read = reader.read(piece, at + piece.size() < log.size());
+        EXPECT_LE(read.resumeOffset, at + piece.size());
+        for (auto& match : read.matches)
+            matches.push_back(std::move(match));
+    }
+    return describe(matches);
+}
+
 } // namespace
+
+// A long log read in pieces of any size, a piece's end cutting lines and matches anywhere,
+// gives the records one whole read gives.
+TEST(GameLog, PiecesOfAnySizeGiveTheRecordsOfAWholeRead) {
+    const std::string log = longServerLog(60);
+    const GameLogRead whole = parseGameLog(log, 0, false);
+    ASSERT_GE(whole.matches.size(), 400u);
+    const std::string expected = describe(whole.matches);
+    for (const std::size_t piece :
+         {std::size_t{4096}, std::size_t{333}, MaxLogLineBytes + 1, std::size_t{65536}})
+        EXPECT_EQ(readInPieces(log, piece), expected) << "pieces of " << piece;
+    const std::string_view start =
+        std::string_view(log).substr(0, log.find("  0:00 InitGame", 20000));
+    EXPECT_EQ(readInPieces(start, 1), describe(parseGameLog(start, 0, false).matches));
+}
 
 TEST(GameLog, ReadsAFinishedMapAsTheEngineLoggedIt) {
     const GameLogRead read = parseGameLog(DeathmatchLog, 0, true);

@@ -1,12 +1,15 @@
 #include "core/platform/Errors.h"
 #include "core/results/GameLogLines.h"
 #include "core/results/ResultsStore.h"
+#include "support/ResultsFileLock.h"
 #include "support/TempFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -39,7 +42,12 @@ struct ResultsStoreTest : ::testing::Test {
     }
     void writeLog(const std::string& text) const { game.write("baseoa/games.log", text); }
     void appendLog(const std::string& text) const {
-        writeLog(game.read("baseoa/games.log") + text);
+        std::ofstream(source.path, std::ios::binary | std::ios::app) << text;
+    }
+    // Reads until a reading says nothing more is there.
+    void readAll(ResultsStore& store) {
+        while (store.readLog(source, "", now).more) {
+        }
     }
     int read(ResultsStore& store, const std::string& player = "") {
         return store.readLog(source, player, now).newMatches;
@@ -53,7 +61,126 @@ std::string mapsOf(const std::vector<MatchResult>& matches) {
     return text;
 }
 
+// What the results file keeps of each match, its series included, but not its row numbers.
+std::string describe(const std::vector<MatchResult>& matches) {
+    std::string text;
+    for (const auto& m : matches) {
+        text += std::to_string(m.seriesId) + " " + m.playedAt + " " + m.map +
+                (m.finished ? " finished " : " cut ") + m.endReason +
+                std::to_string(m.durationSeconds);
+        for (const auto& p : m.participants)
+            text += " | " + p.codedName + " " + std::to_string(p.score) + " " +
+                    std::to_string(p.place) + (p.player ? " me" : "");
+        text += "\n";
+    }
+    return text;
+}
+
+// A short map as the engine logs it, three hours after the one before: a series of its own.
+// Sarge wins the even ones, the player Ace the odd ones.
+std::string mapOfItsOwnRun(int i, const std::string& grism) {
+    const QString startedAt = QDateTime::fromSecsSinceEpoch(1'700'000'000LL + i * 10800LL)
+                                  .toString("yyyy-MM-dd HH:mm:ss");
+    const bool even = i % 2 == 0;
+    const std::string scores =
+        even ? "  0:30 score: 3  ping: 0  client: 0 Sarge\n  0:30 score: 1  ping: 9  client: 1 "
+               "^1Ace\n  0:30 score: 1  ping: 0  client: 2 " +
+                   grism + "\n"
+             : "  0:30 score: 3  ping: 9  client: 1 ^1Ace\n  0:30 score: 2  ping: 0  client: 2 " +
+                   grism + "\n  0:30 score: 0  ping: 0  client: 0 Sarge\n";
+    return "  0:00 InitGame: \\g_gametype\\0\\mapname\\" + std::string(even ? "oa_dm1" : "oa_dm2") +
+           "\\g_timestamp\\" + startedAt.toStdString() +
+           "\n  0:00 ClientUserinfoChanged: 0 n\\Sarge\\t\\0\\model\\sarge\\skill\\ 3.00\n"
+           "  0:00 ClientUserinfoChanged: 1 n\\^1Ace\\t\\0\\model\\sarge\n"
+           "  0:00 ClientUserinfoChanged: 2 n\\" +
+           grism +
+           "\\t\\0\\model\\grism\\skill\\ 2.00\n"
+           "  0:30 Exit: Fraglimit hit.\n" +
+           scores + "  0:40 ShutdownGame:\n";
+}
+
+std::string standingsText(const std::vector<Standing>& standings) {
+    std::string text;
+    for (const Standing& s : standings)
+        text += s.name + " " + std::to_string(s.matches) + " " + std::to_string(s.wins) + " " +
+                QString::number(s.averagePlace, 'f', 2).toStdString() + " " +
+                std::to_string(s.bestPlace) + "; ";
+    return text;
+}
+
 } // namespace
+
+// Totals cover every recorded map, not only the series a list holds; a map cut short counts
+// for nothing.
+TEST_F(ResultsStoreTest, TotalsCountEverythingRecorded) {
+    std::string log;
+    for (int i = 0; i < 20000; ++i)
+        log += mapOfItsOwnRun(i, i == 19999 ? "GRISM" : "Grism");
+    log += DeathmatchLog.substr(0, DeathmatchLog.find("  0:48 Exit")); // left unfinished
+    writeLog(log);
+    ResultsStore store(app.path());
+    readAll(store);
+    EXPECT_EQ(store.seriesCount(), 20001u);
+    EXPECT_EQ(store.series().size(), ResultsStore::MaxSeriesListed);
+    // One bot however the log spelled it, named as the newest map did.
+    EXPECT_EQ(standingsText(store.botStandings()),
+              "GRISM 20000 0 2.00 2; Sarge 20000 10000 2.00 1; ");
+    EXPECT_EQ(standingsText(store.playerMapRecords()),
+              "oa_dm1 10000 0 2.00 2; oa_dm2 10000 10000 1.00 1; ");
+}
+
+// The match a reading's end cuts is recorded whole by the next reading, never as unfinished,
+// whether the log is read in small pieces or while the game writes it.
+TEST_F(ResultsStoreTest, ALogReadInPiecesOrAsWrittenRecordsWhatAWholeReadDoes) {
+    const std::string log = longServerLog(30);
+    writeLog(log);
+    TempFolder wholeApp;
+    ResultsStore whole(wholeApp.path());
+    readAll(whole);
+    const std::string expected = describe(whole.lastMatches(100000));
+    ASSERT_GE(whole.lastMatches(100000).size(), 200u);
+
+    ResultsStore pieces(app.path(), 8192);
+    readAll(pieces);
+    EXPECT_EQ(describe(pieces.lastMatches(100000)), expected);
+
+    TempFolder growingApp;
+    ResultsStore growing(growingApp.path(), 65536);
+    writeLog("");
+    source.running = true;
+    for (std::size_t at = 0, step = 1; at < log.size(); at += step, step = step * 7 % 50021) {
+        appendLog(log.substr(at, step));
+        readAll(growing);
+    }
+    source.running = false;
+    readAll(growing);
+    EXPECT_EQ(describe(growing.lastMatches(100000)), expected);
+}
+
+// A file another program holds fails at once, records nothing, and loses nothing: once free,
+// the reading goes on from where the last one stopped.
+TEST_F(ResultsStoreTest, AFileAnotherProgramHoldsIsReadWhenFree) {
+    ResultsStore store(app.path());
+    writeLog(TeamDeathmatchLog);
+    EXPECT_EQ(read(store), 1);
+    appendLog(TournamentLog);
+    {
+        ResultsFileLock lock(store.path());
+        ASSERT_TRUE(lock.locked());
+        try {
+            read(store);
+            FAIL() << "read a locked file";
+        } catch (const ResultsFileBusy& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "The results file " + store.path() + " is in use by another program.");
+        }
+        EXPECT_THROW(store.lastMatches(5), ResultsFileBusy);
+        EXPECT_THROW(ResultsStore another(app.path()), ResultsFileBusy);
+    }
+    EXPECT_EQ(read(store), 2);
+    EXPECT_EQ(read(store), 0);
+    EXPECT_EQ(mapsOf(store.lastMatches(10)), "oa_dm2 czest1tourney czest1tourney ");
+}
 
 TEST_F(ResultsStoreTest, ReadsTheLogOnceAsItGrows) {
     ResultsStore store(app.path());

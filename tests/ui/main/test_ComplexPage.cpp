@@ -17,7 +17,7 @@ using namespace velkarn::test;
 
 namespace {
 
-// A catalogue of gorge1 (free for all), flags1 (capture the flag) and duel1 (capture the flag
+// A catalogue of gorge1 (deathmatch), flags1 (capture the flag) and duel1 (capture the flag
 // and tournament with one bot), a few bots, and a game folder with the fake game.
 class ComplexPageTest : public AppFixture {
 protected:

@@ -55,7 +55,7 @@ protected:
             lines << QString::fromStdString(rowText(list, row));
         return lines;
     }
-    // Free for all, tournament with one bot and with none, team and capture the flag.
+    // Deathmatch, tournament with one bot and with none, team and capture the flag.
     static std::string mixedCatalogue() {
         return mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
                mapRecord("duel1.bsp", "Duel", 1, true, true, false, false) +

@@ -88,7 +88,7 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(list, 0, 1), "Red");
     EXPECT_EQ(cell(list, 0, 1, CodedTextRole).toByteArray(), "^1Red");
     EXPECT_EQ(cell(list, 0, 2), "q3dm17");
-    EXPECT_EQ(cell(list, 0, 3), "Free For All");
+    EXPECT_EQ(cell(list, 0, 3), "Deathmatch");
     EXPECT_EQ(cell(list, 0, 4), "2/8");
     EXPECT_GE(cell(list, 0, 5).toString().toInt(), 0);
     EXPECT_FALSE(cell(list, 1, 1).isValid());

@@ -1,0 +1,63 @@
+#include "core/results/GameLogLines.h"
+#include "core/results/ResultsTracker.h"
+#include "support/ResultsFileLock.h"
+#include "support/TempFolder.h"
+#include "support/UdpResponder.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace velkarn;
+using namespace velkarn::test;
+
+namespace {
+
+struct ResultsTrackerTest : ::testing::Test {
+    TempFolder app;
+    TempFolder game;
+    ResultsTracker::Source source;
+
+    void SetUp() override {
+        ensureCoreApplication(); // Qt loads its SQLite driver only with one
+        source.log.folder = game.makeFolder("baseoa");
+        source.log.path = source.log.folder + "games.log";
+        source.log.running = false;
+        source.playerName = "^1Ace";
+    }
+    void appendLog(const std::string& text) const {
+        std::ofstream(source.log.path, std::ios::binary | std::ios::app) << text;
+    }
+};
+
+} // namespace
+
+// While another program holds the results file the tracker says so and keeps what it was told
+// (a launch, a choice); once the file is free the next reading records all of it, once.
+TEST_F(ResultsTrackerTest, ABusyFileIsTriedAgainAndLosesNothing) {
+    ResultsTracker tracker(app.path(), [this] { return source; });
+    appendLog(TeamDeathmatchLog);
+    ASSERT_TRUE(tracker.update());
+    ResultsFileLock lock(tracker.store()->path());
+    ASSERT_TRUE(lock.locked());
+
+    tracker.recordLaunch("duel");
+    tracker.setBotsAdapt(true);
+    appendLog(DeathmatchWithPlayerLog);
+    EXPECT_FALSE(tracker.update());
+    EXPECT_NE(tracker.problem().find("is in use by another program"), std::string::npos)
+        << tracker.problem();
+    EXPECT_TRUE(tracker.botsAdapt());
+
+    lock.release();
+    EXPECT_TRUE(tracker.update());
+    EXPECT_EQ(tracker.problem(), "");
+    EXPECT_FALSE(tracker.update()) << "never recorded twice";
+    const auto& series = tracker.series();
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[0].setupName, "duel");
+    ASSERT_EQ(series[0].matches.size(), 1u);
+    EXPECT_EQ(series[0].matches[0].map, "oa_dm1");
+    EXPECT_EQ(series[1].matches.size(), 1u);
+    ResultsTracker again(app.path(), [this] { return source; });
+    EXPECT_TRUE(again.botsAdapt());
+}
