@@ -79,7 +79,7 @@ TEST(ServerFilter, SearchMatchesHostMapAndPlayersWithoutCodesOrCase) {
 }
 
 TEST(ServerFilter, SilentServersShowOnlyUnfilteredAndBuddiesAlways) {
-    const LiveServer silent{"127.0.0.1:1", {}, {}, {}};
+    const LiveServer silent{"127.0.0.1:1", {}, {}, {}, {}};
     EXPECT_TRUE(ServerFilter{}.shows(silent));
     EXPECT_FALSE(filterWith([](ServerFilter& f) { f.hideFull = true; }).shows(silent));
 
