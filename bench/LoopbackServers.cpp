@@ -33,9 +33,9 @@ void LoopbackServers::run() {
         // 200 records a packet, as real masters split their lists.
         for (std::size_t first = 0; first < ports.size(); first += 200) {
             const auto last = std::min(ports.size(), first + 200);
-            packets.push_back(masterAnswer({ports.begin() + static_cast<long>(first),
-                                            ports.begin() + static_cast<long>(last)},
-                                           last == ports.size()));
+            packets.push_back(masterAnswer(
+                {ports.begin() + static_cast<long>(first), ports.begin() + static_cast<long>(last)},
+                last == ports.size()));
         }
         return packets;
     });

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     std::vector<double> withoutMs, withMs;
     int answersWithout = 0, answersWith = 0;
     for (int i = 0; i < rounds; ++i) {
-        withoutMs.push_back(round(responders.servers, without, Taking::WithoutHistory,
-                                  answersWithout));
+        withoutMs.push_back(
+            round(responders.servers, without, Taking::WithoutHistory, answersWithout));
         withMs.push_back(round(responders.servers, with, Taking::WithHistory, answersWith));
     }
     std::printf("round over %d servers, without history: %8.1f ms median of %d, %d answers\n",
