@@ -2,6 +2,7 @@
 
 #include "core/content/Levelshot.h"
 #include "core/images/JpegDecoder.h"
+#include "ui/widgets/LocalText.h"
 
 #include <QPixmap>
 #include <QResizeEvent>
@@ -22,6 +23,7 @@ LevelshotPreview::LevelshotPreview(QWidget* parent) : QWidget(parent) {
     tgaView_->setColorDepth(ColorDepth::Bits8);
     tgaView_->setDitherMode(DitherMode::Nearest);
     tgaView_->hide();
+    describe("No map chosen");
 }
 
 QSize LevelshotPreview::sizeHint() const {
@@ -30,14 +32,27 @@ QSize LevelshotPreview::sizeHint() const {
 
 void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
     for (const Levelshot& shot : readLevelshots(map.archivePath, mapName))
-        if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes))
+        if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes)) {
+            describe("Levelshot of " + local(mapName));
             return;
+        }
     clear();
+    describe("No levelshot of " + local(mapName));
 }
 
 void LevelshotPreview::clear() {
     jpegLabel_->hide();
     tgaView_->hide();
+    describe("No map chosen");
+}
+
+// A screen reader cannot see the picture: the preview and both pictures say what is shown.
+void LevelshotPreview::describe(const QString& shown) {
+    for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(jpegLabel_),
+                          static_cast<QWidget*>(tgaView_)}) {
+        part->setAccessibleName("Levelshot");
+        part->setAccessibleDescription(shown);
+    }
 }
 
 bool LevelshotPreview::showJpeg(const std::string& bytes) {

@@ -34,6 +34,7 @@ protected:
 private:
     bool showJpeg(const std::string& bytes);
     bool showTga(const std::string& bytes);
+    void describe(const QString& shown);
     // Places the visible picture in the largest rectangle of its proportions that fits.
     void fitPicture();
 
