@@ -67,8 +67,7 @@ int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
             return 1;
         PrintingObserver observer(err);
         Catalogue& catalogue = session.setup.catalogue;
-        if (rebuildCatalogue(*folders, appDir, catalogue, observer))
-            err << CatalogueRebuiltMessage << "\n";
+        rebuildCatalogue(*folders, appDir, catalogue, observer);
         session.game.findMods();
         out << "maps: " << catalogue.mapFiles.size() << "\n"
             << "bots: " << catalogue.botNames.size() << "\n"

@@ -26,7 +26,8 @@ protected:
 
 TEST_F(ScanCommandTest, SearchesRewritesTheFilesAndCountsWhatIsKnown) {
     app.write("path.txt", game.path() + "\r\n\r\n");
-    // A map catalogued earlier whose archive has gone stays; the old model list is kept too.
+    // What was catalogued earlier from archives since gone leaves: the catalogue is what the
+    // archives give.
     app.write("maps.txt", "old.bsp\r\n /gone/old.pk3\r\n Old\r\n 0\r\n true\r\n false\r\n"
                           " false\r\n false\r\nEND\r\n");
     app.write("models.txt", "visor\r\n default\r\nEND\r\n");
@@ -41,14 +42,15 @@ TEST_F(ScanCommandTest, SearchesRewritesTheFilesAndCountsWhatIsKnown) {
     game.write("arena2/vm/qagame.qvm", "code");
 
     EXPECT_EQ(scan(), 0);
-    EXPECT_EQ(out.str(), "maps: 3\nbots: 2\nmodels: 2\nmods: 2\n");
+    EXPECT_EQ(out.str(), "maps: 2\nbots: 2\nmodels: 1\nmods: 2\n");
     EXPECT_NE(err.str().find(game.file("baseq3/broken.pk3")), std::string::npos) << err.str();
 
     const std::string maps = app.read("maps.txt");
-    for (const char* name : {"old.bsp\r\n", "q3dm1.bsp\r\n", "q3dm2.bsp\r\n"})
+    for (const char* name : {"q3dm1.bsp\r\n", "q3dm2.bsp\r\n"})
         EXPECT_NE(maps.find(name), std::string::npos) << name;
+    EXPECT_EQ(maps.find("old.bsp"), std::string::npos);
     EXPECT_EQ(app.read("bots.txt"), "Anarki\r\nSarge\r\n");
-    EXPECT_EQ(app.read("models.txt"), "keel\r\n default\r\nEND\r\nvisor\r\n default\r\nEND\r\n");
+    EXPECT_EQ(app.read("models.txt"), "keel\r\n default\r\nEND\r\n");
     EXPECT_EQ(app.read("mods.txt"), "[None]\r\n\r\nMy mod\r\n+set fs_game mine\r\n"
                                     "arena2\r\n+set fs_game arena2 +sv_pure 0\r\n");
 }

@@ -27,66 +27,52 @@ struct EntryName {
     std::string_view extension;
 };
 
-void takeMapEntry(const EntryName& entry, const std::string& archivePath, CatalogueIndex& index,
-                  SearchObserver& observer) {
+void takeMapEntry(const EntryName& entry, ArchiveFinds& finds, SearchObserver& observer) {
     const std::string_view fileName = entry.fileName;
     const std::string_view mapName = fileName.substr(0, fileName.size() - entry.extension.size());
     if (mapName == "test_bigbox")
         return;
     if (!isSafeScriptValue(mapName, ScriptValueKind::Word)) {
-        index.leaveOutName();
+        ++finds.leftOutNames;
         return;
     }
-    const std::string lowerName = toLower(std::string(fileName));
-    if (!index.isKnownMapFile(lowerName))
-        index.appendMap(lowerName);
-    if (MapFile* map = index.findMapExact(lowerName))
-        index.setMapArchive(*map, archivePath);
+    finds.finds.emplace_back(MapFind{toLower(std::string(fileName))});
     observer.step();
 }
 
-// The model of the last model folder looked at: the files of a folder are listed together, and
-// once its model is catalogued it stays the same.
-struct KnownModelFolder {
+// The model folder whose entries are being read: the files of a folder are listed together, and
+// its name is refused or taken once for them all.
+struct ModelFolderRun {
     std::string_view folder;
-    PlayerModel* model = nullptr;
-    bool refused = false; // its name is no model name the game's console can take
+    bool refused = false;   // its name is no model name the game's console can take
+    bool modelSure = false; // a find already makes the model known to the catalogue
 };
 
-PlayerModel* findOrAddModel(std::string_view folder, std::size_t k, MeshLookahead& meshes,
-                            CatalogueIndex& index, KnownModelFolder& last) {
-    if ((last.model || last.refused) && folder == last.folder)
-        return last.model;
-    const std::string model(lastPathPart(folder));
-    if (!isSafeModelName(model)) {
-        index.leaveOutName();
-        last = {folder, nullptr, true};
-        return nullptr;
-    }
-    PlayerModel* known = index.findModelNoCase(model);
-    if (!known && meshes.modelFolderHasMesh(k))
-        known = &index.appendModel(model);
-    last = {folder, known, false};
-    return known;
-}
-
 void takeModelEntry(const EntryName& entry, std::size_t k, MeshLookahead& meshes,
-                    CatalogueIndex& index, KnownModelFolder& last, SearchObserver& observer) {
+                    ModelFolderRun& run, ArchiveFinds& finds, SearchObserver& observer) {
     const std::string_view folder = parentFolder(entry.path);
     if (parentFolder(folder) != ModelFolders)
         return;
-    PlayerModel* known = findOrAddModel(folder, k, meshes, index, last);
-    observer.step();
-    std::string skin;
-    if (!known || !headSkinName(lastPathPart(entry.path), skin))
-        return;
-    if (!isSafeSkinName(skin)) {
-        index.leaveOutName();
-        return;
+    ModelFind find;
+    find.model = std::string(lastPathPart(folder));
+    if (folder != run.folder) {
+        run = {folder, !isSafeModelName(find.model), false};
+        if (run.refused)
+            ++finds.leftOutNames;
     }
-    if (!isKnownSkin(*known, skin) && known->skinCount < MaxModelSkins)
-        known->skins[static_cast<std::size_t>(known->skinCount++)] = skin;
     observer.step();
+    if (run.refused)
+        return;
+    find.folderHasMesh = meshes.modelFolderHasMesh(k);
+    if (headSkinName(lastPathPart(entry.path), find.skin))
+        find.skinKind =
+            isSafeSkinName(find.skin) ? ModelFind::Skin::Named : ModelFind::Skin::Refused;
+    if (find.skinKind == ModelFind::Skin::None && (!find.folderHasMesh || run.modelSure))
+        return; // changes nothing
+    if (find.skinKind == ModelFind::Skin::Named)
+        observer.step();
+    run.modelSure = run.modelSure || find.folderHasMesh;
+    finds.finds.emplace_back(std::move(find));
 }
 
 } // namespace
@@ -120,32 +106,39 @@ bool headSkinName(std::string_view name, std::string& skin) {
     return true;
 }
 
-void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex& index,
-                 SearchObserver& observer) {
+ArchiveFinds readArchiveFinds(const std::string& archivePath, ZipArchive& zip,
+                              SearchObserver& observer) {
     observer.keepAlive();
     zip.setZipFilename(archivePath);
     const auto& entries = zip.entries();
     MeshLookahead meshes(entries);
-    KnownModelFolder lastModelFolder;
+    ModelFolderRun modelFolder;
+    ArchiveFinds finds;
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const EntryName name(entries[k].fileName);
         if (name.isMap())
-            takeMapEntry(name, archivePath, index, observer);
+            takeMapEntry(name, finds, observer);
         if (name.isBotText()) {
             if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes)) {
-                parseBotText(splitLines(*text), index);
+                readBotText(splitLines(*text), finds);
                 observer.step();
             }
             observer.keepAlive();
         }
         if (name.mayBeInModelFolder())
-            takeModelEntry(name, k, meshes, index, lastModelFolder, observer);
+            takeModelEntry(name, k, meshes, modelFolder, finds, observer);
         if (name.isArenaText()) {
             if (const auto text = zip.readEntryAt(static_cast<int>(k), MaxTextEntryBytes))
-                parseArenaText(splitLines(*text), index);
+                readArenaText(splitLines(*text), finds);
             observer.keepAlive();
         }
     }
+    return finds;
+}
+
+void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex& index,
+                 SearchObserver& observer) {
+    mergeFinds(readArchiveFinds(archivePath, zip, observer), archivePath, index);
 }
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/content/ArchiveFinds.h"
 #include "core/content/CatalogueIndex.h"
 #include "core/content/SearchObserver.h"
 #include "core/content/ZipArchive.h"
@@ -15,10 +16,15 @@ namespace velkarn {
 // largest arenas.txt of a big map pack stays far below.
 constexpr std::size_t MaxTextEntryBytes = 16 * 1024 * 1024;
 
-// Lists one archive and merges what its entry names offer into the catalogue: map files (the
-// archive examined last becomes a map's home), bot and arena texts (read and parsed), model
-// folders holding a mesh, with up to 16 head skins each. Unreadable archives and entries are
-// reported through `zip`'s message handler and skipped.
+// Lists one archive and collects what its entry names offer: map files, bot and arena texts
+// (read and parsed), entries of model folders with whether the folder holds a mesh and which
+// head skin they are. Unreadable archives and entries are reported through `zip`'s message
+// handler and skipped.
+ArchiveFinds readArchiveFinds(const std::string& archivePath, ZipArchive& zip,
+                              SearchObserver& observer);
+
+// readArchiveFinds merged into the catalogue at once (mergeFinds: the archive examined last
+// becomes a map's home; models holding a mesh, with up to 16 head skins each).
 void scanArchive(const std::string& archivePath, ZipArchive& zip, CatalogueIndex& index,
                  SearchObserver& observer);
 

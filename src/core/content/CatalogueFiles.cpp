@@ -17,23 +17,6 @@ const char* flagText(std::uint8_t flag) {
     return flag == 1 ? " true" : " false";
 }
 
-bool holdsExactly(const std::string& path, const std::string& bytes) {
-    if (!fileExists(path))
-        return false;
-    try {
-        return readFileBytes(path) == bytes;
-    } catch (const FileOpenError&) {
-        return false;
-    }
-}
-
-// A search that finds nothing new would only rewrite the same bytes, at the price of a flush to
-// disk per file on every start; such files are left as they are.
-void writeCatalogueFile(const std::string& path, const std::string& bytes) {
-    if (!holdsExactly(path, bytes))
-        writeFileAtomic(path, bytes);
-}
-
 // The text of a catalogue file, line by line with CR LF after each, as writeTextFile writes;
 // made in one piece because thousands of records would otherwise be copied line by line twice.
 struct CatalogueText {
@@ -58,7 +41,12 @@ template <typename Reading> void readMarkingFailure(Catalogue& catalogue, Readin
 // lost; the file is then rebuilt in full by the next search.
 class CatalogueReader {
 public:
-    explicit CatalogueReader(const std::string& path) : path_(path), lines_(readTextFile(path)) {}
+    explicit CatalogueReader(const std::string& path) : path_(path) {
+        const std::string bytes = readFileBytes(path);
+        lines_ = splitLines(bytes);
+        // Every line is written with its end: a last line without one was cut by a crash.
+        lastLineCut_ = !bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r';
+    }
 
     bool atEnd() const { return next_ >= lines_.size(); }
     std::size_t linesLeft() const { return lines_.size() - next_; }
@@ -70,7 +58,11 @@ public:
         throw FileFormatError(path_, next_, problem);
     }
     const std::string& peek() const { return lines_[next_]; }
-    const std::string& take() { return lines_[next_++]; }
+    const std::string& take() {
+        if (lastLineCut_ && next_ + 1 == lines_.size())
+            fail("the file ends inside this line");
+        return lines_[next_++];
+    }
     // A field line: one blank, then the value, which holds no control character.
     std::string takeField() {
         if (atEnd())
@@ -91,18 +83,19 @@ public:
     std::uint8_t takeFlag() {
         const std::string field = takeField();
         if (field != "true" && field != "false")
-            failTaken("'" + field + "' is neither true nor false");
+            failTaken("'" + printableText(field) + "' is neither true nor false");
         return field == "true" ? 1 : 0;
     }
     void takeEnd() {
         if (atEnd() || peek() != "END")
             fail(atEnd() ? "the file ends inside a record" : "the record should end here");
-        ++next_;
+        take();
     }
 
 private:
     std::string path_;
     Lines lines_;
+    bool lastLineCut_ = false;
     std::size_t next_ = 0;
 };
 
@@ -192,9 +185,9 @@ void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
             maps.line(flagText(flag));
         maps.line("END");
     }
-    writeCatalogueFile(folder + "maps.txt", maps.bytes);
+    writeFileIfChanged(folder + "maps.txt", maps.bytes);
 
-    writeCatalogueFile(folder + "bots.txt", joinLines(catalogue.botNames));
+    writeFileIfChanged(folder + "bots.txt", joinLines(catalogue.botNames));
 
     CatalogueText models;
     for (const auto& name : catalogue.sortedModelNames()) {
@@ -204,7 +197,7 @@ void writeCatalogueFiles(const std::string& folder, const Catalogue& catalogue) 
             models.line(" ", model->skins[static_cast<std::size_t>(s)]);
         models.line("END");
     }
-    writeCatalogueFile(folder + "models.txt", models.bytes);
+    writeFileIfChanged(folder + "models.txt", models.bytes);
 }
 
 } // namespace velkarn

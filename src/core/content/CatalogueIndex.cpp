@@ -22,8 +22,6 @@ CatalogueIndex::CatalogueIndex(Catalogue& catalogue) : catalogue_(catalogue) {
     for (const auto& map : catalogue_.mapFiles) {
         mapsNoCase_.emplace(toLower(map->fileName), map.get());
         mapsExact_.emplace(map->fileName, map.get());
-        if (!map->archivePath.empty())
-            ++mapsInArchive_[map->archivePath];
     }
     for (const auto& model : catalogue_.playerModels)
         modelsNoCase_.emplace(toLower(model->name), model.get());
@@ -52,23 +50,6 @@ MapFile& CatalogueIndex::appendMap(const std::string& fileName) {
     mapsNoCase_.emplace(toLower(fileName), added);
     mapsExact_.emplace(fileName, added);
     return *added;
-}
-
-void CatalogueIndex::setMapArchive(MapFile& map, const std::string& archivePath) {
-    if (map.archivePath == archivePath)
-        return;
-    if (!map.archivePath.empty()) {
-        const auto home = mapsInArchive_.find(map.archivePath);
-        if (home != mapsInArchive_.end() && --home->second == 0)
-            mapsInArchive_.erase(home);
-    }
-    map.archivePath = archivePath;
-    if (!archivePath.empty())
-        ++mapsInArchive_[archivePath];
-}
-
-bool CatalogueIndex::isNewArchive(const std::string& archivePath) const {
-    return !mapsInArchive_.contains(archivePath);
 }
 
 PlayerModel* CatalogueIndex::findModelNoCase(const std::string& name) const {

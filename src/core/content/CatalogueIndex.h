@@ -26,10 +26,6 @@ public:
     // Appends a map file as a search first meets it: no archive, no title, no bots, free for
     // all only.
     MapFile& appendMap(const std::string& fileName);
-    // Makes `archivePath` the map's home.
-    void setMapArchive(MapFile& map, const std::string& archivePath);
-    // No map file names this archive as its home (exact comparison).
-    bool isNewArchive(const std::string& archivePath) const;
 
     PlayerModel* findModelNoCase(const std::string& name) const;
     PlayerModel& appendModel(const std::string& name);
@@ -40,7 +36,7 @@ public:
     // Names from archives that the game's console could not take as they are (see
     // ScriptValues.h) are left out of the catalogue and only counted, so that a hostile archive
     // can neither run a command nor fill a list file with line breaks.
-    void leaveOutName() { ++leftOutNames_; }
+    void leaveOutNames(int count = 1) { leftOutNames_ += count; }
     int leftOutNames() const { return leftOutNames_; }
     // Adds names not known yet (ignoring case) at their sorted places.
     void addBots(const std::vector<std::string>& names);
@@ -51,7 +47,6 @@ private:
     std::unordered_map<std::string, MapFile*> mapsExact_;
     std::unordered_map<std::string, PlayerModel*> modelsNoCase_;
     std::unordered_set<std::string> botsNoCase_;
-    std::unordered_map<std::string, int> mapsInArchive_; // archives that are some map's home
     int leftOutNames_ = 0;
 };
 

@@ -1,7 +1,9 @@
 #include "core/content/GameFolderSearch.h"
 
+#include "core/content/ArchiveCache.h"
 #include "core/content/ArchiveScan.h"
 #include "core/content/CatalogueFiles.h"
+#include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/PrintableText.h"
 #include "core/platform/ProblemList.h"
@@ -135,10 +137,13 @@ class ArchiveProblems {
 public:
     explicit ArchiveProblems(SearchObserver& observer) : observer_(observer) {}
     void add(const std::string& problem) { problems_.add(printableText(problem)); }
-    void archiveDone(const std::string& archive) {
-        for (const auto& line : problems_.lines(printableText(archive)))
+    // False when the archive had problems.
+    bool archiveDone(const std::string& archive) {
+        const auto lines = problems_.lines(printableText(archive));
+        for (const auto& line : lines)
             observer_.message(line);
         problems_ = ProblemList();
+        return lines.empty();
     }
 
 private:
@@ -147,16 +152,24 @@ private:
 };
 
 void scanFolders(const std::vector<std::string>& folders, CatalogueIndex& index,
-                 SearchObserver& observer) {
+                 ArchiveCache& cache, SearchObserver& observer) {
     ArchiveProblems problems(observer);
     ZipArchive zip([&problems](const ZipMessage& message) { problems.add(message.text); });
     FolderWalk(
         folders,
         [&](const std::string& path) {
-            if (!index.isNewArchive(path))
-                return;
-            scanArchive(path, zip, index, observer);
-            problems.archiveDone(path);
+            // Looked at before reading: an archive changed while it is read is read again.
+            FileState state;
+            const bool keyed = fileState(path, state);
+            const ArchiveKey key = archiveKey(state);
+            auto finds = keyed ? cache.take(path, key) : std::nullopt;
+            if (!finds)
+                finds = readArchiveFinds(path, zip, observer);
+            mergeFinds(*finds, path, index);
+            // An archive with problems is read again each time, so they are said each time and
+            // one that was only unreadable for a while is not taken as empty for good.
+            if (problems.archiveDone(path) && keyed)
+                cache.keep(path, key, std::move(*finds));
         },
         [&](const std::string& problem) { observer.message(problem); })
         .walk();
@@ -173,43 +186,57 @@ void purgeCatalogue(Catalogue& catalogue) {
     std::erase_if(catalogue.playerModels, [](const auto& model) { return model->skinCount == 0; });
 }
 
-const char* const CatalogueRebuiltMessage =
-    "The catalogue files could not be read whole, so every archive of the game folder was "
-    "searched again.";
+const char* const ArchiveCacheFile = "archives.cache";
 
-bool rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
+namespace {
+
+ArchiveCache readArchiveCache(const std::string& fileName, SearchObserver& observer) {
+    if (!pathExists(fileName))
+        return {};
+    try {
+        return ArchiveCache::read(fileName);
+    } catch (const Error& error) {
+        observer.message(std::string(error.what()) + " (every archive is read again)");
+        return {};
+    }
+}
+
+} // namespace
+
+void rebuildCatalogue(const std::vector<std::string>& folders, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
+    const std::string app = withTrailingSlash(appDir);
     const bool anyFolder =
         std::any_of(folders.begin(), folders.end(),
                     [](const std::string& folder) { return folderExists(folder); });
-    // Files that could not be read whole are kept until a game folder can rebuild them.
-    if (catalogue.needsRebuild && !anyFolder)
-        return false;
-    // No game folder chosen yet: there is nothing to scan (and "/" is not the game).
-    if (folders.empty()) {
-        purgeCatalogue(catalogue);
-        writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
-        return false;
+    if (!anyFolder) {
+        // Files that could not be read whole are kept until a game folder can rebuild them; the
+        // catalogue of a game folder that is away (a disk not mounted) stays as it was.
+        if (!catalogue.needsRebuild) {
+            purgeCatalogue(catalogue);
+            writeCatalogueFiles(app, catalogue);
+        }
+        return;
     }
-    const bool rebuilding = catalogue.needsRebuild;
-    if (rebuilding)
-        catalogue = Catalogue{};
-    CatalogueIndex index(catalogue);
-    scanFolders(folders, index, observer);
+    ArchiveCache cache = readArchiveCache(app + ArchiveCacheFile, observer);
+    Catalogue found;
+    CatalogueIndex index(found);
+    scanFolders(folders, index, cache, observer);
     if (index.leftOutNames() > 0)
         observer.message(std::to_string(index.leftOutNames()) +
                          " names found in the archives were left out of the catalogue: the "
                          "game's console cannot take them as they are.");
-    purgeCatalogue(catalogue);
-    writeCatalogueFiles(withTrailingSlash(appDir), catalogue);
-    return rebuilding;
+    purgeCatalogue(found);
+    catalogue = std::move(found);
+    writeCatalogueFiles(app, catalogue);
+    cache.write(app + ArchiveCacheFile);
 }
 
-bool rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
+void rebuildCatalogue(const std::string& gameFolder, const std::string& appDir,
                       Catalogue& catalogue, SearchObserver& observer) {
-    return rebuildCatalogue(gameFolder.empty() ? std::vector<std::string>{}
-                                               : std::vector<std::string>{gameFolder},
-                            appDir, catalogue, observer);
+    rebuildCatalogue(gameFolder.empty() ? std::vector<std::string>{}
+                                        : std::vector<std::string>{gameFolder},
+                     appDir, catalogue, observer);
 }
 
 } // namespace velkarn

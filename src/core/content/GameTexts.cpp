@@ -4,6 +4,9 @@
 #include "core/setup/ScriptValues.h"
 #include "core/setup/TextHelpers.h"
 
+#include <array>
+#include <cstdint>
+
 namespace velkarn {
 
 namespace {
@@ -61,18 +64,18 @@ int countBots(const std::string& value) {
     return count;
 }
 
-void setGameTypes(MapFile& map, const std::string& value) {
-    map.supportsDeathmatch = map.supportsTournament = map.supportsTeamDeathmatch =
-        map.supportsCaptureTheFlag = 0;
-    const auto take = [&map](const std::string& word) {
+// Deathmatch, tournament, team deathmatch and capture the flag, as a "type" value names them.
+std::array<std::uint8_t, 4> gameTypes(const std::string& value) {
+    std::array<std::uint8_t, 4> types{};
+    const auto take = [&types](const std::string& word) {
         if (word == "ffa")
-            map.supportsDeathmatch = 1;
+            types[0] = 1;
         else if (word == "tourney")
-            map.supportsTournament = 1;
+            types[1] = 1;
         else if (word == "team")
-            map.supportsTeamDeathmatch = 1;
+            types[2] = 1;
         else if (word == "ctf")
-            map.supportsCaptureTheFlag = 1;
+            types[3] = 1;
     };
     std::string word;
     for (const char c : value) {
@@ -86,27 +89,26 @@ void setGameTypes(MapFile& map, const std::string& value) {
         }
     }
     take(word);
+    return types;
 }
 
 // Reads one block whose "{" stood just before line i; returns the line to go on at.
-std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& index) {
+std::size_t readArenaBlock(const Lines& lines, std::size_t i, ArchiveFinds& finds) {
     if (keyWord(lineAt(lines, i), 3) != "map")
         return i; // this line may itself be the next "{"
-    const std::string mapName = cutQuotedValue(lineAt(lines, i));
-    if (!isSafeScriptValue(mapName, ScriptValueKind::Word)) {
-        index.leaveOutName();
+    ArenaFind arena;
+    arena.mapName = cutQuotedValue(lineAt(lines, i));
+    if (!isSafeScriptValue(arena.mapName, ScriptValueKind::Word)) {
+        ++finds.leftOutNames;
         return i + 1;
     }
-    MapFile* map = index.findMapNoCase(mapName + ".bsp");
-    if (!map)
-        map = &index.appendMap(toLower(mapName) + ".bsp");
     ++i;
     if (keyWord(lineAt(lines, i), 4) == "bots") {
-        map->arenaBotCount = countBots(openQuotedValue(lineAt(lines, i)));
+        arena.botCount = countBots(openQuotedValue(lineAt(lines, i)));
         ++i;
     }
     if (keyWord(lineAt(lines, i), 8) == "longname") {
-        map->longName = printableText(cutQuotedValue(lineAt(lines, i)));
+        arena.longName = printableText(cutQuotedValue(lineAt(lines, i)));
         ++i;
     }
     if (keyWord(lineAt(lines, i), 7) == "special")
@@ -114,11 +116,12 @@ std::size_t readArenaBlock(const Lines& lines, std::size_t i, CatalogueIndex& in
     if (keyWord(lineAt(lines, i), 9) == "fraglimit")
         ++i;
     if (keyWord(lineAt(lines, i), 4) == "type") {
-        setGameTypes(*map, openQuotedValue(lineAt(lines, i)));
+        arena.gameTypes = gameTypes(openQuotedValue(lineAt(lines, i)));
         ++i;
     }
     if (lineAt(lines, i) == "}")
         i += 2;
+    finds.finds.emplace_back(std::move(arena));
     return i;
 }
 
@@ -131,8 +134,8 @@ std::string keyWord(const std::string& line, std::size_t n) {
     return {};
 }
 
-void parseBotText(const Lines& lines, CatalogueIndex& index) {
-    std::vector<std::string> names;
+void readBotText(const Lines& lines, ArchiveFinds& finds) {
+    BotTextFind bots;
     for (const auto& line : lines) {
         // The key is "name" alone: "names" or "name2" name no bot.
         if (line.size() < 5 || toLower(line.substr(0, 4)) != "name" ||
@@ -142,21 +145,33 @@ void parseBotText(const Lines& lines, CatalogueIndex& index) {
         if (name.empty())
             continue;
         if (isSafeBotName(name))
-            names.emplace_back(name);
+            bots.names.emplace_back(name);
         else
-            index.leaveOutName();
+            ++finds.leftOutNames;
     }
-    index.addBots(names);
+    finds.finds.emplace_back(std::move(bots));
 }
 
-void parseArenaText(const Lines& lines, CatalogueIndex& index) {
+void readArenaText(const Lines& lines, ArchiveFinds& finds) {
     std::size_t i = 0;
     while (i + 1 < lines.size()) {
         if (!lines[i].empty() && lines[i][0] == '{')
-            i = readArenaBlock(lines, i + 1, index);
+            i = readArenaBlock(lines, i + 1, finds);
         else
             ++i;
     }
+}
+
+void parseBotText(const Lines& lines, CatalogueIndex& index) {
+    ArchiveFinds finds;
+    readBotText(lines, finds);
+    mergeFinds(finds, {}, index);
+}
+
+void parseArenaText(const Lines& lines, CatalogueIndex& index) {
+    ArchiveFinds finds;
+    readArenaText(lines, finds);
+    mergeFinds(finds, {}, index);
 }
 
 } // namespace velkarn

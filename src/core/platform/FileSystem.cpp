@@ -131,7 +131,8 @@ bool fileState(const std::string& path, FileState& state) {
     state.identity = {static_cast<unsigned long long>(st.st_dev),
                       static_cast<unsigned long long>(st.st_ino)};
     state.size = static_cast<unsigned long long>(st.st_size);
-    state.modifiedSeconds = static_cast<long long>(st.st_mtime);
+    state.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
+    state.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
     return true;
 }
 

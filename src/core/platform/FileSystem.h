@@ -64,6 +64,7 @@ struct FileState {
     FileIdentity identity;
     unsigned long long size = 0;
     long long modifiedSeconds = 0;
+    long long modifiedNanoseconds = 0; // within that second
 };
 // False when the path names nothing.
 bool fileState(const std::string& path, FileState& state);

@@ -180,6 +180,19 @@ void writeFileAtomic(const std::string& path, const std::string& bytes, WriteErr
     }
 }
 
+void writeFileIfChanged(const std::string& path, const std::string& bytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<unsigned long long>(st.st_size) == bytes.size()) {
+        try {
+            if (readFileBytes(path) == bytes)
+                return;
+        } catch (const FileOpenError&) {
+        }
+    }
+    writeFileAtomic(path, bytes);
+}
+
 void writeTextFile(const std::string& path, const Lines& lines, WriteErrorKind kind,
                    FileAccess access) {
     writeFileAtomic(path, joinLines(lines), kind, access);

@@ -68,6 +68,10 @@ void writeFileAtomic(const std::string& path, const std::string& bytes,
                      WriteErrorKind kind = WriteErrorKind::FileCreate,
                      FileAccess access = FileAccess::Usual);
 
+// writeFileAtomic, unless the file already holds exactly these bytes: a file rewritten on every
+// start unchanged would cost a flush to disk each time.
+void writeFileIfChanged(const std::string& path, const std::string& bytes);
+
 // writeFileAtomic of joinLines(lines).
 void writeTextFile(const std::string& path, const Lines& lines,
                    WriteErrorKind kind = WriteErrorKind::FileCreate,

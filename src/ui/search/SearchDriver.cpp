@@ -51,12 +51,10 @@ private:
 
 bool searchRunning = false;
 
-// Returns the message saying the catalogue was rebuilt, when it was.
-std::optional<std::string> rebuildAndTell(Session& session, SearchObserver& observer) {
-    bool rebuilt = false;
+void rebuild(Session& session, SearchObserver& observer) {
     try {
-        rebuilt = rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
-                                   session.setup.catalogue, observer);
+        rebuildCatalogue(session.game.installation().contentFolders(), session.appDir(),
+                         session.setup.catalogue, observer);
     } catch (...) {
         // The catalogue may have changed before the failure (new finds, the purge); the views
         // must still match it.
@@ -65,9 +63,6 @@ std::optional<std::string> rebuildAndTell(Session& session, SearchObserver& obse
     }
     session.catalogueRebuilt();
     session.game.findMods();
-    if (rebuilt)
-        return std::string(CatalogueRebuiltMessage);
-    return std::nullopt;
 }
 
 // The archives' problems as one message, or nothing.
@@ -88,28 +83,25 @@ void searchGameFolder(Session& session, SearchingWindow& window) {
     searchRunning = true;
     const ScopeExit done([] { searchRunning = false; });
     ProgressObserver observer(window);
-    std::optional<std::string> rebuilt;
     try {
         window.beginSearch();
         const ScopeExit takeDown([&window] { window.endSearch(); });
         observer.keepAlive();
-        rebuilt = rebuildAndTell(session, observer);
+        rebuild(session, observer);
     } catch (...) {
         // The window is down by now, so the messages are not hidden behind it.
         if (const auto archives = archiveMessage(observer.messages))
             dialogs().showMessage(*archives);
         throw;
     }
-    for (const auto& message : {rebuilt, archiveMessage(observer.messages)})
-        if (message)
-            dialogs().showMessage(*message);
+    if (const auto archives = archiveMessage(observer.messages))
+        dialogs().showMessage(*archives);
 }
 
 std::vector<std::string> searchGameFolderAtStart(Session& session) {
     CollectingObserver observer;
     std::vector<std::string> said;
-    if (const auto rebuilt = rebuildAndTell(session, observer))
-        said.push_back(*rebuilt);
+    rebuild(session, observer);
     if (const auto archives = archiveMessage(observer.messages))
         said.push_back(*archives);
     return said;

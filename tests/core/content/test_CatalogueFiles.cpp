@@ -102,6 +102,7 @@ TEST(CatalogueFilesTest, AFileNotAsTheSearchWritesItFailsAtItsLineAndAsksForAReb
         {"sarge\n default\nEND\nodd\nEND\n", ", line 5: this line is not a field of a record"},
         {"sarge\n default\n\tred\nEND\n", ", line 3: this line is not a field of a record"},
         {"sarge\n default\n", ", line 3: the file ends inside a record"},
+        {"sarge\n default\nEND", ", line 3: the file ends inside this line"},
         {"sar*\n default\nEND\n", ", line 1: this line is not a model name the game can load"},
         {"sarge\n *x\nEND\n", ", line 2: this line is not a skin name the game can load"},
     };
@@ -112,11 +113,18 @@ TEST(CatalogueFilesTest, AFileNotAsTheSearchWritesItFailsAtItsLineAndAsksForAReb
                   folder.file("models.txt") + where);
         EXPECT_TRUE(catalogue.needsRebuild);
     }
-    folder.write("bots.txt", "Sarge\n\nGrism\n");
-    Catalogue catalogue;
-    EXPECT_EQ(thrownMessage([&] { readBotsFile(folder.file("bots.txt"), catalogue); }),
-              folder.file("bots.txt") + ", line 2: this line is not a bot name");
-    EXPECT_TRUE(catalogue.needsRebuild);
+    const std::vector<std::pair<std::string, std::string>> bots = {
+        {"Sarge\n\nGrism\n", ", line 2: this line is not a bot name"},
+        {"Sarge\r\nGh", ", line 2: the file ends inside this line"}, // a cut name stays out
+    };
+    for (const auto& [text, where] : bots) {
+        folder.write("bots.txt", text);
+        Catalogue catalogue;
+        EXPECT_EQ(thrownMessage([&] { readBotsFile(folder.file("bots.txt"), catalogue); }),
+                  folder.file("bots.txt") + where);
+        EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Sarge"});
+        EXPECT_TRUE(catalogue.needsRebuild);
+    }
 }
 
 TEST(CatalogueFilesTest, FilesAlreadyHoldingTheContentAreNotReplaced) {

@@ -50,21 +50,57 @@ TEST_F(GameFolderSearchTest, ExtrasFoldersAndCapitalExtensionsAreLeftOut) {
     EXPECT_EQ(found, (std::vector<std::string>{"a.bsp", "d.bsp"}));
 }
 
-TEST_F(GameFolderSearchTest, SecondSearchOpensOnlyArchivesWithoutCataloguedMaps) {
-    archive("baseq3/maps.pk3", {{"maps/q3dm1.bsp", "m"}, {"maps/q3dm2.bsp", "m"}});
-    archive("baseq3/bots.pk3", {{"scripts/bots.txt", "name Brute"}});
-    archive("baseq3/model.pk3",
-            {{"models/players/brute/head.md3", "m"}, {"models/players/brute/head_a.skin", "s"}});
+// As in OpenArena's data: the archive read first holds no map but the arena text that the
+// later patch archive, holding the maps, replaces.
+TEST_F(GameFolderSearchTest, EverySearchGivesWhatAFirstSearchGivesOpeningOnlyChangedArchives) {
+    archive("baseoa/pak0.pk3",
+            {{"scripts/arenas.txt", "{\nmap \"oa_dm1\"\nlongname \"Place of Two Deaths\"\n"
+                                    "type \"ffa tourney\"\n}\n\n"},
+             {"scripts/bots.txt", "{\nname Grism\n}\n"},
+             {"models/players/gargoyle/upper.md3", "m"},
+             {"models/players/gargoyle/head_default.skin", "s"}});
+    archive("baseoa/pak6-patch088.pk3",
+            {{"maps/oa_dm1.bsp", "m"},
+             {"scripts/arenas.txt", "{\nmap \"oa_dm1\"\nlongname \"Think Twice Or Die\"\n"
+                                    "type \"ffa\"\n}\n\n"},
+             {"models/players/gargoyle/head_red.skin", "s"}});
     search();
-    EXPECT_EQ(observer.steps, 2 + 1 + 3); // two maps, one bot text, two model entries + a skin
-
+    ASSERT_EQ(maps(), std::vector<std::string>{"oa_dm1.bsp"});
+    EXPECT_EQ(catalogue.mapFiles[0]->longName, "Think Twice Or Die");
+    const auto files = [&] {
+        std::string all;
+        for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
+            all += temp.read(std::string("app/") + name) + "|";
+        return all;
+    };
+    const auto firstSearchFiles = [&] {
+        const std::string fresh = temp.makeFolder("fresh");
+        std::filesystem::remove_all(fresh);
+        std::filesystem::create_directories(fresh);
+        Catalogue empty;
+        rebuildCatalogue(game, fresh, empty, observer);
+        std::string all;
+        for (const char* name : {"maps.txt", "bots.txt", "models.txt"})
+            all += temp.read(std::string("fresh/") + name) + "|";
+        return all;
+    };
+    const std::string first = files();
     observer.steps = 0;
     search();
-    EXPECT_EQ(observer.steps, 1 + 3); // the map archive stays closed
-    EXPECT_EQ(catalogue.mapFiles.size(), 2u);
-    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Brute"});
-    ASSERT_EQ(catalogue.playerModels.size(), 1u);
-    EXPECT_EQ(catalogue.playerModels[0]->skinCount, 1);
+    EXPECT_EQ(observer.steps, 0) << "no archive opened";
+    EXPECT_EQ(files(), first);
+
+    // Changed under the same name, then removed: each search equals a first one.
+    archive("baseoa/pak0.pk3", {{"scripts/bots.txt", "{\nname Angelyss\n}\n"},
+                                {"models/players/gargoyle/head_blue.skin", "s"}});
+    search();
+    EXPECT_GT(observer.steps, 0);
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Angelyss"});
+    EXPECT_EQ(files(), firstSearchFiles());
+    std::filesystem::remove(game + "baseoa/pak6-patch088.pk3");
+    search();
+    EXPECT_TRUE(catalogue.mapFiles.empty());
+    EXPECT_EQ(files(), firstSearchFiles());
 }
 
 TEST_F(GameFolderSearchTest, PurgeDropsTitleOnlyMapsAndSkinlessModels) {
@@ -73,7 +109,7 @@ TEST_F(GameFolderSearchTest, PurgeDropsTitleOnlyMapsAndSkinlessModels) {
                              {"models/players/bare/upper.md3", "m"},
                              {"models/players/dressed/head.md3", "m"},
                              {"models/players/dressed/head_default.skin", "s"}});
-    catalogue.addBotName("Keeper"); // found by an earlier search: never removed
+    catalogue.addBotName("Keeper"); // read from bots.txt, but no archive has it any more
     search();
     EXPECT_EQ(maps(), std::vector<std::string>{"real.bsp"});
     ASSERT_EQ(catalogue.playerModels.size(), 1u);
@@ -85,7 +121,7 @@ TEST_F(GameFolderSearchTest, PurgeDropsTitleOnlyMapsAndSkinlessModels) {
     readModelsFile(app + "models.txt", reread);
     ASSERT_EQ(reread.mapFiles.size(), 1u);
     EXPECT_EQ(reread.mapFiles[0]->archivePath, game + "baseq3/a.pk3");
-    EXPECT_EQ(reread.botNames, std::vector<std::string>{"Keeper"});
+    EXPECT_TRUE(reread.botNames.empty());
     ASSERT_EQ(reread.playerModels.size(), 1u);
     EXPECT_EQ(reread.playerModels[0]->skins[0], "default");
 }
@@ -109,18 +145,6 @@ TEST_F(GameFolderSearchTest, LinkCyclesAreWalkedOnceAndBrokenArchivesDoNotStopTh
     EXPECT_NE(observer.messages[0].find("11036: " + game), std::string::npos);
 }
 
-TEST(IsNewArchiveTest, ComparesPathsExactlyAndFollowsAMapThatMoves) {
-    Catalogue catalogue;
-    catalogue.mapFiles.push_back(std::make_unique<MapFile>());
-    catalogue.mapFiles[0]->archivePath = "/g/a.pk3";
-    CatalogueIndex index(catalogue);
-    EXPECT_FALSE(index.isNewArchive("/g/a.pk3"));
-    EXPECT_TRUE(index.isNewArchive("/g/A.pk3"));
-    index.setMapArchive(*catalogue.mapFiles[0], "/g/b.pk3");
-    EXPECT_TRUE(index.isNewArchive("/g/a.pk3")) << "its only map went to another archive";
-    EXPECT_FALSE(index.isNewArchive("/g/b.pk3"));
-}
-
 TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
     archive("baseq3/maps.pk3", {{"maps/q3dm1.bsp", "m"}, {"maps/q3dm2.bsp", "m"}});
     search();
@@ -134,10 +158,10 @@ TEST_F(GameFolderSearchTest, CatalogueFileReadOnlyInPartIsRebuiltInFullOnce) {
     EXPECT_THROW(readMapsFile(app + "maps.txt", catalogue), ConvertError);
     ASSERT_EQ(maps().size(), 1u);
 
-    EXPECT_TRUE(rebuildCatalogue(game, app, catalogue, observer));
+    search();
     EXPECT_EQ(maps(), (std::vector<std::string>{"q3dm1.bsp", "q3dm2.bsp"}));
     EXPECT_EQ(temp.read("app/maps.txt"), whole);
-    EXPECT_FALSE(rebuildCatalogue(game, app, catalogue, observer)) << "said once";
+    EXPECT_TRUE(observer.messages.empty());
 }
 
 // Names that would reach the game's console as commands, or break a catalogue line, stay out.
@@ -168,6 +192,11 @@ TEST_F(GameFolderSearchTest, HostileNamesInArchivesNeverEnterTheCatalogue) {
             "6 names found in the archives were left out of the catalogue: the game's console "
             "cannot take them as they are."}));
     EXPECT_EQ(splitLines(temp.read("app/maps.txt")).size(), 9u);
+    const auto firstMessages = observer.messages;
+    observer.messages.clear();
+    search(); // from the archive cache: the same names refused, the same words
+    EXPECT_EQ(observer.messages, firstMessages);
+    EXPECT_EQ(catalogue.playerModels[0]->skinCount, 1);
 }
 
 // Data folders may be links, as packaged games have them; deeper links only within the game.
@@ -226,6 +255,7 @@ TEST_F(GameFolderSearchTest, DamagedCatalogueIsRebuiltByteForByteAsAFirstSearch)
         {"maps.txt", badNumber},
         {"maps.txt", junk},
         {"bots.txt", first["bots.txt"].substr(0, 200) + "\r\nAnn/*x\r\n"},
+        {"bots.txt", first["bots.txt"].substr(0, first["bots.txt"].find("\r\n", 300) - 5)},
         {"models.txt", first["models.txt"].substr(0, first["models.txt"].size() - 5)},
     };
     for (const auto& [file, damaged] : damages) {
@@ -240,8 +270,39 @@ TEST_F(GameFolderSearchTest, DamagedCatalogueIsRebuiltByteForByteAsAFirstSearch)
             } catch (const Error&) {
             }
         EXPECT_TRUE(catalogue.needsRebuild) << file;
-        EXPECT_TRUE(rebuildCatalogue(game, app, catalogue, observer)) << file;
+        search();
         for (const auto& name : files)
             EXPECT_EQ(temp.read("app/" + name), first[name]) << file << " damaged, " << name;
+    }
+}
+
+// The archive cache cut by a crash, cut at a line end or holding junk is said once with its line,
+// and every archive is read again.
+TEST_F(GameFolderSearchTest, DamagedArchiveCacheIsSaidOnceAndEveryArchiveReadAgain) {
+    archive("baseq3/a.pk3", {{"maps/a.bsp", "m"},
+                             {"scripts/a.arena", "{\nmap \"a\"\nlongname \"Arena A\"\n}\n\n"}});
+    archive("baseq3/b.pk3", {{"scripts/bots.txt", "{\nname Brute\n}\n"}});
+    search();
+    const std::string maps = temp.read("app/maps.txt");
+    const std::string cache = temp.read("app/archives.cache");
+    std::string badNumber = cache;
+    badNumber.replace(badNumber.find("\t0\t"), 3, "\tx\t");
+    const std::string damages[] = {cache.substr(0, cache.size() / 2),
+                                   cache.substr(0, cache.rfind("end\t")), badNumber,
+                                   cache + "junk\n"};
+    for (const auto& damaged : damages) {
+        temp.write("app/archives.cache", damaged);
+        observer.messages.clear();
+        observer.steps = 0;
+        search();
+        ASSERT_EQ(observer.messages.size(), 1u) << damaged;
+        EXPECT_EQ(observer.messages[0].rfind(app + "archives.cache, line ", 0), 0u)
+            << observer.messages[0];
+        EXPECT_EQ(observer.steps, 2);
+        EXPECT_EQ(temp.read("app/maps.txt"), maps);
+        EXPECT_EQ(temp.read("app/archives.cache"), cache);
+        observer.messages.clear();
+        search();
+        EXPECT_TRUE(observer.messages.empty()) << "said once";
     }
 }

@@ -17,18 +17,19 @@ using namespace velkarn::test;
 
 namespace {
 
-// A catalogue of gorge1 (deathmatch), flags1 (capture the flag) and duel1 (capture the flag
-// and tournament with one bot), a few bots, and a game folder with the fake game.
+// A game folder with the fake game and an archive of gorge1 (deathmatch), flags1 (capture the
+// flag) and duel1 (capture the flag and tournament with one bot) and a few bots.
 class ComplexPageTest : public AppFixture {
 protected:
     GameFolder game{true};
 
     void SetUp() override {
         app.write("path.txt", game.path() + "\r\n\r\n");
-        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
-                                  mapRecord("flags1.bsp", "Flags", 3, false, false, true, true) +
-                                  mapRecord("duel1.bsp", "Duel", 1, false, true, false, true));
-        app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\n");
+        writeContentArchive(game.dir.file("baseq3/content.pk3"),
+                            {{"gorge1", "Gorge", 0, "ffa"},
+                             {"flags1", "Flags", 3, "team ctf"},
+                             {"duel1", "Duel", 1, "tourney ctf"}},
+                            {"Vexor", "Krag", "Anvil"});
         start();
     }
     QWidget& page() { return child<QWidget>(mainWindow(), "complexTab"); }

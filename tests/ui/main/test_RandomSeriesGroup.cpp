@@ -23,16 +23,16 @@ namespace {
 
 enum Item { DefaultItem, DeathmatchItem, TournamentItem, TeamDeathmatchItem, CaptureTheFlagItem };
 
-// The program's windows over a catalogue given by each test, a few bots, and a game folder with
-// the fake game.
+// The program's windows over a game folder with the fake game and an archive of the maps each
+// test gives and a few bots.
 class RandomSeriesGroupTest : public AppFixture {
 protected:
     GameFolder game{true};
 
-    void startWith(const std::string& catalogue) {
+    void startWith(const std::vector<ArenaMap>& maps) {
         app.write("path.txt", game.path() + "\r\n\r\n");
-        app.write("maps.txt", catalogue);
-        app.write("bots.txt", "Vexor\r\nKrag\r\nAnvil\r\nMynx\r\n");
+        writeContentArchive(game.dir.file("baseq3/content.pk3"), maps,
+                            {"Vexor", "Krag", "Anvil", "Mynx"});
         start();
     }
     RandomSeriesGroup& group() { return child<RandomSeriesGroup>(mainWindow(), "newSetupGroup"); }
@@ -56,11 +56,11 @@ protected:
         return lines;
     }
     // Deathmatch, tournament with one bot and with none, team and capture the flag.
-    static std::string mixedCatalogue() {
-        return mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
-               mapRecord("duel1.bsp", "Duel", 1, true, true, false, false) +
-               mapRecord("duel2.bsp", "Duel Two", 0, false, true, false, false) +
-               mapRecord("flags1.bsp", "Flags", 3, false, false, true, true);
+    static std::vector<ArenaMap> mixedCatalogue() {
+        return {{"gorge1", "Gorge", 0, "ffa"},
+                {"duel1", "Duel", 1, "ffa tourney"},
+                {"duel2", "Duel Two", 0, "tourney"},
+                {"flags1", "Flags", 3, "team ctf"}};
     }
     static void typeAndLeave(QAbstractSpinBox& field, const QString& text) {
         field.findChild<QLineEdit*>()->setText(text);
@@ -130,7 +130,7 @@ TEST_F(RandomSeriesGroupTest, NotANumberCountsAsTheMinimum) {
 }
 
 TEST_F(RandomSeriesGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexPage) {
-    startWith(mapRecord("gorge1.bsp", "Gorge", 2, true, false, false, false));
+    startWith({{"gorge1", "Gorge", 2, "ffa"}});
     play(DeathmatchItem, 1);
     EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(rotation().size(), 1u);
@@ -159,8 +159,7 @@ TEST_F(RandomSeriesGroupTest, OneMapIsPlayedAsPlainCommandsAndShownOnTheComplexP
 }
 
 TEST_F(RandomSeriesGroupTest, DefaultKeepsCaptureTheFlagWithFiveBotsInTeams) {
-    startWith(mapRecord("flags1.bsp", "Flags", 3, false, false, false, true) +
-              mapRecord("flags2.bsp", "Flags Two", 0, false, false, true, true));
+    startWith({{"flags1", "Flags", 3, "ctf"}, {"flags2", "Flags Two", 0, "team ctf"}});
     control<NumberSpin>("simpleFragLimitSpin").setValue(50);
     play(DefaultItem, 3);
     ASSERT_EQ(rotation().size(), 3u);
@@ -207,7 +206,7 @@ TEST_F(RandomSeriesGroupTest, TournamentDrawsOnlyTourneyArenasWithTheirBotCounts
 }
 
 TEST_F(RandomSeriesGroupTest, NoBuildableRotationKeepsThePreviousOne) {
-    startWith(mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false));
+    startWith({{"gorge1", "Gorge", 0, "ffa"}});
     play(DeathmatchItem, 2);
     ASSERT_EQ(rotation().size(), 2u);
     std::filesystem::remove(game.dir.file("baseq3/velkarn.cfg"));

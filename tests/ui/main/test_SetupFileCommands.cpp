@@ -31,8 +31,8 @@ protected:
 
     void SetUp() override {
         app.write("path.txt", game.path() + "\r\n\r\n");
-        app.write("maps.txt", mapRecord("gorge1.bsp", "Gorge", 0, true, false, false, false) +
-                                  mapRecord("vault.bsp", "Vault", 2, true, false, true, false));
+        writeContentArchive(game.dir.file("baseq3/content.pk3"),
+                            {{"gorge1", "Gorge", 0, "ffa"}, {"vault", "Vault", 2, "ffa team"}});
         app.write("mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pure 0\r\n");
     }
     QListView& rotation() { return child<QListView>(mainWindow(), "rotationList"); }
