@@ -78,6 +78,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Play;
             result.setupName = arguments[++i];
             commandSeen = true;
+        } else if (!commandSeen && argument == "menu") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("menu needs the name of a setup");
+            result.command = CommandLine::Command::Menu;
+            result.setupName = arguments[++i];
+            commandSeen = true;
+        } else if (argument == "--remove" && result.command == CommandLine::Command::Menu) {
+            result.removeMenuEntry = true;
         } else if (!commandSeen && argument == "serve") {
             if (i + 1 >= arguments.size() || arguments[i + 1].empty())
                 return badUsage("serve needs the name of a setup");
@@ -162,6 +170,10 @@ std::string usageText() {
            "                          and start the game; with --no-start print the game's\n"
            "                          parameters instead of starting it; with --print print\n"
            "                          the script, then the parameters, and write nothing\n"
+           "  menu NAME [--remove]    put the setup configs/NAME.vkn into the desktop's\n"
+           "                          application menu: a desktop entry in\n"
+           "                          $XDG_DATA_HOME/applications that runs velkarn play\n"
+           "                          NAME; prints its path. --remove takes it out again\n"
            "  scan                    search the game folder for maps, bots, models and mods,\n"
            "                          rewrite the catalogue files and print what was found\n"
            "  games                   list the game installations found, one per line:\n"

@@ -32,12 +32,14 @@ struct CommandLine {
         Serve,
         Rcon,
         Results,
+        Menu,
         BadUsage
     };
     Command command = Command::Windows;
     std::string appDir;                   // empty: XDG_DATA_HOME/velkarn
     std::string gameChoice;               // use: an installation's number or a folder
-    std::string setupName;                // play, serve: the setup's name without ".vkn"
+    std::string setupName;                // play, serve, menu: the setup's name without ".vkn"
+    bool removeMenuEntry = false;         // menu: --remove
     PlayMode playMode = PlayMode::Start;  // play: --no-start or --print
     ServeArguments serve;                 // serve: its options
     ServerAddress server;                 // status, rcon: the server asked

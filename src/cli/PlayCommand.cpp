@@ -12,8 +12,8 @@ namespace {
 
 // False when nothing was played because a list file it needs could not be read (already said).
 bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode mode,
-               std::ostream& out, std::ostream& err) {
-    Session session(appDir, 0);
+               std::ostream& out, std::ostream& err, const SystemLayout& layout) {
+    Session session(appDir, 0, layout);
     if (!loadSetupForLaunch(session, setupName, err))
         return false;
     session.chooseSetupModel();
@@ -46,9 +46,9 @@ bool playSetup(const std::string& appDir, const std::string& setupName, PlayMode
 } // namespace
 
 int runPlayCommand(const std::string& appDir, const std::string& setupName, PlayMode mode,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, const SystemLayout& layout) {
     try {
-        return playSetup(appDir, setupName, mode, out, err) ? 0 : 1;
+        return playSetup(appDir, setupName, mode, out, err, layout) ? 0 : 1;
     } catch (const std::exception& error) {
         err << error.what() << "\n";
         return 1;

@@ -1,5 +1,6 @@
 #include "cli/ScanCommand.h"
 
+#include "cli/SetupLoading.h"
 #include "core/content/GameFolderSearch.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
@@ -52,9 +53,10 @@ int countMods(const std::vector<Mod>& mods) {
 
 } // namespace
 
-int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err) {
-    Session session(appDir, 0);
-    const StartupFiles startup = session.readListFiles();
+int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& err,
+                   const SystemLayout& layout) {
+    Session session(appDir, 0, layout);
+    StartupFiles startup = session.readListFiles();
     for (const auto& error : startup.errors)
         err << error << "\n";
     // The mod list holds the user's edits, which no search finds again: when it cannot be read,
@@ -62,6 +64,7 @@ int runScanCommand(const std::string& appDir, std::ostream& out, std::ostream& e
     if (!startup.modListReadable)
         return 1;
     try {
+        makeFirstStartChoice(session, startup, err);
         const auto folders = foldersToSearch(session, startup, err);
         if (!folders)
             return 1;

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
+#include "cli/MenuCommand.h"
 #include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
 #include "cli/ResultsCommand.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
@@ -33,6 +35,13 @@ std::string appDirFrom(const CommandLine& commandLine) {
         return folder;
     }
     return withTrailingSlash(absoluteFrom(commandLine.appDir));
+}
+
+// The running program's own path, links resolved; what it was started as when that fails.
+std::string programPath(const char* startedAs) {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? absoluteFrom(startedAs) : self.string();
 }
 
 int runWindows(int argc, char** argv, const std::string& appDir) {
@@ -80,6 +89,15 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runResultsCommand(appDirFrom(commandLine), commandLine.lastCount, std::cout,
                                  std::cerr);
+    }
+    case CommandLine::Command::Menu: {
+        // The entry runs this very program, with the folder it was given.
+        std::vector<std::string> program{programPath(argv[0])};
+        if (!commandLine.appDir.empty())
+            program.insert(program.end(), {"--appdir", appDirFrom(commandLine)});
+        return runMenuCommand(appDirFrom(commandLine), commandLine.setupName,
+                              commandLine.removeMenuEntry, program, SystemLayout::current(),
+                              std::cout, std::cerr);
     }
     case CommandLine::Command::Scan:
         return runScanCommand(appDirFrom(commandLine), std::cout, std::cerr);

@@ -16,6 +16,12 @@ TEST(CommandLine, RecognisesCommandsAndOptions) {
     EXPECT_EQ(play.setupName, "duel");
     EXPECT_EQ(play.playMode, PlayMode::NoStart);
     EXPECT_EQ(parseCommandLine({"play", "duel", "--print"}).playMode, PlayMode::Print);
+    const CommandLine menu = parseCommandLine({"menu", "duel", "--remove"});
+    EXPECT_EQ(menu.command, Command::Menu);
+    EXPECT_EQ(menu.setupName, "duel");
+    EXPECT_TRUE(menu.removeMenuEntry);
+    EXPECT_FALSE(parseCommandLine({"menu", "duel"}).removeMenuEntry);
+    EXPECT_EQ(parseCommandLine({"play", "duel", "--remove"}).command, Command::BadUsage);
 
     const CommandLine scan = parseCommandLine({"scan", "--appdir", "/y"});
     EXPECT_EQ(scan.command, Command::Scan);

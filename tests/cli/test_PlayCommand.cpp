@@ -2,6 +2,7 @@
 #include "support/GameFolder.h"
 #include "support/MapRecords.h"
 #include "support/TempFolder.h"
+#include "support/TestLayout.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -29,7 +30,7 @@ struct PlayCommandTest : ::testing::Test {
                                       "   4\r\n   Red\r\n^1Ace\r\nBRUTE\r\nred\r\n0\r\n[none]\r\n");
     }
     int play(const std::string& name, PlayMode mode) {
-        return runPlayCommand(app.path(), name, mode, out, err);
+        return runPlayCommand(app.path(), name, mode, out, err, testLayout(app));
     }
 };
 

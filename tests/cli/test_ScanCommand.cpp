@@ -1,6 +1,7 @@
 #include "cli/ScanCommand.h"
 #include "core/platform/FileSystem.h"
 #include "support/TempFolder.h"
+#include "support/TestLayout.h"
 #include "support/ZipFixtures.h"
 
 #include <filesystem>
@@ -19,7 +20,7 @@ protected:
     std::ostringstream out;
     std::ostringstream err;
 
-    int scan() { return runScanCommand(app.path(), out, err); }
+    int scan() { return runScanCommand(app.path(), out, err, testLayout(app)); }
 };
 
 } // namespace
@@ -73,6 +74,21 @@ TEST_F(ScanCommandTest, WithoutAGameFolderNothingIsWritten) {
     EXPECT_EQ(scan(), 1);
     EXPECT_FALSE(pathExists(app.file("maps.txt")));
     EXPECT_FALSE(pathExists(app.file("mods.txt")));
+}
+
+TEST_F(ScanCommandTest, WithoutPathFileTheFirstStartsChoiceIsMadeAndSearched) {
+    app.write("root/usr/games/openarena", "");
+    std::filesystem::permissions(app.file("root/usr/games/openarena"),
+                                 std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add);
+    writeZip(app.makeFolder("root/usr/lib/openarena/baseoa") + "pak0.pk3",
+             {{"maps/oa_dm1.bsp", "bsp"},
+              {"scripts/arenas.txt", "{\nmap \"oa_dm1\"\nlongname \"Dm1\"\n}\n"}});
+    EXPECT_EQ(scan(), 0) << err.str();
+    EXPECT_EQ(out.str().substr(0, 8), "maps: 1\n");
+    EXPECT_NE(err.str().find("The game is OpenArena (Debian package)"), std::string::npos);
+    EXPECT_NE(app.read("path.txt").find("\r\n\r\ndebian-openarena"), std::string::npos)
+        << "kept as the windows keep it";
 }
 
 TEST_F(ScanCommandTest, BrokenListFilesAreReportedAndAnUnreadableModListIsKept) {

@@ -85,7 +85,7 @@ std::optional<Installation> debianIoquake3(const SystemLayout& layout) {
     // Newer engines keep the user's files in the XDG data folder when that one exists.
     const std::string xdgHome = layout.xdgDataHome + "q3a/";
     Installation installation{Installation::Kind::DebianIoquake3,
-                              "ioquake3 with Quake III data",
+                              "ioquake3 (Debian package)",
                               {engine},
                               engineFolder(engine.empty() ? server : engine),
                               folderExists(xdgHome) ? xdgHome : layout.home + ".q3a/",
@@ -95,7 +95,7 @@ std::optional<Installation> debianIoquake3(const SystemLayout& layout) {
     if (!server.empty())
         installation.serverCommand = {server};
     if (engine.empty()) {
-        installation.label = "ioquake3 server with Quake III data";
+        installation.label = "ioquake3 server (Debian package)";
         installation.startCommand.clear();
     }
     return installation;

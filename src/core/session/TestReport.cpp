@@ -50,9 +50,14 @@ void writeTestReport(const std::string& reportPath, const std::string& bugs,
     writeFileAtomic(reportPath, testReportText(bugs, useful, ideas, appDir), WriteErrorKind::InOut);
 }
 
+std::string reportSavedMessage(const std::string& contact) {
+    if (contact.empty())
+        return "Your test report is saved.";
+    return "Your test report is saved. Please e-mail it to " + contact + ".";
+}
+
 std::string reportSavedMessage() {
-    return std::string("Please e-mail any test reports you have generated to ") +
-           VELKARN_REPORT_CONTACT;
+    return reportSavedMessage(VELKARN_REPORT_CONTACT);
 }
 
 } // namespace velkarn

@@ -25,7 +25,8 @@ void writeTestReport(const std::string& reportPath, const std::string& bugs,
                      const std::string& useful, const std::string& ideas,
                      const std::string& appDir);
 
-// The message shown after a saved report, ending with the contact configured for the build.
+// The message shown after a saved report: where to send it only when the build names a contact.
+std::string reportSavedMessage(const std::string& contact);
 std::string reportSavedMessage();
 
 } // namespace velkarn

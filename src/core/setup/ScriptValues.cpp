@@ -47,6 +47,16 @@ std::string shownValue(std::string_view value) {
     return printableText(value.substr(0, Shown)) + (value.size() > Shown ? "..." : "");
 }
 
+// The shown value in quotes it does not hold itself, so it reads as quoted once.
+std::string quotedValue(std::string_view value) {
+    const std::string shown = shownValue(value);
+    if (shown.find('"') == std::string::npos)
+        return "\"" + shown + "\"";
+    if (shown.find('\'') == std::string::npos)
+        return "'" + shown + "'";
+    return "\u201c" + shown + "\u201d";
+}
+
 std::string commandBufferProblem(std::string_view value) {
     if (hasControlCharacter(value))
         return "contain a control character";
@@ -93,8 +103,7 @@ std::string scriptValueRefusal(const std::string& value, const std::string& fiel
                                ScriptValueKind kind) {
     const std::string problem = scriptValueProblem(value, kind);
     if (!problem.empty())
-        return "The " + field +
-               (kind == ScriptValueKind::Secret ? "" : " \"" + shownValue(value) + "\"") +
+        return "The " + field + (kind == ScriptValueKind::Secret ? "" : " " + quotedValue(value)) +
                " must not " + problem + "!";
     if (value.size() > MaxScriptValueBytes)
         return "The " + field + " must not be longer than " + std::to_string(MaxScriptValueBytes) +

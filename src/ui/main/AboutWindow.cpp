@@ -18,12 +18,17 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(360, 100));
+    picture->setAccessibleName("Velkarn banner");
     auto* version = new QLabel("Velkarn Version " VELKARN_VERSION, this);
     version->setObjectName("versionLabel");
-    auto* feedback = new QLabel("Please e-mail any thoughts or feedback to me through the", this);
-    // A build that names no download page offers no link to one.
+    // A build that names no download page offers no link to one, nor a sentence leading to it.
     const QString newVersionAddress = VELKARN_NEW_VERSION_URL;
     if (!newVersionAddress.isEmpty()) {
+        auto* feedback = new QLabel("New versions, and where to send your thoughts and feedback, "
+                                    "are on the project's page:",
+                                    this);
+        feedback->setObjectName("feedbackLabel");
+        feedback->setWordWrap(true);
         auto* newVersionLink = new LinkLabel("Get new version!", this);
         newVersionLink->setObjectName("newVersionLink");
         newVersionLink->address = VELKARN_NEW_VERSION_URL;
@@ -47,9 +52,10 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);
     layout->addWidget(version);
-    layout->addWidget(feedback);
-    if (auto* link = findChild<LinkLabel*>("newVersionLink"))
+    if (auto* link = findChild<LinkLabel*>("newVersionLink")) {
+        layout->addWidget(findChild<QLabel*>("feedbackLabel"));
         layout->addWidget(link);
+    }
     layout->addWidget(credits);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

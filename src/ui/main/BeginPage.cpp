@@ -12,6 +12,7 @@ namespace velkarn {
 BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(700, 150));
+    picture->setAccessibleName("Velkarn banner");
     picture->setAlignment(Qt::AlignCenter);
 
     versionLabel_ = new QLabel(VELKARN_VERSION, this);
@@ -20,11 +21,11 @@ BeginPage::BeginPage(QWidget* parent) : QWidget(parent) {
     welcomeLabel_->setObjectName("welcomeLabel");
     setupTypeGroup_ = new RadioGroup(
         "Velkarn Configuration",
-        {"Pre-Defined : To run a previously made Velkarn config file",
-         "Setup Simple : To quickly create an offline random series of maps and bots",
-         "Setup Complex : To allow more detailed setting-up of offline maps and bots",
-         "Join Network : To join a previously existing network game",
-         "Create Network: To create a network game"},
+        {"&Pre-Defined : To run a previously made Velkarn config file",
+         "Setup &Simple : To quickly create an offline random series of maps and bots",
+         "Setup Co&mplex : To allow more detailed setting-up of offline maps and bots",
+         "&Join Network : To join a previously existing network game",
+         "&Create Network: To create a network game"},
         this);
     setupTypeGroup_->setObjectName("setupTypeGroup");
     setupTypeGroup_->setItemIndex(PreDefined);

@@ -16,12 +16,13 @@
 namespace velkarn {
 
 ComplexPage::ComplexPage(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
-    botsGroup_ = new BotsGroup(session.setup, this);
+    // Made in the order they are laid out, which Tab follows: the maps, the bots, then Play.
     mapsGroup_ = new MapsGroup(session.setup, this);
+    botsGroup_ = new BotsGroup(session.setup, this);
     scriptButton_ = namedButton("&Script...", "scriptButton", this);
     playButton_ = namedButton("&Play...", "playButton", this, true);
     pressOnEnter(this, playButton_);
-    backButton_ = namedButton("&Back", "backButton", this);
+    backButton_ = namedButton("Bac&k", "backButton", this);
     rotationNoteLabel_ = named(new QLabel(this), "rotationNoteLabel");
     rotationNoteLabel_->setWordWrap(true);
     rotationNoteLabel_->hide();
@@ -125,12 +126,17 @@ void ComplexPage::offerRandomBotCount() {
 }
 
 void ComplexPage::addRandomBotsToSelected() {
-    const std::vector<int> selected = mapsGroup_->editor().selectedEntries();
+    SetupModel& setup = session_.setup;
+    // With no entry selected the bots go where Add/Remove puts them: to the entry on show.
+    std::vector<RotationEntry*> entries;
+    for (const int row : mapsGroup_->editor().selectedEntries())
+        entries.push_back(setup.rotation[static_cast<std::size_t>(row)].get());
+    if (entries.empty() && workedEntry())
+        entries.push_back(workedEntry());
     // The count asked for; showing the entries would offer another.
     const int requested = botsGroup_->randomBotCount();
-    SetupModel& setup = session_.setup;
-    for (const int row : selected) {
-        RotationEntry& entry = *setup.rotation[static_cast<std::size_t>(row)];
+    for (RotationEntry* shown : entries) {
+        RotationEntry& entry = *shown;
         const TeamChoice team =
             teamChoiceFor(entry.gameType, teamChoiceFromItem(setup.randomTeamItem));
         addRandomBots(entry, requested, setup.catalogue.botNames, setup.randomSkillItem, team,

@@ -23,6 +23,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QTabBar>
 
 namespace velkarn {
 
@@ -41,6 +42,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::createPages() {
     pageTabs_ = new QTabWidget(this);
     pageTabs_->setObjectName("pageTabs");
+    pageTabs_->setAccessibleName("Pages");
+    pageTabs_->tabBar()->setAccessibleName("Pages");
     beginPage_ = new BeginPage;
     simplePage_ = new SimplePage(session_);
     complexPage_ = new ComplexPage(session_);
@@ -97,7 +100,12 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     action(file, "&Open...", "openAction", QKeySequence::Open, [this] { openSetup(); });
     action(file, "&Save", "saveAction", QKeySequence::Save, [this] { saveSetup(); });
-    action(file, "Save &As...", "saveAsAction", QKeySequence::SaveAs, [this] { saveSetupAs(); });
+    // Only some desktops give Save As a standard key; elsewhere it gets the one they use.
+    const QKeySequence saveAsKey = QKeySequence(QKeySequence::SaveAs).isEmpty()
+                                       ? QKeySequence("Ctrl+Shift+S")
+                                       : QKeySequence(QKeySequence::SaveAs);
+    action(file, "Save &As...", "saveAsAction", saveAsKey, [this] { saveSetupAs(); });
+    action(file, "Add to &Menu...", "addToMenuAction", {}, [this] { addSetupToMenu(); });
     file->addSeparator();
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });

@@ -86,6 +86,8 @@ private:
     void openSetup();
     void saveSetupAs();
     void saveSetup();
+    // Puts the setup last saved (Save As first when there is none) into the desktop's menu.
+    void addSetupToMenu();
 
     Session& session_;
     Companions companions_;

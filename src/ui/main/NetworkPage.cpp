@@ -12,7 +12,7 @@ namespace velkarn {
 NetworkPage::NetworkPage(Session& session, QWidget* parent) : QWidget(parent) {
     serversGroup_ = new ServersGroup(session, this);
     newServerGroup_ = new NewServerGroup(session, this);
-    backButton_ = namedButton("&Back", "backButton", this);
+    backButton_ = namedButton("Bac&k", "backButton", this);
 
     auto* bottom = new QHBoxLayout;
     bottom->addStretch();

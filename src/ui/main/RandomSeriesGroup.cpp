@@ -30,11 +30,12 @@ RandomSeriesGroup::RandomSeriesGroup(Session& session, QWidget* parent)
 }
 
 void RandomSeriesGroup::createControls() {
-    iWantToPlayLabel_ = namedLabel("I want to play", "iWantToPlayLabel", this);
-    simpleMapCountSpin_ = named(new NumberSpin(1, 99, 1, 4, this), "simpleMapCountSpin");
+    iWantToPlayLabel_ = namedLabel("I &want to play", "iWantToPlayLabel", this);
+    simpleMapCountSpin_ =
+        spoken(named(new NumberSpin(1, 99, 1, 4, this), "simpleMapCountSpin"), "Number of maps");
     mapsWordLabel_ = namedLabel("maps", "mapsWordLabel", this);
     ofWordLabel_ = namedLabel("of", "ofWordLabel", this);
-    simpleGameTypeCombo_ = named(new QComboBox(this), "simpleGameTypeCombo");
+    simpleGameTypeCombo_ = spoken(named(new QComboBox(this), "simpleGameTypeCombo"), "Game type");
     simpleGameTypeCombo_->addItem("[Default]");
     for (int gameType = Deathmatch; gameType <= CaptureTheFlag; ++gameType)
         simpleGameTypeCombo_->addItem(local(gameTypeText(gameType)));
@@ -43,7 +44,7 @@ void RandomSeriesGroup::createControls() {
     simpleLimitLabel_ = namedLabel("frag limit", "simpleLimitLabel", this);
     andWithWordLabel_ = namedLabel("and with", "andWithWordLabel", this);
     simpleTimeLimitSpin_ = named(new NumberSpin(0, 255, 5, 10, this), "simpleTimeLimitSpin");
-    simpleTimeLimitLabel_ = namedLabel("time limit", "simpleTimeLimitLabel", this);
+    simpleTimeLimitLabel_ = namedLabel("&time limit", "simpleTimeLimitLabel", this);
     minutesWordLabel_ = namedLabel("minutes", "minutesWordLabel", this);
     simplePlayButton_ = namedButton("&Play...", "simplePlayButton", this, true);
     simpleGameTypeCombo_->setCurrentIndex(DeathmatchItem);
@@ -68,6 +69,7 @@ void RandomSeriesGroup::layOut() {
     limits->addWidget(simpleLimitLabel_, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
     limits->addWidget(simpleTimeLimitLabel_, 1, 3, Qt::AlignHCenter | Qt::AlignTop);
     limits->setColumnStretch(column, 1);
+    iWantToPlayLabel_->setBuddy(simpleMapCountSpin_);
     simpleLimitLabel_->setBuddy(simpleFragLimitSpin_);
     simpleTimeLimitLabel_->setBuddy(simpleTimeLimitSpin_);
 
@@ -88,8 +90,8 @@ RandomSeriesChoices RandomSeriesGroup::choices() const {
 }
 
 void RandomSeriesGroup::updateLimitCaption() {
-    simpleLimitLabel_->setText(
-        local(randomSeriesLimitCaption(simpleGameTypeCombo_->currentIndex())));
+    simpleLimitLabel_->setText(withMnemonic(
+        local(randomSeriesLimitCaption(simpleGameTypeCombo_->currentIndex())), "limit"));
 }
 
 void RandomSeriesGroup::playRandomRotation() {

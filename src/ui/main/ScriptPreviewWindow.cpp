@@ -29,11 +29,12 @@ ScriptPreviewWindow::ScriptPreviewWindow(const LaunchPreview& preview, QWidget* 
     setWindowTitle("Script");
     scriptText_ = named(new QPlainTextEdit(this), "scriptText");
     scriptText_->setReadOnly(true);
+    spoken(scriptText_, "Command line and script");
     scriptText_->setLineWrapMode(QPlainTextEdit::NoWrap);
     scriptText_->setFont(fixedPitchFont());
     scriptText_->setPlainText(previewText(preview));
-    copyButton_ = namedButton("Copy", "copyButton", this);
-    closeButton_ = namedButton("Close", "closeButton", this, true);
+    copyButton_ = namedButton("&Copy", "copyButton", this);
+    closeButton_ = namedButton("C&lose", "closeButton", this, true);
     closeButton_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

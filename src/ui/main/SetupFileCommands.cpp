@@ -1,12 +1,16 @@
 // The main window's setup file commands: File, Open / Save / Save As, and the pre-defined setups
 // of the Simple page.
+#include "core/launch/MenuEntry.h"
 #include "core/platform/FileSystem.h"
 #include "core/setup/SetupFile.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SimplePage.h"
 #include "ui/rotation/SetupInfoWindow.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/LocalText.h"
 #include "ui/widgets/NumberSpin.h"
+
+#include <QCoreApplication>
 
 namespace velkarn {
 
@@ -54,6 +58,19 @@ void MainWindow::saveSetupAs() {
         return;
     savedSetupName_ = setupFileNameFromChosenPath(*chosen);
     writeSetup(savedSetupName_, true);
+}
+
+void MainWindow::addSetupToMenu() {
+    if (savedSetupName_.empty())
+        saveSetupAs(); // a menu entry starts a saved setup
+    if (savedSetupName_.empty())
+        return;
+    const std::string name = savedSetupName_.substr(0, savedSetupName_.size() - 4);
+    const std::vector<std::string> program{bytes(QCoreApplication::applicationFilePath()),
+                                           "--appdir", session_.appDir()};
+    const std::string entry = addMenuEntry(session_.game.layout().xdgDataHome + "applications/",
+                                           session_.setupFolder(), name, program);
+    dialogs().showMessage("The setup " + name + " is in the desktop's menu now: " + entry);
 }
 
 void MainWindow::saveSetup() {

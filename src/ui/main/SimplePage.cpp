@@ -49,24 +49,35 @@ void SimplePage::createControls(Session& session) {
         [](const std::string& file) { return file.substr(0, file.size() - 4); }, this);
     preDefinedSetupList_ = named(new QListView(preDefinedGroup_), "preDefinedSetupList");
     preDefinedSetupList_->setModel(setups_);
+    spoken(preDefinedSetupList_, "Pre-defined setups",
+           "Saved setups; Enter or a double click loads one");
     setupScriptButton_ = namedButton("S&cript...", "setupScriptButton", preDefinedGroup_);
     playSetupButton_ = namedButton("&Play...", "playSetupButton", preDefinedGroup_);
     pressOnEnter(preDefinedGroup_, playSetupButton_);
+    noSetupsHintLabel_ = named(new QLabel("No setup is saved yet. Build one on the Complex page "
+                                          "and keep it with File, Save As: it is listed here.",
+                                          preDefinedGroup_),
+                               "noSetupsHintLabel");
+    noSetupsHintLabel_->setWordWrap(true);
+    const auto showHint = [this] { noSetupsHintLabel_->setVisible(setups_->rowCount() == 0); };
+    connect(setups_, &QAbstractItemModel::modelReset, this, showHint);
+    showHint();
     setupInfoText_ = named(new QPlainTextEdit(this), "setupInfoText");
     setupInfoText_->setReadOnly(true);
     setupInfoText_->setFrameShape(QFrame::NoFrame);
-    setupInfoLabel_ = namedLabel("Config File Info :", "setupInfoLabel", this, setupInfoText_);
+    setupInfoLabel_ = namedLabel("Config File &Info :", "setupInfoLabel", this, setupInfoText_);
     newSetupGroup_ = new RandomSeriesGroup(session, this);
     newSetupGroup_->hide();
     adaptiveBotsBox_ = new AdaptiveBotsBox(session.results, session.setup, this);
     adaptiveBotsBox_->hide();
     newSetupGroup_->adaptedSkill = [box = adaptiveBotsBox_] { return box->adaptedSkill(); };
-    backButton_ = namedButton("&Back", "backButton", this);
+    backButton_ = namedButton("Bac&k", "backButton", this);
 }
 
 void SimplePage::layOut() {
     auto* preDefined = new QVBoxLayout(preDefinedGroup_);
     preDefined->addWidget(preDefinedSetupList_);
+    preDefined->addWidget(noSetupsHintLabel_);
     auto* playRow = new QHBoxLayout;
     playRow->addStretch();
     playRow->addWidget(setupScriptButton_);

@@ -52,6 +52,7 @@ private:
     TextListModel* setups_;
     QGroupBox* preDefinedGroup_;
     QListView* preDefinedSetupList_;
+    QLabel* noSetupsHintLabel_;
     QPushButton* setupScriptButton_;
     QPushButton* playSetupButton_;
     QLabel* setupInfoLabel_;

@@ -14,6 +14,7 @@ SplashWindow::SplashWindow(QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* picture = new QLabel(this);
     picture->setPixmap(bannerPicture(480, 240));
+    picture->setAccessibleName("Velkarn banner");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(picture);

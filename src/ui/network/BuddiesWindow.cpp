@@ -29,6 +29,7 @@ BuddiesWindow::BuddiesWindow(BuddyBook& buddies, QWidget* parent)
     buddyList_->setModel(names_);
     buddyList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     buddyList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    spoken(buddyList_, "Buddies", "The players looked for on the servers");
     buddyNameEdit_ = named(new QLineEdit(this), "buddyNameEdit");
     buddyNameEdit_->setPlaceholderText("A player's name; color codes and case do not count");
     addBuddyButton_ = namedButton("&Add", "addBuddyButton", this);
@@ -45,10 +46,16 @@ BuddiesWindow::BuddiesWindow(BuddyBook& buddies, QWidget* parent)
     layout->addWidget(buttons, 2, 0, 1, 3);
     rememberPlacement(this, QSize(420, 360));
 
-    // Enter in the name field adds the name rather than closing the window.
+    // Enter in the name field adds the typed name; with nothing typed it closes as OK does.
     addBuddyButton_->setAutoDefault(false);
-    connect(buddyNameEdit_, &QLineEdit::returnPressed, this,
-            [this] { runGuarded([this] { addTypedName(); }); });
+    connect(buddyNameEdit_, &QLineEdit::returnPressed, this, [this] {
+        runGuarded([this] {
+            if (buddyNameEdit_->text().trimmed().isEmpty())
+                saveAndClose();
+            else
+                addTypedName();
+        });
+    });
     connectGuarded(addBuddyButton_, &QPushButton::clicked, this, [this] { addTypedName(); });
     connectGuarded(removeBuddyButton_, &QPushButton::clicked, this,
                    [this] { removeSelectedNames(); });

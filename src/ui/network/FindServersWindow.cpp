@@ -42,7 +42,7 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     masterProblemsLabel_->setWordWrap(true);
     masterProblemsLabel_->hide();
     findButton_ = namedButton("&Find", "findButton", this);
-    stopButton_ = namedButton("S&top", "stopButton", this);
+    stopButton_ = namedButton("St&op", "stopButton", this);
     buddiesButton_ = namedButton("&Buddies...", "buddiesButton", this);
     addToSavedButton_ = namedButton("&Add to saved servers", "addToSavedButton", this);
     joinButton_ = namedButton("&Join", "joinButton", this, true);

@@ -23,9 +23,9 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
     setObjectName("newServerGroup");
     createMapControls();
     createOptionControls();
-    serverScriptButton_ = namedButton("Script...", "serverScriptButton", this);
-    serveButton_ = namedButton("Serve...", "serveButton", this);
-    startServerButton_ = namedButton("Start Server...", "startServerButton", this, true);
+    serverScriptButton_ = namedButton("&Script...", "serverScriptButton", this);
+    serveButton_ = namedButton("Ser&ve...", "serveButton", this);
+    startServerButton_ = namedButton("St&art Server...", "startServerButton", this, true);
     pressOnEnter(this, startServerButton_);
 
     auto* right = new QVBoxLayout;
@@ -52,19 +52,22 @@ NewServerGroup::NewServerGroup(Session& session, QWidget* parent)
 
 void NewServerGroup::createMapControls() {
     serverMapsGroup_ = named(new QGroupBox("Maps", this), "serverMapsGroup");
-    serverMapCombo_ = named(new QComboBox(serverMapsGroup_), "serverMapCombo");
+    serverMapCombo_ = spoken(named(new QComboBox(serverMapsGroup_), "serverMapCombo"), "Server map",
+                             "The map Add/Remove puts into the server's rotation");
     addRemoveServerMapButton_ =
-        namedButton("Add/Remove", "addRemoveServerMapButton", serverMapsGroup_, true);
-    serverRotationList_ = named(new QListView(serverMapsGroup_), "serverRotationList");
-    serverGameTypeCombo_ = named(new QComboBox(serverMapsGroup_), "serverGameTypeCombo");
+        namedButton("A&dd/Remove", "addRemoveServerMapButton", serverMapsGroup_, true);
+    serverRotationList_ = spoken(named(new QListView(serverMapsGroup_), "serverRotationList"),
+                                 "Server rotation", "The maps the server plays in turn");
+    serverGameTypeCombo_ =
+        spoken(named(new QComboBox(serverMapsGroup_), "serverGameTypeCombo"), "Server game type");
     serverFragLimitSpin_ =
         named(new NumberSpin(0, 255, 5, 0, serverMapsGroup_), "serverFragLimitSpin");
     serverFragLimitLabel_ =
-        namedLabel("Frag Limit", "serverFragLimitLabel", serverMapsGroup_, serverFragLimitSpin_);
+        namedLabel("Frag &Limit", "serverFragLimitLabel", serverMapsGroup_, serverFragLimitSpin_);
     serverTimeLimitSpin_ =
         named(new NumberSpin(0, 255, 5, 20, serverMapsGroup_), "serverTimeLimitSpin");
     serverTimeLimitLabel_ =
-        namedLabel("Time Limit", "serverTimeLimitLabel", serverMapsGroup_, serverTimeLimitSpin_);
+        namedLabel("Ti&me Limit", "serverTimeLimitLabel", serverMapsGroup_, serverTimeLimitSpin_);
 
     auto* choose = new QHBoxLayout;
     choose->addWidget(serverMapCombo_, 1);
@@ -86,24 +89,24 @@ void NewServerGroup::createOptionControls() {
     serverOptionsGroup_ = named(new QGroupBox("Server Options", this), "serverOptionsGroup");
     QWidget* box = serverOptionsGroup_;
     maxClientsSpin_ = named(new NumberSpin(4, 64, 1, 4, box), "maxClientsSpin");
-    maxClientsLabel_ = namedLabel("Max Clients", "maxClientsLabel", box, maxClientsSpin_);
+    maxClientsLabel_ = namedLabel("Max &Clients", "maxClientsLabel", box, maxClientsSpin_);
     hostNameEdit_ = named(new QLineEdit(box), "hostNameEdit");
-    hostNameLabel_ = namedLabel("Host Name", "hostNameLabel", box, hostNameEdit_);
+    hostNameLabel_ = namedLabel("Host &Name", "hostNameLabel", box, hostNameEdit_);
     motdEdit_ = named(new QLineEdit(box), "motdEdit");
-    motdLabel_ = namedLabel("Message", "motdLabel", box, motdEdit_);
+    motdLabel_ = namedLabel("M&essage", "motdLabel", box, motdEdit_);
     passwordEdit_ = named(new QLineEdit(box), "passwordEdit");
-    passwordLabel_ = namedLabel("Password", "passwordLabel", box, passwordEdit_);
-    pureServerCheck_ = named(new QCheckBox("Pure Server", box), "pureServerCheck");
+    passwordLabel_ = namedLabel("&Password", "passwordLabel", box, passwordEdit_);
+    pureServerCheck_ = named(new QCheckBox("P&ure Server", box), "pureServerCheck");
     maxRateSpin_ = named(new NumberSpin(0, 25000, 1000, 10000, box), "maxRateSpin");
-    maxRateLabel_ = namedLabel("Max Rate", "maxRateLabel", box, maxRateSpin_);
+    maxRateLabel_ = namedLabel("Max &Rate", "maxRateLabel", box, maxRateSpin_);
     weaponRespawnSpin_ = named(new NumberSpin(0, 60, 5, 5, box), "weaponRespawnSpin");
     weaponRespawnLabel_ =
-        namedLabel("Weapon Respawn", "weaponRespawnLabel", box, weaponRespawnSpin_);
+        namedLabel("&Weapon Respawn", "weaponRespawnLabel", box, weaponRespawnSpin_);
     weaponRespawnSecondsLabel_ = namedLabel("seconds", "weaponRespawnSecondsLabel", box);
-    allowVotingCheck_ = named(new QCheckBox("Allow Voting", box), "allowVotingCheck");
+    allowVotingCheck_ = named(new QCheckBox("Allow Vo&ting", box), "allowVotingCheck");
     allowVotingCheck_->setChecked(true);
     synchronousClientsCheck_ =
-        named(new QCheckBox("Synchronous Clients", box), "synchronousClientsCheck");
+        named(new QCheckBox("S&ynchronous Clients", box), "synchronousClientsCheck");
 
     auto* grid = new QGridLayout(box);
     const std::pair<QLabel*, QWidget*> rows[] = {{maxClientsLabel_, maxClientsSpin_},

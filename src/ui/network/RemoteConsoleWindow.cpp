@@ -6,6 +6,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/PrintableText.h"
 #include "core/setup/PlayerName.h"
+#include "core/setup/ReadableColor.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/Guard.h"
@@ -42,6 +43,7 @@ RemoteConsoleWindow::RemoteConsoleWindow(std::string setupFolder, RemoteConsoleT
     replyView_->setReadOnly(true);
     replyView_->setFont(fixedPitchFont());
     replyView_->setMaximumBlockCount(MaxShownLines);
+    spoken(replyView_, "Server replies");
     QPalette ground = replyView_->palette();
     ground.setColor(QPalette::Base, ConsoleGround);
     ground.setColor(QPalette::Text, Qt::white);
@@ -147,7 +149,8 @@ void RemoteConsoleWindow::showLine(const std::string& codedLine) {
         while (end < text.visible.size() && text.colors[end] == text.colors[first])
             ++end;
         QTextCharFormat format;
-        const Rgb& color = text.colors[first];
+        const Rgb color = readableOn(
+            text.colors[first], {ConsoleGround.red(), ConsoleGround.green(), ConsoleGround.blue()});
         format.setForeground(QColor(color.r, color.g, color.b));
         cursor.insertText(local(text.visible.substr(first, end - first)), format);
         first = end;

@@ -51,18 +51,18 @@ ServeCommandWindow::ServeCommandWindow(Session& session, ServerOptions options, 
     portSpin_ = named(new NumberSpin(1, 65535, 1, DefaultServePort, this), "servePortSpin");
     rconPasswordFileEdit_ = named(new QLineEdit(this), "rconPasswordFileEdit");
     rconPasswordFileEdit_->setPlaceholderText("none: no remote console");
-    saveButton_ = namedButton("Save Server Options", "saveServeOptionsButton", this, true);
-    commandText_ = readOnlyText("serveCommandText", this);
+    saveButton_ = namedButton("Save Server O&ptions", "saveServeOptionsButton", this, true);
+    commandText_ = spoken(readOnlyText("serveCommandText", this), "Serve command");
     commandText_->setMaximumHeight(commandText_->fontMetrics().lineSpacing() * 3);
-    unitText_ = readOnlyText("serviceUnitText", this);
-    copyCommandButton_ = namedButton("Copy Command", "copyServeCommandButton", this);
-    copyUnitButton_ = namedButton("Copy Unit", "copyServiceUnitButton", this);
-    closeButton_ = namedButton("Close", "closeButton", this);
+    unitText_ = spoken(readOnlyText("serviceUnitText", this), "Service unit");
+    copyCommandButton_ = namedButton("Copy Co&mmand", "copyServeCommandButton", this);
+    copyUnitButton_ = namedButton("Copy &Unit", "copyServiceUnitButton", this);
+    closeButton_ = namedButton("&Close", "closeButton", this);
 
     auto* form = new QFormLayout;
-    form->addRow(namedLabel("Setup", "serveSetupLabel", this, setupCombo_), setupCombo_);
-    form->addRow(namedLabel("Port", "servePortLabel", this, portSpin_), portSpin_);
-    form->addRow(namedLabel("Remote console password file", "rconPasswordFileLabel", this,
+    form->addRow(namedLabel("&Setup", "serveSetupLabel", this, setupCombo_), setupCombo_);
+    form->addRow(namedLabel("P&ort", "servePortLabel", this, portSpin_), portSpin_);
+    form->addRow(namedLabel("&Remote console password file", "rconPasswordFileLabel", this,
                             rconPasswordFileEdit_),
                  rconPasswordFileEdit_);
     auto* saveRow = new QHBoxLayout;
@@ -76,10 +76,10 @@ ServeCommandWindow::ServeCommandWindow(Session& session, ServerOptions options, 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(saveRow);
-    layout->addWidget(namedLabel("Runs the setup's rotation with its bots and the saved options:",
+    layout->addWidget(namedLabel("Ru&ns the setup's rotation with its bots and the saved options:",
                                  "serveCommandLabel", this, commandText_));
     layout->addWidget(commandText_);
-    layout->addWidget(namedLabel("Keeps it running as a systemd user service:", "serviceUnitLabel",
+    layout->addWidget(namedLabel("&Keeps it running as a systemd user service:", "serviceUnitLabel",
                                  this, unitText_));
     layout->addWidget(unitText_, 1);
     layout->addLayout(buttons);

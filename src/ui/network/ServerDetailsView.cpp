@@ -49,8 +49,10 @@ ServerDetailsView::ServerDetailsView(const ServerFilterModel& servers,
     playerSearchEdit_->setClearButtonEnabled(true);
     playerTable_ = serverTableView(sortedPlayers_, "playerTable", this);
     playerTable_->setSortingEnabled(true);
+    spoken(playerTable_, "Players", "The players of the chosen servers, or of any server found");
     playerTable_->sortByColumn(PlayersModel::Score, Qt::DescendingOrder);
     settingsTable_ = serverTableView(settings_, "settingsTable", this);
+    spoken(settingsTable_, "Server settings", "The settings the chosen server reports");
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(namedLabel("Find pla&yer", "playerSearchLabel", this, playerSearchEdit_), 0,

@@ -26,6 +26,7 @@ ServerListPanel::ServerListPanel(LiveServersModel& servers, const QString& filte
       shown_(new ServerFilterModel(servers, this)) {
     shown_->setFilter(filterBar_->filter());
     table_ = serverTableView(shown_, tableName, this, QAbstractItemView::ExtendedSelection);
+    spoken(table_, "Servers", "Enter joins the chosen server");
     // The headers sort; until one is clicked the servers stay in their model's order.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);

@@ -1,6 +1,7 @@
 #include "ui/options/GameOptionsWindow.h"
 
 #include "core/platform/FileSystem.h"
+#include "core/session/FirstStart.h"
 #include "ui/models/InstallationListModel.h"
 #include "ui/models/ListModel.h"
 #include "ui/options/ModEditWindow.h"
@@ -67,6 +68,7 @@ void GameOptionsWindow::createControls() {
     gameFolderEdit_->setMinimumWidth(320);
     chooseGameFolderButton_ = namedButton("...", "chooseGameFolderButton", this);
     chooseGameFolderButton_->setToolTip("Choose the game folder");
+    chooseGameFolderButton_->setAccessibleName("Choose the game folder");
     modCombo_ = named(new QComboBox(this), "modCombo");
     modCombo_->setModel(modModel_);
     findModsButton_ = namedButton("&Find Mods...", "findModsButton", this, true);
@@ -83,7 +85,7 @@ void GameOptionsWindow::layOut() {
     auto* grid = new QGridLayout(this);
     grid->addWidget(namedLabel("&Game", "installationLabel", this, installationCombo_), 0, 0);
     grid->addWidget(installationCombo_, 0, 1, 1, 2);
-    grid->addWidget(namedLabel("Quake III &Path", "gameFolderLabel", this, gameFolderEdit_), 1, 0);
+    grid->addWidget(namedLabel("Game fol&der", "gameFolderLabel", this, gameFolderEdit_), 1, 0);
     grid->addWidget(gameFolderEdit_, 1, 1);
     grid->addWidget(chooseGameFolderButton_, 1, 2);
     grid->addWidget(startCommandLabel_, 2, 1, 1, 2);
@@ -125,10 +127,8 @@ void GameOptionsWindow::connectControls() {
 }
 
 bool GameOptionsWindow::useInstallationFound() {
-    const auto found = installationForFirstStart(game_.installations());
-    if (!found)
+    if (!chooseFirstStartInstallation(game_))
         return false;
-    game_.chooseInstallation(*found);
     runGuarded([this] { game_.writePaths(); });
     return true;
 }

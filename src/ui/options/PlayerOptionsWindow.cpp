@@ -4,6 +4,7 @@
 #include "core/content/ModelIcon.h"
 #include "core/content/PlayerModels.h"
 #include "core/setup/PlayerName.h"
+#include "core/setup/ReadableColor.h"
 #include "ui/models/TextListModel.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
@@ -89,20 +90,14 @@ void PlayerOptionsWindow::createControls() {
     namePreview_->setFixedHeight(namePreview_->fontMetrics().height() + 12);
     namePreview_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     namePreview_->setLineWrapMode(QTextEdit::NoWrap);
-    namePreview_->setStyleSheet(
-        QString("QTextEdit { background: rgb(%1,%2,%3); color: rgb(%4,%5,%6); }")
-            .arg(PreviewBackground.r)
-            .arg(PreviewBackground.g)
-            .arg(PreviewBackground.b)
-            .arg(PreviewDefaultColor.r)
-            .arg(PreviewDefaultColor.g)
-            .arg(PreviewDefaultColor.b));
+    spoken(namePreview_, "Name in its colors");
     modelCombo_ = named(new QComboBox(this), "modelCombo");
     modelCombo_->setModel(modelList_);
     skinCombo_ = named(new QComboBox(this), "skinCombo");
     skinCombo_->setModel(skinList_);
     modelIconLabel_ = named(new QLabel(this), "modelIconLabel");
     modelIconLabel_->setFixedSize(ModelIconSide, ModelIconSide);
+    spoken(modelIconLabel_, "Model icon");
     teamCombo_ = named(new QComboBox(this), "teamCombo");
     teamCombo_->addItems({"Choose at launch", "Blue", "Red"});
     simPingSpin_ = named(new NumberSpin(0, PlayerOptions::MaxSimPing, 10, 0, this), "simPingSpin");
@@ -119,6 +114,7 @@ void PlayerOptionsWindow::addColorButtons() {
         button->setIcon(QIcon(swatch));
         button->setIconSize(QSize(16, 16));
         button->setToolTip(code.colorName);
+        button->setAccessibleName(code.colorName);
         // Tab reaches the buttons; a mouse click leaves the focus, and so the selection, in
         // the name field.
         button->setFocusPolicy(Qt::TabFocus);
@@ -227,8 +223,12 @@ void PlayerOptionsWindow::applyColorCode(char digit) {
     playerNameEdit_->setText(local(insertColorCode(bytes(text), byteStart, byteLength, digit)));
 }
 
+// Drawn as the server tables draw names: on the field's own ground, every colour readable.
 void PlayerOptionsWindow::showNamePreview() {
     const ColoredText preview = previewPlayerName(bytes(playerNameEdit_->text()));
+    namePreview_->setAccessibleDescription(local(describeColors(preview)));
+    const QColor base = namePreview_->palette().color(QPalette::Base);
+    const Rgb ground{base.red(), base.green(), base.blue()};
     namePreview_->clear();
     // Text goes in as plain runs with their colors, so nothing in a name is read as markup.
     QTextCursor cursor(namePreview_->document());
@@ -237,7 +237,7 @@ void PlayerOptionsWindow::showNamePreview() {
         if (i < preview.visible.size() && preview.colors[i] == preview.colors[runStart])
             continue;
         QTextCharFormat format;
-        format.setForeground(qColor(preview.colors[runStart]));
+        format.setForeground(qColor(readableOn(preview.colors[runStart], ground)));
         cursor.insertText(local(preview.visible.substr(runStart, i - runStart)), format);
         runStart = i;
     }
@@ -287,6 +287,9 @@ void PlayerOptionsWindow::showModelIcon() {
         return;
     iconShownFor_ = shownFor;
     const QImage icon = readModelIcon(archives_, settings.model, settings.skin);
+    const QString shown = local(settings.model + " with skin " + settings.skin);
+    modelIconLabel_->setAccessibleDescription(icon.isNull() ? "No icon of " + shown
+                                                            : "Icon of " + shown);
     if (icon.isNull())
         modelIconLabel_->clear();
     else

@@ -15,15 +15,7 @@
 
 namespace velkarn {
 
-namespace {
-
-// A heading as a label's caption, its mnemonic on the first letter of `key`.
-QString withMnemonic(const char* heading, const char* key) {
-    QString caption(heading);
-    return caption.insert(caption.indexOf(key), '&');
-}
-
-} // namespace
+namespace {} // namespace
 
 TestReportWindow::TestReportWindow(const std::string& appDir, QWidget* parent)
     : QDialog(parent), appDir_(appDir) {

@@ -12,10 +12,23 @@
 
 namespace velkarn {
 
+namespace {
+
+// The view and its drawing area (which takes the focus) say the same.
+void describe(QChartView& view, const QString& description) {
+    view.setAccessibleDescription(description);
+    view.viewport()->setAccessibleDescription(description);
+}
+
+} // namespace
+
 PlayerPlaceChart::PlayerPlaceChart(ResultsTracker& results, QWidget* parent)
     : QChartView(parent), results_(results) {
     setRenderHint(QPainter::Antialiasing);
     setMinimumHeight(160);
+    setAccessibleName("Chart of your places");
+    // The drawing area takes the focus, so a screen reader meets it rather than the view.
+    viewport()->setAccessibleName(accessibleName());
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] { showLastSeries(); });
     showLastSeries();
 }
@@ -27,12 +40,19 @@ void PlayerPlaceChart::showLastSeries() {
     const auto places = series ? playerPlaces(*series) : std::vector<PlaceOnMap>{};
     if (places.empty()) {
         chart->setTitle("No series of yours is recorded yet.");
+        describe(*this, chart->title());
         replaceChart(chart);
         return;
     }
     const QString setup =
         series->setupName.empty() ? QString() : " (" + local(series->setupName) + ")";
     chart->setTitle("Your place in the last series" + setup + ", " + local(series->startedAt));
+    // What the line shows, for those who cannot see it.
+    QStringList spoken;
+    for (const PlaceOnMap& place : places)
+        spoken
+            << QString("%1: %2 of %3").arg(local(place.map)).arg(place.place).arg(place.fieldSize);
+    describe(*this, chart->title() + ": " + spoken.join("; "));
 
     auto* line = new QLineSeries;
     auto* points = new QScatterSeries;

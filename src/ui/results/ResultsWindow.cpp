@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeView>
@@ -80,9 +81,11 @@ void ResultsWindow::createControls() {
     botsModel_ = StandingsModel::bots(results_, this);
     mapsModel_ = StandingsModel::playerMaps(results_, this);
 
-    tabs_ = named(new QTabWidget(this), "resultsTabs");
+    tabs_ = spoken(named(new QTabWidget(this), "resultsTabs"), "Results views");
+    tabs_->tabBar()->setAccessibleName("Results views");
     seriesTree_ = named(new QTreeView(this), "seriesTree");
     seriesTree_->setModel(seriesModel_);
+    spoken(seriesTree_, "Series", "The series played, newest first, each with its maps");
     seriesTree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     seriesTree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     seriesTree_->setAlternatingRowColors(true);
@@ -93,24 +96,27 @@ void ResultsWindow::createControls() {
     seriesNoteLabel_ = named(new QLabel(this), "seriesNoteLabel");
     participantsTable_ = tableView("participantsTable", this);
     participantsTable_->setModel(participantsModel_);
-    mapLabel_ = namedLabel("Players of the chosen map:", "mapLabel", this, participantsTable_);
+    mapLabel_ = namedLabel("&Players of the chosen map:", "mapLabel", this, participantsTable_);
 
     botsTable_ = tableView("botsTable", this);
     botsTable_->setModel(sortedModel(botsModel_, this));
+    spoken(botsTable_, "Bots", "How each bot placed against you");
     botsTable_->setSortingEnabled(true);
     botsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
     mapsTable_ = tableView("mapsTable", this);
     mapsTable_->setModel(sortedModel(mapsModel_, this));
+    spoken(mapsTable_, "My maps", "How you placed on each map");
     mapsTable_->setSortingEnabled(true);
     mapsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
     placeChart_ = named(new PlayerPlaceChart(results_, this), "placeChart");
     statusLabel_ = named(new QLabel(this), "resultsStatusLabel");
     statusLabel_->setWordWrap(true);
+    statusLabel_->setAccessibleName("Log status");
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     readLogButton_ = namedButton("&Read Log Now", "readLogButton", this);
-    closeButton_ = namedButton("Close", "closeButton", this);
+    closeButton_ = namedButton("C&lose", "closeButton", this);
 }
 
 void ResultsWindow::layOut() {
@@ -156,14 +162,16 @@ void ResultsWindow::showResults() {
 void ResultsWindow::showChosenMap() {
     const MatchResult* match = seriesModel_->matchAt(seriesTree_->currentIndex());
     participantsModel_->showMatch(match);
-    if (!match) {
-        mapLabel_->setText("Players of the chosen map:");
-        return;
-    }
-    mapLabel_->setText(QString("Players of %1 (%2, %3):")
-                           .arg(local(match->map),
-                                local(gameTypeName(std::to_string(match->gameType))),
-                                match->finished ? local(match->endReason) : QString("unfinished")));
+    if (!match)
+        mapLabel_->setText("&Players of the chosen map:");
+    else
+        mapLabel_->setText(
+            QString("&Players of %1 (%2, %3):")
+                .arg(local(match->map), local(gameTypeName(std::to_string(match->gameType))),
+                     match->finished ? local(match->endReason) : QString("unfinished"))
+                .replace("&", "&&")
+                .replace(0, 2, "&")); // only the mnemonic is one
+    participantsTable_->setAccessibleName(spokenCaption(mapLabel_->text()));
 }
 
 // After the results changed the tree starts again from the newest series, opened at its

@@ -44,26 +44,31 @@ void BotsGroup::createControls() {
     botCombo_ = named(new QComboBox(this), "botCombo");
     botCombo_->setModel(botNames_);
     botCombo_->setMaxVisibleItems(20);
+    spoken(botCombo_, "Bot", "The bot Add/Remove puts into the chosen entries");
     skillCombo_ = named(new QComboBox(this), "skillCombo");
     skillCombo_->addItems(localList(skillTexts()));
+    spoken(skillCombo_, "Bot skill");
     teamCombo_ = named(new QComboBox(this), "teamCombo");
     teamCombo_->addItems(localList(teamTexts()));
     teamCombo_->setPlaceholderText("None");
-    addRemoveBotsButton_ = namedButton("Add/Remove", "addRemoveBotsButton", this);
+    spoken(teamCombo_, "Bot team");
+    addRemoveBotsButton_ = namedButton("Add/&Remove", "addRemoveBotsButton", this);
     rosterList_ = named(new QListView(this), "rosterList");
     rosterList_->setModel(roster_);
     rosterList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    addRandomBotsButton_ = namedButton("Add", "addRandomBotsButton", this);
+    spoken(rosterList_, "Bots of the entry",
+           "The bots of the shown rotation entry; select bots to remove them");
+    addRandomBotsButton_ = namedButton("A&dd", "addRandomBotsButton", this);
     randomBotCountSpin_ = named(new NumberSpin(1, 15, 1, 4, this), "randomBotCountSpin");
     randomBotCountSpin_->setArrowsOnly();
-    randomBotsLabel_ = namedLabel("random bots", "randomBotsLabel", this, randomBotCountSpin_);
+    randomBotsLabel_ = namedLabel("random bo&ts", "randomBotsLabel", this, randomBotCountSpin_);
     randomSkillCombo_ = named(new QComboBox(this), "randomSkillCombo");
     randomSkillCombo_->addItem("Random");
     randomSkillCombo_->addItems(localList(skillTexts()));
-    randomSkillLabel_ = namedLabel("skill", "randomSkillLabel", this, randomSkillCombo_);
+    randomSkillLabel_ = namedLabel("sk&ill", "randomSkillLabel", this, randomSkillCombo_);
     randomTeamCombo_ = named(new QComboBox(this), "randomTeamCombo");
     randomTeamCombo_->addItems({"Random", "Blue", "Red"});
-    randomTeamLabel_ = namedLabel("team", "randomTeamLabel", this, randomTeamCombo_);
+    randomTeamLabel_ = namedLabel("t&eam", "randomTeamLabel", this, randomTeamCombo_);
 }
 
 void BotsGroup::layOut() {

@@ -33,19 +33,21 @@ MapsGroup::MapsGroup(SetupModel& model, QWidget* parent)
 }
 
 void MapsGroup::createControls() {
-    mapCombo_ = named(new QComboBox(this), "mapCombo");
-    findMapsButton_ = namedButton("Find...", "findMapsButton", this);
-    addRemoveMapsButton_ = namedButton("Add/Remove", "addRemoveMapsButton", this);
-    gameTypeCombo_ = named(new QComboBox(this), "gameTypeCombo");
+    mapCombo_ = spoken(named(new QComboBox(this), "mapCombo"), "Map",
+                       "The map Add/Remove puts into the rotation");
+    findMapsButton_ = namedButton("Fi&nd...", "findMapsButton", this);
+    addRemoveMapsButton_ = namedButton("&Add/Remove", "addRemoveMapsButton", this);
+    gameTypeCombo_ = spoken(named(new QComboBox(this), "gameTypeCombo"), "Game type");
     fragLimitSpin_ = named(new NumberSpin(0, 255, 5, 0, this), "fragLimitSpin");
-    fragLimitLabel_ = namedLabel("Frag Limit", "fragLimitLabel", this, fragLimitSpin_);
+    fragLimitLabel_ = namedLabel("Frag &Limit", "fragLimitLabel", this, fragLimitSpin_);
     timeLimitSpin_ = named(new NumberSpin(0, 255, 5, 20, this), "timeLimitSpin");
-    timeLimitLabel_ = namedLabel("Time Limit", "timeLimitLabel", this, timeLimitSpin_);
+    timeLimitLabel_ = namedLabel("Ti&me Limit", "timeLimitLabel", this, timeLimitSpin_);
     preview_ = new LevelshotPreview(this);
     mapInfoLabel_ = named(new QLabel(this), "mapInfoLabel");
     mapInfoLabel_->setWordWrap(true);
     mapInfoLabel_->setTextFormat(Qt::PlainText);
-    rotationList_ = named(new QListView(this), "rotationList");
+    rotationList_ = spoken(named(new QListView(this), "rotationList"), "Rotation",
+                           "The maps played in turn; select entries to change them together");
 }
 
 void MapsGroup::layOut() {

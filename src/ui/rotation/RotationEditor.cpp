@@ -17,6 +17,10 @@ namespace {
 void makeSearchable(QComboBox& box, QAbstractItemModel* maps) {
     box.setModel(maps);
     box.setEditable(true);
+    // The typing field is a control of its own to a screen reader.
+    box.lineEdit()->setAccessibleName(box.accessibleName().isEmpty() ? QStringLiteral("Map")
+                                                                     : box.accessibleName());
+    box.lineEdit()->setAccessibleDescription("Type any part of a map's name");
     box.setInsertPolicy(QComboBox::NoInsert);
     box.setMaxVisibleItems(20);
     QCompleter* completer = box.completer();
@@ -151,7 +155,7 @@ void RotationEditor::applyGameType() {
     const std::vector<int> selected = selectedEntries();
     if (!selected.empty())
         model_->setGameType(selected, shownChoices_.selectedGameType());
-    controls_.fragLimitLabel->setText(local(shownChoices_.limitCaption()));
+    controls_.fragLimitLabel->setText(withMnemonic(local(shownChoices_.limitCaption()), "Limit"));
     emit gameTypeApplied();
 }
 
@@ -187,7 +191,7 @@ void RotationEditor::showGameTypes(const GameTypeChoices& choices) {
     for (const auto& text : choices.texts())
         controls_.gameTypeCombo->addItem(local(text));
     controls_.gameTypeCombo->setCurrentIndex(choices.selected);
-    controls_.fragLimitLabel->setText(local(choices.limitCaption()));
+    controls_.fragLimitLabel->setText(withMnemonic(local(choices.limitCaption()), "Limit"));
 }
 
 void RotationEditor::enableEntryControls() {

@@ -14,7 +14,8 @@ namespace velkarn {
 
 SetupInfoWindow::SetupInfoWindow(QWidget* parent) : QDialog(parent) {
     setUpWindow(this, "setupInfoWindow", "Velkarn Configuration Info");
-    infoEdit_ = named(new QPlainTextEdit("[None]", this), "infoEdit");
+    keptText_ = "[None]";
+    infoEdit_ = named(new QPlainTextEdit(keptText_, this), "infoEdit");
     infoEdit_->setTabChangesFocus(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     QPushButton* ok = named(buttons->button(QDialogButtonBox::Ok), "okButton");
@@ -26,6 +27,16 @@ SetupInfoWindow::SetupInfoWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     rememberPlacement(this, QSize(380, 240));
     infoEdit_->setFocus();
+}
+
+void SetupInfoWindow::accept() {
+    keptText_ = infoEdit_->toPlainText();
+    QDialog::accept();
+}
+
+void SetupInfoWindow::reject() {
+    infoEdit_->setPlainText(keptText_);
+    QDialog::reject();
 }
 
 std::vector<std::string> SetupInfoWindow::infoLines() const {

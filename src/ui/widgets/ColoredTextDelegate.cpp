@@ -1,21 +1,24 @@
 #include "ui/widgets/ColoredTextDelegate.h"
 
 #include "core/setup/PlayerName.h"
+#include "core/setup/ReadableColor.h"
 #include "ui/widgets/LocalText.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace velkarn {
 
 namespace {
 
-// White and yellow names are unreadable on a light list; the game shows them on dark walls.
-const QColor NameGround(48, 48, 48);
-
 constexpr int TextMargin = 3;
 
 QColor toColor(const Rgb& rgb) {
     return {rgb.r, rgb.g, rgb.b};
+}
+
+Rgb toRgb(const QColor& color) {
+    return {color.red(), color.green(), color.blue()};
 }
 
 } // namespace
@@ -36,9 +39,19 @@ void ColoredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const ColoredText text = previewPlayerName(coded.toByteArray().toStdString());
     QStyleOptionViewItem styled = option;
     initStyleOption(&styled, index); // the item's own font (bold for a buddy's server)
-    painter->save();
+    // The cell keeps the view's own ground (alternating rows, selection); each colour is
+    // shifted as far as it takes to be read on it.
+    styled.text.clear();
+    const QWidget* view = option.widget;
+    QStyle* style = view ? view->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &styled, painter, view);
     const bool selected = option.state & QStyle::State_Selected;
-    painter->fillRect(option.rect, selected ? option.palette.highlight().color() : NameGround);
+    const QPalette::ColorRole groundRole = selected ? QPalette::Highlight
+                                           : (styled.features & QStyleOptionViewItem::Alternate)
+                                               ? QPalette::AlternateBase
+                                               : QPalette::Base;
+    const Rgb ground = toRgb(option.palette.color(groundRole));
+    painter->save();
     painter->setFont(styled.font);
     const QFontMetrics metrics(styled.font);
     int x = option.rect.left() + TextMargin;
@@ -51,7 +64,7 @@ void ColoredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         while (end < text.visible.size() && text.colors[end] == text.colors[start])
             ++end;
         const QString run = local(text.visible.substr(start, end - start));
-        painter->setPen(toColor(text.colors[start]));
+        painter->setPen(toColor(readableOn(text.colors[start], ground)));
         painter->drawText(x, baseline, run);
         x += metrics.horizontalAdvance(run);
         start = end;

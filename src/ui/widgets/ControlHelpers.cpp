@@ -15,9 +15,32 @@ QFont fixedPitchFont() {
 
 QLabel* namedLabel(const QString& caption, const char* name, QWidget* parent, QWidget* buddy) {
     auto* label = named(new QLabel(caption, parent), name);
-    if (buddy)
+    if (buddy) {
         label->setBuddy(buddy);
+        // Other controls find their label themselves, and follow its changes.
+        if (qobject_cast<QAbstractItemView*>(buddy) && buddy->accessibleName().isEmpty())
+            buddy->setAccessibleName(spokenCaption(caption));
+    }
     return label;
+}
+
+QString withMnemonic(const QString& caption, const QString& key) {
+    QString marked = caption;
+    const qsizetype at = marked.indexOf(key);
+    return at < 0 ? marked : marked.insert(at, '&');
+}
+
+QString spokenCaption(const QString& caption) {
+    QString spoken;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i; // "&&" is one ampersand; "&x" is x with its mnemonic
+        spoken += caption[i];
+    }
+    spoken = spoken.trimmed();
+    while (spoken.endsWith(':') || spoken.endsWith(' '))
+        spoken.chop(1);
+    return spoken;
 }
 
 QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent, bool bold) {

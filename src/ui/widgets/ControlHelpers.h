@@ -19,9 +19,25 @@ template <typename Control> Control* named(Control* control, const char* name) {
 }
 
 // A label with its object name, tied to the control it names when there is one (so its
-// mnemonic and screen readers reach that control).
+// mnemonic and screen readers reach that control: lists and tables take no name from a label by
+// themselves, so the caption becomes their accessible name).
 QLabel* namedLabel(const QString& caption, const char* name, QWidget* parent,
                    QWidget* buddy = nullptr);
+
+// `caption` with its mnemonic on the first letter of `key`, which it holds.
+QString withMnemonic(const QString& caption, const QString& key);
+
+// A caption as a screen reader says it: without its mnemonic marks and trailing colon.
+QString spokenCaption(const QString& caption);
+
+// Gives a control the name (and description) a screen reader announces it by.
+template <typename Control>
+Control* spoken(Control* control, const QString& name, const QString& description = {}) {
+    control->setAccessibleName(name);
+    if (!description.isEmpty())
+        control->setAccessibleDescription(description);
+    return control;
+}
 
 // "Courier New" where installed, otherwise the system's monospace font.
 QFont fixedPitchFont();

@@ -3,6 +3,7 @@
 #include "core/content/Levelshot.h"
 #include "core/images/JpegDecoder.h"
 #include "core/platform/FileSystem.h"
+#include "ui/widgets/LocalText.h"
 
 #include <QPixmap>
 #include <QResizeEvent>
@@ -24,6 +25,7 @@ LevelshotPreview::LevelshotPreview(QWidget* parent) : QWidget(parent) {
     tgaView_->setColorDepth(ColorDepth::Bits8);
     tgaView_->setDitherMode(DitherMode::Nearest);
     tgaView_->hide();
+    describe("No map chosen");
 }
 
 QSize LevelshotPreview::sizeHint() const {
@@ -36,17 +38,20 @@ void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
     fileState(map.archivePath, archive);
     const std::string key = map.archivePath + '\n' + mapName + '\n' + std::to_string(archive.size) +
                             ' ' + std::to_string(archive.modifiedSeconds);
+    const QString shown = "Levelshot of " + local(mapName);
     const auto cached = std::find_if(recent_.begin(), recent_.end(),
                                      [&key](const auto& shot) { return shot.first == key; });
     if (cached != recent_.end()) {
         showJpeg(cached->second);
+        describe(shown);
         return;
     }
     for (const Levelshot& shot : readLevelshots(map.archivePath, mapName)) {
         if (shot.format == Levelshot::Tga) {
-            if (showTga(shot.bytes))
-                return;
-            continue;
+            if (!showTga(shot.bytes))
+                continue;
+            describe(shown);
+            return;
         }
         const QImage picture = decodeJpeg(shot.bytes, QSize(LargestShown, LargestShown));
         if (picture.isNull())
@@ -55,14 +60,26 @@ void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
         if (recent_.size() > RecentPictures)
             recent_.pop_back();
         showJpeg(picture);
+        describe(shown);
         return;
     }
     clear();
+    describe("No levelshot of " + local(mapName));
 }
 
 void LevelshotPreview::clear() {
     showNoJpeg();
     tgaView_->hide();
+    describe("No map chosen");
+}
+
+// A screen reader cannot see the picture: the preview and both pictures say what is shown.
+void LevelshotPreview::describe(const QString& shown) {
+    for (QWidget* part : {static_cast<QWidget*>(this), static_cast<QWidget*>(jpegLabel_),
+                          static_cast<QWidget*>(tgaView_)}) {
+        part->setAccessibleName("Levelshot");
+        part->setAccessibleDescription(shown);
+    }
 }
 
 void LevelshotPreview::showJpeg(const QImage& picture) {

@@ -41,6 +41,7 @@ private:
     void showJpeg(const QImage& picture);
     void showNoJpeg();
     bool showTga(const std::string& bytes);
+    void describe(const QString& shown);
     // Places the visible picture in the largest rectangle of its proportions that fits.
     void fitPicture();
 

@@ -192,3 +192,12 @@ TEST(ConsoleRule, OnlyBotsTheGameDefinesAreAddedAndKicked) {
     EXPECT_EQ(lines[5], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 0;map b;"
                         "kick Sarge;kick Grism;set nextmap vstr m0\"");
 }
+
+TEST(ConsoleRule, RefusalQuotesTheValueOnce) {
+    EXPECT_EQ(scriptValueRefusal("^1Vel^4kar^7Fan\"", "player name"),
+              "The player name '^1Vel^4kar^7Fan\"' must not contain a double quote!");
+    EXPECT_EQ(scriptValueRefusal("a;b", "host name"),
+              "The host name \"a;b\" must not contain a semicolon!");
+    EXPECT_EQ(scriptValueRefusal("it's \"x\"", "message"),
+              "The message \u201cit's \"x\"\u201d must not contain a double quote!");
+}

@@ -162,7 +162,7 @@ TEST_F(InstallationTest, InstallationsWithoutArchivesInTheirDataFoldersHaveNoGam
     auto found = findInstallations(layout);
     ASSERT_EQ(found.size(), 2u);
     EXPECT_EQ(found[0].label, "OpenArena (Debian package) (no game data)");
-    EXPECT_EQ(found[1].label, "ioquake3 with Quake III data (no game data)");
+    EXPECT_EQ(found[1].label, "ioquake3 (Debian package) (no game data)");
     EXPECT_FALSE(found[0].hasGameData || found[1].hasGameData);
     EXPECT_FALSE(installationForFirstStart(found));
 
@@ -171,7 +171,7 @@ TEST_F(InstallationTest, InstallationsWithoutArchivesInTheirDataFoldersHaveNoGam
     found = findInstallations(layout);
     EXPECT_FALSE(found[0].hasGameData);
     EXPECT_TRUE(found[1].hasGameData);
-    EXPECT_EQ(found[1].label, "ioquake3 with Quake III data");
+    EXPECT_EQ(found[1].label, "ioquake3 (Debian package)");
     EXPECT_EQ(installationForFirstStart(found)->id(), "debian-ioquake3");
 
     temp.write("games/q3/baseq3/pak0.pk3", "PK");

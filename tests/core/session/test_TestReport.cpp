@@ -61,3 +61,10 @@ TEST(TestReport, UncreatableReportIsAnInOutError) {
         EXPECT_STREQ(e.what(), "Invalid filename");
     }
 }
+
+TEST(TestReport, SavedMessageAsksWhereToSendOnlyWhenAContactIsBuiltIn) {
+    EXPECT_EQ(reportSavedMessage(""), "Your test report is saved.");
+    EXPECT_EQ(reportSavedMessage("Ann <ann@localhost>"),
+              "Your test report is saved. Please e-mail it to Ann <ann@localhost>.");
+    EXPECT_EQ(reportSavedMessage().find("example"), std::string::npos);
+}

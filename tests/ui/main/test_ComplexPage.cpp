@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -84,7 +85,7 @@ TEST_F(ComplexPageTest, AddingEntriesGivesDefaultGameTypesAndLines) {
     EXPECT_EQ(control<QComboBox>("gameTypeCombo").currentText(), "Tournament");
     select({2}, 2);
     EXPECT_EQ(control<QComboBox>("gameTypeCombo").count(), 1);
-    EXPECT_EQ(control<QLabel>("fragLimitLabel").text(), "Capture Limit");
+    EXPECT_EQ(control<QLabel>("fragLimitLabel").text(), "Capture &Limit");
     EXPECT_TRUE(control<QComboBox>("teamCombo").isEnabled());
 }
 
@@ -218,6 +219,16 @@ TEST_F(ComplexPageTest, RandomBotsGoToEverySelectedEntry) {
     EXPECT_EQ(entry(1).timeLimit, 20);
 }
 
+TEST_F(ComplexPageTest, RandomBotsWithNothingSelectedGoToTheEntryShown) {
+    addMap("gorge1");
+    addMap("gorge1");
+    rotationList().clearSelection();
+    control<QSpinBox>("randomBotCountSpin").setValue(3);
+    click("addRandomBotsButton");
+    EXPECT_EQ(entry(0).botCount, 0);
+    EXPECT_EQ(entry(1).botCount, 3) << "the entry just added is the one on show";
+}
+
 TEST_F(ComplexPageTest, BotsGoToTheEntryShownNeverToARemovedOne) {
     addMap("gorge1");
     select({0}, 0);
@@ -343,4 +354,20 @@ TEST_F(NavigationTest, PlayAsksBeforeBotsStandStillAndScriptShowsWithoutWriting)
 
     click("playButton"); // Yes
     EXPECT_TRUE(game.ran());
+}
+
+TEST_F(ComplexPageTest, TabRunsThroughTheMapsThenTheBotsThenPlay) {
+    std::vector<std::string> reached;
+    QWidget* control = &child<QWidget>(page(), "mapCombo");
+    for (int step = 0; step < 100 && control->objectName() != "backButton"; ++step) {
+        if (control->focusPolicy() & Qt::TabFocus)
+            reached.push_back(control->objectName().toStdString());
+        control = control->nextInFocusChain();
+    }
+    const auto at = [&](const char* name) {
+        return std::find(reached.begin(), reached.end(), name) - reached.begin();
+    };
+    EXPECT_LT(at("rotationList"), at("botCombo"));
+    EXPECT_LT(at("randomTeamCombo"), at("playButton"));
+    EXPECT_LT(at("playButton"), static_cast<std::ptrdiff_t>(reached.size()));
 }

@@ -96,18 +96,18 @@ TEST_F(RandomSeriesGroupTest, StartsWithTheSentenceAndItsRanges) {
           "andWithWordLabel", "simpleTimeLimitLabel", "minutesWordLabel"})
         sentence << control<QLabel>(word).text();
     EXPECT_EQ(sentence.join('|'),
-              "I want to play|maps|of|with|frag limit|and with|time limit|minutes");
+              "I &want to play|maps|of|with|frag &limit|and with|&time limit|minutes");
     EXPECT_EQ(control<QPushButton>("simplePlayButton").text(), "&Play...");
     EXPECT_TRUE(control<QPushButton>("simplePlayButton").font().bold());
 }
 
 TEST_F(RandomSeriesGroupTest, LimitCaptionFollowsTheGameType) {
     startWith(mixedCatalogue());
-    const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture limit"},
-                                                {TournamentItem, "frag limit"},
-                                                {TeamDeathmatchItem, "frag limit"},
-                                                {CaptureTheFlagItem, "capture limit"},
-                                                {DeathmatchItem, "frag limit"}};
+    const std::pair<int, QString> captions[] = {{DefaultItem, "frag/capture &limit"},
+                                                {TournamentItem, "frag &limit"},
+                                                {TeamDeathmatchItem, "frag &limit"},
+                                                {CaptureTheFlagItem, "capture &limit"},
+                                                {DeathmatchItem, "frag &limit"}};
     for (const auto& [item, caption] : captions) {
         control<QComboBox>("simpleGameTypeCombo").setCurrentIndex(item);
         EXPECT_EQ(control<QLabel>("simpleLimitLabel").text(), caption) << item;

@@ -10,9 +10,13 @@
 #include "ui/options/PlayerOptionsWindow.h"
 #include "ui/rotation/SetupInfoWindow.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>
 
@@ -107,6 +111,8 @@ TEST_F(SetupFileCommandsTest, PreDefinedListSkipsOnlyTheDefaultAndAClickLoads) {
 
 TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     start();
+    const QLabel& hint = child<QLabel>(mainWindow(), "noSetupsHintLabel");
+    EXPECT_FALSE(hint.isHidden()) << "an empty list says how to fill it";
     dialogs.fileAnswers = {std::string("/elsewhere/mine.vkn")};
     trigger("saveAsAction");
     EXPECT_EQ(dialogs.modalWindows.back(), "setupInfoWindow");
@@ -114,12 +120,45 @@ TEST_F(SetupFileCommandsTest, SaveAsAsksForInfoAndSaveReusesTheName) {
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";[None]\r\n0")
         << "only the file name is used, always in configs";
     EXPECT_FALSE(fileExists("/elsewhere/mine.vkn"));
+    EXPECT_TRUE(hint.isHidden());
 
     child<QPlainTextEdit>(window<SetupInfoWindow>(), "infoEdit").setPlainText("");
     trigger("saveAction"); // no dialog now
     EXPECT_EQ(dialogs.fileDialogFolders.size(), 1u);
     EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 3), "0\r\n") << "emptied info: no lines";
     EXPECT_EQ(rowCount(child<QListView>(mainWindow(), "preDefinedSetupList")), 1);
+}
+
+TEST_F(SetupFileCommandsTest, EscapeFromTheInfoWindowKeepsTheInfoItHad) {
+    start();
+    const auto answerInfo = [this](const QString& typed, bool ok) {
+        dialogs.onModal = [typed, ok](QDialog& window) {
+            child<QPlainTextEdit>(window, "infoEdit").setPlainText(typed);
+            if (ok) {
+                child<QPushButton>(window, "okButton").click();
+                return;
+            }
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(&window, &escape);
+        };
+    };
+    answerInfo("A duel", true);
+    dialogs.fileAnswers = {app.file("configs/mine.vkn")};
+    trigger("saveAsAction");
+    answerInfo("typed, then left", false);
+    dialogs.fileAnswers = {app.file("configs/mine.vkn")};
+    trigger("saveAsAction");
+    EXPECT_EQ(app.read("configs/mine.vkn").substr(0, 10), ";A duel\r\n0");
+}
+
+TEST_F(SetupFileCommandsTest, AddToMenuPutsTheSavedSetupIntoTheDesktopMenu) {
+    start();
+    dialogs.fileAnswers = {app.file("configs/duel.vkn")};
+    trigger("addToMenuAction"); // nothing saved yet: saved first
+    const std::string entry = app.read("home/.local/share/applications/velkarn-duel.desktop");
+    EXPECT_NE(entry.find(" --appdir " + app.path() + " play duel\n"), std::string::npos) << entry;
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].find("The setup duel is in the desktop's menu now"), 0u);
 }
 
 TEST_F(SetupFileCommandsTest, CancelledDialogsChangeNothing) {

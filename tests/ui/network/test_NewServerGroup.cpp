@@ -102,7 +102,7 @@ TEST_F(NewServerGroupTest, ChoosingAndAddingMapsFollowsTheirArenas) {
 
     choose(Ctf);
     EXPECT_EQ(gameTypes(), (QStringList{"Capture The Flag"}));
-    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Capture Limit");
+    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Capture &Limit");
     control<QPushButton>("addRemoveServerMapButton").click();
     EXPECT_EQ(line(0), "q3ctf1          CTF  CL=0  TL=20");
     EXPECT_TRUE(rotationControlsEnabled());
@@ -110,7 +110,7 @@ TEST_F(NewServerGroupTest, ChoosingAndAddingMapsFollowsTheirArenas) {
 
     choose(Tourney);
     EXPECT_EQ(control<QComboBox>("serverGameTypeCombo").currentText(), "Tournament");
-    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Frag Limit");
+    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Frag &Limit");
     control<QPushButton>("addRemoveServerMapButton").click();
     EXPECT_EQ(line(1), "q3tourney2      TNY  FL=0  TL=20");
     EXPECT_EQ(entry(1).mapFileIndex, Tourney);
@@ -261,5 +261,5 @@ TEST_F(NewServerGroupTest, CaptureTheFlagArenaWithOneBotTournamentShowsWhatIsWri
     click(0);
     EXPECT_EQ(gameTypes(), (QStringList{"Deathmatch", "Tournament", "Team Deathmatch"}));
     EXPECT_EQ(control<QComboBox>("serverGameTypeCombo").currentText(), "Tournament");
-    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Frag Limit");
+    EXPECT_EQ(control<QLabel>("serverFragLimitLabel").text(), "Frag &Limit");
 }

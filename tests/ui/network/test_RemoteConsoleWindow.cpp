@@ -1,3 +1,4 @@
+#include "core/setup/ReadableColor.h"
 #include "support/Controls.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
@@ -106,7 +107,14 @@ TEST_F(RemoteConsoleWindowTest, RepliesShowInTheirColorsAndCommandsComeBackWithU
         cursor.setPosition(static_cast<int>(position) + 1);
         return cursor.charFormat().foreground().color();
     };
-    EXPECT_EQ(colorAt(text.indexOf("Red")), QColor(254, 0, 0));
+    // The game's red is too dark for the console's ground: a lighter red, readable on it.
+    const QColor red = colorAt(text.indexOf("Red"));
+    EXPECT_GT(red.red(), 250);
+    EXPECT_EQ(red.green(), red.blue());
+    const QColor ground = replies.palette().color(QPalette::Base);
+    EXPECT_GE(contrastRatio({red.red(), red.green(), red.blue()},
+                            {ground.red(), ground.green(), ground.blue()}),
+              ReadableContrast);
     EXPECT_EQ(colorAt(text.indexOf("Green")), QColor(0, 254, 0));
 
     send("status");

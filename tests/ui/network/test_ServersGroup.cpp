@@ -193,4 +193,16 @@ TEST_F(ServersGroupTest, BuddiesAreEditedInTheirWindowAndSavedOnOk) {
     };
     click("buddiesButton");
     EXPECT_EQ(app.read("buddies.txt"), "Sarge\r\n^3Hank\r\n") << "cancelled";
+
+    // Enter adds what is typed, and with nothing typed closes the window as OK does.
+    dialogs.onModal = [&](QDialog& window) {
+        auto& name = child<QLineEdit>(window, "buddyNameEdit");
+        name.setText("Ace");
+        emit name.returnPressed();
+        emit name.returnPressed();
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+    };
+    click("buddiesButton");
+    EXPECT_EQ(app.read("buddies.txt"), "Sarge\r\n^3Hank\r\nAce\r\n");
+    EXPECT_EQ(dialogs.messages.size(), messagesWhileOpen.size()) << "no refusal of an empty name";
 }

@@ -1,4 +1,5 @@
 #include "OptionsWindowsTest.h"
+#include "core/setup/ReadableColor.h"
 #include "support/JpegFixture.h"
 #include "support/ZipFixtures.h"
 #include "ui/main/MainWindow.h"
@@ -48,6 +49,15 @@ protected:
     }
 
     void click(const char* buttonName) { child<QToolButton>(player(), buttonName).click(); }
+
+    // A game colour as the preview draws it: readable on the preview's ground.
+    QColor readable(const QColor& game) {
+        const QColor base =
+            child<QTextEdit>(player(), "namePreview").palette().color(QPalette::Base);
+        const Rgb shown = readableOn({game.red(), game.green(), game.blue()},
+                                     {base.red(), base.green(), base.blue()});
+        return {shown.r, shown.g, shown.b};
+    }
 
     // The preview as the user sees it: its text in runs of one color.
     std::vector<Stretch> preview() {
@@ -112,7 +122,7 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheWholeNameWhenNothingIsSelecte
     EXPECT_EQ(name().text(), "^1abc");
     click("greenButton");
     EXPECT_EQ(name().text(), "^2abc");
-    EXPECT_EQ(preview(), (std::vector<Stretch>{{"abc", Green}}));
+    EXPECT_EQ(preview(), (std::vector<Stretch>{{"abc", readable(Green)}}));
 }
 
 // A name the game would cut or run is refused as it is typed, and the window says why.
@@ -136,7 +146,7 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheSelectionCountedInCharacters)
     name().setSelection(2, 3);
     click("greenButton");
     EXPECT_EQ(name().text(), "^1^2abc");
-    EXPECT_EQ(preview(), (std::vector<Stretch>{{"^2abc", Red}}));
+    EXPECT_EQ(preview(), (std::vector<Stretch>{{"^2abc", readable(Red)}}));
 
     // Characters of more than one byte: the code still lands in front of the selection.
     name().setText(QString::fromUtf8("\xc3\xa4\xc3\xb6xy"));
@@ -144,23 +154,35 @@ TEST_F(PlayerOptionsWindowTest, ColorButtonsCodeTheSelectionCountedInCharacters)
     click("blueButton");
     EXPECT_EQ(name().text(), QString::fromUtf8("\xc3\xa4\xc3\xb6^4xy"));
     EXPECT_EQ(preview(),
-              (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), White}, {"xy", Blue}}));
+              (std::vector<Stretch>{{QString::fromUtf8("\xc3\xa4\xc3\xb6"), readable(White)},
+                                    {"xy", readable(Blue)}}));
 }
 
-TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollows) {
+TEST_F(PlayerOptionsWindowTest, PreviewHidesCodesAndColorsWhatFollowsReadablyAndInWords) {
     createWindows();
+    auto& field = child<QTextEdit>(player(), "namePreview");
+    const QColor base = field.palette().color(QPalette::Base);
+    const Rgb ground{base.red(), base.green(), base.blue()};
+    // As the field shows a game colour: the same hue, as readable as text must be.
+    const auto shown = [&](const QColor& game) {
+        const Rgb readable = readableOn({game.red(), game.green(), game.blue()}, ground);
+        EXPECT_GE(contrastRatio(readable, ground), ReadableContrast);
+        return QColor(readable.r, readable.g, readable.b);
+    };
     const std::vector<std::pair<QString, std::vector<Stretch>>> cases{
-        {"^1Big^4Gun", {{"Big", Red}, {"Gun", Blue}}},
-        {"^xab^1c", {{"ab", White}, {"c", Red}}},
+        {"^1Big^4Gun", {{"Big", shown(Red)}, {"Gun", shown(Blue)}}},
+        {"^xab^1c", {{"ab", shown(White)}, {"c", shown(Red)}}},
         {"^", {}},
         {"^1", {}},
-        {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", White}}},
+        {"<b>bold</b> &amp;", {{"<b>bold</b> &amp;", shown(White)}}},
     };
-    for (const auto& [coded, shown] : cases) {
+    for (const auto& [coded, runs] : cases) {
         session->player.setName(coded.toStdString());
-        EXPECT_EQ(preview(), shown) << coded.toStdString();
+        EXPECT_EQ(preview(), runs) << coded.toStdString();
     }
     EXPECT_EQ(session->player.settings().name, "<b>bold</b> &amp;");
+    session->player.setName("^1Big^4Gun");
+    EXPECT_EQ(field.accessibleDescription(), "Big in red, Gun in blue");
 }
 
 TEST_F(PlayerOptionsWindowTest, ModelsFileFillsTheSortedListAndSkinsFollowTheExactModelName) {
@@ -251,8 +273,10 @@ TEST_F(PlayerOptionsWindowTest, ShowsTheIconOfTheChosenSkinOrNothing) {
     choose(skins(), skins().findText("red"));
     ASSERT_FALSE(icon().pixmap().isNull());
     EXPECT_EQ(icon().pixmap().size(), QSize(64, 64));
+    EXPECT_EQ(icon().accessibleDescription(), "Icon of Sarge with skin red");
     choose(skins(), skins().findText("default"));
     EXPECT_TRUE(icon().pixmap().isNull());
+    EXPECT_EQ(icon().accessibleDescription(), "No icon of Sarge with skin default");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

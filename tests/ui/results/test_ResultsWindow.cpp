@@ -62,7 +62,11 @@ TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
 
     EXPECT_EQ(window.findChild<QTableView*>("botsTable")->model()->rowCount(), 3);
     EXPECT_EQ(window.findChild<QTableView*>("mapsTable")->model()->rowCount(), 1);
-    EXPECT_EQ(window.findChild<QChartView*>("placeChart")->chart()->series().size(), 2);
+    const auto* chart = window.findChild<QChartView*>("placeChart");
+    EXPECT_EQ(chart->chart()->series().size(), 2);
+    EXPECT_TRUE(chart->accessibleDescription().endsWith(": oa_dm1: 2 of 4"))
+        << "the line read aloud: " << chart->accessibleDescription().toStdString();
+    EXPECT_EQ(players->accessibleName().left(15), "Players of oa_d");
     EXPECT_NE(window.findChild<QLabel*>("resultsStatusLabel")->text().indexOf("games.log"), -1);
 
     // The Simple page says at which skill adapting bots will play, and why.

@@ -59,10 +59,13 @@ TEST_F(LevelshotPreviewTest, JpegAndTgaShowInTheirOwnControl) {
     preview.resize(400, 300);
     EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 100)) << "it grows with the preview";
 
+    EXPECT_EQ(jpeg().accessibleDescription(), "Levelshot of wide") << "read aloud as well";
+
     preview.preview(map, "tga");
     EXPECT_TRUE(tgaShown());
     EXPECT_FALSE(jpegShown());
     EXPECT_EQ(tga().tga().width(), 2);
+    EXPECT_EQ(preview.accessibleDescription(), "Levelshot of tga");
 
     preview.preview(map, "wide");
     EXPECT_TRUE(jpegShown());
@@ -86,6 +89,7 @@ TEST_F(LevelshotPreviewTest, MissingOrUndecodableLevelshotsShowNothingWithoutAMe
         preview.preview(*entry, name);
         EXPECT_FALSE(jpegShown()) << name;
         EXPECT_FALSE(tgaShown()) << name;
+        EXPECT_EQ(preview.accessibleDescription().toStdString(), "No levelshot of " + name);
     }
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -1,0 +1,12 @@
+#include "core/session/FirstStart.h"
+
+namespace velkarn {
+
+std::optional<Installation> chooseFirstStartInstallation(GameOptions& game) {
+    const auto found = installationForFirstStart(game.installations());
+    if (found)
+        game.chooseInstallation(*found);
+    return found;
+}
+
+} // namespace velkarn
