@@ -9,6 +9,7 @@
 #include "cli/ServeCommand.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Random.h"
+#include "core/platform/SignalWatcher.h"
 #include "core/platform/SystemLayout.h"
 #include "core/session/Session.h"
 #include "packaging/DesktopIdentity.h"
@@ -59,7 +60,21 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     AppWindows windows(session);
     QObject::connect(&windows.mainWindow(), &MainWindow::exitRequested, &app,
                      [] { QCoreApplication::exit(0); });
+    // A logout, a shutdown or a closed terminal ends the program as closing its window does,
+    // so the setup and the server list are saved; a second signal ends it at once.
+    SignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP}, SignalWatcher::Repeat::EndsAtOnce);
+    bool starting = true;
+    bool closedDuringStart = false;
+    QObject::connect(&signalWatcher, &SignalWatcher::received, &windows.mainWindow(),
+                     [&] { closedDuringStart = windows.mainWindow().close() && starting; });
     windows.start();
+    starting = false;
+    // The start-up runs its own event loops: a signal there closes the window before the
+    // program's loop, which would then wait for a window that is gone.
+    if (closedDuringStart) {
+        installDialogs(nullptr);
+        return 0;
+    }
     // Results read at start, then followed while the program runs.
     session.results.startWatching();
     const int status = QApplication::exec();
