@@ -8,6 +8,7 @@
 //
 // Usage: query_bench [servers]   (default 500)
 
+#include "LoopbackServers.h"
 #include "core/network/QueryEngine.h"
 #include "core/network/ServerPackets.h"
 #include "core/session/Session.h"
@@ -16,9 +17,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSemaphore>
 #include <QTableView>
-#include <QThread>
 #include <QUdpSocket>
 #include <cstdio>
 #include <filesystem>
@@ -29,55 +28,7 @@ namespace {
 
 using namespace velkarn;
 using namespace velkarn::test;
-
-// What a busy real server sends: a dozen settings and 16 players.
-std::vector<QByteArray> realisticAnswer(const QByteArray& request) {
-    std::vector<std::string> players;
-    for (int i = 0; i < 16; ++i)
-        players.push_back(std::to_string(i * 3) + " 50 \"^" + std::to_string(i % 8) + "Player" +
-                          std::to_string(i) + "\"");
-    return {statusAnswer("\\sv_hostname\\^1Bench ^7Server\\mapname\\q3dm17\\g_gametype\\0"
-                         "\\sv_maxclients\\16\\version\\ioq3 1.36\\protocol\\68\\fraglimit\\20"
-                         "\\timelimit\\15\\sv_pure\\1\\g_needpass\\0\\sv_floodProtect\\1",
-                         players, request)};
-}
-
-// Runs `count` responders (and one master listing them) in their own thread.
-class ResponderThread : public QThread {
-public:
-    explicit ResponderThread(int count) : count_(count) {}
-    std::vector<ServerAddress> servers;
-    ServerAddress master;
-    QSemaphore ready;
-
-protected:
-    void run() override {
-        std::vector<std::unique_ptr<UdpResponder>> responders;
-        std::vector<quint16> ports;
-        for (int i = 0; i < count_; ++i) {
-            responders.push_back(std::make_unique<UdpResponder>(realisticAnswer));
-            servers.push_back(responders.back()->address());
-            ports.push_back(servers.back().port);
-        }
-        UdpResponder masterResponder([&ports](const QByteArray&) {
-            std::vector<QByteArray> packets;
-            // 200 records a packet, as real masters split their lists.
-            for (std::size_t first = 0; first < ports.size(); first += 200) {
-                const auto last = std::min(ports.size(), first + 200);
-                packets.push_back(masterAnswer({ports.begin() + static_cast<long>(first),
-                                                ports.begin() + static_cast<long>(last)},
-                                               last == ports.size()));
-            }
-            return packets;
-        });
-        master = masterResponder.address();
-        ready.release();
-        exec();
-    }
-
-private:
-    int count_;
-};
+using velkarn::bench::LoopbackServers;
 
 double baselineBlast(const std::vector<ServerAddress>& servers, int& answers) {
     QUdpSocket socket;
@@ -144,7 +95,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(settings.string()));
     QApplication app(argc, argv);
     const int count = argc > 1 ? std::atoi(argv[1]) : 500;
-    ResponderThread responders(count);
+    LoopbackServers responders(count);
     responders.start();
     responders.ready.acquire();
 

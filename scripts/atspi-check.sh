@@ -27,7 +27,7 @@ dbus-run-session -- bash -c '
     app=$!
     sleep 4
     status=0
-    /usr/bin/python3 "$3" velkarn || status=$?
+    /usr/bin/python3 "$3" velkarn "$app" || status=$?
     kill "$app" 2>/dev/null || true
     exit "$status"
 ' atspi-check "$program" "$work/app" "$root/scripts/atspi_walk.py"

@@ -11,6 +11,8 @@ import time
 
 import pyatspi
 
+APP_PID = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+
 # Keys that bring each window and page on screen, from the Begin page; a pause after each.
 TOUR = [
     ("Begin page", []),
@@ -59,11 +61,20 @@ def walk(node, window, seen, unnamed):
         walk(node.getChildAtIndex(i), window, seen, unnamed)
 
 
+def focus_newest_window():
+    """Gives the keyboard to the newest window: Xvfb has no window manager to do it."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(APP_PID), "."],
+                           capture_output=True, text=True).stdout.split()
+    if found:
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[-1]], check=False)
+
+
 def main():
     app = application(sys.argv[1] if len(sys.argv) > 1 else "velkarn")
     seen, unnamed = set(), []
     for step, keys in TOUR:
         for key in keys:
+            focus_newest_window()
             subprocess.run(["xdotool", "key", "--clearmodifiers", key], check=True)
             time.sleep(0.6)
         time.sleep(1.0)

@@ -19,6 +19,8 @@ CommandLine badUsage(const std::string& problem) {
 // known, so both lists are asked for: Quake III's (68) and ioquake3's and OpenArena's (71).
 constexpr std::uint16_t DefaultMasterPort = 27950;
 constexpr int MasterProtocols[] = {68, 71};
+// A day: `join --wait` is left waiting, not forgotten.
+constexpr int MaxGiveUpMinutes = 24 * 60;
 
 // rcon HOST[:PORT] [--password-file FILE] [--] COMMAND...: the words after the options are the
 // command, whatever they look like.
@@ -119,6 +121,26 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Status;
             result.server = *server;
             commandSeen = true;
+        } else if (!commandSeen && argument == "join") {
+            if (i + 1 >= arguments.size())
+                return badUsage("join needs a server address");
+            const auto server = parseServerAddress(arguments[++i]);
+            if (!server)
+                return badUsage("'" + arguments[i] + "' is not a server address");
+            result.command = CommandLine::Command::Join;
+            result.server = *server;
+            commandSeen = true;
+        } else if (argument == "--wait" && result.command == CommandLine::Command::Join) {
+            result.joinWait = true;
+        } else if (argument == "--give-up" && result.command == CommandLine::Command::Join) {
+            std::string problem;
+            const auto minutes = optionNumber(arguments, i, 1, MaxGiveUpMinutes, problem);
+            if (!minutes)
+                return badUsage(problem);
+            result.giveUpMinutes = *minutes;
+        } else if (!commandSeen && argument == "recent") {
+            result.command = CommandLine::Command::Recent;
+            commandSeen = true;
         } else if (!commandSeen && argument == "results") {
             result.command = CommandLine::Command::Results;
             commandSeen = true;
@@ -148,6 +170,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             return badUsage("unknown argument '" + argument + "'");
         }
     }
+    if (result.command == CommandLine::Command::Join && result.giveUpMinutes && !result.joinWait)
+        return badUsage("--give-up goes with --wait");
     if (result.command == CommandLine::Command::Serve) {
         if (const std::string problem = serveArgumentsProblem(result.serve); !problem.empty())
             return badUsage(problem);
@@ -201,6 +225,16 @@ std::string usageText() {
            "                          (color codes and case ignored)\n"
            "      --buddies           a player of buddies.txt on it; the buddies follow the\n"
            "                          name as a sixth field, separated by commas\n"
+           "  join HOST[:PORT] [--wait [--give-up MINUTES]]\n"
+           "                          join the server: write the join script (with the\n"
+           "                          password of the saved server at that address) and\n"
+           "                          start the game; with --wait ask it every 5 seconds\n"
+           "                          and join the moment a public place is free (private\n"
+           "                          slots do not count), with a desktop notification;\n"
+           "                          give up after MINUTES (10); Ctrl+C stops waiting\n"
+           "  recent                  list the servers joined, the last joined first, as\n"
+           "                          LAST JOINED<TAB>ADDRESS<TAB>NAME<TAB>JOINS<TAB>TIME\n"
+           "                          PLAYED (H:MM:SS of the games seen to end, else -)\n"
            "  results [--last N]      read what the game's log gained, then print every\n"
            "                          recorded map (the last N) as DATE TIME<TAB>SETUP<TAB>\n"
            "                          MAP<TAB>GAME TYPE<TAB>END<TAB>PLACE/FIELD<TAB>SCORE<TAB>\n"
@@ -252,8 +286,10 @@ std::string usageText() {
            "                          AGONES_SDK_HTTP_PORT is set\n"
            "  rcon HOST[:PORT] [--password-file FILE] COMMAND...\n"
            "                          send COMMAND to the server's remote console with the\n"
-           "                          password on the first line of FILE, else that of\n"
-           "                          $VELKARN_RCON_PASSWORD, and print the reply; exit status\n"
+           "                          password on the first line of FILE, else of the remote\n"
+           "                          console password file of the setup served at that port\n"
+           "                          on this machine, else that of $VELKARN_RCON_PASSWORD,\n"
+           "                          and print the reply; exit status\n"
            "                          1 when none comes or the server refuses the password\n"
            "\n"
            "Options:\n"

@@ -5,6 +5,7 @@
 #include "core/network/MasterList.h"
 #include "core/network/ServerAddress.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ enum class PlayMode {
     NoStart, // write the script and print the game's parameters on one line
     Print,   // print the script's lines, then the parameters; write and start nothing
 };
+
+// How long `join --wait` waits unless told.
+constexpr int DefaultGiveUpMinutes = 10;
 
 // What the command line asks for.
 struct CommandLine {
@@ -31,6 +35,8 @@ struct CommandLine {
         Servers,
         Serve,
         Rcon,
+        Join,
+        Recent,
         Results,
         Menu,
         BadUsage
@@ -42,12 +48,14 @@ struct CommandLine {
     bool removeMenuEntry = false;         // menu: --remove
     PlayMode playMode = PlayMode::Start;  // play: --no-start or --print
     ServeArguments serve;                 // serve: its options
-    ServerAddress server;                 // status, rcon: the server asked
+    ServerAddress server;                 // status, rcon, join: the server asked
     std::vector<MasterServer> masters;    // servers: the masters of --master (each protocol)
     ServersArguments servers;             // servers: which servers are printed
     std::string passwordFile;             // rcon: --password-file
     std::vector<std::string> rconCommand; // rcon: the command's words
     std::size_t lastCount = 0;            // results: --last N; 0 for every map
+    bool joinWait = false;                // join: --wait
+    std::optional<int> giveUpMinutes;     // join: --give-up MINUTES
     std::string problem;                  // BadUsage: what is wrong
 };
 

@@ -1,10 +1,12 @@
 #include "cli/NetworkCommands.h"
 
+#include "core/launch/ServedPasswordFile.h"
 #include "core/network/BuddyFile.h"
 #include "core/network/LiveServer.h"
 #include "core/network/RconText.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
+#include "core/session/StartupFiles.h"
 #include "core/setup/PlayerName.h"
 
 #include <QEventLoop>
@@ -87,7 +89,7 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
     QObject::connect(
         &engine, &QueryEngine::serverAnswered, [&](int id, const ServerStatus& status) {
             LiveServer server{
-                formatServerAddress(listed[static_cast<std::size_t>(id)]), {}, {}, {}};
+                formatServerAddress(listed[static_cast<std::size_t>(id)]), {}, {}, {}, {}};
             server.takeAnswer(&status, buddies);
             if ((choice.buddiesOnly && server.buddies.empty()) || !choice.filter.accepts(server))
                 return;
@@ -113,7 +115,8 @@ std::string rconPassword(const std::string& passwordFile,
         return readPasswordFile(passwordFile);
     if (!environmentPassword)
         throw UserMessage("rcon needs the server's password: give --password-file FILE or set "
-                          "VELKARN_RCON_PASSWORD.");
+                          "VELKARN_RCON_PASSWORD (a server this machine serves from a setup "
+                          "with a remote console password file needs neither).");
     return *environmentPassword;
 }
 
@@ -125,6 +128,13 @@ std::string joinedWords(const std::vector<std::string>& words) {
 }
 
 } // namespace
+
+std::string rconPasswordFileFor(const std::string& appDir, const ServerAddress& server,
+                                const std::string& given) {
+    if (!given.empty())
+        return given;
+    return servedRconPasswordFile(setupFolder(appDir), server.host, server.port);
+}
 
 int runRconCommand(const ServerAddress& server, const std::string& passwordFile,
                    const std::optional<std::string>& environmentPassword,

@@ -31,6 +31,12 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
                       const ServersArguments& choice, std::ostream& out, std::ostream& err,
                       QueryTiming timing = {});
 
+// The password file rcon uses for `server`: `given` (--password-file) when there is one, else
+// that of the setup served on this machine's loopback at the server's port (its
+// configs/NAME.server in `appDir`), else none (empty).
+std::string rconPasswordFileFor(const std::string& appDir, const ServerAddress& server,
+                                const std::string& given);
+
 // `velkarn rcon HOST[:PORT] COMMAND...`: sends the command's words, joined by blanks, to the
 // server's remote console with the password from `passwordFile`, else `environmentPassword`
 // (VELKARN_RCON_PASSWORD), and prints the reply without color codes. 0 when the server

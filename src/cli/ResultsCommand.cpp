@@ -1,6 +1,7 @@
 #include "cli/ResultsCommand.h"
 
 #include "cli/SetupLoading.h"
+#include "cli/TabField.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
@@ -16,13 +17,6 @@ namespace {
 constexpr int MaxReadings = 1000;
 constexpr std::size_t AllMaps = 1'000'000'000;
 
-// A field of a tab-separated line: no tab or line end may split it.
-std::string field(std::string text) {
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
-    return text.empty() ? "-" : text;
-}
-
 std::string endReason(const MatchResult& match) {
     if (!match.finished)
         return "unfinished";
@@ -37,10 +31,10 @@ void printMatch(std::ostream& out, const MatchResult& match) {
     const std::string place =
         player ? std::to_string(player->place) + "/" + std::to_string(match.participants.size())
                : "-";
-    out << field(match.playedAt) << '\t' << field(match.setupName) << '\t' << field(match.map)
-        << '\t' << field(gameTypeName(std::to_string(match.gameType))) << '\t'
-        << field(endReason(match)) << '\t' << place << '\t'
-        << (player ? std::to_string(player->score) : "-") << '\t' << field(match.winnerName())
+    out << tabField(match.playedAt) << '\t' << tabField(match.setupName) << '\t'
+        << tabField(match.map) << '\t' << tabField(gameTypeName(std::to_string(match.gameType)))
+        << '\t' << tabField(endReason(match)) << '\t' << place << '\t'
+        << (player ? std::to_string(player->score) : "-") << '\t' << tabField(match.winnerName())
         << '\t' << (match.serverPort > 0 ? std::to_string(match.serverPort) : "-") << '\n';
 }
 

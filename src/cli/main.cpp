@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/GameCommands.h"
+#include "cli/JoinCommands.h"
 #include "cli/MenuCommand.h"
 #include "cli/NetworkCommands.h"
 #include "cli/PlayCommand.h"
@@ -8,11 +9,13 @@
 #include "cli/ServeCommand.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/Random.h"
+#include "core/platform/SignalWatcher.h"
 #include "core/platform/SystemLayout.h"
 #include "core/session/Session.h"
 #include "packaging/DesktopIdentity.h"
 #include "ui/main/AppWindows.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DesktopNotifier.h"
 #include "ui/widgets/QtDialogs.h"
 
 #include <QApplication>
@@ -57,7 +60,21 @@ int runWindows(int argc, char** argv, const std::string& appDir) {
     AppWindows windows(session);
     QObject::connect(&windows.mainWindow(), &MainWindow::exitRequested, &app,
                      [] { QCoreApplication::exit(0); });
+    // A logout, a shutdown or a closed terminal ends the program as closing its window does,
+    // so the setup and the server list are saved; a second signal ends it at once.
+    SignalWatcher signalWatcher({SIGTERM, SIGINT, SIGHUP}, SignalWatcher::Repeat::EndsAtOnce);
+    bool starting = true;
+    bool closedDuringStart = false;
+    QObject::connect(&signalWatcher, &SignalWatcher::received, &windows.mainWindow(),
+                     [&] { closedDuringStart = windows.mainWindow().close() && starting; });
     windows.start();
+    starting = false;
+    // The start-up runs its own event loops: a signal there closes the window before the
+    // program's loop, which would then wait for a window that is gone.
+    if (closedDuringStart) {
+        installDialogs(nullptr);
+        return 0;
+    }
     // Results read at start, then followed while the program runs.
     session.results.startWatching();
     const int status = QApplication::exec();
@@ -89,6 +106,23 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return runResultsCommand(appDirFrom(commandLine), commandLine.lastCount, std::cout,
                                  std::cerr);
+    }
+    case CommandLine::Command::Join: {
+        QCoreApplication app(argc, argv); // the results note the join through Qt SQL
+        JoinWaiting waiting;
+        waiting.wait = commandLine.joinWait;
+        waiting.timing.giveUpMs =
+            commandLine.giveUpMinutes.value_or(DefaultGiveUpMinutes) * 60 * 1000;
+        waiting.notify = [](const std::string& title, const std::string& text) {
+            DesktopNotifier::notifyWithoutWindows(QString::fromLocal8Bit(title.c_str()),
+                                                  QString::fromLocal8Bit(text.c_str()));
+        };
+        return runJoinCommand(appDirFrom(commandLine), commandLine.server, waiting, std::cout,
+                              std::cerr);
+    }
+    case CommandLine::Command::Recent: {
+        QCoreApplication app(argc, argv);
+        return runRecentCommand(appDirFrom(commandLine), std::cout, std::cerr);
     }
     case CommandLine::Command::Menu: {
         // The entry runs this very program, with the folder it was given.
@@ -127,7 +161,9 @@ int main(int argc, char** argv) {
     case CommandLine::Command::Rcon: {
         QCoreApplication app(argc, argv);
         const char* password = std::getenv("VELKARN_RCON_PASSWORD");
-        return runRconCommand(commandLine.server, commandLine.passwordFile,
+        const std::string passwordFile = rconPasswordFileFor(
+            appDirFrom(commandLine), commandLine.server, commandLine.passwordFile);
+        return runRconCommand(commandLine.server, passwordFile,
                               password ? std::optional<std::string>(password) : std::nullopt,
                               commandLine.rconCommand, std::cout, std::cerr);
     }

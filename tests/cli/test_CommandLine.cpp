@@ -69,6 +69,21 @@ TEST(CommandLine, StatusAndServersTakeServerAddresses) {
     EXPECT_EQ(parseCommandLine({"servers", "--master"}).command, Command::BadUsage);
 }
 
+TEST(CommandLine, JoinWaitsOnlyWhenToldAndRecentTakesNothing) {
+    const CommandLine join = parseCommandLine({"join", "127.0.0.1:27961"});
+    EXPECT_EQ(join.command, Command::Join);
+    EXPECT_FALSE(join.joinWait);
+    const CommandLine wait = parseCommandLine({"join", "[::1]", "--wait", "--give-up", "3"});
+    EXPECT_TRUE(wait.joinWait);
+    EXPECT_EQ(wait.giveUpMinutes, 3);
+    EXPECT_EQ(parseCommandLine({"join", "h", "--give-up", "3"}).problem,
+              "--give-up goes with --wait");
+    EXPECT_EQ(parseCommandLine({"join", "h", "--wait", "--give-up", "0"}).command,
+              Command::BadUsage);
+    EXPECT_EQ(parseCommandLine({"recent"}).command, Command::Recent);
+    EXPECT_EQ(parseCommandLine({"recent", "--wait"}).command, Command::BadUsage);
+}
+
 TEST(CommandLine, ServersTakeTheFiltersOfTheServerLists) {
     const CommandLine servers = parseCommandLine(
         {"servers", "--has-humans", "--not-empty", "--not-full", "--gametype", "4", "--game",

@@ -140,10 +140,29 @@ TEST(RconCommand, PrintsTheReplyOrWhyThereIsNone) {
     err.str("");
     EXPECT_EQ(runRconCommand(server->address(), "", std::nullopt, {"status"}, out, err), 1);
     EXPECT_EQ(err.str(), "rcon needs the server's password: give --password-file FILE or set "
-                         "VELKARN_RCON_PASSWORD.\n");
+                         "VELKARN_RCON_PASSWORD (a server this machine serves from a setup with a "
+                         "remote console password file needs neither).\n");
     err.str("");
     EXPECT_EQ(runRconCommand(server->address(), folder.file("none"), "", {"status"}, out, err), 1);
     EXPECT_EQ(err.str(), "Cannot open file " + folder.file("none") + "\n");
     EXPECT_EQ(runRconCommand(server->address(), "", "two words", {"status"}, out, err), 1);
     EXPECT_EQ(server->requestsSeen(), 2);
+}
+
+// A server served here from a setup with a password file needs no password given; one given
+// wins, and another port has none.
+TEST(RconCommand, TakesThePasswordFileOfTheSetupServedThere) {
+    ensureCoreApplication();
+    const auto server = rconServer("s3cret");
+    TempFolder app;
+    const std::string port = std::to_string(server->address().port);
+    app.write("configs/duel.server", "port=" + port + "\nrconpasswordfile=duel.rcon\n");
+    app.write("configs/duel.rcon", "s3cret\n");
+    const std::string served = rconPasswordFileFor(app.path(), server->address(), "");
+    EXPECT_EQ(served, app.file("configs/duel.rcon"));
+    std::ostringstream out, err;
+    EXPECT_EQ(runRconCommand(server->address(), served, std::nullopt, {"status"}, out, err), 0)
+        << err.str();
+    EXPECT_EQ(rconPasswordFileFor(app.path(), server->address(), "/given"), "/given");
+    EXPECT_EQ(rconPasswordFileFor(app.path(), {"127.0.0.1", 1}, ""), "");
 }

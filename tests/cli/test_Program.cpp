@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -65,4 +66,53 @@ TEST(Program, ScanAndPlayWorkFromTheCommandLine) {
     EXPECT_EQ(play.status, 0) << play.err;
     EXPECT_EQ(play.out, "+exec velkarn \n");
     EXPECT_NE(game.script().find("map gorge1\r\n"), std::string::npos);
+}
+
+namespace {
+
+// The window program over `app` on the offscreen platform, once its start-up search has written
+// the catalogue (the signal watcher is set up before it).
+void startWindows(QProcess& program, const TempFolder& app) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(VELKARN_PROGRAM, {"--appdir", QString::fromStdString(app.path())});
+    for (int i = 0; i < 200 && !fileExists(app.file("maps.txt")); ++i)
+        program.waitForFinished(50);
+}
+
+} // namespace
+
+TEST(Program, ASignalEndsTheWindowsAsClosingTheMainWindowDoes) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        TempFolder app;
+        GameFolder game{true};
+        app.write("path.txt", game.path() + "\r\n\r\n");
+        app.write("servers.txt", "Home\r\n 127.0.0.1:27960\r\n \r\n");
+        QProcess program;
+        startWindows(program, app);
+        ASSERT_EQ(program.state(), QProcess::Running) << signalNumber;
+        ::kill(static_cast<pid_t>(program.processId()), signalNumber);
+        ASSERT_TRUE(program.waitForFinished(10000)) << signalNumber;
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << signalNumber;
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_EQ(app.read("configs/default.vkn"), "0\r\n\r\n\r\n\r\n0\r\n[None]\r\n");
+        EXPECT_EQ(app.read("servers.txt"), "Home\r\n 127.0.0.1:27960\r\n \r\n");
+    }
+}
+
+TEST(Program, ASecondSignalEndsAtOnceAWindowThatCouldNotSave) {
+    TempFolder app;
+    GameFolder game{true};
+    app.write("path.txt", game.path() + "\r\n\r\n");
+    app.makeFolder("configs/default.vkn"); // no file can replace it: the window stays to say so
+    QProcess program;
+    startWindows(program, app);
+    ASSERT_EQ(program.state(), QProcess::Running);
+    const auto pid = static_cast<pid_t>(program.processId());
+    ::kill(pid, SIGTERM);
+    EXPECT_FALSE(program.waitForFinished(1500));
+    ::kill(pid, SIGINT);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitStatus(), QProcess::CrashExit);
 }

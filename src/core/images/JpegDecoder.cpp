@@ -1,5 +1,7 @@
 #include "core/images/JpegDecoder.h"
 
+#include <algorithm>
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -44,12 +46,28 @@ constexpr unsigned long long MostPixelsPerByte = 1024;
 bool fitsItsData(const jpeg_decompress_struct& info, std::size_t dataBytes) {
     const unsigned long long pixels =
         static_cast<unsigned long long>(info.image_width) * info.image_height;
-    return pixels * 4 <= MaxDecodedJpegBytes && pixels <= MostPixelsPerByte * dataBytes;
+    return pixels <= MostPixelsPerByte * dataBytes;
+}
+
+bool fitsInMemory(const jpeg_decompress_struct& info) {
+    return static_cast<unsigned long long>(info.output_width) * info.output_height * 4 <=
+           MaxDecodedJpegBytes;
+}
+
+// libjpeg scales by eighths while it decodes: the smallest scale whose picture still covers
+// what `within` shows of it, so that the last smooth step only reduces.
+void scaleToCover(jpeg_decompress_struct& info, QSize within) {
+    if (within.isEmpty())
+        return;
+    const double shown = std::min({1.0, within.width() / static_cast<double>(info.image_width),
+                                   within.height() / static_cast<double>(info.image_height)});
+    info.scale_num = static_cast<unsigned int>(std::clamp(std::ceil(shown * 8), 1.0, 8.0));
+    info.scale_denom = 8;
 }
 
 // No object with a destructor may live in this frame: a libjpeg error jumps out of it. The
 // image and the row buffer belong to the caller.
-bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) {
+bool decode(const std::string& bytes, QSize within, QImage& image, std::vector<JSAMPLE>& row) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -74,6 +92,12 @@ bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) 
 #else
     info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_XRGB;
 #endif
+    scaleToCover(info, within);
+    jpeg_calc_output_dimensions(&info);
+    if (!fitsInMemory(info)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGB32);
@@ -101,11 +125,17 @@ bool decode(const std::string& bytes, QImage& image, std::vector<JSAMPLE>& row) 
 } // namespace
 
 QImage decodeJpeg(const std::string& bytes) {
+    return decodeJpeg(bytes, QSize());
+}
+
+QImage decodeJpeg(const std::string& bytes, QSize within) {
     QImage image;
     std::vector<JSAMPLE> row;
-    if (bytes.empty() || !decode(bytes, image, row))
+    if (bytes.empty() || !decode(bytes, within, image, row))
         return {};
-    return image;
+    if (within.isEmpty() || (image.width() <= within.width() && image.height() <= within.height()))
+        return image;
+    return image.scaled(within, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace velkarn

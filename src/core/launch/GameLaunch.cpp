@@ -163,6 +163,8 @@ bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rot
 
 bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server) {
     writeJoinScript(game.installation, player, server);
+    if (game.joining)
+        game.joining(server);
     return startGame(game.installation,
                      gameArguments(LaunchPath::Join, game.extraCommandLine, game.mod));
 }

@@ -70,6 +70,8 @@ struct GameSettings {
     // Told by playLocal and startServer, once the script is written and just before the game
     // starts (the results note the launch); it must not throw. Empty: nobody is told.
     std::function<void(LaunchPath)> starting = {};
+    // Told by joinServer in the same way, with the server joined.
+    std::function<void(const SavedServer&)> joining = {};
 };
 
 // What a launch would do, for a look before it: the command line that would start the game

@@ -6,6 +6,7 @@ void LiveServer::takeAnswer(const ServerStatus* answer, const BuddyList& buddyLi
     status = answer ? std::optional<ServerStatus>(*answer) : std::nullopt;
     facts = answer ? factsOf(*answer) : ServerFacts{};
     findBuddies(buddyList);
+    history.record(answer ? std::optional<int>(answer->pingMs) : std::nullopt);
 }
 
 void LiveServer::findBuddies(const BuddyList& buddyList) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/network/BuddyList.h"
+#include "core/network/PingHistory.h"
 #include "core/network/ServerFacts.h"
 #include "core/network/ServerStatus.h"
 
@@ -17,8 +18,9 @@ struct LiveServer {
     std::optional<ServerStatus> status; // nothing until it answers, or after it fell silent
     ServerFacts facts;
     std::vector<std::string> buddies; // as buddiesAmong names them
+    PingHistory history;              // the rounds it was asked in
 
-    // Takes a server's latest answer; nullptr when it stayed silent.
+    // Takes a server's latest answer, a round of its history; nullptr when it stayed silent.
     void takeAnswer(const ServerStatus* answer, const BuddyList& buddyList);
     // Looks for buddies again, after the list changed.
     void findBuddies(const BuddyList& buddyList);

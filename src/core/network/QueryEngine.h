@@ -27,6 +27,8 @@ struct QueryTiming {
     // How often the windows ask their servers again while the program runs, so a buddy coming
     // online is seen.
     int reaskMs = 3 * 60 * 1000;
+    // How often a full server is asked while waiting for a place on it.
+    int seatWaitMs = 5000;
 };
 
 // Asks many servers at once for their status, and master servers for their lists, over one UDP

@@ -46,6 +46,10 @@ int ServerStatus::maxPlayers() const {
     return boundedNumber(infoValue(settings, "sv_maxclients"), MaxPlayerSlots);
 }
 
+int ServerStatus::privateSlots() const {
+    return boundedNumber(infoValue(settings, "sv_privateClients"), MaxPlayerSlots);
+}
+
 std::string ServerStatus::playersText() const {
     return std::to_string(playerCount()) + "/" + std::to_string(maxPlayers());
 }

@@ -33,6 +33,8 @@ struct ServerStatus {
     std::string gameType() const;
     // "sv_maxclients", 0 when missing or not a number.
     int maxPlayers() const;
+    // The slots kept for players with the private password (sv_privateClients).
+    int privateSlots() const;
     int playerCount() const { return static_cast<int>(players.size()); }
     // "3/16".
     std::string playersText() const;

@@ -8,15 +8,22 @@
 
 namespace velkarn {
 
-// Turns the termination signals (SIGTERM, SIGINT) into a Qt signal of the event loop. A
-// signal handler may do next to nothing, so it only writes the signal's number into a pipe whose
-// reading end the event loop watches. A signal the program was started with ignored (SIGINT of a
-// command started in the background by a shell) stays ignored. One watcher at a time; the old
-// handling comes back when it is destroyed.
+// Turns termination signals into a Qt signal of the event loop. A signal handler may do next to
+// nothing, so it only writes the signal's number into a pipe whose reading end the event loop
+// watches. A signal the program was started with ignored (SIGINT of a command started in the
+// background by a shell) stays ignored. One watcher at a time; the old handling comes back when
+// it is destroyed.
 class SignalWatcher : public QObject {
     Q_OBJECT
 public:
-    explicit SignalWatcher(QObject* parent = nullptr);
+    // What a signal after the first does.
+    enum class Repeat {
+        Reported,   // it is reported as the first was
+        EndsAtOnce, // it takes its default action: a program stuck on the way out still ends
+    };
+
+    explicit SignalWatcher(std::vector<int> signalNumbers = {SIGTERM, SIGINT},
+                           Repeat repeat = Repeat::Reported, QObject* parent = nullptr);
     ~SignalWatcher() override;
 
     SignalWatcher(const SignalWatcher&) = delete;

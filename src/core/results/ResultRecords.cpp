@@ -1,6 +1,7 @@
 #include "core/results/ResultRecords.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace velkarn {
 
@@ -62,6 +63,16 @@ std::vector<PlaceOnMap> playerPlaces(const SeriesResult& series) {
         if (const ParticipantResult* p = match.player())
             places.push_back({match.map, p->place, static_cast<int>(match.participants.size())});
     return places;
+}
+
+std::string RecentServer::playedText() const {
+    if (!playedSeconds)
+        return "-";
+    const long long seconds = *playedSeconds;
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
 }
 
 } // namespace velkarn

@@ -56,6 +56,19 @@ struct SeriesResult {
     std::vector<MatchResult> matches; // in the order played
 };
 
+// A server Velkarn joined, over all its joins.
+struct RecentServer {
+    std::string address;      // as the game's connect command took it
+    std::string name;         // the name it was joined by, the last time
+    std::string lastJoinedAt; // "YYYY-MM-DD HH:MM:SS", local time
+    int joins = 0;
+    // The time on it, over the joins whose game was seen to end; none such: nullopt.
+    std::optional<long long> playedSeconds;
+
+    // The time played as "H:MM:SS", or "-" when unknown.
+    std::string playedText() const;
+};
+
 // One name's record: a bot's across all series, or the player's on one map.
 struct Standing {
     std::string name;

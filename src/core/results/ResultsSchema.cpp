@@ -7,10 +7,17 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <vector>
 
 namespace velkarn::results {
 
 namespace {
+
+// A server Velkarn joined: when (seconds since 1970) and, when the game was seen to end,
+// until when. The game's log says nothing of a game on someone else's server.
+constexpr const char* JoinsTable =
+    "CREATE TABLE joins (id INTEGER PRIMARY KEY, joined_at INTEGER NOT NULL,"
+    " address BLOB NOT NULL, name BLOB NOT NULL, installation BLOB NOT NULL, ended_at INTEGER)";
 
 const char* const Schema[] = {
     // Where reading each log stopped, and which file it was: a log replaced (another device or
@@ -41,16 +48,23 @@ const char* const Schema[] = {
     " team INTEGER NOT NULL, score INTEGER NOT NULL, ping INTEGER NOT NULL,"
     " place INTEGER NOT NULL, PRIMARY KEY (match_id, position))",
     "CREATE TABLE preferences (key BLOB PRIMARY KEY, value BLOB NOT NULL)",
+    JoinsTable,
 };
-constexpr int SchemaTables = 6;
 
 // Each step takes a file of the version before it to the next one.
-const char* const SchemaSteps[][3] = {
+const std::vector<const char*> SchemaSteps[] = {
     // 1 to 2: which server a match was played on.
     {"ALTER TABLE launches ADD COLUMN server_port INTEGER",
      "ALTER TABLE series ADD COLUMN server_port INTEGER",
      "ALTER TABLE matches ADD COLUMN server_port INTEGER"},
+    // 2 to 3: the servers joined.
+    {JoinsTable},
 };
+
+// The tables a file of each version holds, to tell a damaged file from an older one.
+int tablesOfVersion(int version) {
+    return version >= 3 ? 7 : 6;
+}
 
 // Takes a file of an older schema to this one, in one transaction.
 void upgradeSchema(const QString& connection, const std::string& path, int version) {
@@ -116,10 +130,10 @@ void openResultsFile(const QString& connection, const std::string& path) {
         throw UserMessage("The results file " + path + " holds no Velkarn results." + leftAlone);
     if (!query.exec("SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN"
                     " ('log_positions', 'launches', 'series', 'matches', 'participants',"
-                    " 'preferences')") ||
+                    " 'preferences', 'joins')") ||
         !query.next())
         unreadable();
-    if (query.value(0).toInt() != SchemaTables)
+    if (query.value(0).toInt() != tablesOfVersion(version))
         throw UserMessage("The results file " + path + " is damaged (tables are missing)." +
                           leftAlone);
     query.finish();

@@ -6,7 +6,7 @@
 // The tables of results.sqlite and the steps that take an older file to them.
 namespace velkarn::results {
 
-constexpr int SchemaVersion = 2;
+constexpr int SchemaVersion = 3;
 
 // Opens the database of `connection` (its file `path`), making the tables in a new file and
 // taking a file of an older schema to this one. A file that is no database of ours, is damaged

@@ -66,6 +66,14 @@ public:
                       const std::string& playerName, long long launchedAt,
                       const std::optional<FileState>& log);
 
+    // Notes that Velkarn joins the server at `address` now; returns the join's id.
+    long long recordJoin(const std::string& address, const std::string& name,
+                         const std::string& installation, long long nowSeconds);
+    // The game of that join ended now.
+    void endJoin(long long joinId, long long nowSeconds);
+    // At most `maxServers` servers joined, the last joined first.
+    std::vector<RecentServer> recentServers(std::size_t maxServers = 100) const;
+
     // At most `maxSeries` series, newest first, each with its maps in play order.
     static constexpr std::size_t MaxSeriesListed = 10000;
     std::vector<SeriesResult> series(std::size_t maxSeries = MaxSeriesListed) const;

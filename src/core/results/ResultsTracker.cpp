@@ -94,7 +94,8 @@ void ResultsTracker::startWatching() {
 }
 
 void ResultsTracker::recordLaunch(const std::string& setupName) {
-    forgetSource(); // a game starts: its config files name the log it will write
+    forgetSource();    // a game starts: its config files name the log it will write
+    openJoin_.reset(); // which game ends is no longer known
     try {
         const Source& source = currentSource();
         const long long now = QDateTime::currentSecsSinceEpoch();
@@ -126,6 +127,32 @@ void ResultsTracker::recordLaunchesLeft(ResultsStore& results) {
     }
 }
 
+void ResultsTracker::recordJoin(const std::string& address, const std::string& name) {
+    ResultsStore* results = store();
+    if (!results)
+        return;
+    forgetSource();
+    openJoin_.reset();
+    try {
+        const std::string installation = currentSource().log.installation;
+        openJoin_ =
+            results->recordJoin(address, name, installation, QDateTime::currentSecsSinceEpoch());
+    } catch (const std::exception& error) {
+        setProblem(error.what());
+    }
+    emit recentServersChanged();
+}
+
+std::vector<RecentServer> ResultsTracker::recentServers() {
+    ResultsStore* results = store();
+    try {
+        return results ? results->recentServers() : std::vector<RecentServer>{};
+    } catch (const std::exception& error) {
+        setProblem(error.what());
+        return {};
+    }
+}
+
 void ResultsTracker::forgetSource() {
     source_.reset();
 }
@@ -146,6 +173,15 @@ void ResultsTracker::poll() {
     } catch (const std::exception& error) {
         setProblem(error.what());
         return;
+    }
+    if (openJoin_ && lastLook_.running && !look.running && store_) {
+        try {
+            store_->endJoin(*openJoin_, QDateTime::currentSecsSinceEpoch());
+        } catch (const std::exception& error) {
+            setProblem(error.what());
+        }
+        openJoin_.reset();
+        emit recentServersChanged();
     }
     if (look == lastLook_ && store_ && !readAgain_)
         return;

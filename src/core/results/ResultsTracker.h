@@ -45,6 +45,11 @@ public:
     void startWatching();
     // Notes that Velkarn starts the game now with the setup so named (see ResultsStore).
     void recordLaunch(const std::string& setupName);
+    // Notes that Velkarn joins a server now. The join's length is known when this run sees its
+    // game end (the pid file goes), and only then.
+    void recordJoin(const std::string& address, const std::string& name);
+    // The servers joined, the last joined first; empty when the store cannot be read.
+    std::vector<RecentServer> recentServers();
     // The game options or the player changed: the next look works out the log again rather
     // than the poll doing so every second.
     void forgetSource();
@@ -76,6 +81,7 @@ public:
 
 signals:
     void resultsChanged();
+    void recentServersChanged();
     void problemChanged();
 
 private:
@@ -119,6 +125,7 @@ private:
     std::vector<UnrecordedLaunch> unrecordedLaunches_;
     std::vector<SeriesResult> series_;
     bool seriesLoaded_ = false;
+    std::optional<long long> openJoin_; // the join whose game may still run
     Totals totals_;
     bool totalsLoaded_ = false;
     // Made by startWatching: a file system watcher needs the event loop of an application,

@@ -140,7 +140,12 @@ GameSettings GameOptions::launchSettings() const {
     return {installation(),
             paths_.commandLine,
             {modIndex_, modStartParameters(mods_, modIndex_)},
-            launchObserver_};
+            launchObserver_,
+            joinObserver_};
+}
+
+void GameOptions::setJoinObserver(std::function<void(const SavedServer&)> observer) {
+    joinObserver_ = std::move(observer);
 }
 
 void GameOptions::setLaunchObserver(std::function<void(LaunchPath)> observer) {

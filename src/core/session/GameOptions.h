@@ -74,6 +74,7 @@ public:
     // and whom to tell when a game starts.
     GameSettings launchSettings() const;
     void setLaunchObserver(std::function<void(LaunchPath)> observer);
+    void setJoinObserver(std::function<void(const SavedServer&)> observer);
 
 signals:
     void pathsChanged();
@@ -90,6 +91,7 @@ private:
     std::vector<Mod> mods_ = freshModList();
     int modIndex_ = 0;
     std::function<void(LaunchPath)> launchObserver_;
+    std::function<void(const SavedServer&)> joinObserver_;
 };
 
 } // namespace velkarn

@@ -46,6 +46,8 @@ Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
       results(appDir, [this] { return resultsSource(); }), buddies(appDir),
       appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
+    game.setJoinObserver(
+        [this](const SavedServer& server) { results.recordJoin(server.address, server.name); });
     for (const auto changed :
          {&GameOptions::pathsChanged, &GameOptions::modsChanged, &GameOptions::modChosen})
         connect(&game, changed, &results, &ResultsTracker::forgetSource);

@@ -1,6 +1,7 @@
 #include "ui/main/NetworkPage.h"
 
 #include "ui/network/NewServerGroup.h"
+#include "ui/network/RecentServersGroup.h"
 #include "ui/network/ServersGroup.h"
 #include "ui/widgets/ControlHelpers.h"
 
@@ -11,6 +12,7 @@ namespace velkarn {
 
 NetworkPage::NetworkPage(Session& session, QWidget* parent) : QWidget(parent) {
     serversGroup_ = new ServersGroup(session, this);
+    recentGroup_ = new RecentServersGroup(session, this);
     newServerGroup_ = new NewServerGroup(session, this);
     backButton_ = namedButton("Bac&k", "backButton", this);
 
@@ -18,7 +20,8 @@ NetworkPage::NetworkPage(Session& session, QWidget* parent) : QWidget(parent) {
     bottom->addStretch();
     bottom->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(serversGroup_, 1);
+    layout->addWidget(serversGroup_, 2);
+    layout->addWidget(recentGroup_, 1);
     layout->addWidget(newServerGroup_, 1);
     layout->addLayout(bottom);
     showServers(true);
@@ -31,6 +34,7 @@ NetworkPage::NetworkPage(Session& session, QWidget* parent) : QWidget(parent) {
 
 void NetworkPage::showServers(bool servers) {
     serversGroup_->setVisible(servers);
+    recentGroup_->setVisible(servers);
     newServerGroup_->setVisible(!servers);
     setFocusProxy(servers ? static_cast<QWidget*>(serversGroup_) : newServerGroup_);
 }

@@ -8,10 +8,12 @@
 namespace velkarn {
 
 class NewServerGroup;
+class RecentServersGroup;
 class ServersGroup;
 class Session;
 
-// The Network page: the saved servers to join, or a new server, in the same place.
+// The Network page: the saved servers to join with the servers played lately, or a new server,
+// in the same place.
 class NetworkPage : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +33,7 @@ signals:
 
 private:
     ServersGroup* serversGroup_;
+    RecentServersGroup* recentGroup_;
     NewServerGroup* newServerGroup_;
     QPushButton* backButton_;
 };

@@ -40,8 +40,8 @@ QVariant FoundServersModel::data(const QModelIndex& index, int role) const {
 QVariant FoundServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char* const captions[ColumnCount] = {
-        "Host Name", "Map", "Game Type", "Players", "Ping", "Address", "Buddies"};
+    static const char* const captions[ColumnCount] = {"Host Name", "Map",  "Game Type", "Players",
+                                                      "Ping",      "Loss", "Address",   "Buddies"};
     return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 
@@ -87,7 +87,7 @@ void FoundServersModel::takeAnswer(int id, const ServerStatus& status) {
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    live_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}});
+    live_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}, {}});
     rowOfListed_.emplace(id, row);
     endInsertRows();
     changeStatus(row, &status);

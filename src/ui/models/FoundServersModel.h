@@ -14,7 +14,7 @@ namespace velkarn {
 class FoundServersModel : public LiveServersModel {
     Q_OBJECT
 public:
-    enum Column { HostName, Map, GameType, Players, Ping, Address, Buddies, ColumnCount };
+    enum Column { HostName, Map, GameType, Players, Ping, Loss, Address, Buddies, ColumnCount };
 
     // Answers are shown with the buddies of `buddies` on them, and told to it.
     explicit FoundServersModel(BuddyBook& buddies, QueryTiming timing = {},

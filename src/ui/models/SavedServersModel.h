@@ -15,7 +15,7 @@ namespace velkarn {
 class SavedServersModel : public LiveServersModel {
     Q_OBJECT
 public:
-    enum Column { Name, HostName, Map, GameType, Players, Ping, Buddies, ColumnCount };
+    enum Column { Name, HostName, Map, GameType, Players, Ping, Loss, Buddies, ColumnCount };
 
     // Answers are shown with the buddies of `buddies` on them, and told to it.
     SavedServersModel(SavedServers& servers, BuddyBook& buddies, QueryTiming timing = {},

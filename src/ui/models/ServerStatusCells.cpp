@@ -39,9 +39,24 @@ QVariant answeredCell(const LiveServer& server, StatusCell cell, int role) {
         return sorting ? QVariant(status.pingMs) : QVariant(QString::number(status.pingMs));
     case StatusCell::Buddies:
         return sorting ? buddyNames(server).toLower() : buddyNames(server);
+    case StatusCell::Loss:
+        break; // the same answered or not
     }
     return {};
 }
+
+QVariant lossCell(const LiveServer& server, int role) {
+    const std::optional<int> loss = server.history.lossPercent();
+    if (!loss)
+        return {};
+    if (role == SortRole)
+        return *loss;
+    if (role == Qt::ToolTipRole)
+        return "Pings of the last rounds: " + pingHistoryText(server.history);
+    return role == Qt::DisplayRole ? QVariant(QString::number(*loss) + "%") : QVariant();
+}
+
+QVariant lossCell(const LiveServer& server, int role);
 
 } // namespace
 
@@ -60,7 +75,16 @@ QVariant rowData(const LiveServer& server, int role) {
     return role == Qt::ToolTipRole ? "Buddies here: " + buddyNames(server) : QVariant();
 }
 
+QString pingHistoryText(const PingHistory& history) {
+    QStringList pings;
+    for (const std::optional<int>& ping : history.pings())
+        pings << (ping ? QString::number(*ping) : QString("lost"));
+    return pings.join(" ");
+}
+
 QVariant statusCellData(const LiveServer& server, StatusCell cell, int role) {
+    if (cell == StatusCell::Loss)
+        return role == Qt::FontRole ? rowData(server, role) : lossCell(server, role);
     if (role == Qt::FontRole || role == Qt::ToolTipRole)
         return rowData(server, role);
     const bool coded = role == CodedTextRole;

@@ -5,6 +5,7 @@
 #include "ui/models/ServerFilterModel.h"
 #include "ui/models/ServerSettingsModel.h"
 #include "ui/models/ServerStatusCells.h"
+#include "ui/network/PingHistoryChart.h"
 #include "ui/network/ServerTableView.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/LocalText.h"
@@ -52,6 +53,7 @@ ServerDetailsView::ServerDetailsView(const ServerFilterModel& servers,
     spoken(playerTable_, "Players", "The players of the chosen servers, or of any server found");
     playerTable_->sortByColumn(PlayersModel::Score, Qt::DescendingOrder);
     settingsTable_ = serverTableView(settings_, "settingsTable", this);
+    pingChart_ = new PingHistoryChart(this);
     spoken(settingsTable_, "Server settings", "The settings the chosen server reports");
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,6 +62,7 @@ ServerDetailsView::ServerDetailsView(const ServerFilterModel& servers,
     layout->addWidget(playerSearchEdit_, 0, 1);
     layout->addWidget(playerTable_, 1, 0, 1, 2);
     layout->addWidget(settingsTable_, 0, 2, 2, 1);
+    layout->addWidget(pingChart_, 2, 0, 1, 3);
     layout->setColumnStretch(1, 3);
     layout->setColumnStretch(2, 2);
 
@@ -102,6 +105,7 @@ void ServerDetailsView::showDetails() {
                                   ? current
                                   : (selected.isEmpty() ? QModelIndex() : selected.front());
     const LiveServer* server = shown.isValid() ? &servers_.liveServerAt(shown.row()) : nullptr;
+    pingChart_->showHistory(server ? server->history : PingHistory{});
     if (server && server->status)
         settings_->showSettings(server->status->settings);
     else

@@ -10,12 +10,14 @@ class QTableView;
 
 namespace velkarn {
 
+class PingHistoryChart;
 class PlayersModel;
 class ServerFilterModel;
 class ServerSettingsModel;
 
 // What the selected servers of a list say: all their players, each with the server they are on
-// (best score first), beside the settings of the current server sorted by key. A player search
+// (best score first), beside the settings of the current server sorted by key, with a chart of
+// the current server's ping over the last rounds. A player search
 // lists instead the players of every server the list shows whose names hold the text; choosing
 // a player's row (double-click or Enter) asks for that player's server to be selected.
 class ServerDetailsView : public QWidget {
@@ -40,6 +42,7 @@ private:
     QLineEdit* playerSearchEdit_;
     QTableView* playerTable_;
     QTableView* settingsTable_;
+    PingHistoryChart* pingChart_;
     QTimer pending_; // answers coming in are shown together
 };
 

@@ -4,6 +4,7 @@
 #include "core/session/Session.h"
 #include "ui/models/SavedServersModel.h"
 #include "ui/network/BuddiesWindow.h"
+#include "ui/network/SeatWaitBox.h"
 #include "ui/network/ServerDetailsView.h"
 #include "ui/network/ServerListPanel.h"
 #include "ui/widgets/ControlHelpers.h"
@@ -37,6 +38,9 @@ ServersGroup::ServersGroup(Session& session, QWidget* parent, QueryTiming timing
     addServerButton_ = namedButton("Add Ser&ver", "addServerButton", this, true);
     deleteServerButton_ = namedButton("&Delete Server", "deleteServerButton", this);
     joinGameButton_ = namedButton("&Join Game", "joinGameButton", this, true);
+    seatWait_ =
+        new SeatWaitBox([this] { return joinTarget(session_.setup.servers, selectedServer()); },
+                        [this](const SavedServer& server) { join(server); }, timing, this);
     buildLayout();
     connectHandlers();
     reaskTimer_.start(timing.reaskMs);
@@ -57,7 +61,8 @@ void ServersGroup::buildLayout() {
     editButtons->addWidget(deleteServerButton_);
     fields->addLayout(editButtons, 3, 0, 1, 2);
     fields->setRowStretch(4, 1);
-    fields->addWidget(joinGameButton_, 5, 1, Qt::AlignRight);
+    fields->addWidget(seatWait_, 5, 0, 1, 2);
+    fields->addWidget(joinGameButton_, 6, 1, Qt::AlignRight);
 
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(refreshButton_);
@@ -195,7 +200,10 @@ void ServersGroup::deleteSelectedServersAfterAsking() {
 }
 
 void ServersGroup::joinSelectedServer() {
-    const SavedServer& server = joinTarget(session_.setup.servers, selectedServer());
+    join(joinTarget(session_.setup.servers, selectedServer()));
+}
+
+void ServersGroup::join(const SavedServer& server) {
     requireGameStarted(
         joinServer(session_.game.launchSettings(), session_.player.settings(), server));
 }

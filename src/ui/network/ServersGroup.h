@@ -13,11 +13,13 @@ namespace velkarn {
 
 class Session;
 class SavedServersModel;
+class SeatWaitBox;
 class ServerListPanel;
 
 // "Pre-Defined Servers": the servers the user returns to, each with what it last answered
 // (asked in the background when the group is shown, on Refresh and every few minutes while the
-// program runs), filtered, edited through three fields, and joining one of them. The fields are
+// program runs), filtered, edited through three fields, and joining one of them, at once or
+// when a place on it is free. The fields are
 // an editing area that changes nothing until a button is used.
 class ServersGroup : public QGroupBox {
     Q_OBJECT
@@ -49,6 +51,7 @@ private:
     void deleteSelectedServer();
     void deleteSelectedServersAfterAsking();
     void joinSelectedServer();
+    void join(const SavedServer& server);
     ServerFields editedFields() const;
     void showFields(const ServerFields& fields);
 
@@ -65,6 +68,7 @@ private:
     QPushButton* addServerButton_;
     QPushButton* deleteServerButton_;
     QPushButton* joinGameButton_;
+    SeatWaitBox* seatWait_;
     QTimer reaskTimer_;
 };
 

@@ -69,7 +69,8 @@ void GameOptionsWindow::createControls() {
     chooseGameFolderButton_ = namedButton("...", "chooseGameFolderButton", this);
     chooseGameFolderButton_->setToolTip("Choose the game folder");
     chooseGameFolderButton_->setAccessibleName("Choose the game folder");
-    modCombo_ = named(new QComboBox(this), "modCombo");
+    modCombo_ =
+        spoken(named(new QComboBox(this), "modCombo"), "Mod", "The mod the game starts with");
     modCombo_->setModel(modModel_);
     findModsButton_ = namedButton("&Find Mods...", "findModsButton", this, true);
     editModButton_ = namedButton("&Edit Mod...", "editModButton", this);

@@ -14,6 +14,17 @@ const QString Service = "org.freedesktop.Notifications";
 const QString Path = "/org/freedesktop/Notifications";
 // How long the desktop shows a notification: -1 leaves it to the desktop.
 constexpr int DesktopsChoice = -1;
+constexpr int BusWaitMs = 2000;
+
+QDBusMessage notificationCall(const QString& title, const QString& text) {
+    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
+    call << QCoreApplication::applicationName() // app_name
+         << 0u                                  // replaces_id: a notification of its own
+         << QString("velkarn")                  // app_icon
+         << title << text << QStringList()      // summary, body, actions
+         << QVariantMap() << DesktopsChoice;    // hints, expire_timeout
+    return call;
+}
 
 } // namespace
 
@@ -26,12 +37,7 @@ void DesktopNotifier::notify(const QString& title, const QString& text) {
         notifyInTray(title, text);
         return;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(Service, Path, Service, "Notify");
-    call << QApplication::applicationDisplayName() // app_name
-         << 0u                                     // replaces_id: a notification of its own
-         << QString("velkarn")                     // app_icon
-         << title << text << QStringList()         // summary, body, actions
-         << QVariantMap() << DesktopsChoice;       // hints, expire_timeout
+    QDBusMessage call = notificationCall(title, text);
     // Not waited for: a slow notification service never holds up the windows. Where there is
     // none, the call fails and the tray says it instead.
     auto* reply = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
@@ -40,6 +46,12 @@ void DesktopNotifier::notify(const QString& title, const QString& text) {
             notifyInTray(title, text);
         reply->deleteLater();
     });
+}
+
+void DesktopNotifier::notifyWithoutWindows(const QString& title, const QString& text) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.call(notificationCall(title, text), QDBus::Block, BusWaitMs);
 }
 
 void DesktopNotifier::notifyInTray(const QString& title, const QString& text) {

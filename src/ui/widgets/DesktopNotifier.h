@@ -16,6 +16,9 @@ public:
     explicit DesktopNotifier(QObject* parent = nullptr);
 
     void notify(const QString& title, const QString& text);
+    // The same for a program without windows (the command line): through the session bus
+    // only, waiting at most a moment for it to take the notification.
+    static void notifyWithoutWindows(const QString& title, const QString& text);
 
 private:
     void notifyInTray(const QString& title, const QString& text);

@@ -2,10 +2,12 @@
 
 #include "core/content/Levelshot.h"
 #include "core/images/JpegDecoder.h"
+#include "core/platform/FileSystem.h"
 #include "ui/widgets/LocalText.h"
 
 #include <QPixmap>
 #include <QResizeEvent>
+#include <algorithm>
 #include <exception>
 
 namespace velkarn {
@@ -31,17 +33,42 @@ QSize LevelshotPreview::sizeHint() const {
 }
 
 void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
-    for (const Levelshot& shot : readLevelshots(map.archivePath, mapName))
-        if (shot.format == Levelshot::Jpeg ? showJpeg(shot.bytes) : showTga(shot.bytes)) {
-            describe("Levelshot of " + local(mapName));
+    // The archive's size and time tell a changed archive under the same name.
+    FileState archive;
+    fileState(map.archivePath, archive);
+    const std::string key = map.archivePath + '\n' + mapName + '\n' + std::to_string(archive.size) +
+                            ' ' + std::to_string(archive.modifiedSeconds);
+    const QString shown = "Levelshot of " + local(mapName);
+    const auto cached = std::find_if(recent_.begin(), recent_.end(),
+                                     [&key](const auto& shot) { return shot.first == key; });
+    if (cached != recent_.end()) {
+        showJpeg(cached->second);
+        describe(shown);
+        return;
+    }
+    for (const Levelshot& shot : readLevelshots(map.archivePath, mapName)) {
+        if (shot.format == Levelshot::Tga) {
+            if (!showTga(shot.bytes))
+                continue;
+            describe(shown);
             return;
         }
+        const QImage picture = decodeJpeg(shot.bytes, QSize(LargestShown, LargestShown));
+        if (picture.isNull())
+            continue;
+        recent_.emplace_front(key, picture);
+        if (recent_.size() > RecentPictures)
+            recent_.pop_back();
+        showJpeg(picture);
+        describe(shown);
+        return;
+    }
     clear();
     describe("No levelshot of " + local(mapName));
 }
 
 void LevelshotPreview::clear() {
-    jpegLabel_->hide();
+    showNoJpeg();
     tgaView_->hide();
     describe("No map chosen");
 }
@@ -55,15 +82,18 @@ void LevelshotPreview::describe(const QString& shown) {
     }
 }
 
-bool LevelshotPreview::showJpeg(const std::string& bytes) {
-    const QImage picture = decodeJpeg(bytes);
-    if (picture.isNull())
-        return false;
+void LevelshotPreview::showJpeg(const QImage& picture) {
     jpeg_ = picture;
     tgaView_->hide();
     jpegLabel_->show();
     fitPicture();
-    return true;
+}
+
+// The hidden picture is let go rather than kept until the next JPEG.
+void LevelshotPreview::showNoJpeg() {
+    jpeg_ = QImage();
+    jpegLabel_->clear();
+    jpegLabel_->hide();
 }
 
 bool LevelshotPreview::showTga(const std::string& bytes) {
@@ -74,7 +104,7 @@ bool LevelshotPreview::showTga(const std::string& bytes) {
     }
     if (tgaView_->tga().width() == 0 || tgaView_->tga().height() == 0)
         return false; // a header cut short reads as an empty picture
-    jpegLabel_->hide();
+    showNoJpeg();
     tgaView_->show();
     fitPicture();
     return true;

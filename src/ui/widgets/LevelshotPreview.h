@@ -6,17 +6,23 @@
 #include <QImage>
 #include <QLabel>
 #include <QWidget>
+#include <deque>
 #include <string>
+#include <utility>
 
 namespace velkarn {
 
 // The map preview: a map's levelshot as a JPEG (in "jpegLabel") or as a TGA (in "tgaView"),
 // both in the same place, at most one of them visible. The picture grows with the preview,
-// keeping its own proportions, and is never smaller than 128 by 128 allows.
+// keeping its own proportions, and is never smaller than 128 by 128 allows. A JPEG is kept at
+// most LargestShown on a side, however large it is stored, and the last few maps' pictures are
+// kept so that choosing them again reads no archive.
 class LevelshotPreview : public QWidget {
     Q_OBJECT
 public:
     static constexpr int MinimumSide = 128;
+    static constexpr int LargestShown = 1024;
+    static constexpr std::size_t RecentPictures = 4;
 
     explicit LevelshotPreview(QWidget* parent = nullptr);
 
@@ -32,7 +38,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    bool showJpeg(const std::string& bytes);
+    void showJpeg(const QImage& picture);
+    void showNoJpeg();
     bool showTga(const std::string& bytes);
     void describe(const QString& shown);
     // Places the visible picture in the largest rectangle of its proportions that fits.
@@ -41,6 +48,7 @@ private:
     QLabel* jpegLabel_;
     TgaView* tgaView_;
     QImage jpeg_;
+    std::deque<std::pair<std::string, QImage>> recent_; // newest first, by archive and map
 };
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #include "ui/widgets/NumberSpin.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
 
@@ -41,6 +42,16 @@ void NumberSpin::fixup(QString& input) const {
 
 int NumberSpin::valueFromText(const QString& text) const {
     return valueForText(text);
+}
+
+void NumberSpin::keyPressEvent(QKeyEvent* event) {
+    // An Alt+letter that is no window's mnemonic would otherwise be typed into the field and,
+    // being no number, make the value the minimum.
+    if (event->modifiers().testFlag(Qt::AltModifier) && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QSpinBox::keyPressEvent(event);
 }
 
 void NumberSpin::takeTyped(const QString& text) {

@@ -23,6 +23,7 @@ protected:
     QValidator::State validate(QString& text, int& pos) const override;
     void fixup(QString& input) const override;
     int valueFromText(const QString& text) const override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Takes the text being typed as the value, leaving the text as typed.

@@ -32,6 +32,17 @@ TEST(JpegDecoderTest, DecodesColorAndGreyPictures) {
     EXPECT_TRUE(near(qGreen(grey.pixel(1, 1)), 40) && near(qGreen(grey.pixel(14, 1)), 200));
 }
 
+// A large picture comes out fit into the size asked for, its proportions and colors kept; a
+// small one keeps its own size.
+TEST(JpegDecoderTest, DecodesScaledDownToWhatIsShown) {
+    const std::string wide = encodeJpeg(1600, 400);
+    const QImage shown = decodeJpeg(wide, QSize(300, 300));
+    ASSERT_EQ(shown.size(), QSize(300, 75));
+    EXPECT_TRUE(near(qRed(shown.pixel(10, 37)), 255) && near(qBlue(shown.pixel(10, 37)), 0));
+    EXPECT_TRUE(near(qRed(shown.pixel(290, 37)), 0) && near(qBlue(shown.pixel(290, 37)), 255));
+    EXPECT_EQ(decodeJpeg(encodeJpeg(32, 16), QSize(500, 500)).size(), QSize(32, 16));
+}
+
 TEST(JpegDecoderTest, DamagedOrHugePicturesGiveANullImage) {
     const std::string good = encodeJpeg(64, 64, false);
     EXPECT_TRUE(decodeJpeg("").isNull());

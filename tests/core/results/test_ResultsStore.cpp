@@ -337,6 +337,7 @@ TEST_F(ResultsStoreTest, AnOlderFileIsUpgraded) {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "older");
         db.setDatabaseName(QString::fromStdString(path));
         ASSERT_TRUE(db.open());
+        ASSERT_TRUE(QSqlQuery(db).exec("DROP TABLE joins"));
         for (const char* table : {"launches", "series", "matches"})
             ASSERT_TRUE(
                 QSqlQuery(db).exec(QString("ALTER TABLE %1 DROP COLUMN server_port").arg(table)));
@@ -349,6 +350,35 @@ TEST_F(ResultsStoreTest, AnOlderFileIsUpgraded) {
     EXPECT_EQ(store.lastMatches(5)[0].serverPort, 0);
     appendLog(TournamentLog);
     EXPECT_EQ(read(store), 2);
+    store.recordJoin("127.0.0.1:27960", "Upgraded", "debian-openarena", now);
+    EXPECT_EQ(store.recentServers().size(), 1u) << "the joins table came with the upgrade";
+}
+
+// One row a server, the last joined first, its name the newest; the time played adds up the
+// joins whose end was seen, and a clock set back counts nothing.
+TEST_F(ResultsStoreTest, RecentServersAreListedOnceEachNewestFirst) {
+    ResultsStore store(app.path());
+    const long long a = store.recordJoin("127.0.0.1:27960", "Old Name", "oa", now);
+    store.endJoin(a, now + 3725);
+    store.recordJoin("[::1]:27961", "Six", "oa", now + 4000); // never seen to end
+    const long long b = store.recordJoin("127.0.0.1:27960", "New Name", "oa", now + 5000);
+    store.endJoin(b, now + 5060);
+    store.endJoin(b, now + 9999); // ended once
+    const long long c = store.recordJoin("127.0.0.1:27962", "Back", "oa", now + 6000);
+    store.endJoin(c, now);
+
+    const auto recent = store.recentServers();
+    ASSERT_EQ(recent.size(), 3u);
+    EXPECT_EQ(recent[0].address, "127.0.0.1:27962");
+    EXPECT_EQ(recent[0].playedText(), "0:00:00");
+    EXPECT_EQ(recent[1].address, "127.0.0.1:27960");
+    EXPECT_EQ(recent[1].name, "New Name");
+    EXPECT_EQ(recent[1].joins, 2);
+    EXPECT_EQ(recent[1].playedText(), "1:03:05");
+    EXPECT_EQ(recent[1].lastJoinedAt.size(), 19u);
+    EXPECT_EQ(recent[2].address, "[::1]:27961");
+    EXPECT_EQ(recent[2].playedText(), "-");
+    EXPECT_EQ(store.recentServers(1).size(), 1u);
 }
 
 TEST_F(ResultsStoreTest, KeepsPreferences) {

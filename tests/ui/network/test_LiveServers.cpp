@@ -83,8 +83,10 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     group.showServers();
     group.refreshStatus();
     QTableView& list = child<QTableView>(group, "savedServerTable");
-    ASSERT_TRUE(runEventsUntil(
-        [&] { return cell(list, 0, 2).isValid() && cell(list, 1, 5).toString() == "no answer"; }));
+    ASSERT_TRUE(runEventsUntil([&] {
+        return cell(list, 0, 2).isValid() && cell(list, 1, 6).isValid();
+    })) << "the silent one's round is over when its loss is known";
+    EXPECT_EQ(cell(list, 1, 5), "no answer");
     EXPECT_EQ(cell(list, 0, 1), "Red");
     EXPECT_EQ(cell(list, 0, 1, CodedTextRole).toByteArray(), "^1Red");
     EXPECT_EQ(cell(list, 0, 2), "q3dm17");
@@ -92,12 +94,15 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_EQ(cell(list, 0, 4), "2/8");
     EXPECT_GE(cell(list, 0, 5).toString().toInt(), 0);
     EXPECT_FALSE(cell(list, 1, 1).isValid());
+    EXPECT_EQ(cell(list, 0, 6), "0%");
+    EXPECT_EQ(cell(list, 1, 6), "100%");
+    EXPECT_EQ(cell(list, 1, 6, Qt::ToolTipRole), "Pings of the last rounds: lost");
     EXPECT_EQ(child<QLabel>(group, "shownCountLabel").text(), "2 shown of 1 answered");
     QStringList captions;
     for (int section = 0; section < list.model()->columnCount(); ++section)
         captions << list.model()->headerData(section, Qt::Horizontal).toString();
-    EXPECT_EQ(captions,
-              (QStringList{"Name", "Host Name", "Map", "Game Type", "Players", "Ping", "Buddies"}));
+    EXPECT_EQ(captions, (QStringList{"Name", "Host Name", "Map", "Game Type", "Players", "Ping",
+                                     "Loss", "Buddies"}));
 
     list.selectRow(0);
     const QTableView& players = child<QTableView>(group, "playerTable");
@@ -117,9 +122,15 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
     EXPECT_GE(settings.columnWidth(0), settings.fontMetrics().horizontalAdvance("sv_maxclients"))
         << "columns fit their contents";
     EXPECT_TRUE(list.isSortingEnabled());
+    EXPECT_TRUE(child<QWidget>(group, "pingHistoryChart")
+                    .accessibleDescription()
+                    .startsWith("Ping over the last "));
     list.selectRow(1);
     EXPECT_EQ(players.model()->rowCount(), 0);
     EXPECT_EQ(settings.model()->rowCount(), 0);
+    EXPECT_TRUE(child<QWidget>(group, "pingHistoryChart")
+                    .accessibleDescription()
+                    .endsWith(": lost (loss 100%)"));
 }
 
 TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
@@ -142,7 +153,7 @@ TEST_F(LiveServersTest, FoundServersFillTheTableAndCanBeSaved) {
     EXPECT_EQ(table.horizontalHeader()->sortIndicatorSection(), 4) << "the nearest first";
     table.sortByColumn(0, Qt::AscendingOrder); // "Red" before "Semi", the codes not counted
     EXPECT_EQ(cell(table, 0, 0), "Red");
-    EXPECT_EQ(cell(table, 1, 5).toString().toStdString(), formatServerAddress(odd.address()));
+    EXPECT_EQ(cell(table, 1, 6).toString().toStdString(), formatServerAddress(odd.address()));
 
     table.selectRow(1);
     child<QPushButton>(window, "addToSavedButton").click();
@@ -169,7 +180,7 @@ TEST_F(LiveServersTest, FiltersChooseAmongEveryAnswerShowBuddiesAlwaysAndAreKept
     table.sortByColumn(0, Qt::AscendingOrder);
     EXPECT_EQ(column(table, 0),
               (QStringList{"Bot Camp", "Friends", "Full House", "Ghost Town", "Private"}));
-    EXPECT_EQ(cell(table, 1, 6), "Sarge") << "the buddy, as the server names him";
+    EXPECT_EQ(cell(table, 1, 7), "Sarge") << "the buddy, as the server names him";
     EXPECT_TRUE(cell(table, 1, 0, Qt::FontRole).value<QFont>().bold());
 
     child<QCheckBox>(*window, "hasHumansCheck").click();
@@ -287,7 +298,7 @@ TEST_F(LiveServersTest, ServersAreAskedAgainAndABuddyComingOnIsToldOnce) {
     const int asked = changing.requestsSeen();
     ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= asked + 3; }));
     EXPECT_EQ(told, std::vector<std::string>{"sarge on Friends"});
-    EXPECT_EQ(cell(child<QTableView>(group, "savedServerTable"), 0, 6), "sarge");
+    EXPECT_EQ(cell(child<QTableView>(group, "savedServerTable"), 0, 7), "sarge");
 }
 
 TEST_F(LiveServersTest, AddedAndEditedServersAreAskedAtOnceEachEntryOnItsOwn) {
@@ -316,4 +327,41 @@ TEST_F(LiveServersTest, AddedAndEditedServersAreAskedAtOnceEachEntryOnItsOwn) {
     child<QPushButton>(group, "updateServerButton").click();
     ASSERT_TRUE(runEventsUntil([&] { return cell(list, 1, 2) == "q3dm17"; }));
     EXPECT_EQ(cell(list, 0, 2), "q3dm17");
+}
+
+// Join When Free waits on a full server, joins when a place frees, and stops when pressed again.
+TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
+    auto players = std::make_shared<std::vector<std::string>>(
+        std::vector<std::string>{"1 30 \"Ace\"", "2 40 \"Bee\""});
+    UdpResponder full([players](const QByteArray& request) {
+        return std::vector<QByteArray>{
+            statusAnswer("\\sv_hostname\\Full\\sv_maxclients\\2", *players, request)};
+    });
+    save("Full", full.address());
+    QueryTiming often = Quick;
+    often.seatWaitMs = 50;
+    ServersGroup group(session, nullptr, often);
+    group.showServers();
+    child<QTableView>(group, "savedServerTable").selectRow(0);
+    auto& wait = child<QPushButton>(group, "joinWhenFreeButton");
+    auto& status = child<QLabel>(group, "seatWaitStatus");
+
+    wait.click();
+    ASSERT_TRUE(runEventsUntil([&] { return status.text().contains("is full (2/2)"); }));
+    wait.click();
+    EXPECT_EQ(status.text(), "Stopped waiting for Full.");
+    const int asked = full.requestsSeen();
+    runEventsUntil([] { return false; }, 200);
+    EXPECT_EQ(full.requestsSeen(), asked) << "a cancelled wait asks no more";
+    EXPECT_FALSE(game.scriptWritten());
+
+    wait.click();
+    ASSERT_TRUE(runEventsUntil([&] { return full.requestsSeen() >= asked + 2; }));
+    players->pop_back();
+    ASSERT_TRUE(runEventsUntil([&] { return game.scriptWritten(); }));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_NE(game.script().find("connect " + formatServerAddress(full.address())),
+              std::string::npos);
+    EXPECT_EQ(status.text(), "Joined Full.");
+    EXPECT_EQ(wait.text(), "Join &When Free");
 }

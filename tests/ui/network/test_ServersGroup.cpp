@@ -77,6 +77,23 @@ TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
     EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn"}));
 }
 
+// A server joined is listed as played lately, once however often it is joined, and can be
+// saved from there.
+TEST_F(ServersGroupTest, AJoinedServerIsRecentlyPlayedAndCanBeSavedFromThere) {
+    add("Home", "127.0.0.1:27960");
+    select(0);
+    click("joinGameButton");
+    click("joinGameButton");
+    auto& recent = child<QTableView>(page(), "recentServerList");
+    ASSERT_EQ(rowCount(recent), 1);
+    EXPECT_EQ(rowText(recent, 0, 1), "127.0.0.1:27960");
+    EXPECT_EQ(rowText(recent, 0, 3), "2");
+    selectRows(recent, {0}, 0);
+    child<QPushButton>(page(), "saveRecentServerButton").click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(names(), (std::vector<std::string>{"Home", "Home"}));
+}
+
 TEST_F(ServersGroupTest, AddKeepsTheSelectionAndUpdateChangesTheSelectedServer) {
     add("Old", "old.host", "pw");
     select(0);

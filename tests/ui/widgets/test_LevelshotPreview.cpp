@@ -6,6 +6,8 @@
 #include "support/ZipFixtures.h"
 #include "ui/widgets/LevelshotPreview.h"
 
+#include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace velkarn;
@@ -96,4 +98,24 @@ TEST_F(LevelshotPreviewTest, DamagedJpegGivesWayToTheTgaLevelshot) {
     preview.preview(map, "both");
     EXPECT_TRUE(tgaShown());
     EXPECT_FALSE(jpegShown());
+}
+
+// However large the stored picture, the preview keeps it at most LargestShown on a side; the
+// pictures it keeps for maps chosen again follow an archive that changed under the same name.
+TEST_F(LevelshotPreviewTest, KeepsLargePicturesSmallAndFollowsAChangedArchive) {
+    MapFile big;
+    big.archivePath =
+        writeZip(folder.file("big.pk3"), {{"levelshots/big.jpg", encodeJpeg(4000, 2000)}});
+    preview.show();
+    preview.resize(400, 400);
+    preview.preview(big, "big");
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 200));
+
+    preview.preview(map, "wide");
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 100));
+    writeZip(map.archivePath, {{"levelshots/wide.jpg", encodeJpeg(100, 100)}});
+    std::filesystem::last_write_time(
+        map.archivePath, std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
+    preview.preview(map, "wide");
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 400)) << "the new picture, not the one kept";
 }

@@ -1,5 +1,7 @@
 #include "ui/widgets/NumberSpin.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -23,4 +25,16 @@ TEST(NumberSpin, TheValueFollowsWhatIsTypedAndTheTextStaysAsTyped) {
     EXPECT_EQ(spin.value(), 40);
     spin.setValue(9);
     EXPECT_EQ(edit.text(), "9");
+}
+
+// Alt with a letter no control answers must leave the number alone.
+TEST(NumberSpin, AnUnansweredAltLetterTypesNothing) {
+    NumberSpin spin(1, 99, 1, 4);
+    QKeyEvent altB(QEvent::KeyPress, Qt::Key_B, Qt::AltModifier, "b");
+    QApplication::sendEvent(&spin, &altB);
+    EXPECT_EQ(spin.findChild<QLineEdit*>()->text(), "4");
+    EXPECT_EQ(spin.value(), 4);
+    QKeyEvent digit(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, "7");
+    QApplication::sendEvent(&spin, &digit);
+    EXPECT_TRUE(spin.findChild<QLineEdit*>()->text().contains('7')) << "plain keys still type";
 }

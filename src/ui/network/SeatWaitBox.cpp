@@ -1,0 +1,88 @@
+#include "ui/network/SeatWaitBox.h"
+
+#include "core/network/SeatWatcher.h"
+#include "core/platform/Errors.h"
+#include "ui/widgets/ControlHelpers.h"
+#include "ui/widgets/DesktopNotifier.h"
+#include "ui/widgets/Guard.h"
+#include "ui/widgets/LocalText.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace velkarn {
+
+namespace {
+
+constexpr int DefaultGiveUpMinutes = 10;
+constexpr int MaxGiveUpMinutes = 24 * 60;
+
+} // namespace
+
+SeatWaitBox::SeatWaitBox(std::function<SavedServer()> target,
+                         std::function<void(const SavedServer&)> join, QueryTiming timing,
+                         QWidget* parent)
+    : QWidget(parent), target_(std::move(target)), join_(std::move(join)), timing_(timing),
+      notifier_(new DesktopNotifier(this)) {
+    setObjectName("seatWaitBox");
+    waitButton_ = namedButton("Join &When Free", "joinWhenFreeButton", this);
+    giveUpSpin_ = named(new QSpinBox(this), "giveUpSpin");
+    giveUpSpin_->setRange(1, MaxGiveUpMinutes);
+    giveUpSpin_->setValue(DefaultGiveUpMinutes);
+    giveUpSpin_->setSuffix(" min");
+    statusLabel_ = named(new QLabel(this), "seatWaitStatus");
+    statusLabel_->setWordWrap(true);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(statusLabel_, 1);
+    layout->addWidget(namedLabel("&Give up after", "giveUpLabel", this, giveUpSpin_));
+    layout->addWidget(giveUpSpin_);
+    layout->addWidget(waitButton_);
+    connectGuarded(waitButton_, &QPushButton::clicked, this, [this] { startOrCancel(); });
+}
+
+void SeatWaitBox::startOrCancel() {
+    if (watcher_) {
+        delete watcher_;
+        watcher_ = nullptr;
+        showWaiting(false, "Stopped waiting for " + local(server_.name) + ".");
+        return;
+    }
+    server_ = target_();
+    const auto address = parseServerAddress(server_.address);
+    if (!address)
+        throw UserMessage("'" + server_.address + "' is not a server address!");
+    watcher_ =
+        new SeatWatcher({timing_.seatWaitMs, giveUpSpin_->value() * 60 * 1000, timing_}, this);
+    connect(watcher_, &SeatWatcher::stillFull, this, [this](const ServerStatus& status) {
+        statusLabel_->setText(local(server_.name) + " is full (" + local(status.playersText()) +
+                              "): waiting for a public place.");
+    });
+    connect(watcher_, &SeatWatcher::gaveUp, this, [this] {
+        watcher_->deleteLater();
+        watcher_ = nullptr;
+        showWaiting(false, "No public place came free on " + local(server_.name) + ".");
+    });
+    connectGuarded(watcher_, &SeatWatcher::placeFree, this, [this] { takePlace(); });
+    watcher_->watch(*address);
+    showWaiting(true, "Asking " + local(server_.name) + "...");
+}
+
+void SeatWaitBox::takePlace() {
+    watcher_->deleteLater();
+    watcher_ = nullptr;
+    showWaiting(false, "Joined " + local(server_.name) + ".");
+    join_(server_);
+    notifier_->notify("A place is free",
+                      "Joining " + local(server_.name) + " (" + local(server_.address) + ")");
+}
+
+void SeatWaitBox::showWaiting(bool waiting, const QString& status) {
+    waitButton_->setText(waiting ? "Stop &Waiting" : "Join &When Free");
+    giveUpSpin_->setEnabled(!waiting);
+    statusLabel_->setText(status);
+}
+
+} // namespace velkarn
