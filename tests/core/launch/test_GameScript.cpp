@@ -167,9 +167,9 @@ TEST(LocalScript, DamagedRosterCountReadsOnlyTheRoster) {
 TEST(JoinScript, PasswordLineAlwaysPrecedesConnect) {
     PlayerSettings player = ace();
     player.team = 0;
-    const Lines lines = joinScriptLines(player, SavedServer{"Home", "127.0.0.5:27960", ""});
+    const Lines lines = joinScriptLines(player, SavedServer{"Home", "127.0.0.1:27962", ""});
     const Lines expected = {"name ^1Ace", "seta model brute/default", "password ",
-                            "connect 127.0.0.5:27960"};
+                            "connect 127.0.0.1:27962"};
     EXPECT_EQ(lines, expected);
     const Lines withTeam = joinScriptLines(ace(), SavedServer{"Home", "host", "secret"});
     const Lines expectedWithTeam = {"name ^1Ace", "seta model brute/default", "team Blue",
