@@ -19,7 +19,9 @@ RecentServersGroup::RecentServersGroup(Session& session, QWidget* parent)
     setObjectName("recentServersGroup");
     recent_ = new RecentServersModel(session_.results, this);
     recentList_ = serverTableView(recent_, "recentServerList", this);
-    saveServerButton_ = namedButton("Sa&ve Server", "saveRecentServerButton", this);
+    spoken(recentList_, "Recently played servers",
+           "Copy to Saved adds the chosen one to the saved servers");
+    saveServerButton_ = namedButton("&Copy to Saved", "saveRecentServerButton", this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -27,17 +27,20 @@ SeatWaitBox::SeatWaitBox(std::function<SavedServer()> target,
     : QWidget(parent), target_(std::move(target)), join_(std::move(join)), timing_(timing),
       notifier_(new DesktopNotifier(this)) {
     setObjectName("seatWaitBox");
-    waitButton_ = namedButton("Join &When Free", "joinWhenFreeButton", this);
+    waitButton_ = namedButton("&Queue to Join", "joinWhenFreeButton", this);
     giveUpSpin_ = named(new QSpinBox(this), "giveUpSpin");
     giveUpSpin_->setRange(1, MaxGiveUpMinutes);
     giveUpSpin_->setValue(DefaultGiveUpMinutes);
+    // Every letter of the Network page is some control's mnemonic already, so the spin box says
+    // what it is itself rather than through a label.
+    giveUpSpin_->setPrefix("Give up after ");
     giveUpSpin_->setSuffix(" min");
+    spoken(giveUpSpin_, "Give up after", "Minutes to wait for a free place");
     statusLabel_ = named(new QLabel(this), "seatWaitStatus");
     statusLabel_->setWordWrap(true);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(statusLabel_, 1);
-    layout->addWidget(namedLabel("&Give up after", "giveUpLabel", this, giveUpSpin_));
     layout->addWidget(giveUpSpin_);
     layout->addWidget(waitButton_);
     connectGuarded(waitButton_, &QPushButton::clicked, this, [this] { startOrCancel(); });
@@ -80,7 +83,7 @@ void SeatWaitBox::takePlace() {
 }
 
 void SeatWaitBox::showWaiting(bool waiting, const QString& status) {
-    waitButton_->setText(waiting ? "Stop &Waiting" : "Join &When Free");
+    waitButton_->setText(waiting ? "Stop &Queueing" : "&Queue to Join");
     giveUpSpin_->setEnabled(!waiting);
     statusLabel_->setText(status);
 }

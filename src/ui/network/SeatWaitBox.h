@@ -15,7 +15,7 @@ namespace velkarn {
 class DesktopNotifier;
 class SeatWatcher;
 
-// "Join When Free": waits for a public place on the chosen server, asking it every few seconds,
+// "Queue to Join": waits for a public place on the chosen server, asking it every few seconds,
 // and joins it the moment one is free, with a desktop notification; gives up after the minutes
 // set, and stops when pressed again.
 class SeatWaitBox : public QWidget {

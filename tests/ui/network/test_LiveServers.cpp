@@ -329,7 +329,7 @@ TEST_F(LiveServersTest, AddedAndEditedServersAreAskedAtOnceEachEntryOnItsOwn) {
     EXPECT_EQ(cell(list, 0, 2), "q3dm17");
 }
 
-// Join When Free waits on a full server, joins when a place frees, and stops when pressed again.
+// Queue to Join waits on a full server, joins when a place frees, and stops when pressed again.
 TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
     auto players = std::make_shared<std::vector<std::string>>(
         std::vector<std::string>{"1 30 \"Ace\"", "2 40 \"Bee\""});
@@ -363,5 +363,5 @@ TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
     EXPECT_NE(game.script().find("connect " + formatServerAddress(full.address())),
               std::string::npos);
     EXPECT_EQ(status.text(), "Joined Full.");
-    EXPECT_EQ(wait.text(), "Join &When Free");
+    EXPECT_EQ(wait.text(), "&Queue to Join");
 }
