@@ -3,7 +3,6 @@
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -18,11 +17,7 @@ struct JoinCommandTest : ::testing::Test {
     std::ostringstream out, err;
 
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // Qt loads its SQLite driver only with one
+        ensureCoreApplication(); // Qt loads its SQLite driver only with one
         app.write("path.txt", game.path() + "\r\n\r\n");
         app.write("servers.txt", "Home\r\n 127.0.0.1:27961\r\n pw\r\n");
         app.write("configs/default.vkn", "0\r\n^1Ace\r\nbrute\r\nred\r\n0\r\n[None]\r\n");

@@ -4,8 +4,8 @@
 #include "support/GameFolder.h"
 #include "support/ResultsFileLock.h"
 #include "support/TempFolder.h"
+#include "support/UdpResponder.h"
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -20,11 +20,7 @@ struct ResultsCommandTest : ::testing::Test {
     std::ostringstream out, err;
 
     void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv); // Qt loads its SQLite driver only with one
+        ensureCoreApplication(); // Qt loads its SQLite driver only with one
         app.write("path.txt", game.path() + "\r\n\r\n");
     }
     void writeLog(const std::string& text) const { game.dir.write("baseq3/games.log", text); }
