@@ -14,8 +14,8 @@ namespace {
 
 constexpr const char* Reserved = " \t\n\"'\\><~|&;$*?#()`";
 
-// A string value of a desktop entry: line breaks and backslashes escaped, as the specification
-// reads them.
+// A string value of a desktop entry: line breaks and backslashes escaped, as the desktop's menu
+// reads them back.
 std::string desktopString(const std::string& value) {
     std::string escaped;
     for (const char c : value) {

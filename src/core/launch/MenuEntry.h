@@ -7,7 +7,7 @@
 // folder ($XDG_DATA_HOME/applications) that starts the setup with "velkarn play NAME".
 namespace velkarn {
 
-// One argument of a desktop entry's Exec key as the desktop entry specification quotes it: in
+// One argument of a desktop entry's Exec key, quoted so the desktop's menu splits it back whole: in
 // double quotes when it holds a reserved character, with `"`, `` ` ``, `$` and `\` escaped
 // inside, "%" doubled so it is no field code.
 std::string desktopExecArgument(const std::string& argument);

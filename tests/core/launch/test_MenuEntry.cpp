@@ -27,7 +27,7 @@ std::optional<std::string> validatorVerdict(const std::string& path) {
 
 } // namespace
 
-TEST(MenuEntry, ExecArgumentsAreQuotedAsTheDesktopEntrySpecificationSays) {
+TEST(MenuEntry, ExecArgumentsAreQuotedSoTheMenuSplitsThemBackWhole) {
     EXPECT_EQ(desktopExecArgument("/usr/bin/velkarn"), "/usr/bin/velkarn");
     EXPECT_EQ(desktopExecArgument("my duel"), "\"my duel\"");
     EXPECT_EQ(desktopExecArgument("a\"b`c$d\\e"), "\"a\\\"b\\`c\\$d\\\\e\"");
