@@ -112,22 +112,14 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Use;
             result.gameChoice = arguments[++i];
             commandSeen = true;
-        } else if (!commandSeen && argument == "status") {
+        } else if (!commandSeen && (argument == "status" || argument == "join")) {
             if (i + 1 >= arguments.size())
-                return badUsage("status needs a server address");
+                return badUsage(argument + " needs a server address");
             const auto server = parseServerAddress(arguments[++i]);
             if (!server)
                 return badUsage("'" + arguments[i] + "' is not a server address");
-            result.command = CommandLine::Command::Status;
-            result.server = *server;
-            commandSeen = true;
-        } else if (!commandSeen && argument == "join") {
-            if (i + 1 >= arguments.size())
-                return badUsage("join needs a server address");
-            const auto server = parseServerAddress(arguments[++i]);
-            if (!server)
-                return badUsage("'" + arguments[i] + "' is not a server address");
-            result.command = CommandLine::Command::Join;
+            result.command =
+                argument == "status" ? CommandLine::Command::Status : CommandLine::Command::Join;
             result.server = *server;
             commandSeen = true;
         } else if (argument == "--wait" && result.command == CommandLine::Command::Join) {
