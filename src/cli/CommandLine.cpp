@@ -94,8 +94,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             result.command = CommandLine::Command::Serve;
             result.setupName = arguments[++i];
             commandSeen = true;
-        } else if (result.command == CommandLine::Command::Serve &&
-                   takeServeOption(arguments, i, result.serve, result.problem)) {
+        } else if ((result.command == CommandLine::Command::Serve &&
+                    takeServeOption(arguments, i, result.serve, result.problem)) ||
+                   (result.command == CommandLine::Command::Servers &&
+                    takeServersOption(arguments, i, result.servers, result.problem))) {
             if (!result.problem.empty())
                 return badUsage(result.problem);
         } else if (!commandSeen && argument == "rcon") {
@@ -154,10 +156,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 return badUsage("'" + arguments[i] + "' is not a server address");
             for (int protocol : MasterProtocols)
                 result.masters.push_back({*master, protocol});
-        } else if (result.command == CommandLine::Command::Servers &&
-                   takeServersOption(arguments, i, result.servers, result.problem)) {
-            if (!result.problem.empty())
-                return badUsage(result.problem);
         } else {
             return badUsage("unknown argument '" + argument + "'");
         }

@@ -32,9 +32,9 @@ ServerFields fieldsOf(const SavedServer& server) {
 std::vector<std::string> serverFieldProblems(const ServerFields& fields) {
     std::vector<std::string> problems;
     if (fields.name.empty())
-        problems.push_back("You must enter a server name!");
+        problems.emplace_back("You must enter a server name!");
     if (fields.address.empty())
-        problems.push_back("You must enter a server address!");
+        problems.emplace_back("You must enter a server address!");
     return problems;
 }
 

@@ -12,13 +12,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace velkarn {
 
-namespace {} // namespace
-
-TestReportWindow::TestReportWindow(const std::string& appDir, QWidget* parent)
-    : QDialog(parent), appDir_(appDir) {
+TestReportWindow::TestReportWindow(std::string appDir, QWidget* parent)
+    : QDialog(parent), appDir_(std::move(appDir)) {
     setUpWindow(this, "testReportWindow", "Test Report");
     bugsEdit_ = named(new QPlainTextEdit(this), "bugsEdit");
     usefulEdit_ = named(new QPlainTextEdit(this), "usefulEdit");

@@ -12,7 +12,7 @@ namespace velkarn {
 class TestReportWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit TestReportWindow(const std::string& appDir, QWidget* parent = nullptr);
+    explicit TestReportWindow(std::string appDir, QWidget* parent = nullptr);
 
 private:
     // Asks where to save, writes the report with the list files, hides the window and says
