@@ -5,5 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd | sed 's/[][\.*^$+?(){}|]/\\&/g')
-# The tool prints each command it runs; only the findings are worth reading.
-run-clang-tidy -p build -j2 -quiet "^$root/src/" | sed '/^clang-tidy[-0-9]* /d'
+# The tool prints each command it runs and how many warnings of other code it hid; only the
+# findings are worth reading.
+run-clang-tidy -p build -j2 -quiet "^$root/src/" |
+    sed -e '/^clang-tidy[-0-9]* /d' -e '/^[0-9]* warnings generated\.$/d'
