@@ -7,6 +7,7 @@
 #include "ui/results/PlayerPlaceChart.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
+#include "ui/widgets/KeyboardTable.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
@@ -36,6 +37,7 @@ QTableView* tableView(const char* name, QWidget* parent) {
     view->verticalHeader()->hide();
     view->horizontalHeader()->setStretchLastSection(true);
     view->setAlternatingRowColors(true);
+    useTableByKeyboard(view);
     return view;
 }
 
