@@ -7,7 +7,7 @@ bash scripts/setup.sh libbenchmark-dev libstb-dev qt6-image-formats-plugins pyth
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELKARN_BUILD_BENCH=ON \
     -DVELKARN_BUILD_TESTS=OFF
 cmake --build build-bench -j2 --target search_bench tga_bench query_bench history_bench \
-    window_bench filter_bench levelshot_bench
+    window_bench filter_bench levelshot_bench demo_bench
 ./build-bench/bench/search_bench
 ./build-bench/bench/tga_bench
 ./build-bench/bench/query_bench
@@ -15,3 +15,4 @@ cmake --build build-bench -j2 --target search_bench tga_bench query_bench histor
 ./build-bench/bench/window_bench
 ./build-bench/bench/filter_bench
 ./build-bench/bench/levelshot_bench
+./build-bench/bench/demo_bench tests/core/demos/fixtures/ffa-oa_dm1.dm_71

@@ -143,6 +143,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
             if (!count)
                 return badUsage(problem);
             result.lastCount = static_cast<std::size_t>(*count);
+        } else if (!commandSeen && argument == "demos") {
+            result.command = CommandLine::Command::Demos;
+            commandSeen = true;
+        } else if (!commandSeen && argument == "demo") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty())
+                return badUsage("demo needs the name of a demo");
+            result.command = CommandLine::Command::Demo;
+            result.demoName = arguments[++i];
+            commandSeen = true;
+        } else if (argument == "--print" && result.command == CommandLine::Command::Demo) {
+            result.demoPrint = true;
         } else if (!commandSeen && argument == "servers") {
             result.command = CommandLine::Command::Servers;
             commandSeen = true;
@@ -234,6 +245,14 @@ std::string usageText() {
            "                          MAP<TAB>GAME TYPE<TAB>END<TAB>PLACE/FIELD<TAB>SCORE<TAB>\n"
            "                          WINNER<TAB>SERVER (the port of a server velkarn served,\n"
            "                          else -); results.sqlite keeps them\n"
+           "  demos                   list the demos the game can play (its home and base\n"
+           "                          folders, each mod's, their archives), the newest first,\n"
+           "                          as DATE TIME<TAB>NAME<TAB>MOD<TAB>MAP<TAB>GAME TYPE<TAB>\n"
+           "                          LENGTH<TAB>RECORDER<TAB>OTHERS<TAB>SIZE<TAB>FILE (- for\n"
+           "                          the base game or what a damaged demo does not tell)\n"
+           "  demo NAME [--print]     print the demo's details as KEY<TAB>VALUE and play it\n"
+           "                          (NAME as demos prints it, without .dm_NN, or MOD/NAME);\n"
+           "                          with --print print the game's parameters instead\n"
            "  serve NAME [OPTION]... [--print | --unit | --kube | --agones]\n"
            "                          run the rotation of configs/NAME.vkn, with its bots, on\n"
            "                          the game's dedicated server program, in the foreground,\n"

@@ -38,6 +38,8 @@ struct CommandLine {
         Join,
         Recent,
         Results,
+        Demos,
+        Demo,
         Menu,
         BadUsage
     };
@@ -54,6 +56,8 @@ struct CommandLine {
     std::string passwordFile;             // rcon: --password-file
     std::vector<std::string> rconCommand; // rcon: the command's words
     std::size_t lastCount = 0;            // results: --last N; 0 for every map
+    std::string demoName;                 // demo: the demo named
+    bool demoPrint = false;               // demo: --print
     bool joinWait = false;                // join: --wait
     std::optional<int> giveUpMinutes;     // join: --give-up MINUTES
     std::string problem;                  // BadUsage: what is wrong

@@ -1,4 +1,5 @@
 #include "cli/CommandLine.h"
+#include "cli/DemoCommands.h"
 #include "cli/GameCommands.h"
 #include "cli/JoinCommands.h"
 #include "cli/MenuCommand.h"
@@ -107,6 +108,11 @@ int main(int argc, char** argv) {
         return runResultsCommand(appDirFrom(commandLine), commandLine.lastCount, std::cout,
                                  std::cerr);
     }
+    case CommandLine::Command::Demos:
+        return runDemosCommand(appDirFrom(commandLine), std::cout, std::cerr);
+    case CommandLine::Command::Demo:
+        return runDemoCommand(appDirFrom(commandLine), commandLine.demoName, commandLine.demoPrint,
+                              std::cout, std::cerr);
     case CommandLine::Command::Join: {
         QCoreApplication app(argc, argv); // the results note the join through Qt SQL
         JoinWaiting waiting;

@@ -17,6 +17,8 @@ class DemoCache {
 public:
     // Loads `file` when it can; a cache that cannot be read whole is started anew.
     explicit DemoCache(std::string file);
+    // Where the cache of the list-file folder `appDir` lies.
+    static std::string filePath(const std::string& appDir) { return appDir + "demos.cache"; }
 
     // The demos last read from `path` (one for a file, any number for an archive) when the
     // file is still the one they were read from.

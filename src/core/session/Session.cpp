@@ -86,8 +86,8 @@ StartupFiles Session::readListFiles() {
 
     const std::string serversFile = appDir_ + "servers.txt";
     if (pathExists(serversFile))
-        result.serverListReadable =
-            readRecorded(result, [&] { setup.servers = readServerList(serversFile); });
+        result.serverListReadable = readRecorded(
+            result, [&] { setup.servers = readServerList(serversFile, &result.errors); });
 
     for (std::string& problem : buddies.read())
         result.errors.push_back(std::move(problem));

@@ -16,6 +16,7 @@ FoundServersModel::FoundServersModel(BuddyBook& buddies, QueryTiming timing, QOb
     connect(&query_, &QueryEngine::serverAnswered, this, &FoundServersModel::takeAnswer);
     connect(&query_, &QueryEngine::serverSilent, this, &FoundServersModel::takeSilence);
     connect(&query_, &QueryEngine::finished, this, &FoundServersModel::progressChanged);
+    connect(&query_, &QueryEngine::masterSilent, this, &FoundServersModel::masterSilent);
 }
 
 int FoundServersModel::columnCount(const QModelIndex& parent) const {

@@ -40,6 +40,8 @@ public:
 signals:
     // Servers were listed or answered, or the search ended.
     void progressChanged();
+    // A master server gave no list, or its name could not be looked up.
+    void masterSilent(const ServerAddress& master);
 
 private:
     void takeAnswer(int id, const ServerStatus& status);

@@ -2,6 +2,7 @@
 
 #include "core/launch/GameLaunch.h"
 #include "core/network/MasterList.h"
+#include "core/network/ServerAddress.h"
 #include "core/platform/Errors.h"
 #include "core/session/Session.h"
 #include "core/setup/PlayerName.h"
@@ -83,6 +84,10 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     connect(serverList_, &ServerListPanel::remoteConsoleRequested, this,
             &FindServersWindow::remoteConsoleRequested);
     connect(found_, &FoundServersModel::progressChanged, this, &FindServersWindow::showProgress);
+    // Without this a search that reached no master would end saying only "0 listed".
+    connect(found_, &FoundServersModel::masterSilent, this, [this](const ServerAddress& master) {
+        showMasterProblem("No answer from " + formatServerAddress(master) + ".");
+    });
     connect(&reaskTimer_, &QTimer::timeout, found_, &FoundServersModel::askAgain);
     reaskTimer_.start(timing.reaskMs);
     showProgress();
@@ -99,9 +104,17 @@ void FindServersWindow::findServers() {
     const MasterListRead masters = readMasterList(session_.appDir());
     for (const std::string& problem : masters.problems)
         problems += (problems.empty() ? "" : "\n") + problem;
-    masterProblemsLabel_->setText(local(problems));
-    masterProblemsLabel_->setVisible(!problems.empty());
+    masterProblemsLabel_->clear();
+    masterProblemsLabel_->hide();
+    if (!problems.empty())
+        showMasterProblem(problems);
     found_->findServers(masters.masters);
+}
+
+void FindServersWindow::showMasterProblem(const std::string& problem) {
+    const QString shown = masterProblemsLabel_->text();
+    masterProblemsLabel_->setText((shown.isEmpty() ? "" : shown + "\n") + local(problem));
+    masterProblemsLabel_->show();
 }
 
 void FindServersWindow::stopSearch() {

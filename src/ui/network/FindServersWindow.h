@@ -45,6 +45,8 @@ protected:
 
 private:
     void showProgress();
+    // Adds a line to what is said about the masters above the list.
+    void showMasterProblem(const std::string& problem);
     const LiveServer& selectedServer() const;
 
     Session& session_;

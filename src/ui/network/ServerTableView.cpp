@@ -2,6 +2,7 @@
 
 #include "ui/widgets/ColoredTextDelegate.h"
 #include "ui/widgets/ColumnFitter.h"
+#include "ui/widgets/KeyboardTable.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -21,6 +22,7 @@ QTableView* serverTableView(QAbstractItemModel* model, const char* name, QWidget
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setItemDelegate(new ColoredTextDelegate(table));
     new ColumnFitter(table);
+    useTableByKeyboard(table);
     return table;
 }
 

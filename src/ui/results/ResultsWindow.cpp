@@ -5,8 +5,10 @@
 #include "ui/models/SeriesModel.h"
 #include "ui/models/StandingsModel.h"
 #include "ui/results/PlayerPlaceChart.h"
+#include "ui/widgets/ColumnFitter.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/Guard.h"
+#include "ui/widgets/KeyboardTable.h"
 #include "ui/widgets/LocalText.h"
 #include "ui/widgets/WindowPlacement.h"
 
@@ -28,14 +30,17 @@ namespace velkarn {
 
 namespace {
 
-QTableView* tableView(const char* name, QWidget* parent) {
+QTableView* tableView(const char* name, QAbstractItemModel* model, QWidget* parent) {
     auto* view = named(new QTableView(parent), name);
+    view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
-    view->horizontalHeader()->setStretchLastSection(true);
     view->setAlternatingRowColors(true);
+    // Names are never cut short to give the last column room it does not need.
+    new ColumnFitter(view);
+    useTableByKeyboard(view);
     return view;
 }
 
@@ -94,18 +99,15 @@ void ResultsWindow::createControls() {
     seriesTree_->header()->setStretchLastSection(true);
 
     seriesNoteLabel_ = named(new QLabel(this), "seriesNoteLabel");
-    participantsTable_ = tableView("participantsTable", this);
-    participantsTable_->setModel(participantsModel_);
+    participantsTable_ = tableView("participantsTable", participantsModel_, this);
     mapLabel_ = namedLabel("&Players of the chosen map:", "mapLabel", this, participantsTable_);
 
-    botsTable_ = tableView("botsTable", this);
-    botsTable_->setModel(sortedModel(botsModel_, this));
+    botsTable_ = tableView("botsTable", sortedModel(botsModel_, this), this);
     spoken(botsTable_, "Bots", "How each bot placed against you");
     botsTable_->setSortingEnabled(true);
     botsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);
 
-    mapsTable_ = tableView("mapsTable", this);
-    mapsTable_->setModel(sortedModel(mapsModel_, this));
+    mapsTable_ = tableView("mapsTable", sortedModel(mapsModel_, this), this);
     spoken(mapsTable_, "My maps", "How you placed on each map");
     mapsTable_->setSortingEnabled(true);
     mapsTable_->sortByColumn(StandingsModel::NameColumn, Qt::AscendingOrder);

@@ -67,10 +67,33 @@ void centreOnScreen(QWidget* window, bool fitToContents) {
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
+namespace {
+
+void keepOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Room left for the title bar the window manager adds above the window.
+    constexpr int TitleBar = 32;
+    const QRect available = screen->availableGeometry().adjusted(0, TitleBar, 0, 0);
+    QRect placed = window->geometry();
+    placed.setSize(placed.size().boundedTo(available.size()).expandedTo(window->minimumSize()));
+    placed.moveLeft(std::clamp(placed.left(), available.left(),
+                               std::max(available.left(), available.right() + 1 - placed.width())));
+    placed.moveTop(std::clamp(placed.top(), available.top(),
+                              std::max(available.top(), available.bottom() + 1 - placed.height())));
+    window->setGeometry(placed);
+}
+
+} // namespace
+
 void rememberPlacement(QWidget* window, QSize defaultSize) {
     window->resize(defaultSize);
     if (!window->restoreGeometry(QSettings().value(placementKey(*window)).toByteArray()))
         centreOnScreen(window, false);
+    // A placement kept on a larger screen, or at a smaller scale, must still show the whole
+    // window.
+    keepOnScreen(window);
     new PlacementKeeper(window);
 }
 

@@ -103,6 +103,27 @@ TEST(SessionListFiles, BrokenMapsFileIsReportedAndTheRestStillRead) {
     EXPECT_TRUE(result.serverListReadable);
 }
 
+// A list edited by hand (a field without its blank) or cut by a crash loses nothing: the cut is
+// said once with its line, and the list saved again is no smaller than the one read.
+TEST(SessionListFiles, AServerListEditedByHandOrCutIsReadWholeAndSavedNoSmaller) {
+    TempFolder app;
+    const std::string written = "Home\r\n127.0.0.1:27960\r\n secret\r\nLAN\r\n 127.0.0.1:27961\r\n";
+    app.write("servers.txt", written);
+    Session session(app.path(), 1);
+    const StartupFiles result = session.readListFiles();
+    ASSERT_EQ(session.setup.servers.size(), 2u);
+    EXPECT_EQ(session.setup.servers[0]->address, "127.0.0.1:27960");
+    EXPECT_EQ(session.setup.servers[1]->address, "127.0.0.1:27961");
+    EXPECT_EQ(result.errors, (std::vector<std::string>{
+                                 app.file("servers.txt") +
+                                 ", line 4: the server \"LAN\" is cut short: its password line "
+                                 "is missing."}));
+    session.saveAtClose();
+    EXPECT_GE(app.read("servers.txt").size(), written.size());
+    EXPECT_EQ(app.read("servers.txt"),
+              "Home\r\n 127.0.0.1:27960\r\n secret\r\nLAN\r\n 127.0.0.1:27961\r\n \r\n");
+}
+
 TEST(SessionListFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {
     TempFolder app;
     app.makeFolder("servers.txt"); // exists but cannot be read as a file

@@ -209,6 +209,16 @@ TEST_F(LiveServersTest, FiltersChooseAmongEveryAnswerShowBuddiesAlwaysAndAreKept
     EXPECT_EQ(child<QLineEdit>(*window, "searchEdit").text(), "VISOR");
 }
 
+TEST_F(LiveServersTest, AMasterThatGivesNoListIsNamedAboveTheEmptyList) {
+    app.write("masters.txt", formatServerAddress(silent.address()) + " 68\r\n");
+    FindServersWindow window(session, Quick);
+    search(window);
+    const QLabel& problems = child<QLabel>(window, "masterProblemsLabel");
+    EXPECT_FALSE(problems.isHidden());
+    EXPECT_EQ(problems.text().toStdString(),
+              "No answer from " + formatServerAddress(silent.address()) + ".");
+}
+
 TEST_F(LiveServersTest, PlayersOfSeveralServersAndAPlayerSearchLeadToTheirServer) {
     const ServerMix mix;
     const auto master = masterOf(mix.ports());

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QTableView>
@@ -75,6 +77,22 @@ TEST_F(ServersGroupTest, ServerWithoutPasswordJoinsWithABlankPasswordLine) {
     ASSERT_GE(script.size(), tail.size());
     EXPECT_EQ(script.substr(script.size() - tail.size()), tail);
     EXPECT_EQ(game.arguments(), (Lines{"+exec", "velkarn"}));
+}
+
+// Reaching the list with Tab chooses the row it shows, so Enter joins that server; Tab leaves
+// the list instead of walking its cells.
+TEST_F(ServersGroupTest, TabReachesTheListChoosingItsRowAndLeavesItAgain) {
+    add("Home", "127.0.0.1:27960");
+    list.selectionModel()->clear();
+    QFocusEvent reach(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&list, &reach);
+    EXPECT_EQ(selectedRow(), 0);
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QApplication::sendEvent(&list, &tab);
+    EXPECT_EQ(list.currentIndex().column(), 0) << "Tab walked into the next cell";
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&list, &enter);
+    EXPECT_NE(game.script().find("connect 127.0.0.1:27960"), std::string::npos);
 }
 
 // A server joined is listed as played lately, once however often it is joined, and can be
