@@ -58,7 +58,10 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
     searchRow->addWidget(gameTypeCombo_);
     searchRow->addWidget(namedLabel("&Game or mod", "gameLabel", this, gameEdit_));
     searchRow->addWidget(gameEdit_, 1);
-    searchRow->addWidget(namedLabel("C&ountry", "countryLabel", this, countryEdit_));
+    // Every letter of its caption is a key of another control on the same pages, so the
+    // field is reached with Tab and named for screen readers instead.
+    countryEdit_->setAccessibleName("Country");
+    searchRow->addWidget(namedLabel("Country", "countryLabel", this));
     searchRow->addWidget(countryEdit_);
     auto* checkRow = new QHBoxLayout;
     for (QCheckBox* check :
