@@ -2,8 +2,11 @@
 
 #include "cli/SetupLoading.h"
 #include "cli/TabField.h"
+#include "core/demos/DemoListing.h"
+#include "core/demos/MatchDemo.h"
 #include "core/network/ServerStatus.h"
 #include "core/platform/Errors.h"
+#include "core/platform/PrintableText.h"
 #include "core/session/Session.h"
 
 #include <QDateTime>
@@ -26,7 +29,29 @@ std::string endReason(const MatchResult& match) {
     return reason;
 }
 
-void printMatch(std::ostream& out, const MatchResult& match) {
+// The demos the game's folders hold; none when they cannot be listed, which leaves every
+// match's demo field "-" rather than the results unprinted.
+std::vector<DemoEntry> gameDemos(const Session& session) {
+    try {
+        DemoCache cache(DemoCache::filePath(session.appDir()));
+        auto demos = listDemos(session.game.installation(), cache);
+        cache.save();
+        return demos;
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+std::string demoField(const MatchResult& match, const std::vector<DemoEntry>& demos) {
+    const auto playedAt =
+        QDateTime::fromString(QString::fromStdString(match.playedAt), "yyyy-MM-dd HH:mm:ss");
+    if (!playedAt.isValid())
+        return "-";
+    const DemoEntry* demo = demoOfMatch(demos, match.map, playedAt.toSecsSinceEpoch());
+    return demo ? tabField(printableText(demo->name)) : "-";
+}
+
+void printMatch(std::ostream& out, const MatchResult& match, const std::vector<DemoEntry>& demos) {
     const ParticipantResult* player = match.player();
     const std::string place =
         player ? std::to_string(player->place) + "/" + std::to_string(match.participants.size())
@@ -35,7 +60,8 @@ void printMatch(std::ostream& out, const MatchResult& match) {
         << tabField(match.map) << '\t' << tabField(gameTypeName(std::to_string(match.gameType)))
         << '\t' << tabField(endReason(match)) << '\t' << place << '\t'
         << (player ? std::to_string(player->score) : "-") << '\t' << tabField(match.winnerName())
-        << '\t' << (match.serverPort > 0 ? std::to_string(match.serverPort) : "-") << '\n';
+        << '\t' << (match.serverPort > 0 ? std::to_string(match.serverPort) : "-") << '\t'
+        << demoField(match, demos) << '\n';
 }
 
 } // namespace
@@ -69,8 +95,9 @@ int runResultsCommand(const std::string& appDir, std::size_t lastCount, std::ost
             err << error.what() << "\n";
             busy = true;
         }
+        const std::vector<DemoEntry> demos = gameDemos(session);
         for (const MatchResult& match : store->lastMatches(lastCount == 0 ? AllMaps : lastCount))
-            printMatch(out, match);
+            printMatch(out, match, demos);
         return busy ? 1 : 0;
     } catch (const std::exception& error) {
         err << error.what() << "\n";

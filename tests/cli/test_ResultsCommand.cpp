@@ -1,4 +1,5 @@
 #include "cli/ResultsCommand.h"
+#include "core/platform/TextFile.h"
 #include "core/results/GameLogLines.h"
 #include "core/results/ResultsStore.h"
 #include "support/GameFolder.h"
@@ -6,8 +7,10 @@
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
+#include <QDateTime>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <utime.h>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -44,10 +47,17 @@ TEST_F(ResultsCommandTest, PrintsEveryRecordedMapOnceAfterReadingTheLog) {
         store.recordLaunch(source, "duel", "^1Ace", 2'000'000'000);
     }
     game.dir.write("baseq3/games.log", game.dir.read("baseq3/games.log") + DeathmatchWithPlayerLog);
+    // The demo the game recorded of the oa_dm1 match, written as it ended.
+    const std::string demo = game.dir.write(
+        "baseq3/demos/rec.dm_71", readFileBytes(std::string(DEMO_FIXTURES) + "/ffa-oa_dm1.dm_71"));
+    const auto ended = QDateTime::fromString("2026-12-08 17:24:10", "yyyy-MM-dd HH:mm:ss");
+    const utimbuf times{ended.toSecsSinceEpoch(), ended.toSecsSinceEpoch()};
+    ::utime(demo.c_str(), &times);
     EXPECT_EQ(results(), 0) << err.str();
     const std::string expected =
-        "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\t-\n"
-        "2026-12-08 17:23:58\tduel\toa_dm1\tDeathmatch\tFraglimit hit\t2/4\t2\tGrism\t-\n";
+        "2026-12-08 17:27:46\t-\toa_dm2\tTeam Deathmatch\tTimelimit hit\t-\t-\tBlue\t-\t-\n"
+        "2026-12-08 17:23:58\tduel\toa_dm1\tDeathmatch\tFraglimit hit\t2/4\t2\tGrism\t-\t"
+        "rec.dm_71\n";
     EXPECT_EQ(out.str(), expected);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(results(), 0);

@@ -1,5 +1,6 @@
 #include "ui/main/AppWindows.h"
 
+#include "ui/demos/DemosWindow.h"
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/SplashWindow.h"
@@ -31,6 +32,7 @@ AppWindows::AppWindows(Session& session)
       remoteConsoleWindow_(std::make_unique<RemoteConsoleWindow>(session.setupFolder())),
       desktopNotifier_(std::make_unique<DesktopNotifier>()),
       resultsWindow_(std::make_unique<ResultsWindow>(session.results)),
+      demosWindow_(std::make_unique<DemosWindow>(session)),
       mainWindow_(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow_, *searchingWindow_, *setupInfoWindow_,
                                           *testReportWindow_, *aboutWindow_, *gameOptionsWindow_,
@@ -42,6 +44,8 @@ AppWindows::AppWindows(Session& session)
                      });
     QObject::connect(mainWindow_.get(), &MainWindow::resultsRequested, resultsWindow_.get(),
                      [this] { resultsWindow_->showResults(); });
+    QObject::connect(mainWindow_.get(), &MainWindow::demosRequested, demosWindow_.get(),
+                     [this] { demosWindow_->showDemos(); });
     QObject::connect(findServersWindow_.get(), &FindServersWindow::remoteConsoleRequested,
                      remoteConsoleWindow_.get(), &RemoteConsoleWindow::openFor);
     QObject::connect(mainWindow_.get(), &MainWindow::remoteConsoleRequested,

@@ -7,6 +7,7 @@
 namespace velkarn {
 
 class AboutWindow;
+class DemosWindow;
 class DesktopNotifier;
 class SetupInfoWindow;
 class FindServersWindow;
@@ -50,6 +51,7 @@ private:
     // Says when a buddy comes onto a server.
     std::unique_ptr<DesktopNotifier> desktopNotifier_;
     std::unique_ptr<ResultsWindow> resultsWindow_;
+    std::unique_ptr<DemosWindow> demosWindow_;
     std::unique_ptr<MainWindow> mainWindow_;
 };
 

@@ -109,6 +109,7 @@ void MainWindow::createMenus() {
     file->addSeparator();
     action(file, "&Results...", "resultsAction", QKeySequence("Ctrl+R"),
            [this] { emit resultsRequested(); });
+    action(file, "&Demos...", "demosAction", {}, [this] { emit demosRequested(); });
     file->addSeparator();
     action(file, "E&xit", "exitAction", QKeySequence::Quit, [this] { emit exitRequested(); });
 

@@ -53,6 +53,8 @@ signals:
     void exitRequested();
     // File, Results: the results window is wanted.
     void resultsRequested();
+    // File, Demos: the demos window is wanted.
+    void demosRequested();
     // F9 on a saved server: the remote console, for the server at `address` (empty for none).
     void remoteConsoleRequested(const QString& address);
 

@@ -2,6 +2,7 @@
 #include "support/AppFixture.h"
 #include "support/Controls.h"
 #include "support/GameFolder.h"
+#include "ui/demos/DemosWindow.h"
 #include "ui/main/AboutWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ScriptPreviewWindow.h"
@@ -151,7 +152,7 @@ protected:
     template <typename Check> void forEveryWindow(Check check) {
         forEach<MainWindow, SplashWindow, SearchingWindow, SetupInfoWindow, TestReportWindow,
                 AboutWindow, ModEditWindow, GameOptionsWindow, PlayerOptionsWindow,
-                FindServersWindow, RemoteConsoleWindow, ResultsWindow>(check);
+                FindServersWindow, RemoteConsoleWindow, ResultsWindow, DemosWindow>(check);
         BuddiesWindow buddies(session->buddies);
         check(buddies);
         ServeCommandWindow serve(*session, ServerOptions{});
