@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -53,18 +54,44 @@ std::vector<std::string> archivesBelow(const std::string& folder) {
     return archives;
 }
 
-// The fastest of several rounds, in milliseconds; `prepare` runs untimed before each.
-double fastest(const std::function<void()>& prepare, const std::function<void()>& work) {
-    double best = 1e300;
+// The fastest of several rounds, in milliseconds of the clock and of this process's processor
+// time; `prepare` runs untimed before each. The goals are judged on processor time: on a machine
+// shared with other work the clock also counts the time spent waiting for a processor, and with
+// the archives in the page cache an idle machine's clock gives the same.
+struct Took {
+    double wall = 1e300;
+    double processor = 1e300;
+};
+
+double processorMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+Took fastest(const std::function<void()>& prepare, const std::function<void()>& work) {
+    Took best;
     for (int round = 0; round < Rounds; ++round) {
         prepare();
         const auto start = std::chrono::steady_clock::now();
+        const double startProcessor = processorMs();
         work();
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
+        best.wall = std::min(best.wall, took.count());
+        best.processor = std::min(best.processor, processorMs() - startProcessor);
     }
     return best;
+}
+
+void printTook(const char* label, const Took& took) {
+    std::printf("%-21s%8.2f ms (processor %8.2f ms)\n", label, took.wall, took.processor);
+}
+
+void printRatio(const char* label, const Took& part, const Took& whole, double goal) {
+    const double ratio = part.processor / whole.processor;
+    std::printf("%s = %.3f, by the clock %.3f (goal <= %.2f: %s)\n", label, ratio,
+                part.wall / whole.wall, goal, ratio <= goal ? "met" : "MISSED");
 }
 
 std::size_t listWithLibzip(const std::vector<std::string>& archives) {
@@ -130,8 +157,8 @@ std::string appFolderOf(const std::string& root) {
 }
 
 // A first search into an empty catalogue, the fastest of several rounds.
-double firstSearch(const std::string& game, const std::string& app, Catalogue& catalogue,
-                   QuietObserver& observer) {
+Took firstSearch(const std::string& game, const std::string& app, Catalogue& catalogue,
+                 QuietObserver& observer) {
     const auto emptyCatalogue = [&] {
         catalogue = Catalogue();
         for (const char* name : {"maps.txt", "bots.txt", "models.txt", ArchiveCacheFile})
@@ -150,30 +177,28 @@ void benchPacks(const char* self, const std::string& root) {
         bytes += fs::file_size(path);
 
     std::size_t names = 0;
-    const double baseline = fastest([] {}, [&] { names = listWithLibzip(archives); });
+    const Took baseline = fastest([] {}, [&] { names = listWithLibzip(archives); });
     std::printf("archives: %zu, entries: %zu, size: %.0f MB\n", archives.size(), names,
                 static_cast<double>(bytes) / 1e6);
 
     Catalogue catalogue;
     QuietObserver observer;
-    const double first = firstSearch(game, app, catalogue, observer);
-    const double second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
+    const Took first = firstSearch(game, app, catalogue, observer);
+    const Took second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
     std::printf("catalogue: %zu maps, %zu bots, %zu models; %d messages\n",
                 catalogue.mapFiles.size(), catalogue.botNames.size(), catalogue.playerModels.size(),
                 observer.messages);
 
-    const double writing = fastest([&] { fs::remove(app + "maps.txt"); },
-                                   [&] { writeCatalogueFiles(app, catalogue); });
+    const Took writing = fastest([&] { fs::remove(app + "maps.txt"); },
+                                 [&] { writeCatalogueFiles(app, catalogue); });
     const long peakKb = peakMemoryOfChildSearch(self, game, app);
-    const double firstRatio = first / baseline;
-    const double secondRatio = second / first;
-    std::printf("(a) libzip listing:  %8.2f ms\n", baseline);
-    std::printf("(b) first search:    %8.2f ms\n", first);
-    std::printf("(c) second search:   %8.2f ms\n", second);
-    std::printf("    writing maps.txt (part of (b); (c) finds the files unchanged): %.2f ms\n",
-                writing);
-    std::printf("(b)/(a) = %.2f (goal <= 1.5: %s)\n", firstRatio, verdict(firstRatio <= 1.5));
-    std::printf("(c)/(b) = %.2f (goal <= 0.2: %s)\n", secondRatio, verdict(secondRatio <= 0.2));
+    printTook("(a) libzip listing:", baseline);
+    printTook("(b) first search:", first);
+    printTook("(c) second search:", second);
+    printTook("    writing maps.txt:", writing);
+    std::printf("    (part of (b); (c) finds the files unchanged)\n");
+    printRatio("(b)/(a)", first, baseline, 1.5);
+    printRatio("(c)/(b)", second, first, 0.2);
     printPeakMemory("(b)", peakKb);
 }
 
@@ -201,18 +226,17 @@ void benchMapCollection(const char* self, const std::string& root) {
     const double python = pythonBaseline(game);
     Catalogue catalogue;
     QuietObserver observer;
-    const double first = firstSearch(game, app, catalogue, observer);
-    const double second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
+    const Took first = firstSearch(game, app, catalogue, observer);
+    const Took second = fastest([] {}, [&] { rebuildCatalogue(game, app, catalogue, observer); });
     std::printf("catalogue: %zu maps; %d messages\n", catalogue.mapFiles.size(), observer.messages);
     const long peakKb = peakMemoryOfChildSearch(self, game, app);
     std::printf("(d) Python zipfile:  %8.2f ms\n", python);
-    std::printf("(e) first search:    %8.2f ms\n", first);
-    std::printf("(f) second search:   %8.2f ms\n", second);
-    std::printf("(f)/(e) = %.2f (goal <= 0.2: %s)\n", second / first,
-                verdict(second / first <= 0.2));
+    printTook("(e) first search:", first);
+    printTook("(f) second search:", second);
+    printRatio("(f)/(e)", second, first, 0.2);
     if (python > 0)
-        std::printf("(e)/(d) = %.3f (goal <= 0.15: %s)\n", first / python,
-                    verdict(first / python <= 0.15));
+        std::printf("(e)/(d) = %.3f (goal <= 0.15: %s)\n", first.wall / python,
+                    verdict(first.wall / python <= 0.15));
     else
         std::printf("(e)/(d): not measured (python3 could not be run)\n");
     printPeakMemory("(e)", peakKb);

@@ -19,14 +19,15 @@ template <typename Number> bool parseNumber(std::string_view text, Number& numbe
     return error == std::errc() && end == text.data() + text.size() && !text.empty();
 }
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// Into `fields`, whose room is kept from line to line.
+void splitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
         fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
         if (tab == std::string_view::npos)
-            return fields;
+            return;
         start = tab + 1;
     }
 }
@@ -95,7 +96,8 @@ public:
                     fail("this is no archive cache of this version");
                 return true;
             }
-            ended = takeLine(splitFields(line));
+            splitFields(line, fields_);
+            ended = takeLine(fields_);
             return true;
         });
         if (!ended)
@@ -208,6 +210,7 @@ private:
 
     std::string file_;
     std::size_t line_ = 0;
+    std::vector<std::string_view> fields_;
 };
 
 } // namespace
@@ -220,8 +223,13 @@ ArchiveCache ArchiveCache::read(const std::string& fileName) {
     ArchiveCache cache;
     CacheParser parser(fileName);
     parser.parse(readFileBytes(fileName));
-    for (auto& [path, kept] : parser.archives)
-        cache.previous_.insert_or_assign(path, Entry{path, kept.first, std::move(kept.second)});
+    for (std::size_t position = 0; position < parser.archives.size(); ++position) {
+        auto& [path, kept] = parser.archives[position];
+        cache.previous_.insert_or_assign(path,
+                                         Entry{path, kept.first, std::move(kept.second), position});
+    }
+    cache.readArchives_ = parser.archives.size();
+    cache.sameAsRead_ = true;
     return cache;
 }
 
@@ -230,15 +238,25 @@ std::optional<ArchiveFinds> ArchiveCache::take(const std::string& path, const Ar
     if (found == previous_.end() || !(found->second.key == key))
         return std::nullopt;
     ArchiveFinds finds = std::move(found->second.finds);
+    lastTaken_ = {path, key, found->second.position};
     previous_.erase(found);
     return finds;
 }
 
 void ArchiveCache::keep(const std::string& path, const ArchiveKey& key, ArchiveFinds finds) {
-    kept_.push_back({path, key, std::move(finds)});
+    // What was taken and is kept again in the place it was read from changes nothing.
+    const bool sameAsTaken = lastTaken_ && lastTaken_->path == path && lastTaken_->key == key &&
+                             lastTaken_->position == kept_.size();
+    sameAsRead_ = sameAsRead_ && sameAsTaken;
+    lastTaken_.reset();
+    kept_.push_back({path, key, std::move(finds), kept_.size()});
 }
 
 void ArchiveCache::write(const std::string& fileName) const {
+    // A search that met every archive of the file unchanged, in its order, would write it again
+    // byte for byte.
+    if (sameAsRead_ && kept_.size() == readArchives_)
+        return;
     std::string out = Header + "\n";
     std::size_t written = 0;
     for (const auto& entry : kept_) {

@@ -3,6 +3,7 @@
 #include "core/content/ArchiveFinds.h"
 #include "core/platform/FileSystem.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -38,8 +39,8 @@ public:
     // Keeps an archive's finds for the next search, in the order archives were met.
     void keep(const std::string& path, const ArchiveKey& key, ArchiveFinds finds);
 
-    // Writes what keep() was given, and nothing of archives not met again (removed ones).
-    // Throws FileCreateError.
+    // Writes what keep() was given, and nothing of archives not met again (removed ones); a
+    // file read that already holds just that is left alone. Throws FileCreateError.
     void write(const std::string& fileName) const;
 
 private:
@@ -47,9 +48,19 @@ private:
         std::string path;
         ArchiveKey key;
         ArchiveFinds finds;
+        std::size_t position = 0; // among the archives of the file, or as kept
+    };
+    struct Taken {
+        std::string path;
+        ArchiveKey key;
+        std::size_t position = 0;
     };
     std::unordered_map<std::string, Entry> previous_;
     std::vector<Entry> kept_;
+    std::optional<Taken> lastTaken_;
+    std::size_t readArchives_ = 0;
+    // True while what was kept is what the file read holds, in its order.
+    bool sameAsRead_ = false;
 };
 
 } // namespace velkarn

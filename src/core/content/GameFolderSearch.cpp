@@ -5,6 +5,7 @@
 #include "core/content/CatalogueFiles.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/NoCase.h"
 #include "core/platform/PrintableText.h"
 #include "core/platform/ProblemList.h"
 #include "core/setup/TextHelpers.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <tuple>
 #include <utility>
 
 namespace velkarn {
@@ -34,33 +36,43 @@ bool isSystemFolder(const std::string& realPath) {
     return false;
 }
 
-// The order the engine reads archives in, so that what a later archive says wins as in the game,
-// and so that every search of the same folders meets the same archives in the same order, on any
-// file system.
-bool engineOrder(const FolderEntry& a, const FolderEntry& b) {
-    if (!equalsNoCase(a.name, b.name))
-        return lessNoCase(a.name, b.name);
-    return a.name < b.name;
-}
-
-// In a game folder the game's own data folder comes last: what it says of a map wins over what
-// a mod beside it says, as in the game played without a mod.
-bool gameFolderOrder(const FolderEntry& a, const FolderEntry& b) {
-    const auto isData = [](const FolderEntry& entry) {
-        return entry.name == "baseq3" || entry.name == "baseoa";
+// Sorts a folder's entries in the order the engine reads archives in, so that what a later
+// archive says wins as in the game, and so that every search of the same folders meets the same
+// archives in the same order, on any file system. In a game folder (`gameFolder`) the game's own
+// data folder comes last: what it says of a map wins over what a mod beside it says, as in the
+// game played without a mod. Each name is lowered once, not at every comparison: a folder of
+// thousands of archives is sorted at every search.
+void sortInEngineOrder(std::vector<FolderEntry>& entries, bool gameFolder) {
+    struct Key {
+        bool dataFolder;
+        std::string lowered;
+        std::size_t index;
     };
-    if (isData(a) != isData(b))
-        return isData(b);
-    return engineOrder(a, b);
+    std::vector<Key> keys;
+    keys.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string& name = entries[i].name;
+        keys.push_back({gameFolder && (name == "baseq3" || name == "baseoa"), toLower(name), i});
+    }
+    std::sort(keys.begin(), keys.end(), [&entries](const Key& a, const Key& b) {
+        return std::tie(a.dataFolder, a.lowered, entries[a.index].name) <
+               std::tie(b.dataFolder, b.lowered, entries[b.index].name);
+    });
+    std::vector<FolderEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const Key& key : keys)
+        sorted.push_back(std::move(entries[key.index]));
+    entries = std::move(sorted);
 }
 
-// Hands every ".pk3" file below a game's folders to `visit`, subfolders first. Each real folder
+// Hands every ".pk3" file below a game's folders to `visit`, with its state when it could be
+// looked at, subfolders first. Each real folder
 // is walked once. The folders directly below a game folder (its data and mod folders) may be
 // links, as packaged games have them; further down a folder link is followed only where it
 // stays inside the game's folders.
 class FolderWalk {
 public:
-    using Visit = std::function<void(const std::string&)>;
+    using Visit = std::function<void(const std::string&, const std::optional<FileState>&)>;
     using Problem = std::function<void(const std::string&)>;
 
     FolderWalk(const std::vector<std::string>& roots, Visit visit, Problem problem = {})
@@ -89,15 +101,15 @@ private:
             if (!seen_.insert({identity.device, identity.inode}).second)
                 return;
         }
-        auto entries = listFolder(folder);
-        std::sort(entries.begin(), entries.end(), depth == 0 ? gameFolderOrder : engineOrder);
+        auto entries = listFolder(folder, true);
+        sortInEngineOrder(entries, depth == 0);
         for (const auto& entry : entries)
             if (entry.isFolder && entry.name != "Extras" && isNameKept(folder, entry) &&
                 isLinkFollowed(folder + entry.name, entry, depth))
                 walk(folder + entry.name + "/", depth + 1);
         for (const auto& entry : entries)
             if (!entry.isFolder && endsWith(entry.name, ".pk3") && isNameKept(folder, entry))
-                visit_(folder + entry.name);
+                visit_(folder + entry.name, entry.fileState);
     }
 
     // A name holding a line break could not be kept in one line of a catalogue file.
@@ -139,6 +151,8 @@ public:
     void add(const std::string& problem) { problems_.add(printableText(problem)); }
     // False when the archive had problems.
     bool archiveDone(const std::string& archive) {
+        if (problems_.empty())
+            return true;
         const auto lines = problems_.lines(printableText(archive));
         for (const auto& line : lines)
             observer_.message(line);
@@ -157,10 +171,10 @@ void scanFolders(const std::vector<std::string>& folders, CatalogueIndex& index,
     ZipArchive zip([&problems](const ZipMessage& message) { problems.add(message.text); });
     FolderWalk(
         folders,
-        [&](const std::string& path) {
+        [&](const std::string& path, const std::optional<FileState>& listed) {
             // Looked at before reading: an archive changed while it is read is read again.
-            FileState state;
-            const bool keyed = fileState(path, state);
+            FileState state = listed.value_or(FileState());
+            const bool keyed = listed || fileState(path, state);
             const ArchiveKey key = archiveKey(state);
             auto finds = keyed ? cache.take(path, key) : std::nullopt;
             if (!finds)
@@ -177,7 +191,9 @@ void scanFolders(const std::vector<std::string>& folders, CatalogueIndex& index,
 
 std::vector<std::string> gameArchives(const std::vector<std::string>& folders) {
     std::vector<std::string> archives;
-    FolderWalk(folders, [&](const std::string& path) { archives.push_back(path); }).walk();
+    FolderWalk(folders, [&](const std::string& path, const std::optional<FileState>&) {
+        archives.push_back(path);
+    }).walk();
     return archives;
 }
 

@@ -12,6 +12,16 @@ namespace velkarn {
 
 namespace {
 
+FileState stateOf(const struct stat& st) {
+    FileState state;
+    state.identity = {static_cast<unsigned long long>(st.st_dev),
+                      static_cast<unsigned long long>(st.st_ino)};
+    state.size = static_cast<unsigned long long>(st.st_size);
+    state.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
+    state.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
+    return state;
+}
+
 bool statMode(const std::string& path, mode_t& mode) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
@@ -22,7 +32,7 @@ bool statMode(const std::string& path, mode_t& mode) {
 
 } // namespace
 
-std::vector<FolderEntry> listFolder(const std::string& folder) {
+std::vector<FolderEntry> listFolder(const std::string& folder, bool withFileStates) {
     std::vector<FolderEntry> entries;
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
@@ -35,15 +45,19 @@ std::vector<FolderEntry> listFolder(const std::string& folder) {
         // The kind the folder itself records spares a look at every file; links and file
         // systems that do not record kinds are looked at.
         if (entry->d_type == DT_DIR || entry->d_type == DT_REG) {
-            entries.push_back({name, entry->d_type == DT_DIR, false});
-            continue;
+            entries.push_back({name, entry->d_type == DT_DIR, false, std::nullopt});
+        } else {
+            mode_t mode = 0;
+            if (!statMode(prefix + name, mode))
+                continue; // dangling link
+            struct stat own {};
+            const bool link = ::lstat((prefix + name).c_str(), &own) == 0 && S_ISLNK(own.st_mode);
+            entries.push_back({name, S_ISDIR(mode), link, std::nullopt});
         }
-        mode_t mode = 0;
-        if (!statMode(prefix + name, mode))
-            continue; // dangling link
-        struct stat own {};
-        const bool link = ::lstat((prefix + name).c_str(), &own) == 0 && S_ISLNK(own.st_mode);
-        entries.push_back({name, S_ISDIR(mode), link});
+        struct stat st {};
+        if (withFileStates && !entries.back().isFolder &&
+            ::fstatat(::dirfd(dir), name.c_str(), &st, 0) == 0)
+            entries.back().fileState = stateOf(st);
     }
     ::closedir(dir);
     return entries;
@@ -128,11 +142,7 @@ bool fileState(const std::string& path, FileState& state) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return false;
-    state.identity = {static_cast<unsigned long long>(st.st_dev),
-                      static_cast<unsigned long long>(st.st_ino)};
-    state.size = static_cast<unsigned long long>(st.st_size);
-    state.modifiedSeconds = static_cast<long long>(st.st_mtim.tv_sec);
-    state.modifiedNanoseconds = static_cast<long long>(st.st_mtim.tv_nsec);
+    state = stateOf(st);
     return true;
 }
 

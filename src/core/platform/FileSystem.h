@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,16 +8,35 @@
 // are never listed, as hidden entries were not on the original platform.
 namespace velkarn {
 
+// What a path names (links followed): equal for two paths of the same file or folder, so that
+// walks over folder trees can tell a folder they have seen through a link.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
+// What one look at a file tells (links followed): which file it is, its size and when it last
+// changed (seconds since 1970), so that a reader can tell a file replaced or shortened.
+struct FileState {
+    FileIdentity identity;
+    unsigned long long size = 0;
+    long long modifiedSeconds = 0;
+    long long modifiedNanoseconds = 0; // within that second
+};
+
 struct FolderEntry {
     std::string name;
     bool isFolder = false;
-    bool isLink = false; // a symbolic link, to whatever isFolder says
+    bool isLink = false;                // a symbolic link, to whatever isFolder says
+    std::optional<FileState> fileState; // of a file, when asked for and it could be looked at
 };
 
 // The visible entries of a folder, in the order the file system returns them. An unreadable or
 // missing folder gives no entries. Symbolic links are followed; `isFolder` is true for links to
-// folders.
-std::vector<FolderEntry> listFolder(const std::string& folder);
+// folders. With `withFileStates` each file is looked at through the open folder, which spares a
+// walk along its path for each of thousands of files.
+std::vector<FolderEntry> listFolder(const std::string& folder, bool withFileStates = false);
 
 bool fileExists(const std::string& path);   // a plain file (links followed)
 bool folderExists(const std::string& path); // a folder (links followed)
@@ -43,13 +63,6 @@ std::string currentFolder();
 // is absolute or empty.
 std::string absoluteFrom(const std::string& path, const std::string& folder = currentFolder());
 
-// What a path names (links followed): equal for two paths of the same file or folder, so that
-// walks over folder trees can tell a folder they have seen through a link.
-struct FileIdentity {
-    unsigned long long device = 0;
-    unsigned long long inode = 0;
-    bool operator==(const FileIdentity&) const = default;
-};
 // False when the path names nothing.
 bool fileIdentity(const std::string& path, FileIdentity& identity);
 
@@ -58,14 +71,6 @@ std::string realFolderPath(const std::string& path);
 // Whether `path` (a real path ending with "/") lies in `folder` (the same) or is it.
 bool isInsideFolder(const std::string& path, const std::string& folder);
 
-// What one look at a file tells (links followed): which file it is, its size and when it last
-// changed (seconds since 1970), so that a reader can tell a file replaced or shortened.
-struct FileState {
-    FileIdentity identity;
-    unsigned long long size = 0;
-    long long modifiedSeconds = 0;
-    long long modifiedNanoseconds = 0; // within that second
-};
 // False when the path names nothing.
 bool fileState(const std::string& path, FileState& state);
 

@@ -96,6 +96,11 @@ public:
     // The bytes from `offset` to the end, `maxBytes` at the most.
     std::string read(unsigned long long offset, std::size_t maxBytes) const {
         std::string bytes;
+        // Room for what the file holds now (and a byte to see it grown) is made once: growing
+        // the text piece by piece would copy a large file many times over.
+        const auto size = static_cast<unsigned long long>(stat_.st_size);
+        bytes.reserve(static_cast<std::size_t>(
+            std::min<unsigned long long>(maxBytes, size > offset ? size - offset + 1 : 0)));
         char buffer[65536];
         auto at = static_cast<off_t>(offset);
         while (bytes.size() < maxBytes) {

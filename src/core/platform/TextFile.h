@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,16 @@ Lines splitLines(const std::string& text);
 template <typename Take> void forEachLine(std::string_view text, Take take) {
     std::size_t start = 0;
     std::size_t number = 0;
+    // Searches for one byte, which the library does many bytes at a time; the next line feed is
+    // kept, so a text whose lines end in CR alone is not searched to its end for every line.
+    std::size_t lineFeed = text.find('\n');
     while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n')
-            ++end;
+        if (lineFeed < start)
+            lineFeed = text.find('\n', start);
+        std::size_t end = std::min(lineFeed, text.size());
+        if (const std::size_t cr = text.substr(start, end - start).find('\r');
+            cr != std::string_view::npos)
+            end = start + cr;
         if (!take(++number, text.substr(start, end - start)))
             return;
         if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
