@@ -42,7 +42,7 @@ std::string setupFolder(const std::string& appDir) {
 }
 
 Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
-    : game(appDir, std::move(layout)), random(seed),
+    : game(appDir, std::move(layout)), player(appDir + "options.ini"), random(seed),
       results(appDir, [this] { return resultsSource(); }), buddies(appDir),
       appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });

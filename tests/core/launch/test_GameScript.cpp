@@ -83,6 +83,7 @@ TEST(LocalScript, WorkedExampleTwoEntries) {
         "name ^1Ace",
         "seta model brute/default",
         "cl_timenudge 0",
+        "cl_autoRecordDemo 0",
         "sv_maxclients 16",
         "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
         "addbot Vexor 3;set nextmap vstr m1\"",
@@ -99,11 +100,12 @@ TEST(LocalScript, OneEntryIsPlainCommandsWithBotsAfterTheMap) {
     const RosterBot bones{"Bones", 5, "Blue"};
     const auto rotation =
         listOf<RotationEntry>({rotationEntry("q3tourney2", Tournament, 10, 0, {Vexor, bones})});
-    PlayerSettings player{"", "", "", 0, 250};
+    PlayerSettings player{"", "", "", 0, 250, true}; // recording, as the engine is then told
     const Lines expected = {
         "name ",
         "seta model /",
         "cl_timenudge 250",
+        "cl_autoRecordDemo 1",
         "sv_maxclients 16",
         "set g_gametype 1",
         "set fraglimit 10",
