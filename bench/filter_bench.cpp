@@ -52,7 +52,7 @@ std::vector<LiveServer> answeredServers() {
             status.players.push_back(
                 {p, p % 4 ? 40 + p : 0, codedName(p, "Player", s * PlayersEach + p), false});
         status.pingMs = 20 + s % 300;
-        LiveServer server{"127.0.0.1:" + std::to_string(20000 + s), {}, {}, {}, {}};
+        LiveServer server{"127.0.0.1:" + std::to_string(20000 + s), {}, {}, {}, {}, {}};
         server.takeAnswer(&status, buddies);
         servers.push_back(std::move(server));
     }

@@ -9,10 +9,12 @@ set -euo pipefail
 # desktop notification test's own session bus; libyaml-cpp-dev reads the printed Kubernetes
 # manifests back in the tests, and openarena-server is the real engine a server Pod's talk with
 # Agones is checked against.
+# libgeoip-dev and geoip-database place each server's address in its country, and
+# famfamfam-flag-png gives the flag shown for it.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libqt6sql6-sqlite qt6-charts-dev
           zlib1g-dev libzip-dev libjpeg62-turbo-dev libgtest-dev
           desktop-file-utils appstream man-db systemd dbus-daemon libyaml-cpp-dev
-          openarena-server "$@")
+          openarena-server libgeoip-dev geoip-database famfamfam-flag-png "$@")
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' \

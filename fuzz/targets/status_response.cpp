@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto status = parseStatusResponse(fuzz::asText(data, size));
     if (!status)
         return 0;
-    LiveServer server{"127.0.0.1:27960", {}, {}, {}, {}};
+    LiveServer server{"127.0.0.1:27960", {}, {}, {}, {}, {}};
     server.takeAnswer(&*status, BuddyList({"^1Ace"}));
     ServerFilter filter;
     filter.hasHumans = filter.hideFull = true;

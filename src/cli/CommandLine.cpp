@@ -226,6 +226,8 @@ std::string usageText() {
            "      --max-ping MS       a ping of at most MS milliseconds\n"
            "      --search TEXT       TEXT in the host name, the map or a player's name\n"
            "                          (color codes and case ignored)\n"
+           "      --country CC        standing in the country of the two-letter code CC\n"
+           "                          (case ignored; from the system's country database)\n"
            "      --buddies           a player of buddies.txt on it; the buddies follow the\n"
            "                          name as a sixth field, separated by commas\n"
            "  join HOST[:PORT] [--wait [--give-up MINUTES]]\n"

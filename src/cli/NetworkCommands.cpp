@@ -56,7 +56,7 @@ int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostrea
 
 int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
                       const ServersArguments& choice, std::ostream& out, std::ostream& err,
-                      QueryTiming timing) {
+                      QueryTiming timing, const CountryDatabase& countries) {
     BuddyList buddies;
     if (choice.buddiesOnly) {
         const BuddyFileRead read = readBuddyFile(appDir);
@@ -89,8 +89,9 @@ int runServersCommand(const std::string& appDir, std::vector<MasterServer> maste
     QObject::connect(
         &engine, &QueryEngine::serverAnswered, [&](int id, const ServerStatus& status) {
             LiveServer server{
-                formatServerAddress(listed[static_cast<std::size_t>(id)]), {}, {}, {}, {}};
+                formatServerAddress(listed[static_cast<std::size_t>(id)]), {}, {}, {}, {}, {}};
             server.takeAnswer(&status, buddies);
+            server.country = countries.countryOf(listed[static_cast<std::size_t>(id)].host);
             if ((choice.buddiesOnly && server.buddies.empty()) || !choice.filter.accepts(server))
                 return;
             out << server.address << '\t' << status.pingMs << '\t' << status.playersText() << '\t'

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/ServersArguments.h"
+#include "core/network/CountryDatabase.h"
 #include "core/network/MasterList.h"
 #include "core/network/QueryEngine.h"
 #include "core/network/RemoteConsole.h"
@@ -23,13 +24,15 @@ int runStatusCommand(const ServerAddress& server, std::ostream& out, std::ostrea
 
 // `velkarn servers [--master HOST:PORT]... [FILTER]...`: asks the masters (those of masters.txt
 // in `appDir` when `masters` is empty) and prints "address<TAB>ping<TAB>players/max<TAB>map<TAB>
-// host name" for each server that answers and passes the filters of `choice`, as they answer;
+// host name" for each server that answers and passes the filters of `choice` (--country: of
+// `countries`), as they answer;
 // with --buddies only servers with a buddy of buddies.txt on them, their buddies as a sixth
 // field. 0 also when none answers; 1 when masters.txt cannot be read or made, or --buddies finds
 // no buddy in buddies.txt.
 int runServersCommand(const std::string& appDir, std::vector<MasterServer> masters,
                       const ServersArguments& choice, std::ostream& out, std::ostream& err,
-                      QueryTiming timing = {});
+                      QueryTiming timing = {},
+                      const CountryDatabase& countries = CountryDatabase{});
 
 // The password file rcon uses for `server`: `given` (--password-file) when there is one, else
 // that of the setup served on this machine's loopback at the server's port (its

@@ -45,7 +45,11 @@ bool takeServersOption(const std::vector<std::string>& arguments, std::size_t& i
         takeNumber(arguments, i, filter.maxPing, 1, MaxPingOption, problem);
     else if (option == "--game")
         takeText(arguments, i, filter.game, "a game or mod name", problem);
-    else if (option == "--search")
+    else if (option == "--country") {
+        takeText(arguments, i, filter.country, "a country code", problem);
+        if (problem.empty() && filter.country.size() != 2)
+            problem = "--country needs a country's two-letter code, such as FR";
+    } else if (option == "--search")
         takeText(arguments, i, filter.search, "a text to search for", problem);
     else
         return false;

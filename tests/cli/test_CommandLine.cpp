@@ -82,6 +82,8 @@ TEST(CommandLine, JoinWaitsOnlyWhenToldAndRecentTakesNothing) {
               Command::BadUsage);
     EXPECT_EQ(parseCommandLine({"recent"}).command, Command::Recent);
     EXPECT_EQ(parseCommandLine({"recent", "--wait"}).command, Command::BadUsage);
+    EXPECT_EQ(parseCommandLine({"servers", "--country", "fr"}).servers.filter.country, "fr");
+    EXPECT_EQ(parseCommandLine({"servers", "--country", "France"}).command, Command::BadUsage);
 }
 
 TEST(CommandLine, ServersTakeTheFiltersOfTheServerLists) {

@@ -1,8 +1,10 @@
 #include "cli/NetworkCommands.h"
+#include "support/CountryFixture.h"
 #include "support/ServerMix.h"
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <sstream>
@@ -72,6 +74,17 @@ TEST(ServersCommand, ListsTheServersOfBothFamiliesThatAnIpv6MasterNames) {
         hosts.insert(line.substr(0, line.find('\t')) + " " + line.substr(line.rfind('\t') + 1));
     EXPECT_EQ(hosts, (std::set<std::string>{formatServerAddress(four->address()) + " Four",
                                             formatServerAddress(six->address()) + " Six"}));
+
+    // --country looks each address up in its family's database.
+    const CountryDatabase countries({writeCountryDatabase(app, "v4.dat", false, "FR"),
+                                     writeCountryDatabase(app, "v6.dat", true, "JP"), ""});
+    ServersArguments japan;
+    japan.filter.country = "jp";
+    out.str("");
+    EXPECT_EQ(runServersCommand(app.path(), {}, japan, out, err, Quick, countries), 0);
+    const std::string listed = out.str();
+    EXPECT_EQ(listed.substr(0, listed.find('\t')), formatServerAddress(six->address()));
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 1);
 }
 
 TEST(ServersCommand, PrintsOnlyTheServersTheFiltersOrBuddiesChoose) {

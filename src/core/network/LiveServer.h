@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/network/BuddyList.h"
+#include "core/network/CountryDatabase.h"
 #include "core/network/PingHistory.h"
 #include "core/network/ServerFacts.h"
 #include "core/network/ServerStatus.h"
@@ -19,6 +20,7 @@ struct LiveServer {
     ServerFacts facts;
     std::vector<std::string> buddies; // as buddiesAmong names them
     PingHistory history;              // the rounds it was asked in
+    std::optional<Country> country;   // where it stands, when its address is known
 
     // Takes a server's latest answer, a round of its history; nullptr when it stayed silent.
     void takeAnswer(const ServerStatus* answer, const BuddyList& buddyList);

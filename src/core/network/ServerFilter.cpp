@@ -11,6 +11,8 @@ bool ServerFilter::active() const {
 bool ServerFilter::accepts(const LiveServer& server) const {
     if (!server.status)
         return !active();
+    if (!country.empty() && (!server.country || !equalsNoCase(server.country->code, country)))
+        return false;
     const ServerFacts& facts = server.facts;
     if ((hasHumans && facts.humans == 0) || (hideEmpty && facts.players() == 0) ||
         (hideFull && facts.maxPlayers > 0 && facts.players() >= facts.maxPlayers) ||

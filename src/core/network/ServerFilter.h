@@ -18,6 +18,7 @@ struct ServerFilter {
     int maxPing = 0;             // at most this ping; 0 for any
     // The host name, map or a player's name holds this, color codes and case not counted.
     std::string search;
+    std::string country; // the country code of its address, without regard to case
 
     // Whether any filter is set: only then is a server that did not answer left out.
     bool active() const;

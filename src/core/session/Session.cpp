@@ -35,6 +35,11 @@ std::string setupNameOf(const std::string& fileName) {
     return endsWithNoCase(fileName, ".vkn") ? fileName.substr(0, fileName.size() - 4) : fileName;
 }
 
+CountryDatabase::Files countryFilesOf(const SystemLayout& layout) {
+    const CountryDatabase::Files system;
+    return {layout.system(system.ipv4), layout.system(system.ipv6), layout.system(system.flags)};
+}
+
 } // namespace
 
 std::string setupFolder(const std::string& appDir) {
@@ -42,9 +47,9 @@ std::string setupFolder(const std::string& appDir) {
 }
 
 Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
-    : game(appDir, std::move(layout)), player(appDir + "options.ini"), random(seed),
+    : game(appDir, layout), player(appDir + "options.ini"), random(seed),
       results(appDir, [this] { return resultsSource(); }), buddies(appDir),
-      appDir_(std::move(appDir)) {
+      countries(countryFilesOf(layout)), appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
     game.setJoinObserver(
         [this](const SavedServer& server) { results.recordJoin(server.address, server.name); });

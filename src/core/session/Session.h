@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/network/BuddyBook.h"
+#include "core/network/CountryDatabase.h"
 #include "core/platform/Random.h"
 #include "core/results/ResultsTracker.h"
 #include "core/session/GameOptions.h"
@@ -37,6 +38,8 @@ public:
     ResultsTracker results;
     // The players looked for on the servers, from buddies.txt.
     BuddyBook buddies;
+    // Where the servers stand, from the system's country databases.
+    CountryDatabase countries;
 
     // Reads path.txt, maps.txt, bots.txt, servers.txt, buddies.txt, mods.txt and models.txt, and
     // creates the

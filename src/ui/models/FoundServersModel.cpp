@@ -88,7 +88,8 @@ void FoundServersModel::takeAnswer(int id, const ServerStatus& status) {
         return;
     const int row = rowCount();
     beginInsertRows({}, row, row);
-    live_.push_back({formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}, {}});
+    live_.push_back(
+        {formatServerAddress(listed_[static_cast<std::size_t>(id)]), {}, {}, {}, {}, {}});
     rowOfListed_.emplace(id, row);
     endInsertRows();
     changeStatus(row, &status);

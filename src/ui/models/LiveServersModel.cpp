@@ -18,6 +18,8 @@ const LiveServer& LiveServersModel::liveServerAt(int row) const {
 void LiveServersModel::changeStatus(int row, const ServerStatus* status) {
     LiveServer& server = live_[static_cast<std::size_t>(row)];
     server.takeAnswer(status, buddies_.list());
+    if (countries_)
+        server.country = countries_->countryOf(addressToAsk(server.address).host);
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     emit statusChanged(row);
     buddies_.noteServer(server);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/network/BuddyBook.h"
+#include "core/network/CountryDatabase.h"
 #include "core/network/ServerAddress.h"
 #include "ui/models/LiveServerSource.h"
 
@@ -16,6 +17,9 @@ class LiveServersModel : public QAbstractTableModel, public LiveServerSource {
 public:
     int rowCount(const QModelIndex& parent = {}) const override;
     const LiveServer& liveServerAt(int row) const override;
+
+    // Where the rows' countries are looked up; none: no country is shown.
+    void setCountries(const CountryDatabase* countries) { countries_ = countries; }
 
 signals:
     // A row's answer came, or its server stayed silent.
@@ -36,6 +40,7 @@ private:
     void findBuddies();
 
     BuddyBook& buddies_;
+    const CountryDatabase* countries_ = nullptr;
 };
 
 } // namespace velkarn

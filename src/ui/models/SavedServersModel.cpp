@@ -51,7 +51,7 @@ void SavedServersModel::reload() {
     asked_.clear();
     live_.clear();
     for (const auto& server : servers_)
-        live_.push_back(LiveServer{server->address, {}, {}, {}, {}});
+        live_.push_back(LiveServer{server->address, {}, {}, {}, {}, {}});
     endResetModel();
 }
 
@@ -103,7 +103,7 @@ std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields
     const int row = rowCount();
     beginInsertRows({}, row, row);
     velkarn::addServer(servers_, fields);
-    live_.push_back(LiveServer{fields.address, {}, {}, {}, {}});
+    live_.push_back(LiveServer{fields.address, {}, {}, {}, {}, {}});
     endInsertRows();
     askServer(row);
     return {};
@@ -118,7 +118,7 @@ void SavedServersModel::updateServer(int row, const ServerFields& fields) {
     // answer.
     if (live.address != fields.address) {
         forgetAsked(row);
-        live = LiveServer{fields.address, {}, {}, {}, {}};
+        live = LiveServer{fields.address, {}, {}, {}, {}, {}};
         emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
         askServer(row);
         return;

@@ -5,6 +5,8 @@
 #include "ui/widgets/LocalText.h"
 
 #include <QFont>
+#include <QHash>
+#include <QIcon>
 #include <QStringList>
 
 namespace velkarn {
@@ -58,6 +60,31 @@ QVariant lossCell(const LiveServer& server, int role) {
 
 QVariant lossCell(const LiveServer& server, int role);
 
+// The flag and the name of the server's country beside its host name, answered or not.
+QVariant countryData(const LiveServer& server, int role) {
+    if (!server.country)
+        return {};
+    const QString name = QString::fromUtf8(server.country->name.c_str());
+    if (role == Qt::DecorationRole) {
+        static QHash<QString, QIcon> flags; // a few hundred at most
+        const QString file = local(server.country->flagFile);
+        if (file.isEmpty())
+            return {};
+        auto found = flags.find(file);
+        if (found == flags.end())
+            found = flags.insert(file, QIcon(file));
+        return *found;
+    }
+    if (role == Qt::AccessibleTextRole) // the host name as read aloud, with its land
+        return server.status ? local(plainName(server.status->hostName())) + " (" + name + ")"
+                             : name;
+    if (role == Qt::ToolTipRole) {
+        const QVariant buddies = rowData(server, role);
+        return buddies.isValid() ? name + "\n" + buddies.toString() : QVariant(name);
+    }
+    return {};
+}
+
 } // namespace
 
 QVariant nameSortKey(const std::string& codedName) {
@@ -85,6 +112,10 @@ QString pingHistoryText(const PingHistory& history) {
 QVariant statusCellData(const LiveServer& server, StatusCell cell, int role) {
     if (cell == StatusCell::Loss)
         return role == Qt::FontRole ? rowData(server, role) : lossCell(server, role);
+    if (cell == StatusCell::HostName &&
+        (role == Qt::DecorationRole || role == Qt::AccessibleTextRole ||
+         (role == Qt::ToolTipRole && server.country)))
+        return countryData(server, role);
     if (role == Qt::FontRole || role == Qt::ToolTipRole)
         return rowData(server, role);
     const bool coded = role == CodedTextRole;

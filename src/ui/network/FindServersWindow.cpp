@@ -37,6 +37,7 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     : QDialog(parent), session_(session),
       found_(new FoundServersModel(session.buddies, timing, this)) {
     setUpWindow(this, "findServersWindow", "Find Servers");
+    found_->setCountries(&session.countries);
     serverList_ = new ServerListPanel(*found_, "foundServerFilter", "foundServerTable", this);
     serverList_->sortBy(FoundServersModel::Ping, Qt::AscendingOrder);
     masterProblemsLabel_ = named(new QLabel(this), "masterProblemsLabel");

@@ -46,6 +46,10 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
     maxPingSpin_->setSingleStep(10);
     maxPingSpin_->setSuffix(" ms");
     maxPingSpin_->setSpecialValueText("Any");
+    countryEdit_ = named(new QLineEdit(this), "countryEdit");
+    countryEdit_->setPlaceholderText("Any");
+    countryEdit_->setMaxLength(2);
+    countryEdit_->setToolTip("The two-letter code of the country the servers stand in, such as FR");
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(namedLabel("&Search", "searchLabel", this, searchEdit_));
@@ -54,6 +58,11 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
     searchRow->addWidget(gameTypeCombo_);
     searchRow->addWidget(namedLabel("&Game or mod", "gameLabel", this, gameEdit_));
     searchRow->addWidget(gameEdit_, 1);
+    // Every letter of its caption is a key of another control on the same pages, so the
+    // field is reached with Tab and named for screen readers instead.
+    countryEdit_->setAccessibleName("Country");
+    searchRow->addWidget(namedLabel("Country", "countryLabel", this));
+    searchRow->addWidget(countryEdit_);
     auto* checkRow = new QHBoxLayout;
     for (QCheckBox* check :
          {hasHumansCheck_, hideEmptyCheck_, hideFullCheck_, hidePasswordedCheck_})
@@ -76,6 +85,7 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
     kept.game = bytes(settings.value(settingsKey_ + "/game").toString());
     kept.maxPing = settings.value(settingsKey_ + "/maxPing").toInt();
     kept.search = bytes(settings.value(settingsKey_ + "/search").toString());
+    kept.country = bytes(settings.value(settingsKey_ + "/country").toString());
     showFilter(kept);
 
     for (QCheckBox* check :
@@ -83,7 +93,7 @@ ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
         connect(check, &QCheckBox::toggled, this, &ServerFilterBar::keepFilter);
     connect(gameTypeCombo_, &QComboBox::currentIndexChanged, this, &ServerFilterBar::keepFilter);
     connect(maxPingSpin_, &QSpinBox::valueChanged, this, &ServerFilterBar::keepFilter);
-    for (QLineEdit* edit : {searchEdit_, gameEdit_})
+    for (QLineEdit* edit : {searchEdit_, gameEdit_, countryEdit_})
         connect(edit, &QLineEdit::textChanged, this, &ServerFilterBar::keepFilter);
 }
 
@@ -96,6 +106,7 @@ void ServerFilterBar::showFilter(const ServerFilter& filter) {
     gameTypeCombo_->setCurrentIndex(std::max(0, gameTypeCombo_->findData(filter.gameType)));
     gameEdit_->setText(local(filter.game));
     maxPingSpin_->setValue(filter.maxPing);
+    countryEdit_->setText(local(filter.country));
 }
 
 ServerFilter ServerFilterBar::filter() const {
@@ -108,6 +119,7 @@ ServerFilter ServerFilterBar::filter() const {
     filter.game = bytes(gameEdit_->text().trimmed());
     filter.maxPing = maxPingSpin_->value();
     filter.search = bytes(searchEdit_->text());
+    filter.country = bytes(countryEdit_->text().trimmed());
     return filter;
 }
 
@@ -122,6 +134,7 @@ void ServerFilterBar::keepFilter() {
     settings.setValue(settingsKey_ + "/game", local(kept.game));
     settings.setValue(settingsKey_ + "/maxPing", kept.maxPing);
     settings.setValue(settingsKey_ + "/search", local(kept.search));
+    settings.setValue(settingsKey_ + "/country", local(kept.country));
     emit filterChanged();
 }
 

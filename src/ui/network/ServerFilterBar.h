@@ -37,6 +37,7 @@ private:
     QCheckBox* hidePasswordedCheck_;
     QComboBox* gameTypeCombo_;
     QLineEdit* gameEdit_;
+    QLineEdit* countryEdit_;
     QSpinBox* maxPingSpin_;
 };
 

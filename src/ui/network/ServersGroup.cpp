@@ -27,6 +27,7 @@ ServersGroup::ServersGroup(Session& session, QWidget* parent, QueryTiming timing
     : QGroupBox("Pre-Defined Servers", parent), session_(session),
       servers_(new SavedServersModel(session.setup.servers, session.buddies, timing, this)) {
     setObjectName("serversGroup");
+    servers_->setCountries(&session_.countries);
     serverList_ = new ServerListPanel(*servers_, "savedServerFilter", "savedServerTable", this);
     refreshButton_ = namedButton("&Refresh", "refreshButton", this);
     findServersButton_ = namedButton("F&ind Servers...", "findServersButton", this);

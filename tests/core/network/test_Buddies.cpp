@@ -11,7 +11,7 @@ using namespace velkarn::test;
 namespace {
 
 LiveServer serverWith(std::vector<std::string> buddies, const std::string& address) {
-    LiveServer server{address, ServerStatus{{{"sv_hostname", "^1Red"}}, {}, 0}, {}, {}, {}};
+    LiveServer server{address, ServerStatus{{{"sv_hostname", "^1Red"}}, {}, 0}, {}, {}, {}, {}};
     server.buddies = std::move(buddies);
     return server;
 }
@@ -82,7 +82,7 @@ TEST(BuddyBook, TellsOnceWhenABuddyComesOntoAServer) {
     book.noteServer(serverWith({"Hank"}, "127.0.0.1"));
     book.noteServer(serverWith({"Hank"}, "127.0.0.1:27960")); // the same server, found
     book.noteServer(serverWith({"Hank", "Sarge"}, "127.0.0.1:27960"));
-    book.noteServer(LiveServer{"127.0.0.1:27960", {}, {}, {}, {}}); // an answer lost
+    book.noteServer(LiveServer{"127.0.0.1:27960", {}, {}, {}, {}, {}}); // an answer lost
     book.noteServer(serverWith({"Hank", "Sarge"}, "127.0.0.1:27960"));
     book.noteServer(serverWith({}, "127.0.0.1:27960")); // they left
     book.noteServer(serverWith({"hank"}, "127.0.0.1:27960"));

@@ -18,7 +18,7 @@ TEST(PingHistory, FollowsAServerThatDropsEveryThirdAnswer) {
         return std::vector<QByteArray>{statusAnswer("\\sv_hostname\\Lossy", {}, request)};
     });
     QueryEngine engine({150, 0, 32, 5}); // no retry: a dropped answer is a lost round
-    LiveServer server{formatServerAddress(lossy.address()), {}, {}, {}, {}};
+    LiveServer server{formatServerAddress(lossy.address()), {}, {}, {}, {}, {}};
     bool answered = false;
     QObject::connect(&engine, &QueryEngine::serverAnswered, [&](int, const ServerStatus& status) {
         answered = true;

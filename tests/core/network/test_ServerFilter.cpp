@@ -11,7 +11,7 @@ LiveServer answered(const std::string& settings, const std::string& players, int
                     const BuddyList& buddies = {}) {
     const auto status =
         parseStatusResponse("\xff\xff\xff\xffstatusResponse\n" + settings + "\n" + players);
-    LiveServer server{"127.0.0.1:27960", {}, {}, {}, {}};
+    LiveServer server{"127.0.0.1:27960", {}, {}, {}, {}, {}};
     server.takeAnswer(&*status, buddies);
     server.status->pingMs = ping;
     return server;
@@ -79,7 +79,7 @@ TEST(ServerFilter, SearchMatchesHostMapAndPlayersWithoutCodesOrCase) {
 }
 
 TEST(ServerFilter, SilentServersShowOnlyUnfilteredAndBuddiesAlways) {
-    const LiveServer silent{"127.0.0.1:1", {}, {}, {}, {}};
+    const LiveServer silent{"127.0.0.1:1", {}, {}, {}, {}, {}};
     EXPECT_TRUE(ServerFilter{}.shows(silent));
     EXPECT_FALSE(filterWith([](ServerFilter& f) { f.hideFull = true; }).shows(silent));
 
