@@ -41,7 +41,8 @@ TEST_F(PlayCommandTest, NoStartWritesTheScriptAndPrintsTheParameters) {
     EXPECT_EQ(out.str(), "+exec velkarn +set r_mode 4\n");
     // "BRUTE" is no model name: the first of the sorted list (anvil) and its first skin.
     EXPECT_EQ(game.script(),
-              "name ^1Ace\r\nseta model anvil/blue\r\ncl_timenudge 0\r\nsv_maxclients 16\r\n"
+              "name ^1Ace\r\nseta model anvil/blue\r\ncl_timenudge 0\r\ncl_autoRecordDemo "
+              "0\r\nsv_maxclients 16\r\n"
               "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
               "addbot Vexor 3;set nextmap vstr m1\"\r\n"
               "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
@@ -51,12 +52,13 @@ TEST_F(PlayCommandTest, NoStartWritesTheScriptAndPrintsTheParameters) {
 
 TEST_F(PlayCommandTest, PrintShowsTheScriptAndParametersAndWritesNothing) {
     EXPECT_EQ(play("duel", PlayMode::Print), 0) << err.str();
-    EXPECT_EQ(out.str(),
-              "name ^1Ace\nseta model anvil/blue\ncl_timenudge 0\nsv_maxclients 16\n"
-              "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
-              "addbot Vexor 3;set nextmap vstr m1\"\n"
-              "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
-              "addbot Krag 4 Red;set nextmap vstr m0\"\nvstr m0\n+exec velkarn +set r_mode 4\n");
+    EXPECT_EQ(
+        out.str(),
+        "name ^1Ace\nseta model anvil/blue\ncl_timenudge 0\ncl_autoRecordDemo 0\nsv_maxclients 16\n"
+        "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
+        "addbot Vexor 3;set nextmap vstr m1\"\n"
+        "set m1 \"set g_gametype 3;set fraglimit 30;set timelimit 15;map vault;kick Vexor;"
+        "addbot Krag 4 Red;set nextmap vstr m0\"\nvstr m0\n+exec velkarn +set r_mode 4\n");
     EXPECT_FALSE(game.scriptWritten());
     EXPECT_FALSE(game.ran());
 

@@ -214,6 +214,9 @@ Lines localScriptLines(const PlayerSettings& player, const Rotation& rotation,
     Lines lines;
     appendPlayer(lines, player);
     lines.push_back("cl_timenudge " + std::to_string(player.simPing));
+    // Said either way: the engine keeps the value in its own configuration, so a game recorded
+    // once would otherwise go on recording after the player turned it off.
+    lines.push_back(std::string("cl_autoRecordDemo ") + (player.recordGames ? "1" : "0"));
     lines.push_back("sv_maxclients " + std::to_string(maxClientsFor(rotation)));
     appendRotation(lines, scriptEntries(rotation, bots));
     appendTeam(lines, player);

@@ -17,6 +17,7 @@ struct PlayerSettings {
     std::string model, skin;
     int team = 0; // 0 "Choose at launch", 1 "Blue", 2 "Red"
     int simPing = 0;
+    bool recordGames = false; // the engine records each local match as a demo
 };
 
 struct ServerOptions {

@@ -15,6 +15,9 @@ class PlayerOptions : public QObject {
 public:
     static constexpr int MaxSimPing = 500;
 
+    // `optionsFile` remembers the choices no setup keeps (recording); empty: nothing is kept.
+    explicit PlayerOptions(std::string optionsFile = {});
+
     const PlayerSettings& settings() const { return settings_; }
     void setName(const std::string& codedName);
     void setModelAndSkin(const std::string& model, const std::string& skin);
@@ -22,6 +25,8 @@ public:
     void setTeam(int team);
     // Brought into 0..MaxSimPing, as the ping field does with what is typed.
     void setSimPing(int ping);
+    // Whether local matches are recorded; remembered in the options file.
+    void setRecordGames(bool on);
     // After the catalogue changed: the model and skin a setup named, else the first ones (see
     // chooseModelAndSkin).
     void chooseModel(const Catalogue& catalogue, const std::string& setupModel,
@@ -33,6 +38,7 @@ signals:
 private:
     void update(PlayerSettings settings);
 
+    std::string optionsFile_;
     PlayerSettings settings_;
 };
 

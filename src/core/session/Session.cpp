@@ -47,8 +47,9 @@ std::string setupFolder(const std::string& appDir) {
 }
 
 Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
-    : game(appDir, layout), random(seed), results(appDir, [this] { return resultsSource(); }),
-      buddies(appDir), countries(countryFilesOf(layout)), appDir_(std::move(appDir)) {
+    : game(appDir, layout), player(appDir + "options.ini"), random(seed),
+      results(appDir, [this] { return resultsSource(); }), buddies(appDir),
+      countries(countryFilesOf(layout)), appDir_(std::move(appDir)) {
     game.setLaunchObserver([this](LaunchPath path) { noteLaunch(path); });
     game.setJoinObserver(
         [this](const SavedServer& server) { results.recordJoin(server.address, server.name); });

@@ -13,6 +13,7 @@
 #include "ui/widgets/ScriptValueValidator.h"
 #include "ui/widgets/WindowPlacement.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -101,6 +102,9 @@ void PlayerOptionsWindow::createControls() {
     teamCombo_ = named(new QComboBox(this), "teamCombo");
     teamCombo_->addItems({"Choose at launch", "Blue", "Red"});
     simPingSpin_ = named(new NumberSpin(0, PlayerOptions::MaxSimPing, 10, 0, this), "simPingSpin");
+    recordGamesCheck_ = named(new QCheckBox("&Record my games", this), "recordGamesCheck");
+    recordGamesCheck_->setToolTip("The game records each local match as a demo, to watch it "
+                                  "again from Demos or the results");
 }
 
 void PlayerOptionsWindow::addColorButtons() {
@@ -148,7 +152,8 @@ void PlayerOptionsWindow::layOut() {
     grid->addWidget(teamCombo_, 6, 1);
     grid->addWidget(namedLabel("Simulated P&ing", "simPingLabel", this, simPingSpin_), 7, 0);
     grid->addWidget(simPingSpin_, 7, 1);
-    grid->addWidget(buttons, 8, 0, 1, 3);
+    grid->addWidget(recordGamesCheck_, 8, 1, 1, 2);
+    grid->addWidget(buttons, 9, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     // The name comes first, and the color buttons right after it.
     setTabOrder(playerNameEdit_, colorButtons_.front());
@@ -173,6 +178,8 @@ void PlayerOptionsWindow::connectControls() {
             [this](int row) { runGuarded([this, row] { player_.setTeam(row); }); });
     connectGuarded(simPingSpin_, &QSpinBox::valueChanged, this,
                    [this] { player_.setSimPing(simPingSpin_->value()); });
+    connectGuarded(recordGamesCheck_, &QCheckBox::toggled, this,
+                   [this] { player_.setRecordGames(recordGamesCheck_->isChecked()); });
     connect(&player_, &PlayerOptions::changed, this, [this] {
         showPlayer();
         showModelIcon();
@@ -266,6 +273,10 @@ void PlayerOptionsWindow::showPlayer() {
     showRow(*modelCombo_, modelList_->rowOf(settings.model));
     showRow(*skinCombo_, skinList_->rowOf(settings.skin));
     showRow(*teamCombo_, settings.team);
+    if (recordGamesCheck_->isChecked() != settings.recordGames) {
+        const QSignalBlocker quiet(recordGamesCheck_);
+        recordGamesCheck_->setChecked(settings.recordGames);
+    }
     if (simPingSpin_->value() != settings.simPing) {
         const QSignalBlocker quiet(simPingSpin_);
         simPingSpin_->setValue(settings.simPing);

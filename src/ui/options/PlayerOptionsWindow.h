@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -20,7 +21,8 @@ namespace velkarn {
 class NumberSpin;
 class TextListModel;
 
-// "Player Options": the player's colored name, model, skin, team and simulated ping. The model
+// "Player Options": the player's colored name, model, skin, team, simulated ping and whether
+// the engine records local matches. The model
 // and skin lists follow the catalogue. It grows in width and keeps its size and place.
 class PlayerOptionsWindow : public QDialog {
     Q_OBJECT
@@ -72,6 +74,7 @@ private:
     QLabel* modelIconLabel_; // the chosen model's icon in the chosen skin; empty when none
     QComboBox* teamCombo_;
     NumberSpin* simPingSpin_;
+    QCheckBox* recordGamesCheck_;
 
     // Leaving the name field by keyboard clears its selection; a color button reached with
     // Tab still applies to what was selected.

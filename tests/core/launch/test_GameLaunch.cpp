@@ -53,6 +53,7 @@ TEST(WriteGameScript, WorkedExampleByteForByte) {
               "name ^1Ace\r\n"
               "seta model brute/default\r\n"
               "cl_timenudge 0\r\n"
+              "cl_autoRecordDemo 0\r\n"
               "sv_maxclients 16\r\n"
               "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
               "addbot Vexor 3;set nextmap vstr m1\"\r\n"

@@ -83,6 +83,7 @@ TEST(LocalScript, WorkedExampleTwoEntries) {
         "name ^1Ace",
         "seta model brute/default",
         "cl_timenudge 0",
+        "cl_autoRecordDemo 0",
         "sv_maxclients 16",
         "set m0 \"set g_gametype 0;set fraglimit 20;set timelimit 10;map gorge1;kick Krag;"
         "addbot Vexor 3;set nextmap vstr m1\"",
@@ -99,11 +100,12 @@ TEST(LocalScript, OneEntryIsPlainCommandsWithBotsAfterTheMap) {
     const RosterBot bones{"Bones", 5, "Blue"};
     const auto rotation =
         listOf<RotationEntry>({rotationEntry("q3tourney2", Tournament, 10, 0, {Vexor, bones})});
-    PlayerSettings player{"", "", "", 0, 250};
+    PlayerSettings player{"", "", "", 0, 250, true}; // recording, as the engine is then told
     const Lines expected = {
         "name ",
         "seta model /",
         "cl_timenudge 250",
+        "cl_autoRecordDemo 1",
         "sv_maxclients 16",
         "set g_gametype 1",
         "set fraglimit 10",
@@ -119,11 +121,11 @@ TEST(LocalScript, CaptureTheFlagSetsCaptureLimitAndTeams) {
     const auto rotation =
         listOf<RotationEntry>({rotationEntry("q3ctf1", CaptureTheFlag, 8, 20, {KragRed})});
     const Lines lines = localLines(ace(), rotation);
-    ASSERT_EQ(lines.size(), 10u);
-    EXPECT_EQ(lines[4], "set g_gametype 4");
-    EXPECT_EQ(lines[5], "set capturelimit 8");
-    EXPECT_EQ(lines[8], "addbot Krag 4 Red");
-    EXPECT_EQ(lines[9], "team Blue");
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[5], "set g_gametype 4");
+    EXPECT_EQ(lines[6], "set capturelimit 8");
+    EXPECT_EQ(lines[9], "addbot Krag 4 Red");
+    EXPECT_EQ(lines[10], "team Blue");
 }
 
 // A script without a map would leave the game idle at its menu while Velkarn says it played.
@@ -135,7 +137,7 @@ TEST(LocalScript, RotationWithNothingToPlayIsRefusedAndUncataloguedEntriesAreLef
     EXPECT_EQ(thrownMessage([&] { localLines(ace(), listOf<RotationEntry>({gone})); }), nothing);
     EXPECT_EQ(thrownMessage([] { serverScriptLines(ServerOptions{}, ServerRotation{}); }), nothing);
     const Lines one = localLines(ace(), listOf<RotationEntry>({gone, rotationEntry("a", 1, 0, 0)}));
-    EXPECT_EQ(Lines(one.begin() + 4, one.begin() + 8),
+    EXPECT_EQ(Lines(one.begin() + 5, one.begin() + 9),
               (Lines{"set g_gametype 0", "set fraglimit 0", "set timelimit 0", "map a"}));
 }
 
@@ -145,14 +147,14 @@ TEST(LocalScript, KickListsWrapAndSkipEntriesWithoutBots) {
                                                  rotationEntry("m1map", Deathmatch, 0, 20),
                                                  rotationEntry("m2map", Deathmatch, 0, 20, {c})});
     const Lines lines = localLines(PlayerSettings{}, rotation);
-    ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[4], "set m0 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m0map;"
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[5], "set m0 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m0map;"
                         "kick Crash;addbot Anarki 1;addbot Bitterman 2;set nextmap vstr m1\"");
-    EXPECT_EQ(lines[5], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m1map;"
+    EXPECT_EQ(lines[6], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m1map;"
                         "kick Anarki;kick Bitterman;set nextmap vstr m2\"");
-    EXPECT_EQ(lines[6], "set m2 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m2map;"
+    EXPECT_EQ(lines[7], "set m2 \"set g_gametype 0;set fraglimit 0;set timelimit 20;map m2map;"
                         "addbot Crash 3;set nextmap vstr m0\"");
-    EXPECT_EQ(lines[7], "vstr m0");
+    EXPECT_EQ(lines[8], "vstr m0");
 }
 
 TEST(LocalScript, DamagedRosterCountReadsOnlyTheRoster) {
@@ -325,7 +327,7 @@ TEST(LocalScript, StepLongerThanTheGameReadsGoesOnInAContinuation) {
         return listOf<RotationEntry>(
             {rotationEntry(map, Deathmatch, 0, 0, bots), rotationEntry("z", Deathmatch, 0, 0)});
     };
-    const std::size_t shortLength = localLines(PlayerSettings{}, build("a"))[4].size();
+    const std::size_t shortLength = localLines(PlayerSettings{}, build("a"))[5].size();
     for (const std::size_t length : {1022u, 1023u, 1024u}) {
         const std::string map(length - shortLength + 1, 'a');
         const Lines lines = localLines(PlayerSettings{}, build(map));
@@ -335,11 +337,11 @@ TEST(LocalScript, StepLongerThanTheGameReadsGoesOnInAContinuation) {
         expected.push_back("set nextmap vstr m1");
         EXPECT_EQ(runVariable(lines, "m0"), expected) << length;
         if (length <= MaxScriptLineBytes) {
-            EXPECT_EQ(lines[4].size(), length);
-            EXPECT_TRUE(lines[5].starts_with("set m1 \""));
+            EXPECT_EQ(lines[5].size(), length);
+            EXPECT_TRUE(lines[6].starts_with("set m1 \""));
         } else {
-            EXPECT_TRUE(lines[4].ends_with(";vstr m0_1\""));
-            EXPECT_EQ(lines[5], "set m0_1 \"set nextmap vstr m1\"");
+            EXPECT_TRUE(lines[5].ends_with(";vstr m0_1\""));
+            EXPECT_EQ(lines[6], "set m0_1 \"set nextmap vstr m1\"");
             EXPECT_EQ(lines.back(), "vstr m0");
         }
     }
@@ -353,7 +355,7 @@ TEST(LocalScript, FullRostersOfLongNamesFitInEveryGameType) {
                                                      rotationEntry("q3dm7", gameType, 5, 1, red)});
         const Lines lines = localLines(ace(), rotation);
         EXPECT_TRUE(allLinesFit(lines)) << gameType;
-        EXPECT_EQ(lines[3], "sv_maxclients 33");
+        EXPECT_EQ(lines[4], "sv_maxclients 33");
         EXPECT_EQ(lines[lines.size() - 2], "vstr m0");
 
         const bool teams = isTeamGame(gameType);
@@ -377,7 +379,7 @@ TEST(LocalScript, MaxClientsMakesRoomForTheLargestRosterAndThePlayer) {
         const auto rotation =
             listOf<RotationEntry>({rotationEntry("a", Deathmatch, 0, 0, roster(bots, 8, "")),
                                    rotationEntry("b", Deathmatch, 0, 0, roster(bots / 2, 8, ""))});
-        EXPECT_EQ(localLines(ace(), rotation)[3], expected);
+        EXPECT_EQ(localLines(ace(), rotation)[4], expected);
     }
 }
 

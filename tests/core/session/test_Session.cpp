@@ -183,3 +183,12 @@ TEST(SessionClose, KeepsWhatCouldNotBeReadAndStillWritesTheRest) {
     EXPECT_EQ(app.read("servers.txt"), "");
     EXPECT_TRUE(fileExists(app.file("servers.txt")));
 }
+
+// Recording stays off until chosen, and the choice outlives the run, in its own folder only.
+TEST(SessionPlayer, RecordingIsOffUntilChosenAndRemembered) {
+    TempFolder app, other;
+    EXPECT_FALSE(Session(app.path(), 1).player.settings().recordGames);
+    Session(app.path(), 1).player.setRecordGames(true);
+    EXPECT_TRUE(Session(app.path(), 1).player.settings().recordGames);
+    EXPECT_FALSE(Session(other.path(), 1).player.settings().recordGames);
+}

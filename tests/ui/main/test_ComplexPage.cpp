@@ -252,9 +252,11 @@ TEST_F(ComplexPageTest, PlayWritesTheScriptAndStartsTheGameInItsFolder) {
     addBots(1);
     click("playButton");
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(game.script(), "name \r\nseta model /\r\ncl_timenudge 0\r\nsv_maxclients 16\r\n"
-                             "set g_gametype 0\r\nset fraglimit 0\r\nset timelimit 20\r\n"
-                             "map gorge1\r\naddbot Anvil 1\r\n");
+    EXPECT_EQ(
+        game.script(),
+        "name \r\nseta model /\r\ncl_timenudge 0\r\ncl_autoRecordDemo 0\r\nsv_maxclients 16\r\n"
+        "set g_gametype 0\r\nset fraglimit 0\r\nset timelimit 20\r\n"
+        "map gorge1\r\naddbot Anvil 1\r\n");
     const Lines run = game.run();
     ASSERT_EQ(run.size(), 3u);
     EXPECT_EQ(withTrailingSlash(run[0]), game.path());
