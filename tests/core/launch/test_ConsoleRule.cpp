@@ -186,10 +186,10 @@ TEST(ConsoleRule, OnlyBotsTheGameDefinesAreAddedAndKicked) {
         listOf<RotationEntry>({rotationEntry("a", TeamDeathmatch, 0, 0, first),
                                rotationEntry("b", Deathmatch, 0, 0, {{"ALLBOTS", 1, ""}})});
     const Lines lines = localScriptLines(PlayerSettings{}, rotation, defined);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[4], "set m0 \"set g_gametype 3;set fraglimit 0;set timelimit 0;map a;"
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[5], "set m0 \"set g_gametype 3;set fraglimit 0;set timelimit 0;map a;"
                         "addbot Sarge 3 Red;addbot Grism 5;set nextmap vstr m1\"");
-    EXPECT_EQ(lines[5], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 0;map b;"
+    EXPECT_EQ(lines[6], "set m1 \"set g_gametype 0;set fraglimit 0;set timelimit 0;map b;"
                         "kick Sarge;kick Grism;set nextmap vstr m0\"");
 }
 

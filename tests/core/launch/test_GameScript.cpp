@@ -163,7 +163,7 @@ TEST(LocalScript, DamagedRosterCountReadsOnlyTheRoster) {
     for (auto& b : entry.bots)
         b = Vexor;
     const Lines lines = localLines(PlayerSettings{}, listOf<RotationEntry>({entry}));
-    EXPECT_EQ(lines.size(), 8u + MaxRosterSlots);
+    EXPECT_EQ(lines.size(), 9u + MaxRosterSlots);
 }
 
 TEST(JoinScript, PasswordLineAlwaysPrecedesConnect) {
@@ -237,7 +237,7 @@ TEST(ServerScript, DedicatedServerRunsTheLocalRotationWithItsBots) {
     EXPECT_EQ(lines[0], "sv_maxclients 10");
     EXPECT_EQ(lines[9], "set rconpassword s3cret");
     const Lines local = localLines(PlayerSettings{}, rotation);
-    EXPECT_EQ(Lines(lines.begin() + 10, lines.end()), Lines(local.begin() + 4, local.end()));
+    EXPECT_EQ(Lines(lines.begin() + 10, lines.end()), Lines(local.begin() + 5, local.end()));
 
     options.maxClients = 63; // no engine has more than 64 slots
     EXPECT_EQ(dedicatedLines(options, rotation)[0], "sv_maxclients 64");
