@@ -1,6 +1,5 @@
 #include "NetworkPageFixture.h"
 #include "support/Controls.h"
-#include "support/CountryFixture.h"
 #include "support/ServerMix.h"
 #include "support/UdpResponder.h"
 #include "ui/network/FindServersWindow.h"
@@ -12,8 +11,6 @@
 #include <QClipboard>
 #include <QFont>
 #include <QHeaderView>
-#include <QIcon>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -379,35 +376,4 @@ TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
               std::string::npos);
     EXPECT_EQ(status.text(), "Joined Full.");
     EXPECT_EQ(wait.text(), "&Queue to Join");
-}
-
-// A saved server on 127.0.0.1 stands in the land the system's database gives it: its flag
-// beside the host name, the name in the tool tip and read aloud, and the country filter.
-TEST_F(LiveServersTest, ServersShowTheirCountryAndCanBeFilteredByIt) {
-    const TempFolder& root = app;
-    writeCountryDatabase(root, "root/usr/share/GeoIP/GeoIP.dat", false, "FR");
-    root.makeFolder("root/usr/share/flags/countries/16x11");
-    QImage flag(16, 11, QImage::Format_RGB32);
-    flag.fill(Qt::blue);
-    ASSERT_TRUE(flag.save(
-        QString::fromStdString(root.file("root/usr/share/flags/countries/16x11/fr.png"))));
-    Session here(app.path(), 1, testLayout(app));
-    here.setup.servers.push_back(std::make_unique<SavedServer>(
-        SavedServer{"Mine", formatServerAddress(good->address()), ""}));
-    here.setup.servers.push_back(
-        std::make_unique<SavedServer>(SavedServer{"Named", "localhost:1", ""}));
-    ServersGroup group(here, nullptr, Quick);
-    group.showServers();
-    group.refreshStatus();
-    QTableView& list = child<QTableView>(group, "savedServerTable");
-    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 0, 2).isValid(); }));
-    EXPECT_EQ(cell(list, 0, 1, Qt::ToolTipRole), "France");
-    EXPECT_EQ(cell(list, 0, 1, Qt::AccessibleTextRole), "Red (France)");
-    EXPECT_FALSE(cell(list, 0, 1, Qt::DecorationRole).value<QIcon>().isNull());
-    EXPECT_FALSE(cell(list, 1, 1, Qt::ToolTipRole).isValid()) << "a name is never looked up";
-    child<QLineEdit>(group, "countryEdit").setText("fr");
-    EXPECT_EQ(list.model()->rowCount(), 1);
-    child<QLineEdit>(group, "countryEdit").setText("de");
-    EXPECT_EQ(list.model()->rowCount(), 0);
-    child<QLineEdit>(group, "countryEdit").clear();
 }
