@@ -1,7 +1,7 @@
 #include "core/launch/ServerListFile.h"
 
 #include "core/platform/Errors.h"
-#include "core/platform/ProblemList.h"
+#include "core/platform/ListFile.h"
 #include "core/platform/TextFile.h"
 #include "core/setup/TextHelpers.h"
 
@@ -18,7 +18,8 @@ std::string fieldValue(const std::string& line) {
 } // namespace
 
 SavedServers readServerList(const std::string& fileName, std::vector<std::string>* problems) {
-    const Lines lines = readTextFile(fileName);
+    const std::string bytes = readFileBytes(fileName);
+    const Lines lines = splitLines(bytes);
     SavedServers servers;
     ProblemList found;
     for (std::size_t i = 0; i < lines.size(); i += 3) {
@@ -35,6 +36,7 @@ SavedServers readServerList(const std::string& fileName, std::vector<std::string
                       " line is missing.");
         servers.push_back(std::move(server));
     }
+    noteCutLastLine(fileName, bytes, lines.size(), found);
     if (problems)
         for (std::string& problem : found.lines(fileName))
             problems->push_back(std::move(problem));

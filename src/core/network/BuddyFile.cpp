@@ -2,8 +2,8 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/ListFile.h"
 #include "core/platform/PrintableText.h"
-#include "core/platform/ProblemList.h"
 #include "core/platform/TextFile.h"
 
 #include <cctype>
@@ -48,13 +48,15 @@ BuddyFileRead readBuddyFile(const std::string& appDir) {
         return result;
     }
     ProblemList problems;
+    std::size_t lineCount = 0;
+    bool readToEnd = true;
     forEachLine(bytes, [&](std::size_t number, std::string_view line) {
+        lineCount = number;
         if (isBlank(line))
             return true;
         if (result.names.size() == MaxBuddies) {
-            problems.add(fileLinePrefix(file, number) + "more than " + std::to_string(MaxBuddies) +
-                         " buddies; the rest is left out");
-            return false;
+            noteRestLeftOut(file, number, MaxBuddies, "buddies", problems);
+            return readToEnd = false;
         }
         if (const std::string problem = nameProblem(line); !problem.empty())
             problems.add(fileLinePrefix(file, number) + problem);
@@ -62,8 +64,11 @@ BuddyFileRead readBuddyFile(const std::string& appDir) {
             result.names.emplace_back(line);
         return true;
     });
+    // A cut last name is still taken, so saving it back loses nothing.
+    result.whole = problems.empty();
+    if (readToEnd)
+        noteCutLastLine(file, bytes, lineCount, problems);
     result.problems = problems.lines(file);
-    result.whole = result.problems.empty();
     return result;
 }
 
@@ -79,13 +84,7 @@ void writeBuddyFile(const std::string& appDir, const std::vector<std::string>& n
         throw UserMessage("There can be at most " + std::to_string(MaxBuddies) + " buddies!");
     for (const std::string& name : names)
         requireBuddyName(name);
-    const std::string file = buddyFile(appDir);
-    const std::string bytes = joinLines(names);
-    FileState old;
-    if (!lastRead.whole && fileState(file, old) && bytes.size() < old.size)
-        throw UserMessage(file + " could not be read whole when Velkarn started, so it is not "
-                                 "saved with less in it. Mend it by hand or remove it.");
-    writeFileAtomic(file, bytes);
+    writeListFile(buddyFile(appDir), joinLines(names), lastRead.whole);
 }
 
 } // namespace velkarn

@@ -2,7 +2,7 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
-#include "core/platform/ProblemList.h"
+#include "core/platform/ListFile.h"
 #include "core/platform/TextFile.h"
 
 #include <cstddef>
@@ -59,19 +59,30 @@ MasterListRead readMasterList(const std::string& appDir) {
         result.masters = wellKnownMasters();
         return result;
     }
+    const std::string bytes = readFileBytes(file);
     ProblemList problems;
-    forEachLine(readFileBytes(file), [&](std::size_t number, std::string_view text) {
+    std::size_t lineCount = 0;
+    bool readToEnd = true;
+    forEachLine(bytes, [&](std::size_t number, std::string_view text) {
+        lineCount = number;
         std::string line(text);
         line.erase(0, line.find_first_not_of(" \t"));
         line.erase(line.find_last_not_of(" \t") + 1);
         if (line.empty() || line.front() == '#')
             return true;
+        if (result.masters.size() == MaxMasters) {
+            noteRestLeftOut(file, number, MaxMasters, "master servers", problems);
+            return readToEnd = false;
+        }
         if (const auto master = parseMasterLine(line))
             result.masters.push_back(*master);
         else
             problems.add(fileLinePrefix(file, number) + "this is not 'host:port protocol'");
-        return result.masters.size() < MaxMasters;
+        return true;
     });
+    // "host:27960 7" cut from "... 71" still reads as a master: it is taken, and said.
+    if (readToEnd)
+        noteCutLastLine(file, bytes, lineCount, problems);
     result.problems = problems.lines(file);
     return result;
 }

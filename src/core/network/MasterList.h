@@ -20,8 +20,8 @@ const std::vector<MasterServer>& wellKnownMasters();
 
 struct MasterListRead {
     std::vector<MasterServer> masters;
-    // "FILE, line N: this is not 'host:port protocol'" for each line left out (the first 20,
-    // then how many more).
+    // "FILE, line N: ..." for each line left out, for the masters past the limit and for a
+    // last line cut short (the first 20, then how many more).
     std::vector<std::string> problems;
 };
 

@@ -93,17 +93,21 @@ std::string GameOptions::chosenModName() const {
     return modIndex_ >= 0 ? mods_[static_cast<std::size_t>(modIndex_)].name : "";
 }
 
-void GameOptions::readMods() {
+std::vector<std::string> GameOptions::readMods() {
+    std::vector<std::string> problems;
     try {
-        mods_ = readModsFile(appDir_ + "mods.txt");
+        mods_ = readModsFile(appDir_ + "mods.txt", &problems);
+        modsReadWhole_ = true;
     } catch (...) {
         mods_ = freshModList();
+        modsReadWhole_ = false;
         modIndex_ = 0;
         emit modsChanged();
         throw;
     }
     modIndex_ = 0;
     emit modsChanged();
+    return problems;
 }
 
 void GameOptions::findMods() {
@@ -152,8 +156,9 @@ void GameOptions::setLaunchObserver(std::function<void(LaunchPath)> observer) {
     launchObserver_ = std::move(observer);
 }
 
-void GameOptions::writeMods() const {
-    writeModsFile(appDir_ + "mods.txt", mods_);
+void GameOptions::writeMods() {
+    writeModsFile(appDir_ + "mods.txt", mods_, modsReadWhole_);
+    modsReadWhole_ = true;
 }
 
 } // namespace velkarn

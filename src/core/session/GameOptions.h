@@ -56,15 +56,16 @@ public:
     // Chooses the first mod named `name` ignoring case, else entry 0.
     void chooseModByName(const std::string& name);
     std::string chosenModName() const;
-    // Reads mods.txt (a missing file gives the fresh list) and chooses entry 0. When it cannot be
-    // read, the fresh list is used and FileOpenError thrown, so the program still starts.
-    void readMods();
+    // Reads mods.txt (a missing file gives the fresh list) and chooses entry 0; returns the
+    // problems found (see readModsFile). When it cannot be read, the fresh list is used and
+    // FileOpenError thrown, so the program still starts; it is then not saved with less in it.
+    std::vector<std::string> readMods();
     // Appends the mod folders of the game's folders not yet listed and rewrites mods.txt; the
     // choice stays. An empty game folder names no folder and finds nothing. Mods found before a
     // failure stay listed.
     void findMods();
-    // Replaces mods.txt with the list. Throws FileCreateError.
-    void writeMods() const;
+    // Replaces mods.txt with the list. Throws as writeModsFile does.
+    void writeMods();
     // Replace or delete an entry other than entry 0 and rewrite mods.txt; false, and nothing
     // written, when the entry may not be changed. Removing chooses entry 0.
     bool editMod(int index, const Mod& edited);
@@ -89,6 +90,7 @@ private:
     GamePaths paths_;
     mutable std::optional<std::vector<Installation>> installations_;
     std::vector<Mod> mods_ = freshModList();
+    bool modsReadWhole_ = true;
     int modIndex_ = 0;
     std::function<void(LaunchPath)> launchObserver_;
     std::function<void(const SavedServer&)> joinObserver_;

@@ -46,7 +46,7 @@ std::string setupFolder(const std::string& appDir) {
     return appDir + "configs/";
 }
 
-Session::Session(std::string appDir, std::uint32_t seed, SystemLayout layout)
+Session::Session(std::string appDir, std::uint32_t seed, const SystemLayout& layout)
     : game(appDir, layout), player(appDir + "options.ini"), random(seed),
       results(appDir, [this] { return resultsSource(); }), buddies(appDir),
       countries(countryFilesOf(layout)), appDir_(std::move(appDir)) {
@@ -93,7 +93,10 @@ StartupFiles Session::readListFiles() {
     for (std::string& problem : buddies.read())
         result.errors.push_back(std::move(problem));
 
-    result.modListReadable = readRecorded(result, [&] { game.readMods(); });
+    result.modListReadable = readRecorded(result, [&] {
+        for (std::string& problem : game.readMods())
+            result.errors.push_back(std::move(problem));
+    });
     // The models of readable archives are found again by the next search.
     readRecorded(result, [&] { loadModelsFile(appDir_ + "models.txt", setup.catalogue); });
 

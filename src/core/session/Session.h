@@ -25,7 +25,8 @@ class Session : public QObject {
 public:
     // `appDir` is the list-file folder, ending with "/"; `seed` seeds the random generator;
     // `layout` tells where the game installations are.
-    Session(std::string appDir, std::uint32_t seed, SystemLayout layout = SystemLayout::current());
+    Session(std::string appDir, std::uint32_t seed,
+            const SystemLayout& layout = SystemLayout::current());
 
     const std::string& appDir() const { return appDir_; }
     std::string setupFolder() const { return velkarn::setupFolder(appDir_); }

@@ -1,6 +1,8 @@
 #include "core/setup/ModList.h"
 
+#include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/ListFile.h"
 #include "core/platform/PrintableText.h"
 #include "core/platform/TextFile.h"
 #include "core/setup/ScriptValues.h"
@@ -57,26 +59,37 @@ std::vector<Mod> freshModList() {
     return {Mod{"[None]", ""}};
 }
 
-std::vector<Mod> readModsFile(const std::string& path) {
+std::vector<Mod> readModsFile(const std::string& path, std::vector<std::string>* problems) {
     if (!pathExists(path))
         return freshModList();
-    const Lines lines = readTextFile(path);
+    const std::string bytes = readFileBytes(path);
+    const Lines lines = splitLines(bytes);
     std::vector<Mod> mods;
     std::size_t i = 0;
     do {
         mods.push_back(Mod{lineAt(lines, i), lineAt(lines, i + 1)});
         i += 2;
     } while (i < lines.size());
+    ProblemList found;
+    if (lines.size() % 2 == 1)
+        found.add(fileLinePrefix(path, lines.size()) + "the mod \"" +
+                  printableText(mods.back().name) +
+                  "\" is cut short: its parameters line is missing.");
+    else // an odd last line is said once, cut or not
+        noteCutLastLine(path, bytes, lines.size(), found);
+    if (problems)
+        for (std::string& problem : found.lines(path))
+            problems->push_back(std::move(problem));
     return mods;
 }
 
-void writeModsFile(const std::string& path, const std::vector<Mod>& mods) {
+void writeModsFile(const std::string& path, const std::vector<Mod>& mods, bool readWhole) {
     Lines lines;
     for (const auto& mod : mods) {
         lines.push_back(mod.name);
         lines.push_back(mod.parameters);
     }
-    writeTextFile(path, lines);
+    writeListFile(path, joinLines(lines), readWhole);
 }
 
 std::string modFolderParameters(const std::string& folder) {

@@ -17,13 +17,16 @@ std::vector<Mod> freshModList();
 
 // Reads mods.txt: pairs of lines (name, parameters); an odd last line gets empty parameters and
 // the first pair is always taken, so a file without lines gives one entry with an empty name.
-// A missing file gives freshModList(). Throws FileOpenError when the file exists but cannot be
-// read.
-std::vector<Mod> readModsFile(const std::string& path);
+// When `problems` is given, an odd last line and a last line cut short are added to it as
+// "FILE, line N: ..."; nothing read is dropped. A missing file gives freshModList(). Throws
+// FileOpenError when the file exists but cannot be read.
+std::vector<Mod> readModsFile(const std::string& path,
+                              std::vector<std::string>* problems = nullptr);
 
-// Replaces mods.txt with every entry, entry 0 included. Throws FileCreateError; the old file then
-// stays as it was.
-void writeModsFile(const std::string& path, const std::vector<Mod>& mods);
+// Replaces mods.txt with every entry, entry 0 included. When the file there could not be read
+// (`readWhole` false), a smaller file is refused with UserMessage. Throws FileCreateError; the
+// old file then stays as it was.
+void writeModsFile(const std::string& path, const std::vector<Mod>& mods, bool readWhole = true);
 
 // "+set fs_game " + folder + " +sv_pure 0": the parameters of a mod found in `folder`.
 std::string modFolderParameters(const std::string& folder);

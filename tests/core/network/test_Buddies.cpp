@@ -60,6 +60,16 @@ TEST(BuddyFile, SavingNeverLosesWhatCouldNotBeRead) {
     EXPECT_EQ(app.read("buddies.txt"), "Sarge\n" + std::string(200, 'y') + "\n");
     EXPECT_EQ(book.list().names(), std::vector<std::string>{"Sarge"});
 
+    // A name cut by a crash is still read, so the file counts as read whole.
+    app.write("buddies.txt", "Sarge\r\nHa");
+    EXPECT_EQ(book.read(), std::vector<std::string>{app.file("buddies.txt") +
+                                                    ", line 2: the file ends inside this line: "
+                                                    "it may have been cut short."});
+    EXPECT_EQ(book.list().names(), (std::vector<std::string>{"Sarge", "Ha"}));
+    book.save({"Sarge"});
+    app.write("buddies.txt", "Sarge\n" + std::string(200, 'y') + "\n");
+    book.read();
+
     book.save({"Sarge", std::string(120, 'z'), std::string(100, 'w')}); // larger: saved
     EXPECT_EQ(book.list().names().size(), 3u);
     book.save({"Hank"}); // read whole now: it may shrink

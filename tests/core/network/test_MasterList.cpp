@@ -46,3 +46,26 @@ TEST(MasterList, UnreadableFileIsReportedAndLeftAlone) {
     app.makeFolder("masters.txt");
     EXPECT_THROW(readMasterList(app.path()), FileOpenError);
 }
+
+// A crash cuts the last line ("... 7" from "... 71" still reads as a master); a list past the
+// limit keeps its first masters. Both are said once, with the line.
+TEST(MasterList, ACutOrOverlongFileIsSaidAndWhatItHoldsIsKept) {
+    TempFolder app;
+    app.write("masters.txt", "127.0.0.1:27950 68\r\n127.0.0.1:27951 7");
+    const MasterListRead cut = readMasterList(app.path());
+    EXPECT_EQ(cut.masters.size(), 2u);
+    EXPECT_EQ(cut.problems, std::vector<std::string>{app.file("masters.txt") +
+                                                     ", line 2: the file ends inside this line: "
+                                                     "it may have been cut short."});
+
+    std::string many;
+    for (int port = 1; port <= 70; ++port)
+        many += "127.0.0.1:" + std::to_string(port) + " 71\r\n# more\r\n";
+    app.write("masters.txt", many);
+    const MasterListRead bounded = readMasterList(app.path());
+    EXPECT_EQ(bounded.masters.size(), 64u);
+    EXPECT_EQ(bounded.problems,
+              std::vector<std::string>{app.file("masters.txt") +
+                                       ", line 129: more than 64 master servers; the rest is "
+                                       "left out"});
+}

@@ -1,4 +1,6 @@
+#include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
+#include "core/platform/TextFile.h"
 #include "core/session/GameOptions.h"
 #include "support/TempFolder.h"
 #include "support/TestLayout.h"
@@ -63,4 +65,23 @@ TEST_F(GameOptionsTest, ChoosingAModTellsOnlyTheChoice) {
     EXPECT_EQ(listChanges, 1);
     EXPECT_EQ(choices, 1);
     EXPECT_EQ(game.chosenModName(), "arena");
+}
+
+// A mods.txt cut by a crash is read whole and said; one that cannot be read (here larger than
+// any list file) is never written over with the fresh list by the next search.
+TEST_F(GameOptionsTest, ModsFileCutIsSaidAndOneNotReadIsNeverSavedSmaller) {
+    temp.write("app/mods.txt", "[None]\r\n\r\nArena\r\n+set fs_game arena +sv_pu");
+    EXPECT_EQ(game.readMods(), std::vector<std::string>{temp.file("app/mods.txt") +
+                                                        ", line 4: the file ends inside this "
+                                                        "line: it may have been cut short."});
+    temp.write("app/mods.txt", "[None]\r\n\r\nArena\r\n");
+    EXPECT_EQ(game.readMods(), std::vector<std::string>{temp.file("app/mods.txt") +
+                                                        ", line 3: the mod \"Arena\" is cut "
+                                                        "short: its parameters line is missing."});
+    EXPECT_EQ(game.mods().size(), 2u);
+
+    std::filesystem::resize_file(temp.file("app/mods.txt"), MaxTextFileBytes + 1);
+    EXPECT_THROW(game.readMods(), FileOpenError);
+    EXPECT_THROW(game.findMods(), UserMessage);
+    EXPECT_EQ(std::filesystem::file_size(temp.file("app/mods.txt")), MaxTextFileBytes + 1);
 }

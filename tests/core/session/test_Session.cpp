@@ -122,6 +122,12 @@ TEST(SessionListFiles, AServerListEditedByHandOrCutIsReadWholeAndSavedNoSmaller)
     EXPECT_GE(app.read("servers.txt").size(), written.size());
     EXPECT_EQ(app.read("servers.txt"),
               "Home\r\n 127.0.0.1:27960\r\n secret\r\nLAN\r\n 127.0.0.1:27961\r\n \r\n");
+
+    app.write("servers.txt", "Home\r\n 127.0.0.1:27960\r\n sec");
+    EXPECT_EQ(Session(app.path(), 1).readListFiles().errors,
+              std::vector<std::string>{app.file("servers.txt") +
+                                       ", line 3: the file ends inside this line: it may have "
+                                       "been cut short."});
 }
 
 TEST(SessionListFiles, UnreadableServerListIsMarkedSoItIsNotOverwritten) {

@@ -56,7 +56,10 @@ TEST_F(GameOptionsWindowTest, ModsFileFillsNamesAndParametersIndexForIndex) {
     EXPECT_EQ(mods().currentIndex(), 0);
     EXPECT_EQ(session->game.modIndex(), 0);
     EXPECT_FALSE(editAndRemoveEnabled());
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{app.file("mods.txt") +
+                                       ", line 5: the mod \"Odd\" is cut short: its parameters "
+                                       "line is missing."});
 }
 
 TEST_F(GameOptionsWindowTest, SelectionEnablesEditAndRemoveAboveEntryZeroAndGivesTheChoice) {
@@ -292,7 +295,9 @@ TEST_F(GameOptionsWindowTest, UnusableModsFileIsReportedAndTheListLivesOnInMemor
 
     gameFolder().setText(QString::fromLocal8Bit(game.path()));
     button("findModsButton").click();
-    EXPECT_EQ(dialogs.messages.back(), "Cannot create file " + app.file("mods.txt"));
+    EXPECT_EQ(dialogs.messages.back(),
+              app.file("mods.txt") + " could not be read whole when Velkarn started, so it is not "
+                                     "saved with less in it. Mend it by hand or remove it.");
     EXPECT_EQ(items(mods()), (QStringList{"[None]", "arena2"}));
 }
 
