@@ -115,7 +115,7 @@ bool decode(const std::string& bytes, QSize within, QImage& image, std::vector<J
             continue;
         auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (JDIMENSION x = 0; x < info.output_width; ++x)
-            pixels[x] = cmykToRgb(&row[x * 4], info.saw_Adobe_marker);
+            pixels[x] = cmykToRgb(&row[static_cast<std::size_t>(x) * 4], info.saw_Adobe_marker);
     }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);

@@ -1,8 +1,9 @@
 #include "core/images/TgaReader.h"
 
+#include "core/images/TgaPixelFormats.h"
+#include "core/images/TgaReduction.h"
 #include "core/images/TgaRowProgress.h"
 
-#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 
@@ -10,7 +11,7 @@ namespace velkarn {
 
 namespace {
 
-constexpr std::uint32_t Opaque = 0xFF000000u;
+using namespace tga;
 
 // A cursor over the input that never hands out bytes beyond its end.
 class ByteInput {
@@ -29,14 +30,6 @@ private:
     std::size_t size_;
     std::size_t pos_ = 0;
 };
-
-std::uint16_t littleEndian16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
-std::uint32_t rgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
-    return Opaque | (red << 16) | (green << 8) | blue;
-}
 
 // A header cut short reads as zeros, like an empty picture.
 TgaHeader readHeader(ByteInput& in) {
@@ -58,14 +51,6 @@ TgaHeader readHeader(ByteInput& in) {
     h.pixelDepth = raw[16];
     h.imageDescriptor = raw[17];
     return h;
-}
-
-PaletteColor colorFrom555(std::uint16_t v) {
-    PaletteColor c;
-    c.blue = static_cast<std::uint8_t>((v & 31) << 3);
-    c.green = static_cast<std::uint8_t>(((v >> 5) & 31) << 3);
-    c.red = static_cast<std::uint8_t>(((v >> 10) & 31) << 3);
-    return c;
 }
 
 // Fills palette entries from 0. Entries past 256 are skipped, so the pixel data that follows is
@@ -100,54 +85,6 @@ void readColorMap(ByteInput& in, const TgaHeader& h, TgaPalette& palette) {
     in.skip(mapBytes);
 }
 
-// Pixel formats, resolved at compile time so the row loops carry no per-pixel dispatch.
-struct Indexed8 {
-    static constexpr int Bytes = 1;
-    static constexpr bool HasAlpha = false;
-    const std::uint32_t* colors;
-    std::uint32_t color(const std::uint8_t* p) const { return colors[*p]; }
-    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
-};
-
-struct Grey8 {
-    static constexpr int Bytes = 1;
-    static constexpr bool HasAlpha = false;
-    std::uint32_t color(const std::uint8_t* p) const { return Opaque | (p[0] * 0x010101u); }
-    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
-};
-
-struct Bgr555 {
-    static constexpr int Bytes = 2;
-    static constexpr bool HasAlpha = false;
-    std::uint32_t color(const std::uint8_t* p) const {
-        const PaletteColor c = colorFrom555(littleEndian16(p));
-        return rgb(c.red, c.green, c.blue);
-    }
-    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
-};
-
-struct Bgr24 {
-    static constexpr int Bytes = 3;
-    static constexpr bool HasAlpha = false;
-    std::uint32_t color(const std::uint8_t* p) const { return rgb(p[2], p[1], p[0]); }
-    std::uint32_t alpha(const std::uint8_t*) const { return Opaque; }
-};
-
-// Blue, green, red, alpha bytes read as one little-endian word are already 0xAARRGGBB.
-struct Bgra32 {
-    static constexpr int Bytes = 4;
-    static constexpr bool HasAlpha = true;
-    static std::uint32_t word(const std::uint8_t* p) {
-        std::uint32_t v;
-        std::memcpy(&v, p, 4);
-        return qFromLittleEndian(v);
-    }
-    std::uint32_t color(const std::uint8_t* p) const { return Opaque | word(p); }
-    std::uint32_t alpha(const std::uint8_t* p) const {
-        return Opaque | ((word(p) >> 24) * 0x010101u);
-    }
-};
-
 // Where decoded rows go: file row r is picture line r for top-to-bottom files, otherwise the
 // lines are filled from the bottom up.
 class RowTarget {
@@ -158,6 +95,7 @@ public:
 
     std::uint32_t* imageLine(int row) const { return line(image_, row); }
     std::uint32_t* alphaLine(int row) const { return line(alpha_, row); }
+    void rowDone(int) const {}
 
 private:
     std::uint32_t* line(std::uint8_t* bits, int row) const {
@@ -188,8 +126,8 @@ void convertPixels(const Format& format, const std::uint8_t* p, int count, std::
     }
 }
 
-template <typename Format>
-DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget& target, int width,
+template <typename Format, typename Target>
+DecodedExtent decodeRawRows(const Format& format, ByteInput& in, Target& target, int width,
                             int height, const TgaRowProgress& progress) {
     for (int row = 0; row < height; ++row) {
         const int count = int(
@@ -198,6 +136,7 @@ DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget
         in.skip(std::size_t(count) * Format::Bytes);
         if (count < width)
             return {row, count}; // the stream ended: the rest stays blank
+        target.rowDone(row);
         progress.row(row, height);
     }
     return {height, 0};
@@ -205,9 +144,9 @@ DecodedExtent decodeRawRows(const Format& format, ByteInput& in, const RowTarget
 
 // Packets are read as one stream of pixels that rows take in turn, so a packet running past the
 // end of a row continues on the next one (as older writers produce) and never writes past it.
-template <typename Format>
-DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const RowTarget& target,
-                                  int width, int height, const TgaRowProgress& progress) {
+template <typename Format, typename Target>
+DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, Target& target, int width,
+                                  int height, const TgaRowProgress& progress) {
     int left = 0; // pixels still owed by the current packet
     bool isRun = false;
     std::uint32_t runColor = 0;
@@ -247,6 +186,7 @@ DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const Row
             x += count;
             left -= count;
         }
+        target.rowDone(row);
         progress.row(row, height);
     }
     if (!isRun) // leave the position after the last packet taken
@@ -254,10 +194,9 @@ DecodedExtent decodeRunLengthRows(const Format& format, ByteInput& in, const Row
     return {height, 0};
 }
 
-template <typename Format>
-DecodedExtent decodeRows(const Format& format, bool runLength, ByteInput& in,
-                         const RowTarget& target, int width, int height,
-                         const TgaRowProgress& progress) {
+template <typename Format, typename Target>
+DecodedExtent decodeRows(const Format& format, bool runLength, ByteInput& in, Target& target,
+                         int width, int height, const TgaRowProgress& progress) {
     return runLength ? decodeRunLengthRows(format, in, target, width, height, progress)
                      : decodeRawRows(format, in, target, width, height, progress);
 }
@@ -289,53 +228,35 @@ QImage newPicture(int width, int height) {
 constexpr std::uint64_t MostPixelsPerByte = 64;
 constexpr std::uint64_t PixelsWithoutData = std::uint64_t{256} * 256;
 
-void checkPictureSize(const TgaHeader& h, std::size_t streamBytes) {
+// A picture held whole must fit MaxTgaPictureBytes; one reduced while read costs only its
+// smaller size, but no stream may ask for more pixels than it could fill.
+void checkPictureSize(const TgaHeader& h, std::size_t streamBytes, bool heldWhole) {
     const std::uint64_t pixels = std::uint64_t{h.width} * h.height;
     const std::string picture =
         "TGA picture of " + std::to_string(h.width) + " x " + std::to_string(h.height) + " pixels";
-    if (pixels * 4 * 2 > MaxTgaPictureBytes)
+    if (heldWhole && pixels * 4 * 2 > MaxTgaPictureBytes)
         throw TgaError(picture + " is too large (more than " +
-                       std::to_string(MaxTgaPictureBytes / (1024 * 1024)) + " MiB)");
+                       std::to_string(MaxTgaPictureBytes / (std::uint64_t{1024} * 1024)) + " MiB)");
     if (pixels > PixelsWithoutData + MostPixelsPerByte * streamBytes)
         throw TgaError(picture + " cannot be filled by its " + std::to_string(streamBytes) +
                        " bytes");
 }
 
-} // namespace
-
-TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
-                      const TgaProgressListener& listener) {
-    const TgaRowProgress progress(listener, "Targa loading...");
-    progress.start();
-    ByteInput in(bytes);
-    TgaReadResult result;
-    result.palette = palette;
+// The header, the identification and the color map, which come before the pixels.
+void readPreamble(ByteInput& in, std::size_t streamBytes, bool heldWhole, TgaReadResult& result) {
     const TgaHeader h = result.header = readHeader(in);
-    checkPictureSize(h, bytes.size());
-
+    checkPictureSize(h, streamBytes, heldWhole);
     const std::size_t idBytes = std::min<std::size_t>(h.idLength, in.remaining());
     result.imageID.assign(reinterpret_cast<const char*>(in.current()), idBytes);
     in.skip(idBytes);
     if (h.colorMapType == 1)
         readColorMap(in, h, result.palette);
+}
 
-    result.image = newPicture(h.width, h.height);
-    result.alpha = newPicture(h.width, h.height);
-    const RowTarget target(result.image, result.alpha, h.topToBottom());
-    const int width = h.width;
-    const int height = h.height;
-    DecodedExtent done;
-    DecodedExtent alphaDone;
-    auto decode = [&](const auto& format, bool runLength, ColorDepth depth) {
-        result.colorDepth = depth;
-        result.includeAlpha = std::decay_t<decltype(format)>::HasAlpha;
-        if (result.image.isNull())
-            return; // no width or no height: nothing to decode
-        alphaDone = done = decodeRows(format, runLength, in, target, width, height, progress);
-        if (!std::decay_t<decltype(format)>::HasAlpha)
-            alphaDone = {};
-    };
-
+// Sets the kind of picture the header names and calls `decode(format, runLength, depth)` for a
+// pixel format it can read.
+template <typename Decode> void decodeByType(TgaReadResult& result, Decode decode) {
+    const TgaHeader& h = result.header;
     switch (h.imageType) {
     case 0:
         result.tgaType = TgaType::NoImageData;
@@ -377,6 +298,36 @@ TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
     default:
         break;
     }
+}
+
+} // namespace
+
+TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
+                      const TgaProgressListener& listener) {
+    const TgaRowProgress progress(listener, "Targa loading...");
+    progress.start();
+    ByteInput in(bytes);
+    TgaReadResult result;
+    result.palette = palette;
+    readPreamble(in, bytes.size(), true, result);
+    const TgaHeader& h = result.header;
+
+    result.image = newPicture(h.width, h.height);
+    result.alpha = newPicture(h.width, h.height);
+    const RowTarget target(result.image, result.alpha, h.topToBottom());
+    const int width = h.width;
+    const int height = h.height;
+    DecodedExtent done;
+    DecodedExtent alphaDone;
+    decodeByType(result, [&](const auto& format, bool runLength, ColorDepth depth) {
+        result.colorDepth = depth;
+        result.includeAlpha = std::decay_t<decltype(format)>::HasAlpha;
+        if (result.image.isNull())
+            return; // no width or no height: nothing to decode
+        alphaDone = done = decodeRows(format, runLength, in, target, width, height, progress);
+        if (!std::decay_t<decltype(format)>::HasAlpha)
+            alphaDone = {};
+    });
 
     if (!result.image.isNull()) {
         blankAfter(done, width, height, [&](int row) { return target.imageLine(row); });
@@ -385,6 +336,30 @@ TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
     result.bytesUsed = in.position();
     progress.end();
     return result;
+}
+
+QImage readTgaReduced(std::string_view bytes, int largestSide) {
+    ByteInput in(bytes);
+    TgaReadResult result;
+    readPreamble(in, bytes.size(), false, result);
+    const TgaHeader& h = result.header;
+    if (h.width == 0 || h.height == 0)
+        return {};
+    const int factor = std::max(1, (std::max(h.width, h.height) + largestSide - 1) / largestSide);
+    tga::ReducingRows target(h.width, h.height, h.topToBottom(), factor);
+    const TgaProgressListener none;
+    const TgaRowProgress progress(none, {});
+    DecodedExtent done;
+    decodeByType(result, [&](const auto& format, bool runLength, ColorDepth) {
+        done = decodeRows(format, runLength, in, target, h.width, h.height, progress);
+    });
+    if (done.rows < h.height)
+        target.blankFrom(done.rows, done.pixels);
+    QImage picture = target.take();
+    if (picture.isNull())
+        throw TgaError("Not enough memory for a TGA picture of " + std::to_string(h.width) + " x " +
+                       std::to_string(h.height) + " pixels");
+    return picture;
 }
 
 } // namespace velkarn

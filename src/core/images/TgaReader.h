@@ -34,4 +34,11 @@ constexpr std::uint64_t MaxTgaPictureBytes = 256ull * 1024 * 1024;
 TgaReadResult readTga(std::string_view bytes, const TgaPalette& palette,
                       const TgaProgressListener& progress);
 
+// The color picture of a TGA stream reduced while it is read, each block of pixels folded into
+// their mean, to at most `largestSide` on each side (a smaller picture keeps its size): what a
+// preview shows of a picture far larger than itself, never holding it whole. A stream that ends
+// early is black where it ends, as in readTga. Gives a null picture for no width or height;
+// throws TgaError for far more pixels than the stream's bytes could fill.
+QImage readTgaReduced(std::string_view bytes, int largestSide);
+
 } // namespace velkarn

@@ -2,6 +2,7 @@
 
 #include "core/content/Levelshot.h"
 #include "core/images/JpegDecoder.h"
+#include "core/images/TgaReader.h"
 #include "core/platform/FileSystem.h"
 #include "ui/widgets/LocalText.h"
 
@@ -42,29 +43,35 @@ void LevelshotPreview::preview(const MapFile& map, const std::string& mapName) {
     const auto cached = std::find_if(recent_.begin(), recent_.end(),
                                      [&key](const auto& shot) { return shot.first == key; });
     if (cached != recent_.end()) {
-        showJpeg(cached->second);
+        showPicture(cached->second);
         describe(shown);
         return;
     }
     for (const Levelshot& shot : readLevelshots(map.archivePath, mapName)) {
-        if (shot.format == Levelshot::Tga) {
-            if (!showTga(shot.bytes))
-                continue;
-            describe(shown);
-            return;
-        }
-        const QImage picture = decodeJpeg(shot.bytes, QSize(LargestShown, LargestShown));
-        if (picture.isNull())
+        const Picture picture{decodeLevelshot(shot), shot.format == Levelshot::Tga};
+        if (picture.image.isNull())
             continue;
         recent_.emplace_front(key, picture);
         if (recent_.size() > RecentPictures)
             recent_.pop_back();
-        showJpeg(picture);
+        showPicture(picture);
         describe(shown);
         return;
     }
     clear();
     describe("No levelshot of " + local(mapName));
+}
+
+// Both kinds are reduced as they are decoded, so a huge picture never costs its full size; a
+// damaged one is no reason to interrupt choosing a map, and shows nothing.
+QImage LevelshotPreview::decodeLevelshot(const Levelshot& shot) {
+    if (shot.format != Levelshot::Tga)
+        return decodeJpeg(shot.bytes, QSize(LargestShown, LargestShown));
+    try {
+        return readTgaReduced(shot.bytes, LargestShown);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 void LevelshotPreview::clear() {
@@ -96,18 +103,15 @@ void LevelshotPreview::showNoJpeg() {
     jpegLabel_->hide();
 }
 
-bool LevelshotPreview::showTga(const std::string& bytes) {
-    try {
-        tgaView_->loadFromBytes(bytes);
-    } catch (const std::exception&) {
-        return false; // a damaged levelshot is no reason to interrupt choosing a map
+void LevelshotPreview::showPicture(const Picture& picture) {
+    if (!picture.tga) {
+        showJpeg(picture.image);
+        return;
     }
-    if (tgaView_->tga().width() == 0 || tgaView_->tga().height() == 0)
-        return false; // a header cut short reads as an empty picture
+    tgaView_->tga().loadFromImage(picture.image);
     showNoJpeg();
     tgaView_->show();
     fitPicture();
-    return true;
 }
 
 void LevelshotPreview::resizeEvent(QResizeEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/content/Levelshot.h"
 #include "core/setup/SetupRecords.h"
 #include "ui/widgets/TgaView.h"
 
@@ -14,9 +15,9 @@ namespace velkarn {
 
 // The map preview: a map's levelshot as a JPEG (in "jpegLabel") or as a TGA (in "tgaView"),
 // both in the same place, at most one of them visible. The picture grows with the preview,
-// keeping its own proportions, and is never smaller than 128 by 128 allows. A JPEG is kept at
-// most LargestShown on a side, however large it is stored, and the last few maps' pictures are
-// kept so that choosing them again reads no archive.
+// keeping its own proportions, and is never smaller than 128 by 128 allows. A picture is kept at
+// most LargestShown on a side, however large it is stored (reduced while it is decoded), and the
+// last few maps' pictures are kept so that choosing them again reads no archive.
 class LevelshotPreview : public QWidget {
     Q_OBJECT
 public:
@@ -38,9 +39,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Picture {
+        QImage image;
+        bool tga = false; // shown in tgaView, else in jpegLabel
+    };
+    static QImage decodeLevelshot(const Levelshot& shot);
+    void showPicture(const Picture& picture);
     void showJpeg(const QImage& picture);
     void showNoJpeg();
-    bool showTga(const std::string& bytes);
     void describe(const QString& shown);
     // Places the visible picture in the largest rectangle of its proportions that fits.
     void fitPicture();
@@ -48,7 +54,7 @@ private:
     QLabel* jpegLabel_;
     TgaView* tgaView_;
     QImage jpeg_;
-    std::deque<std::pair<std::string, QImage>> recent_; // newest first, by archive and map
+    std::deque<std::pair<std::string, Picture>> recent_; // newest first, by archive and map
 };
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #include "core/images/TgaImage.h"
 #include "core/images/TgaPictures.h"
+#include "core/images/TgaReader.h"
 #include "core/platform/Errors.h"
 #include "support/TempFolder.h"
 
@@ -164,4 +165,35 @@ TEST(TgaReader, StreamIsLeftAfterTheDataUsed) {
     tga.loadFromStream(buffer);
     EXPECT_EQ(tga.height(), 2);
     EXPECT_EQ(pixel(tga.image(), 0, 1), 0xFF0000u);
+}
+
+// A levelshot far larger than shown is reduced as it is read: each 3 x 3 block its mean, the
+// right way up, the lines the stream lost black; a small one is read as it stands.
+TEST(TgaReader, ReducedWhileReadToTheMeanOfEachBlock) {
+    QImage picture(3000, 1500, QImage::Format_RGB32);
+    picture.fill(qRgb(200, 0, 0));
+    QPainter(&picture).fillRect(0, 750, 3000, 750, qRgb(0, 0, 90));
+    QPainter(&picture).fillRect(0, 0, 3, 1, Qt::white); // one row of a 3 x 3 block
+    for (const TgaType type : {TgaType::TrueColor, TgaType::RunLengthTrueColor}) {
+        TgaImage tga;
+        tga.setImage(picture);
+        tga.setTgaType(type);
+        tga.setColorDepth(ColorDepth::Bits24);
+        const std::string file = tga.saveToBytes();
+        const QImage reduced = readTgaReduced(file, 1024);
+        ASSERT_EQ(reduced.size(), QSize(1000, 500));
+        EXPECT_EQ(pixel(reduced, 0, 0), 0xDA5555u) << "(3 x 255 + 6 x 200) / 9, 3 x 255 / 9";
+        EXPECT_EQ(pixel(reduced, 999, 249), 0xC80000u);
+        EXPECT_EQ(pixel(reduced, 500, 250), 0x00005Au);
+        // Rows are stored from the bottom up, so a stream cut in half lost the top.
+        const QImage cut = readTgaReduced(file.substr(0, file.size() / 2), 1024);
+        EXPECT_EQ(pixel(cut, 10, 10), 0u);
+        EXPECT_EQ(pixel(cut, 10, 490), 0x00005Au);
+    }
+    TgaImage small;
+    small.setImage(picture.copy(0, 0, 120, 40));
+    small.setColorDepth(ColorDepth::Bits24);
+    const std::string file = small.saveToBytes();
+    EXPECT_EQ(readTgaReduced(file, 1024), readTga(file, {}, {}).image);
+    EXPECT_TRUE(readTgaReduced(tgaHeader({.width = 0}), 1024).isNull());
 }

@@ -118,4 +118,17 @@ TEST_F(LevelshotPreviewTest, KeepsLargePicturesSmallAndFollowsAChangedArchive) {
         map.archivePath, std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5));
     preview.preview(map, "wide");
     EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 400)) << "the new picture, not the one kept";
+    const auto kept = std::filesystem::last_write_time(map.archivePath);
+    writeZip(map.archivePath, {{"levelshots/wide.jpg", encodeJpeg(400, 100)}});
+    std::filesystem::last_write_time(map.archivePath, kept);
+    preview.preview(map, "wide");
+    EXPECT_EQ(jpeg().pixmap().size(), QSize(400, 100)) << "an archive of another size";
+
+    // A run-length TGA of 6000 x 3000 grey pixels, as 128-pixel runs.
+    std::string runs = tgaHeader({.imageType = 10, .width = 6000, .height = 3000});
+    for (int run = 0; run < 6000 * 3000 / 128; ++run)
+        runs += bytes({0xFF, 90, 90, 90});
+    big.archivePath = writeZip(folder.file("bigtga.pk3"), {{"levelshots/big.tga", runs}});
+    preview.preview(big, "big");
+    EXPECT_EQ(QSize(tga().tga().width(), tga().tga().height()), QSize(1000, 500));
 }
