@@ -35,10 +35,7 @@ std::vector<DemoEntry> gameDemos(const std::string& appDir, Installation& instal
     Session session(appDir, 0);
     requirePathFile(session, session.readListFiles());
     installation = session.game.installation();
-    DemoCache cache(DemoCache::filePath(appDir));
-    auto demos = listDemos(installation, cache);
-    cache.save();
-    return demos;
+    return listDemos(installation, DemoCache::filePath(appDir));
 }
 
 void printDemo(std::ostream& out, const DemoEntry& demo) {

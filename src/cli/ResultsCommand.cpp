@@ -33,21 +33,14 @@ std::string endReason(const MatchResult& match) {
 // match's demo field "-" rather than the results unprinted.
 std::vector<DemoEntry> gameDemos(const Session& session) {
     try {
-        DemoCache cache(DemoCache::filePath(session.appDir()));
-        auto demos = listDemos(session.game.installation(), cache);
-        cache.save();
-        return demos;
+        return listDemos(session.game.installation(), DemoCache::filePath(session.appDir()));
     } catch (const std::exception&) {
         return {};
     }
 }
 
 std::string demoField(const MatchResult& match, const std::vector<DemoEntry>& demos) {
-    const auto playedAt =
-        QDateTime::fromString(QString::fromStdString(match.playedAt), "yyyy-MM-dd HH:mm:ss");
-    if (!playedAt.isValid())
-        return "-";
-    const DemoEntry* demo = demoOfMatch(demos, match.map, playedAt.toSecsSinceEpoch());
+    const DemoEntry* demo = demoOfMatch(demos, match.map, match.playedAt);
     return demo ? tabField(printableText(demo->name)) : "-";
 }
 

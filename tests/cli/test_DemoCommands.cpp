@@ -1,11 +1,11 @@
 #include "cli/DemoCommands.h"
 #include "core/platform/TextFile.h"
+#include "support/DemoFixture.h"
 #include "support/GameFolder.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
-#include <utime.h>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -19,11 +19,7 @@ struct DemoCommandsTest : ::testing::Test {
 
     void SetUp() override { app.write("path.txt", game.path() + "\r\n\r\n"); }
     std::string addDemo(const std::string& where, const std::string& fixture, long long modified) {
-        const std::string path =
-            game.dir.write(where, readFileBytes(std::string(DEMO_FIXTURES) + "/" + fixture));
-        const utimbuf times{modified, modified};
-        ::utime(path.c_str(), &times);
-        return path;
+        return addDemoFixture(game.dir, where, fixture, modified);
     }
     int demo(const std::string& name, bool printOnly) {
         out.str("");

@@ -106,4 +106,11 @@ std::vector<DemoEntry> listDemos(const Installation& installation, DemoCache& ca
     return demos;
 }
 
+std::vector<DemoEntry> listDemos(const Installation& installation, const std::string& cacheFile) {
+    DemoCache cache(cacheFile);
+    auto demos = listDemos(installation, cache);
+    cache.save();
+    return demos;
+}
+
 } // namespace velkarn

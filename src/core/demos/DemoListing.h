@@ -16,6 +16,8 @@ namespace velkarn {
 bool isDemoName(const std::string& name);
 
 std::vector<DemoEntry> listDemos(const Installation& installation, DemoCache& cache);
+// The same through the cache kept in `cacheFile`, which then keeps what this listing read.
+std::vector<DemoEntry> listDemos(const Installation& installation, const std::string& cacheFile);
 
 // The demos of one data or mod folder (`mod` empty for the base game's).
 void addFolderDemos(const std::string& folder, const std::string& mod, DemoCache& cache,

@@ -2,6 +2,8 @@
 
 #include "core/platform/NoCase.h"
 
+#include <QDateTime>
+
 namespace velkarn {
 
 namespace {
@@ -23,6 +25,13 @@ const DemoEntry* demoOfMatch(const std::vector<DemoEntry>& demos, const std::str
             return &demo;
     }
     return nullptr;
+}
+
+const DemoEntry* demoOfMatch(const std::vector<DemoEntry>& demos, const std::string& map,
+                             const std::string& playedAt) {
+    const auto time =
+        QDateTime::fromString(QString::fromStdString(playedAt), "yyyy-MM-dd HH:mm:ss");
+    return time.isValid() ? demoOfMatch(demos, map, time.toSecsSinceEpoch()) : nullptr;
 }
 
 } // namespace velkarn

@@ -13,5 +13,9 @@ namespace velkarn {
 // for the game's log and the demo's clocks. None when no demo does.
 const DemoEntry* demoOfMatch(const std::vector<DemoEntry>& demos, const std::string& map,
                              long long playedAtSeconds);
+// The same for a match played at `playedAt` ("YYYY-MM-DD hh:mm:ss", local time, as the
+// results keep it); none when that is no time.
+const DemoEntry* demoOfMatch(const std::vector<DemoEntry>& demos, const std::string& map,
+                             const std::string& playedAt);
 
 } // namespace velkarn

@@ -19,8 +19,14 @@ std::string demoNameProblem(const std::string& name);
 // naming the demo when its name or mod is refused, so the file can be renamed.
 std::vector<std::string> demoArguments(const std::string& mod, const std::string& name);
 
+// Why the installation's engine cannot play the demo `name`, as the end of "... cannot play
+// NAME: ...": the engine takes a demo's protocol from the number after ".dm_" and opens only
+// those it knows. Empty when it can, or when the engine is not one whose protocols are known.
+std::string demoProtocolProblem(const Installation& installation, const std::string& name);
+
 // Starts the game on the demo; false when there is no engine or it could not be started. Throws
-// as demoArguments does, before anything starts.
+// as demoArguments does, or UserMessage when demoProtocolProblem finds one, before anything
+// starts.
 bool watchDemo(const Installation& installation, const std::string& mod, const std::string& name);
 
 } // namespace velkarn

@@ -134,9 +134,8 @@ void DemosWindow::listDemos() {
         statusLabel_->setText("No game is set; choose one in Options, Game.");
         return;
     }
-    DemoCache cache(DemoCache::filePath(session_.appDir()));
-    demoList_->setDemos(velkarn::listDemos(session_.game.installation(), cache));
-    cache.save();
+    demoList_->setDemos(
+        velkarn::listDemos(session_.game.installation(), DemoCache::filePath(session_.appDir())));
     if (shownDemos_->rowCount() > 0)
         demosTable_->setCurrentIndex(shownDemos_->index(0, 0));
     demosTable_->resizeColumnsToContents();
@@ -161,8 +160,11 @@ void DemosWindow::showChosenDemo() {
         return;
     }
     const std::string problem = demoNameProblem(demo->name);
+    const std::string protocol = demoProtocolProblem(session_.game.installation(), demo->name);
     if (!problem.empty())
         statusLabel_->setText("The game cannot play this demo as its name is: rename the file.");
+    else if (!protocol.empty())
+        statusLabel_->setText("The game cannot play this demo: " + local(protocol) + ".");
     else if (demo->read.status != DemoReadStatus::Ok)
         statusLabel_->setText(local(printableText(demo->read.problem)));
     else

@@ -31,7 +31,7 @@ AppWindows::AppWindows(Session& session)
       findServersWindow_(std::make_unique<FindServersWindow>(session)),
       remoteConsoleWindow_(std::make_unique<RemoteConsoleWindow>(session.setupFolder())),
       desktopNotifier_(std::make_unique<DesktopNotifier>()),
-      resultsWindow_(std::make_unique<ResultsWindow>(session.results)),
+      resultsWindow_(std::make_unique<ResultsWindow>(session)),
       demosWindow_(std::make_unique<DemosWindow>(session)),
       mainWindow_(std::make_unique<MainWindow>(
           session, MainWindow::Companions{*splashWindow_, *searchingWindow_, *setupInfoWindow_,

@@ -1,6 +1,10 @@
 #include "ui/results/ResultsWindow.h"
 
+#include "core/demos/DemoListing.h"
+#include "core/demos/MatchDemo.h"
+#include "core/launch/DemoLaunch.h"
 #include "core/network/ServerStatus.h"
+#include "core/platform/PrintableText.h"
 #include "ui/models/ParticipantsModel.h"
 #include "ui/models/SeriesModel.h"
 #include "ui/models/StandingsModel.h"
@@ -55,14 +59,17 @@ QSortFilterProxyModel* sortedModel(QAbstractItemModel* model, QObject* parent) {
 
 } // namespace
 
-ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
-    : QWidget(parent, Qt::Window), results_(results) {
+ResultsWindow::ResultsWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), results_(session.results) {
     setUpWindow(this, "resultsWindow", "Results");
     createControls();
     layOut();
     connect(seriesTree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { showChosenMap(); });
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] {
+        // A match just ended may have left its demo; a hidden window lists them when shown.
+        if (isVisible())
+            listDemos();
         showNewest();
         showProblem();
     });
@@ -71,6 +78,8 @@ ResultsWindow::ResultsWindow(ResultsTracker& results, QWidget* parent)
         results_.update();
         showProblem();
     });
+    connectGuarded(watchReplayButton_, &QPushButton::clicked, this,
+                   [this] { watchChosenReplay(); });
     connectGuarded(closeButton_, &QPushButton::clicked, this, [this] { close(); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, [this] { close(); });
@@ -101,6 +110,10 @@ void ResultsWindow::createControls() {
     seriesNoteLabel_ = named(new QLabel(this), "seriesNoteLabel");
     participantsTable_ = tableView("participantsTable", participantsModel_, this);
     mapLabel_ = namedLabel("&Players of the chosen map:", "mapLabel", this, participantsTable_);
+    replayLabel_ = named(new QLabel(this), "replayLabel");
+    replayLabel_->setAccessibleName("Replay demo");
+    replayLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    watchReplayButton_ = namedButton("&Watch Replay", "watchReplayButton", this);
 
     botsTable_ = tableView("botsTable", sortedModel(botsModel_, this), this);
     spoken(botsTable_, "Bots", "How each bot placed against you");
@@ -128,7 +141,11 @@ void ResultsWindow::layOut() {
     auto* players = new QWidget(splitter);
     auto* playersLayout = new QVBoxLayout(players);
     playersLayout->setContentsMargins(0, 0, 0, 0);
-    playersLayout->addWidget(mapLabel_);
+    auto* mapLine = new QHBoxLayout;
+    mapLine->addWidget(mapLabel_, 1);
+    mapLine->addWidget(replayLabel_);
+    mapLine->addWidget(watchReplayButton_);
+    playersLayout->addLayout(mapLine);
     playersLayout->addWidget(participantsTable_);
     splitter->addWidget(players);
     splitter->setStretchFactor(0, 3);
@@ -149,10 +166,12 @@ void ResultsWindow::layOut() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
-    setTabOrder(seriesTree_, participantsTable_);
+    setTabOrder(seriesTree_, watchReplayButton_);
+    setTabOrder(watchReplayButton_, participantsTable_);
 }
 
 void ResultsWindow::showResults() {
+    runGuarded([this] { listDemos(); });
     results_.update();
     showProblem();
     show();
@@ -174,6 +193,7 @@ void ResultsWindow::showChosenMap() {
                 .replace("&", "&&")
                 .replace(0, 2, "&")); // only the mnemonic is one
     participantsTable_->setAccessibleName(spokenCaption(mapLabel_->text()));
+    showChosenReplay();
 }
 
 // After the results changed the tree starts again from the newest series, opened at its
@@ -211,6 +231,54 @@ void ResultsWindow::showProblem() {
         statusLabel_->setText("Reading the game's log " + local(results_.logPath()));
     else
         statusLabel_->clear();
+}
+
+// The demos are listed again only when the window is shown or the results change: with their
+// cache that costs milliseconds, not a reading of every demo.
+void ResultsWindow::listDemos() {
+    demos_.clear();
+    demosProblem_.clear();
+    if (session_.game.paths().gameFolder.empty())
+        return;
+    try {
+        demos_ = velkarn::listDemos(session_.game.installation(),
+                                    DemoCache::filePath(session_.appDir()));
+    } catch (const std::exception& error) {
+        demosProblem_ = error.what();
+    }
+    showChosenReplay();
+}
+
+const DemoEntry* ResultsWindow::chosenReplay(QString& reason) const {
+    const MatchResult* match = seriesModel_->matchAt(seriesTree_->currentIndex());
+    const DemoEntry* demo = match ? demoOfMatch(demos_, match->map, match->playedAt) : nullptr;
+    if (demo)
+        reason = "Watch " + local(printableText(demo->name)) + ", the game's recording of this map";
+    else if (!match)
+        reason = "Choose a map to watch its replay.";
+    else if (session_.game.paths().gameFolder.empty())
+        reason = "No game is set; choose one in Options, Game.";
+    else if (!demosProblem_.empty())
+        reason = local(printableText(demosProblem_));
+    else
+        reason = "The game's folders hold no demo of this map. With Record my games (Options, "
+                 "Player) the game records every local match.";
+    return demo;
+}
+
+void ResultsWindow::showChosenReplay() {
+    QString reason;
+    const DemoEntry* demo = chosenReplay(reason);
+    replayLabel_->setText(demo ? local(printableText(demo->name)) : QString());
+    watchReplayButton_->setEnabled(demo != nullptr);
+    watchReplayButton_->setToolTip(reason);
+    watchReplayButton_->setAccessibleDescription(reason);
+}
+
+void ResultsWindow::watchChosenReplay() {
+    QString reason;
+    if (const DemoEntry* demo = chosenReplay(reason))
+        requireGameStarted(watchDemo(session_.game.installation(), demo->mod, demo->name));
 }
 
 } // namespace velkarn

@@ -1,8 +1,11 @@
 #pragma once
 
-#include "core/results/ResultsTracker.h"
+#include "core/demos/DemoEntry.h"
+#include "core/session/Session.h"
 
 #include <QWidget>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -19,12 +22,13 @@ class SeriesModel;
 
 // The results window: the series newest first with each map and its participants (the winner
 // highlighted), every bot's standing, the player's record per map, and a chart of the player's
-// place over the last series. Its views follow the results as the game adds to its log. The
-// window keeps its size and place between runs.
+// place over the last series. A map whose demo the game's folders hold can be watched again.
+// Its views follow the results as the game adds to its log. The window keeps its size and
+// place between runs.
 class ResultsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ResultsWindow(ResultsTracker& results, QWidget* parent = nullptr);
+    explicit ResultsWindow(Session& session, QWidget* parent = nullptr);
 
     // Shows the window in front, with the results read up to now.
     void showResults();
@@ -36,8 +40,16 @@ private:
     void showNewest();
     void showSeriesNote();
     void showProblem();
+    void listDemos();
+    // The demo of the chosen map; none when there is none, with why in `reason`.
+    const DemoEntry* chosenReplay(QString& reason) const;
+    void showChosenReplay();
+    void watchChosenReplay();
 
+    Session& session_;
     ResultsTracker& results_;
+    std::vector<DemoEntry> demos_;
+    std::string demosProblem_; // why the demos could not be listed
     SeriesModel* seriesModel_;
     ParticipantsModel* participantsModel_;
     StandingsModel* botsModel_;
@@ -47,6 +59,8 @@ private:
     QTreeView* seriesTree_;
     QLabel* seriesNoteLabel_;
     QLabel* mapLabel_;
+    QLabel* replayLabel_; // the chosen map's demo
+    QPushButton* watchReplayButton_;
     QTableView* participantsTable_;
     QTableView* botsTable_;
     QTableView* mapsTable_;

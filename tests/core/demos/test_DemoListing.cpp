@@ -3,6 +3,9 @@
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <utime.h>
 
@@ -67,4 +70,19 @@ TEST(DemoListing, FindsEveryDemoAndAnswersAlikeFromTheCache) {
     setModified(ffa, 3001);
     const auto changed = listDemos(game, again);
     EXPECT_EQ(changed[0].read.status, DemoReadStatus::Damaged);
+    // Rewritten in place within the same second: only its size tells.
+    again.save();
+    DemoCache third(temp.file("demos.cache"));
+    std::ofstream(ffa, std::ios::binary | std::ios::trunc) << realDemo("team-oa_dm2.dm_71");
+    setModified(ffa, 3001);
+    EXPECT_EQ(listDemos(game, third)[0].read.facts.map, "oa_dm2");
+    // Replaced by another file of the same size and time: only the file tells.
+    third.save();
+    DemoCache fourth(temp.file("demos.cache"));
+    std::string garbled = realDemo("team-oa_dm2.dm_71");
+    std::fill(garbled.begin() + 8, garbled.begin() + 200, '\x55');
+    const std::string other = temp.write("other.dm_71", garbled);
+    setModified(other, 3001);
+    std::filesystem::rename(other, ffa);
+    EXPECT_NE(listDemos(game, fourth)[0].read.facts.map, "oa_dm2");
 }

@@ -1,3 +1,4 @@
+#include "core/launch/DemoLaunch.h"
 #include "core/launch/GameLaunch.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
@@ -131,6 +132,23 @@ TEST(StartGame, RunsTheGameInItsFolderWithSplitParameters) {
     EXPECT_EQ(fs::canonical(run[0]), fs::canonical(game.dir.path()));
     EXPECT_EQ(Lines(run.begin() + 1, run.end()),
               (Lines{"+set", "fs_game", "my mod", "+exec", "velkarn"}));
+}
+
+TEST(WatchDemo, ADemoOfAProtocolTheEngineRefusesIsSaidBeforeTheGameStarts) {
+    GameFolder game(true);
+    Installation openArena = game.installation();
+    openArena.kind = Installation::Kind::DebianOpenArena;
+    EXPECT_EQ(thrownMessage([&] { watchDemo(openArena, "", "flyby.dm_70"); }),
+              "The game cannot play flyby.dm_70: it plays demos of protocols 71, 67 and 66 only; "
+              "this one was recorded with protocol 70, by another version of the game.");
+    EXPECT_NE(thrownMessage([&] { watchDemo(openArena, "", "q3.dm_68"); }), "no error");
+    EXPECT_FALSE(game.ran());
+    Installation ioquake3 = openArena;
+    ioquake3.kind = Installation::Kind::DebianIoquake3;
+    EXPECT_EQ(demoProtocolProblem(ioquake3, "q3.dm_68"), "");
+    // An engine in a folder may be any, so nothing is refused for it.
+    EXPECT_TRUE(watchDemo(game.installation(), "", "q3.dm_68"));
+    EXPECT_EQ(game.arguments(), (Lines{"+demo", "q3.dm_68"}));
 }
 
 TEST(StartGame, NoExecutableReportsFalse) {

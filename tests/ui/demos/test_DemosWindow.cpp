@@ -1,5 +1,6 @@
 #include "core/platform/TextFile.h"
 #include "support/Controls.h"
+#include "support/DemoFixture.h"
 #include "support/GameFolder.h"
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <gtest/gtest.h>
-#include <utime.h>
 
 using namespace velkarn;
 using namespace velkarn::test;
@@ -31,11 +31,7 @@ struct DemosWindowTest : ::testing::Test {
         window = std::make_unique<DemosWindow>(*session);
     }
     std::string addDemo(const std::string& where, const std::string& fixture, long long modified) {
-        const std::string path =
-            game.dir.write(where, readFileBytes(std::string(DEMO_FIXTURES) + "/" + fixture));
-        const utimbuf times{modified, modified};
-        ::utime(path.c_str(), &times);
-        return path;
+        return addDemoFixture(game.dir, where, fixture, modified);
     }
     QTableView& table() { return child<QTableView>(*window, "demosTable"); }
     QString cell(int row, int column) {

@@ -1,14 +1,17 @@
 #include "core/results/GameLogLines.h"
 #include "support/AppFixture.h"
 #include "support/Controls.h"
+#include "support/DemoFixture.h"
 #include "support/GameFolder.h"
 #include "ui/main/SimplePage.h"
 #include "ui/results/ResultsWindow.h"
 
 #include <QChartView>
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFont>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QTreeView>
 #include <gtest/gtest.h>
@@ -21,6 +24,12 @@ namespace {
 class ResultsWindowTest : public AppFixture {
 protected:
     GameFolder game;
+
+    // A demo the game wrote, its last write at `endedAt` (local time).
+    void addDemo(const std::string& where, const std::string& fixture, const char* endedAt) {
+        addDemoFixture(game.dir, where, fixture,
+                       QDateTime::fromString(endedAt, "yyyy-MM-dd HH:mm:ss").toSecsSinceEpoch());
+    }
 };
 
 QString cell(const QAbstractItemModel& model, int row, int column, const QModelIndex& parent = {}) {
@@ -76,4 +85,25 @@ TEST_F(ResultsWindowTest, ShowsARecordedSeriesFromTheMainWindow) {
     EXPECT_EQ(mainWindow().findChild<QLabel*>("botsAdaptLabel")->text(),
               "Skill 3, as in the last series: you won 0 and finished last in 0 of 1 map.");
     EXPECT_TRUE(session->results.botsAdapt());
+}
+
+TEST_F(ResultsWindowTest, WatchesTheReplayOfAMapWhoseDemoTheGameKept) {
+    game.install(FAKE_GAME_PATH, "quake3");
+    app.write("path.txt", game.path() + "\r\n\r\n");
+    game.dir.write("baseq3/games.log", DeathmatchWithPlayerLog);
+    // A demo of another map, recorded at the same time, is not this match's.
+    addDemo("baseq3/demos/other.dm_71", "team-oa_dm2.dm_71", "2026-12-08 17:24:10");
+    start();
+    child<QAction>(mainWindow(), "resultsAction").trigger();
+    ResultsWindow& window = this->window<ResultsWindow>();
+    auto& watch = child<QPushButton>(window, "watchReplayButton");
+    EXPECT_FALSE(watch.isEnabled());
+    EXPECT_TRUE(watch.toolTip().contains("Record my games")) << watch.toolTip().toStdString();
+
+    addDemo("baseq3/demos/rec.dm_71", "ffa-oa_dm1.dm_71", "2026-12-08 17:24:10");
+    child<QAction>(mainWindow(), "resultsAction").trigger();
+    ASSERT_TRUE(watch.isEnabled());
+    EXPECT_EQ(child<QLabel>(window, "replayLabel").text(), "rec.dm_71");
+    watch.click();
+    EXPECT_EQ(game.arguments(), (Lines{"+demo", "rec.dm_71"}));
 }
