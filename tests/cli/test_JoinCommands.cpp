@@ -57,7 +57,11 @@ TEST_F(JoinCommandTest, JoinsWithTheSavedPasswordAndIsListedByRecent) {
     EXPECT_EQ(second.substr(19), "\t127.0.0.1:27961\tHome\t1\t-");
 }
 
+// Nothing joined, or only a join whose game could not start: recent lists nothing.
 TEST_F(JoinCommandTest, RecentWithNothingJoinedPrintsNothing) {
+    const GameFolder noGame;
+    app.write("path.txt", noGame.path() + "\r\n\r\n");
+    EXPECT_NE(join("127.0.0.1:27961"), 0);
     EXPECT_EQ(runRecentCommand(app.path(), out, err), 0) << err.str();
     EXPECT_EQ(out.str(), "");
 }

@@ -51,7 +51,7 @@ void requireInside(const std::string& folder, const std::string& home) {
 
 // Why a self-contained folder has no data folder to write the script to.
 std::string missingFolderMessage(const Installation& installation) {
-    const std::string problem = gameFolderProblem(installation);
+    std::string problem = gameFolderProblem(installation);
     if (!problem.empty())
         return problem;
     const std::string& base = installation.baseFolder;
@@ -70,12 +70,12 @@ std::string scriptFolder(const Installation& installation) {
     // An empty path would put the script below whatever folder the program was started in.
     if (installation.baseFolder.empty())
         throw UserMessage("Please set Quake III Arena executable path in Options, Game!");
-    const std::string baseData = installation.baseFolder + installation.dataFolder + "/";
+    std::string baseData = installation.baseFolder + installation.dataFolder + "/";
     if (userMayWrite(installation, baseData))
         return baseData;
     if (installation.kind == Installation::Kind::Folder && !folderExists(baseData))
         throw UserMessage(missingFolderMessage(installation));
-    const std::string homeData = installation.homeFolder + installation.dataFolder + "/";
+    std::string homeData = installation.homeFolder + installation.dataFolder + "/";
     if (folderExists(homeData) && !installation.userHome.empty())
         requireInside(homeData, installation.userHome);
     return homeData;
@@ -86,7 +86,7 @@ std::string scriptPath(const Installation& installation) {
 }
 
 std::string preparedScriptFolder(const Installation& installation) {
-    const std::string folder = scriptFolder(installation);
+    std::string folder = scriptFolder(installation);
     // Only a home data folder can be missing here; it is made when a script is really written.
     if (!folderExists(folder)) {
         if (!createFolder(folder))
@@ -114,15 +114,19 @@ void requireGameStarted(bool started) {
         throw UserMessage("Quake 3 Executable not found!");
 }
 
+bool gameCanStart(const Installation& installation) {
+    return !installation.startCommand.empty() && fileExists(installation.startCommand.front());
+}
+
 bool startGame(const Installation& installation, const std::vector<std::string>& arguments) {
-    if (installation.startCommand.empty() || !fileExists(installation.startCommand.front()))
+    if (!gameCanStart(installation))
         return false;
     std::vector<std::string> command = installation.startCommand;
     command.insert(command.end(), arguments.begin(), arguments.end());
     return startDetached(command, engineWorkingFolder(installation));
 }
 
-LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script) {
+LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, const Lines& script) {
     const Installation& installation = game.installation;
     std::string command = installation.commandText() + " ";
     if (installation.startCommand.empty())
@@ -152,30 +156,37 @@ void writeServerScript(const Installation& installation, const ServerOptions& op
     writeGameScript(installation, serverScriptLines(options, rotation));
 }
 
+namespace {
+
+// Starts the game along `path` once its script is written. Whoever watches launches is told
+// just before, and only when the game can start: one that cannot was never played or joined.
+bool startLaunch(const GameSettings& game, LaunchPath path, const SavedServer* joined = nullptr) {
+    if (!gameCanStart(game.installation))
+        return false;
+    if (joined && game.joining)
+        game.joining(*joined);
+    else if (!joined && game.starting)
+        game.starting(path);
+    return startGame(game.installation, gameArguments(path, game.extraCommandLine, game.mod));
+}
+
+} // namespace
+
 bool playLocal(const GameSettings& game, const PlayerSettings& player, const Rotation& rotation,
                const DefinedBots& bots) {
     writeLocalScript(game.installation, player, rotation, bots);
-    if (game.starting)
-        game.starting(LaunchPath::LocalPlay);
-    return startGame(game.installation,
-                     gameArguments(LaunchPath::LocalPlay, game.extraCommandLine, game.mod));
+    return startLaunch(game, LaunchPath::LocalPlay);
 }
 
 bool joinServer(const GameSettings& game, const PlayerSettings& player, const SavedServer& server) {
     writeJoinScript(game.installation, player, server);
-    if (game.joining)
-        game.joining(server);
-    return startGame(game.installation,
-                     gameArguments(LaunchPath::Join, game.extraCommandLine, game.mod));
+    return startLaunch(game, LaunchPath::Join, &server);
 }
 
 bool startServer(const GameSettings& game, const ServerOptions& options,
                  const ServerRotation& rotation) {
     writeServerScript(game.installation, options, rotation);
-    if (game.starting)
-        game.starting(LaunchPath::Server);
-    return startGame(game.installation,
-                     gameArguments(LaunchPath::Server, game.extraCommandLine, game.mod));
+    return startLaunch(game, LaunchPath::Server);
 }
 
 } // namespace velkarn

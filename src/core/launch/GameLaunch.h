@@ -48,6 +48,9 @@ std::string engineWorkingFolder(const Installation& installation);
 // InOutError "File access denied", "Disk full"...; the old script then stays as it was.
 void writeGameScript(const Installation& installation, const Lines& lines);
 
+// Whether the installation's executable is there to be started.
+bool gameCanStart(const Installation& installation);
+
 // Starts the installation's start command with the arguments, detached, in the base folder
 // (or the home folder, when the base folder is not the user's). False when there is no engine
 // or it could not be started; never waits.
@@ -68,7 +71,8 @@ struct GameSettings {
     std::string extraCommandLine;
     ModChoice mod;
     // Told by playLocal and startServer, once the script is written and just before the game
-    // starts (the results note the launch); it must not throw. Empty: nobody is told.
+    // starts (the results note the launch), and only when its executable is there: a game that
+    // cannot start was never played or joined. It must not throw. Empty: nobody is told.
     std::function<void(LaunchPath)> starting = {};
     // Told by joinServer in the same way, with the server joined.
     std::function<void(const SavedServer&)> joining = {};
@@ -83,7 +87,7 @@ struct LaunchPreview {
     std::string scriptPath;
     Lines script;
 };
-LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, Lines script);
+LaunchPreview previewLaunch(const GameSettings& game, LaunchPath path, const Lines& script);
 
 // A launch that wrote its script but found no game to start is said, not passed over: throws
 // UserMessage "Quake 3 Executable not found!" when `started` is false.
