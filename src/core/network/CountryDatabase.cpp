@@ -31,6 +31,14 @@ CountryDatabase::Handle CountryDatabase::open(const std::string& file) {
 }
 
 std::optional<Country> CountryDatabase::countryOf(const std::string& host) const {
+    if (const auto found = known_.find(host); found != known_.end())
+        return found->second;
+    if (known_.size() >= MaxKnown)
+        known_.clear();
+    return known_.emplace(host, lookUp(host)).first->second;
+}
+
+std::optional<Country> CountryDatabase::lookUp(const std::string& host) const {
     QHostAddress address;
     if (!address.setAddress(QString::fromStdString(host)))
         return std::nullopt; // a name: never resolved here

@@ -3,8 +3,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
-typedef struct GeoIPTag GeoIP;
+using GeoIP = struct GeoIPTag;
 
 namespace velkarn {
 
@@ -16,7 +17,8 @@ struct Country {
 
 // The land a server stands in, from the country databases of libGeoIP (Debian's geoip-database,
 // one for IPv4 and one for IPv6), read into memory at the first lookup. Only numeric addresses
-// are looked up: a host name is never resolved for it, so no lookup leaves the machine.
+// are looked up: a host name is never resolved for it, so no lookup leaves the machine. Each
+// address's answer (flag included) is kept, since a server is looked up on every answer.
 class CountryDatabase {
 public:
     struct Files {
@@ -37,6 +39,9 @@ public:
     std::optional<Country> countryOf(const std::string& host) const;
 
 private:
+    // More than a full master list with the saved servers; past it the kept answers start over.
+    static constexpr std::size_t MaxKnown = 8192;
+    std::optional<Country> lookUp(const std::string& host) const;
     struct Closer {
         void operator()(GeoIP* database) const;
     };
@@ -48,6 +53,7 @@ private:
     Files files_;
     mutable bool opened_ = false;
     mutable Handle ipv4_, ipv6_;
+    mutable std::unordered_map<std::string, std::optional<Country>> known_;
 };
 
 } // namespace velkarn

@@ -54,7 +54,12 @@ void ColoredTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->save();
     painter->setFont(styled.font);
     const QFontMetrics metrics(styled.font);
-    int x = option.rect.left() + TextMargin;
+    // The text follows the item's icon (a server's flag), which the style has drawn.
+    const int left =
+        (styled.features & QStyleOptionViewItem::HasDecoration)
+            ? style->subElementRect(QStyle::SE_ItemViewItemDecoration, &styled, view).right()
+            : option.rect.left();
+    int x = left + TextMargin;
     const int baseline =
         option.rect.top() + (option.rect.height() + metrics.ascent() - metrics.descent()) / 2;
     // Runs of one color are drawn together, so multi-byte characters stay whole.

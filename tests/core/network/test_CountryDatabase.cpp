@@ -10,6 +10,7 @@ using namespace velkarn::test;
 // missing or broken databases give nothing.
 TEST(CountryDatabase, FindsTheLandOfEachFamilyAndNothingElse) {
     TempFolder folder;
+    folder.write("flags/jp.png", "png");
     const CountryDatabase countries({writeCountryDatabase(folder, "v4.dat", false, "FR"),
                                      writeCountryDatabase(folder, "v6.dat", true, "JP"),
                                      folder.makeFolder("flags")});
@@ -25,10 +26,27 @@ TEST(CountryDatabase, FindsTheLandOfEachFamilyAndNothingElse) {
     EXPECT_FALSE(countries.countryOf(""));
 
     EXPECT_EQ(france->flagFile, "");
-    folder.write("flags/jp.png", "png");
     EXPECT_EQ(countries.countryOf("::1")->flagFile, folder.file("flags/jp.png"));
 
     const CountryDatabase missing({folder.file("none.dat"), folder.write("junk.dat", "junk"), ""});
     EXPECT_FALSE(missing.countryOf("127.0.0.1"));
     EXPECT_FALSE(missing.countryOf("::1"));
+}
+
+// Answers are kept per address; more addresses than are kept start the keeping over, and every
+// answer stays the database's.
+TEST(CountryDatabase, KeptAnswersStayRightPastTheirBound) {
+    TempFolder folder;
+    const CountryDatabase countries({writeCountryDatabase(folder, "v4.dat", false, "FR"),
+                                     writeCountryDatabase(folder, "v6.dat", true, "JP"), ""});
+    EXPECT_EQ(countries.countryOf("127.0.0.1")->code, "FR");
+    for (int i = 0; i < 10000; ++i) {
+        EXPECT_FALSE(countries.countryOf("127.1." + std::to_string(i / 256) + "." +
+                                         std::to_string(i % 256)));
+        if (i % 3000 == 0) {
+            EXPECT_EQ(countries.countryOf("127.0.0.1")->code, "FR");
+            EXPECT_EQ(countries.countryOf("::1")->code, "JP");
+        }
+    }
+    EXPECT_EQ(countries.countryOf("127.0.0.1")->name, "France");
 }

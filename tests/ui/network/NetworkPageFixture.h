@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/network/QueryEngine.h"
 #include "core/session/Session.h"
 #include "support/GameFolder.h"
 #include "support/RecordingDialogs.h"
@@ -12,10 +13,20 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSettings>
+#include <QTableView>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace velkarn::test {
+
+// A second for each answer: on a loaded machine the servers of a mix can take longer than a few
+// hundred milliseconds, and a round that ends before they answer leaves rows out.
+inline constexpr QueryTiming Quick{1000, 1, 32, 5};
+
+// A table's cell as shown, or its data for `role`.
+inline QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
+    return table.model()->index(row, column).data(role);
+}
 
 // The Network page over a session in a temporary list-file folder, with a game folder holding
 // the fake game set in the game options, so the page's groups run exactly as in the program.

@@ -22,17 +22,8 @@ using namespace velkarn::test;
 
 namespace {
 
-// A second for each answer: on a loaded machine the servers of a mix can take longer than a few
-// hundred milliseconds, and a round that ends before they answer leaves rows out.
-constexpr QueryTiming Quick{1000, 1, 32, 5};
-
 std::vector<QByteArray> noAnswer(const QByteArray&) {
     return {};
-}
-
-// A table's cell as shown, or its data for `role`.
-QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
-    return table.model()->index(row, column).data(role);
 }
 
 // The texts of a column, top to bottom.

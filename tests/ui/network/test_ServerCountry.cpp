@@ -7,18 +7,14 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 
 using namespace velkarn;
 using namespace velkarn::test;
 
 namespace {
-
-constexpr QueryTiming Quick{1000, 1, 32, 5};
-
-QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
-    return table.model()->index(row, column).data(role);
-}
 
 class ServerCountryTest : public NetworkPageTest {
 protected:
@@ -51,6 +47,21 @@ TEST_F(ServerCountryTest, ServersShowTheirCountryAndCanBeFilteredByIt) {
     EXPECT_EQ(cell(list, 0, 1, Qt::AccessibleTextRole), "Red (France)");
     EXPECT_FALSE(cell(list, 0, 1, Qt::DecorationRole).value<QIcon>().isNull());
     EXPECT_FALSE(cell(list, 1, 1, Qt::ToolTipRole).isValid()) << "a name is never looked up";
+    QImage shown(200, 20, QImage::Format_RGB32);
+    shown.fill(Qt::white);
+    QPainter painter(&shown);
+    QStyleOptionViewItem option;
+    option.initFrom(&list);
+    option.rect = shown.rect();
+    option.decorationSize = flag.size();
+    list.itemDelegateForIndex(list.model()->index(0, 1))
+        ->paint(&painter, option, list.model()->index(0, 1));
+    painter.end();
+    int flagPixels = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            flagPixels += shown.pixelColor(x, y) == QColor(Qt::blue);
+    EXPECT_EQ(flagPixels, 16 * 11) << "the name is drawn beside the flag, not over it";
     child<QLineEdit>(group, "countryEdit").setText("fr");
     EXPECT_EQ(list.model()->rowCount(), 1);
     child<QLineEdit>(group, "countryEdit").setText("de");
