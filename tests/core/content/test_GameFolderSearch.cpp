@@ -5,7 +5,9 @@
 #include "support/TempFolder.h"
 #include "support/ZipFixtures.h"
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -100,6 +102,7 @@ TEST_F(GameFolderSearchTest, EverySearchGivesWhatAFirstSearchGivesOpeningOnlyCha
     std::filesystem::remove(game + "baseoa/pak6-patch088.pk3");
     search();
     EXPECT_TRUE(catalogue.mapFiles.empty());
+    EXPECT_EQ(temp.read("app/archives.cache").find("pak6"), std::string::npos) << "forgotten";
     EXPECT_EQ(files(), firstSearchFiles());
 }
 
@@ -305,4 +308,43 @@ TEST_F(GameFolderSearchTest, DamagedArchiveCacheIsSaidOnceAndEveryArchiveReadAga
         search();
         EXPECT_TRUE(observer.messages.empty()) << "said once";
     }
+}
+
+// An archive rewritten in place within the same second, replaced by another file of the same
+// size and time, or grown in place at the same time, is read again: its size, its time to the
+// nanosecond and its file each tell it changed.
+TEST_F(GameFolderSearchTest, AnArchiveChangedInAnyPartOfItsKeyIsReadAgain) {
+    const std::string path = game + "baseq3/a.pk3";
+    const auto zipBytes = [&](const std::string& bot) {
+        writeZip(temp.file("made.pk3"), {{"scripts/bots.txt", "{\nname " + bot + "\n}\n"}}, true);
+        return temp.read("made.pk3");
+    };
+    const auto at = [&](std::chrono::milliseconds ms) {
+        const auto now = std::filesystem::file_time_type::clock::now();
+        std::filesystem::last_write_time(path, std::chrono::floor<std::chrono::seconds>(now) + ms);
+    };
+    const auto overwrite = [&](const std::string& bytes) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes; // the same file
+    };
+    archive("baseq3/a.pk3", {{"scripts/bots.txt", "{\nname Aaaa\n}\n"}});
+    at(std::chrono::milliseconds(200));
+    search();
+    const auto kept = std::filesystem::last_write_time(path);
+
+    overwrite(zipBytes("Bbbb"));
+    std::filesystem::last_write_time(path, kept + std::chrono::milliseconds(1));
+    search();
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Bbbb"}) << "the time's fraction";
+
+    const auto second = std::filesystem::last_write_time(path);
+    temp.write("other.pk3", zipBytes("Cccc"));
+    std::filesystem::last_write_time(temp.file("other.pk3"), second);
+    std::filesystem::rename(temp.file("other.pk3"), path);
+    search();
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Cccc"}) << "another file";
+
+    overwrite(zipBytes("Ddddd"));
+    std::filesystem::last_write_time(path, second);
+    search();
+    EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Ddddd"}) << "the size";
 }

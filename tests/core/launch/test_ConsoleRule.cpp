@@ -95,7 +95,7 @@ TEST(ConsoleRule, EveryTrapIsRefusedWhereverItStandsInEveryKindThatCannotCarryIt
 
 // Digits alone are a client slot to kick; "all" and "allbots" are everyone.
 TEST(ConsoleRule, BotNamesTheKickCommandReadsOtherwiseAreRefused) {
-    for (const char* name : {"", "0", "1", "12", "007", "all", "ALL", "allbots", "AllBots"})
+    for (const char* name : {"", "0", "9", "12", "007", "all", "ALL", "allbots", "AllBots"})
         EXPECT_FALSE(isSafeBotName(name)) << name;
     for (const char* name : {"Sarge", "1a", "a1", "-1", "all1", "xall", "allbot", "Cyber-Garg"})
         EXPECT_TRUE(isSafeBotName(name)) << name;
@@ -104,6 +104,10 @@ TEST(ConsoleRule, BotNamesTheKickCommandReadsOtherwiseAreRefused) {
             EXPECT_FALSE(isSafeBotName(value)) << value;
         }
     }
+    // A model is followed by "/" in the script: one ending in "*" or "/" would make a comment.
+    EXPECT_FALSE(isSafeModelName("sarge*"));
+    EXPECT_FALSE(isSafeModelName("sarge/"));
+    EXPECT_TRUE(isSafeModelName("sarge"));
     EXPECT_EQ(botNameProblem("42"),
               "be digits alone, which the game's kick command reads as a client slot");
 }

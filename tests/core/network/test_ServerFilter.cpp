@@ -69,6 +69,17 @@ TEST(ServerFilter, EachFilterHidesWhatItNames) {
     EXPECT_FALSE(shown([](ServerFilter& f) { f.game = "cpma"; }, Busy));
     EXPECT_TRUE(shown([](ServerFilter& f) { f.maxPing = 50; }, Busy));
     EXPECT_FALSE(shown([](ServerFilter& f) { f.maxPing = 49; }, Busy));
+
+    // Only g_needpass 1 asks for a password; a server not saying its slots is never full; a
+    // game type has up to two digits; a country is named in either case.
+    const LiveServer open = answered("\\g_needpass\\0\\g_gametype\\12", "1 20 \"A\"\n");
+    EXPECT_TRUE(shown([](ServerFilter& f) { f.hidePassworded = true; }, open));
+    EXPECT_TRUE(shown([](ServerFilter& f) { f.hideFull = true; }, open));
+    EXPECT_TRUE(shown([](ServerFilter& f) { f.gameType = 12; }, open));
+    LiveServer german = open;
+    german.country = Country{"DE", "Germany", ""};
+    EXPECT_TRUE(shown([](ServerFilter& f) { f.country = "de"; }, german));
+    EXPECT_FALSE(shown([](ServerFilter& f) { f.country = "fr"; }, german));
 }
 
 TEST(ServerFilter, SearchMatchesHostMapAndPlayersWithoutCodesOrCase) {

@@ -28,6 +28,9 @@ TEST(SeriesRule, ALaunchClaimsTheMatchesUntilAnotherMatchCameBetween) {
     // The launch came before the previous match: that match has the launch's series already.
     EXPECT_EQ(chooseSeries(50, previousMap(), matchAt(900, "2026-12-08 17:05:00")),
               SeriesChoice::Previous);
+    EXPECT_EQ(chooseSeries(100, previousMap(), matchAt(900, "2026-12-08 17:05:00")),
+              SeriesChoice::Previous)
+        << "the launch's own first match";
     EXPECT_EQ(chooseSeries(std::nullopt, std::nullopt, next), SeriesChoice::New);
 }
 
@@ -37,6 +40,8 @@ TEST(SeriesRule, MapsOfOneGameRunFollowWithinFiveMinutes) {
     EXPECT_TRUE(sameRun(previous, matchAt(900, "2026-12-08 17:09:00")));
     EXPECT_FALSE(sameRun(previous, matchAt(900, "2026-12-08 17:09:01")));
     EXPECT_FALSE(sameRun(previous, matchAt(900, "2026-12-08 16:58:59")));
+    EXPECT_TRUE(sameRun(previous, matchAt(900, "2026-12-08 16:59:00")))
+        << "five minutes either way";
     EXPECT_EQ(chooseSeries(std::nullopt, previous, matchAt(900, "2026-12-09 10:00:00")),
               SeriesChoice::New);
     // Without the game's own times (or with one that is no time) nothing tells runs apart.
