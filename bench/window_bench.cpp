@@ -107,12 +107,12 @@ int main(int argc, char** argv) {
     timer.start();
     Session session(app, 1);
     AppWindows windows(session);
-    windows.mainWindow->startUp();
+    windows.mainWindow().startUp();
     const double start = millisecondsOf(timer);
     std::printf("(b) start to the main window: %.0f ms, splash %d ms, %.0f ms beyond it (goal: "
                 "at most 100)\n",
                 start, SplashWindow::IntervalMs, start - SplashWindow::IntervalMs);
-    benchTyping(*windows.mainWindow);
+    benchTyping(windows.mainWindow());
     installDialogs(nullptr);
     return 0;
 }

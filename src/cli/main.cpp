@@ -33,7 +33,7 @@ namespace {
 // Velkarn's own folder: the portable one given, else XDG_DATA_HOME/velkarn, made when missing.
 std::string appDirFrom(const CommandLine& commandLine) {
     if (commandLine.appDir.empty()) {
-        const std::string folder = defaultAppDir(SystemLayout::current());
+        std::string folder = defaultAppDir(SystemLayout::current());
         if (!createFolder(folder) && !folderExists(folder))
             std::cerr << "velkarn: cannot create the folder " << folder << "\n";
         return folder;

@@ -81,7 +81,7 @@ struct FindWriter {
 
 class CacheParser {
 public:
-    explicit CacheParser(const std::string& fileName) : file_(fileName) {}
+    explicit CacheParser(std::string fileName) : file_(std::move(fileName)) {}
 
     void parse(std::string_view text) {
         if (!text.empty() && text.back() != '\n')

@@ -32,7 +32,7 @@ QImage readIcon(ZipArchive& zip, const std::string& stem) {
                               stem + extension))
                 continue;
             const auto bytes = zip.readEntryAt(i, MaxModelIconBytes);
-            const QImage picture = bytes ? decode(*bytes) : QImage();
+            QImage picture = bytes ? decode(*bytes) : QImage();
             if (!picture.isNull())
                 return picture;
         }
@@ -50,7 +50,7 @@ QImage readModelIcon(const std::vector<std::string>& archives, const std::string
     ZipArchive zip;
     for (const std::string& archive : archives) {
         zip.setZipFilename(archive);
-        const QImage icon = readIcon(zip, stem);
+        QImage icon = readIcon(zip, stem);
         if (!icon.isNull())
             return icon;
     }

@@ -48,7 +48,7 @@ public:
     DirectoryReader(const ReadOnlyFile& file, std::uint64_t start, std::uint64_t fileSize,
                     std::size_t sizeHint)
         : file_(file), next_(start), fileSize_(fileSize),
-          chunk_(std::clamp<std::size_t>(sizeHint, 64 * 1024, ReadChunk)) {}
+          chunk_(std::clamp<std::size_t>(sizeHint, std::size_t{64} * 1024, ReadChunk)) {}
 
     // Takes over `tail`, the last bytes of the file, when the directory starts among them.
     void startFrom(Block& tail) {

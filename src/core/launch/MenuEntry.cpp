@@ -100,7 +100,7 @@ std::string addMenuEntry(const std::string& applicationsFolder, const std::strin
     const std::string text = menuEntryText(setupName, command);
     if (!createFolder(applicationsFolder))
         throw UserMessage("Cannot create folder " + applicationsFolder);
-    const std::string path = menuEntryPath(applicationsFolder, setupName);
+    std::string path = menuEntryPath(applicationsFolder, setupName);
     writeFileAtomic(path, text);
     return path;
 }

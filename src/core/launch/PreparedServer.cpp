@@ -58,6 +58,16 @@ Installation preparedInstallation(const std::vector<Installation>& found,
                       " (openarena-server reads baseoa, ioquake3-server baseq3).");
 }
 
+namespace {
+
+[[noreturn]] void throwLinkFailed(const std::string& archive, const std::string& folder,
+                                  const std::error_code& error) {
+    throw UserMessage("Cannot link the game's archive " + archive + " into " + folder + ": " +
+                      error.message());
+}
+
+} // namespace
+
 void linkGameData(const Installation& installation, const std::string& gameDataFolder) {
     const std::string source = withTrailingSlash(gameDataFolder);
     const std::string target = preparedScriptFolder(installation);
@@ -73,8 +83,7 @@ void linkGameData(const Installation& installation, const std::string& gameDataF
             continue;
         std::filesystem::create_symlink(source + entry.name, target + entry.name, error);
         if (error)
-            throw UserMessage("Cannot link the game's archive " + source + entry.name + " into " +
-                              target + ": " + error.message());
+            throwLinkFailed(source + entry.name, target, error);
     }
     if (archives == 0)
         throw UserMessage("The game data folder " + source +

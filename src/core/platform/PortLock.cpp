@@ -21,9 +21,8 @@ namespace {
 // The user's own folder for it: one another user made in /tmp is not taken.
 std::string lockFolder() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    const std::string folder = runtime && *runtime
-                                   ? withTrailingSlash(runtime) + "velkarn/"
-                                   : "/tmp/velkarn-" + std::to_string(::getuid()) + "/";
+    std::string folder = runtime && *runtime ? withTrailingSlash(runtime) + "velkarn/"
+                                             : "/tmp/velkarn-" + std::to_string(::getuid()) + "/";
     createFolder(folder);
     struct stat state {};
     if (::lstat(folder.c_str(), &state) != 0 || !S_ISDIR(state.st_mode) ||

@@ -32,7 +32,7 @@ void onSignal(int signalNumber) {
 
 } // namespace
 
-SignalWatcher::SignalWatcher(std::vector<int> signalNumbers, Repeat repeat, QObject* parent)
+SignalWatcher::SignalWatcher(const std::vector<int>& signalNumbers, Repeat repeat, QObject* parent)
     : QObject(parent) {
     if (::pipe2(pipe_, O_CLOEXEC | O_NONBLOCK) != 0)
         return; // no watching: the signals keep their default action and end the program

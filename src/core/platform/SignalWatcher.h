@@ -22,7 +22,7 @@ public:
         EndsAtOnce, // it takes its default action: a program stuck on the way out still ends
     };
 
-    explicit SignalWatcher(std::vector<int> signalNumbers = {SIGTERM, SIGINT},
+    explicit SignalWatcher(const std::vector<int>& signalNumbers = {SIGTERM, SIGINT},
                            Repeat repeat = Repeat::Reported, QObject* parent = nullptr);
     ~SignalWatcher() override;
 

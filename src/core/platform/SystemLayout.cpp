@@ -43,7 +43,7 @@ std::string SystemLayout::system(const std::string& absolute) const {
 
 std::string SystemLayout::findOnPath(const std::string& name) const {
     for (const auto& folder : path) {
-        const std::string candidate = folder + name;
+        std::string candidate = folder + name;
         if (fileExists(candidate) && ::access(candidate.c_str(), X_OK) == 0)
             return candidate;
     }

@@ -3,7 +3,7 @@
 namespace velkarn {
 
 std::optional<Installation> chooseFirstStartInstallation(GameOptions& game) {
-    const auto found = installationForFirstStart(game.installations());
+    auto found = installationForFirstStart(game.installations());
     if (found)
         game.chooseInstallation(*found);
     return found;

@@ -89,8 +89,8 @@ void MainWindow::connectPages() {
 }
 
 void MainWindow::createMenus() {
-    auto action = [this](QMenu* menu, const QString& text, const char* name, QKeySequence shortcut,
-                         std::function<void()> handler) {
+    auto action = [this](QMenu* menu, const QString& text, const char* name,
+                         const QKeySequence& shortcut, const std::function<void()>& handler) {
         QAction* item = menu->addAction(text);
         item->setObjectName(name);
         item->setShortcut(shortcut);

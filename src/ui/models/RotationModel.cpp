@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QPalette>
 #include <algorithm>
-#include <ranges>
+#include <functional>
 
 namespace velkarn {
 
@@ -77,9 +77,10 @@ int RotationModel::appendEntry(int mapFileIndex) {
 void RotationModel::removeEntries(const std::vector<int>& rows) {
     // One removal per row, last first, so that views keep their other rows and selections.
     std::vector<int> sorted = rows;
-    std::sort(sorted.begin(), sorted.end());
+    // Last row first, so the rows still to remove keep their numbers.
+    std::sort(sorted.begin(), sorted.end(), std::greater<>());
     sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
-    for (const int row : std::ranges::reverse_view(sorted)) {
+    for (const int row : sorted) {
         if (row < 0 || row >= rotation_.size())
             continue;
         beginRemoveRows({}, row, row);

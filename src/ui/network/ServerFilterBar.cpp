@@ -26,8 +26,8 @@ QCheckBox* namedCheck(const QString& caption, const char* name, QWidget* parent)
 
 } // namespace
 
-ServerFilterBar::ServerFilterBar(const QString& settingsKey, QWidget* parent)
-    : QWidget(parent), settingsKey_(settingsKey) {
+ServerFilterBar::ServerFilterBar(QString settingsKey, QWidget* parent)
+    : QWidget(parent), settingsKey_(std::move(settingsKey)) {
     searchEdit_ = named(new QLineEdit(this), "searchEdit");
     searchEdit_->setPlaceholderText("Host name, map or player");
     searchEdit_->setClearButtonEnabled(true);

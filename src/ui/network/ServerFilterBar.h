@@ -18,7 +18,7 @@ namespace velkarn {
 class ServerFilterBar : public QWidget {
     Q_OBJECT
 public:
-    ServerFilterBar(const QString& settingsKey, QWidget* parent = nullptr);
+    ServerFilterBar(QString settingsKey, QWidget* parent = nullptr);
 
     ServerFilter filter() const;
 
