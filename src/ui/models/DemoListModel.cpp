@@ -17,26 +17,9 @@ QString shownName(const std::string& name) {
     return local(printableText(plainName(name)));
 }
 
-} // namespace
-
-DemoListModel::DemoListModel(QObject* parent) : QAbstractTableModel(parent) {
-}
-
-void DemoListModel::setDemos(std::vector<DemoEntry> demos) {
-    beginResetModel();
-    demos_ = std::move(demos);
-    endResetModel();
-}
-
-int DemoListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(demos_.size());
-}
-
-int DemoListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QString DemoListModel::text(const DemoEntry& demo, int column) const {
+// What a column shows of a demo, as text.
+QString text(const DemoEntry& demo, int column) {
+    using enum DemoListModel::Column;
     const DemoFacts& facts = demo.read.facts;
     const bool known = demo.read.status == DemoReadStatus::Ok;
     switch (column) {
@@ -67,12 +50,17 @@ QString DemoListModel::text(const DemoEntry& demo, int column) const {
     }
 }
 
-QVariant DemoListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
-    const DemoEntry& demo = demos_[static_cast<std::size_t>(index.row())];
+} // namespace
+
+DemoListModel::DemoListModel(QObject* parent)
+    : RowTableModel(
+          {"Date", "Name", "Map", "Length", "Recorded by", "Players", "Game type", "Mod", "Size"},
+          parent) {
+}
+
+QVariant DemoListModel::cell(const DemoEntry& demo, int column, int role) const {
     if (role == Qt::EditRole) {
-        switch (index.column()) {
+        switch (column) {
         case Date:
             return QVariant::fromValue(demo.modifiedSeconds);
         case Length:
@@ -80,23 +68,14 @@ QVariant DemoListModel::data(const QModelIndex& index, int role) const {
         case Size:
             return QVariant::fromValue(demo.size);
         default:
-            return text(demo, index.column());
+            return text(demo, column);
         }
     }
     if (role == Qt::DisplayRole)
-        return text(demo, index.column());
+        return text(demo, column);
     if (role == Qt::ToolTipRole)
         return local(printableText(demo.where()));
     return {};
-}
-
-QVariant DemoListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const QStringList captions{"Date",    "Name",      "Map", "Length", "Recorded by",
-                                      "Players", "Game type", "Mod", "Size"};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= captions.size())
-        return {};
-    return captions[section];
 }
 
 } // namespace velkarn

@@ -1,5 +1,6 @@
 #include "ui/models/FoundServersModel.h"
 
+#include "ui/models/ColumnCaptions.h"
 #include "ui/models/ServerStatusCells.h"
 #include "ui/widgets/LocalText.h"
 
@@ -39,11 +40,9 @@ QVariant FoundServersModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant FoundServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"Host Name", "Map",  "Game Type", "Players",
-                                                      "Ping",      "Loss", "Address",   "Buddies"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
+    static const QStringList captions{"Host Name", "Map",  "Game Type", "Players",
+                                      "Ping",      "Loss", "Address",   "Buddies"};
+    return columnCaption(captions, section, orientation, role);
 }
 
 void FoundServersModel::findServers(const std::vector<MasterServer>& masters) {

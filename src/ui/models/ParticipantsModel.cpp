@@ -19,43 +19,26 @@ QString teamText(int team) {
 
 } // namespace
 
-ParticipantsModel::ParticipantsModel(QObject* parent) : QAbstractTableModel(parent) {
+ParticipantsModel::ParticipantsModel(QObject* parent)
+    : RowTableModel({"Place", "Name", "Bot / Player", "Team", "Score", "Ping"}, parent) {
 }
 
 void ParticipantsModel::showMatch(const MatchResult* match) {
-    beginResetModel();
-    match_.reset();
-    if (match)
-        match_ = *match;
-    endResetModel();
+    teamGame_ = match && match->teamGame();
+    winner_ = match ? match->winnerName() : std::string();
+    setRows(match ? match->participants : std::vector<ParticipantResult>());
 }
 
-int ParticipantsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !match_ ? 0 : static_cast<int>(match_->participants.size());
-}
-
-int ParticipantsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-bool ParticipantsModel::isWinner(int row) const {
-    if (!match_ || row < 0 || row >= rowCount())
-        return false;
-    const ParticipantResult& p = match_->participants[static_cast<std::size_t>(row)];
-    if (match_->teamGame()) {
-        const std::string winner = match_->winnerName();
-        return (winner == "Red" && p.team == 1) || (winner == "Blue" && p.team == 2);
-    }
+bool ParticipantsModel::won(const ParticipantResult& p) const {
+    if (teamGame_)
+        return (winner_ == "Red" && p.team == 1) || (winner_ == "Blue" && p.team == 2);
     return p.place == 1;
 }
 
-QVariant ParticipantsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || !match_)
-        return {};
-    const ParticipantResult& p = match_->participants[static_cast<std::size_t>(index.row())];
+QVariant ParticipantsModel::cell(const ParticipantResult& p, int column, int role) const {
     switch (role) {
     case Qt::DisplayRole:
-        switch (index.column()) {
+        switch (column) {
         case Place:
             return p.place;
         case Name:
@@ -74,32 +57,24 @@ QVariant ParticipantsModel::data(const QModelIndex& index, int role) const {
             return {};
         }
     case Qt::ToolTipRole:
-        return index.column() == Name ? local(p.codedName) : QVariant();
+        return column == Name ? local(p.codedName) : QVariant();
     case Qt::FontRole: {
         QFont font;
-        font.setBold(isWinner(index.row()));
+        font.setBold(won(p));
         font.setItalic(p.player);
         return font;
     }
     case Qt::BackgroundRole:
-        return isWinner(index.row()) ? QBrush(WinnerBackground) : QVariant();
+        return won(p) ? QBrush(WinnerBackground) : QVariant();
     case Qt::ForegroundRole:
-        return isWinner(index.row()) ? QBrush(Qt::black) : QVariant();
+        return won(p) ? QBrush(Qt::black) : QVariant();
     case Qt::TextAlignmentRole:
-        return index.column() == Name || index.column() == Kind || index.column() == Team
+        return column == Name || column == Kind || column == Team
                    ? QVariant()
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
-}
-
-QVariant ParticipantsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"Place", "Name",  "Bot / Player",
-                                                      "Team",  "Score", "Ping"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
 }
 
 } // namespace velkarn

@@ -7,23 +7,16 @@
 
 namespace velkarn {
 
-int PlayersModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+PlayersModel::PlayersModel(QObject* parent)
+    : RowTableModel({"Player", "Score", "Ping", "Server", "Bot"}, parent) {
 }
 
-int PlayersModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant PlayersModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
-        return {};
-    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+QVariant PlayersModel::cell(const Row& row, int column, int role) const {
     const PlayerLine& player = row.player;
-    switch (index.column()) {
+    switch (column) {
     case Player:
     case Server: {
-        const std::string& name = index.column() == Player ? player.name : row.serverName;
+        const std::string& name = column == Player ? player.name : row.serverName;
         if (role == CodedTextRole)
             return QByteArray::fromStdString(name);
         if (role == SortRole)
@@ -32,7 +25,7 @@ QVariant PlayersModel::data(const QModelIndex& index, int role) const {
     }
     case Score:
     case Ping: {
-        const int number = index.column() == Score ? player.score : player.ping;
+        const int number = column == Score ? player.score : player.ping;
         if (role == SortRole)
             return number;
         return role == Qt::DisplayRole ? QString::number(number) : QVariant();
@@ -46,25 +39,8 @@ QVariant PlayersModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant PlayersModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"Player", "Score", "Ping", "Server", "Bot"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
-}
-
-void PlayersModel::showPlayers(std::vector<Row> rows) {
-    beginResetModel();
-    rows_ = std::move(rows);
-    endResetModel();
-}
-
 int PlayersModel::serverOf(int row) const {
-    return row >= 0 && row < rowCount() ? rows_[static_cast<std::size_t>(row)].server : -1;
-}
-
-void PlayersModel::clear() {
-    showPlayers({});
+    return row >= 0 && row < rowCount() ? rowAt(row).server : -1;
 }
 
 } // namespace velkarn

@@ -1,40 +1,36 @@
 #pragma once
 
 #include "core/network/ServerStatus.h"
+#include "ui/models/RowTableModel.h"
 
-#include <QAbstractTableModel>
-#include <vector>
+#include <string>
 
 namespace velkarn {
 
+// A player with the server they are on.
+struct PlayerRow {
+    PlayerLine player;
+    int server = -1;        // the server's row in the servers' model
+    std::string serverName; // its host name, with color codes
+};
+
 // Players, each with the server they are on: name (in its colors through CodedTextRole), score,
 // ping, the server's host name, and "bot" for a bot (ServerStatus.h says how one is told).
-class PlayersModel : public QAbstractTableModel {
+class PlayersModel : public RowTableModel<PlayerRow> {
     Q_OBJECT
 public:
     enum Column { Player, Score, Ping, Server, Bot, ColumnCount };
+    using Row = PlayerRow;
 
-    struct Row {
-        PlayerLine player;
-        int server = -1;        // the server's row in the servers' model
-        std::string serverName; // its host name, with color codes
-    };
+    explicit PlayersModel(QObject* parent = nullptr);
 
-    using QAbstractTableModel::QAbstractTableModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-
-    void showPlayers(std::vector<Row> rows);
-    void clear();
+    void showPlayers(std::vector<Row> rows) { setRows(std::move(rows)); }
+    void clear() { setRows({}); }
     // The row in the servers' model of the server a player's row is on.
     int serverOf(int row) const;
 
 private:
-    std::vector<Row> rows_;
+    QVariant cell(const Row& row, int column, int role) const override;
 };
 
 } // namespace velkarn

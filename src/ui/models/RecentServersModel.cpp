@@ -6,56 +6,34 @@ namespace velkarn {
 
 namespace {
 
-enum Column { Name, Address, LastJoined, Joins, Played, ColumnCount };
+enum Column { Name, Address, LastJoined, Joins, Played };
 
 } // namespace
 
 RecentServersModel::RecentServersModel(ResultsTracker& results, QObject* parent)
-    : QAbstractTableModel(parent), results_(results) {
+    : RowTableModel({"Server", "Address", "Last Joined", "Joins", "Time Played"}, parent),
+      results_(results) {
     connect(&results_, &ResultsTracker::recentServersChanged, this, [this] { reload(); });
     reload();
 }
 
-void RecentServersModel::reload() {
-    beginResetModel();
-    rows_ = results_.recentServers();
-    endResetModel();
-}
-
-int RecentServersModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int RecentServersModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant RecentServersModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole)
+QVariant RecentServersModel::cell(const RecentServer& server, int column, int role) const {
+    if (role != Qt::DisplayRole)
         return {};
-    const RecentServer& row = serverAt(index.row());
-    switch (index.column()) {
+    switch (column) {
     case Name:
-        return local(row.name);
+        return local(server.name);
     case Address:
-        return local(row.address);
+        return local(server.address);
     case LastJoined:
-        return local(row.lastJoinedAt);
+        return local(server.lastJoinedAt);
     case Joins:
-        return row.joins;
+        return server.joins;
     case Played:
-        return local(row.playedText());
+        return local(server.playedText());
     default:
         return {};
     }
-}
-
-QVariant RecentServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[] = {"Server", "Address", "Last Joined", "Joins",
-                                           "Time Played"};
-    return section >= 0 && section < ColumnCount ? QVariant(captions[section]) : QVariant();
 }
 
 } // namespace velkarn

@@ -1,31 +1,24 @@
 #pragma once
 
 #include "core/results/ResultsTracker.h"
-
-#include <QAbstractTableModel>
-#include <vector>
+#include "ui/models/RowTableModel.h"
 
 namespace velkarn {
 
 // The servers joined, the last joined first: name, address, last joined, joins, time played.
 // Read again whenever a join is recorded or its game ends.
-class RecentServersModel : public QAbstractTableModel {
+class RecentServersModel : public RowTableModel<RecentServer> {
     Q_OBJECT
 public:
     explicit RecentServersModel(ResultsTracker& results, QObject* parent = nullptr);
 
-    const RecentServer& serverAt(int row) const { return rows_[static_cast<std::size_t>(row)]; }
-    void reload();
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    const RecentServer& serverAt(int row) const { return rowAt(row); }
+    void reload() { setRows(results_.recentServers()); }
 
 private:
+    QVariant cell(const RecentServer& server, int column, int role) const override;
+
     ResultsTracker& results_;
-    std::vector<RecentServer> rows_;
 };
 
 } // namespace velkarn

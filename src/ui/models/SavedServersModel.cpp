@@ -1,6 +1,7 @@
 #include "ui/models/SavedServersModel.h"
 
 #include "core/network/ServerAddress.h"
+#include "ui/models/ColumnCaptions.h"
 #include "ui/models/ServerStatusCells.h"
 #include "ui/widgets/LocalText.h"
 
@@ -38,11 +39,9 @@ QVariant SavedServersModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SavedServersModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"Name",    "Host Name", "Map",  "Game Type",
-                                                      "Players", "Ping",      "Loss", "Buddies"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
+    static const QStringList captions{"Name",    "Host Name", "Map",  "Game Type",
+                                      "Players", "Ping",      "Loss", "Buddies"};
+    return columnCaption(captions, section, orientation, role);
 }
 
 void SavedServersModel::reload() {

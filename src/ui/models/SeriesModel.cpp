@@ -1,6 +1,7 @@
 #include "ui/models/SeriesModel.h"
 
 #include "core/network/ServerStatus.h"
+#include "ui/models/ColumnCaptions.h"
 #include "ui/widgets/LocalText.h"
 
 #include <QFont>
@@ -135,11 +136,9 @@ QVariant SeriesModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SeriesModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"When", "Setup / Map", "Game Type",
-                                                      "End",  "Your Place",  "Winner"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
+    static const QStringList captions{"When", "Setup / Map", "Game Type",
+                                      "End",  "Your Place",  "Winner"};
+    return columnCaption(captions, section, orientation, role);
 }
 
 } // namespace velkarn

@@ -20,38 +20,21 @@ bool keyBefore(const std::pair<std::string, std::string>& a,
 
 } // namespace
 
-int ServerSettingsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(settings_.size());
+ServerSettingsModel::ServerSettingsModel(QObject* parent)
+    : RowTableModel({"Setting", "Value"}, parent) {
 }
 
-int ServerSettingsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant ServerSettingsModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) ||
-        (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+QVariant ServerSettingsModel::cell(const InfoPairs::value_type& setting, int column,
+                                   int role) const {
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
-    const auto& [key, value] = settings_[static_cast<std::size_t>(index.row())];
-    return local(index.column() == Setting ? key : value);
-}
-
-QVariant ServerSettingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    static const char* const captions[ColumnCount] = {"Setting", "Value"};
-    return section >= 0 && section < ColumnCount ? QString(captions[section]) : QVariant();
+    return local(column == Setting ? setting.first : setting.second);
 }
 
 void ServerSettingsModel::showSettings(const InfoPairs& settings) {
-    beginResetModel();
-    settings_ = settings;
-    std::stable_sort(settings_.begin(), settings_.end(), keyBefore);
-    endResetModel();
-}
-
-void ServerSettingsModel::clear() {
-    showSettings({});
+    InfoPairs sorted = settings;
+    std::stable_sort(sorted.begin(), sorted.end(), keyBefore);
+    setRows(std::move(sorted));
 }
 
 } // namespace velkarn

@@ -1,30 +1,24 @@
 #pragma once
 
 #include "core/network/InfoString.h"
-
-#include <QAbstractTableModel>
+#include "ui/models/RowTableModel.h"
 
 namespace velkarn {
 
-// A server's settings as it sent them, sorted by key without regard to case.
-class ServerSettingsModel : public QAbstractTableModel {
+// A server's settings as it sent them, sorted by key without regard to case; a value also as
+// its tool tip, since a long one is cut in its column.
+class ServerSettingsModel : public RowTableModel<InfoPairs::value_type> {
     Q_OBJECT
 public:
     enum Column { Setting, Value, ColumnCount };
 
-    using QAbstractTableModel::QAbstractTableModel;
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
+    explicit ServerSettingsModel(QObject* parent = nullptr);
 
     void showSettings(const InfoPairs& settings);
-    void clear();
+    void clear() { setRows({}); }
 
 private:
-    InfoPairs settings_;
+    QVariant cell(const InfoPairs::value_type& setting, int column, int role) const override;
 };
 
 } // namespace velkarn

@@ -23,56 +23,31 @@ StandingsModel* StandingsModel::playerMaps(ResultsTracker& results, QObject* par
 
 StandingsModel::StandingsModel(ResultsTracker& results, QStringList captions, Rows rows,
                                QObject* parent)
-    : QAbstractTableModel(parent), results_(results), captions_(std::move(captions)),
-      rowsOfTotals_(rows) {
+    : RowTableModel(std::move(captions), parent), results_(results), rowsOfTotals_(rows) {
     connect(&results_, &ResultsTracker::resultsChanged, this, [this] { reload(); });
     reload();
 }
 
-void StandingsModel::reload() {
-    beginResetModel();
-    rows_ = results_.totals().*rowsOfTotals_;
-    endResetModel();
-}
-
-int StandingsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
-
-int StandingsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(captions_.size());
-}
-
-QVariant StandingsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid())
-        return {};
-    const Standing& row = rows_[static_cast<std::size_t>(index.row())];
+QVariant StandingsModel::cell(const Standing& standing, int column, int role) const {
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Name ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return column == Name ? QVariant() : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    switch (index.column()) {
+    switch (column) {
     case Name:
-        return local(row.name);
+        return local(standing.name);
     case Matches:
-        return row.matches;
+        return standing.matches;
     case Wins:
-        return row.wins;
+        return standing.wins;
     case AveragePlace:
-        return role == Qt::DisplayRole ? QVariant(QString::number(row.averagePlace, 'f', 2))
-                                       : QVariant(row.averagePlace);
+        return role == Qt::DisplayRole ? QVariant(QString::number(standing.averagePlace, 'f', 2))
+                                       : QVariant(standing.averagePlace);
     case BestPlace:
-        return row.bestPlace;
+        return standing.bestPlace;
     default:
         return {};
     }
-}
-
-QVariant StandingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= captions_.size())
-        return {};
-    return captions_.at(section);
 }
 
 } // namespace velkarn
