@@ -238,13 +238,15 @@ void ResultsWindow::showProblem() {
 void ResultsWindow::listDemos() {
     demos_.clear();
     demosProblem_.clear();
-    if (session_.game.paths().gameFolder.empty())
-        return;
-    try {
-        demos_ = velkarn::listDemos(session_.game.installation(),
-                                    DemoCache::filePath(session_.appDir()));
-    } catch (const std::exception& error) {
-        demosProblem_ = error.what();
+    if (session_.game.paths().gameFolder.empty()) {
+        demosProblem_ = "No game is set; choose one in Options, Game.";
+    } else {
+        try {
+            demos_ = velkarn::listDemos(session_.game.installation(),
+                                        DemoCache::filePath(session_.appDir()));
+        } catch (const std::exception& error) {
+            demosProblem_ = error.what();
+        }
     }
     showChosenReplay();
 }
@@ -256,8 +258,6 @@ const DemoEntry* ResultsWindow::chosenReplay(QString& reason) const {
         reason = "Watch " + local(printableText(demo->name)) + ", the game's recording of this map";
     else if (!match)
         reason = "Choose a map to watch its replay.";
-    else if (session_.game.paths().gameFolder.empty())
-        reason = "No game is set; choose one in Options, Game.";
     else if (!demosProblem_.empty())
         reason = local(printableText(demosProblem_));
     else

@@ -49,7 +49,7 @@ private:
     Session& session_;
     ResultsTracker& results_;
     std::vector<DemoEntry> demos_;
-    std::string demosProblem_; // why the demos could not be listed
+    std::string demosProblem_; // why no demo could be listed
     SeriesModel* seriesModel_;
     ParticipantsModel* participantsModel_;
     StandingsModel* botsModel_;
