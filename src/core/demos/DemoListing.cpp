@@ -2,6 +2,7 @@
 
 #include "core/content/ZipArchive.h"
 #include "core/demos/DemoReader.h"
+#include "core/setup/DemoName.h"
 
 #include <algorithm>
 
@@ -68,11 +69,7 @@ void addArchiveDemos(const std::string& path, const std::string& mod, DemoCache&
 } // namespace
 
 bool isDemoName(const std::string& name) {
-    const auto dot = name.rfind(".dm_");
-    if (dot == std::string::npos || dot + 4 == name.size())
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 4, name.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
+    return demoNameProtocol(name).has_value();
 }
 
 void addFolderDemos(const std::string& folder, const std::string& mod, DemoCache& cache,

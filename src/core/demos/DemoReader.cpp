@@ -5,6 +5,7 @@
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
 #include "core/platform/TextFile.h"
+#include "core/setup/DemoName.h"
 
 #include <charconv>
 #include <cstdint>
@@ -104,14 +105,6 @@ private:
     const std::string& name_;
 };
 
-int protocolOfName(const std::string& name) {
-    const auto dot = name.rfind(".dm_");
-    int protocol = 0;
-    if (dot != std::string::npos)
-        std::from_chars(name.data() + dot + 4, name.data() + name.size(), protocol);
-    return protocol;
-}
-
 int number(const std::string& text) {
     int value = 0;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -130,7 +123,7 @@ DemoFacts factsOf(const GameState& state, const std::string& name) {
     facts.hostName = infoValue(server, "sv_hostname");
     facts.protocol = number(infoValue(server, "protocol"));
     if (facts.protocol == 0)
-        facts.protocol = protocolOfName(name);
+        facts.protocol = demoNameProtocol(name).value_or(0);
     facts.mod = infoValue(parseInfoString(string(SystemInfoString)), "fs_game");
     for (int slot = 0; slot < MaxPlayers; ++slot) {
         const std::string player = string(FirstPlayerString + slot);

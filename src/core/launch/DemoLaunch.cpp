@@ -2,6 +2,7 @@
 
 #include "core/platform/Errors.h"
 #include "core/platform/PrintableText.h"
+#include "core/setup/DemoName.h"
 #include "core/setup/ScriptValues.h"
 
 #include <algorithm>
@@ -61,17 +62,12 @@ std::vector<std::string> demoArguments(const std::string& mod, const std::string
 
 std::string demoProtocolProblem(const Installation& installation, const std::string& name) {
     const std::vector<int> playable = playableDemoProtocols(installation);
-    const auto dot = name.rfind(".dm_");
-    if (playable.empty() || dot == std::string::npos)
-        return {};
-    const std::string number = name.substr(dot + 4);
-    if (number.empty() || number.size() > 4 ||
-        !std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return {};
-    if (std::find(playable.begin(), playable.end(), std::stoi(number)) != playable.end())
+    const std::optional<int> protocol = demoNameProtocol(name);
+    if (playable.empty() || !protocol ||
+        std::find(playable.begin(), playable.end(), *protocol) != playable.end())
         return {};
     return "it plays demos of protocols " + protocolsText(playable) +
-           " only; this one was recorded with protocol " + number +
+           " only; this one was recorded with protocol " + std::to_string(*protocol) +
            ", by another version of the game";
 }
 
