@@ -80,7 +80,7 @@ void MainWindow::connectPages() {
     connect(simplePage_, &SimplePage::setupChosen, this, [this](const std::string& fileName) {
         runGuarded([this, fileName] { loadSetup(fileName); });
     });
-    connectGuarded(simplePage_, &SimplePage::randomRotationBuilt, this, [this] { playRotation(); });
+    connectGuarded(simplePage_, &SimplePage::randomSeriesBuilt, this, [this] { playRotation(); });
     connect(networkPage_, &NetworkPage::findServersRequested, this,
             [this] { showModeless(&companions_.findServers); });
     connect(networkPage_, &NetworkPage::remoteConsoleRequested, this,

@@ -26,7 +26,7 @@ RandomSeriesGroup::RandomSeriesGroup(Session& session, QWidget* parent)
     connectGuarded(simpleGameTypeCombo_, &QComboBox::currentIndexChanged, this,
                    [this] { updateLimitCaption(); });
     connectGuarded(simplePlayButton_, &QPushButton::clicked, this,
-                   [this] { playRandomRotation(); });
+                   [this] { playRandomSeries(); });
 }
 
 void RandomSeriesGroup::createControls() {
@@ -94,7 +94,7 @@ void RandomSeriesGroup::updateLimitCaption() {
         local(randomSeriesLimitCaption(simpleGameTypeCombo_->currentIndex())), "limit"));
 }
 
-void RandomSeriesGroup::playRandomRotation() {
+void RandomSeriesGroup::playRandomSeries() {
     // Built aside first, so a failed build leaves the rotation as it was.
     const std::optional<int> adapted = adaptedSkill ? adaptedSkill() : std::nullopt;
     SetupModel& setup = session_.setup;

@@ -14,7 +14,7 @@
 namespace velkarn {
 
 // "Setup New": one sentence of choices ("I want to play 4 maps of Deathmatch with 30 frag limit
-// and with 10 minutes time limit") that builds a random rotation and plays it.
+// and with 10 minutes time limit") that draws a random series and plays it.
 class RandomSeriesGroup : public QGroupBox {
     Q_OBJECT
 public:
@@ -25,7 +25,7 @@ public:
     // Replaces the rotation with a random one built from the choices and the last random-bot
     // settings, and tells so (for the main window to play it). When no rotation can be built
     // the current one stays as it was.
-    void playRandomRotation();
+    void playRandomSeries();
 
     // The bots' skill for the next random series when it is not the Complex page's random-bot
     // choice (the Simple page's "Bots adapt to my results"); unset or nothing: that choice.

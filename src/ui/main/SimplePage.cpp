@@ -24,7 +24,7 @@ SimplePage::SimplePage(Session& session, QWidget* parent) : QWidget(parent) {
     connect(playSetupButton_, &QPushButton::clicked, this, &SimplePage::playRequested);
     connect(setupScriptButton_, &QPushButton::clicked, this, &SimplePage::scriptRequested);
     connect(newSetupGroup_, &RandomSeriesGroup::rotationBuilt, this,
-            &SimplePage::randomRotationBuilt);
+            &SimplePage::randomSeriesBuilt);
     connect(backButton_, &QPushButton::clicked, this, &SimplePage::backRequested);
 }
 

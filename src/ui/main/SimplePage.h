@@ -36,8 +36,8 @@ signals:
     void setupChosen(const std::string& fileName);
     void playRequested();
     void scriptRequested();
-    // A random rotation was built and is to be played.
-    void randomRotationBuilt();
+    // A random series was built and is to be played.
+    void randomSeriesBuilt();
     void backRequested();
 
 protected:

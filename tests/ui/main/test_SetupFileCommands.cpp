@@ -204,10 +204,10 @@ TEST_F(SetupFileCommandsTest, FailedDefaultSaveStillWritesServersAndKeepsTheWind
     EXPECT_EQ(app.read("servers.txt"), "Home\r\n h\r\n \r\n");
 }
 
-TEST_F(SetupFileCommandsTest, QuickRandomRotationIsTheDefaultSetupAtClose) {
+TEST_F(SetupFileCommandsTest, QuickRandomSeriesIsTheDefaultSetupAtClose) {
     start();
     child<QSpinBox>(mainWindow(), "simpleMapCountSpin").setValue(2);
-    child<RandomSeriesGroup>(mainWindow(), "newSetupGroup").playRandomRotation();
+    child<RandomSeriesGroup>(mainWindow(), "newSetupGroup").playRandomSeries();
     ASSERT_EQ(session->setup.rotation.size(), 2u);
     ASSERT_TRUE(closeMain());
     const Lines saved = readTextFile(app.file("configs/default.vkn"));
