@@ -5,7 +5,7 @@
 
 #include <string>
 
-// The catalogue cache files maps.txt, bots.txt and models.txt.
+// The catalogue files maps.txt, bots.txt and models.txt.
 namespace velkarn {
 
 // The readers take a file only as the search writes it: maps.txt in records of nine lines

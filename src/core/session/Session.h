@@ -17,9 +17,9 @@
 
 namespace velkarn {
 
-// The state of one run over one list-file folder: the game, the player, the catalogue, the
-// current setup with its rotation, and the saved servers. The windows and the commands load and
-// use it through the same functions.
+// The state of one run over one list-file folder: the game, the player, the setup with its
+// rotation, saved servers and catalogue, the results, the buddies and the country database.
+// The windows and the commands load and use it through the same functions.
 class Session : public QObject {
     Q_OBJECT
 public:

@@ -7,7 +7,7 @@
 #include <vector>
 
 // The in-memory setup: the offline rotation where every map carries its own bot roster, the
-// catalogue of map files, the pre-defined servers, the server rotation and the player models.
+// catalogue of map files, the saved servers, the server rotation and the player models.
 // Records are value-initialised (numbers 0, texts empty); lists own them.
 namespace velkarn {
 
