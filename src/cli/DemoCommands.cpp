@@ -41,8 +41,8 @@ std::vector<DemoEntry> gameDemos(const std::string& appDir, Installation& instal
 void printDemo(std::ostream& out, const DemoEntry& demo) {
     const DemoFacts& facts = demo.read.facts;
     const bool known = hasFacts(demo);
-    out << demoDateText(demo) << '\t' << shown(demo.name) << '\t' << tabField(demo.mod) << '\t'
-        << (known ? shown(facts.map) : "-") << '\t'
+    out << demoDateText(demo) << '\t' << tabField(printableText(demo.name)) << '\t'
+        << tabField(demo.mod) << '\t' << (known ? shown(facts.map) : "-") << '\t'
         << (known ? tabField(gameTypeName(std::to_string(facts.gameType))) : "-") << '\t'
         << tabField(demoLengthText(facts.lengthMs)) << '\t' << shown(facts.recorder) << '\t'
         << tabField(othersText(facts)) << '\t' << demo.size << '\t'
@@ -51,9 +51,9 @@ void printDemo(std::ostream& out, const DemoEntry& demo) {
 
 void printDetails(std::ostream& out, const DemoEntry& demo) {
     const DemoFacts& facts = demo.read.facts;
-    out << "name\t" << shown(demo.name) << "\nmod\t" << tabField(demo.mod) << "\nfile\t"
-        << tabField(printableText(demo.where())) << "\ndate\t" << demoDateText(demo) << "\nsize\t"
-        << demo.size << '\n';
+    out << "name\t" << tabField(printableText(demo.name)) << "\nmod\t" << tabField(demo.mod)
+        << "\nfile\t" << tabField(printableText(demo.where())) << "\ndate\t" << demoDateText(demo)
+        << "\nsize\t" << demo.size << '\n';
     if (!hasFacts(demo)) {
         out << "problem\t" << tabField(printableText(demo.read.problem)) << '\n';
         return;

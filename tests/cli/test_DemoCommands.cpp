@@ -74,6 +74,11 @@ TEST_F(DemoCommandsTest, PlaysADemoInItsModByAnyOfItsNames) {
 
     EXPECT_EQ(demo("nothing", false), 1);
     EXPECT_EQ(err.str(), "There is no demo \"nothing\"; velkarn demos lists them.\n");
+
+    // A file name's "^1" is part of the name, not a colour code: shown and found as it is.
+    addDemo("baseq3/demos/a^1b.dm_71", "ffa-oa_dm1.dm_71", 2000);
+    ASSERT_EQ(demo("a^1b", true), 0) << err.str();
+    EXPECT_TRUE(out.str().starts_with("name\ta^1b.dm_71\n")) << out.str();
 }
 
 // Names the engine would split or read as something else never reach it.

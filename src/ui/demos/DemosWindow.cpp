@@ -69,6 +69,7 @@ void DemosWindow::createControls() {
     demosTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     statusLabel_ = named(new QLabel(this), "demosStatusLabel");
+    statusLabel_->setTextFormat(Qt::PlainText); // it shows file names, never markup
     statusLabel_->setWordWrap(true);
     statusLabel_->setAccessibleName("Demo status");
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

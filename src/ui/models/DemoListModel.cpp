@@ -26,7 +26,7 @@ QString text(const DemoEntry& demo, int column) {
     case Date:
         return local(demoDateText(demo));
     case Name:
-        return shownName(demo.name);
+        return local(printableText(demo.name)); // a file name, whose "^" is no colour code
     case Map:
         return known ? shownName(facts.map) : local(printableText(demo.read.problem));
     case Length:

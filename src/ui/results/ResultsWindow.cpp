@@ -113,6 +113,7 @@ void ResultsWindow::createControls() {
     replayLabel_ = named(new QLabel(this), "replayLabel");
     replayLabel_->setAccessibleName("Replay demo");
     replayLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    replayLabel_->setTextFormat(Qt::PlainText); // a file name, never markup
     watchReplayButton_ = namedButton("&Watch Replay", "watchReplayButton", this);
 
     botsTable_ = tableView("botsTable", sortedModel(botsModel_, this), this);
@@ -127,6 +128,7 @@ void ResultsWindow::createControls() {
 
     placeChart_ = named(new PlayerPlaceChart(results_, this), "placeChart");
     statusLabel_ = named(new QLabel(this), "resultsStatusLabel");
+    statusLabel_->setTextFormat(Qt::PlainText);
     statusLabel_->setWordWrap(true);
     statusLabel_->setAccessibleName("Log status");
     statusLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -7,6 +7,7 @@
 #include "ui/demos/DemosWindow.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -93,4 +94,13 @@ TEST_F(DemosWindowTest, DeletesToTheTrashOnlyAfterAsking) {
     EXPECT_FALSE(fileExists(demo));
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front();
     EXPECT_EQ(table().model()->rowCount(), 0);
+}
+
+// A file name is shown as it is: its "^1" is no colour code, its "<b>" no markup.
+TEST_F(DemosWindowTest, ShowsAFileNameAsItIs) {
+    addDemo("baseq3/demos/<b>a^1b.dm_71", "ffa-oa_dm1.dm_71", 2000);
+    window->showDemos();
+    ASSERT_EQ(table().model()->rowCount(), 1);
+    EXPECT_EQ(cell(0, 1), "<b>a^1b.dm_71");
+    EXPECT_EQ(child<QLabel>(*window, "demosStatusLabel").textFormat(), Qt::PlainText);
 }
