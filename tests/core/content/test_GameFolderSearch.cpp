@@ -99,6 +99,15 @@ TEST_F(GameFolderSearchTest, EverySearchGivesWhatAFirstSearchGivesOpeningOnlyCha
     EXPECT_GT(observer.steps, 0);
     EXPECT_EQ(catalogue.botNames, std::vector<std::string>{"Angelyss"});
     EXPECT_EQ(files(), firstSearchFiles());
+    // Added between the two in the engine's order: its text wins over pak0's, not pak6's.
+    archive("baseoa/pak1-maps.pk3",
+            {{"scripts/arenas.txt", "{\nmap \"oa_dm1\"\nlongname \"Between\"\n}\n"},
+             {"scripts/bots.txt", "{\nname Kyonshi\n}\n"}});
+    search();
+    EXPECT_EQ(catalogue.mapFiles[0]->longName, "Think Twice Or Die");
+    EXPECT_EQ(catalogue.botNames.size(), 2u);
+    EXPECT_EQ(files(), firstSearchFiles());
+    std::filesystem::remove(game + "baseoa/pak1-maps.pk3");
     std::filesystem::remove(game + "baseoa/pak6-patch088.pk3");
     search();
     EXPECT_TRUE(catalogue.mapFiles.empty());
