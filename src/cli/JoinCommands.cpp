@@ -2,7 +2,6 @@
 
 #include "cli/SetupLoading.h"
 #include "cli/TabField.h"
-#include "core/launch/GameLaunch.h"
 #include "core/platform/Errors.h"
 #include "core/platform/SignalWatcher.h"
 #include "core/session/Session.h"
@@ -101,8 +100,7 @@ int runJoinCommand(const std::string& appDir, const ServerAddress& server,
             out << "A place is free on " << target.address << " (" << outcome.status.playersText()
                 << "): joining.\n";
         }
-        requireGameStarted(
-            joinServer(session.game.launchSettings(), session.player.settings(), target));
+        session.join(target);
         if (waiting.wait && waiting.notify)
             waiting.notify("A place is free",
                            "Joining " + target.name + " (" + target.address + ")");

@@ -2,6 +2,7 @@
 
 #include "core/content/CatalogueFiles.h"
 #include "core/content/PlayerModels.h"
+#include "core/launch/GameLaunch.h"
 #include "core/launch/ServerListFile.h"
 #include "core/platform/Errors.h"
 #include "core/platform/FileSystem.h"
@@ -177,6 +178,10 @@ void Session::catalogueRebuilt() {
     resolveMapFiles(setup.serverRotation, setup.catalogue.mapFiles);
     chooseSetupModel();
     emit catalogueChanged();
+}
+
+void Session::join(const SavedServer& server) {
+    requireGameStarted(joinServer(game.launchSettings(), player.settings(), server));
 }
 
 } // namespace velkarn

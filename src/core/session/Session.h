@@ -82,6 +82,10 @@ public:
     // UserMessage when no game is set or it is gone.
     ResultsTracker::Source resultsSource() const;
 
+    // Starts the game on `server` as the game and player options say; throws as
+    // requireGameStarted does when there is no game to start.
+    void join(const SavedServer& server);
+
 signals:
     void catalogueChanged();
     // The rotation was replaced as a whole (a setup read, a random series built).

@@ -2,6 +2,7 @@
 
 #include "core/network/SeatWatcher.h"
 #include "core/platform/Errors.h"
+#include "core/session/Session.h"
 #include "ui/widgets/ControlHelpers.h"
 #include "ui/widgets/DesktopNotifier.h"
 #include "ui/widgets/Guard.h"
@@ -21,10 +22,9 @@ constexpr int MaxGiveUpMinutes = 24 * 60;
 
 } // namespace
 
-SeatWaitBox::SeatWaitBox(std::function<SavedServer()> target,
-                         std::function<void(const SavedServer&)> join, QueryTiming timing,
+SeatWaitBox::SeatWaitBox(Session& session, std::function<SavedServer()> target, QueryTiming timing,
                          QWidget* parent)
-    : QWidget(parent), target_(std::move(target)), join_(std::move(join)), timing_(timing),
+    : QWidget(parent), session_(session), target_(std::move(target)), timing_(timing),
       notifier_(new DesktopNotifier(this)) {
     setObjectName("seatWaitBox");
     waitButton_ = namedButton("&Queue to Join", "joinWhenFreeButton", this);
@@ -50,7 +50,7 @@ void SeatWaitBox::startOrCancel() {
     if (watcher_) {
         delete watcher_;
         watcher_ = nullptr;
-        showWaiting(false, "Stopped waiting for " + local(server_.name) + ".");
+        showWaiting(false, "Stopped waiting for " + serverName() + ".");
         return;
     }
     server_ = target_();
@@ -60,26 +60,31 @@ void SeatWaitBox::startOrCancel() {
     watcher_ =
         new SeatWatcher({timing_.seatWaitMs, giveUpSpin_->value() * 60 * 1000, timing_}, this);
     connect(watcher_, &SeatWatcher::stillFull, this, [this](const ServerStatus& status) {
-        statusLabel_->setText(local(server_.name) + " is full (" + local(status.playersText()) +
+        statusLabel_->setText(serverName() + " is full (" + local(status.playersText()) +
                               "): waiting for a public place.");
     });
     connect(watcher_, &SeatWatcher::gaveUp, this, [this] {
         watcher_->deleteLater();
         watcher_ = nullptr;
-        showWaiting(false, "No public place came free on " + local(server_.name) + ".");
+        showWaiting(false, "No public place came free on " + serverName() + ".");
     });
     connectGuarded(watcher_, &SeatWatcher::placeFree, this, [this] { takePlace(); });
     watcher_->watch(*address);
-    showWaiting(true, "Asking " + local(server_.name) + "...");
+    showWaiting(true, "Asking " + serverName() + "...");
 }
 
 void SeatWaitBox::takePlace() {
     watcher_->deleteLater();
     watcher_ = nullptr;
-    showWaiting(false, "Joined " + local(server_.name) + ".");
-    join_(server_);
+    showWaiting(false, "Joined " + serverName() + ".");
+    session_.join(server_);
     notifier_->notify("A place is free",
-                      "Joining " + local(server_.name) + " (" + local(server_.address) + ")");
+                      "Joining " + serverName() + " (" + local(server_.address) + ")");
+}
+
+// A found server that never answered has no host name: its address names it instead.
+QString SeatWaitBox::serverName() const {
+    return local(server_.name.empty() ? server_.address : server_.name);
 }
 
 void SeatWaitBox::showWaiting(bool waiting, const QString& status) {

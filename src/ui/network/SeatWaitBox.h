@@ -14,6 +14,7 @@ namespace velkarn {
 
 class DesktopNotifier;
 class SeatWatcher;
+class Session;
 
 // "Queue to Join": waits for a public place on the chosen server, asking it every few seconds,
 // and joins it the moment one is free, with a desktop notification; gives up after the minutes
@@ -21,17 +22,18 @@ class SeatWatcher;
 class SeatWaitBox : public QWidget {
     Q_OBJECT
 public:
-    // `target` gives the server to wait for (it throws when none is chosen); `join` joins it.
-    SeatWaitBox(std::function<SavedServer()> target, std::function<void(const SavedServer&)> join,
-                QueryTiming timing, QWidget* parent = nullptr);
+    // `target` gives the server to wait for, as it is joined (it throws when none is chosen).
+    SeatWaitBox(Session& session, std::function<SavedServer()> target, QueryTiming timing,
+                QWidget* parent = nullptr);
 
 private:
     void startOrCancel();
     void showWaiting(bool waiting, const QString& status);
     void takePlace();
+    QString serverName() const;
 
+    Session& session_;
     std::function<SavedServer()> target_;
-    std::function<void(const SavedServer&)> join_;
     QueryTiming timing_;
     SavedServer server_;
     SeatWatcher* watcher_ = nullptr;

@@ -1,6 +1,5 @@
 #include "ui/network/ServersGroup.h"
 
-#include "core/launch/GameLaunch.h"
 #include "core/session/Session.h"
 #include "ui/models/SavedServersModel.h"
 #include "ui/network/BuddiesWindow.h"
@@ -39,9 +38,9 @@ ServersGroup::ServersGroup(Session& session, QWidget* parent, QueryTiming timing
     addServerButton_ = namedButton("Add Ser&ver", "addServerButton", this, true);
     deleteServerButton_ = namedButton("&Delete Server", "deleteServerButton", this);
     joinGameButton_ = namedButton("&Join Game", "joinGameButton", this, true);
-    seatWait_ =
-        new SeatWaitBox([this] { return joinTarget(session_.setup.servers, selectedServer()); },
-                        [this](const SavedServer& server) { join(server); }, timing, this);
+    seatWait_ = new SeatWaitBox(
+        session_, [this] { return joinTarget(session_.setup.servers, selectedServer()); }, timing,
+        this);
     buildLayout();
     connectHandlers();
     reaskTimer_.start(timing.reaskMs);
@@ -201,12 +200,7 @@ void ServersGroup::deleteSelectedServersAfterAsking() {
 }
 
 void ServersGroup::joinSelectedServer() {
-    join(joinTarget(session_.setup.servers, selectedServer()));
-}
-
-void ServersGroup::join(const SavedServer& server) {
-    requireGameStarted(
-        joinServer(session_.game.launchSettings(), session_.player.settings(), server));
+    session_.join(joinTarget(session_.setup.servers, selectedServer()));
 }
 
 } // namespace velkarn

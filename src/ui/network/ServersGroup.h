@@ -51,7 +51,6 @@ private:
     void deleteSelectedServer();
     void deleteSelectedServersAfterAsking();
     void joinSelectedServer();
-    void join(const SavedServer& server);
     ServerFields editedFields() const;
     void showFields(const ServerFields& fields);
 
