@@ -11,6 +11,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTableView>
@@ -26,6 +27,25 @@ inline constexpr QueryTiming Quick{1000, 1, 32, 5};
 // A table's cell as shown, or its data for `role`.
 inline QVariant cell(const QTableView& table, int row, int column, int role = Qt::DisplayRole) {
     return table.model()->index(row, column).data(role);
+}
+
+// The texts of a column, top to bottom.
+inline QStringList column(const QTableView& table, int column) {
+    QStringList texts;
+    for (int row = 0; row < table.model()->rowCount(); ++row)
+        texts << cell(table, row, column).toString();
+    return texts;
+}
+
+inline void pressEnter(QTableView& table, int row) {
+    table.setCurrentIndex(table.model()->index(row, 0));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&table, &enter);
+}
+
+// A reply for a server that never answers.
+inline std::vector<QByteArray> noAnswer(const QByteArray&) {
+    return {};
 }
 
 // The Network page over a session in a temporary list-file folder, with a game folder holding
