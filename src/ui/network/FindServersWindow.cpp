@@ -1,6 +1,5 @@
 #include "ui/network/FindServersWindow.h"
 
-#include "core/launch/GameLaunch.h"
 #include "core/network/MasterList.h"
 #include "core/network/ServerAddress.h"
 #include "core/platform/Errors.h"
@@ -9,6 +8,7 @@
 #include "core/setup/SavedServerOps.h"
 #include "ui/models/FoundServersModel.h"
 #include "ui/network/BuddiesWindow.h"
+#include "ui/network/SeatWaitBox.h"
 #include "ui/network/ServerDetailsView.h"
 #include "ui/network/ServerListPanel.h"
 #include "ui/widgets/ControlHelpers.h"
@@ -43,6 +43,8 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     masterProblemsLabel_ = named(new QLabel(this), "masterProblemsLabel");
     masterProblemsLabel_->setWordWrap(true);
     masterProblemsLabel_->hide();
+    seatWait_ = new SeatWaitBox(
+        session_, [this] { return joinTarget(); }, timing, this);
     findButton_ = namedButton("&Find", "findButton", this);
     stopButton_ = namedButton("St&op", "stopButton", this);
     buddiesButton_ = namedButton("&Buddies...", "buddiesButton", this);
@@ -68,6 +70,7 @@ FindServersWindow::FindServersWindow(Session& session, QueryTiming timing, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(masterProblemsLabel_);
     layout->addWidget(split, 1);
+    layout->addWidget(seatWait_);
     layout->addLayout(buttons);
     rememberPlacement(this, QSize(900, 640));
 
@@ -149,12 +152,15 @@ void FindServersWindow::addSelectedToSaved() {
     emit session_.serversChanged();
 }
 
-void FindServersWindow::joinSelected() {
+SavedServer FindServersWindow::joinTarget() const {
     const LiveServer& server = selectedServer();
-    const SavedServer target{plainHostName(server), server.address, ""};
+    SavedServer target{plainHostName(server), server.address, ""};
     requireSafeServerFields({target.name, target.address, target.password});
-    requireGameStarted(
-        joinServer(session_.game.launchSettings(), session_.player.settings(), target));
+    return target;
+}
+
+void FindServersWindow::joinSelected() {
+    session_.join(joinTarget());
 }
 
 } // namespace velkarn

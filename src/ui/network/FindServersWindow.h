@@ -13,13 +13,15 @@ namespace velkarn {
 
 class Session;
 class FoundServersModel;
+class SeatWaitBox;
 class ServerListPanel;
 struct LiveServer;
+struct SavedServer;
 
 // "Find Servers": asks the master servers of masters.txt, then every server they list, and
 // fills a sortable, filtered table as answers come; the servers found are asked again every few
 // minutes while the program runs. The selected server can be added to the saved servers or
-// joined.
+// joined, at once or when a place on it is free.
 class FindServersWindow : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +50,8 @@ private:
     // Adds a line to what is said about the masters above the list.
     void showMasterProblem(const std::string& problem);
     const LiveServer& selectedServer() const;
+    // The selected server as it is joined: by its plain host name, without a password.
+    SavedServer joinTarget() const;
 
     Session& session_;
     FoundServersModel* found_;
@@ -58,6 +62,7 @@ private:
     QPushButton* buddiesButton_;
     QPushButton* addToSavedButton_;
     QPushButton* joinButton_;
+    SeatWaitBox* seatWait_;
     QTimer reaskTimer_;
 };
 
