@@ -65,6 +65,18 @@ std::unique_ptr<UdpResponder> statusServer(const std::string& settings,
         delayMs, false, ipv6);
 }
 
+std::unique_ptr<UdpResponder>
+changingServer(const std::string& settings, std::shared_ptr<const std::vector<std::string>> players,
+               bool ipv6) {
+    return std::make_unique<UdpResponder>(
+        [settings, players](const QByteArray& request) -> std::vector<QByteArray> {
+            if (!request.startsWith("\xff\xff\xff\xffgetstatus"))
+                return {};
+            return {statusAnswer(settings, *players, request)};
+        },
+        0, false, ipv6);
+}
+
 std::unique_ptr<UdpResponder> goodServer(const std::string& hostName, int delayMs, bool ipv6) {
     return statusServer("\\sv_hostname\\" + hostName +
                             "\\mapname\\q3dm17\\g_gametype\\0\\sv_maxclients\\8",

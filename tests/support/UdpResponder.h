@@ -49,6 +49,11 @@ std::unique_ptr<UdpResponder> statusServer(const std::string& settings,
                                            const std::vector<std::string>& players, int delayMs = 0,
                                            bool ipv6 = false);
 
+// The same with the players `players` holds when asked, so a test can change them.
+std::unique_ptr<UdpResponder>
+changingServer(const std::string& settings, std::shared_ptr<const std::vector<std::string>> players,
+               bool ipv6 = false);
+
 // A responder that answers remote console requests as the engine does: with `password`,
 // "status" gets the map and the players in two "print" packets (the text cut mid-line, as the
 // engine's buffer cuts it) and any other command an empty print; another password gets

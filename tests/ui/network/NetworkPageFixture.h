@@ -6,6 +6,7 @@
 #include "support/RecordingDialogs.h"
 #include "support/TempFolder.h"
 #include "support/TestLayout.h"
+#include "support/UdpResponder.h"
 #include "ui/main/NetworkPage.h"
 
 #include <QAbstractSpinBox>
@@ -47,6 +48,16 @@ inline void pressEnter(QTableView& table, int row) {
 inline std::vector<QByteArray> noAnswer(const QByteArray&) {
     return {};
 }
+
+// A server named "Full" with both of its 2 places taken by people, until a test frees one.
+struct FullServer {
+    std::shared_ptr<std::vector<std::string>> players = std::make_shared<std::vector<std::string>>(
+        std::vector<std::string>{"1 30 \"Ace\"", "2 40 \"Bee\""});
+    std::unique_ptr<UdpResponder> responder =
+        changingServer("\\sv_hostname\\Full\\sv_maxclients\\2", players);
+
+    void freePlace() { players->pop_back(); }
+};
 
 // The Network page over a session in a temporary list-file folder, with a game folder holding
 // the fake game set in the game options, so the page's groups run exactly as in the program.

@@ -132,11 +132,9 @@ TEST_F(LiveServersTest, KeysRefreshJoinCopyDeleteAndOpenTheRemoteConsole) {
 
 TEST_F(LiveServersTest, ServersAreAskedAgainAndABuddyComingOnIsToldOnce) {
     auto players = std::make_shared<std::vector<std::string>>();
-    UdpResponder changing([players](const QByteArray& request) {
-        return std::vector<QByteArray>{statusAnswer(
-            "\\sv_hostname\\^4Friends\\mapname\\q3dm17\\sv_maxclients\\8", *players, request)};
-    });
-    save("Friends", changing.address());
+    const auto changing =
+        changingServer("\\sv_hostname\\^4Friends\\mapname\\q3dm17\\sv_maxclients\\8", players);
+    save("Friends", changing->address());
     app.write("buddies.txt", "^3Sarge\r\n");
     session.buddies.read();
     std::vector<std::string> told;
@@ -148,11 +146,11 @@ TEST_F(LiveServersTest, ServersAreAskedAgainAndABuddyComingOnIsToldOnce) {
     often.reaskMs = 50;
     ServersGroup group(session, nullptr, often);
     group.showServers();
-    ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= 2; }));
+    ASSERT_TRUE(runEventsUntil([&] { return changing->requestsSeen() >= 2; }));
     EXPECT_TRUE(told.empty());
     *players = {"9 30 \"sarge\""};
-    const int asked = changing.requestsSeen();
-    ASSERT_TRUE(runEventsUntil([&] { return changing.requestsSeen() >= asked + 3; }));
+    const int asked = changing->requestsSeen();
+    ASSERT_TRUE(runEventsUntil([&] { return changing->requestsSeen() >= asked + 3; }));
     EXPECT_EQ(told, std::vector<std::string>{"sarge on Friends"});
     EXPECT_EQ(cell(child<QTableView>(group, "savedServerTable"), 0, 7), "sarge");
 }
@@ -187,13 +185,8 @@ TEST_F(LiveServersTest, AddedAndEditedServersAreAskedAtOnceEachEntryOnItsOwn) {
 
 // Queue to Join waits on a full server, joins when a place frees, and stops when pressed again.
 TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
-    auto players = std::make_shared<std::vector<std::string>>(
-        std::vector<std::string>{"1 30 \"Ace\"", "2 40 \"Bee\""});
-    UdpResponder full([players](const QByteArray& request) {
-        return std::vector<QByteArray>{
-            statusAnswer("\\sv_hostname\\Full\\sv_maxclients\\2", *players, request)};
-    });
-    save("Full", full.address());
+    FullServer full;
+    save("Full", full.responder->address());
     QueryTiming often = Quick;
     often.seatWaitMs = 50;
     ServersGroup group(session, nullptr, often);
@@ -206,17 +199,17 @@ TEST_F(LiveServersTest, JoinWhenFreeJoinsOnceAPlaceFreesAndStopsWhenCancelled) {
     ASSERT_TRUE(runEventsUntil([&] { return status.text().contains("is full (2/2)"); }));
     wait.click();
     EXPECT_EQ(status.text(), "Stopped waiting for Full.");
-    const int asked = full.requestsSeen();
+    const int asked = full.responder->requestsSeen();
     runEventsUntil([] { return false; }, 200);
-    EXPECT_EQ(full.requestsSeen(), asked) << "a cancelled wait asks no more";
+    EXPECT_EQ(full.responder->requestsSeen(), asked) << "a cancelled wait asks no more";
     EXPECT_FALSE(game.scriptWritten());
 
     wait.click();
-    ASSERT_TRUE(runEventsUntil([&] { return full.requestsSeen() >= asked + 2; }));
-    players->pop_back();
+    ASSERT_TRUE(runEventsUntil([&] { return full.responder->requestsSeen() >= asked + 2; }));
+    full.freePlace();
     ASSERT_TRUE(runEventsUntil([&] { return game.scriptWritten(); }));
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_NE(game.script().find("connect " + formatServerAddress(full.address())),
+    EXPECT_NE(game.script().find("connect " + formatServerAddress(full.responder->address())),
               std::string::npos);
     EXPECT_EQ(status.text(), "Joined Full.");
     EXPECT_EQ(wait.text(), "&Queue to Join");
