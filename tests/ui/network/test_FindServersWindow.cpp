@@ -147,3 +147,55 @@ TEST_F(FindServersTest, PlayersOfSeveralServersAndAPlayerSearchLeadToTheirServer
     ASSERT_EQ(selected.size(), 1);
     EXPECT_EQ(cell(table, selected.front().row(), 0), "Bot Camp");
 }
+
+// A master on ::1 spreads its list over packets with servers of both families, one of them
+// twice (once as an IPv4-mapped address): the table lists each server once.
+TEST_F(FindServersTest, AMasterOnIpv6ListsServersOfBothFamilies) {
+    const auto four = goodServer("Four");
+    const auto six = goodServer("Six", 0, true);
+    const auto sixToo = goodServer("SixToo", 0, true);
+    const ServerAddress mapped{"::ffff:127.0.0.1", four->address().port};
+    UdpResponder master(
+        [&](const QByteArray& request) {
+            if (!request.contains("getserversExt"))
+                return std::vector<QByteArray>{};
+            return std::vector<QByteArray>{
+                extendedMasterAnswer({six->address(), four->address()}, false),
+                extendedMasterAnswer({mapped, six->address()}, false),
+                extendedMasterAnswer({sixToo->address()}, true)};
+        },
+        0, false, true);
+    app.write("masters.txt", formatServerAddress(master.address()) + " 68\r\n");
+    FindServersWindow window(session, Quick);
+    QTableView& table = child<QTableView>(window, "foundServerTable");
+    search(window);
+    table.sortByColumn(0, Qt::AscendingOrder);
+    EXPECT_EQ(column(table, 0), (QStringList{"Four", "Six", "SixToo"}));
+    EXPECT_EQ(cell(table, 1, 6).toString().toStdString(), formatServerAddress(six->address()));
+    EXPECT_EQ(child<QLabel>(window, "shownCountLabel").text(), "3 shown of 3 answered, 3 listed");
+}
+
+TEST_F(FindServersTest, QueueToJoinJoinsTheChosenServerOnceAPlaceFrees) {
+    FullServer full;
+    const auto master = masterOf({full.responder->address().port});
+    QueryTiming often = Quick;
+    often.seatWaitMs = 50;
+    FindServersWindow window(session, often);
+    search(window);
+    auto& wait = child<QPushButton>(window, "joinWhenFreeButton");
+    auto& status = child<QLabel>(window, "seatWaitStatus");
+    wait.click();
+    EXPECT_EQ(dialogs.messages, std::vector<std::string>{"You must select a server!"});
+    EXPECT_EQ(wait.text(), "&Queue to Join");
+
+    child<QTableView>(window, "foundServerTable").selectRow(0);
+    wait.click();
+    ASSERT_TRUE(runEventsUntil(
+        [&] { return status.text() == "Full is full (2/2): waiting for a public place."; }));
+    full.freePlace();
+    ASSERT_TRUE(runEventsUntil([&] { return game.scriptWritten(); }));
+    EXPECT_NE(game.script().find("connect " + formatServerAddress(full.responder->address())),
+              std::string::npos);
+    EXPECT_EQ(status.text(), "Joined Full.");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
