@@ -4,6 +4,8 @@
 #include "support/TempFolder.h"
 #include "support/UdpResponder.h"
 
+#include <QCoreApplication>
+#include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -60,4 +62,25 @@ TEST_F(ResultsTrackerTest, ABusyFileIsTriedAgainAndLosesNothing) {
     EXPECT_EQ(series[1].matches.size(), 1u);
     ResultsTracker again(app.path(), [this] { return source; });
     EXPECT_TRUE(again.botsAdapt());
+}
+
+// A join's length is known once the game seen running stops: its pid file goes.
+TEST_F(ResultsTrackerTest, AJoinEndsWhenTheGamesPidFileGoes) {
+    source.log.running.reset();
+    const std::string pidFile = source.log.folder + "ioq3.pid";
+    std::ofstream(pidFile) << QCoreApplication::applicationPid();
+    ResultsTracker tracker(app.path(), [this] { return source; });
+    int changes = 0;
+    QObject::connect(&tracker, &ResultsTracker::recentServersChanged, [&] { ++changes; });
+    tracker.startWatching();
+    tracker.recordJoin("127.0.0.1:27960", "Red");
+    ASSERT_EQ(tracker.recentServers().size(), 1u);
+    EXPECT_FALSE(tracker.recentServers()[0].playedSeconds);
+    runEventsUntil([] { return false; }, ResultsTracker::PollMilliseconds + 200);
+    EXPECT_FALSE(tracker.recentServers()[0].playedSeconds) << "the game still runs";
+
+    const int before = changes;
+    std::remove(pidFile.c_str());
+    ASSERT_TRUE(runEventsUntil([&] { return changes > before; }));
+    EXPECT_TRUE(tracker.recentServers()[0].playedSeconds);
 }
