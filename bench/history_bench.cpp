@@ -42,10 +42,10 @@ double round(const std::vector<ServerAddress>& servers, std::vector<LiveServer>&
         }
         ++answers;
     });
-    QObject::connect(&engine, &QueryEngine::serverSilent, [&](int id) {
+    QObject::connect(&engine, &QueryEngine::serverSilent, [&](int id, int requests) {
         LiveServer& row = rows[static_cast<std::size_t>(id)];
         if (taking == Taking::WithHistory)
-            row.takeAnswer(nullptr, buddies);
+            row.takeAnswer(nullptr, buddies, requests);
         else
             row.status.reset();
     });

@@ -2,11 +2,15 @@
 
 namespace velkarn {
 
-void LiveServer::takeAnswer(const ServerStatus* answer, const BuddyList& buddyList) {
+void LiveServer::takeAnswer(const ServerStatus* answer, const BuddyList& buddyList,
+                            int silentRequests) {
     status = answer ? std::optional<ServerStatus>(*answer) : std::nullopt;
     facts = answer ? factsOf(*answer) : ServerFacts{};
     findBuddies(buddyList);
-    history.record(answer ? std::optional<int>(answer->pingMs) : std::nullopt);
+    if (answer)
+        history.record(answer->pingMs, answer->requests);
+    else
+        history.record(std::nullopt, silentRequests);
 }
 
 void LiveServer::findBuddies(const BuddyList& buddyList) {

@@ -22,8 +22,9 @@ struct LiveServer {
     PingHistory history;              // the rounds it was asked in
     std::optional<Country> country;   // where it stands, when its address is known
 
-    // Takes a server's latest answer, a round of its history; nullptr when it stayed silent.
-    void takeAnswer(const ServerStatus* answer, const BuddyList& buddyList);
+    // Takes a server's latest answer, a round of its history; nullptr when it stayed silent
+    // through `silentRequests` requests.
+    void takeAnswer(const ServerStatus* answer, const BuddyList& buddyList, int silentRequests = 1);
     // Looks for buddies again, after the list changed.
     void findBuddies(const BuddyList& buddyList);
 };

@@ -11,9 +11,11 @@ constexpr int LongestPing = 9999;
 
 } // namespace
 
-void PingHistory::record(std::optional<int> pingMs) {
+void PingHistory::record(std::optional<int> pingMs, int requests) {
     pings_[next_] =
         pingMs ? static_cast<std::int16_t>(std::clamp(*pingMs, 0, LongestPing)) : Silent;
+    // A round asks at least once, and a query sends only a few retries.
+    requests_[next_] = static_cast<std::uint8_t>(std::clamp(requests, 1, 255));
     next_ = static_cast<std::uint8_t>((next_ + 1) % Rounds);
     if (count_ < Rounds)
         ++count_;
@@ -22,10 +24,13 @@ void PingHistory::record(std::optional<int> pingMs) {
 std::optional<int> PingHistory::lossPercent() const {
     if (count_ == 0)
         return std::nullopt;
-    int silent = 0;
-    for (std::size_t i = 0; i < count_; ++i)
-        silent += pings_[i] == Silent ? 1 : 0;
-    return (silent * 100 + count_ / 2) / count_;
+    int sent = 0;
+    int lost = 0;
+    for (std::size_t i = 0; i < count_; ++i) {
+        sent += requests_[i];
+        lost += requests_[i] - (pings_[i] == Silent ? 0 : 1);
+    }
+    return (lost * 100 + sent / 2) / sent;
 }
 
 std::vector<std::optional<int>> PingHistory::pings() const {

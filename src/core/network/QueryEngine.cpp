@@ -123,7 +123,7 @@ void QueryEngine::resolve(const ServerAddress& address, Kind kind, int id,
 
 void QueryEngine::giveUp(Kind kind, int id, const MasterServer& master) {
     if (kind == Kind::Server)
-        emit serverSilent(id);
+        emit serverSilent(id, 1); // its name gave no address to ask: a round lost
     else
         emit masterSilent(master.address);
 }
@@ -253,6 +253,7 @@ void QueryEngine::takeStatus(Target& target, const QByteArray& packet) {
             attempt = a;
     status->pingMs = static_cast<int>(
         clock_.elapsed() - target.sentAt[static_cast<std::size_t>(std::min(attempt, 3))]);
+    status->requests = attempt + 1;
     target.done = true;
     const unsigned generation = generation_;
     const std::vector<int> ids = target.ids;
@@ -310,7 +311,7 @@ void QueryEngine::finishTarget(Target& target) {
     } else {
         const std::vector<int> ids = target.ids;
         for (int id : ids) {
-            emit serverSilent(id);
+            emit serverSilent(id, std::max(target.attempts, 1));
             if (generation != generation_)
                 return;
         }

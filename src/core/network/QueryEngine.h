@@ -59,7 +59,8 @@ public:
 signals:
     void serverListed(int id, const velkarn::ServerAddress& address);
     void serverAnswered(int id, const velkarn::ServerStatus& status);
-    void serverSilent(int id);
+    // `requests`: how many were sent to it, none answered.
+    void serverSilent(int id, int requests);
     void masterAnswered(const velkarn::ServerAddress& master, int serversListed);
     void masterSilent(const velkarn::ServerAddress& master);
     void finished();

@@ -25,6 +25,7 @@ struct ServerStatus {
     InfoPairs settings;
     std::vector<PlayerLine> players;
     int pingMs = 0;
+    int requests = 1; // the round's requests: the answer came to the last of them
 
     // The host name with color codes ("sv_hostname", or "hostname" as some engines send it).
     std::string hostName() const;

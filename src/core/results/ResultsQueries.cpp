@@ -70,15 +70,14 @@ std::vector<MatchResult> loadMatches(Sql& sql, const QString& condition,
     return matches;
 }
 
-} // namespace
-
-std::vector<SeriesResult> ResultsStore::series(std::size_t maxSeries) const {
-    Sql sql(connection_, path_);
+// The series a query selects, in its order, each with its maps in play order.
+std::vector<SeriesResult> loadSeries(Sql& sql, const QString& condition,
+                                     const QVariantList& values) {
     std::vector<SeriesResult> result;
     QSqlQuery q = sql.run("SELECT id, started_at, setup_name, installation, launch_id,"
-                          " server_port FROM series WHERE id IN (SELECT series_id FROM matches)"
-                          " ORDER BY id DESC LIMIT ?",
-                          {QVariant::fromValue(static_cast<qulonglong>(maxSeries))});
+                          " server_port FROM series " +
+                              condition,
+                          values);
     std::map<long long, std::size_t> byId;
     while (q.next()) {
         SeriesResult s;
@@ -93,13 +92,33 @@ std::vector<SeriesResult> ResultsStore::series(std::size_t maxSeries) const {
     }
     if (result.empty())
         return result;
-    for (MatchResult& match :
-         loadMatches(sql, "WHERE series_id >= ? ORDER BY id", {result.back().id})) {
+    for (MatchResult& match : loadMatches(sql, "WHERE series_id BETWEEN ? AND ? ORDER BY id",
+                                          {byId.begin()->first, byId.rbegin()->first})) {
         const auto found = byId.find(match.seriesId);
         if (found != byId.end())
             result[found->second].matches.push_back(std::move(match));
     }
     return result;
+}
+
+} // namespace
+
+std::vector<SeriesResult> ResultsStore::series(std::size_t maxSeries) const {
+    Sql sql(connection_, path_);
+    return loadSeries(sql, "WHERE id IN (SELECT series_id FROM matches) ORDER BY id DESC LIMIT ?",
+                      {QVariant::fromValue(static_cast<qulonglong>(maxSeries))});
+}
+
+std::optional<SeriesResult> ResultsStore::lastSeriesWithPlayer() const {
+    Sql sql(connection_, path_);
+    auto found = loadSeries(sql,
+                            "WHERE id = (SELECT m.series_id FROM matches m JOIN participants p"
+                            " ON p.match_id = m.id WHERE m.finished = 1 AND p.is_player = 1"
+                            " ORDER BY m.series_id DESC LIMIT 1)",
+                            {});
+    if (found.empty())
+        return std::nullopt;
+    return std::move(found.front());
 }
 
 std::vector<MatchResult> ResultsStore::lastMatches(std::size_t count) const {

@@ -77,6 +77,8 @@ public:
     // At most `maxSeries` series, newest first, each with its maps in play order.
     static constexpr std::size_t MaxSeriesListed = 10000;
     std::vector<SeriesResult> series(std::size_t maxSeries = MaxSeriesListed) const;
+    // The newest series in which the player finished a map, however old; none when none is.
+    std::optional<SeriesResult> lastSeriesWithPlayer() const;
     // How many series hold a recorded map, however many series() lists.
     std::size_t seriesCount() const;
     // Over everything recorded (finished maps only, as unfinished ones decide nothing): every

@@ -1,6 +1,7 @@
 #include "core/results/ResultsTracker.h"
 
 #include "core/platform/FileSystem.h"
+#include "core/results/BotAdaptation.h"
 
 #include <QDateTime>
 #include <exception>
@@ -205,6 +206,26 @@ void ResultsTracker::watch(const GameLogSource& log) {
             watcher_->addPath(path);
 }
 
+const SeriesResult* ResultsTracker::lastSeriesWithPlayer() {
+    if (const SeriesResult* listed = velkarn::lastSeriesWithPlayer(series()))
+        return listed;
+    // Every series is listed, or the player's is older than those that are.
+    if (series_.size() < ResultsStore::MaxSeriesListed)
+        return nullptr;
+    if (!olderPlayerSeriesLoaded_) {
+        olderPlayerSeriesLoaded_ = true;
+        olderPlayerSeries_.reset();
+        if (ResultsStore* results = store()) {
+            try {
+                olderPlayerSeries_ = results->lastSeriesWithPlayer();
+            } catch (const std::exception& error) {
+                cannotShow(error);
+            }
+        }
+    }
+    return olderPlayerSeries_ ? &*olderPlayerSeries_ : nullptr;
+}
+
 const std::vector<SeriesResult>& ResultsTracker::series() {
     if (!seriesLoaded_) {
         seriesLoaded_ = true;
@@ -280,6 +301,7 @@ void ResultsTracker::cannotShow(const std::exception& error) {
 void ResultsTracker::resultsRecorded() {
     reloadPending_ = false;
     seriesLoaded_ = false;
+    olderPlayerSeriesLoaded_ = false;
     totalsLoaded_ = false;
     emit resultsChanged();
 }

@@ -57,6 +57,9 @@ public:
     // The recorded series, newest first, as the store held them after the last change: at
     // most ResultsStore::MaxSeriesListed of them.
     const std::vector<SeriesResult>& series();
+    // The newest series in which the player finished a map, among all that is recorded, not
+    // only those series() lists; nullptr when there is none.
+    const SeriesResult* lastSeriesWithPlayer();
     // Over everything recorded, as the store summed it after the last change.
     struct Totals {
         std::size_t series = 0;
@@ -125,6 +128,8 @@ private:
     std::vector<UnrecordedLaunch> unrecordedLaunches_;
     std::vector<SeriesResult> series_;
     bool seriesLoaded_ = false;
+    std::optional<SeriesResult> olderPlayerSeries_; // when none listed holds the player
+    bool olderPlayerSeriesLoaded_ = false;
     std::optional<long long> openJoin_; // the join whose game may still run
     Totals totals_;
     bool totalsLoaded_ = false;

@@ -95,10 +95,10 @@ void FoundServersModel::takeAnswer(int id, const ServerStatus& status) {
     emit progressChanged();
 }
 
-void FoundServersModel::takeSilence(int id) {
+void FoundServersModel::takeSilence(int id, int requests) {
     // A server that never answered has no row; one asked again that fell silent keeps its own.
     if (askingRows_ && id >= 0 && id < rowCount())
-        changeStatus(id, nullptr);
+        changeStatus(id, nullptr, requests);
 }
 
 } // namespace velkarn

@@ -45,7 +45,7 @@ signals:
 
 private:
     void takeAnswer(int id, const ServerStatus& status);
-    void takeSilence(int id);
+    void takeSilence(int id, int requests);
     QueryEngine query_;
     bool askingRows_ = false;                  // ids are rows, not listed servers
     std::vector<ServerAddress> listed_;        // by id

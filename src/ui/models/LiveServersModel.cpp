@@ -15,9 +15,9 @@ const LiveServer& LiveServersModel::liveServerAt(int row) const {
     return live_.at(static_cast<std::size_t>(row));
 }
 
-void LiveServersModel::changeStatus(int row, const ServerStatus* status) {
+void LiveServersModel::changeStatus(int row, const ServerStatus* status, int silentRequests) {
     LiveServer& server = live_[static_cast<std::size_t>(row)];
-    server.takeAnswer(status, buddies_.list());
+    server.takeAnswer(status, buddies_.list(), silentRequests);
     if (countries_)
         server.country = countries_->countryOf(addressToAsk(server.address).host);
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));

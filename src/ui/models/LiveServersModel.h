@@ -29,7 +29,7 @@ protected:
     LiveServersModel(BuddyBook& buddies, QObject* parent);
 
     // Shows a row's answer; null: its server stayed silent.
-    void changeStatus(int row, const ServerStatus* status);
+    void changeStatus(int row, const ServerStatus* status, int silentRequests = 1);
     // Where a server is asked; an address that cannot be read is asked as the empty host,
     // which never answers.
     static ServerAddress addressToAsk(const std::string& address);

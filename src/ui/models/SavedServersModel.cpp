@@ -48,9 +48,21 @@ void SavedServersModel::reload() {
     statusQuery_.stop();
     beginResetModel();
     asked_.clear();
+    // A server still listed keeps what it said and its rounds: the list changed, not it. Entries
+    // of one address take the kept ones in turn, so each keeps its own.
+    std::vector<LiveServer> before = std::move(live_);
     live_.clear();
-    for (const auto& server : servers_)
-        live_.push_back(LiveServer{server->address, {}, {}, {}, {}, {}});
+    for (const auto& server : servers_) {
+        const auto kept = std::find_if(before.begin(), before.end(), [&](const LiveServer& old) {
+            return old.address == server->address;
+        });
+        if (kept == before.end()) {
+            live_.push_back(LiveServer{server->address, {}, {}, {}, {}, {}});
+        } else {
+            live_.push_back(std::move(*kept));
+            before.erase(kept);
+        }
+    }
     endResetModel();
 }
 
@@ -88,9 +100,9 @@ void SavedServersModel::takeAnswer(int id, const ServerStatus& status) {
         changeStatus(row, &status);
 }
 
-void SavedServersModel::takeSilence(int id) {
+void SavedServersModel::takeSilence(int id, int requests) {
     if (const int row = rowOfAsked(id); row >= 0)
-        changeStatus(row, nullptr);
+        changeStatus(row, nullptr, requests);
 }
 
 std::vector<std::string> SavedServersModel::addServer(const ServerFields& fields) {

@@ -45,7 +45,7 @@ public:
 
 private:
     void takeAnswer(int id, const ServerStatus& status);
-    void takeSilence(int id);
+    void takeSilence(int id, int requests);
     void askServer(int row);
     int rowOfAsked(int id) const;
     void forgetAsked(int row);

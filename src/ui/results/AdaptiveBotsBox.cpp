@@ -47,14 +47,14 @@ int AdaptiveBotsBox::fallbackSkill() const {
 std::optional<int> AdaptiveBotsBox::adaptedSkill() {
     if (!adaptCheck_->isChecked())
         return std::nullopt;
-    return adaptBotSkill(lastSeriesWithPlayer(results_.series()), fallbackSkill()).skill;
+    return adaptBotSkill(results_.lastSeriesWithPlayer(), fallbackSkill()).skill;
 }
 
 void AdaptiveBotsBox::showAdaptation() {
     adaptLabel_->setVisible(adaptCheck_->isChecked());
     if (adaptCheck_->isChecked())
         adaptLabel_->setText(
-            local(adaptBotSkill(lastSeriesWithPlayer(results_.series()), fallbackSkill()).reason));
+            local(adaptBotSkill(results_.lastSeriesWithPlayer(), fallbackSkill()).reason));
 }
 
 } // namespace velkarn

@@ -36,7 +36,7 @@ PlayerPlaceChart::PlayerPlaceChart(ResultsTracker& results, QWidget* parent)
 void PlayerPlaceChart::showLastSeries() {
     auto* chart = new QChart;
     chart->legend()->hide();
-    const SeriesResult* series = lastSeriesWithPlayer(results_.series());
+    const SeriesResult* series = results_.lastSeriesWithPlayer();
     const auto places = series ? playerPlaces(*series) : std::vector<PlaceOnMap>{};
     if (places.empty()) {
         chart->setTitle("No series of yours is recorded yet.");

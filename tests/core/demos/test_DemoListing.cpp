@@ -36,7 +36,9 @@ TEST(DemoListing, FindsEveryDemoAndAnswersAlikeFromTheCache) {
     const std::string ffa = temp.write("home/baseoa/demos/ffa.dm_71", realDemo("ffa-oa_dm1.dm_71"));
     const std::string team =
         temp.write("home/mymod/demos/team.dm_71", realDemo("team-oa_dm2.dm_71"));
-    temp.write("home/baseoa/demos/notes.txt", "not a demo");
+    // Not a demo's name: no number, a sign, or more after it.
+    for (const char* name : {"notes.txt", "a.dm_", "b.dm_-71", "c.dm_+71", "d.dm_71x"})
+        temp.write(std::string("home/baseoa/demos/") + name, "not a demo");
     temp.makeFolder("base/baseoa");
     const std::string pak = test::writeZip(
         temp.file("base/baseoa/zz-demos.pk3"),

@@ -67,6 +67,8 @@ TEST(BuddyFile, SavingNeverLosesWhatCouldNotBeRead) {
                                                     "it may have been cut short."});
     EXPECT_EQ(book.list().names(), (std::vector<std::string>{"Sarge", "Ha"}));
     book.save({"Sarge"});
+    app.write("buddies.txt", "Sarge\r\nHank\r"); // cut between the two ends of a whole line
+    EXPECT_TRUE(book.read().empty());
     app.write("buddies.txt", "Sarge\n" + std::string(200, 'y') + "\n");
     book.read();
 

@@ -38,6 +38,37 @@ TEST(PingHistory, FollowsAServerThatDropsEveryThirdAnswer) {
         EXPECT_EQ(pings[i].has_value(), i % 3 != 2) << "round " << i;
 }
 
+// With the windows' retry, every round is answered in the end; the loss is then that of the
+// requests, as the server dropped them, and each ping is that of the request answered.
+TEST(PingHistory, CountsTheRequestsARetryAnsweredAsLost) {
+    ensureCoreApplication();
+    int received = 0;
+    int dropped = 0;
+    UdpResponder lossy([&](const QByteArray& request) {
+        if (++received % 3 == 0) {
+            ++dropped;
+            return std::vector<QByteArray>{};
+        }
+        return std::vector<QByteArray>{statusAnswer("\\sv_hostname\\Lossy", {}, request)};
+    });
+    QueryEngine engine({150, 1, 32, 5});
+    LiveServer server{formatServerAddress(lossy.address()), {}, {}, {}, {}, {}};
+    QObject::connect(&engine, &QueryEngine::serverAnswered,
+                     [&](int, const ServerStatus& status) { server.takeAnswer(&status, {}); });
+    QObject::connect(&engine, &QueryEngine::serverSilent,
+                     [&](int, int requests) { server.takeAnswer(nullptr, {}, requests); });
+    for (int round = 0; round < 9; ++round) {
+        engine.queryServers({lossy.address()});
+        ASSERT_TRUE(runEventsUntil([&] { return !engine.running(); }));
+    }
+    for (const auto& ping : server.history.pings()) {
+        ASSERT_TRUE(ping.has_value());
+        EXPECT_LT(*ping, 150) << "the retry's own ping, not the wait before it";
+    }
+    EXPECT_EQ(dropped, 4);
+    EXPECT_EQ(server.history.lossPercent(), (dropped * 100 + received / 2) / received);
+}
+
 TEST(PingHistory, KeepsOnlyTheLastRounds) {
     PingHistory history;
     EXPECT_FALSE(history.lossPercent());

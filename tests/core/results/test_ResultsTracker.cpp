@@ -5,6 +5,7 @@
 #include "support/UdpResponder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <cstdio>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -83,4 +84,29 @@ TEST_F(ResultsTrackerTest, AJoinEndsWhenTheGamesPidFileGoes) {
     std::remove(pidFile.c_str());
     ASSERT_TRUE(runEventsUntil([&] { return changes > before; }));
     EXPECT_TRUE(tracker.recentServers()[0].playedSeconds);
+}
+
+// More newer series without the player than are listed (bots alone, each map its own game run):
+// the chart and the bots' adaptation still find the player's last series.
+TEST_F(ResultsTrackerTest, ThePlayersLastSeriesIsFoundHoweverManyCameAfterIt) {
+    std::string log = DeathmatchWithPlayerLog;
+    for (std::size_t i = 0; i < ResultsStore::MaxSeriesListed; ++i)
+        log += "  0:00 InitGame: \\g_gametype\\0\\mapname\\oa_dm2\\g_timestamp\\" +
+               QDateTime::fromSecsSinceEpoch(1'800'000'000LL + static_cast<long long>(i) * 10800)
+                   .toString("yyyy-MM-dd HH:mm:ss")
+                   .toStdString() +
+               "\n  0:00 ClientUserinfoChanged: 0 n\\Sarge\\t\\0\\model\\sarge\\skill\\ 3.00\n"
+               "  0:30 Exit: Fraglimit hit.\n  0:30 score: 3  ping: 0  client: 0 Sarge\n"
+               "  0:40 ShutdownGame:\n";
+    appendLog(log);
+    ResultsTracker tracker(app.path(), [this] { return source; });
+    // A reading takes a bounded piece of the log.
+    while (tracker.update()) {
+    }
+    ASSERT_EQ(tracker.series().size(), ResultsStore::MaxSeriesListed);
+    const SeriesResult* mine = tracker.lastSeriesWithPlayer();
+    ASSERT_TRUE(mine);
+    ASSERT_EQ(mine->matches.size(), 1u);
+    EXPECT_EQ(mine->matches[0].map, "oa_dm1");
+    EXPECT_TRUE(mine->matches[0].player());
 }

@@ -86,6 +86,24 @@ TEST_F(LiveServersTest, SavedServersShowWhatTheyAnswerAndTheirPlayers) {
                     .endsWith(": lost (loss 100%)"));
 }
 
+// A server copied in changes the list, not the servers already on it: they keep what they said
+// and their rounds (the history is the session's).
+TEST_F(LiveServersTest, ServersKeepTheirAnswerAndRoundsWhenTheListChanges) {
+    save("Mine", good->address());
+    ServersGroup group(session, nullptr, Quick);
+    group.showServers();
+    group.refreshStatus();
+    QTableView& list = child<QTableView>(group, "savedServerTable");
+    ASSERT_TRUE(runEventsUntil([&] { return cell(list, 0, 6).isValid(); }));
+    const QVariant pings = cell(list, 0, 6, Qt::ToolTipRole);
+    save("Gone", silent.address());
+    emit session.serversChanged();
+    ASSERT_EQ(list.model()->rowCount(), 2);
+    const int mine = cell(list, 0, 0) == "Mine" ? 0 : 1;
+    EXPECT_EQ(cell(list, mine, 1), "Red");
+    EXPECT_EQ(cell(list, mine, 6, Qt::ToolTipRole), pings);
+}
+
 TEST_F(LiveServersTest, KeysRefreshJoinCopyDeleteAndOpenTheRemoteConsole) {
     save("Mine", good->address());
     save("Gone", silent.address());
