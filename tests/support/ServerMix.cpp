@@ -28,3 +28,23 @@ std::vector<quint16> ServerMix::ports() const {
 }
 
 } // namespace velkarn::test
+
+namespace velkarn::test {
+
+BothFamiliesMaster::BothFamiliesMaster(const QByteArray& asked)
+    : four(goodServer("Four")), six(goodServer("Six", 0, true)),
+      sixToo(goodServer("SixToo", 0, true)) {
+    master = std::make_unique<UdpResponder>(
+        [this, asked](const QByteArray& request) {
+            if (!request.contains(asked))
+                return std::vector<QByteArray>{};
+            const ServerAddress mapped{"::ffff:127.0.0.1", four->address().port};
+            return std::vector<QByteArray>{
+                extendedMasterAnswer({six->address(), four->address()}, false),
+                extendedMasterAnswer({mapped, six->address()}, false),
+                extendedMasterAnswer({sixToo->address()}, true)};
+        },
+        0, false, true);
+}
+
+} // namespace velkarn::test

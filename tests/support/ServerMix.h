@@ -22,3 +22,16 @@ struct ServerMix {
 };
 
 } // namespace velkarn::test
+
+namespace velkarn::test {
+
+// "Four" on 127.0.0.1, "Six" and "SixToo" on ::1, and a master on ::1 that answers a request
+// holding `asked` with them over three packets, Six and Four twice (Four once as an
+// IPv4-mapped address).
+struct BothFamiliesMaster {
+    std::unique_ptr<UdpResponder> four, six, sixToo, master;
+
+    explicit BothFamiliesMaster(const QByteArray& asked);
+};
+
+} // namespace velkarn::test

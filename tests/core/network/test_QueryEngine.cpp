@@ -1,4 +1,5 @@
 #include "core/network/QueryEngine.h"
+#include "support/ServerMix.h"
 #include "support/UdpResponder.h"
 
 #include <gtest/gtest.h>
@@ -112,23 +113,11 @@ TEST(QueryEngine, MastersListServersThatAreThenAsked) {
 
 TEST(QueryEngine, MasterOnIpv6ListsServersOfBothFamilies) {
     ensureCoreApplication();
-    const auto four = goodServer("Four");
-    const auto six = goodServer("Six", 0, true);
-    const auto sixToo = goodServer("SixToo", 0, true);
-    const ServerAddress mapped{"::ffff:127.0.0.1", four->address().port};
-    UdpResponder master(
-        [&](const QByteArray& request) {
-            if (!request.endsWith("getserversExt Quake3Arena 71 empty full"))
-                return std::vector<QByteArray>{};
-            return std::vector<QByteArray>{
-                extendedMasterAnswer({six->address(), four->address()}, false),
-                extendedMasterAnswer({mapped, six->address()}, false),
-                extendedMasterAnswer({sixToo->address()}, true)};
-        },
-        0, false, true);
+    const BothFamiliesMaster servers("getserversExt Quake3Arena 71 empty full");
+    const auto& [four, six, sixToo, master] = servers;
     QueryEngine engine(Quick);
     Reports reports(engine);
-    engine.queryMasters({{master.address(), 71}});
+    engine.queryMasters({{master->address(), 71}});
     ASSERT_TRUE(runEventsUntil([&] { return reports.finished == 1; }));
     ASSERT_EQ(reports.listed.size(), 3u) << "each server once, whichever way it was written";
     EXPECT_EQ(reports.listed[0], six->address());
@@ -137,7 +126,7 @@ TEST(QueryEngine, MasterOnIpv6ListsServersOfBothFamilies) {
     EXPECT_EQ(reports.answered[0].front().hostName(), "Six");
     EXPECT_EQ(reports.answered[1].front().hostName(), "Four");
     EXPECT_EQ(reports.answered[2].front().hostName(), "SixToo");
-    EXPECT_EQ(master.requestsSeen(), 1);
+    EXPECT_EQ(master->requestsSeen(), 1);
 }
 
 TEST(QueryEngine, StoppingForgetsTheQuery) {

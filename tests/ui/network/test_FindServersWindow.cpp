@@ -151,27 +151,15 @@ TEST_F(FindServersTest, PlayersOfSeveralServersAndAPlayerSearchLeadToTheirServer
 // A master on ::1 spreads its list over packets with servers of both families, one of them
 // twice (once as an IPv4-mapped address): the table lists each server once.
 TEST_F(FindServersTest, AMasterOnIpv6ListsServersOfBothFamilies) {
-    const auto four = goodServer("Four");
-    const auto six = goodServer("Six", 0, true);
-    const auto sixToo = goodServer("SixToo", 0, true);
-    const ServerAddress mapped{"::ffff:127.0.0.1", four->address().port};
-    UdpResponder master(
-        [&](const QByteArray& request) {
-            if (!request.contains("getserversExt"))
-                return std::vector<QByteArray>{};
-            return std::vector<QByteArray>{
-                extendedMasterAnswer({six->address(), four->address()}, false),
-                extendedMasterAnswer({mapped, six->address()}, false),
-                extendedMasterAnswer({sixToo->address()}, true)};
-        },
-        0, false, true);
-    app.write("masters.txt", formatServerAddress(master.address()) + " 68\r\n");
+    const BothFamiliesMaster servers("getserversExt");
+    app.write("masters.txt", formatServerAddress(servers.master->address()) + " 68\r\n");
     FindServersWindow window(session, Quick);
     QTableView& table = child<QTableView>(window, "foundServerTable");
     search(window);
     table.sortByColumn(0, Qt::AscendingOrder);
     EXPECT_EQ(column(table, 0), (QStringList{"Four", "Six", "SixToo"}));
-    EXPECT_EQ(cell(table, 1, 6).toString().toStdString(), formatServerAddress(six->address()));
+    EXPECT_EQ(cell(table, 1, 6).toString().toStdString(),
+              formatServerAddress(servers.six->address()));
     EXPECT_EQ(child<QLabel>(window, "shownCountLabel").text(), "3 shown of 3 answered, 3 listed");
 }
 
