@@ -206,55 +206,42 @@ void ResultsTracker::watch(const GameLogSource& log) {
             watcher_->addPath(path);
 }
 
+template <typename Value, typename Read>
+const Value& ResultsTracker::readOnce(Value& value, bool& read, Read reading) {
+    if (!read) {
+        read = true;
+        value = {};
+        if (ResultsStore* results = store()) {
+            try {
+                value = reading(*results);
+            } catch (const std::exception& error) {
+                cannotShow(error);
+            }
+        }
+    }
+    return value;
+}
+
 const SeriesResult* ResultsTracker::lastSeriesWithPlayer() {
     if (const SeriesResult* listed = velkarn::lastSeriesWithPlayer(series()))
         return listed;
     // Every series is listed, or the player's is older than those that are.
     if (series_.size() < ResultsStore::MaxSeriesListed)
         return nullptr;
-    if (!olderPlayerSeriesLoaded_) {
-        olderPlayerSeriesLoaded_ = true;
-        olderPlayerSeries_.reset();
-        if (ResultsStore* results = store()) {
-            try {
-                olderPlayerSeries_ = results->lastSeriesWithPlayer();
-            } catch (const std::exception& error) {
-                cannotShow(error);
-            }
-        }
-    }
-    return olderPlayerSeries_ ? &*olderPlayerSeries_ : nullptr;
+    const auto& older =
+        readOnce(olderPlayerSeries_, olderPlayerSeriesLoaded_,
+                 [](ResultsStore& results) { return results.lastSeriesWithPlayer(); });
+    return older ? &*older : nullptr;
 }
 
 const std::vector<SeriesResult>& ResultsTracker::series() {
-    if (!seriesLoaded_) {
-        seriesLoaded_ = true;
-        series_.clear();
-        if (ResultsStore* results = store()) {
-            try {
-                series_ = results->series();
-            } catch (const std::exception& error) {
-                cannotShow(error);
-            }
-        }
-    }
-    return series_;
+    return readOnce(series_, seriesLoaded_, [](ResultsStore& results) { return results.series(); });
 }
 
 const ResultsTracker::Totals& ResultsTracker::totals() {
-    if (!totalsLoaded_) {
-        totalsLoaded_ = true;
-        totals_ = {};
-        if (ResultsStore* results = store()) {
-            try {
-                totals_ = {results->seriesCount(), results->botStandings(),
-                           results->playerMapRecords()};
-            } catch (const std::exception& error) {
-                cannotShow(error);
-            }
-        }
-    }
-    return totals_;
+    return readOnce(totals_, totalsLoaded_, [](ResultsStore& results) {
+        return Totals{results.seriesCount(), results.botStandings(), results.playerMapRecords()};
+    });
 }
 
 bool ResultsTracker::botsAdapt() {

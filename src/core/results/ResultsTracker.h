@@ -102,6 +102,10 @@ private:
     void setProblem(std::string problem);
     // A query for the windows failed; a busy file is read again by the next poll.
     void cannotShow(const std::exception& error);
+    // `value` as `reading` gets it from the store, read once after each change (`read` says it
+    // was); empty when the store cannot be read, which is said.
+    template <typename Value, typename Read>
+    const Value& readOnce(Value& value, bool& read, Read reading);
     void saveBotsAdapt();
     void recordLaunchesLeft(ResultsStore& results);
     void resultsRecorded();
